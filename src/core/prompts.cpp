@@ -1,0 +1,169 @@
+#include "core/prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace Prompts {
+namespace {
+
+Handler& currentHandler()
+{
+    static Handler handler;
+    return handler;
+}
+
+QMessageBox::Icon iconFor(Kind kind)
+{
+    switch (kind) {
+    case Kind::Question: return QMessageBox::Question;
+    case Kind::Warning: return QMessageBox::Warning;
+    case Kind::Critical: return QMessageBox::Critical;
+    default: return QMessageBox::Information;
+    }
+}
+
+Answer showMessageBox(const Request& r)
+{
+    QMessageBox box(r.parent);
+    box.setIcon(iconFor(r.kind));
+    box.setWindowTitle(r.title);
+    box.setText(r.text);
+    Answer answer;
+    if (r.buttons.isEmpty()) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        answer.button = 0;
+        return answer;
+    }
+    QList<QAbstractButton*> buttons;
+    for (const QString& label : r.buttons) {
+        // Action role only: with hasEscape false the box has no escape button at all.
+        QPushButton* b = box.addButton(label, QMessageBox::ActionRole);
+        buttons.append(b);
+    }
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.first()));
+    if (r.hasEscape)
+        box.setEscapeButton(buttons.last());
+    box.exec();
+    answer.button = buttons.indexOf(box.clickedButton());
+    if (answer.button < 0)
+        answer.button = buttons.size() - 1;
+    return answer;
+}
+
+Answer showReal(const Request& r)
+{
+    Answer answer;
+    switch (r.kind) {
+    case Kind::OpenFile:
+        answer.path = QFileDialog::getOpenFileName(r.parent, r.text, r.directory, r.filter);
+        break;
+    case Kind::SaveFile:
+        answer.path = QFileDialog::getSaveFileName(r.parent, r.text, r.directory, r.filter);
+        break;
+    case Kind::Directory:
+        answer.path = QFileDialog::getExistingDirectory(r.parent, r.text, r.directory);
+        break;
+    case Kind::Color:
+        answer.color = QColorDialog::getColor(r.color, r.parent, r.title);
+        break;
+    default:
+        answer = showMessageBox(r);
+        break;
+    }
+    return answer;
+}
+
+} // namespace
+
+Handler setHandler(Handler handler)
+{
+    Handler previous = currentHandler();
+    currentHandler() = std::move(handler);
+    return previous;
+}
+
+Answer ask(const Request& request)
+{
+    if (currentHandler())
+        return currentHandler()(request);
+    return showReal(request);
+}
+
+static void plain(Kind kind, QWidget* parent, const QString& title, const QString& text)
+{
+    Request r;
+    r.kind = kind;
+    r.parent = parent;
+    r.title = title;
+    r.text = text;
+    ask(r);
+}
+
+void information(QWidget* parent, const QString& title, const QString& text)
+{
+    plain(Kind::Information, parent, title, text);
+}
+
+void warning(QWidget* parent, const QString& title, const QString& text)
+{
+    plain(Kind::Warning, parent, title, text);
+}
+
+void critical(QWidget* parent, const QString& title, const QString& text)
+{
+    plain(Kind::Critical, parent, title, text);
+}
+
+int choose(QWidget* parent, Kind kind, const QString& title, const QString& text, const QStringList& buttons,
+           bool hasEscape)
+{
+    Request r;
+    r.kind = kind;
+    r.parent = parent;
+    r.title = title;
+    r.text = text;
+    r.buttons = buttons;
+    r.hasEscape = hasEscape;
+    return ask(r).button;
+}
+
+static QString file(Kind kind, QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
+{
+    Request r;
+    r.kind = kind;
+    r.parent = parent;
+    r.text = caption;
+    r.directory = dir;
+    r.filter = filter;
+    return ask(r).path;
+}
+
+QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
+{
+    return file(Kind::OpenFile, parent, caption, dir, filter);
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
+{
+    return file(Kind::SaveFile, parent, caption, dir, filter);
+}
+
+QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir)
+{
+    return file(Kind::Directory, parent, caption, dir, QString());
+}
+
+QColor color(QWidget* parent, const QColor& initial, const QString& title)
+{
+    Request r;
+    r.kind = Kind::Color;
+    r.parent = parent;
+    r.title = title;
+    r.color = initial;
+    return ask(r).color;
+}
+
+} // namespace Prompts

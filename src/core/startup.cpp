@@ -1,0 +1,6 @@
+#include "core/startup.h"
+
+int wyxMain(int, char**)
+{
+    return 0;
+}

@@ -1,0 +1,6 @@
+#include "core/startup.h"
+
+int main(int argc, char** argv)
+{
+    return wyxMain(argc, argv);
+}

@@ -1,0 +1,64 @@
+#include "support/testenv.h"
+#include "support/testmain.h"
+#include "support/scriptedprompts.h"
+
+#include "core/settings.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QSettings>
+#include <QtGlobal>
+#include <cstdlib>
+#include <ctime>
+
+namespace TestSupport {
+
+void prepareProcess()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TZ", "Europe/Budapest");
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("LANG", "C.UTF-8");
+    tzset();
+}
+
+void prepareApplication(WyxApp& app)
+{
+    app.setOrganizationName(QStringLiteral("quelta-test"));
+    app.setApplicationName(QStringLiteral("WYX-test"));
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    installFailingPromptHandler();
+}
+
+} // namespace TestSupport
+
+TestEnv::TestEnv() : m_oldCurrent(QDir::currentPath())
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("work"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("settings"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir());
+    QDir::setCurrent(workDir());
+    appSettings().resetDefaults();
+    appSettings().workDir = workDir();
+}
+
+TestEnv::~TestEnv()
+{
+    QDir::setCurrent(m_oldCurrent);
+}
+
+QString TestEnv::workDir() const
+{
+    return m_dir.path() + QStringLiteral("/work");
+}
+
+QString TestEnv::settingsDir() const
+{
+    return m_dir.path() + QStringLiteral("/settings");
+}
+
+QString TestEnv::path(const QString& name) const
+{
+    return workDir() + QLatin1Char('/') + name;
+}
