@@ -1,0 +1,51 @@
+#pragma once
+// The USB-serial driver operations the device link relies on, in the shape of the
+// vendor's driver so that error mapping carries over one to one. Every bool means
+// "the driver call succeeded". One process-wide backend: the simulated logger, the
+// libftdi backend (real devices on Linux) or a stub whose enumeration fails.
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+class FtdiApi
+{
+public:
+    using Handle = void*;
+
+    enum Parity { ParityNone = 0, ParityOdd = 1, ParityEven = 2 };
+    enum StopBits { StopBits1 = 0, StopBits2 = 2 };
+    enum FlowControl { FlowNone = 0 };
+
+    virtual ~FtdiApi() = default;
+
+    // Builds the device list; count is the number of devices found.
+    virtual bool createDeviceInfoList(int& count) = 0;
+    // Details of list entry index. flags bit 0: the device is opened elsewhere.
+    // serial and description are at most 15 and 63 bytes (the driver's buffers).
+    virtual bool getDeviceInfoDetail(int index, unsigned& flags, QByteArray& serial, QByteArray& description) = 0;
+    // Null when the device could not be opened.
+    virtual Handle openBySerial(const QByteArray& serial) = 0;
+    virtual bool close(Handle h) = 0;
+    virtual bool resetDevice(Handle h) = 0;
+    virtual bool setLatencyTimer(Handle h, int ms) = 0;
+    virtual bool setUsbParameters(Handle h, int inTransferSize, int outTransferSize) = 0;
+    virtual bool setBaudRate(Handle h, int baud) = 0;
+    virtual bool setDataCharacteristics(Handle h, int dataBits, StopBits stopBits, Parity parity) = 0;
+    virtual bool setFlowControl(Handle h, FlowControl flow, char xon, char xoff) = 0;
+    // Must return false (not crash) for a null handle.
+    virtual bool setTimeouts(Handle h, int readMs, int writeMs) = 0;
+    // Blocks until n bytes arrived or the read time-out expired; a time-out is success
+    // with got < n.
+    virtual bool read(Handle h, unsigned char* buf, int n, int& got) = 0;
+    virtual bool write(Handle h, const unsigned char* buf, int n, int& written) = 0;
+    // Discards input that arrived but was not read (late tails of a timed-out reply).
+    virtual bool purgeRx(Handle h) = 0;
+};
+
+// The process-wide backend. Chosen once on first use: the simulated logger when the
+// environment variable WYX_SIMULATED_LOGGER names a state file, else the libftdi
+// backend when built, else a stub that finds no driver.
+FtdiApi& ftdiApi();
+// Replaces the backend (tests); returns the previous one. Ownership stays with the caller;
+// nullptr restores the default choice.
+FtdiApi* setFtdiApi(FtdiApi* api);
