@@ -1,6 +1,63 @@
 #include "core/startup.h"
 
-int wyxMain(int, char**)
+#include "core/settings.h"
+#include "core/singleinstance.h"
+#include "core/tooltipfilter.h"
+#include "core/wyxapp.h"
+#include "mainwindow/mainwindow.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QThread>
+#include <ctime>
+#include <memory>
+
+static void initResources()
 {
-    return 0;
+    // The resources live in a static library; they must be registered by name.
+    Q_INIT_RESOURCE(images);
+}
+
+int wyxMain(int argc, char** argv)
+{
+    initResources();
+    WyxApp app(argc, argv);
+
+    SingleInstanceGuard guard(instanceKey());
+    if (!guard.acquire()) {
+        handOffToRunningInstance(QCoreApplication::arguments(), instancePort());
+        return 0;
+    }
+
+    QCoreApplication::setOrganizationName(QStringLiteral("quelta"));
+    QCoreApplication::setApplicationName(QStringLiteral("WYX"));
+    app.settings->load();
+
+    ToolTipFilter toolTipFilter;
+    app.installEventFilter(&toolTipFilter);
+
+    auto splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/images/queltaSplash.png")));
+    splash->show();
+    splash->showMessage(QObject::tr("%1   Version: %2     Released: %3")
+                            .arg(QStringLiteral("WYX770"), QStringLiteral("2.2.1 64bit"),
+                                 QStringLiteral("Jun. 22 2023")),
+                        Qt::AlignBottom | Qt::AlignHCenter, Qt::white);
+
+    const std::time_t t0 = std::time(nullptr);
+    QCoreApplication::processEvents();
+    MainWindow mainWindow;
+    mainWindow.setMinimumSize(340, 200);
+    mainWindow.setWindowIcon(QIcon(QStringLiteral(":/images/wyx.ico")));
+    // The splash stays at least until the whole-second clock is 1.5 s past t0.
+    while (std::difftime(std::time(nullptr), t0) < 1.5)
+        QThread::msleep(10);
+
+    splash->finish(&mainWindow);
+    splash.reset();
+    mainWindow.show();
+    const int exitCode = app.exec();
+
+    app.removeEventFilter(&toolTipFilter);
+    return exitCode; // main window, filter, guard, then the application go, in that order
 }

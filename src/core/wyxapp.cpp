@@ -16,7 +16,14 @@ WyxApp::~WyxApp()
     settings = nullptr;
 }
 
+WyxApp* wyxApp()
+{
+    auto* app = dynamic_cast<WyxApp*>(QCoreApplication::instance());
+    Q_ASSERT_X(app, "wyxApp", "the application object is not a WyxApp");
+    return app;
+}
+
 Settings& appSettings()
 {
-    return *static_cast<WyxApp*>(QCoreApplication::instance())->settings;
+    return *wyxApp()->settings;
 }

@@ -13,5 +13,7 @@ public:
     Settings* settings = nullptr;
 };
 
+// The running application object (it must be a WyxApp).
+WyxApp* wyxApp();
 // The running application's settings (the application object must be a WyxApp).
 Settings& appSettings();

@@ -1,0 +1,131 @@
+#include "core/helpers.h"
+
+#include "core/clock.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <cstring>
+
+QDateTime waitDeviceTick()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QDateTime t;
+    for (;;) {
+        t = Clock::currentDateTime();
+        const qint64 phase = Clock::currentMSecsSinceEpoch() % 2000;
+        if (phase <= 30 || phase >= 1850)
+            break;
+    }
+    QGuiApplication::restoreOverrideCursor();
+    return t.addMSecs(160);
+}
+
+void toFixedBytes(const QString& text, unsigned char* dst, int n)
+{
+    if (n <= 0)
+        return;
+    std::memset(dst, ' ', size_t(n));
+    const QByteArray utf8 = text.toUtf8();
+    int len = std::min(n, utf8.size());
+    // A continuation byte right after the cut means the cut splits a character.
+    if (len < utf8.size()) {
+        while (len > 0 && (uchar(utf8.at(len)) & 0xC0) == 0x80)
+            --len;
+    }
+    std::memcpy(dst, utf8.constData(), size_t(len));
+}
+
+void packDeviceTime(const QDateTime& t, unsigned char out[4])
+{
+    const QDate d = t.date();
+    const QTime tm = t.time();
+    const int y = ((d.year() % 100) + 100) % 100;
+    const int mo = d.month();
+    const int u = tm.hour() * 1800 + tm.minute() * 30 + tm.second() / 2;
+    out[0] = uchar(y * 2 + (mo > 7 ? 1 : 0));
+    out[1] = uchar(((mo << 5) & 0xFF) | (d.day() & 31));
+    out[2] = uchar(u >> 8);
+    out[3] = uchar(u & 0xFF);
+}
+
+QDateTime unpackDeviceTime(const unsigned char in[4])
+{
+    const int pivot = appSettings().century;
+    const int base = (pivot / 100) * 100;
+    const int yy = std::min(in[0] >> 1, 99);
+    const int year = base + yy + (pivot - base > yy ? 100 : 0);
+    const int month = std::clamp(((in[0] & 1) << 3) | (in[1] >> 5), 1, 12);
+    const int day = std::max(in[1] & 31, 1);
+    const int u = std::min(in[2] * 256 + in[3], 43199);
+    const int hour = u / 1800;
+    const int minute = u / 30 - hour * 60;
+    const int second = (u % 30) * 2;
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::LocalTime);
+}
+
+QString codeToLetters(const unsigned char code[6])
+{
+    QString s(12, QLatin1Char(' '));
+    for (int i = 0; i < 6; ++i) {
+        s[2 * i] = QLatin1Char(char('A' + (code[i] >> 4)));
+        s[2 * i + 1] = QLatin1Char(char('A' + (code[i] & 15)));
+    }
+    return s;
+}
+
+bool bytesEqual(const unsigned char* a, const unsigned char* b, int n)
+{
+    return n < 1 || std::memcmp(a, b, size_t(n)) == 0;
+}
+
+QString nextNumberedName(const QString& name)
+{
+    static const QRegularExpression trailingDigits(QStringLiteral("\\d+$"));
+    const QRegularExpressionMatch m = trailingDigits.match(name);
+    if (!m.hasMatch())
+        return name + QLatin1Char('2');
+    const int k = m.captured().toInt(); // 0 when it overflows
+    return QStringLiteral("%1%2").arg(name.left(m.capturedStart())).arg(k + 1);
+}
+
+QString helpCollectionFileFor(int flags, const QString& localeName)
+{
+    const QString hu = QStringLiteral("wyx770_hu.qhc");
+    const QString de = QStringLiteral("wyx770_de.qhc");
+    const QString en = QStringLiteral("wyx770_en.qhc");
+    switch (flags & OptLanguageMask) {
+    case OptLanguageHungarian: return hu;
+    case OptLanguageGerman: return de;
+    case OptLanguageAuto: {
+        const QString lang = localeName.left(2);
+        return lang == QLatin1String("hu") ? hu : lang == QLatin1String("de") ? de : en;
+    }
+    default: return en;
+    }
+}
+
+QString helpCollectionFile()
+{
+    return helpCollectionFileFor(appSettings().flags, QLocale::system().name());
+}
+
+QDate parseDate(const QString& text)
+{
+    static const QRegularExpression separators(QStringLiteral("[-.,:;_\\s]"));
+    const QStringList parts = text.split(separators, Qt::SkipEmptyParts);
+    if (parts.size() != 3)
+        return QDate();
+    return QDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+}
+
+bool askYesNo(QWidget* parent, const QString& title, const QString& text, const QString& yesText,
+              const QString& noText)
+{
+    return Prompts::choose(parent, Prompts::Kind::Question, title, text, {yesText, noText}, false) == 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Small free functions shared by every subsystem: the logger's packed time, checkpoint
+// code letters, fixed-width byte fields, numbered names, the help file and the question box.
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+// Busy-waits (no events) until the computer clock stands between 150 ms before and
+// 30 ms after an even second, and returns that moment plus 160 ms: the time given to
+// the logger when its clock is set. Shows the wait cursor meanwhile.
+QDateTime waitDeviceTick();
+
+// Fills n bytes with the UTF-8 form of text, padded with blanks, no terminator.
+// A text that does not fit is cut before the first character that would not fit whole.
+void toFixedBytes(const QString& text, unsigned char* dst, int n);
+
+// The logger's 4-byte time: year % 100 and month bit 3, month bits 2-0 and day,
+// then the time of day in 2-second units, big-endian.
+void packDeviceTime(const QDateTime& t, unsigned char out[4]);
+// The inverse; the century comes from Settings::century. Out-of-range fields are
+// clamped, but the day is not checked against the month (31 April gives an invalid time).
+QDateTime unpackDeviceTime(const unsigned char in[4]);
+
+// The 12 letters "A".."P" of a 6-byte checkpoint code, high nibble first.
+QString codeToLetters(const unsigned char code[6]);
+
+// True when the first n bytes agree (always true for n < 1).
+bool bytesEqual(const unsigned char* a, const unsigned char* b, int n);
+
+// "Route 9" -> "Route 10", "R007" -> "R8", "Route" -> "Route2".
+QString nextNumberedName(const QString& name);
+
+// Help collection file name for the language bits of Settings::flags.
+QString helpCollectionFile();
+// The same for given flags and locale name (the automatic language looks at the locale).
+QString helpCollectionFileFor(int flags, const QString& localeName);
+
+// "2023-08-15", "2023. 08. 15" and the like, year first; a null date unless three parts.
+QDate parseDate(const QString& text);
+
+// Two-button question box (first button default, no escape); true for the first button.
+bool askYesNo(QWidget* parent, const QString& title, const QString& text, const QString& yesText,
+              const QString& noText);
