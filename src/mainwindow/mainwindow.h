@@ -1,10 +1,202 @@
 #pragma once
-// Placeholder until the main window frame lands; replaced whole.
+// The program's one top-level window: menus, tool bars and the MDI area of the documents.
 #include <QMainWindow>
+#include <QTranslator>
+
+class LogFindDlg;
+class QAction;
+class QContextMenuEvent;
+class QDockWidget;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QUdpSocket;
+class RouteDefModel;
 
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow() = default;
+    MainWindow();
+    ~MainWindow() override;
+
+    // The active document: the text editor of a text window, otherwise the sub-window.
+    QWidget* activeMdiChild() const;
+    int activeViewKind() const; // a ViewKind
+    void loadFile(const QString& fileName);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+public slots:
+    void closeActiveSubWindow();
+    void newTxtFile();
+    void newErdFile();
+    void saveErd();
+    void saveAsErd();
+    void fulfilmentCurrent();
+    void fulfilment(RouteDefModel* model);
+    void fulfilment();
+    void saveFfr();
+    void saveAsFfr();
+    void openRecentFile();
+    void openFile();
+    void print();
+    void preview();
+    void kodNevOpen();
+    void kodNevImport();
+    void kodNevExport();
+    void logExport();
+    void logArchive();
+    void routeExport();
+    void routeImport();
+    void reportExport();
+    void kodNevNewEntry();
+    void kodNevEditEntry();
+    void kodNevDeleteEntry();
+    void KodNevContextMenuEvent(QContextMenuEvent* event);
+    void ErdContextMenuEvent(QContextMenuEvent* event);
+    void LogContextMenuEvent(QContextMenuEvent* event);
+    void saveTxt();
+    void saveAsTxt();
+    void readOut();
+    void timeSet();
+    void initialize();
+    void Status();
+    void Configure();
+    void clockTune();
+    void addLogToErd();
+    void removeLogFromErd();
+    void addRouteToErd();
+    void removeRouteFromErd();
+    void addStartToErd();
+    void removeStartFromErd();
+    void addPointToErd();
+    void removePointFromErd();
+    void modifyErd();
+    void extractRoute();
+    void collapseAll();
+    void expandAll();
+    void expandDefault();
+    void cutTxt();
+    void copyTxt();
+    void pasteTxt();
+    void findCmd();
+    void filterCmd();
+    void nextSpecialCmd();
+    void prevSpecialCmd();
+    void namedCurrentPointCmd();
+    void unNamedPointsCmd();
+    void findLogEntry();
+    void setupOption();
+    void help();
+    void about();
+    void updateMenus();
+    void updateNezetMenu();
+    void switchLayoutDirection();
+    void setActiveSubWindow(QWidget* window);
+    void switchLanguage();
+    void switchHelpLanguage();
+    void createHelpWindows();
+    void readPendingDatagrams();
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void retranslateActions();
+    void loadTranslations();
+    void updateRecentFileActions();
+
+    QMdiArea* mdiArea = nullptr;
+    QTranslator appTranslator;
+    QTranslator qtTranslator;
+
+    QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* dataTransferMenu = nullptr;
+    QMenu* nezetMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+
+    QToolBar* fileToolBar = nullptr;
+    QToolBar* dataTransferToolBar = nullptr;
+    QToolBar* editToolBar = nullptr;
+
+    QAction* newTxtFileAct = nullptr;
+    QAction* fulfilmentAct = nullptr;
+    QAction* fulfilmentCurrentAct = nullptr;
+    QAction* newErdFileAct = nullptr;
+    QAction* saveErdAct = nullptr;
+    QAction* saveAsErdAct = nullptr;
+    QAction* saveFfrAct = nullptr;
+    QAction* saveAsFfrAct = nullptr;
+    QAction* addLogToErdAct = nullptr;
+    QAction* removeLogFromErdAct = nullptr;
+    QAction* addRouteToErdAct = nullptr;
+    QAction* removeRouteFromErdAct = nullptr;
+    QAction* addStartToErdAct = nullptr;
+    QAction* removeStartFromErdAct = nullptr;
+    QAction* addPointToErdAct = nullptr;
+    QAction* removePointFromErdAct = nullptr;
+    QAction* modifyErdAct = nullptr;
+    QAction* extractRouteAct = nullptr;
+    QAction* routeExportAct = nullptr;
+    QAction* routeImportAct = nullptr;
+    QAction* reportExportAct = nullptr;
+    QAction* expandDefaultAct = nullptr;
+    QAction* expandAllAct = nullptr;
+    QAction* collapseAllAct = nullptr;
+    QAction* openFileAct = nullptr;
+    QAction* printAct = nullptr;
+    QAction* previewAct = nullptr;
+    QAction* kodNevOpenAct = nullptr;
+    QAction* saveTxtAct = nullptr;
+    QAction* saveAsTxtAct = nullptr;
+    QAction* exitAct = nullptr;
+    QAction* kodNevImportAct = nullptr;
+    QAction* kodNevExportAct = nullptr;
+    QAction* logExportAct = nullptr;
+    QAction* logArchiveAct = nullptr;
+    QAction* kodNevNewEntryAct = nullptr;
+    QAction* kodNevEditEntryAct = nullptr;
+    QAction* kodNevDeleteEntryAct = nullptr;
+    QAction* cutTxtAct = nullptr;
+    QAction* copyTxtAct = nullptr;
+    QAction* pasteTxtAct = nullptr;
+    QAction* closeAct = nullptr;
+    QAction* closeAllAct = nullptr;
+    QAction* readOutAct = nullptr;
+    QAction* timeSetAct = nullptr;
+    QAction* initializeAct = nullptr;
+    QAction* statusAct = nullptr;
+    QAction* configureAct = nullptr;
+    QAction* clockTuneAct = nullptr;
+    QAction* findCmdAct = nullptr;
+    QAction* filterCmdAct = nullptr;
+    QAction* nextSpecialCmdAct = nullptr;
+    QAction* prevSpecialCmdAct = nullptr;
+    QAction* unNamedPointsCmdAct = nullptr;
+    QAction* namedCurrentPointCmdAct = nullptr;
+    QAction* setupOptionAct = nullptr;
+    QAction* helpAct = nullptr;
+    QAction* tileAct = nullptr;
+    QAction* cascadeAct = nullptr;
+    QAction* nextAct = nullptr;
+    QAction* previousAct = nullptr;
+    QAction* recentSeparatorAct = nullptr;
+    QAction* windowSeparatorAct = nullptr;
+    QAction* optionsSeparatorAct = nullptr;
+    QAction* aboutAct = nullptr;
+    QAction* aboutQtAct = nullptr;
+
+    enum { MaxRecentFiles = 6 };
+    QAction* recentFileActs[MaxRecentFiles] = {};
+
+    LogFindDlg* logFindDlg = nullptr;
+    QPrinter* printer = nullptr;
+    QUdpSocket* udpSocket = nullptr;
+    QDockWidget* helpDock = nullptr;
 };

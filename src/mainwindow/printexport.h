@@ -1,0 +1,39 @@
+#pragma once
+// The values the main window hands to every document window's print and export slots.
+#include <QMetaType>
+#include <QVector>
+
+
+// Which rows of a document a print or export covers.
+enum ExportRange {
+    RangeAll = 0,
+    RangeSelection = 1,
+    RangeToCursor = 2,
+    RangeFromCursor = 3,
+    RangePages = 4 // all rows; the printer's from and to page choose the pages
+};
+
+// The pageRange code of the print slots: low two bits choose the pages, plus an order bit.
+enum PageSet {
+    PageSetAll = 0,
+    PageSetOdd = 1,
+    PageSetEven = 2,
+    PageSetReverse = 16
+};
+
+// The kind of the active document window, by which the main window enables its actions.
+enum ViewKind {
+    NoView = 0,
+    TxtViewKind = 1,
+    KodnevViewKind = 2,
+    LogViewKind = 3,
+    RouteDefViewKind = 4,
+    EvaluationViewKind = 5
+};
+
+// The page numbers to print, in printing order, for pages firstPage..lastPage and a
+// PageSet code. Without PageSetReverse only exactly 1 or 2 restrict the pages; with it
+// the low two bits do. Empty when no page of the set lies in the range.
+QVector<int> pageSequence(int firstPage, int lastPage, int pageSet);
+
+Q_DECLARE_METATYPE(ExportRange)
