@@ -1,0 +1,354 @@
+#include "codenames/kodnevmodel.h"
+
+#include "codenames/kodnevfile.h"
+#include "core/constants.h"
+#include "core/helpers.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QBrush>
+#include <QFont>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int columnCountValue = 4;
+
+QFont listFont()
+{
+    const Settings& s = appSettings();
+    return QFont(s.fontFace, s.fontSize, QFont::Normal, false);
+}
+
+struct Placement {
+    int row = 0;
+    bool sameDate = false; // row holds the same code with the same date
+};
+
+// The names of one code stay together in ascending date order; a new code goes last.
+Placement placeFor(const QList<KodNev>& list, const KodNev& entry)
+{
+    int candidate = -1;
+    const QDate date = entry.datedName.validFrom;
+    for (int r = list.size() - 1; r >= 0; --r) {
+        const KodNev& e = list.at(r);
+        if (!e.sameCode(entry))
+            continue;
+        if (e.datedName.validFrom == date)
+            return {r, true};
+        if (e.datedName.validFrom < date)
+            return {r + 1, false};
+        candidate = r;
+    }
+    return {candidate < 0 ? list.size() : candidate, false};
+}
+
+bool askRename(const KodNev& existing, const KodNev& entry)
+{
+    const QString text = QStringList{KodNevModel::tr("%1 kód %2 dátummal már szerepel")
+                                         .arg(existing.codeText(),
+                                              QLocale::system().toString(existing.datedName.validFrom, QLocale::ShortFormat)),
+                                     QStringLiteral("\"%1\"").arg(existing.datedName.name),
+                                     KodNevModel::tr("néven."), KodNevModel::tr("Átnevezzük erre:"),
+                                     QStringLiteral("\"%1\"").arg(entry.datedName.name)}
+                             .join(QLatin1Char('\n'));
+    return askYesNo(nullptr, KodNevModel::tr("Figyelem"), text, KodNevModel::tr("Átnevez"),
+                    KodNevModel::tr("Mégsem"));
+}
+
+// Writes the new file completely before touching the old one, so any failure leaves the
+// file and its backup as they were.
+bool saveWithBackup(const QString& path, const QList<KodNev>& entries)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!KodNevFile::write(file, entries)) {
+        file.cancelWriting();
+        return false;
+    }
+    const QString backup = path + QLatin1Char('.') + extBackup;
+    const bool hadOld = QFileInfo::exists(path);
+    if (hadOld) {
+        if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::rename(path, backup)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        if (hadOld)
+            QFile::rename(backup, path);
+        return false;
+    }
+    return true;
+}
+
+QVariant displayValue(const KodNev& e, const QModelIndex& index)
+{
+    switch (index.column()) {
+    case 0: return index.row() + 1;
+    case 1: return e.datedName.validFrom;
+    case 2: return e.codeText();
+    case 3: return e.datedName.name;
+    default: return QVariant();
+    }
+}
+
+} // namespace
+
+KodNevModel::KodNevModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+KodNevModel::KodNevModel(const QList<KodNev>& list, QObject* parent) : QAbstractTableModel(parent), entries(list)
+{
+}
+
+KodNevModel::~KodNevModel() = default;
+
+int KodNevModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : entries.size();
+}
+
+int KodNevModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : columnCountValue;
+}
+
+QVariant KodNevModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.model() != this || index.row() >= entries.size())
+        return QVariant();
+    const KodNev& e = entries.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole: return displayValue(e, index);
+    case Qt::FontRole: return listFont();
+    case Qt::BackgroundRole:
+        // The alternation follows model rows, so a sorted view keeps each entry's shade.
+        if ((appSettings().flags & OptAlternateBack) && index.row() % 2 == 1 && e.backgroundColor == defaultBackColor)
+            return QBrush(alternateRowColor);
+        return QBrush(e.backgroundColor);
+    case Qt::ForegroundRole: return QBrush(e.foregroundColor);
+    default: return QVariant();
+    }
+}
+
+bool KodNevModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.model() != this || index.row() >= entries.size() || role != Qt::EditRole)
+        return false;
+    KodNev e = entries.at(index.row());
+    bool taken = false;
+    switch (index.column()) {
+    case 1: taken = e.datedName.setDate(value.toDate()); break;
+    case 2: taken = e.setCode(value.toString()); break;
+    case 3: taken = e.datedName.setName(value.toString()); break;
+    default: return false;
+    }
+    if (!taken)
+        return false;
+    entries[index.row()] = e;
+    listChanged();
+    emit dataChanged(index, index);
+    return true;
+}
+
+QVariant KodNevModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::FontRole)
+        return listFont();
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QVariant();
+    switch (section) {
+    case 0: return tr("sor");
+    case 1: return tr("Érvényes");
+    case 2: return tr("Kód");
+    case 3: return tr("Megnevezés");
+    default: return QVariant();
+    }
+}
+
+bool KodNevModel::insertRows(int row, int count, const QModelIndex& parent)
+{
+    if (count < 1 || parent.isValid())
+        return false;
+    const int position = (row < 0 || row > entries.size()) ? entries.size() : row;
+    beginInsertRows(QModelIndex(), position, position + count - 1);
+    for (int i = 0; i < count; ++i)
+        entries.insert(position, KodNev());
+    listChanged();
+    endInsertRows();
+    return true;
+}
+
+bool KodNevModel::removeRows(int row, int count, const QModelIndex& parent)
+{
+    if (parent.isValid() || row < 0 || count < 1 || row >= entries.size() || count > entries.size() - row)
+        return false;
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    entries.erase(entries.begin() + row, entries.begin() + row + count);
+    listChanged();
+    endRemoveRows();
+    return true;
+}
+
+Qt::ItemFlags KodNevModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.model() != this)
+        return Qt::ItemIsEnabled;
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return index.column() == 0 ? base : base | Qt::ItemIsEditable;
+}
+
+KodNev KodNevModel::entryAt(int row) const
+{
+    return (row >= 0 && row < entries.size()) ? entries.at(row) : KodNev();
+}
+
+const QVector<int>* KodNevModel::rowsOf(const KodNev& key) const
+{
+    if (!rowIndexValid) {
+        rowIndex.clear();
+        for (int r = 0; r < entries.size(); ++r)
+            rowIndex[entries.at(r).codeKey()].append(r);
+        rowIndexValid = true;
+    }
+    const auto it = rowIndex.constFind(key.codeKey());
+    return it == rowIndex.constEnd() ? nullptr : &it.value();
+}
+
+int KodNevModel::findValidAt(const KodNev& key) const
+{
+    const QVector<int>* rows = rowsOf(key);
+    if (!rows)
+        return -1;
+    const qint64 day = key.datedName.validFrom.toJulianDay();
+    for (int i = rows->size() - 1; i >= 0; --i) {
+        const int r = rows->at(i);
+        if (entries.at(r).datedName.validFrom.toJulianDay() <= day)
+            return r;
+    }
+    return -1;
+}
+
+int KodNevModel::findExact(const KodNev& key) const
+{
+    const QVector<int>* rows = rowsOf(key);
+    if (!rows)
+        return -1;
+    for (int i = rows->size() - 1; i >= 0; --i) {
+        const int r = rows->at(i);
+        if (entries.at(r).datedName.validFrom == key.datedName.validFrom)
+            return r;
+    }
+    return -1;
+}
+
+int KodNevModel::findCode(const KodNev& key) const
+{
+    const QVector<int>* rows = rowsOf(key);
+    return rows ? rows->last() : -1;
+}
+
+bool KodNevModel::addEntry(const KodNev& entry, bool overwrite)
+{
+    modified = true;
+    const Placement p = placeFor(entries, entry);
+    if (p.sameDate) {
+        if (!overwrite && !askRename(entries.at(p.row), entry))
+            return false;
+        entries[p.row] = entry;
+        listChanged();
+        emit dataChanged(index(p.row, 0), index(p.row, columnCountValue - 1));
+        return true;
+    }
+    const int last = entries.size();
+    beginInsertRows(QModelIndex(), p.row, p.row);
+    entries.insert(p.row, entry);
+    listChanged();
+    endInsertRows();
+    // Row numbers below the new entry have shifted.
+    emit dataChanged(index(p.row, 0), index(last, 1));
+    return true;
+}
+
+void KodNevModel::setColors(int row, const QColor& background, const QColor& foreground)
+{
+    if (row < 0 || row >= entries.size())
+        return;
+    entries[row].setBackgroundColor(background);
+    entries[row].setForegroundColor(foreground);
+    modified = true;
+    emit dataChanged(index(row, 0), index(row, columnCountValue - 1));
+}
+
+void KodNevModel::listChanged()
+{
+    modified = true;
+    rowIndexValid = false;
+}
+
+bool KodNevModel::load(QWidget* parent)
+{
+    const QString path = appSettings().codeFilePath();
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    const QString title = tr("Kód-név lista beolvasás");
+    KodNevFile::ReadResult result;
+    if (file.open(QIODevice::ReadOnly))
+        result = KodNevFile::read(file);
+    file.close();
+    if (result.status != KodNevFile::ReadStatus::Ok) {
+        // Not marked modified: an empty list in memory must not replace the file unasked.
+        unreadablePath = path;
+        Prompts::warning(parent, title, tr("A beolvasás sikertelen!\n%1\nsérült, vagy nem megfelelő.").arg(path));
+        return false;
+    }
+    // Ordered (and any same-date question asked) before the model is reset.
+    QList<KodNev> list;
+    for (const KodNev& record : result.records) {
+        const Placement p = placeFor(list, record);
+        if (!p.sameDate)
+            list.insert(p.row, record);
+        else if (askRename(list.at(p.row), record))
+            list[p.row] = record;
+    }
+    beginResetModel();
+    entries = list;
+    rowIndexValid = false;
+    // Any record read counts as a change, so the next save rewrites the file as version 2.
+    modified = !result.records.isEmpty() || result.skipped > 0;
+    unreadablePath.clear();
+    endResetModel();
+    emit reloaded();
+    if (result.skipped > 0)
+        Prompts::warning(parent, title,
+                         tr("%1\n%2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.")
+                             .arg(path)
+                             .arg(result.skipped));
+    return true;
+}
+
+bool KodNevModel::save()
+{
+    if (!modified)
+        return true;
+    const QString path = appSettings().codeFilePath();
+    if (path == unreadablePath && QFileInfo::exists(path)) {
+        const QString text = tr("%1\nnem volt beolvasható.\nFelülírjuk a jelenlegi kód-név listával?").arg(path);
+        if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
+            return false;
+    }
+    if (!saveWithBackup(path, entries)) {
+        Prompts::information(nullptr, tr("Hibaüzenet"), tr("A kód-név fájl mentése sikertelen!"));
+        return false;
+    }
+    unreadablePath.clear();
+    modified = false;
+    return true;
+}

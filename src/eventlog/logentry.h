@@ -1,0 +1,79 @@
+#pragma once
+// One record of the logger's event log, exactly as the logger, its page replies and the
+// event-log file hold it: ten raw bytes. Byte 0 below 200 is a checkpoint touch (packed
+// time in bytes 0-3, code in bytes 4-9); 200 and above is an event of that kind (first
+// time in bytes 1-4, second time in bytes 5-8, repeat count in byte 9).
+#include <QColor>
+#include <QDateTime>
+#include <QString>
+
+class QDataStream;
+
+enum LogEventKind : unsigned char {
+    KindFirstEvent = 200, // every byte 0 below this is a touch
+    KindDeepDischarge = 215,
+    KindMoisture = 216,
+    KindCase = 217,
+    KindBattery = 218,
+    KindClockSet = 219,
+    KindReadOut = 220, // first program-made kind
+    KindDataGap = 221,
+    KindArchived = 222,
+    KindInitialised = 223,
+    KindForeignInit = 224,
+    KindFirstUnknown = 225,
+    KindMissingRow = 234 // the log model's entry for a row that does not exist
+};
+
+class LogEntry
+{
+public:
+    static constexpr int size = 10;
+    static constexpr int codeOffset = 4;
+
+    LogEntry();
+
+    void clear();
+    void setBytes(const unsigned char* raw);
+    const unsigned char* bytes() const { return m_bytes; }
+    unsigned char byte(int i) const { return m_bytes[i]; }
+    unsigned char kind() const { return m_bytes[0]; }
+    bool isTouch() const { return m_bytes[0] < KindFirstEvent; }
+    // Bytes 4-9: the checkpoint code of a touch.
+    const unsigned char* codeBytes() const { return m_bytes + codeOffset; }
+
+    QDateTime dateTime() const;
+    QDateTime secondDateTime() const;
+    // Archive entries sort by their second time, everything else by the first.
+    QDateTime sortDateTime() const;
+    QDateTime copyWithDateTime(unsigned char* out) const;
+
+    QString dateTimeText() const;
+    QString secondDateTimeText() const;
+    QString markerText() const;
+    // A touch's 12 code letters; an event's second time.
+    QString codeText() const;
+    QString description(bool brief) const;
+    QString lineText() const;
+
+    QColor backgroundColor() const;
+    QColor foregroundColor() const;
+    // Any name of the code in the list, whatever its date.
+    bool isNamed() const;
+
+    // Logger events (200-219) match on kind and second time alone; the logger repeats them
+    // with a fresh first time and count. Everything else matches on all ten bytes.
+    bool operator==(const LogEntry& other) const;
+    bool operator!=(const LogEntry& other) const { return !(*this == other); }
+
+    void makeProgramEntry(const QDateTime& first, const QDateTime& second, const unsigned char& kind);
+
+private:
+    // Row of the name valid at the touch's date in the code-name list, or -1.
+    int validNameRow() const;
+
+    unsigned char m_bytes[size];
+};
+
+QDataStream& operator<<(QDataStream& out, const LogEntry& e);
+QDataStream& operator>>(QDataStream& in, LogEntry& e);
