@@ -3,19 +3,7 @@
 // configuring it, the framed request/reply transaction, every command, the device
 // record read into public fields, clock checking and tuning, and the service functions.
 #include "device/ftdiapi.h"
-#if __has_include("eventlog/logentry.h")
 #include "eventlog/logentry.h"
-#else
-// Transitional until the event-log record lands: only what the link touches.
-class LogEntry
-{
-public:
-    unsigned char bytes[10];
-    LogEntry() { clear(); }
-    void clear() { for (unsigned char& b : bytes) b = 0xFF; }
-    void setBytes(const unsigned char* raw) { for (int i = 0; i < 10; ++i) bytes[i] = raw[i]; }
-};
-#endif
 
 #include <QDateTime>
 #include <QObject>
