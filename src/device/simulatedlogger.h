@@ -1,0 +1,284 @@
+#pragma once
+// A Vigilor logger behind a simulated FTDI driver: it speaks the logger's wire protocol
+// byte for byte, records every driver call, frame and protocol violation, and can be told
+// to misbehave in the ways a real link does. Used by the tests and, through the
+// WYX_SIMULATED_LOGGER environment variable, to run the program without hardware.
+#include "device/ftdiapi.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <vector>
+
+// The memory, clock and log ring of one simulated logger, and the commands it executes.
+// Knows nothing of the link: SimulatedLogger feeds it checked frames.
+class SimulatedDevice
+{
+public:
+    enum RingMode {
+        EraseAhead, // the slot at the write index is kept erased (0xFF x 10)
+        NoGap       // every slot holds a record once the ring is full
+    };
+    static constexpr int IdentitySize = 36;
+    static constexpr int ConfigSize = 256;
+    static constexpr int RecordSize = 10;
+
+    SimulatedDevice();
+
+    // USB strings and the driver's "opened elsewhere" flag.
+    QByteArray description = "Vigilor";
+    QByteArray usbSerial = "SIM00001";
+    bool openedElsewhere = false;
+    bool detailFails = false; // getDeviceInfoDetail fails for this entry
+    bool pluggedIn = true;
+
+    // Identity record (36 bytes) and its fields.
+    QByteArray identity() const { return m_identity; }
+    bool setIdentity(const QByteArray& bytes); // exactly 36 bytes; keeps the ring size in step
+    void setName(const QByteArray& name);      // blank-padded or cut to 8 bytes
+    QByteArray name() const { return m_identity.mid(8, 8); }
+    void setHardwareCode(quint16 code);
+    quint16 hardwareCode() const;
+    // Changes the capacity; the ring is erased. An unknown code gives a ring of one slot.
+    void setMemoryCode(quint8 code);
+    quint8 memoryCode() const { return quint8(m_identity[30]); }
+    int lastIndex() const; // from the capacity table, 0 for an unknown size
+    int writeIndex() const;
+    void setWriteIndex(int index); // stored as given, even beyond lastIndex
+
+    // Configuration memory (256 bytes).
+    QByteArray config() const { return m_config; }
+    bool setConfig(const QByteArray& bytes); // exactly 256 bytes
+    void setConfigBytes(int address, const QByteArray& bytes);
+    quint16 configWord(int address) const;
+    quint8 optionFlags() const { return quint8(m_config[95]); }
+
+    quint8 calibration = 0;
+    short temperatureRaw = 2150; // 'A' query
+    quint16 batteryVoltage = 395; // '@' query, 10 mV units
+
+    // Clock: the host's local wall time (Clock) plus an offset, plus a drift in ppm since
+    // the clock was last set.
+    QDateTime now() const; // local wall time of the logger, as the program sees it
+    void setClock(const QDateTime& t);
+    void setClockOffset(qint64 ms); // ahead of the host's local time by ms
+    qint64 clockOffset() const { return m_clockOffsetMs; }
+    void setClockDrift(double ppm);
+    double clockDrift() const { return m_driftPpm; }
+    // Serve these 4 packed bytes as the clock (for example an impossible date) until set.
+    void setRawClock(const QByteArray& packed);
+    QByteArray packedClock() const;
+
+    // Log ring.
+    RingMode ringMode = EraseAhead;
+    bool logClockSet = true;     // 0x02 appends a clock-set record 219
+    bool initClearsLog = false;  // 0x05 erases the ring and sets the write index to 0
+    QByteArray record(int index) const; // index taken modulo the ring size
+    void setRecord(int index, const QByteArray& bytes);
+    void appendRecord(const QByteArray& bytes);
+    void appendTouch(const QDateTime& t, const QByteArray& code);
+    // Merges with the newest record when option 0x01 is set and it is the same kind (215-218).
+    void appendEvent(int kind, const QDateTime& t1, const QDateTime& t2, int repeat = 0);
+    // n touches one minute apart ending now, with distinct codes.
+    void fill(int n);
+    void eraseRing();
+    int ringSlots() const { return m_ring.size() / RecordSize; }
+    QByteArray ring() const { return m_ring; }
+    bool setRing(const QByteArray& bytes); // must match the capacity
+
+    // The logger's packed time: 2000-2099 only.
+    static QByteArray packTime(const QDateTime& t);
+    static QDateTime unpackTime(const QByteArray& packed); // invalid for impossible fields
+    static int lastIndexForMemoryCode(quint8 code);
+
+private:
+    qint64 hostLocalMs() const;
+
+    QByteArray m_identity;
+    QByteArray m_config;
+    QByteArray m_ring;
+    QByteArray m_rawClock;
+    qint64 m_clockOffsetMs = 0;
+    double m_driftPpm = 0;
+    qint64 m_clockSetAtMs = 0;
+};
+
+class SimulatedLogger : public FtdiApi
+{
+public:
+    // How a reply is spoilt; see injectReplyFault.
+    enum ReplyFault {
+        Silent,     // the command is lost: not executed, no reply
+        LengthByte, // the reply's length byte becomes arg
+        ShortBody,  // the last arg bytes of the reply are not sent
+        Garbage,    // bytes are inserted at offset arg of the reply
+        LoseBytes,  // count bytes from offset arg are lost
+        LateTail,   // the reply from offset arg arrives only after the reader timed out
+        Unplug      // the device is unplugged after arg bytes of the reply
+    };
+
+    SimulatedLogger(); // one default logger
+    ~SimulatedLogger() override;
+
+    // Devices. device(i) stays valid until the device list changes.
+    int deviceCount() const { return int(m_devices.size()); }
+    SimulatedDevice& device(int index = 0) { return m_devices.at(size_t(index)); }
+    const SimulatedDevice& device(int index = 0) const { return m_devices.at(size_t(index)); }
+    int addDevice(const QByteArray& description, const QByteArray& serial);
+    void removeDevices(); // no devices at all
+
+    // Strict (default): a violating frame gets no reply and an unconfigured link no 'B'.
+    // Violations are recorded in either mode.
+    void setStrict(bool strict) { m_strict = strict; }
+    QStringList violations() const { return m_violations; }
+    // Every driver call, as "name args" (write shows the bytes in hex, e.g. "write 53").
+    QStringList calls() const { return m_calls; }
+    int callCount(const QString& name) const; // calls whose first word is name
+    QList<QByteArray> frames() const { return m_frames; } // complete request frames
+    QList<QByteArray> framesOf(int command) const;
+    QList<QByteArray> replies() const { return m_replies; } // replies as generated
+    void clearLogs();
+
+    // Fault injection. Counts run from the moment of injection.
+    void failDeviceList(bool fail) { m_failDeviceList = fail; }
+    // The nth call of the named driver operation ("openBySerial", "resetDevice", ...,
+    // "read", "write", "purgeRx") fails; nth 0 means every call. For "write",
+    // shortBy > 0 makes it a short write (that many bytes fewer, nothing delivered).
+    void failCall(const QString& name, int nth = 1, int shortBy = 0);
+    // The next count wake-ups get no answer (byte < 0) or the given byte instead of 'B'.
+    void failWakeUps(int count, int byte = -1);
+    // The nth frame of the command (-1: any command) from now has its reply spoilt;
+    // nth 0 spoils every such frame.
+    void injectReplyFault(int command, int nth, ReplyFault fault, int arg = 0, int count = 1,
+                          const QByteArray& bytes = QByteArray());
+    // The next frames get these raw replies (length byte included) instead of the
+    // device's own; the commands are not executed.
+    void serveReplies(const QList<QByteArray>& replies);
+    // After n more complete replies the device is unplugged; with keepBytes >= 0 it goes
+    // during reply n + 1, after that many of its bytes.
+    void unplugAfter(int transactions, int keepBytes = -1);
+    void clearFaults();
+
+    // A well-formed reply: length, command echo, payload, checksum.
+    static QByteArray makeReply(quint8 command, const QByteArray& payload);
+    // A well-formed request frame (the program's side), for tests.
+    static QByteArray makeFrame(const QByteArray& commandAndParams);
+    static quint8 checksum(const QByteArray& bytes, int from, int to); // 0xE5 ^ bytes[from..to)
+
+    // Called after every command that changed a device's memory, clock or ring.
+    void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+
+    // State file (JSON, versioned). load() replaces the devices only when the whole file is
+    // sound; otherwise it returns false with errorString() set and changes nothing.
+    bool save(const QString& path);
+    bool load(const QString& path);
+    bool loadFromData(const QByteArray& data);
+    QByteArray saveToData() const;
+    QString errorString() const { return m_error; }
+
+    // FtdiApi
+    bool createDeviceInfoList(int& count) override;
+    bool getDeviceInfoDetail(int index, unsigned& flags, QByteArray& serial,
+                             QByteArray& description) override;
+    Handle openBySerial(const QByteArray& serial) override;
+    bool close(Handle h) override;
+    bool resetDevice(Handle h) override;
+    bool setLatencyTimer(Handle h, int ms) override;
+    bool setUsbParameters(Handle h, int inTransferSize, int outTransferSize) override;
+    bool setBaudRate(Handle h, int baud) override;
+    bool setDataCharacteristics(Handle h, int dataBits, StopBits stopBits, Parity parity) override;
+    bool setFlowControl(Handle h, FlowControl flow, char xon, char xoff) override;
+    bool setTimeouts(Handle h, int readMs, int writeMs) override;
+    bool read(Handle h, unsigned char* buf, int n, int& got) override;
+    bool write(Handle h, const unsigned char* buf, int n, int& written) override;
+    bool purgeRx(Handle h) override;
+
+private:
+    struct Session {
+        int device = -1;
+        int baud = 0;
+        int dataBits = 0;
+        int stopBits = -1;
+        int parity = -1;
+        int flow = -1;
+        bool awake = false;
+        QByteArray frame; // bytes of the frame being received
+        QByteArray rx;    // bytes the program can read now
+        QByteArray late;  // bytes that arrive after the next read times out
+        bool linkConfigured() const;
+    };
+    struct Fault {
+        int command;
+        int nth;
+        int seen;
+        ReplyFault kind;
+        int arg;
+        int count;
+        QByteArray bytes;
+    };
+    struct CallFault {
+        int nth;
+        int seen;
+        int shortBy;
+    };
+
+    void log(const QString& call);
+    void violation(const QString& what);
+    bool callFails(const QString& name, int* shortBy = nullptr);
+    Session* session(Handle h, const char* call);
+    bool configure(Handle h, const QString& call);
+    void receive(Session& s, unsigned char byte);
+    void handleFrame(Session& s, const QByteArray& frame);
+    bool checkFrame(const SimulatedDevice& dev, const QByteArray& frame);
+    QByteArray execute(SimulatedDevice& dev, const QByteArray& frame, bool& changed);
+    void deliver(Session& s, QByteArray reply, int command);
+    void unplug(int device);
+    void notifyChanged();
+
+    std::vector<SimulatedDevice> m_devices;
+    std::vector<int> m_listed; // device indexes of the last createDeviceInfoList
+    std::map<quintptr, Session> m_sessions;
+    quintptr m_nextHandle = 0x5100;
+    bool m_strict = true;
+    QStringList m_violations;
+    QStringList m_calls;
+    QList<QByteArray> m_frames;
+    QList<QByteArray> m_replies;
+    bool m_failDeviceList = false;
+    std::map<QString, std::vector<CallFault>> m_callFaults;
+    int m_wakeFaults = 0;
+    int m_wakeByte = -1;
+    std::vector<Fault> m_faults;
+    QList<QByteArray> m_served;
+    int m_unplugAfter = -1;
+    int m_unplugKeep = -1;
+    std::function<void()> m_changed;
+    QString m_error;
+};
+
+// Keeps a simulated logger in its state file: loaded on construction (a default logger is
+// created and saved when the file does not exist), saved after every change and on
+// destruction. A file that exists but cannot be read is never overwritten.
+class SimulatedLoggerFile
+{
+public:
+    explicit SimulatedLoggerFile(const QString& path);
+    ~SimulatedLoggerFile();
+    SimulatedLoggerFile(const SimulatedLoggerFile&) = delete;
+    SimulatedLoggerFile& operator=(const SimulatedLoggerFile&) = delete;
+
+    bool isValid() const { return m_valid; }
+    QString errorString() const { return m_error; }
+    SimulatedLogger& logger() { return m_logger; }
+    bool save();
+
+private:
+    SimulatedLogger m_logger;
+    QString m_path;
+    bool m_valid = false;
+    QString m_error;
+};
