@@ -91,7 +91,7 @@ QString nextNumberedName(const QString& name)
     if (!m.hasMatch())
         return name + QLatin1Char('2');
     const int k = m.captured().toInt(); // 0 when it overflows
-    return QStringLiteral("%1%2").arg(name.left(m.capturedStart())).arg(k + 1);
+    return name.left(m.capturedStart()) + QString::number(k + 1);
 }
 
 QString helpCollectionFileFor(int flags, const QString& localeName)
