@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QImageReader>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -241,6 +242,21 @@ private slots:
         QCOMPARE(saved.count(), 1);
         QCOMPARE(settings.windowSize, QSize(640, 380));
         QCOMPARE(settings.windowPosition, w.pos());
+    }
+
+    void constructionLoadsCodeNames()
+    {
+        TestEnv env;
+        QFile damaged(env.path(QStringLiteral("kodlista.kod")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not a code-name list");
+        damaged.close();
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("sérült, vagy nem megfelelő"));
+        MainWindow w;
+        QCOMPARE(prompts.seen().size(), 1);
+        QCOMPARE(prompts.seen().first().parent, &w);
+        QCOMPARE(prompts.seen().first().title, QStringLiteral("Kód-név lista beolvasás"));
     }
 
     void localeChangeRetranslates()
