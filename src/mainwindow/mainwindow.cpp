@@ -503,8 +503,8 @@ void MainWindow::about()
     Prompts::ask(request);
 }
 
-// Commands that act on document windows, the device and the options; each is filled in
-// together with the window or dialog it drives.
+// Filled in together with the document windows, dialogs, device commands, recent files,
+// help and translations they drive.
 void MainWindow::loadFile(const QString&) {}
 void MainWindow::loadTranslations() {}
 void MainWindow::updateRecentFileActions() {}
