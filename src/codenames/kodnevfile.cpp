@@ -14,44 +14,39 @@ constexpr int recordStreamVersion = QDataStream::Qt_4_6;
 constexpr qint64 minRecordSizeV1 = 6 + 4 + 4;
 constexpr qint64 minRecordSizeV2 = minRecordSizeV1 + 2 * 11;
 
-QColor checkedColor(const QColor& c, const QColor& fallback)
+// Read by hand: an unknown colour kind must never reach a QColor, whose accessors
+// assume a valid kind. Only the RGB colours this program writes are taken.
+QColor readColor(QDataStream& in, const QColor& fallback)
 {
-    switch (c.spec()) {
-    case QColor::Rgb:
-    case QColor::Hsv:
-    case QColor::Cmyk:
-    case QColor::Hsl:
-    case QColor::ExtendedRgb: return c;
-    default: return fallback;
-    }
+    qint8 spec = 0;
+    quint16 alpha = 0, red = 0, green = 0, blue = 0, pad = 0;
+    in >> spec >> alpha >> red >> green >> blue >> pad;
+    if (spec != QColor::Rgb)
+        return fallback;
+    return QColor::fromRgba64(red, green, blue, alpha);
 }
 
 // A fresh entry per record, so a bad field can never carry the previous record's value.
 bool readRecord(QDataStream& in, bool version2, KodNev& out)
 {
-    KodNev raw;
-    if (version2) {
-        in >> raw;
-    } else {
-        for (unsigned char& b : raw.code) {
-            qint8 v = 0;
-            in >> v;
-            b = static_cast<unsigned char>(v);
-        }
-        in >> raw.datedName;
-    }
-    if (in.status() != QDataStream::Ok)
-        return false;
     out = KodNev();
-    out.setCodeBytes(raw.code);
-    out.datedName.name = raw.datedName.name; // checked by the caller
-    if (!out.datedName.setDate(raw.datedName.validFrom))
+    unsigned char code[KodNev::codeSize];
+    for (unsigned char& b : code) {
+        qint8 v = 0;
+        in >> v;
+        b = static_cast<unsigned char>(v);
+    }
+    out.setCodeBytes(code);
+    DatedName raw;
+    in >> raw;
+    out.datedName.name = raw.name; // its length is checked by the caller
+    if (!out.datedName.setDate(raw.validFrom))
         out.datedName.validFrom = minValidDate;
     if (version2) {
-        out.setForegroundColor(checkedColor(raw.foregroundColor, defaultTextColor));
-        out.setBackgroundColor(checkedColor(raw.backgroundColor, defaultBackColor));
+        out.foregroundColor = readColor(in, defaultTextColor);
+        out.backgroundColor = readColor(in, defaultBackColor);
     }
-    return true;
+    return in.status() == QDataStream::Ok;
 }
 
 } // namespace

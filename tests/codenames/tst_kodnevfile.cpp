@@ -218,14 +218,17 @@ private slots:
         QCOMPARE(readBytes(oddLength).status, KodNevFile::ReadStatus::Damaged);
         QCOMPARE(readBytes(QByteArray::fromHex("0ec0030100000000")).status, KodNevFile::ReadStatus::BadMagic);
 
-        // A colour of an unknown kind falls back to the default.
-        QByteArray oddColour = QByteArray::fromHex("0ec0020100000001") + kapuCore + black + white;
-        oddColour[8 + 22] = char(0x40); // text colour's spec byte
-        oddColour[8 + 33] = char(0x00); // background's: invalid
-        const KodNevFile::ReadResult r = readBytes(oddColour);
-        QCOMPARE(r.status, KodNevFile::ReadStatus::Ok);
-        QCOMPARE(r.records.at(0).foregroundColor, QColor(Qt::black));
-        QCOMPARE(r.records.at(0).backgroundColor, QColor(Qt::white));
+        // Colours other than RGB (none of ours) fall back to the defaults.
+        KodNevFile::ReadResult r;
+        for (char spec : {'\x00', '\x02', '\x40', '\xff'}) {
+            QByteArray oddColour = QByteArray::fromHex("0ec0020100000001") + kapuCore + black + white;
+            oddColour[8 + 22] = spec;                       // text colour's kind
+            oddColour[8 + 33] = char(spec == 0 ? 0x7f : 0); // background's
+            r = readBytes(oddColour);
+            QCOMPARE(r.status, KodNevFile::ReadStatus::Ok);
+            QCOMPARE(r.records.at(0).foregroundColor, QColor(Qt::black));
+            QCOMPARE(r.records.at(0).backgroundColor, QColor(Qt::white));
+        }
 
         // Through the model: one warning, the list exactly as it was, no question storm.
         KodNevModel m;
