@@ -80,16 +80,6 @@ private slots:
         QCOMPARE(QString::fromUtf8(eight.left(8)), QStringLiteral("őőőő"));
     }
 
-    void bytesCompare()
-    {
-        const unsigned char a[3] = {1, 2, 3};
-        const unsigned char b[3] = {1, 2, 4};
-        QVERIFY(bytesEqual(a, b, 2));
-        QVERIFY(!bytesEqual(a, b, 3));
-        QVERIFY(bytesEqual(a, b, 0));
-        QVERIFY(bytesEqual(nullptr, nullptr, -5));
-    }
-
     void numberedNames()
     {
         QCOMPARE(nextNumberedName("Route"), QStringLiteral("Route2"));

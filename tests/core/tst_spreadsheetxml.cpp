@@ -93,27 +93,6 @@ private slots:
         QVERIFY(xml.contains("\n    <Worksheet")); // auto-formatted
     }
 
-    void numberCellsFromIntAndText()
-    {
-        QByteArray a, b;
-        {
-            QBuffer buf(&a);
-            buf.open(QIODevice::WriteOnly);
-            SpreadsheetXmlWriter w(&buf);
-            w.writeNumberCell(42);
-            w.writeNumberCell(-7);
-        }
-        {
-            QBuffer buf(&b);
-            buf.open(QIODevice::WriteOnly);
-            SpreadsheetXmlWriter w(&buf);
-            w.writeNumberCell(QStringLiteral("42"));
-            w.writeNumberCell(QStringLiteral("-7"));
-        }
-        QCOMPARE(a, b);
-        QVERIFY(a.contains("<Data ss:Type=\"Number\">42</Data>"));
-    }
-
     void writtenTableReadsBack()
     {
         const Table table = {
