@@ -29,7 +29,10 @@ Answer showMessageBox(const Request& r)
     QMessageBox box(r.parent);
     box.setIcon(iconFor(r.kind));
     box.setWindowTitle(r.title);
+    box.setTextFormat(r.textFormat);
     box.setText(r.text);
+    if (!r.icon.isNull())
+        box.setIconPixmap(r.icon);
     Answer answer;
     if (r.buttons.isEmpty()) {
         box.setStandardButtons(QMessageBox::Ok);

@@ -4,6 +4,7 @@
 // modal box. Without a handler the real Qt dialogs are shown.
 
 #include <QColor>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -33,6 +34,8 @@ struct Request {
     QString directory;     // file dialogs: start directory or proposed name
     QString filter;        // file dialogs
     QColor color;          // colour dialog: initial colour
+    QPixmap icon;          // message boxes: replaces the kind's standard icon when set
+    Qt::TextFormat textFormat = Qt::AutoText;
 };
 
 struct Answer {

@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "core/product.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -18,8 +19,6 @@
 #include <QToolBar>
 
 namespace {
-const char* const productName = "WYX770";
-const char* const versionText = "2.2.1 64bit";
 
 void setTexts(QAction* action, const QString& text, const QString& tip, const char* icon = nullptr)
 {
@@ -353,7 +352,7 @@ void MainWindow::retranslateActions()
     dataTransferToolBar->setWindowTitle(tr("Adatátvitel"));
     editToolBar->setWindowTitle(tr("Szerkeszt"));
 
-    setWindowTitle(tr("QUELTA - %1 %2").arg(QString::fromLatin1(productName), QString()));
+    setWindowTitle(tr("QUELTA - %1 %2").arg(productName(), QString()));
     statusBar()->showMessage(tr("QUELTA járőr ellenőrző rendszer"));
 }
 
@@ -491,6 +490,8 @@ void MainWindow::about()
     request.kind = Prompts::Kind::Information;
     request.parent = this;
     request.title = tr("Program információk");
+    request.icon = QIcon(QStringLiteral(":/images/wyx.ico")).pixmap(48, 48);
+    request.textFormat = Qt::RichText;
     request.text =
         tr("<p><b><big>%1 Őr ellenőrző kiértékelő program</big></b></p>"
            "<p><b>Verzió: %2</b></p>"
@@ -499,7 +500,7 @@ void MainWindow::about()
            "<a href=\"https://www.qt.io/licensing/\">https://www.qt.io/licensing/</a><br/>"
            "Mindazonáltal nem tudunk garanciát vállalni arra, hogy egy módosított, vagy más verziójú DLL "
            "alkalmazásával a program megfelelően fog működni.</p>")
-            .arg(QString::fromLatin1(productName), QString::fromLatin1(versionText));
+            .arg(productName(), productVersion());
     Prompts::ask(request);
 }
 
