@@ -246,7 +246,8 @@ int UsbCom::chipAddress(int n) const
         return 0xA0 | (2 * n);
     static const int size3[4] = {0xAC, 0xAE, 0xA6, 0xAE};
     static const int size4[4] = {0xA4, 0xAC, 0xA6, 0xAE};
-    return (k == 3 ? size3 : size4)[qMin(n, 3)];
+    const int* table = k == 3 ? size3 : size4;
+    return table[qMin(n, 3)];
 }
 
 double UsbCom::batteryTemperature(short raw) const
