@@ -139,7 +139,7 @@ private slots:
         QVERIFY(m.entryAt(m.rowCount()).datedName.name.isNull());
     }
 
-    void dataRolesAndHeaders()
+    void alternateRowsAndRefusedEdits()
     {
         TestEnv env;
         Settings& s = appSettings();
@@ -149,20 +149,6 @@ private slots:
         m.addEntry(entry("d", 2001, "három", Qt::yellow), false);
         m.addEntry(entry("e", 2001, "négy", Qt::yellow), false);
 
-        QCOMPARE(m.data(m.index(1, 0)).toInt(), 2);
-        QCOMPARE(m.data(m.index(1, 1)).toDate(), QDate(2001, 1, 1));
-        QCOMPARE(m.data(m.index(1, 2)).toString(), QStringLiteral("CAAAAAAAAAAA"));
-        QCOMPARE(m.data(m.index(1, 3)).toString(), QStringLiteral("kettő"));
-        QVERIFY(!m.data(m.index(1, 3), Qt::EditRole).isValid());
-        QCOMPARE(m.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Érvényes"));
-        QCOMPARE(m.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Megnevezés"));
-        QVERIFY(!m.headerData(4, Qt::Horizontal).isValid());
-        QVERIFY(!m.headerData(0, Qt::Vertical).isValid());
-        s.fontFace = "Courier";
-        s.fontSize = 13;
-        QCOMPARE(m.data(m.index(0, 0), Qt::FontRole).value<QFont>().pointSize(), 13);
-        QCOMPARE(m.headerData(0, Qt::Vertical, Qt::FontRole).value<QFont>().family(), QStringLiteral("Courier"));
-
         auto back = [&](int row) { return m.data(m.index(row, 0), Qt::BackgroundRole).value<QBrush>().color(); };
         s.flags |= OptAlternateBack;
         QCOMPARE(back(0), QColor(Qt::white));
@@ -171,49 +157,16 @@ private slots:
         QCOMPARE(back(3), QColor(Qt::yellow)); // an own colour is kept on odd rows
         s.flags &= ~OptAlternateBack;
         QCOMPARE(back(1), QColor(Qt::white));
-        QCOMPARE(m.data(m.index(1, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::black));
 
-        QVERIFY(!(m.flags(m.index(0, 0)) & Qt::ItemIsEditable));
-        QVERIFY(m.flags(m.index(0, 3)) & Qt::ItemIsEditable);
-    }
-
-    void editingThroughTheModel()
-    {
-        KodNevModel m;
-        m.addEntry(entry("b", 2001, "egy"), false);
-
-        // A refused value is reported and changes nothing.
+        // A refused value is reported and leaves the list unchanged.
         KodNevModel fresh(QList<KodNev>{entry("b", 2001, "egy")});
-        QVERIFY(!fresh.isModified());
         QVERIFY(!fresh.setData(fresh.index(0, 2), "xyz"));
         QVERIFY(!fresh.setData(fresh.index(0, 3), QString(81, 'n')));
-        QVERIFY(!fresh.setData(fresh.index(0, 1), QDate()));
-        QVERIFY(!fresh.setData(fresh.index(0, 0), 5));
-        QVERIFY(!fresh.setData(fresh.index(0, 3), "új", Qt::DisplayRole));
         QVERIFY(!fresh.isModified());
-        QCOMPARE(fresh.entryAt(0).codeText(), QStringLiteral("BAAAAAAAAAAA"));
         QVERIFY(fresh.setData(fresh.index(0, 3), "új"));
-        QCOMPARE(fresh.entryAt(0).datedName.name, QStringLiteral("új"));
         QVERIFY(fresh.isModified());
-
-        QVERIFY(m.insertRows(-3, 2));
-        QCOMPARE(m.rowCount(), 3);
-        QVERIFY(m.entryAt(2).datedName.name.isNull());
-        QVERIFY(m.insertRows(0, 1));
-        QVERIFY(m.entryAt(0).datedName.name.isNull());
-        QCOMPARE(m.entryAt(1).datedName.name, QStringLiteral("egy"));
-        QVERIFY(!m.insertRows(0, 0));
-        QVERIFY(!m.removeRows(3, 2)); // beyond the end
-        QVERIFY(!m.removeRows(-1, 1));
-        QVERIFY(!m.removeRows(0, 0));
-        QCOMPARE(m.rowCount(), 4);
-        QVERIFY(m.removeRows(1, 3));
-        QCOMPARE(m.rowCount(), 1);
-
-        m.setColors(0, QColor(), Qt::red);
-        QCOMPARE(m.entryAt(0).backgroundColor, QColor(Qt::white));
-        QCOMPARE(m.entryAt(0).foregroundColor, QColor(Qt::red));
-        m.setColors(5, Qt::red, Qt::red); // out of range: nothing
+        QVERIFY(!fresh.removeRows(0, 2));
+        QCOMPARE(fresh.rowCount(), 1);
     }
 };
 
