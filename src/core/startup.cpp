@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "core/product.h"
 #include "core/settings.h"
 #include "core/singleinstance.h"
 #include "core/tooltipfilter.h"
@@ -40,8 +41,7 @@ int wyxMain(int argc, char** argv)
     auto splash = std::make_unique<QSplashScreen>(QPixmap(QStringLiteral(":/images/queltaSplash.png")));
     splash->show();
     splash->showMessage(QObject::tr("%1   Version: %2     Released: %3")
-                            .arg(QStringLiteral("WYX770"), QStringLiteral("2.2.1 64bit"),
-                                 QStringLiteral("Jun. 22 2023")),
+                            .arg(productName(), productVersion(), productReleased()),
                         Qt::AlignBottom | Qt::AlignHCenter, Qt::white);
 
     const std::time_t t0 = std::time(nullptr);
