@@ -1,0 +1,155 @@
+#include "eventlog/logtableview.h"
+
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "eventlog/logfilterproxymodel.h"
+#include "eventlog/logmodel.h"
+
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QShortcut>
+
+LogTableView::LogTableView(QWidget* parent)
+    : QTableView(parent)
+{
+    logModel = new LogModel(this);
+    auto* filter = new LogFilterProxyModel(this);
+    filter->setDynamicSortFilter(true);
+    filter->setSourceModel(logModel);
+    setModel(filter);
+
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    homeShortcut = new QShortcut(QKeySequence(Qt::Key_Home), this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(homeShortcut, &QShortcut::activated, this, &LogTableView::JumpToBegin);
+    endShortcut = new QShortcut(QKeySequence(Qt::Key_End), this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(endShortcut, &QShortcut::activated, this, &LogTableView::JumpToEnd);
+}
+
+LogTableView::~LogTableView() = default;
+
+QSize LogTableView::sizeHint() const
+{
+    return QSize(640, 400);
+}
+
+LogFilterProxyModel* LogTableView::proxy() const
+{
+    return static_cast<LogFilterProxyModel*>(model());
+}
+
+void LogTableView::setupColumns()
+{
+    const Settings& settings = appSettings();
+    setShowGrid(false);
+    const QFontMetrics metrics(QFont(settings.fontFace, settings.fontSize, QFont::Normal));
+    verticalHeader()->setDefaultSectionSize(metrics.height());
+    const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+    setColumnWidth(LogModel::ColumnRow, 7 * nine);
+    setColumnWidth(LogModel::ColumnMarker, 2 * nine);
+    setColumnWidth(LogModel::ColumnDateTime, 24 * nine);
+    setColumnWidth(LogModel::ColumnCode, 24 * nine);
+    setMinimumWidth(81 * nine);
+    setColumnHidden(LogModel::ColumnCode, !(settings.flags & OptPointCode));
+    horizontalHeader()->setSectionResizeMode(LogModel::ColumnDescription, QHeaderView::Stretch);
+}
+
+int LogTableView::currentSourceRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? proxy()->mapToSource(current).row() : -1;
+}
+
+bool LogTableView::isCurrentNormal() const
+{
+    return logModel->entryAt(currentSourceRow()).isTouch();
+}
+
+void LogTableView::nextExtraordinary()
+{
+    stepExtraordinary(true);
+}
+
+void LogTableView::previousExtraordinary()
+{
+    stepExtraordinary(false);
+}
+
+void LogTableView::stepExtraordinary(bool forward)
+{
+    int row = currentSourceRow();
+    for (;;) {
+        row = forward ? logModel->nextExtraordinary(row) : logModel->previousExtraordinary(row);
+        if (row < 0) {
+            Prompts::information(this, tr("Rendkívüli bejegyzés keresés"),
+                                 forward ? tr("Nincs több rendkívüli bejegyzés\na napló vége felé haladva!")
+                                         : tr("Nincs több rendkívüli bejegyzés\na napló eleje felé haladva!"));
+            return;
+        }
+        const QModelIndex shown = proxy()->mapFromSource(logModel->index(row, 0));
+        if (shown.isValid()) {
+            selectOnlyRow(shown.row());
+            return;
+        }
+    }
+}
+
+// Single selection for the moment of selecting, so that a held Shift or Ctrl cannot
+// extend the selection.
+void LogTableView::selectOnlyRow(int proxyRow)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    selectRow(proxyRow);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void LogTableView::nameUnnamedPoints()
+{
+    logModel->nameUnnamedPoints();
+}
+
+bool LogTableView::loadFile(const QString& fileName, QWidget* parent)
+{
+    const bool loaded = logModel->load(fileName, parent);
+    if (loaded)
+        JumpToEnd();
+    return loaded;
+}
+
+bool LogTableView::readOut(UsbCom* usb)
+{
+    const bool done = logModel->readOut(usb);
+    if (done)
+        JumpToEnd();
+    return done;
+}
+
+bool LogTableView::close()
+{
+    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return window->close();
+    return QTableView::close();
+}
+
+void LogTableView::JumpToBegin()
+{
+    if (model()->rowCount() < 1)
+        return;
+    selectRow(0);
+    scrollToTop();
+    update();
+}
+
+void LogTableView::JumpToEnd()
+{
+    const int rows = model()->rowCount();
+    if (rows < 1)
+        return;
+    selectRow(rows - 1);
+    scrollToBottom();
+    update();
+}
