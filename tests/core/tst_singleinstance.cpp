@@ -17,11 +17,12 @@ QString uniqueKey()
     return QStringLiteral("wyx-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-// Stands in for the running instance's listener.
+// Stands in for the running instance's listener. Bound exclusively, so that a child's
+// own listener cannot take the port and its datagrams over.
 class Listener
 {
 public:
-    Listener() { bound = socket.bind(QHostAddress(QHostAddress::LocalHost), 0); }
+    Listener() { bound = socket.bind(QHostAddress(QHostAddress::LocalHost), 0, QUdpSocket::DontShareAddress); }
     quint16 port() const { return socket.localPort(); }
     QByteArray next(int timeoutMs = 10000)
     {
@@ -156,6 +157,7 @@ private slots:
         TestEnv env;
         QVERIFY2(QFileInfo::exists(programPath()), qPrintable(programPath()));
         Listener listener;
+        QVERIFY(listener.bound);
         const QString key = uniqueKey();
         QProcess first;
         first.setProcessEnvironment(childEnvironment(env, key, listener.port()));
