@@ -4,6 +4,7 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
@@ -62,32 +63,6 @@ bool askRename(const KodNev& existing, const KodNev& entry)
 
 // Writes the new file completely before touching the old one, so any failure leaves the
 // file and its backup as they were.
-bool saveWithBackup(const QString& path, const QList<KodNev>& entries)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!KodNevFile::write(file, entries)) {
-        file.cancelWriting();
-        return false;
-    }
-    const QString backup = path + QLatin1Char('.') + extBackup;
-    const bool hadOld = QFileInfo::exists(path);
-    if (hadOld) {
-        if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::rename(path, backup)) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        if (hadOld)
-            QFile::rename(backup, path);
-        return false;
-    }
-    return true;
-}
-
 QVariant displayValue(const KodNev& e, const QModelIndex& index)
 {
     switch (index.column()) {
@@ -344,7 +319,7 @@ bool KodNevModel::save()
         if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
             return false;
     }
-    if (!saveWithBackup(path, entries)) {
+    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); })) {
         Prompts::information(nullptr, tr("Hibaüzenet"), tr("A kód-név fájl mentése sikertelen!"));
         return false;
     }
