@@ -1,0 +1,213 @@
+#include "eventlog/readout.h"
+
+#include "core/helpers.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "device/readoutdlg.h"
+#include "device/usbcom.h"
+#include "eventlog/logmodel.h"
+
+#include <cstring>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return LogModel::tr(text);
+}
+
+bool ask(const QString& title, const QString& text)
+{
+    return askYesNo(nullptr, title, text, tr("Igen"), tr("Nem"));
+}
+
+} // namespace
+
+bool LogModel::readOut(UsbCom* device)
+{
+    LogReadOut readOut(*this, *device);
+    return readOut.run();
+}
+
+LogReadOut::LogReadOut(LogModel& log, UsbCom& device)
+    : m_log(log)
+    , m_device(device)
+{
+}
+
+int LogReadOut::ringSlots() const
+{
+    return m_device.lastIndex + 1;
+}
+
+LogEntry LogReadOut::programEntry(const QDateTime& first, const QDateTime& second, unsigned char kind) const
+{
+    LogEntry e;
+    e.makeProgramEntry(first, second, kind);
+    return e;
+}
+
+// An unknown capacity or a write index outside the ring would make the walk endless.
+bool LogReadOut::refuseBadRing()
+{
+    if (m_device.ringIsValid())
+        return false;
+    m_device.showError(UsbBadReply, false);
+    return true;
+}
+
+bool LogReadOut::checkClock(ReadOutDlg& dlg)
+{
+    if (dlg.clockOk)
+        return true;
+    if (!(appSettings().flags & OptAutoClockSet)
+        && !ask(tr("Óra beállítás"),
+                tr("A csatlakoztatott készülék órája nem pontos.\nHozzáigazítsuk a számítógéphez?")))
+        return true;
+    UsbErrorCodes r;
+    while ((r = m_device.setClock(waitDeviceTick())) != UsbOk) {
+        if (!m_device.showError(r, true))
+            return false;
+        m_device.open();
+    }
+    r = m_device.getDeviceInfo();
+    if (r != UsbOk) {
+        m_device.showError(r, false);
+        return false;
+    }
+    dlg.showDeviceInfo(&m_device);
+    return true;
+}
+
+bool LogReadOut::continuityHolds(bool& failed)
+{
+    failed = false;
+    const int ring = m_log.ringIndex();
+    if (ring > m_device.lastIndex)
+        return false; // a position this logger cannot have
+    if (!m_log.hasRegularEntry())
+        return true;
+    const int idx = ring == 0 ? m_device.lastIndex : ring - 1;
+    UsbErrorCodes r;
+    while ((r = m_device.readEntry(quint16(idx))) != UsbOk) {
+        if (!m_device.showError(r, true)) {
+            m_device.refreshClockIfClosed();
+            m_device.open();
+            failed = true;
+            return false;
+        }
+        m_device.open();
+    }
+    return m_log.lastRegularEquals(m_device.lastEntry) || m_log.kindAt(m_log.rowCount() - 1) == KindForeignInit;
+}
+
+bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& taken)
+{
+    taken.reserve(count);
+    DeviceLogPage page;
+    int index = start;
+    int done = 0;
+    while (done < count) {
+        // A slot the reply did not fill reads as blank and is dropped.
+        std::memset(page.bytes, 0xFF, sizeof page.bytes);
+        UsbErrorCodes r;
+        while ((r = m_device.readPage(quint16(index), page.bytes)) != UsbOk) {
+            if (!m_device.showError(r, true))
+                return false;
+            m_device.open();
+        }
+        const int n = qMin<int>(DeviceLogPage::SlotCount, count - done);
+        for (int k = 0; k < n; ++k) {
+            LogEntry e;
+            e.setBytes(page.bytes + DeviceLogPage::slotOffset(k));
+            if (e.kind() < KindFirstUnknown)
+                taken.append(e);
+        }
+        done += n;
+        index = (index + n) % ringSlots();
+        dlg.setProgress(done);
+        if (dlg.closeRequested && done < count)
+            return false;
+    }
+    return true;
+}
+
+void LogReadOut::commit(const QVector<LogEntry>& taken, bool foreign)
+{
+    QVector<LogEntry> records;
+    records.reserve(m_head.size() + taken.size() + 1);
+    records << m_head << taken;
+    records.append(programEntry(m_device.deviceTime, m_device.readoutDate, KindReadOut));
+    if (foreign)
+        m_log.setDeviceIdentity(&m_device);
+    m_log.m_header.ringIndex = quint16(m_device.writeIndex);
+    m_log.appendEntries(records);
+    // The logger hears of this read-out only once the records are safe on disk.
+    if (m_log.saveToDefault(nullptr))
+        m_device.writeReadoutTime();
+    else
+        Prompts::warning(nullptr, LogModel::tr("Esemény napló mentés"), m_log.lastError());
+}
+
+bool LogReadOut::run()
+{
+    ReadOutDlg dlg;
+    dlg.setModal(true);
+    if (refuseBadRing())
+        return false;
+    dlg.showDeviceInfo(&m_device);
+    if (!checkClock(dlg) || refuseBadRing())
+        return false;
+
+    if (m_log.rowCount() > LogModel::archiveAdviceRows)
+        Prompts::information(nullptr, tr("Kiolvasás"),
+                             tr("Az esemény napló már meglehetősen hosszú.\nAjánlott archiválni, hogy a régi,\n"
+                                "már érdektelen bejegyzések ne lassítsák a munkát."));
+
+    bool wholeRing = m_log.rowCount() == 0;
+    const bool foreign = !m_log.isSameDevice(&m_device);
+    if (foreign) {
+        if (!ask(tr("Kiolvasás"), tr("A csatlakoztatott készülék nem ehhez a napló fájlhoz tartozik.\n"
+                                     "Mégis folytassuk a kiolvasást?")))
+            return false;
+        m_head.append(programEntry(m_device.initDate, m_log.initDate(), KindForeignInit));
+        wholeRing = true;
+    } else if (!wholeRing) {
+        bool failed = false;
+        if (!continuityHolds(failed)) {
+            if (failed)
+                return false;
+            Prompts::information(nullptr, tr("Kiolvasás"),
+                                 tr("A csatlakoztatott készülék napló kapacitását\nmeghaladó számú bejegyzés "
+                                    "keletkezett.\nEzért a régebbiek közül már valamennyi elveszett."));
+            m_head.append(programEntry(m_device.deviceTime, m_device.readoutDate, KindDataGap));
+            wholeRing = true;
+        }
+    }
+
+    // The end is the write index as read after any clock set, so the logger's own
+    // clock-set record is taken too. A whole ring starts at the write index: oldest first.
+    const int end = m_device.writeIndex;
+    const int start = wholeRing ? end : m_log.ringIndex();
+    const int count = wholeRing ? ringSlots() : m_device.ringDistance(unsigned(start), unsigned(end));
+    dlg.setProgressRange(count);
+    dlg.show();
+
+    if (count > 0) {
+        QVector<LogEntry> taken;
+        if (!takeRecords(dlg, start, count, taken)) {
+            dlg.close();
+            return false;
+        }
+        commit(taken, foreign);
+    }
+
+    dlg.setProgressVisible(false);
+    dlg.setButtonText(tr("OK"));
+    if (m_device.statusBits >= 32 && dlg.clockOk)
+        dlg.close();
+    else
+        dlg.waitForClose();
+    return true;
+}

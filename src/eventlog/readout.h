@@ -1,0 +1,32 @@
+#pragma once
+// One read-out of a logger into an event log, with the read-out window as its progress
+// display. The log changes only when the read-out completes: everything it gathers is
+// appended in one go at the end, so a declined, failed or aborted read-out leaves the log
+// (and its ring position) exactly as it was and the next read-out starts at the same place.
+#include "eventlog/logentry.h"
+
+#include <QVector>
+
+class LogModel;
+class ReadOutDlg;
+class UsbCom;
+
+class LogReadOut
+{
+public:
+    LogReadOut(LogModel& log, UsbCom& device);
+    bool run();
+
+private:
+    bool checkClock(ReadOutDlg& dlg);
+    bool refuseBadRing();
+    bool continuityHolds(bool& failed);
+    bool takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& taken);
+    void commit(const QVector<LogEntry>& taken, bool foreign);
+    LogEntry programEntry(const QDateTime& first, const QDateTime& second, unsigned char kind) const;
+    int ringSlots() const;
+
+    LogModel& m_log;
+    UsbCom& m_device;
+    QVector<LogEntry> m_head; // program entries that go in front of the taken records
+};
