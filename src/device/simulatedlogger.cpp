@@ -168,8 +168,7 @@ QDateTime SimulatedDevice::now() const
 {
     if (!m_rawClock.isEmpty())
         return unpackTime(m_rawClock);
-    const qint64 elapsed = Clock::currentMSecsSinceEpoch() - m_clockSetAtMs;
-    const qint64 wall = hostLocalMs() + m_clockOffsetMs + qint64(std::llround(elapsed * m_driftPpm / 1e6));
+    const qint64 wall = hostLocalMs() + clockOffset();
     const QDateTime utc = QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
     return QDateTime(utc.date(), utc.time(), Qt::LocalTime);
 }
@@ -189,12 +188,17 @@ void SimulatedDevice::setClockOffset(qint64 ms)
     m_rawClock.clear();
 }
 
+qint64 SimulatedDevice::clockOffset() const
+{
+    const qint64 elapsed = Clock::currentMSecsSinceEpoch() - m_clockSetAtMs;
+    return m_clockOffsetMs + qint64(std::llround(elapsed * m_driftPpm / 1e6));
+}
+
 void SimulatedDevice::setClockDrift(double ppm)
 {
     // Keep the drift gathered so far, then drift at the new rate from now on.
-    const qint64 now = Clock::currentMSecsSinceEpoch();
-    m_clockOffsetMs += qint64(std::llround((now - m_clockSetAtMs) * m_driftPpm / 1e6));
-    m_clockSetAtMs = now;
+    m_clockOffsetMs = clockOffset();
+    m_clockSetAtMs = Clock::currentMSecsSinceEpoch();
     m_driftPpm = ppm;
 }
 
@@ -460,7 +464,8 @@ quint8 SimulatedLogger::checksum(const QByteArray& bytes, int from, int to)
 
 void SimulatedLogger::log(const QString& call)
 {
-    m_calls.append(call);
+    if (m_recording)
+        m_calls.append(call);
 }
 
 void SimulatedLogger::violation(const QString& what)
@@ -940,12 +945,13 @@ QByteArray SimulatedLogger::execute(SimulatedDevice& dev, const QByteArray& f, b
 
 void SimulatedLogger::handleFrame(Session& s, const QByteArray& frame)
 {
-    m_frames.append(frame);
+    if (m_recording)
+        m_frames.append(frame);
     SimulatedDevice& dev = m_devices[size_t(s.device)];
     const int cmd = frame.size() > 1 ? quint8(frame[1]) : -1;
     const bool sound = checkFrame(dev, frame);
     if (!m_served.isEmpty()) {
-        deliver(s, m_served.takeFirst(), cmd);
+        deliver(s, m_served.takeFirst());
         return;
     }
     if (!sound)
@@ -975,7 +981,7 @@ void SimulatedLogger::handleFrame(Session& s, const QByteArray& frame)
     if (changed)
         notifyChanged();
     if (!fired) {
-        deliver(s, reply, cmd);
+        deliver(s, reply);
         return;
     }
     const int arg = qBound(0, fired->arg, reply.size());
@@ -997,19 +1003,21 @@ void SimulatedLogger::handleFrame(Session& s, const QByteArray& frame)
         reply.truncate(arg);
         break;
     case Unplug:
-        m_replies.append(reply);
+        if (m_recording)
+            m_replies.append(reply);
         s.rx.append(reply.left(arg));
         dev.pluggedIn = false;
         return;
     case Silent:
         break;
     }
-    deliver(s, reply, cmd);
+    deliver(s, reply);
 }
 
-void SimulatedLogger::deliver(Session& s, QByteArray reply, int)
+void SimulatedLogger::deliver(Session& s, const QByteArray& reply)
 {
-    m_replies.append(reply);
+    if (m_recording)
+        m_replies.append(reply);
     if (m_unplugAfter == 0 && m_unplugKeep >= 0) {
         s.rx.append(reply.left(m_unplugKeep));
         unplug(s.device);
@@ -1218,8 +1226,10 @@ SimulatedLoggerFile::SimulatedLoggerFile(const QString& path)
         if (!m_logger.save(path))
             m_error = m_logger.errorString();
     }
-    if (m_valid)
+    if (m_valid) {
+        m_logger.setRecording(false);
         m_logger.setChangeHandler([this]() { save(); });
+    }
 }
 
 SimulatedLoggerFile::~SimulatedLoggerFile()

@@ -66,7 +66,7 @@ public:
     QDateTime now() const; // local wall time of the logger, as the program sees it
     void setClock(const QDateTime& t);
     void setClockOffset(qint64 ms); // ahead of the host's local time by ms
-    qint64 clockOffset() const { return m_clockOffsetMs; }
+    qint64 clockOffset() const;      // the same, with the drift gathered so far
     void setClockDrift(double ppm);
     double clockDrift() const { return m_driftPpm; }
     // Serve these 4 packed bytes as the clock (for example an impossible date) until set.
@@ -142,6 +142,8 @@ public:
     QList<QByteArray> framesOf(int command) const;
     QList<QByteArray> replies() const { return m_replies; } // replies as generated
     void clearLogs();
+    // Off: calls, frames and replies are not kept (a long-running program); violations are.
+    void setRecording(bool on) { m_recording = on; }
 
     // Fault injection. Counts run from the moment of injection.
     void failDeviceList(bool fail) { m_failDeviceList = fail; }
@@ -235,7 +237,7 @@ private:
     void handleFrame(Session& s, const QByteArray& frame);
     bool checkFrame(const SimulatedDevice& dev, const QByteArray& frame);
     QByteArray execute(SimulatedDevice& dev, const QByteArray& frame, bool& changed);
-    void deliver(Session& s, QByteArray reply, int command);
+    void deliver(Session& s, const QByteArray& reply);
     void unplug(int device);
     void notifyChanged();
 
@@ -244,6 +246,7 @@ private:
     std::map<quintptr, Session> m_sessions;
     quintptr m_nextHandle = 0x5100;
     bool m_strict = true;
+    bool m_recording = true;
     QStringList m_violations;
     QStringList m_calls;
     QList<QByteArray> m_frames;
