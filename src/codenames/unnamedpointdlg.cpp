@@ -21,6 +21,7 @@ UnNamedPointDlg::UnNamedPointDlg(QWidget* parent)
     kodEdit->setPalette(palette);
     setBackgroundColor(defaultBackColor);
     setForegroundColor(defaultTextColor);
+    setAsking(false); // nothing to name until the walk finds a code
 }
 
 UnNamedPointDlg::~UnNamedPointDlg() = default;
@@ -31,10 +32,7 @@ bool UnNamedPointDlg::askName(const QString& codeText)
     skipClicked = false;
     addClicked = false;
     nevEdit->clear();
-    nevEdit->setEnabled(true);
-    ervenyesEdit->setEnabled(true);
-    addNameButton->setEnabled(false);
-    skipButton->setEnabled(true);
+    setAsking(true);
     if (!answered()) {
         nevEdit->setFocus();
         QEventLoop wait;
@@ -45,10 +43,7 @@ bool UnNamedPointDlg::askName(const QString& codeText)
         if (!answered())
             exitClicked = true;
     }
-    nevEdit->setEnabled(false);
-    ervenyesEdit->setEnabled(false);
-    addNameButton->setEnabled(false);
-    skipButton->setEnabled(false);
+    setAsking(false);
     QCoreApplication::processEvents();
     m_sincePump.start();
     return addClicked;
@@ -130,6 +125,14 @@ void UnNamedPointDlg::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         retranslateUi(this);
+}
+
+void UnNamedPointDlg::setAsking(bool asking)
+{
+    nevEdit->setEnabled(asking);
+    ervenyesEdit->setEnabled(asking);
+    addNameButton->setEnabled(false);
+    skipButton->setEnabled(asking);
 }
 
 void UnNamedPointDlg::stopWaiting()

@@ -47,6 +47,8 @@ protected:
 
 private:
     bool answered() const { return exitClicked || skipClicked || addClicked; }
+    // Name, date and the add and skip buttons are usable only while a code is asked.
+    void setAsking(bool asking);
     void stopWaiting();
 
     QEventLoop* m_wait = nullptr;
