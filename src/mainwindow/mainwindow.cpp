@@ -4,11 +4,31 @@
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
+#include "core/constants.h"
+#include "core/helpers.h"
+#include "core/singleinstance.h"
+#include "device/configdlg.h"
+#include "device/initdlg.h"
+#include "device/statusdlg.h"
+#include "device/usbcom.h"
+#include "device/vglclksetdlg.h"
+#include "eventlog/logfile.h"
+#include "eventlog/logmodel.h"
+#include "eventlog/logtableview.h"
+#include "eventlog/logview.h"
+#include "mainwindow/documentpaths.h"
 #include "mainwindow/printexport.h"
+#include "mainwindow/txtview.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QNetworkDatagram>
+#include <QPointer>
+#include <QSettings>
+#include <QUdpSocket>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -63,6 +83,10 @@ MainWindow::MainWindow()
     setUnifiedTitleAndToolBarOnMac(true);
 
     printer = new QPrinter(QPrinter::HighResolution);
+
+    udpSocket = new QUdpSocket(this);
+    udpSocket->bind(QHostAddress::LocalHost, instancePort()); // a failed bind is not reported
+    connect(udpSocket, &QUdpSocket::readyRead, this, &MainWindow::readPendingDatagrams);
 
     // A relative argument means the directory we were started in, not the working directory.
     const QStringList args = QCoreApplication::arguments();
@@ -427,6 +451,9 @@ void MainWindow::updateMenus()
         cutTxtAct->setEnabled(selected);
         copyTxtAct->setEnabled(selected);
     }
+    // Later moves of the current row arrive through the log window's stayOnPoint.
+    if (const LogView* log = activeLogView())
+        namedCurrentPointCmdAct->setEnabled(log->isCurrentNormal());
 }
 
 void MainWindow::updateNezetMenu()
@@ -437,7 +464,28 @@ void MainWindow::updateNezetMenu()
     nezetMenu->addActions({tileAct, cascadeAct});
     nezetMenu->addSeparator();
     nezetMenu->addActions({nextAct, previousAct, expandAllAct, expandDefaultAct, collapseAllAct, windowSeparatorAct});
-    windowSeparatorAct->setVisible(!mdiArea->subWindowList().isEmpty());
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
+    windowSeparatorAct->setVisible(!windows.isEmpty());
+
+    QWidget* active = activeMdiChild();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const QString text = QStringLiteral("%1 %2").arg(i + 1).arg(windowMenuName(window));
+        QAction* entry = nezetMenu->addAction(i < 9 ? QLatin1Char('&') + text : text);
+        entry->setCheckable(true);
+        entry->setChecked(window == active || window->widget() == active);
+        QPointer<QMdiSubWindow> target(window);
+        connect(entry, &QAction::triggered, this, [this, target] { setActiveSubWindow(target); });
+    }
+}
+
+QString MainWindow::windowMenuName(QMdiSubWindow* window) const
+{
+    if (auto* text = qobject_cast<TxtView*>(window->widget()))
+        return text->userFriendlyCurrentFile();
+    if (auto* log = qobject_cast<LogView*>(window))
+        return QFileInfo(log->currentFile).fileName();
+    return window->windowTitle();
 }
 
 void MainWindow::closeActiveSubWindow()
@@ -506,10 +554,7 @@ void MainWindow::about()
 
 // Filled in together with the document windows, dialogs, device commands, recent files,
 // help and translations they drive.
-void MainWindow::loadFile(const QString&) {}
 void MainWindow::loadTranslations() {}
-void MainWindow::updateRecentFileActions() {}
-void MainWindow::newTxtFile() {}
 void MainWindow::newErdFile() {}
 void MainWindow::saveErd() {}
 void MainWindow::saveAsErd() {}
@@ -518,8 +563,6 @@ void MainWindow::fulfilment(RouteDefModel*) {}
 void MainWindow::fulfilment() {}
 void MainWindow::saveFfr() {}
 void MainWindow::saveAsFfr() {}
-void MainWindow::openRecentFile() {}
-void MainWindow::openFile() {}
 void MainWindow::print() {}
 void MainWindow::preview() {}
 void MainWindow::kodNevOpen() {}
@@ -533,17 +576,6 @@ void MainWindow::reportExport() {}
 void MainWindow::kodNevNewEntry() {}
 void MainWindow::kodNevEditEntry() {}
 void MainWindow::kodNevDeleteEntry() {}
-void MainWindow::KodNevContextMenuEvent(QContextMenuEvent*) {}
-void MainWindow::ErdContextMenuEvent(QContextMenuEvent*) {}
-void MainWindow::LogContextMenuEvent(QContextMenuEvent*) {}
-void MainWindow::saveTxt() {}
-void MainWindow::saveAsTxt() {}
-void MainWindow::readOut() {}
-void MainWindow::timeSet() {}
-void MainWindow::initialize() {}
-void MainWindow::Status() {}
-void MainWindow::Configure() {}
-void MainWindow::clockTune() {}
 void MainWindow::addLogToErd() {}
 void MainWindow::removeLogFromErd() {}
 void MainWindow::addRouteToErd() {}
@@ -559,13 +591,460 @@ void MainWindow::expandAll() {}
 void MainWindow::expandDefault() {}
 void MainWindow::findCmd() {}
 void MainWindow::filterCmd() {}
-void MainWindow::nextSpecialCmd() {}
-void MainWindow::prevSpecialCmd() {}
 void MainWindow::namedCurrentPointCmd() {}
-void MainWindow::unNamedPointsCmd() {}
 void MainWindow::findLogEntry() {}
 void MainWindow::setupOption() {}
 void MainWindow::help() {}
 void MainWindow::switchHelpLanguage() {}
 void MainWindow::createHelpWindows() {}
-void MainWindow::readPendingDatagrams() {}
+
+// ---- Document windows and file opening
+
+namespace {
+const QString recentFilesKey = QStringLiteral("recentFileList");
+constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
+
+QString menuSafe(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+} // namespace
+
+LogView* MainWindow::activeLogView() const
+{
+    return qobject_cast<LogView*>(activeMdiChild());
+}
+
+TxtView* MainWindow::activeTxtView() const
+{
+    return qobject_cast<TxtView*>(activeMdiChild());
+}
+
+void MainWindow::fitNewWindow(QWidget* window) const
+{
+    const QRect area = contentsRect();
+    if (area.width() > 100 && area.height() > 200)
+        window->resize(area.width() - 50, area.height() - 100);
+}
+
+TxtView* MainWindow::createTxtView()
+{
+    auto* view = new TxtView;
+    fitNewWindow(view);
+    mdiArea->addSubWindow(view);
+    connect(view, &QTextEdit::copyAvailable, cutTxtAct, &QAction::setEnabled);
+    connect(view, &QTextEdit::copyAvailable, copyTxtAct, &QAction::setEnabled);
+    return view;
+}
+
+LogView* MainWindow::createLogView()
+{
+    auto* view = new LogView;
+    fitNewWindow(view);
+    mdiArea->addSubWindow(view);
+    connect(view, &LogView::LocalMenuInvoked, this, &MainWindow::LogContextMenuEvent);
+    connect(view, &LogView::stayOnPoint, namedCurrentPointCmdAct, &QAction::setEnabled);
+    return view;
+}
+
+QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
+{
+    // Relative names lie in the working directory, as they do for every loader.
+    const QString absolute = pathInWorkDir(fileName);
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
+        if (window->isHidden())
+            continue; // closed and about to be deleted
+        if (auto* text = qobject_cast<TxtView*>(window->widget())) {
+            if (text->currentFile() == absolute || (!canonical.isEmpty() && text->currentFile() == canonical))
+                return window;
+        } else if (auto* log = qobject_cast<LogView*>(window)) {
+            if (samePlatformPath(log->currentFile, absolute))
+                return window;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::loadFile(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    if (QMdiSubWindow* existing = findMdiChild(fileName)) {
+        mdiArea->setActiveSubWindow(existing);
+        return;
+    }
+    QMdiSubWindow* window = nullptr;
+    bool loaded = false;
+    QString message;
+    switch (documentKindForName(fileName)) {
+    case LogViewKind: {
+        LogView* log = createLogView();
+        window = log;
+        loaded = log->loadFile(fileName);
+        message = tr("Esemény napló fájl betöltve");
+        break;
+    }
+    case TxtViewKind: {
+        TxtView* text = createTxtView();
+        window = qobject_cast<QMdiSubWindow*>(text->parentWidget());
+        loaded = text->loadFile(fileName);
+        message = tr("Szöveg fájl betöltve");
+        break;
+    }
+    default:
+        // Route plans and reports open here once their windows exist; other names are ignored.
+        return;
+    }
+    if (!loaded) {
+        window->close(); // the loader has said why
+        return;
+    }
+    statusBar()->showMessage(message, 2000);
+    window->show();
+    setCurrentFile(fileName);
+}
+
+void MainWindow::newTxtFile()
+{
+    TxtView* text = createTxtView();
+    text->newFile();
+    text->parentWidget()->show();
+}
+
+void MainWindow::openFile()
+{
+    const QStringList filters = {tr("Esemény naplók (*.%1 *.%2)").arg(extEventLog, extEventArchive),
+                                 tr("Őrjárat leírások (*.%1 *.%2)").arg(extRoutePlan, extRoutePlanImport),
+                                 tr("Teljesítés jelentések (*.%1)").arg(extReport),
+                                 tr("Egyszerű szövegfájlok (*.%1)").arg(extText), tr("Minden fájl (*)")};
+    const QString fileName =
+        Prompts::openFileName(this, QString(), appSettings().workDir, filters.join(QLatin1String(";;")));
+    if (!fileName.isEmpty())
+        loadFile(fileName);
+}
+
+void MainWindow::saveTxt()
+{
+    TxtView* text = activeTxtView();
+    if (text && text->save()) {
+        statusBar()->showMessage(tr("A fájl elmentve"), 2000);
+        setCurrentFile(text->currentFile());
+    }
+}
+
+void MainWindow::saveAsTxt()
+{
+    TxtView* text = activeTxtView();
+    if (text && text->saveAs()) {
+        statusBar()->showMessage(tr("A fájl elmentve"), 2000);
+        setCurrentFile(text->currentFile());
+    }
+}
+
+void MainWindow::runContextMenu(QContextMenuEvent* event, const QList<QAction*>& actions)
+{
+    QMenu menu(this);
+    menu.addActions(actions);
+    menu.exec(event->globalPos());
+}
+
+void MainWindow::KodNevContextMenuEvent(QContextMenuEvent* event)
+{
+    runContextMenu(event, {kodNevNewEntryAct, kodNevEditEntryAct, kodNevDeleteEntryAct});
+}
+
+void MainWindow::ErdContextMenuEvent(QContextMenuEvent* event)
+{
+    runContextMenu(event, {saveErdAct, saveAsErdAct, fulfilmentCurrentAct, addLogToErdAct, removeLogFromErdAct,
+                           addRouteToErdAct, removeRouteFromErdAct, addStartToErdAct, removeStartFromErdAct,
+                           addPointToErdAct, removePointFromErdAct, modifyErdAct});
+}
+
+void MainWindow::LogContextMenuEvent(QContextMenuEvent* event)
+{
+    runContextMenu(event, {prevSpecialCmdAct, nextSpecialCmdAct, findCmdAct, filterCmdAct, namedCurrentPointCmdAct});
+}
+
+void MainWindow::nextSpecialCmd()
+{
+    if (LogView* log = activeLogView())
+        log->table()->nextExtraordinary();
+}
+
+void MainWindow::prevSpecialCmd()
+{
+    if (LogView* log = activeLogView())
+        log->table()->previousExtraordinary();
+}
+
+void MainWindow::unNamedPointsCmd()
+{
+    if (LogView* log = activeLogView())
+        log->table()->nameUnnamedPoints();
+}
+
+// ---- Recent files and the single-instance listener
+
+void MainWindow::setCurrentFile(const QString& fileName)
+{
+    setWindowFilePath(fileName);
+    QSettings settings;
+    QStringList files = settings.value(recentFilesKey).toStringList();
+    files.removeAll(fileName);
+    files.prepend(fileName);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    settings.setValue(recentFilesKey, files);
+    updateRecentFileActions();
+}
+
+void MainWindow::updateRecentFileActions()
+{
+    const QStringList files = QSettings().value(recentFilesKey).toStringList();
+    const int count = qMin(files.size(), int(MaxRecentFiles));
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        QAction* action = recentFileActs[i];
+        if (i < count) {
+            action->setText(tr("&%1 %2").arg(i + 1).arg(menuSafe(QFileInfo(files.at(i)).fileName())));
+            action->setData(files.at(i));
+        }
+        action->setVisible(i < count);
+    }
+    recentSeparatorAct->setVisible(count > 0);
+}
+
+void MainWindow::openRecentFile()
+{
+    if (auto* action = qobject_cast<QAction*>(sender()))
+        loadFile(action->data().toString());
+}
+
+bool MainWindow::setInstancePort(quint16 port)
+{
+    udpSocket->close();
+    return udpSocket->bind(QHostAddress::LocalHost, port);
+}
+
+quint16 MainWindow::instanceListenerPort() const
+{
+    return udpSocket->localPort();
+}
+
+void MainWindow::readPendingDatagrams()
+{
+    while (udpSocket->hasPendingDatagrams()) {
+        QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
+        if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
+            break;
+        const QString path = datagramPath(bytes);
+        if (path.isNull())
+            continue;
+        if (deviceCommandDepth > 0) {
+            // Opening windows in the middle of a read-out could even open the log being read.
+            if (!deferredFiles.contains(path) && deferredFiles.size() < maxDeferredFiles)
+                deferredFiles.append(path);
+            continue;
+        }
+        loadFile(path);
+        activateWindow();
+    }
+}
+
+void MainWindow::openDeferredFiles()
+{
+    if (deferredFiles.isEmpty())
+        return;
+    const QStringList files = std::exchange(deferredFiles, QStringList());
+    for (const QString& path : files)
+        loadFile(path);
+    activateWindow();
+}
+
+// ---- Device commands
+
+class MainWindow::DeviceCommandScope
+{
+public:
+    explicit DeviceCommandScope(MainWindow* window)
+        : m_window(window)
+        , m_nested(window->deviceCommandDepth++ > 0)
+    {
+    }
+    ~DeviceCommandScope()
+    {
+        if (--m_window->deviceCommandDepth == 0)
+            m_window->openDeferredFiles();
+    }
+    DeviceCommandScope(const DeviceCommandScope&) = delete;
+    DeviceCommandScope& operator=(const DeviceCommandScope&) = delete;
+    bool nested() const { return m_nested; }
+
+private:
+    MainWindow* m_window;
+    bool m_nested;
+};
+
+namespace {
+// Opens the logger and reads its record; a failure has been shown when false.
+bool openDevice(UsbCom& usb)
+{
+    UsbErrorCodes result = usb.open();
+    if (result == UsbOk)
+        result = usb.getDeviceInfo();
+    usb.showError(result, false);
+    return result == UsbOk;
+}
+
+QString logPathForDevice(const UsbCom& usb)
+{
+    return pathInWorkDir(LogFile::fileNameForDevice(usb.deviceName));
+}
+} // namespace
+
+void MainWindow::readOut()
+{
+    DeviceCommandScope busy(this);
+    if (busy.nested())
+        return;
+    UsbCom usb;
+    if (!openDevice(usb))
+        return;
+    const QString path = logPathForDevice(usb);
+
+    QPointer<LogView> view = qobject_cast<LogView*>(findMdiChild(path));
+    if (view) {
+        mdiArea->setActiveSubWindow(view);
+    } else {
+        view = createLogView();
+        view->setCurrentFile(path);
+        bool fresh = true;
+        if (QFileInfo::exists(path)) {
+            fresh = !view->table()->loadFile(path, nullptr);
+            if (fresh) {
+                if (!askYesNo(this, tr("Kiolvasás"),
+                              tr("Az esemény napló már létezik, de nem sikerült betölteni.\n"
+                                 "Létrehozzunk helyette egy újat?"),
+                              tr("Igen"), tr("Nem"))) {
+                    view->close();
+                    return;
+                }
+                // The damaged log must be out of the way before the new one is saved in its place.
+                if (LogFile::setAside(path).isEmpty()) {
+                    view->close();
+                    Prompts::warning(this, tr("Kiolvasás"),
+                                     tr("A sérült esemény naplót nem sikerült átnevezni:\n%1\n"
+                                        "A kiolvasás elmarad.")
+                                         .arg(QDir::toNativeSeparators(path)));
+                    return;
+                }
+            }
+        }
+        if (fresh) {
+            LogModel* log = view->table()->logModel;
+            log->setDeviceIdentity(&usb);
+            log->clearEntries();
+        }
+        view->show();
+    }
+
+    // A failed read-out leaves the log as it was, so closing the window loses nothing.
+    const bool done = view->table()->readOut(&usb);
+    if (!done && view)
+        view->close();
+    setCurrentFile(path);
+}
+
+void MainWindow::timeSet()
+{
+    DeviceCommandScope busy(this);
+    if (busy.nested())
+        return;
+    vglClkSetDlg dialog(nullptr);
+    UsbCom usb;
+    if (!openDevice(usb))
+        return;
+    dialog.showDeviceInfo(&usb);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    usb.showError(usb.setClock(dialog.time), false);
+}
+
+void MainWindow::clockTune()
+{
+    DeviceCommandScope busy(this);
+    if (busy.nested())
+        return;
+    UsbCom usb;
+    if (!askYesNo(this, tr("Óra hangolás"),
+                  tr("Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!\nFolytathatjuk?"),
+                  tr("Igen"), tr("Nem")))
+        return;
+    UsbErrorCodes result = usb.open();
+    if (result == UsbOk)
+        result = usb.tuneClock();
+    usb.showError(result, false);
+}
+
+void MainWindow::initialize()
+{
+    DeviceCommandScope busy(this);
+    if (busy.nested())
+        return;
+    InitDlg dialog(nullptr);
+    UsbCom usb;
+    if (!openDevice(usb))
+        return;
+    dialog.showDeviceInfo(&usb);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QDateTime previousInit = usb.initDate;
+    const UsbErrorCodes result = usb.initDevice(dialog.newName, dialog.time);
+    if (result != UsbOk) {
+        usb.showError(result, false);
+        return;
+    }
+    // The name as the logger's 8-byte field holds it, which is what the log is saved under.
+    QString path = logPathForDevice(usb);
+    if (QMdiSubWindow* old = findMdiChild(path))
+        old->close();
+    LogView* view = createLogView();
+    view->show();
+    view->setCurrentFile(path);
+    if (QFileInfo::exists(path))
+        QFile::remove(path);
+
+    const UsbErrorCodes reread = usb.getDeviceInfo();
+    if (reread != UsbOk) {
+        usb.showError(reread, false); // the new, empty window stays
+        return;
+    }
+    if (logPathForDevice(usb) != path) {
+        path = logPathForDevice(usb);
+        view->setCurrentFile(path);
+    }
+    LogModel* log = view->table()->logModel;
+    log->setDeviceIdentity(&usb);
+    log->clearEntries();
+    log->appendProgramEntry(usb.initDate, previousInit, 223);
+    log->saveToDefault(this);
+    setCurrentFile(path);
+}
+
+void MainWindow::Status()
+{
+    DeviceCommandScope busy(this);
+    if (busy.nested())
+        return;
+    StatusDlg dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::Configure()
+{
+    DeviceCommandScope busy(this);
+    if (busy.nested())
+        return;
+    ConfigDlg dialog(this);
+    dialog.exec();
+}

@@ -1,9 +1,12 @@
 #pragma once
 // The program's one top-level window: menus, tool bars and the MDI area of the documents.
 #include <QMainWindow>
+#include <QStringList>
 #include <QTranslator>
 
 class LogFindDlg;
+class LogView;
+class TxtView;
 class QAction;
 class QContextMenuEvent;
 class QDockWidget;
@@ -25,7 +28,19 @@ public:
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
     int activeViewKind() const; // a ViewKind
+    // New document windows, added to the MDI area but not yet shown.
+    TxtView* createTxtView();
+    LogView* createLogView();
+    // The sub-window that already shows this file, or null.
+    QMdiSubWindow* findMdiChild(const QString& fileName) const;
+    // Opens the file in the window kind its extension names; an open file is activated.
     void loadFile(const QString& fileName);
+    // Records the file as the most recent one.
+    void setCurrentFile(const QString& fileName);
+
+    // Rebinds the single-instance listener to 127.0.0.1 and this port (0: any free port).
+    bool setInstancePort(quint16 port);
+    quint16 instanceListenerPort() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +125,17 @@ private:
     void retranslateActions();
     void loadTranslations();
     void updateRecentFileActions();
+    void fitNewWindow(QWidget* window) const;
+    void runContextMenu(QContextMenuEvent* event, const QList<QAction*>& actions);
+    QString windowMenuName(QMdiSubWindow* window) const;
+    LogView* activeLogView() const;
+    TxtView* activeTxtView() const;
+    void openDeferredFiles();
+
+    // Device commands do not nest, and a file path handed over meanwhile waits for their end.
+    class DeviceCommandScope;
+    int deviceCommandDepth = 0;
+    QStringList deferredFiles;
 
     QMdiArea* mdiArea = nullptr;
     QTranslator appTranslator;

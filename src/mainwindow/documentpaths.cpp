@@ -1,0 +1,57 @@
+#include "mainwindow/documentpaths.h"
+
+#include "core/constants.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "mainwindow/printexport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString pathInWorkDir(const QString& fileName)
+{
+    // An empty working directory means the process's current directory.
+    return QFileInfo(QDir(appSettings().workDir), fileName).absoluteFilePath();
+}
+
+bool samePlatformPath(const QString& a, const QString& b)
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
+int documentKindForName(const QString& fileName)
+{
+    const auto hasExt = [&](const QString& ext) {
+        return fileName.endsWith(QLatin1Char('.') + ext, Qt::CaseInsensitive);
+    };
+    if (hasExt(extEventLog) || hasExt(extEventArchive))
+        return LogViewKind;
+    if (hasExt(extText))
+        return TxtViewKind;
+    if (hasExt(extRoutePlan) || hasExt(extRoutePlanImport))
+        return RouteDefViewKind;
+    if (hasExt(extReport))
+        return EvaluationViewKind;
+    return NoView;
+}
+
+QString datagramPath(const QByteArray& datagram)
+{
+    int end = datagram.indexOf('\0');
+    if (end < 0)
+        end = datagram.size();
+    if (end == 0)
+        return QString(QLatin1String(""));
+    if (end > maxDatagramPathBytes)
+        return QString();
+    const QString path = QString::fromLocal8Bit(datagram.constData(), end);
+    for (const QChar c : path) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QString();
+    }
+    return QFileInfo(path).absoluteFilePath();
+}

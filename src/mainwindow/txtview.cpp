@@ -1,0 +1,192 @@
+#include "mainwindow/txtview.h"
+
+#include "core/constants.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "mainwindow/documentpaths.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+int untitledNumber = 1; // shared by every text window of the run; numbers are never reused
+
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+TxtView::TxtView()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    applyListFont();
+    connect(&appSettings(), &Settings::optionsChanged, this, &TxtView::Reinitialize);
+}
+
+QSize TxtView::sizeHint() const
+{
+    return QSize(640, 400);
+}
+
+void TxtView::applyListFont()
+{
+    setCurrentFont(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal, false));
+}
+
+void TxtView::newFile()
+{
+    isUntitled = true;
+    curFile = tr("document%1.%2").arg(untitledNumber++).arg(extText);
+    setWindowTitle(curFile + QLatin1String("[*]"));
+    connect(document(), &QTextDocument::contentsChanged, this, &TxtView::documentWasModified,
+            Qt::UniqueConnection);
+}
+
+bool TxtView::loadFile(const QString& fileName)
+{
+    const QString path = pathInWorkDir(fileName);
+    QFile file(path);
+    if (!file.open(QFile::ReadOnly | QFile::Text)) {
+        Prompts::warning(this, tr("Szövegfájl megnyitás"),
+                         tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+    QString text;
+    {
+        WaitCursor wait;
+        QTextStream in(&file);
+        in.setCodec("UTF-8");
+        text = in.readAll();
+    }
+    // A read that breaks off half way must not pass for the whole file.
+    if (file.error() != QFile::NoError) {
+        Prompts::warning(this, tr("Szövegfájl megnyitás"),
+                         tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+    setPlainText(text);
+    setCurrentFile(path);
+    connect(document(), &QTextDocument::contentsChanged, this, &TxtView::documentWasModified,
+            Qt::UniqueConnection);
+    return true;
+}
+
+bool TxtView::saveFile(const QString& fileName)
+{
+    const QString path = pathInWorkDir(fileName);
+    // Written beside the old file and swapped in only when complete: a failure keeps the old text.
+    QSaveFile file(path);
+    bool written = false;
+    if (file.open(QFile::WriteOnly | QFile::Text)) {
+        WaitCursor wait;
+        QTextStream out(&file);
+        out.setCodec("UTF-8");
+        out.setGenerateByteOrderMark(false);
+        out << toPlainText();
+        out.flush();
+        written = out.status() == QTextStream::Ok && file.commit();
+    }
+    if (!written) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        Prompts::warning(this, tr("Mentés"), tr("%1 mentése nem sikerült!\n%2.").arg(fileName, reason));
+        return false;
+    }
+    setCurrentFile(path);
+    return true;
+}
+
+bool TxtView::saveAs()
+{
+    const QString proposed = pathInWorkDir(curFile);
+    QString fileName = Prompts::saveFileName(this, tr("Mentés más néven"), proposed, QString());
+    if (fileName.isEmpty())
+        return false;
+    if (!fileName.endsWith(QLatin1Char('.') + extText, Qt::CaseInsensitive))
+        fileName += QLatin1Char('.') + extText;
+    return saveFile(fileName);
+}
+
+bool TxtView::save()
+{
+    return isUntitled ? saveAs() : saveFile(curFile);
+}
+
+QString TxtView::userFriendlyCurrentFile() const
+{
+    return strippedName(curFile);
+}
+
+void TxtView::printIt(QPrinter* printer)
+{
+    print(printer);
+}
+
+void TxtView::documentWasModified()
+{
+    setWindowModified(document()->isModified());
+}
+
+void TxtView::Reinitialize()
+{
+    const bool modified = isWindowModified();
+    const QTextCursor kept = textCursor();
+    selectAll();
+    applyListFont();
+    setTextCursor(kept);
+    // Changing the font is not an edit of the user's text.
+    document()->setModified(modified);
+    setWindowModified(modified);
+}
+
+void TxtView::closeEvent(QCloseEvent* event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TxtView::maybeSave()
+{
+    if (!document()->isModified())
+        return true;
+    // The labels of Qt's own Save, Discard and Cancel buttons, in Qt's translation.
+    const QStringList buttons = {QCoreApplication::translate("QPlatformTheme", "Save"),
+                                 QCoreApplication::translate("QPlatformTheme", "Discard"),
+                                 QCoreApplication::translate("QPlatformTheme", "Cancel")};
+    const int answer = Prompts::choose(this, Prompts::Kind::Warning, tr("Mentés"),
+                                       tr("'%1' megváltozott.\nMentsük a változásokat?").arg(strippedName(curFile)),
+                                       buttons, true);
+    if (answer == 0)
+        return save();
+    return answer == 1;
+}
+
+void TxtView::setCurrentFile(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    curFile = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    isUntitled = false;
+    document()->setModified(false);
+    setWindowModified(false);
+    setWindowTitle(strippedName(curFile) + QLatin1String("[*]"));
+    setObjectName(strippedName(curFile));
+}
+
+QString TxtView::strippedName(const QString& fullFileName)
+{
+    return QFileInfo(fullFileName).fileName();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A plain text document in the main window's MDI area, read and written as UTF-8.
+#include <QString>
+#include <QTextEdit>
+
+class QPrinter;
+
+class TxtView : public QTextEdit
+{
+    Q_OBJECT
+public:
+    TxtView();
+
+    void newFile();
+    bool loadFile(const QString& fileName);
+    bool save();
+    bool saveAs();
+    bool saveFile(const QString& fileName);
+    QString userFriendlyCurrentFile() const;
+    QString currentFile() const { return curFile; }
+    bool untitled() const { return isUntitled; }
+
+    QSize sizeHint() const override;
+
+public slots:
+    void printIt(QPrinter* printer);
+    void documentWasModified();
+    void Reinitialize();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool maybeSave();
+    void setCurrentFile(const QString& fileName);
+    static QString strippedName(const QString& fullFileName);
+    void applyListFont();
+
+    QString curFile;
+    bool isUntitled = false;
+};
