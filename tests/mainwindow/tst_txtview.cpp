@@ -1,0 +1,238 @@
+#include "support/scriptedprompts.h"
+#include "support/testenv.h"
+#include "support/testmain.h"
+
+#include "core/settings.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/printexport.h"
+#include "mainwindow/txtview.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Every write beyond limit bytes fails, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = m_old;
+        tight.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestTxtView : public QObject
+{
+    Q_OBJECT
+private slots:
+    // First in the file: the counter starts with the process.
+    void untitledNumbering()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        w.newTxtFile();
+        auto* first = qobject_cast<TxtView*>(w.activeMdiChild());
+        QVERIFY(first);
+        QCOMPARE(first->windowTitle(), QStringLiteral("document1.txt[*]"));
+        QCOMPARE(w.activeViewKind(), int(TxtViewKind));
+        QVERIFY(first->parentWidget()->close());
+        w.newTxtFile();
+        auto* second = qobject_cast<TxtView*>(w.activeMdiChild());
+        QCOMPARE(second->userFriendlyCurrentFile(), QStringLiteral("document2.txt"));
+        QVERIFY(second->untitled());
+        QCOMPARE(second->sizeHint(), QSize(640, 400));
+    }
+
+    void loadEditAndSave()
+    {
+        TestEnv env;
+        const QByteArray text = "Árvíztűrő tükörfúrógép\nsecond line\n";
+        writeBytes(env.path(QStringLiteral("notes.txt")), text);
+        TxtView view;
+        QVERIFY(view.loadFile(QStringLiteral("notes.txt"))); // relative names lie in the working directory
+        QCOMPARE(view.toPlainText(), QString::fromUtf8(text));
+        QCOMPARE(view.currentFile(), env.path(QStringLiteral("notes.txt")));
+        QCOMPARE(view.windowTitle(), QStringLiteral("notes.txt[*]"));
+        QVERIFY(!view.isWindowModified());
+
+        view.moveCursor(QTextCursor::End);
+        view.insertPlainText(QStringLiteral("ő"));
+        QVERIFY(view.isWindowModified());
+        QVERIFY(view.save());
+        QVERIFY(!view.isWindowModified());
+        QCOMPARE(readBytes(env.path(QStringLiteral("notes.txt"))), text + "ő"); // UTF-8, no byte-order mark
+
+        // Save As adds the extension unless it is there in any case; cancelling changes nothing.
+        ScriptedPrompts prompts;
+        prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("copy")))
+            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("UPPER.TXT")))
+            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("report.txt.bak")))
+            .expectFile(Prompts::Kind::SaveFile, QString());
+        QVERIFY(view.saveAs());
+        QCOMPARE(prompts.seen().last().text, QStringLiteral("Mentés más néven"));
+        QCOMPARE(prompts.seen().last().directory, env.path(QStringLiteral("notes.txt")));
+        QVERIFY(QFile::exists(env.path(QStringLiteral("copy.txt"))));
+        QVERIFY(view.saveAs());
+        QVERIFY(QFile::exists(env.path(QStringLiteral("UPPER.TXT"))));
+        QVERIFY(view.saveAs());
+        QCOMPARE(view.currentFile(), env.path(QStringLiteral("report.txt.bak.txt")));
+        view.insertPlainText(QStringLiteral("x"));
+        QVERIFY(!view.saveAs());
+        QCOMPARE(view.currentFile(), env.path(QStringLiteral("report.txt.bak.txt")));
+        QVERIFY(view.isWindowModified());
+    }
+
+    void missingFileIsReported()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("nincs.txt fájl megnyitása sikertelen!\n"));
+        w.loadFile(env.path(QStringLiteral("nincs.txt")));
+        QCOMPARE(prompts.seen().first().title, QStringLiteral("Szövegfájl megnyitás"));
+        QVERIFY(prompts.seen().first().text.endsWith(QLatin1Char('.')));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.findChild<QMdiArea*>()->subWindowList().isEmpty());
+        QVERIFY(QSettings().value(QStringLiteral("recentFileList")).toStringList().isEmpty());
+    }
+
+    void failedSaveKeepsOldFile()
+    {
+        TestEnv env;
+        const QString path = env.path(QStringLiteral("keep.txt"));
+        writeBytes(path, "old text\n");
+        MainWindow w;
+        w.show();
+        w.loadFile(path);
+        auto* view = qobject_cast<TxtView*>(w.activeMdiChild());
+        QVERIFY(view);
+        view->setPlainText(QString(200000, QLatin1Char('x')));
+        {
+            // The disk fills up half way through the new text.
+            FileSizeLimit limit(4096);
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("mentése nem sikerült!"));
+            w.saveTxt();
+            QCOMPARE(prompts.seen().first().title, QStringLiteral("Mentés"));
+        }
+        QCOMPARE(readBytes(path), QByteArray("old text\n"));
+        QVERIFY(view->isWindowModified());
+        QVERIFY(w.statusBar()->currentMessage() != QStringLiteral("A fájl elmentve"));
+        QCOMPARE(QSettings().value(QStringLiteral("recentFileList")).toStringList(), QStringList{path});
+
+        // A file that cannot be created at all: same report, nothing changes.
+        ScriptedPrompts prompts;
+        prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("no/such/dir/x.txt")))
+            .expectNotice(Prompts::Kind::Warning, QStringLiteral("no/such/dir/x.txt mentése nem sikerült!"));
+        QVERIFY(!view->saveAs());
+        QCOMPARE(view->currentFile(), path);
+
+        w.saveTxt(); // with room again
+        QCOMPARE(readBytes(path).size(), 200000);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("A fájl elmentve"));
+    }
+
+    void closingAsksAboutChanges()
+    {
+        TestEnv env;
+        const QString path = env.path(QStringLiteral("close.txt"));
+        writeBytes(path, "a");
+        MainWindow w;
+        w.show();
+        w.loadFile(path);
+        auto* view = qobject_cast<TxtView*>(w.activeMdiChild());
+        QMdiSubWindow* window = w.findChild<QMdiArea*>()->activeSubWindow();
+        view->insertPlainText(QStringLiteral("b"));
+
+        ScriptedPrompts prompts;
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("'close.txt' megváltozott.\nMentsük a változásokat?"), 2)
+            .expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 1);
+        QVERIFY(!window->close()); // Cancel
+        QCOMPARE(prompts.seen().first().buttons.size(), 3);
+        QVERIFY(window->close()); // Discard
+        QCOMPARE(readBytes(path), QByteArray("a"));
+
+        // Save on an untitled text asks for a name; cancelling that keeps the window.
+        w.newTxtFile();
+        auto* untitled = qobject_cast<TxtView*>(w.activeMdiChild());
+        QMdiSubWindow* second = w.findChild<QMdiArea*>()->activeSubWindow();
+        untitled->insertPlainText(QStringLiteral("new"));
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
+            .expectFile(Prompts::Kind::SaveFile, QString());
+        QVERIFY(!second->close());
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
+            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("fresh")));
+        QVERIFY(second->close());
+        QCOMPARE(readBytes(env.path(QStringLiteral("fresh.txt"))), QByteArray("new"));
+
+        // Nothing changed: no question.
+        w.loadFile(path);
+        QVERIFY(w.findChild<QMdiArea*>()->activeSubWindow()->close());
+    }
+
+    void optionChangeKeepsCursorAndMark()
+    {
+        TestEnv env;
+        TxtView view;
+        view.newFile();
+        view.setPlainText(QStringLiteral("hello world"));
+        view.document()->setModified(false);
+        view.setWindowModified(false);
+        QTextCursor cursor = view.textCursor();
+        cursor.setPosition(2);
+        cursor.setPosition(5, QTextCursor::KeepAnchor);
+        view.setTextCursor(cursor);
+
+        appSettings().fontFace = QStringLiteral("DejaVu Sans");
+        appSettings().fontSize = 14;
+        appSettings().save();
+        QCOMPARE(view.textCursor().anchor(), 2);
+        QCOMPARE(view.textCursor().position(), 5);
+        QVERIFY(!view.isWindowModified());
+        QVERIFY(!view.document()->isModified());
+        QTextCursor start(view.document());
+        start.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(start.charFormat().font().pointSize(), 14);
+    }
+};
+
+WYX_TEST_MAIN(TestTxtView)
+#include "tst_txtview.moc"
