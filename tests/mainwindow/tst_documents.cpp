@@ -1,0 +1,248 @@
+#include "support/scriptedprompts.h"
+#include "support/testenv.h"
+#include "support/testmain.h"
+
+#include "eventlog/logentry.h"
+#include "eventlog/logfile.h"
+#include "eventlog/logview.h"
+#include "mainwindow/documentpaths.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/printexport.h"
+#include "mainwindow/txtview.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QUdpSocket>
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& bytes = "text")
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void writeLog(const QString& path)
+{
+    LogFile::Header header;
+    header.deviceType = 0x31;
+    header.deviceName = QStringLiteral("PROBA   ");
+    header.initDate = QDateTime(QDate(2023, 1, 10), QTime(9, 0));
+    LogEntry entry;
+    entry.makeProgramEntry(header.initDate, header.initDate, KindInitialised);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(LogFile::write(file, header, {entry}));
+}
+
+QList<QMdiSubWindow*> openWindows(MainWindow& w)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return w.findChild<QMdiArea*>()->subWindowList();
+}
+
+QStringList recentFiles()
+{
+    return QSettings().value(QStringLiteral("recentFileList")).toStringList();
+}
+
+QList<QAction*> recentActions(MainWindow& w)
+{
+    QList<QAction*> out;
+    for (QAction* a : w.findChild<QMenu*>(QStringLiteral("fileMenu"))->actions()) {
+        if (a->objectName() == QLatin1String("recentFileAct"))
+            out << a;
+    }
+    return out;
+}
+
+} // namespace
+
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(images); }
+
+    void openingByExtension()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        writeText(env.path(QStringLiteral("a.txt")), "Árvíztűrő");
+        writeText(env.path(QStringLiteral("B.TXT")));
+        writeLog(env.path(QStringLiteral("PROBA.ewl")));
+        QVERIFY(QFile::copy(env.path(QStringLiteral("PROBA.ewl")), env.path(QStringLiteral("OLD.EWA"))));
+
+        w.loadFile(env.path(QStringLiteral("a.txt")));
+        QCOMPARE(w.activeViewKind(), int(TxtViewKind));
+        QCOMPARE(qobject_cast<TxtView*>(w.activeMdiChild())->toPlainText(), QStringLiteral("Árvíztűrő"));
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Szöveg fájl betöltve"));
+        w.loadFile(env.path(QStringLiteral("B.TXT")));
+        QCOMPARE(w.activeViewKind(), int(TxtViewKind));
+
+        w.loadFile(env.path(QStringLiteral("PROBA.ewl")));
+        QCOMPARE(w.activeViewKind(), int(LogViewKind));
+        auto* log = qobject_cast<LogView*>(w.activeMdiChild());
+        QCOMPARE(log->currentFile, env.path(QStringLiteral("PROBA.ewl")));
+        QCOMPARE(log->windowTitle(), QStringLiteral("PROBA.ewl[*]"));
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Esemény napló fájl betöltve"));
+        w.loadFile(env.path(QStringLiteral("OLD.EWA")));
+        QCOMPARE(w.activeViewKind(), int(LogViewKind));
+        QCOMPARE(openWindows(w).size(), 4);
+
+        // Kinds without a window yet, and names of no kind, are left alone without a word.
+        for (const char* name : {"plan.erd", "old.RDF", "report.ffr", "kodlista.kod", "wyx770"}) {
+            writeText(env.path(QString::fromLatin1(name)));
+            w.loadFile(env.path(QString::fromLatin1(name)));
+        }
+        w.loadFile(QString());
+        QCOMPARE(openWindows(w).size(), 4);
+
+        // A log that cannot be read: its loader says why and no window stays.
+        writeText(env.path(QStringLiteral("broken.ewl")), "not a log");
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QString());
+        w.loadFile(env.path(QStringLiteral("broken.ewl")));
+        QCOMPARE(openWindows(w).size(), 4);
+        QVERIFY(!recentFiles().contains(env.path(QStringLiteral("broken.ewl"))));
+
+        // The open dialog starts in the working directory and offers the document kinds.
+        prompts.expectFile(Prompts::Kind::OpenFile, QString());
+        w.openFile();
+        const Prompts::Request& asked = prompts.seen().last();
+        QCOMPARE(asked.directory, env.workDir());
+        QCOMPARE(asked.filter, QStringLiteral("Esemény naplók (*.ewl *.ewa);;Őrjárat leírások (*.erd *.rdf);;"
+                                              "Teljesítés jelentések (*.ffr);;Egyszerű szövegfájlok (*.txt);;"
+                                              "Minden fájl (*)"));
+    }
+
+    void sameFileActivatesItsWindow()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        writeText(env.path(QStringLiteral("a.txt")));
+        writeText(env.path(QStringLiteral("A.txt")));
+        writeLog(env.path(QStringLiteral("log.ewl")));
+        writeLog(env.path(QStringLiteral("Log.ewl")));
+
+        w.loadFile(env.path(QStringLiteral("a.txt")));
+        QWidget* text = w.activeMdiChild();
+        w.loadFile(env.path(QStringLiteral("log.ewl")));
+        QWidget* log = w.activeMdiChild();
+        w.loadFile(env.path(QStringLiteral("a.txt")));
+        QCOMPARE(w.activeMdiChild(), text);
+        w.loadFile(QStringLiteral("log.ewl")); // relative: in the working directory
+        QCOMPARE(w.activeMdiChild(), log);
+        QCOMPARE(w.findMdiChild(env.path(QStringLiteral("./log.ewl"))), log);
+        QCOMPARE(openWindows(w).size(), 2);
+
+        // On Linux, names that differ in letter case are different files.
+        w.loadFile(env.path(QStringLiteral("Log.ewl")));
+        QVERIFY(w.activeMdiChild() != log);
+        w.loadFile(env.path(QStringLiteral("A.txt")));
+        QVERIFY(w.activeMdiChild() != text);
+        QCOMPARE(openWindows(w).size(), 4);
+        QVERIFY(!samePlatformPath(QStringLiteral("/x/Log.ewl"), QStringLiteral("/x/log.ewl")));
+
+        // The window menu lists every window by its file name, numbered from 1.
+        w.findChild<QMenu*>(QStringLiteral("nezetMenu"))->aboutToShow();
+        QStringList entries;
+        for (QAction* a : w.findChild<QMenu*>(QStringLiteral("nezetMenu"))->actions()) {
+            if (a->isCheckable())
+                entries << a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
+        }
+        QCOMPARE(entries, QStringList({"&1 a.txt", "&2 log.ewl", "&3 Log.ewl", "&4 A.txt*"}));
+    }
+
+    void recentFileList()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        QVERIFY(!w.findChild<QAction*>(QStringLiteral("recentSeparatorAct"))->isVisible());
+        for (QAction* a : recentActions(w))
+            QVERIFY(!a->isVisible());
+
+        QStringList paths;
+        for (int i = 1; i <= 7; ++i) {
+            paths << env.path(QStringLiteral("f%1.txt").arg(i));
+            writeText(paths.last());
+            w.loadFile(paths.last());
+        }
+        QCOMPARE(recentFiles(), QStringList({paths[6], paths[5], paths[4], paths[3], paths[2], paths[1]}));
+        QVERIFY(w.findChild<QAction*>(QStringLiteral("recentSeparatorAct"))->isVisible());
+        const QList<QAction*> actions = recentActions(w);
+        QCOMPARE(actions.size(), 6);
+        QCOMPARE(actions.first()->text(), QStringLiteral("&1 f7.txt"));
+        QCOMPARE(actions.last()->text(), QStringLiteral("&6 f2.txt"));
+        QCOMPARE(actions.last()->data().toString(), paths[1]);
+
+        // An open file is only activated; reopened after closing, it moves to the top once.
+        w.loadFile(paths[3]);
+        QCOMPARE(recentFiles().first(), paths[6]);
+        for (QMdiSubWindow* window : openWindows(w))
+            window->close();
+        QVERIFY(openWindows(w).isEmpty());
+        recentActions(w).at(3)->trigger();
+        QCOMPARE(qobject_cast<TxtView*>(w.activeMdiChild())->currentFile(), paths[3]);
+        QCOMPARE(recentFiles(), QStringList({paths[3], paths[6], paths[5], paths[4], paths[2], paths[1]}));
+        QCOMPARE(recentActions(w).first()->text(), QStringLiteral("&1 f4.txt"));
+
+        // The list survives the window.
+        MainWindow again;
+        QCOMPARE(recentActions(again).first()->data().toString(), recentFiles().first());
+    }
+
+    void datagramPaths()
+    {
+        TestEnv env;
+        QCOMPARE(datagramPath(QByteArray("/abs/x.ewl")), QStringLiteral("/abs/x.ewl"));
+        QCOMPARE(datagramPath(QByteArray("rel/x.txt")), QDir::current().absoluteFilePath(QStringLiteral("rel/x.txt")));
+        QCOMPARE(datagramPath(QByteArray("/a.txt\0junk\n", 12)), QStringLiteral("/a.txt"));
+        QVERIFY(datagramPath(QByteArray()).isEmpty() && !datagramPath(QByteArray()).isNull());
+        QVERIFY(datagramPath(QByteArray("\0/a.txt", 7)).isEmpty());
+        QVERIFY(datagramPath(QByteArray("/a\nb.txt")).isNull());
+        QVERIFY(datagramPath(QByteArray(maxDatagramPathBytes + 1, 'a')).isNull());
+        QCOMPARE(datagramPath(QString::fromUtf8("/ő.txt").toLocal8Bit()), QString::fromUtf8("/ő.txt"));
+    }
+
+    void datagramOpensFile()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        const quint16 port = w.instanceListenerPort();
+        QVERIFY(port != 0);
+        const QString path = env.path(QStringLiteral("sent.txt"));
+        writeText(path);
+
+        QUdpSocket sender;
+        auto send = [&](const QByteArray& bytes) {
+            QCOMPARE(sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), port), qint64(bytes.size()));
+        };
+        send(QByteArray());
+        send("/bad\x01name.txt");
+        send(path.toLocal8Bit());
+        QTRY_COMPARE(openWindows(w).size(), 1);
+        QCOMPARE(qobject_cast<TxtView*>(w.activeMdiChild())->currentFile(), path);
+
+        // The same path again only activates the open window.
+        w.newTxtFile();
+        send(path.toLocal8Bit());
+        QTRY_COMPARE(qobject_cast<TxtView*>(w.activeMdiChild())->currentFile(), path);
+        QCOMPARE(openWindows(w).size(), 2);
+    }
+};
+
+WYX_TEST_MAIN(TestDocuments)
+#include "tst_documents.moc"
