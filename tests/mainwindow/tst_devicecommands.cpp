@@ -1,0 +1,225 @@
+#include "support/modaldriver.h"
+#include "support/scriptedprompts.h"
+#include "support/testenv.h"
+#include "support/testmain.h"
+
+#include "device/devicetestutil.h"
+// The dialog headers need their forms generated for this target as well.
+#include "ui_initdlg.h"
+#include "ui_vglclksetdlg.h"
+
+#include "device/initdlg.h"
+#include "device/usbcom.h"
+#include "device/vglclksetdlg.h"
+#include "eventlog/logmodel.h"
+#include "eventlog/logtableview.h"
+#include "eventlog/logview.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/txtview.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QUdpSocket>
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QList<QMdiSubWindow*> openWindows(MainWindow& w)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return w.findChild<QMdiArea*>()->subWindowList();
+}
+
+QStringList recentFiles()
+{
+    return QSettings().value(QStringLiteral("recentFileList")).toStringList();
+}
+
+LogModel* activeLog(MainWindow& w)
+{
+    auto* view = qobject_cast<LogView*>(w.activeMdiChild());
+    return view ? view->table()->logModel : nullptr;
+}
+
+} // namespace
+
+class TestDeviceCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(images); }
+
+    void readOutIntoItsLog()
+    {
+        TestEnv env;
+        SimulatorScope sim;
+        sim.device().fill(5);
+        MainWindow w;
+        w.show();
+        w.readOut();
+        // The logger's name carries trailing blanks; the file is named without them.
+        const QString path = env.path(QStringLiteral("PROBA.ewl"));
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(qobject_cast<LogView*>(w.activeMdiChild())->currentFile, path);
+        const int rows = activeLog(w)->rowCount();
+        QCOMPARE(activeLog(w)->entryAt(rows - 1).kind(), quint8(KindReadOut));
+        QCOMPARE(recentFiles(), QStringList{path});
+
+        // Read again into the open window, without loading the file again.
+        sim.device().fill(3);
+        QFile::remove(path);
+        w.readOut();
+        QCOMPARE(openWindows(w).size(), 1);
+        QCOMPARE(activeLog(w)->rowCount(), rows + 4);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(sim.violations(), QString());
+    }
+
+    void damagedLogIsSetAside()
+    {
+        TestEnv env;
+        SimulatorScope sim;
+        sim.device().fill(2);
+        const QString path = env.path(QStringLiteral("PROBA.ewl"));
+        writeBytes(path, "damaged");
+        MainWindow w;
+        w.show();
+        ScriptedPrompts prompts;
+        prompts.expectQuestion(QStringLiteral("Az esemény napló már létezik, de nem sikerült betölteni.\n"
+                                              "Létrehozzunk helyette egy újat?"),
+                               false);
+        w.readOut();
+        QCOMPARE(prompts.seen().first().title, QStringLiteral("Kiolvasás"));
+        QCOMPARE(prompts.seen().first().buttons, QStringList({"Igen", "Nem"}));
+        QVERIFY(openWindows(w).isEmpty());
+        QCOMPARE(readBytes(path), QByteArray("damaged"));
+        QVERIFY(recentFiles().isEmpty());
+
+        // "Igen" keeps the damaged file beside the new log; an older set-aside file stays too.
+        writeBytes(path + QStringLiteral(".bad"), "older");
+        prompts.expectQuestion(QStringLiteral("nem sikerült betölteni"), true);
+        w.readOut();
+        QCOMPARE(readBytes(path + QStringLiteral(".bad")), QByteArray("older"));
+        QCOMPARE(readBytes(path + QStringLiteral(".2.bad")), QByteArray("damaged"));
+        QVERIFY(activeLog(w) && activeLog(w)->rowCount() > 0);
+        QVERIFY(LogModel().load(path, nullptr));
+        QCOMPARE(recentFiles(), QStringList{path});
+    }
+
+    void initialisationStartsEmptyLog()
+    {
+        TestEnv env;
+        SimulatorScope sim;
+        sim.device().fill(4);
+        MainWindow w;
+        w.show();
+        const QDateTime previous = QDateTime(QDate(2023, 1, 10), QTime(9, 0));
+        const QDateTime chosen(QDate(2024, 5, 1), QTime(8, 0));
+        for (const QString& name : {QStringLiteral("UJ"), QStringLiteral("ÉVA")}) {
+            ModalDriver driver;
+            driver.onModal(QStringLiteral("InitDlg"), [&](QWidget* d) {
+                auto* dialog = static_cast<InitDlg*>(d);
+                dialog->NewNameEdit->setText(name);
+                dialog->NewDateTimeEdit->setDateTime(chosen);
+                dialog->GivenTimeButton->click();
+            });
+            w.initialize();
+            QVERIFY(driver.allDone());
+            const QString path = env.path(name + QStringLiteral(".ewl"));
+            QCOMPARE(qobject_cast<LogView*>(w.activeMdiChild())->currentFile, path);
+            LogModel* log = activeLog(w);
+            QCOMPARE(log->rowCount(), 1);
+            QCOMPARE(log->entryAt(0).kind(), quint8(KindInitialised));
+            QCOMPARE(log->entryAt(0).dateTime(), chosen);
+            QCOMPARE(log->entryAt(0).secondDateTime(), name == QLatin1String("UJ") ? previous : chosen);
+            QVERIFY(!log->isModified());
+            QCOMPARE(recentFiles().first(), path);
+        }
+        // A name of non-ASCII letters gives one log file, the one the window shows.
+        QCOMPARE(QDir(env.workDir()).entryList({QStringLiteral("*.ewl")}, QDir::Files, QDir::Name),
+                 QStringList({"UJ.ewl", "ÉVA.ewl"}));
+    }
+
+    void deviceErrorsAreShown()
+    {
+        TestEnv env;
+        SimulatorScope sim;
+        sim.sim.removeDevices();
+        MainWindow w;
+        w.show();
+        const QString noDevice = UsbCom::errorText(UsbNoDevice);
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, noDevice)
+            .expectNotice(Prompts::Kind::Warning, noDevice)
+            .expectNotice(Prompts::Kind::Warning, noDevice)
+            .expectQuestion(QStringLiteral("Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!"), true)
+            .expectNotice(Prompts::Kind::Warning, noDevice)
+            .expectQuestion(QStringLiteral("órája pontos legyen"), false);
+        w.readOut();
+        w.timeSet();
+        w.initialize();
+        w.clockTune();
+        w.clockTune(); // "Nem": nothing more
+        QCOMPARE(prompts.seen().at(3).title, QStringLiteral("Óra hangolás"));
+        QCOMPARE(prompts.seen().first().buttons, QStringList{"OK"});
+        QVERIFY(openWindows(w).isEmpty());
+        QVERIFY(recentFiles().isEmpty());
+    }
+
+    void clockSetAndDeferredDatagram()
+    {
+        TestEnv env;
+        SimulatorScope sim;
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        const QString path = env.path(QStringLiteral("during.txt"));
+        writeBytes(path, "x");
+
+        // A path handed over while the device dialog is up waits for the command to end.
+        ModalDriver driver;
+        driver.onModal(QStringLiteral("vglClkSetDlg"), [&](QWidget* d) {
+            QUdpSocket sender;
+            sender.writeDatagram(path.toLocal8Bit(), QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+            QTest::qWait(200);
+            QVERIFY(openWindows(w).isEmpty());
+            static_cast<QDialog*>(d)->reject();
+        });
+        const int setsBefore = sim.sim.framesOf(0x02).size();
+        w.timeSet(); // cancelled: no message, clock untouched
+        QVERIFY(driver.allDone());
+        QCOMPARE(sim.sim.framesOf(0x02).size(), setsBefore);
+        QCOMPARE(openWindows(w).size(), 1);
+        QCOMPARE(qobject_cast<TxtView*>(w.activeMdiChild())->currentFile(), path);
+
+        // A given time goes to the logger without a message box of the command's own.
+        const QDateTime given(QDate(2024, 2, 3), QTime(4, 5, 6));
+        driver.onModal(QStringLiteral("vglClkSetDlg"), [&](QWidget* d) {
+            auto* dialog = static_cast<vglClkSetDlg*>(d);
+            dialog->dateEdit->setDate(given.date());
+            dialog->timeEdit->setTime(given.time());
+            dialog->given->click();
+        });
+        w.timeSet();
+        QVERIFY(driver.allDone());
+        QVERIFY(qAbs(sim.device().now().secsTo(given)) <= 2);
+    }
+};
+
+WYX_TEST_MAIN(TestDeviceCommands)
+#include "tst_devicecommands.moc"
