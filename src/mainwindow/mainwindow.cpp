@@ -48,6 +48,12 @@ void setTexts(QAction* action, const QString& text, const QString& tip, const ch
         action->setIcon(QIcon(QString::fromLatin1(icon)));
 }
 
+// A file name as a menu entry: its "&" are letters, not accelerators.
+QString menuSafe(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 void showActions(std::initializer_list<QAction*> actions, bool on)
 {
     // A command of another document kind is hidden and disabled, so its shortcut is dead too.
@@ -470,7 +476,7 @@ void MainWindow::updateNezetMenu()
     QWidget* active = activeMdiChild();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
-        const QString text = QStringLiteral("%1 %2").arg(i + 1).arg(windowMenuName(window));
+        const QString text = QStringLiteral("%1 %2").arg(i + 1).arg(menuSafe(windowMenuName(window)));
         QAction* entry = nezetMenu->addAction(i < 9 ? QLatin1Char('&') + text : text);
         entry->setCheckable(true);
         entry->setChecked(window == active || window->widget() == active);
@@ -604,10 +610,6 @@ namespace {
 const QString recentFilesKey = QStringLiteral("recentFileList");
 constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
 
-QString menuSafe(const QString& text)
-{
-    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
-}
 } // namespace
 
 LogView* MainWindow::activeLogView() const

@@ -17,6 +17,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/txtview.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -71,7 +72,7 @@ private slots:
         sim.device().fill(5);
         MainWindow w;
         w.show();
-        w.readOut();
+        w.findChild<QAction*>(QStringLiteral("readOutAct"))->trigger();
         // The logger's name carries trailing blanks; the file is named without them.
         const QString path = env.path(QStringLiteral("PROBA.ewl"));
         QVERIFY(QFile::exists(path));
