@@ -47,8 +47,11 @@ void LogTableView::setupColumns()
     const Settings& settings = appSettings();
     setShowGrid(false);
     const QFontMetrics metrics(QFont(settings.fontFace, settings.fontSize, QFont::Normal));
+    // The headers would round small sizes up to their own minimum.
+    verticalHeader()->setMinimumSectionSize(metrics.height());
     verticalHeader()->setDefaultSectionSize(metrics.height());
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+    horizontalHeader()->setMinimumSectionSize(2 * nine);
     setColumnWidth(LogModel::ColumnRow, 7 * nine);
     setColumnWidth(LogModel::ColumnMarker, 2 * nine);
     setColumnWidth(LogModel::ColumnDateTime, 24 * nine);
