@@ -14,42 +14,17 @@
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"
+#include "mainwindow/documenttestutil.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/txtview.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSettings>
 #include <QUdpSocket>
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QList<QMdiSubWindow*> openWindows(MainWindow& w)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return w.findChild<QMdiArea*>()->subWindowList();
-}
-
-QStringList recentFiles()
-{
-    return QSettings().value(QStringLiteral("recentFileList")).toStringList();
-}
 
 LogModel* activeLog(MainWindow& w)
 {

@@ -6,28 +6,20 @@
 #include "eventlog/logfile.h"
 #include "eventlog/logview.h"
 #include "mainwindow/documentpaths.h"
+#include "mainwindow/documenttestutil.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/printexport.h"
 #include "mainwindow/txtview.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QSettings>
 #include <QStatusBar>
 #include <QUdpSocket>
 
 namespace {
-
-void writeText(const QString& path, const QByteArray& bytes = "text")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 void writeLog(const QString& path)
 {
@@ -40,17 +32,6 @@ void writeLog(const QString& path)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(LogFile::write(file, header, {entry}));
-}
-
-QList<QMdiSubWindow*> openWindows(MainWindow& w)
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return w.findChild<QMdiArea*>()->subWindowList();
-}
-
-QStringList recentFiles()
-{
-    return QSettings().value(QStringLiteral("recentFileList")).toStringList();
 }
 
 QList<QAction*> recentActions(MainWindow& w)
@@ -76,8 +57,8 @@ private slots:
         TestEnv env;
         MainWindow w;
         w.show();
-        writeText(env.path(QStringLiteral("a.txt")), "Árvíztűrő");
-        writeText(env.path(QStringLiteral("B.TXT")));
+        writeBytes(env.path(QStringLiteral("a.txt")), "Árvíztűrő");
+        writeBytes(env.path(QStringLiteral("B.TXT")));
         writeLog(env.path(QStringLiteral("PROBA.ewl")));
         QVERIFY(QFile::copy(env.path(QStringLiteral("PROBA.ewl")), env.path(QStringLiteral("OLD.EWA"))));
 
@@ -100,14 +81,14 @@ private slots:
 
         // Kinds without a window yet, and names of no kind, are left alone without a word.
         for (const char* name : {"plan.erd", "old.RDF", "report.ffr", "kodlista.kod", "wyx770"}) {
-            writeText(env.path(QString::fromLatin1(name)));
+            writeBytes(env.path(QString::fromLatin1(name)));
             w.loadFile(env.path(QString::fromLatin1(name)));
         }
         w.loadFile(QString());
         QCOMPARE(openWindows(w).size(), 4);
 
         // A log that cannot be read: its loader says why and no window stays.
-        writeText(env.path(QStringLiteral("broken.ewl")), "not a log");
+        writeBytes(env.path(QStringLiteral("broken.ewl")), "not a log");
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, QString());
         w.loadFile(env.path(QStringLiteral("broken.ewl")));
@@ -121,8 +102,8 @@ private slots:
         TestEnv env;
         MainWindow w;
         w.show();
-        writeText(env.path(QStringLiteral("a.txt")));
-        writeText(env.path(QStringLiteral("A.txt")));
+        writeBytes(env.path(QStringLiteral("a.txt")));
+        writeBytes(env.path(QStringLiteral("A.txt")));
         writeLog(env.path(QStringLiteral("log.ewl")));
         writeLog(env.path(QStringLiteral("Log.ewl")));
 
@@ -167,7 +148,7 @@ private slots:
         QStringList paths;
         for (int i = 1; i <= 7; ++i) {
             paths << env.path(QStringLiteral("f%1.txt").arg(i));
-            writeText(paths.last());
+            writeBytes(paths.last());
             w.loadFile(paths.last());
         }
         QCOMPARE(recentFiles(), QStringList({paths[6], paths[5], paths[4], paths[3], paths[2], paths[1]}));
@@ -200,7 +181,7 @@ private slots:
         const quint16 port = w.instanceListenerPort();
         QVERIFY(port != 0);
         const QString path = env.path(QStringLiteral("sent.txt"));
-        writeText(path);
+        writeBytes(path);
 
         QUdpSocket sender;
         auto send = [&](const QByteArray& bytes) {

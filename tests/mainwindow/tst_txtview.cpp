@@ -3,14 +3,13 @@
 #include "support/testmain.h"
 
 #include "core/settings.h"
+#include "mainwindow/documenttestutil.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/printexport.h"
 #include "mainwindow/txtview.h"
 
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -18,19 +17,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Every write beyond limit bytes fails, as on a full disk.
 class FileSizeLimit
