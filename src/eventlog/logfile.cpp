@@ -3,11 +3,9 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstring>
@@ -37,11 +35,6 @@ void putLe16(unsigned char* p, unsigned v)
 {
     p[0] = uchar(v & 0xFF);
     p[1] = uchar((v >> 8) & 0xFF);
-}
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LogModel", text);
 }
 
 } // namespace
@@ -116,44 +109,6 @@ bool write(QIODevice& device, const Header& header, const QVector<LogEntry>& ent
         return false;
     const qint64 bytes = qint64(entries.size()) * LogEntry::size;
     return device.write(reinterpret_cast<const char*>(entries.constData()), bytes) == bytes;
-}
-
-bool saveWithBackup(const QString& path, const Header& header, const QVector<LogEntry>& entries,
-                    QString* errorString)
-{
-    auto fail = [errorString](const QString& why) {
-        if (errorString)
-            *errorString = why;
-        return false;
-    };
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (!write(file, header, entries)) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why.isEmpty() ? tr("Fájl írási hiba.") : why);
-    }
-    const QString backup = path + QLatin1Char('.') + extBackup;
-    const bool hadOld = QFileInfo::exists(path);
-    if (hadOld) {
-        if (QFileInfo::exists(backup) && !QFile::remove(backup)) {
-            file.cancelWriting();
-            return fail(tr("A régi biztonsági másolat nem törölhető: %1").arg(backup));
-        }
-        if (!QFile::rename(path, backup)) {
-            file.cancelWriting();
-            return fail(tr("A régi fájl nem nevezhető át: %1").arg(backup));
-        }
-    }
-    if (!file.commit()) {
-        const QString why = file.errorString();
-        if (hadOld)
-            QFile::rename(backup, path);
-        return fail(why);
-    }
-    return true;
 }
 
 QString canonicalDeviceName(const QString& name)

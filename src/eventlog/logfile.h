@@ -39,12 +39,6 @@ ReadResult read(QIODevice& device);
 // False when the device refused any byte.
 bool write(QIODevice& device, const Header& header, const QVector<LogEntry>& entries);
 
-// Writes the new file completely, then keeps the old one as "<path>.bak" (replacing an
-// older backup) and puts the new one in its place. A failure leaves the file and its
-// backup as they were; errorString tells why.
-bool saveWithBackup(const QString& path, const Header& header, const QVector<LogEntry>& entries,
-                     QString* errorString);
-
 // The name a logger's name takes in an 8-byte header field (what a save and load give back).
 QString canonicalDeviceName(const QString& name);
 // The log file name (no directory) of a logger: its canonical, trimmed name with the

@@ -3,6 +3,7 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/usbcom.h"
@@ -66,14 +67,15 @@ LogModel::LogModel(const QVector<LogEntry>& entries, QObject* parent)
 
 LogModel::~LogModel() = default;
 
-int LogModel::rowCount(const QModelIndex&) const
+// A table: only the root has rows and columns.
+int LogModel::rowCount(const QModelIndex& parent) const
 {
-    return m_entries.size();
+    return parent.isValid() ? 0 : m_entries.size();
 }
 
-int LogModel::columnCount(const QModelIndex&) const
+int LogModel::columnCount(const QModelIndex& parent) const
 {
-    return ColumnCount;
+    return parent.isValid() ? 0 : int(ColumnCount);
 }
 
 QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -145,8 +147,8 @@ QVariant LogModel::displayData(int row, int column) const
 
 Qt::ItemFlags LogModel::flags(const QModelIndex& index) const
 {
-    if (index.row() < 0 || index.column() < 0 || !index.model())
-        return Qt::ItemIsEnabled;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     return QAbstractTableModel::flags(index);
 }
 
@@ -382,14 +384,14 @@ bool LogModel::save(const QString& path, QWidget* parent)
     };
     if (path.isEmpty())
         return fail(tr("Nem sikerült elmenteni az esemény naplót\nNincs név megadva hozzá!"));
-    QString why;
     bool ok;
     {
         WaitCursor wait;
-        ok = LogFile::saveWithBackup(absolutePath(path), m_header, m_entries, &why);
+        ok = saveWithBackup(absolutePath(path),
+                            [this](QIODevice& device) { return LogFile::write(device, m_header, m_entries); });
     }
     if (!ok)
-        return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1\n%2").arg(path, why));
+        return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1").arg(path));
     m_modified = false;
     m_lastError.clear();
     return true;
