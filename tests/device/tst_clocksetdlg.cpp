@@ -9,8 +9,6 @@
 #include "device/usbcom.h"
 #include "device/vglclksetdlg.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 // 100 ms past an even second: the tick wait has to run to the next window. The clock
@@ -110,30 +108,6 @@ private slots:
             QCOMPARE(run.dlg.time, before);
             QCOMPARE(run.s.sim.framesOf(0x02).size(), 0);
         }
-    }
-
-    void headerShowsTheDevice()
-    {
-        TestEnv env;
-        FakeClock clock(start, 7);
-        ClockSetRun run;
-        run.s.device().setClockOffset(-90 * 1000);
-        QString ident, lotNo, clockLine;
-        QColor clockColour;
-        QCOMPARE(run.exec([&](vglClkSetDlg* d) {
-                     ident = d->Ident->text();
-                     lotNo = d->LotNo->text();
-                     clockLine = d->Clock->text();
-                     clockColour = d->Clock->palette().color(QPalette::Disabled, QPalette::Base);
-                     d->reject();
-                 }),
-                 int(QDialog::Rejected));
-        QCOMPARE(ident, QStringLiteral("PROBA   "));
-        QCOMPARE(lotNo, QStringLiteral("SIM00001   (modell: VGL-770)"));
-        // The logger's clock counts in 2-second steps.
-        QVERIFY2(QRegularExpression(QStringLiteral("   Késik (88|90|92) másodpercet$")).match(clockLine).hasMatch(),
-                 qPrintable(clockLine));
-        QCOMPARE(clockColour, QColor("lime"));
     }
 };
 

@@ -137,10 +137,8 @@ private slots:
         QCOMPARE(com.caseStatusLine(&shell), "Összeszerelve: " + when(com.closedDate));
         QCOMPARE(com.moistureStatusLine(&moisture), "Száraz lett: " + when(com.dryDate));
         QCOMPARE(com.clockStatusLine(&clock), when(com.deviceTime) + "   Késik 20 másodpercet");
-        checkColours(battery, "lime");
-        checkColours(shell, "lime");
-        checkColours(moisture, "lime");
-        checkColours(clock, "lime");
+        for (const QLineEdit* f : {&battery, &shell, &moisture, &clock})
+            checkColours(*f, "lime");
 
         com.statusBits = 0x00;
         com.deviceTime = pcNow.addSecs(3600);
@@ -148,10 +146,8 @@ private slots:
         QCOMPARE(com.caseStatusLine(&shell), "Szétszedve: " + when(com.openedDate));
         QCOMPARE(com.moistureStatusLine(&moisture), "Nedves lett: " + when(com.wetDate));
         QCOMPARE(com.clockStatusLine(&clock), when(com.deviceTime) + "   Siet 60 percet");
-        checkColours(battery, "tomato");
-        checkColours(shell, "tomato");
-        checkColours(moisture, "tomato");
-        checkColours(clock, "tomato");
+        for (const QLineEdit* f : {&battery, &shell, &moisture, &clock})
+            checkColours(*f, "tomato");
     }
 };
 
