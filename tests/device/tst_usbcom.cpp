@@ -670,12 +670,6 @@ void TestUsbCom::showErrorTextsAndRetry()
         prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("A program működésében belső hiba lépett fel!"), 0);
         QCOMPARE(link.showError(UsbErrorCodes(9), false), false);
     }
-    const QStringList texts{UsbCom::errorText(UsbLibraryError), UsbCom::errorText(UsbTransferError),
-                            UsbCom::errorText(UsbNoChannel), UsbCom::errorText(UsbBadParameter)};
-    QCOMPARE(texts, QStringList({"Hibás, vagy nem elérhető az FTDI függvénykönyvtár!",
-                                 "Hiba lépett fel az FTDI USB adatátvitelben!",
-                                 "Nincs megnyitott adatátviteli csatorna!",
-                                 "Hibás paraméter az adatátviteli parancsban!"}));
 }
 
 WYX_TEST_MAIN(TestUsbCom)
