@@ -1,6 +1,7 @@
 #include "core/singleinstance.h"
 
 #include <QHostAddress>
+#include <QFileInfo>
 #include <QUdpSocket>
 #include <QtGlobal>
 
@@ -59,8 +60,9 @@ bool handOffToRunningInstance(const QStringList& args, quint16 port)
     const QString arg = handOffArgument(args);
     if (arg.isNull())
         return false;
+    // The running instance has another working directory: send the path absolute.
     QUdpSocket socket;
-    const QByteArray bytes = arg.toLocal8Bit();
+    const QByteArray bytes = QFileInfo(arg).absoluteFilePath().toLocal8Bit();
     return socket.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), port) == bytes.size();
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/singleinstance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QNetworkDatagram>
@@ -97,6 +98,9 @@ private slots:
         const QString path = QStringLiteral("/tmp/őrjárat napló/Kapu 1.ewl");
         QVERIFY(handOffToRunningInstance({"/usr/bin/wyx770", "-x", path}, listener.port()));
         QCOMPARE(listener.next(), path.toLocal8Bit());
+        // A relative argument means the sender's directory, which the receiver cannot know.
+        QVERIFY(handOffToRunningInstance({"wyx770", "napló.ewl"}, listener.port()));
+        QCOMPARE(listener.next(), QDir::current().absoluteFilePath(QStringLiteral("napló.ewl")).toLocal8Bit());
 
         QVERIFY(!handOffToRunningInstance({"/usr/bin/wyx770"}, listener.port()));
         QVERIFY(!handOffToRunningInstance({"C:/Program Files/WYX/wyx770.exe"}, listener.port()));
