@@ -18,10 +18,10 @@ constexpr qint64 minRecordSizeV2 = minRecordSizeV1 + 2 * 11;
 // assume a valid kind. Only the RGB colours this program writes are taken.
 QColor readColor(QDataStream& in, const QColor& fallback)
 {
-    qint8 spec = 0;
+    qint8 colourKind = 0;
     quint16 alpha = 0, red = 0, green = 0, blue = 0, pad = 0;
-    in >> spec >> alpha >> red >> green >> blue >> pad;
-    if (spec != QColor::Rgb)
+    in >> colourKind >> alpha >> red >> green >> blue >> pad;
+    if (colourKind != QColor::Rgb)
         return fallback;
     return QColor::fromRgba64(red, green, blue, alpha);
 }

@@ -219,10 +219,10 @@ private slots:
 
         // Colours other than RGB (none of ours) fall back to the defaults.
         KodNevFile::ReadResult r;
-        for (char spec : {'\x00', '\x02', '\x40', '\xff'}) {
+        for (char colourKind : {'\x00', '\x02', '\x40', '\xff'}) {
             QByteArray oddColour = QByteArray::fromHex("0ec0020100000001") + kapuCore + black + white;
-            oddColour[8 + 22] = spec;                       // text colour's kind
-            oddColour[8 + 33] = char(spec == 0 ? 0x7f : 0); // background's
+            oddColour[8 + 22] = colourKind;                       // text colour's kind
+            oddColour[8 + 33] = char(colourKind == 0 ? 0x7f : 0); // background's
             r = readBytes(oddColour);
             QCOMPARE(r.status, KodNevFile::ReadStatus::Ok);
             QCOMPARE(r.records.at(0).foregroundColor, QColor(Qt::black));
