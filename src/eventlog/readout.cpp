@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int progressEvery = 8;
+
 QString tr(const char* text)
 {
     return LogModel::tr(text);
@@ -108,6 +110,7 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
     DeviceLogPage page;
     int index = start;
     int done = 0;
+    int pages = 0;
     while (done < count) {
         // A slot the reply did not fill reads as blank and is dropped.
         std::memset(page.bytes, 0xFF, sizeof page.bytes);
@@ -126,7 +129,10 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
         }
         done += n;
         index = (index + n) % ringSlots();
-        dlg.setProgress(done);
+        // Pumping events costs more than reading a page; every eighth page keeps the
+        // window live and the abort prompt.
+        if (++pages % progressEvery == 1 || done == count)
+            dlg.setProgress(done);
         if (dlg.closeRequested && done < count)
             return false;
     }
