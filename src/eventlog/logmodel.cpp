@@ -304,6 +304,8 @@ void LogModel::appendEntries(const QVector<LogEntry>& records)
 void LogModel::clearEntries()
 {
     beginResetModel();
+    if (!m_entries.isEmpty())
+        m_modified = true; // the file still holds them
     m_entries.clear();
     m_entries.squeeze();
     endResetModel();

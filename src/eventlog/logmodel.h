@@ -62,7 +62,7 @@ public:
     void appendProgramEntry(const QDateTime& first, const QDateTime& second, unsigned char kind);
     // Appends the records in one insertion, dropping those of kind 225 or more.
     void appendEntries(const QVector<LogEntry>& records);
-    // Removes every entry (one model reset); the identity stays.
+    // Removes every entry (one model reset); the identity stays. Modified when there were any.
     void clearEntries();
 
     // --- logger identity ---
