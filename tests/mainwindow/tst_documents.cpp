@@ -1,38 +1,11 @@
-#include "support/scriptedprompts.h"
-#include "support/testenv.h"
-#include "support/testmain.h"
+#include "mainwindow/documenttestutil.h"
 
-#include "eventlog/logentry.h"
-#include "eventlog/logfile.h"
 #include "eventlog/logview.h"
 #include "mainwindow/documentpaths.h"
-#include "mainwindow/documenttestutil.h"
-#include "mainwindow/mainwindow.h"
-#include "mainwindow/printexport.h"
-#include "mainwindow/txtview.h"
 
-#include <QAction>
-#include <QDir>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QStatusBar>
 #include <QUdpSocket>
 
 namespace {
-
-void writeLog(const QString& path)
-{
-    LogFile::Header header;
-    header.deviceType = 0x31;
-    header.deviceName = QStringLiteral("PROBA   ");
-    header.initDate = QDateTime(QDate(2023, 1, 10), QTime(9, 0));
-    LogEntry entry;
-    entry.makeProgramEntry(header.initDate, header.initDate, KindInitialised);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(LogFile::write(file, header, {entry}));
-}
 
 QList<QAction*> recentActions(MainWindow& w)
 {
