@@ -20,23 +20,28 @@ KodNev entry(const QString& code, int year, const QString& name = QStringLiteral
     return k;
 }
 
-KodNev key(const QString& code, const QDate& date)
+// Adds "B2001 C2000 ..." in that order: code letter and year.
+void addAll(KodNevModel& m, const QString& spec)
 {
-    KodNev k;
-    k.setCode(code);
-    k.datedName.setDate(date);
-    return k;
+    for (const QString& e : spec.split(' '))
+        m.addEntry(entry(e.left(1), e.mid(1).toInt(), e), false);
 }
 
-// "X2001 Y2000 ..." as the list reads from the top.
+// The list from the top, in the same notation.
 QString layout(const KodNevModel& m)
 {
     QStringList parts;
-    for (int r = 0; r < m.rowCount(); ++r) {
-        const KodNev e = m.entryAt(r);
-        parts << e.codeText().left(1) + QString::number(e.datedName.validFrom.year());
-    }
+    for (int r = 0; r < m.rowCount(); ++r)
+        parts << m.entryAt(r).codeText().left(1) + QString::number(m.entryAt(r).datedName.validFrom.year());
     return parts.join(' ');
+}
+
+int validAt(const KodNevModel& m, const QString& code, const QDate& date)
+{
+    KodNev key;
+    key.setCode(code);
+    key.datedName.setDate(date);
+    return m.findValidAt(key);
 }
 
 } // namespace
@@ -48,125 +53,94 @@ private slots:
     void insertionKeepsEachCodesDatesInOrder()
     {
         KodNevModel m;
-        m.addEntry(entry("b", 2001), false);
-        m.addEntry(entry("b", 2005), false);
-        m.addEntry(entry("b", 2003), false);
-        QCOMPARE(layout(m), QStringLiteral("B2001 B2003 B2005"));
-        m.addEntry(entry("b", 1999), false);
-        QCOMPARE(layout(m), QStringLiteral("B1999 B2001 B2003 B2005"));
-
-        KodNevModel n;
-        n.addEntry(entry("b", 2001), false);
-        n.addEntry(entry("b", 2005), false);
-        n.addEntry(entry("c", 2000), false);
-        n.addEntry(entry("b", 2003), false);
-        QCOMPARE(layout(n), QStringLiteral("B2001 B2003 B2005 C2000"));
-        n.addEntry(entry("b", 2007), false);
-        QCOMPARE(layout(n), QStringLiteral("B2001 B2003 B2005 B2007 C2000"));
-        n.addEntry(entry("d", 1990), false);
-        QCOMPARE(layout(n), QStringLiteral("B2001 B2003 B2005 B2007 C2000 D1990"));
-        QVERIFY(n.isModified());
+        addAll(m, "B2001 B2005 C2000 B2003 B1999 B2007 D1990");
+        QCOMPARE(layout(m), QStringLiteral("B1999 B2001 B2003 B2005 B2007 C2000 D1990"));
+        QVERIFY(m.isModified());
     }
 
     void sameCodeAndDateReplacesOrAsks()
     {
         TestEnv env;
         KodNevModel m;
-        m.addEntry(entry("b", 2001, "Kapu"), true);
-        m.addEntry(entry("c", 2001, "Kert"), true);
+        addAll(m, "B2001 C2001");
         QSignalSpy changed(&m, &QAbstractItemModel::dataChanged);
 
         m.addEntry(entry("b", 2001, "Kapu 2", Qt::red), true);
-        QCOMPARE(m.rowCount(), 2);
-        QCOMPARE(m.entryAt(0).datedName.name, QStringLiteral("Kapu 2"));
+        QCOMPARE(layout(m), QStringLiteral("B2001 C2001"));
         QCOMPARE(m.entryAt(0).backgroundColor, QColor(Qt::red));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.at(0).at(1).toModelIndex().column(), 3); // the name column repaints too
 
-        {
+        for (bool yes : {false, true}) {
             ScriptedPrompts prompts;
-            prompts.expectQuestion("BAAAAAAAAAAA kód", false);
-            QVERIFY(!m.addEntry(entry("b", 2001, "Kapu 3"), false));
+            prompts.expectQuestion("\"Kapu 2\"\nnéven.\nÁtnevezzük erre:\n\"Kapu 3\"", yes);
+            QCOMPARE(m.addEntry(entry("b", 2001, "Kapu 3"), false), yes);
             QCOMPARE(prompts.seen().first().title, QStringLiteral("Figyelem"));
             QCOMPARE(prompts.seen().first().buttons, QStringList({"Átnevez", "Mégsem"}));
-            QVERIFY(prompts.seen().first().text.endsWith("\"Kapu 2\"\nnéven.\nÁtnevezzük erre:\n\"Kapu 3\""));
+            QVERIFY(prompts.seen().first().text.startsWith("BAAAAAAAAAAA kód"));
+            QCOMPARE(m.entryAt(0).datedName.name, QString(yes ? "Kapu 3" : "Kapu 2"));
         }
-        QCOMPARE(m.entryAt(0).datedName.name, QStringLiteral("Kapu 2"));
-        {
-            ScriptedPrompts prompts;
-            prompts.expectQuestion("Átnevezzük", true);
-            QVERIFY(m.addEntry(entry("b", 2001, "Kapu 3"), false));
-        }
-        QCOMPARE(m.entryAt(0).datedName.name, QStringLiteral("Kapu 3"));
         QCOMPARE(m.rowCount(), 2);
     }
 
     void lookupsAcrossDateBoundaries()
     {
         KodNevModel m;
-        m.addEntry(entry("b", 2001, "régi"), false);
-        m.addEntry(entry("c", 2003, "más"), false);
-        m.addEntry(entry("b", 2005, "új"), false);
-        QCOMPARE(layout(m), QStringLiteral("B2001 B2005 C2003"));
-
-        QCOMPARE(m.findValidAt(key("b", QDate(2000, 12, 31))), -1);
-        QCOMPARE(m.findValidAt(key("b", QDate(2001, 1, 1))), 0);
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 0);
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 12, 31))), 0);
-        QCOMPARE(m.findValidAt(key("b", QDate(2005, 1, 1))), 1);
-        QCOMPARE(m.findValidAt(key("b", QDate(2090, 1, 1))), 1);
-        QCOMPARE(m.findValidAt(key("c", QDate(2002, 1, 1))), -1);
-        QCOMPARE(m.findValidAt(key("d", QDate(2090, 1, 1))), -1);
-        QCOMPARE(m.findCode(key("b", QDate(1900, 1, 1))), 1);
-        QCOMPARE(m.findCode(key("c", QDate())), 2);
-        QCOMPARE(m.findCode(key("d", QDate())), -1);
-        QCOMPARE(m.findExact(key("b", QDate(2001, 1, 1))), 0);
-        QCOMPARE(m.findExact(key("b", QDate(2001, 1, 2))), -1);
+        addAll(m, "B2001 C2003 B2005");
+        const struct {
+            const char* code;
+            QDate date;
+            int row;
+        } cases[] = {{"b", {2000, 12, 31}, -1}, {"b", {2001, 1, 1}, 0}, {"b", {2004, 12, 31}, 0},
+                     {"b", {2005, 1, 1}, 1},    {"b", {2090, 1, 1}, 1}, {"c", {2002, 1, 1}, -1},
+                     {"d", {2090, 1, 1}, -1}};
+        for (const auto& c : cases)
+            QVERIFY2(validAt(m, c.code, c.date) == c.row, qPrintable(c.date.toString()));
+        KodNev key;
+        key.setCode("b");
+        QCOMPARE(m.findCode(key), 1);
+        QCOMPARE(m.findExact(key), -1);
+        key.datedName.setDate(QDate(2001, 1, 1));
+        QCOMPARE(m.findExact(key), 0);
 
         // A change of the list must show in the next lookup.
-        m.addEntry(entry("b", 2003, "közép"), false);
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 1);
-        QCOMPARE(m.findValidAt(key("b", QDate(2005, 1, 1))), 2);
+        addAll(m, "B2003");
+        QCOMPARE(validAt(m, "b", QDate(2004, 6, 1)), 1);
+        QCOMPARE(validAt(m, "b", QDate(2005, 1, 1)), 2);
         QVERIFY(m.setData(m.index(3, 2), "b")); // C's entry now also code B, dated 2003
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 3); // last matching row wins
+        QCOMPARE(validAt(m, "b", QDate(2004, 6, 1)), 3); // last matching row wins
         QVERIFY(m.removeRows(3, 1));
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 1);
-        QCOMPARE(m.findCode(key("c", QDate())), -1);
+        QCOMPARE(validAt(m, "b", QDate(2004, 6, 1)), 1);
+        QCOMPARE(validAt(m, "c", QDate(2090, 1, 1)), -1);
 
-        const KodNev none = m.entryAt(-1);
-        QVERIFY(none.datedName.name.isNull());
-        QCOMPARE(none.codeText(), QStringLiteral("PPPPPPPPPPPP"));
-        QVERIFY(m.entryAt(m.rowCount()).datedName.name.isNull());
+        QVERIFY(m.entryAt(-1).datedName.name.isNull());
+        QCOMPARE(m.entryAt(m.rowCount()).codeText(), QStringLiteral("PPPPPPPPPPPP"));
     }
 
     void alternateRowsAndRefusedEdits()
     {
         TestEnv env;
-        Settings& s = appSettings();
         KodNevModel m;
-        m.addEntry(entry("b", 2001, "egy"), false);
-        m.addEntry(entry("c", 2001, "kettő"), false);
+        addAll(m, "B2001 C2001");
         m.addEntry(entry("d", 2001, "három", Qt::yellow), false);
         m.addEntry(entry("e", 2001, "négy", Qt::yellow), false);
-
         auto back = [&](int row) { return m.data(m.index(row, 0), Qt::BackgroundRole).value<QBrush>().color(); };
-        s.flags |= OptAlternateBack;
+        appSettings().flags |= OptAlternateBack;
         QCOMPARE(back(0), QColor(Qt::white));
         QCOMPARE(back(1), QColor(240, 240, 240));
-        QCOMPARE(back(2), QColor(Qt::yellow));
         QCOMPARE(back(3), QColor(Qt::yellow)); // an own colour is kept on odd rows
-        s.flags &= ~OptAlternateBack;
+        appSettings().flags &= ~OptAlternateBack;
         QCOMPARE(back(1), QColor(Qt::white));
 
         // A refused value is reported and leaves the list unchanged.
         KodNevModel fresh(QList<KodNev>{entry("b", 2001, "egy")});
         QVERIFY(!fresh.setData(fresh.index(0, 2), "xyz"));
         QVERIFY(!fresh.setData(fresh.index(0, 3), QString(81, 'n')));
+        QVERIFY(!fresh.removeRows(0, 2));
         QVERIFY(!fresh.isModified());
+        QCOMPARE(fresh.entryAt(0), entry("b", 2001, "egy"));
         QVERIFY(fresh.setData(fresh.index(0, 3), "új"));
         QVERIFY(fresh.isModified());
-        QVERIFY(!fresh.removeRows(0, 2));
-        QCOMPARE(fresh.rowCount(), 1);
     }
 };
 
