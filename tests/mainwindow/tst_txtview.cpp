@@ -1,16 +1,7 @@
-#include "support/scriptedprompts.h"
-#include "support/testenv.h"
-#include "support/testmain.h"
+#include "mainwindow/documenttestutil.h"
 
 #include "core/settings.h"
-#include "mainwindow/documenttestutil.h"
-#include "mainwindow/mainwindow.h"
-#include "mainwindow/printexport.h"
-#include "mainwindow/txtview.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QStatusBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <csignal>
@@ -19,26 +10,21 @@
 namespace {
 
 // Every write beyond limit bytes fails, as on a full disk.
-class FileSizeLimit
-{
-public:
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
     explicit FileSizeLimit(rlim_t limit)
     {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = m_old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit tight = old;
         tight.rlim_cur = limit;
         setrlimit(RLIMIT_FSIZE, &tight);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
     }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace
@@ -47,23 +33,42 @@ class TestTxtView : public QObject
 {
     Q_OBJECT
 private slots:
-    // First in the file: the counter starts with the process.
-    void untitledNumbering()
+    // First in the file: untitled texts are numbered from the start of the process.
+    void untitledNumberingAndClosing()
     {
         TestEnv env;
+        const QString path = env.path(QStringLiteral("close.txt"));
+        writeBytes(path, "a");
         MainWindow w;
         w.show();
         w.newTxtFile();
-        auto* first = qobject_cast<TxtView*>(w.activeMdiChild());
-        QVERIFY(first);
-        QCOMPARE(first->windowTitle(), QStringLiteral("document1.txt[*]"));
-        QCOMPARE(w.activeViewKind(), int(TxtViewKind));
-        QVERIFY(first->parentWidget()->close());
+        QCOMPARE(activeTxt(w)->windowTitle(), QStringLiteral("document1.txt[*]"));
+        QVERIFY(w.activeMdiChild()->parentWidget()->close()); // unchanged: no question
+        w.loadFile(path);
+        QMdiSubWindow* window = w.findChild<QMdiArea*>()->activeSubWindow();
+        activeTxt(w)->insertPlainText(QStringLiteral("b"));
+
+        ScriptedPrompts prompts;
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("'close.txt' megváltozott.\nMentsük a változásokat?"), 2)
+            .expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 1);
+        QVERIFY(!window->close()); // Cancel
+        QCOMPARE(prompts.seen().first().buttons.size(), 3);
+        QVERIFY(window->close()); // Discard
+        QCOMPARE(readBytes(path), QByteArray("a"));
+
+        // Save on an untitled text asks for a name; cancelling that keeps the window. Numbers are not reused.
         w.newTxtFile();
-        auto* second = qobject_cast<TxtView*>(w.activeMdiChild());
-        QCOMPARE(second->userFriendlyCurrentFile(), QStringLiteral("document2.txt"));
-        QVERIFY(second->untitled());
-        QCOMPARE(second->sizeHint(), QSize(640, 400));
+        QCOMPARE(activeTxt(w)->userFriendlyCurrentFile(), QStringLiteral("document2.txt"));
+        QVERIFY(activeTxt(w)->untitled());
+        QMdiSubWindow* second = w.findChild<QMdiArea*>()->activeSubWindow();
+        activeTxt(w)->insertPlainText(QStringLiteral("new"));
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
+            .expectFile(Prompts::Kind::SaveFile, QString());
+        QVERIFY(!second->close());
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
+            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("fresh")));
+        QVERIFY(second->close());
+        QCOMPARE(readBytes(env.path(QStringLiteral("fresh.txt"))), QByteArray("new"));
     }
 
     void loadEditAndSave()
@@ -75,9 +80,7 @@ private slots:
         QVERIFY(view.loadFile(QStringLiteral("notes.txt"))); // relative names lie in the working directory
         QCOMPARE(view.toPlainText(), QString::fromUtf8(text));
         QCOMPARE(view.currentFile(), env.path(QStringLiteral("notes.txt")));
-        QCOMPARE(view.windowTitle(), QStringLiteral("notes.txt[*]"));
         QVERIFY(!view.isWindowModified());
-
         view.moveCursor(QTextCursor::End);
         view.insertPlainText(QStringLiteral("ő"));
         QVERIFY(view.isWindowModified());
@@ -108,8 +111,7 @@ private slots:
         MainWindow w;
         w.show();
         w.loadFile(path);
-        auto* view = qobject_cast<TxtView*>(w.activeMdiChild());
-        QVERIFY(view);
+        TxtView* view = activeTxt(w);
         view->setPlainText(QStringLiteral("123456789\n").repeated(2000));
         {
             // The disk fills up half way through the new text.
@@ -126,41 +128,6 @@ private slots:
         w.saveTxt(); // with room again
         QCOMPARE(readBytes(path).size(), 20000);
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("A fájl elmentve"));
-    }
-
-    void closingAsksAboutChanges()
-    {
-        TestEnv env;
-        const QString path = env.path(QStringLiteral("close.txt"));
-        writeBytes(path, "a");
-        MainWindow w;
-        w.show();
-        w.loadFile(path);
-        auto* view = qobject_cast<TxtView*>(w.activeMdiChild());
-        QMdiSubWindow* window = w.findChild<QMdiArea*>()->activeSubWindow();
-        view->insertPlainText(QStringLiteral("b"));
-
-        ScriptedPrompts prompts;
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("'close.txt' megváltozott.\nMentsük a változásokat?"), 2)
-            .expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 1);
-        QVERIFY(!window->close()); // Cancel
-        QCOMPARE(prompts.seen().first().buttons.size(), 3);
-        QVERIFY(window->close()); // Discard
-        QCOMPARE(readBytes(path), QByteArray("a"));
-
-        // Save on an untitled text asks for a name; cancelling that keeps the window.
-        w.newTxtFile();
-        auto* untitled = qobject_cast<TxtView*>(w.activeMdiChild());
-        QMdiSubWindow* second = w.findChild<QMdiArea*>()->activeSubWindow();
-        untitled->insertPlainText(QStringLiteral("new"));
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
-            .expectFile(Prompts::Kind::SaveFile, QString());
-        QVERIFY(!second->close());
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
-            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("fresh")));
-        QVERIFY(second->close());
-        QCOMPARE(readBytes(env.path(QStringLiteral("fresh.txt"))), QByteArray("new"));
-
     }
 
     void optionChangeKeepsCursorAndMark()
@@ -181,8 +148,7 @@ private slots:
         appSettings().save();
         QCOMPARE(view.textCursor().anchor(), 2);
         QCOMPARE(view.textCursor().position(), 5);
-        QVERIFY(!view.isWindowModified());
-        QVERIFY(!view.document()->isModified());
+        QVERIFY(!view.isWindowModified() && !view.document()->isModified());
         QTextCursor start(view.document());
         start.movePosition(QTextCursor::NextCharacter);
         QCOMPARE(start.charFormat().font().pointSize(), 14);
