@@ -1,9 +1,7 @@
-#include "support/modaldriver.h"
-#include "support/scriptedprompts.h"
-#include "support/testenv.h"
-#include "support/testmain.h"
+#include "mainwindow/documenttestutil.h"
 
 #include "device/devicetestutil.h"
+#include "support/modaldriver.h"
 // The dialog headers need their forms generated for this target as well.
 #include "ui_initdlg.h"
 #include "ui_vglclksetdlg.h"
@@ -14,14 +12,8 @@
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"
-#include "mainwindow/documenttestutil.h"
-#include "mainwindow/mainwindow.h"
-#include "mainwindow/txtview.h"
 
-#include <QAction>
 #include <QDir>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QUdpSocket>
 
 namespace {
@@ -45,12 +37,29 @@ private slots:
         TestEnv env;
         SimulatorScope sim;
         sim.device().fill(5);
-        MainWindow w;
-        w.show();
-        w.findChild<QAction*>(QStringLiteral("readOutAct"))->trigger();
         // The logger's name carries trailing blanks; the file is named without them.
         const QString path = env.path(QStringLiteral("PROBA.ewl"));
-        QVERIFY(QFile::exists(path));
+        writeBytes(path, "damaged");
+        writeBytes(path + QStringLiteral(".bad"), "older");
+        MainWindow w;
+        w.show();
+        ScriptedPrompts prompts;
+        prompts
+            .expectQuestion(QStringLiteral("Az esemény napló már létezik, de nem sikerült betölteni.\n"
+                                           "Létrehozzunk helyette egy újat?"),
+                            false)
+            .expectQuestion(QStringLiteral("nem sikerült betölteni"), true);
+        w.findChild<QAction*>(QStringLiteral("readOutAct"))->trigger();
+        QCOMPARE(prompts.seen().first().buttons, QStringList({"Igen", "Nem"}));
+        QVERIFY(openWindows(w).isEmpty());
+        QCOMPARE(readBytes(path), QByteArray("damaged"));
+        QVERIFY(recentFiles().isEmpty());
+
+        // "Igen" keeps the damaged file beside the new log; an older set-aside file stays too.
+        w.readOut();
+        QCOMPARE(readBytes(path + QStringLiteral(".bad")), QByteArray("older"));
+        QCOMPARE(readBytes(path + QStringLiteral(".2.bad")), QByteArray("damaged"));
+        QVERIFY(LogModel().load(path, nullptr));
         QCOMPARE(qobject_cast<LogView*>(w.activeMdiChild())->currentFile, path);
         const int rows = activeLog(w)->rowCount();
         QCOMPARE(activeLog(w)->entryAt(rows - 1).kind(), quint8(KindReadOut));
@@ -64,37 +73,6 @@ private slots:
         QCOMPARE(activeLog(w)->rowCount(), rows + 4);
         QVERIFY(QFile::exists(path));
         QCOMPARE(sim.violations(), QString());
-    }
-
-    void damagedLogIsSetAside()
-    {
-        TestEnv env;
-        SimulatorScope sim;
-        sim.device().fill(2);
-        const QString path = env.path(QStringLiteral("PROBA.ewl"));
-        writeBytes(path, "damaged");
-        MainWindow w;
-        w.show();
-        ScriptedPrompts prompts;
-        prompts.expectQuestion(QStringLiteral("Az esemény napló már létezik, de nem sikerült betölteni.\n"
-                                              "Létrehozzunk helyette egy újat?"),
-                               false);
-        w.readOut();
-        QCOMPARE(prompts.seen().first().title, QStringLiteral("Kiolvasás"));
-        QCOMPARE(prompts.seen().first().buttons, QStringList({"Igen", "Nem"}));
-        QVERIFY(openWindows(w).isEmpty());
-        QCOMPARE(readBytes(path), QByteArray("damaged"));
-        QVERIFY(recentFiles().isEmpty());
-
-        // "Igen" keeps the damaged file beside the new log; an older set-aside file stays too.
-        writeBytes(path + QStringLiteral(".bad"), "older");
-        prompts.expectQuestion(QStringLiteral("nem sikerült betölteni"), true);
-        w.readOut();
-        QCOMPARE(readBytes(path + QStringLiteral(".bad")), QByteArray("older"));
-        QCOMPARE(readBytes(path + QStringLiteral(".2.bad")), QByteArray("damaged"));
-        QVERIFY(activeLog(w) && activeLog(w)->rowCount() > 0);
-        QVERIFY(LogModel().load(path, nullptr));
-        QCOMPARE(recentFiles(), QStringList{path});
     }
 
     void initialisationStartsEmptyLog()
@@ -140,10 +118,9 @@ private slots:
         w.show();
         const QString noDevice = UsbCom::errorText(UsbNoDevice);
         ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, noDevice)
-            .expectNotice(Prompts::Kind::Warning, noDevice)
-            .expectNotice(Prompts::Kind::Warning, noDevice)
-            .expectQuestion(QStringLiteral("Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!"), true)
+        for (int i = 0; i < 3; ++i)
+            prompts.expectNotice(Prompts::Kind::Warning, noDevice);
+        prompts.expectQuestion(QStringLiteral("Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!"), true)
             .expectNotice(Prompts::Kind::Warning, noDevice)
             .expectQuestion(QStringLiteral("órája pontos legyen"), false);
         w.readOut();
@@ -151,8 +128,6 @@ private slots:
         w.initialize();
         w.clockTune();
         w.clockTune(); // "Nem": nothing more
-        QCOMPARE(prompts.seen().at(3).title, QStringLiteral("Óra hangolás"));
-        QCOMPARE(prompts.seen().first().buttons, QStringList{"OK"});
         QVERIFY(openWindows(w).isEmpty());
         QVERIFY(recentFiles().isEmpty());
     }
