@@ -40,7 +40,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); }
 
-    void menusShortcutsAndImages()
+    void menusAndImages()
     {
         TestEnv env;
         MainWindow w;
@@ -66,15 +66,7 @@ private slots:
                 QVERIFY2(!a->icon().pixmap(32).isNull(), qPrintable(a->objectName()));
         }
 
-        const QList<QPair<const char*, QKeySequence::StandardKey>> standard = {
-            {"newTxtFileAct", QKeySequence::New},   {"openFileAct", QKeySequence::Open},
-            {"printAct", QKeySequence::Print},      {"saveTxtAct", QKeySequence::Save},
-            {"saveAsTxtAct", QKeySequence::SaveAs}, {"exitAct", QKeySequence::Quit},
-            {"cutTxtAct", QKeySequence::Cut},       {"copyTxtAct", QKeySequence::Copy},
-            {"pasteTxtAct", QKeySequence::Paste},   {"findCmdAct", QKeySequence::Find},
-            {"nextAct", QKeySequence::NextChild},   {"previousAct", QKeySequence::PreviousChild}};
-        for (const auto& [name, key] : standard)
-            QCOMPARE(act(w, QString::fromLatin1(name))->shortcuts(), QKeySequence::keyBindings(key));
+        QCOMPARE(act(w, QStringLiteral("saveTxtAct"))->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
         QCOMPARE(act(w, QStringLiteral("nextSpecialCmdAct"))->shortcut(), QKeySequence(Qt::Key_Plus));
         QCOMPARE(act(w, QStringLiteral("prevSpecialCmdAct"))->shortcut(), QKeySequence(Qt::Key_Minus));
 
@@ -87,12 +79,6 @@ private slots:
         QVERIFY(images > 0);
         QCOMPARE(QIcon(QStringLiteral(":/images/wyx.ico")).pixmap(48, 48).size(), QSize(48, 48));
         QCOMPARE(QImageReader(QStringLiteral(":/images/wyx.ico")).imageCount(), 3);
-
-        // A locale change puts the texts back, the status line's greeting too.
-        w.statusBar()->showMessage(QStringLiteral("x"));
-        QEvent change(QEvent::LocaleChange);
-        QCoreApplication::sendEvent(&w, &change);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("QUELTA járőr ellenőrző rendszer"));
     }
 
     void actionsPerWindowKind()
@@ -104,25 +90,21 @@ private slots:
         const QStringList text = split("saveTxtAct saveAsTxtAct pasteTxtAct");
         const QStringList log = split("logExportAct logArchiveAct findCmdAct filterCmdAct nextSpecialCmdAct "
                                       "prevSpecialCmdAct unNamedPointsCmdAct extractRouteAct");
-        const QStringList documentOnly =
-            any + text + log +
-            split("saveFfrAct saveAsFfrAct reportExportAct routeImportAct routeExportAct saveErdAct saveAsErdAct "
-                  "addLogToErdAct removeLogFromErdAct modifyErdAct expandAllAct expandDefaultAct collapseAllAct "
-                  "addRouteToErdAct removeRouteFromErdAct addStartToErdAct removeStartFromErdAct addPointToErdAct "
-                  "removePointFromErdAct fulfilmentCurrentAct kodNevImportAct kodNevExportAct kodNevNewEntryAct "
-                  "kodNevEditEntryAct kodNevDeleteEntryAct");
         const QStringList global =
             split("newTxtFileAct newErdFileAct fulfilmentAct openFileAct kodNevOpenAct exitAct readOutAct timeSetAct "
                   "initializeAct statusAct configureAct clockTuneAct setupOptionAct helpAct aboutAct aboutQtAct");
+        const QStringList ownRules = split("tileAct cascadeAct nextAct previousAct cutTxtAct copyTxtAct "
+                                           "namedCurrentPointCmdAct recentFileAct");
         // Commands of the active kind are shown and enabled, those of other kinds hidden and disabled.
+        // Every command not named global belongs to some document kind.
         auto expectShown = [&](int kind, const QStringList& shown) {
             QCOMPARE(w.activeViewKind(), kind);
-            for (const QString& name : documentOnly) {
-                const bool on = shown.contains(name);
-                QVERIFY2(act(w, name)->isVisible() == on && act(w, name)->isEnabled() == on, qPrintable(name));
+            for (QAction* a : w.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+                const QString name = a->objectName();
+                const bool on = global.contains(name) || shown.contains(name);
+                if (!a->isSeparator() && !ownRules.contains(name))
+                    QVERIFY2(a->isVisible() == on && a->isEnabled() == on, qPrintable(name));
             }
-            for (const QString& name : global)
-                QVERIFY2(act(w, name)->isVisible() && act(w, name)->isEnabled(), qPrintable(name));
             for (const QString& name : split("tileAct cascadeAct nextAct previousAct"))
                 QVERIFY2(act(w, name)->isVisible() && act(w, name)->isEnabled() == (kind != NoView), qPrintable(name));
         };
