@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#define VERIFY_NO_VIOLATIONS(logger) QVERIFY2((logger).violations().isEmpty(), qPrintable((logger).violations().join('\n')))
+
 // "Now" starts at start and moves on by stepMs at every reading (0: frozen).
 class FakeClock
 {
@@ -27,6 +29,7 @@ public:
     }
     ~FakeClock() { Clock::setSource(m_previous); }
     void set(const QDateTime& t) { m_ms = t.toMSecsSinceEpoch(); }
+    void advance(qint64 ms) { m_ms += ms; }
     QDateTime peek() const { return QDateTime::fromMSecsSinceEpoch(m_ms, Qt::LocalTime); }
 
 private:
