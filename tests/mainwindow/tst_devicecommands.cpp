@@ -12,6 +12,7 @@
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"
+#include "mainwindow/documentpaths.h" // maxDatagramPathBytes
 
 #include <QDir>
 #include <QUdpSocket>
@@ -132,31 +133,50 @@ private slots:
         QVERIFY(recentFiles().isEmpty());
     }
 
-    void clockSetAndDeferredDatagram()
+    void datagramsAndClockSet()
     {
         TestEnv env;
         SimulatorScope sim;
         MainWindow w;
         w.show();
         QVERIFY(w.setInstancePort(0));
-        const QString path = env.path(QStringLiteral("during.txt"));
-        writeBytes(path, "x");
+        QVERIFY(w.instanceListenerPort() != 0);
+        const QString sent = env.path(QStringLiteral("sent.txt"));
+        const QString during = env.path(QStringLiteral("during.txt"));
+        writeBytes(sent);
+        writeBytes(during);
+        QUdpSocket sender;
+        auto send = [&](const QByteArray& bytes) {
+            QCOMPARE(sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
+                     qint64(bytes.size()));
+        };
+        // Bad paths are dropped; a relative one lies in this process's current directory, the working one here.
+        send(QByteArray());
+        send("/bad\x01name.txt");
+        send(QByteArray(maxDatagramPathBytes + 1, 'a'));
+        send(QByteArray("sent.txt\0tail", 13));
+        QTRY_COMPARE(openWindows(w).size(), 1);
+        QCOMPARE(activeTxt(w)->currentFile(), sent);
+        // The same path again only activates the open window.
+        w.newTxtFile();
+        send(sent.toLocal8Bit());
+        QTRY_COMPARE(activeTxt(w)->currentFile(), sent);
+        QCOMPARE(openWindows(w).size(), 2);
 
         // A path handed over while the device dialog is up waits for the command to end.
         ModalDriver driver;
         driver.onModal(QStringLiteral("vglClkSetDlg"), [&](QWidget* d) {
-            QUdpSocket sender;
-            sender.writeDatagram(path.toLocal8Bit(), QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+            send(during.toLocal8Bit());
             QTest::qWait(200);
-            QVERIFY(openWindows(w).isEmpty());
+            QCOMPARE(openWindows(w).size(), 2);
             static_cast<QDialog*>(d)->reject();
         });
         const int setsBefore = sim.sim.framesOf(0x02).size();
         w.timeSet(); // cancelled: no message, clock untouched
         QVERIFY(driver.allDone());
         QCOMPARE(sim.sim.framesOf(0x02).size(), setsBefore);
-        QCOMPARE(openWindows(w).size(), 1);
-        QCOMPARE(qobject_cast<TxtView*>(w.activeMdiChild())->currentFile(), path);
+        QCOMPARE(openWindows(w).size(), 3);
+        QCOMPARE(activeTxt(w)->currentFile(), during);
 
         // A given time goes to the logger without a message box of the command's own.
         const QDateTime given(QDate(2024, 2, 3), QTime(4, 5, 6));

@@ -1,9 +1,6 @@
 #include "mainwindow/documenttestutil.h"
 
 #include "eventlog/logview.h"
-#include "mainwindow/documentpaths.h" // maxDatagramPathBytes
-
-#include <QUdpSocket>
 
 namespace {
 
@@ -116,35 +113,6 @@ private slots:
         paths.move(3, 0);
         QCOMPARE(recentFiles(), paths);
         QCOMPARE(recentActions(w).first()->text(), QStringLiteral("&1 f4.txt"));
-    }
-
-    void datagramOpensFile()
-    {
-        TestEnv env;
-        MainWindow w;
-        w.show();
-        QVERIFY(w.setInstancePort(0));
-        const quint16 port = w.instanceListenerPort();
-        QVERIFY(port != 0);
-        const QString path = env.path(QStringLiteral("sent.txt"));
-        writeBytes(path);
-
-        QUdpSocket sender;
-        auto send = [&](const QByteArray& bytes) {
-            QCOMPARE(sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), port), qint64(bytes.size()));
-        };
-        send(QByteArray());
-        send("/bad\x01name.txt");
-        send(QByteArray(maxDatagramPathBytes + 1, 'a'));
-        send("sent.txt\0tail"); // relative: this process's current directory, the working one here
-        QTRY_COMPARE(openWindows(w).size(), 1);
-        QCOMPARE(activeTxt(w)->currentFile(), path);
-
-        // The same path again only activates the open window.
-        w.newTxtFile();
-        send(path.toLocal8Bit());
-        QTRY_COMPARE(activeTxt(w)->currentFile(), path);
-        QCOMPARE(openWindows(w).size(), 2);
     }
 };
 
