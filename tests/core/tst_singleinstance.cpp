@@ -13,11 +13,6 @@
 
 namespace {
 
-QString uniqueKey()
-{
-    return QStringLiteral("wyx-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
 // Stands in for the running instance's listener. Bound exclusively, so that a child's
 // own listener cannot take the port and its datagrams over.
 class Listener
@@ -25,9 +20,9 @@ class Listener
 public:
     Listener() { bound = socket.bind(QHostAddress(QHostAddress::LocalHost), 0, QUdpSocket::DontShareAddress); }
     quint16 port() const { return socket.localPort(); }
-    QByteArray next(int timeoutMs = 10000)
+    QByteArray next()
     {
-        if (!socket.hasPendingDatagrams() && !socket.waitForReadyRead(timeoutMs))
+        if (!socket.hasPendingDatagrams() && !socket.waitForReadyRead(10000))
             return QByteArray("<nothing>");
         return socket.receiveDatagram().data();
     }
@@ -41,29 +36,12 @@ public:
     bool bound = false;
 };
 
-QString programPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
-}
-
-QProcessEnvironment childEnvironment(const TestEnv& env, const QString& key, quint16 port)
-{
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.insert("WYX_INSTANCE_KEY", key);
-    e.insert("WYX_INSTANCE_PORT", QString::number(port));
-    e.insert("QT_QPA_PLATFORM", "offscreen");
-    e.insert("XDG_CONFIG_HOME", env.settingsDir());
-    e.insert("HOME", env.root());
-    return e;
-}
-
 bool segmentExists(const QString& key)
 {
     QSharedMemory probe(key);
-    if (!probe.attach())
-        return false;
+    const bool attached = probe.attach();
     probe.detach();
-    return true;
+    return attached;
 }
 
 } // namespace
@@ -72,7 +50,7 @@ class TestSingleInstance : public QObject
 {
     Q_OBJECT
 private slots:
-    void keyAndPortCanBeInjected()
+    void keyPortAndHandedArgument()
     {
         qunsetenv("WYX_INSTANCE_KEY");
         qunsetenv("WYX_INSTANCE_PORT");
@@ -89,10 +67,7 @@ private slots:
         }
         qunsetenv("WYX_INSTANCE_KEY");
         qunsetenv("WYX_INSTANCE_PORT");
-    }
 
-    void handOffSendsOnlyAFileArgument()
-    {
         Listener listener;
         QVERIFY(listener.bound);
         const QString path = QStringLiteral("/tmp/őrjárat napló/Kapu 1.ewl");
@@ -101,94 +76,69 @@ private slots:
         // A relative argument means the sender's directory, which the receiver cannot know.
         QVERIFY(handOffToRunningInstance({"wyx770", "napló.ewl"}, listener.port()));
         QCOMPARE(listener.next(), QDir::current().absoluteFilePath(QStringLiteral("napló.ewl")).toLocal8Bit());
-
-        QVERIFY(!handOffToRunningInstance({"/usr/bin/wyx770"}, listener.port()));
-        QVERIFY(!handOffToRunningInstance({"C:/Program Files/WYX/wyx770.exe"}, listener.port()));
-        QVERIFY(!handOffToRunningInstance({"wyx770", "X.EXE"}, listener.port()));
-        QVERIFY(!handOffToRunningInstance({"wyx770", ""}, listener.port()));
-        QVERIFY(!handOffToRunningInstance({}, listener.port()));
+        // The program's own path is no file to open.
+        for (const QStringList& args : QList<QStringList>{{"/usr/bin/wyx770"}, {"wyx770", "X.EXE"}, {"wyx770", ""}, {}})
+            QVERIFY2(!handOffToRunningInstance(args, listener.port()), qPrintable(args.join(' ')));
         QVERIFY(listener.nothingBefore("marker-1"));
         QCOMPARE(handOffArgument({"wyx770", "a.exe.txt"}), QStringLiteral("a.exe.txt"));
     }
 
-    void guardAdmitsOneHolderAtATime()
-    {
-        const QString key = uniqueKey();
-        {
-            SingleInstanceGuard first(key);
-            QVERIFY(first.acquire());
-            SingleInstanceGuard second(key);
-            QVERIFY(!second.acquire());
-            // The second's look at the segment must not have removed the first one's.
-            QVERIFY(segmentExists(key));
-            SingleInstanceGuard third(key);
-            QVERIFY(!third.acquire());
-        }
-        SingleInstanceGuard later(key);
-        QVERIFY(later.acquire());
-    }
-
-    void secondStartHandsOffAndEnds()
+    // One flow of real program starts: a second start hands its file over and ends, a bare
+    // one sends nothing, and a killed first instance's segment does not block the next start.
+    void laterStartsOfTheProgram()
     {
         TestEnv env;
-        QVERIFY2(QFileInfo::exists(programPath()), qPrintable(programPath()));
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
         Listener listener;
         QVERIFY(listener.bound);
-        const QString key = uniqueKey();
-        SingleInstanceGuard running(key);
-        QVERIFY(running.acquire());
+        const QString key = QStringLiteral("wyx-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("WYX_INSTANCE_KEY", key);
+        e.insert("WYX_INSTANCE_PORT", QString::number(listener.port()));
+        e.insert("QT_QPA_PLATFORM", "offscreen");
+        e.insert("XDG_CONFIG_HOME", env.settingsDir());
+        e.insert("HOME", env.root());
+        const auto start = [&](QProcess& p, const QStringList& args) {
+            p.setProcessEnvironment(e);
+            p.start(program, args);
+            return p.waitForStarted();
+        };
 
-        const QString file = env.path(QStringLiteral("Főkapu.ewl"));
-        QProcess second;
-        second.setProcessEnvironment(childEnvironment(env, key, listener.port()));
-        second.start(programPath(), {file});
-        QVERIFY(second.waitForFinished(60000));
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(listener.next(), file.toLocal8Bit());
-
-        // Without an argument the program's own path is not sent.
-        QProcess bare;
-        bare.setProcessEnvironment(childEnvironment(env, key, listener.port()));
-        bare.start(programPath(), QStringList());
-        QVERIFY(bare.waitForFinished(60000));
-        QCOMPARE(bare.exitCode(), 0);
-        QVERIFY(listener.nothingBefore("marker-2"));
-    }
-
-    void crashedInstanceDoesNotBlockTheNextStart()
-    {
-        TestEnv env;
-        QVERIFY2(QFileInfo::exists(programPath()), qPrintable(programPath()));
-        Listener listener;
-        QVERIFY(listener.bound);
-        const QString key = uniqueKey();
         QProcess first;
-        first.setProcessEnvironment(childEnvironment(env, key, listener.port()));
-        first.start(programPath(), QStringList());
-        QVERIFY(first.waitForStarted());
+        QVERIFY(start(first, {}));
         QElapsedTimer t;
         t.start();
         while (!segmentExists(key) && t.elapsed() < 60000 && first.state() == QProcess::Running)
             QTest::qWait(20);
         QVERIFY(segmentExists(key));
-        first.kill(); // no clean-up: the segment stays behind
-        QVERIFY(first.waitForFinished());
 
+        const QString file = env.path(QStringLiteral("Főkapu.ewl"));
+        QProcess second;
+        QVERIFY(start(second, {file}));
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(listener.next(), file.toLocal8Bit());
+        QProcess bare;
+        QVERIFY(start(bare, {}));
+        QVERIFY(bare.waitForFinished(60000));
+        QCOMPARE(bare.exitCode(), 0);
+        QVERIFY(listener.nothingBefore("marker-2"));
+
+        first.kill(); // no clean-up
+        QVERIFY(first.waitForFinished());
+        // Still there: the later starts' looks did not remove it, and the kill left it behind.
         QSharedMemory raw(key);
         QVERIFY(!raw.create(1));
         QCOMPARE(raw.error(), QSharedMemory::AlreadyExists);
-
         // A plain start after the crash runs as the first instance instead of handing off.
         QProcess next;
-        next.setProcessEnvironment(childEnvironment(env, key, listener.port()));
-        next.start(programPath(), {env.path("x.ewl")});
-        QVERIFY(next.waitForStarted());
+        QVERIFY(start(next, {env.path("x.ewl")}));
         QVERIFY(!next.waitForFinished(4000));
         QVERIFY(listener.nothingBefore("marker-3"));
         next.kill();
         next.waitForFinished();
-
         SingleInstanceGuard cleanup(key); // clears the segment the killed one left
         QVERIFY(cleanup.acquire());
     }
