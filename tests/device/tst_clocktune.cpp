@@ -1,6 +1,5 @@
 #include "devicetestutil.h"
 #include "support/modaldriver.h"
-#include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
@@ -9,13 +8,13 @@
 #include "ui_vglclktunedlg.h"
 #include "device/vglclktunedlg.h"
 
-#include <QTimer>
-
 namespace {
 
 // An even second, so that the logger's 2-second clock and the computer's agree exactly.
 const QDateTime pcNow(QDate(2026, 6, 15), QTime(12, 0, 0));
 const int dayS = 86400;
+const QString tooEarly = QStringLiteral("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!");
+const QString failed = QStringLiteral("A behangolás nem sikerült!");
 
 struct Outcome {
     UsbErrorCodes result = UsbOk;
@@ -23,39 +22,15 @@ struct Outcome {
     QColor colour;
 };
 
-// Runs the tuning and closes its window once the result is shown ("OK" on the button).
-Outcome runTuning(UsbCom& com)
-{
-    Outcome out;
-    QTimer watcher;
-    ModalDriver driver;
-    driver.onModal(QStringLiteral("vglClkTuneDlg"), [&](QWidget* w) {
-        auto* dlg = qobject_cast<vglClkTuneDlg*>(w);
-        QVERIFY(dlg);
-        QObject::connect(&watcher, &QTimer::timeout, dlg, [&out, &watcher, dlg] {
-            if (dlg->AbortButton->text() != QLatin1String("OK"))
-                return;
-            watcher.stop();
-            out.message = dlg->Message->text();
-            out.colour = dlg->Message->palette().color(QPalette::WindowText);
-            QCOMPARE(dlg->AbortButton->toolTip(), QStringLiteral("A párbeszéd ablak bezárása"));
-            QTest::mouseClick(dlg->AbortButton, Qt::LeftButton);
-        });
-        watcher.start(1);
-    });
-    out.result = com.tuneClock();
-    return out;
-}
+// A logger whose newest clock setting lies `age` seconds back, with touches after it so
+// that the search has to cross the ring's start, and whose clock is `drift` seconds off.
+struct Rig {
+    TestEnv env;
+    FakeClock clock{pcNow};
+    SimulatorScope s;
+    UsbCom com;
 
-} // namespace
-
-class TestClockTune : public QObject
-{
-    Q_OBJECT
-private:
-    // A logger whose newest clock setting lies `age` seconds back, with touches after it
-    // so that the search has to cross the ring's start, and whose clock is `drift` off.
-    void prepare(SimulatorScope& s, qint64 age, int drift, quint8 calibration)
+    void prepare(qint64 age, int drift, quint8 calibration)
     {
         SimulatedDevice& dev = s.device();
         dev.appendEvent(219, pcNow.addSecs(-age), pcNow.addSecs(-age - 600));
@@ -65,227 +40,183 @@ private:
         dev.calibration = calibration;
         s.sim.clearLogs();
     }
+    int frames(int command) const { return s.sim.framesOf(command).size(); }
 
-    quint8 calibrationSent(SimulatorScope& s)
+    // Runs the tuning and closes its window once the result is shown ("OK" on the button).
+    Outcome tune()
     {
-        const QList<QByteArray> frames = s.sim.framesOf(0x19);
-        if (frames.size() != 1)
-            return 0xAA;
-        return quint8(frames.first().at(2));
+        Outcome out;
+        QTimer watcher;
+        ModalDriver driver;
+        driver.onModal(QStringLiteral("vglClkTuneDlg"), [&](QWidget* w) {
+            auto* dlg = qobject_cast<vglClkTuneDlg*>(w);
+            QObject::connect(&watcher, &QTimer::timeout, dlg, [&out, &watcher, dlg] {
+                if (dlg->AbortButton->text() != QLatin1String("OK"))
+                    return;
+                watcher.stop();
+                out.message = dlg->Message->text();
+                out.colour = dlg->Message->palette().color(QPalette::WindowText);
+                QTest::mouseClick(dlg->AbortButton, Qt::LeftButton);
+            });
+            watcher.start(1);
+        });
+        out.result = com.tuneClock();
+        return out;
     }
+};
 
+} // namespace
+
+class TestClockTune : public QObject
+{
+    Q_OBJECT
 private slots:
-    void driftCorrectionAndClamping_data()
-    {
-        QTest::addColumn<int>("drift");
-        QTest::addColumn<int>("days");
-        QTest::addColumn<int>("before");
-        QTest::addColumn<int>("after");
-        // +10 s in 4 days: 9.48 steps, +1.5, truncated: 10; -10 s: -9.98 truncated: -9.
-        QTest::newRow("fast") << 10 << 4 << 0 << 0x0A;
-        QTest::newRow("slow") << -10 << 4 << 0 << 0x77;
-        QTest::newRow("fast from -1") << 10 << 4 << 0x7F << 0x09;
-        QTest::newRow("slow from -1") << -10 << 4 << 0x7F << 0x76;
-        QTest::newRow("clamped high") << 10 << 4 << 0x3C << 0x3E;
-        QTest::newRow("clamped low") << -10 << 4 << 0x42 << 0x42;
-        QTest::newRow("decades off") << 2000000000 / 1000 << 3 << 0 << 0x3E;
-        QTest::newRow("accurate") << 0 << 30 << 0 << 0x01;
-    }
-
-    void driftCorrectionAndClamping()
-    {
-        QFETCH(int, drift);
-        QFETCH(int, days);
-        QFETCH(int, before);
-        QFETCH(int, after);
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        prepare(s, qint64(days) * dayS, drift, quint8(before));
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-        const Outcome out = runTuning(com);
-        QCOMPARE(out.result, UsbOk);
-        QCOMPARE(out.message, QStringLiteral("Az óra pontossága behangolva!"));
-        QCOMPARE(out.colour, QColor("darkGreen"));
-        QCOMPARE(int(calibrationSent(s)), after);
-        QCOMPARE(int(s.device().calibration), after);
-        // The clock is set again after the calibration.
-        QCOMPARE(s.sim.framesOf(0x02).size(), 1);
-        QCOMPARE(s.device().now(), pcNow);
-        QVERIFY2(s.sim.violations().isEmpty(), qPrintable(s.violations()));
-    }
-
-    void threeDayBoundaryAndFutureSetting_data()
+    void driftCorrectionClampingAndThreeDays_data()
     {
         QTest::addColumn<qint64>("age");
-        QTest::addColumn<bool>("tunes");
-        QTest::newRow("two seconds short") << qint64(259198) << false;
-        QTest::newRow("exactly three days") << qint64(259200) << true;
-        QTest::newRow("one day") << qint64(dayS) << false;
+        QTest::addColumn<int>("drift");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after"); // -1: refused as too early
+        // +10 s in 4 days: 9.48 steps, +1.5, truncated: 10; -10 s: -9.98 truncated: -9.
+        QTest::newRow("fast") << qint64(4 * dayS) << 10 << 0 << 0x0A;
+        QTest::newRow("slow") << qint64(4 * dayS) << -10 << 0 << 0x77;
+        QTest::newRow("fast from -1") << qint64(4 * dayS) << 10 << 0x7F << 0x09;
+        QTest::newRow("slow from -1") << qint64(4 * dayS) << -10 << 0x7F << 0x76;
+        QTest::newRow("clamped high") << qint64(4 * dayS) << 10 << 0x3C << 0x3E;
+        QTest::newRow("clamped low") << qint64(4 * dayS) << -10 << 0x42 << 0x42;
+        QTest::newRow("decades off") << qint64(3 * dayS) << 2000000 << 0 << 0x3E;
+        QTest::newRow("accurate") << qint64(30 * dayS) << 0 << 0 << 0x01;
+        QTest::newRow("two seconds short of three days") << qint64(259198) << 20 << 0 << -1;
+        QTest::newRow("exactly three days") << qint64(259200) << 20 << 0 << 0x1A;
         // Set to a time after the computer's: the correction's sign would flip.
-        QTest::newRow("four days ahead") << qint64(-4 * dayS) << false;
-        QTest::newRow("ten days ahead") << qint64(-10 * dayS) << false;
+        QTest::newRow("four days ahead") << qint64(-4 * dayS) << 20 << 0 << -1;
+        QTest::newRow("ten days ahead") << qint64(-10 * dayS) << 20 << 0 << -1;
     }
 
-    void threeDayBoundaryAndFutureSetting()
+    void driftCorrectionClampingAndThreeDays()
     {
         QFETCH(qint64, age);
-        QFETCH(bool, tunes);
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        prepare(s, age, 20, 0);
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-        const Outcome out = runTuning(com);
+        QFETCH(int, drift);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        Rig r;
+        r.prepare(age, drift, quint8(before));
+        QCOMPARE(r.com.open(), UsbOk);
+        const Outcome out = r.tune();
         QCOMPARE(out.result, UsbOk);
-        if (tunes) {
-            QCOMPARE(s.sim.framesOf(0x19).size(), 1);
-            QCOMPARE(s.sim.framesOf(0x02).size(), 1);
-        } else {
-            QCOMPARE(out.message,
-                     QStringLiteral("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!"));
+        if (after < 0) {
+            QCOMPARE(out.message, tooEarly);
             QCOMPARE(out.colour, QColor("darkRed"));
-            QCOMPARE(s.sim.framesOf(0x19).size(), 0);
-            QCOMPARE(s.sim.framesOf(0x02).size(), 0);
-            QCOMPARE(int(s.device().calibration), 0);
+            QCOMPARE(r.frames(0x19) + r.frames(0x02), 0);
+            QCOMPARE(int(r.s.device().calibration), before);
+        } else {
+            QCOMPARE(out.message, QStringLiteral("Az óra pontossága behangolva!"));
+            QCOMPARE(out.colour, QColor("darkGreen"));
+            QCOMPARE(r.s.sim.framesOf(0x19), QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray("\x19") + char(after) + '\0')}));
+            QCOMPARE(int(r.s.device().calibration), after);
+            // The clock is set again after the calibration.
+            QCOMPARE(r.frames(0x02), 1);
+            QCOMPARE(r.s.device().now(), pcNow);
         }
-        QVERIFY2(s.sim.violations().isEmpty(), qPrintable(s.violations()));
+        VERIFY_NO_VIOLATIONS(r.s.sim);
     }
 
-    void searchWrapsAndGivesUpWithoutRecord()
+    void searchCrossesTheRingStart()
     {
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        s.device().setWriteIndex(10);
-        s.sim.clearLogs();
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-        const Outcome out = runTuning(com);
+        {
+            Rig r;
+            r.prepare(4 * dayS, 10, 0); // record at slot 0, write index 71
+            QCOMPARE(r.com.open(), UsbOk);
+            QCOMPARE(r.tune().result, UsbOk);
+            const QList<QByteArray> pages = r.s.sim.framesOf(0x0C);
+            QCOMPARE(pages.size(), 2);
+            QCOMPARE(frameIndex(pages.at(0)), 7);
+            QCOMPARE(frameIndex(pages.at(1)), 7 - 64 + 819);
+        }
+        // Without any clock-set record the whole ring is read once, newest page first.
+        Rig r;
+        r.s.device().setWriteIndex(10);
+        QCOMPARE(r.com.open(), UsbOk);
+        const Outcome out = r.tune();
         QCOMPARE(out.result, UsbOk);
         QCOMPARE(out.message,
                  QStringLiteral("Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"));
         QCOMPARE(out.colour, QColor("darkRed"));
-        const QList<QByteArray> pages = s.sim.framesOf(0x0C);
-        // 819 slots: pages at 0, 64, ... 768 scanned, 13 in all, newest first.
+        const QList<QByteArray> pages = r.s.sim.framesOf(0x0C);
         QCOMPARE(pages.size(), 13);
         QCOMPARE(frameIndex(pages.at(0)), 765);
         QCOMPARE(frameIndex(pages.at(1)), 701);
         QCOMPARE(frameIndex(pages.at(12)), 765 - 12 * 64 + 819);
-        QCOMPARE(s.sim.framesOf(0x19).size(), 0);
-        QVERIFY2(s.sim.violations().isEmpty(), qPrintable(s.violations()));
+        QCOMPARE(r.frames(0x19), 0);
+        VERIFY_NO_VIOLATIONS(r.s.sim);
     }
 
-    void findsRecordBeyondRingStart()
+    void refusesWhatItCannotTune()
     {
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        prepare(s, 4 * dayS, 10, 0); // record at slot 0, write index 71
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-        QCOMPARE(runTuning(com).result, UsbOk);
-        const QList<QByteArray> pages = s.sim.framesOf(0x0C);
-        QCOMPARE(pages.size(), 2);
-        QCOMPARE(frameIndex(pages.at(0)), 7);
-        QCOMPARE(frameIndex(pages.at(1)), 7 - 64 + 819);
-        QCOMPARE(calibrationSent(s), quint8(0x0A));
-    }
-
-    void refusesRingItCannotWalk_data()
-    {
-        QTest::addColumn<int>("memoryCode");
-        QTest::addColumn<int>("writeIndex");
-        QTest::newRow("unknown capacity") << 0x15 << 0;
-        QTest::newRow("write index beyond ring") << 0x01 << 900;
-    }
-
-    void refusesRingItCannotWalk()
-    {
-        QFETCH(int, memoryCode);
-        QFETCH(int, writeIndex);
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        s.device().setMemoryCode(quint8(memoryCode));
-        s.device().setWriteIndex(writeIndex);
-        s.sim.clearLogs();
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-        NoModalExpected noWindow;
-        QCOMPARE(com.tuneClock(), UsbBadReply);
-        QCOMPARE(s.sim.framesOf(0x0C).size(), 0);
-        QCOMPARE(s.sim.framesOf(0x19).size(), 0);
-    }
-
-    void abortAndFailures()
-    {
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        prepare(s, 4 * dayS, 10, 0);
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-
-        // Escape during the search stops it after the page in progress: nothing written.
-        for (int pagesBeforeEscape : {0, 1}) {
-            s.device().eraseRing();
-            s.sim.clearLogs();
-            QTimer escaper; // zero interval: runs in every pass of the dialog's event pumping
-            QObject::connect(&escaper, &QTimer::timeout, [&] {
-                QWidget* w = QApplication::activeModalWidget();
-                if (w && s.sim.framesOf(0x0C).size() >= pagesBeforeEscape)
-                    QTest::keyClick(w, Qt::Key_Escape);
-            });
-            escaper.start(0);
-            QCOMPARE(com.tuneClock(), UsbOk);
-            QCOMPARE(s.sim.framesOf(0x0C).size(), pagesBeforeEscape);
-            QVERIFY(!QApplication::activeModalWidget());
-            QCOMPARE(s.sim.framesOf(0x19).size(), 0);
-            QCOMPARE(s.sim.framesOf(0x02).size(), 0);
+        // A ring it cannot walk: unknown capacity, or a write index beyond the ring.
+        for (const auto& ring : {qMakePair(0x15, 0), qMakePair(0x01, 900)}) {
+            Rig r;
+            r.s.device().setMemoryCode(quint8(ring.first));
+            r.s.device().setWriteIndex(ring.second);
+            QCOMPARE(r.com.open(), UsbOk);
+            NoModalExpected noWindow;
+            QCOMPARE(r.com.tuneClock(), UsbBadReply);
+            QCOMPARE(r.frames(0x0C) + r.frames(0x19), 0);
         }
-        prepare(s, 4 * dayS, 10, 0);
-
-        // A lost calibration write is reported in the window and returned.
-        s.sim.injectReplyFault(0x19, 0, SimulatedLogger::Silent);
-        Outcome out = runTuning(com);
-        QCOMPARE(out.result, UsbNoDevice);
-        QCOMPARE(out.message, QStringLiteral("A behangolás nem sikerült!"));
-        QCOMPARE(out.colour, QColor("darkRed"));
-        QCOMPARE(s.sim.framesOf(0x02).size(), 0);
-        s.sim.clearFaults();
-
-        // A failed page read closes the window and returns the failure.
-        s.sim.injectReplyFault(0x0C, 0, SimulatedLogger::Silent);
-        {
-            ModalDriver hangGuard; // no window is to be waited for
-            QCOMPARE(com.tuneClock(), UsbNoDevice);
-        }
-        QVERIFY(!QApplication::activeModalWidget());
-        s.sim.clearFaults();
-
+        // An impossible logger date.
+        Rig r;
+        r.prepare(4 * dayS, 0, 0);
+        r.s.device().setRawClock(QByteArray::fromHex("34 9F 00 00")); // 31 April 2026
+        QCOMPARE(r.com.open(), UsbOk);
+        const Outcome out = r.tune();
+        QCOMPARE(out.result, UsbBadReply);
+        QCOMPARE(out.message, failed);
+        QCOMPARE(r.frames(0x19), 0);
         // Without an open device nothing is shown.
         UsbCom closed;
         NoModalExpected noWindow;
         QCOMPARE(closed.tuneClock(), UsbNoChannel);
-        QVERIFY2(s.sim.violations().isEmpty(), qPrintable(s.violations()));
     }
 
-    void impossibleLoggerClockIsNotTuned()
+    void abortAndFailures()
     {
-        TestEnv env;
-        FakeClock clock(pcNow);
-        SimulatorScope s;
-        prepare(s, 4 * dayS, 0, 0);
-        s.device().setRawClock(QByteArray::fromHex("34 9F 00 00")); // 31 April 2026
-        UsbCom com;
-        QCOMPARE(com.open(), UsbOk);
-        const Outcome out = runTuning(com);
-        QCOMPARE(out.result, UsbBadReply);
-        QCOMPARE(out.message, QStringLiteral("A behangolás nem sikerült!"));
-        QCOMPARE(s.sim.framesOf(0x19).size(), 0);
+        Rig r;
+        QCOMPARE(r.com.open(), UsbOk);
+        // Escape during the search stops it after the page in progress: nothing written.
+        for (int pagesBeforeEscape : {0, 1}) {
+            r.s.device().eraseRing();
+            r.prepare(4 * dayS, 10, 0);
+            QTimer escaper; // zero interval: runs in every pass of the dialog's event pumping
+            QObject::connect(&escaper, &QTimer::timeout, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (w && r.frames(0x0C) >= pagesBeforeEscape)
+                    QTest::keyClick(w, Qt::Key_Escape);
+            });
+            escaper.start(0);
+            QCOMPARE(r.com.tuneClock(), UsbOk);
+            QCOMPARE(r.frames(0x0C), pagesBeforeEscape);
+            QVERIFY(!QApplication::activeModalWidget());
+            QCOMPARE(r.frames(0x19) + r.frames(0x02), 0);
+        }
+
+        // A lost calibration write is reported in the window and returned.
+        r.s.sim.clearLogs();
+        r.s.sim.injectReplyFault(0x19, 0, SimulatedLogger::Silent);
+        const Outcome out = r.tune();
+        QCOMPARE(out.result, UsbNoDevice);
+        QCOMPARE(out.message, failed);
+        QCOMPARE(out.colour, QColor("darkRed"));
+        QCOMPARE(r.frames(0x02), 0);
+        r.s.sim.clearFaults();
+
+        // A failed page read closes the window and returns the failure.
+        r.s.sim.injectReplyFault(0x0C, 0, SimulatedLogger::Silent);
+        {
+            ModalDriver hangGuard; // no window is to be waited for
+            QCOMPARE(r.com.tuneClock(), UsbNoDevice);
+        }
+        QVERIFY(!QApplication::activeModalWidget());
+        VERIFY_NO_VIOLATIONS(r.s.sim);
     }
 };
 

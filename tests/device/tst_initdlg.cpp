@@ -23,62 +23,36 @@ class TestInitDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void nameChecks_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("refusal"); // empty: accepted
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("plain") << "KAPU01" << "" << "KAPU01";
-        QTest::newRow("eight") << "ABCDEFGH" << "" << "ABCDEFGH";
-        QTest::newRow("trimmed") << "  KAPU  " << "" << "KAPU";
-        QTest::newRow("hyphen and digits") << "K-12_x" << "" << "K-12_x";
-        QTest::newRow("inner blank") << "KA PU" << charsRefused << "KA PU";
-        QTest::newRow("characters before length") << "ABCDEFGHIJ.K" << charsRefused << "ABCDEFGHIJ.K";
-        for (const char* c : {".", "?", "*", ":", "/", "\\"})
-            QTest::newRow(c) << QStringLiteral("AB%1C").arg(QLatin1String(c)) << charsRefused
-                             << QStringLiteral("AB%1C").arg(QLatin1String(c));
-        QTest::newRow("empty") << "" << lengthRefused << "";
-        QTest::newRow("all blank") << "    " << lengthRefused << "";
-        QTest::newRow("nine") << "ABCDEFGHI" << lengthRefused << "ABCDEFGHI";
-        // The logger keeps 8 bytes: four accented letters fit, eight do not.
-        QTest::newRow("four accented") << "ÁÉÍÓ" << "" << "ÁÉÍÓ";
-        QTest::newRow("eight accented") << "ÁÉÍÓÖŐÚÜ" << lengthRefused << "ÁÉÍÓÖŐÚÜ";
-        QTest::newRow("six letters and an accent") << "ABCDEFÉ" << "" << "ABCDEFÉ";
-        QTest::newRow("seven letters and an accent") << "ABCDEFGÉ" << lengthRefused << "ABCDEFGÉ";
-    }
-
     void nameChecks()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, refusal);
-        QFETCH(QString, stored);
         TestEnv env;
-        ScriptedPrompts prompts;
-        if (!refusal.isEmpty())
-            prompts.expectNotice(Prompts::Kind::Warning, refusal);
-        InitDlg dlg;
-        dlg.NewNameEdit->setText(typed); // the form allows 16 until the header is filled
-        QCOMPARE(dlg.validateName(), refusal.isEmpty());
-        QCOMPARE(dlg.newName, stored);
-        if (!refusal.isEmpty())
-            QCOMPARE(prompts.seen().value(0).title, QStringLiteral("Inicializálás"));
-    }
-
-    void existingLogIsRefused()
-    {
-        TestEnv env;
-        QFile existing(env.path(QStringLiteral("KAPU01.ewl")));
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.close();
-        ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning,
-                             QStringLiteral("KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem "
-                                            "használt nevet!"));
-        InitDlg dlg;
-        dlg.NewNameEdit->setText(QStringLiteral("KAPU01"));
-        QVERIFY(!dlg.validateName());
-        dlg.NewNameEdit->setText(QStringLiteral("KAPU02"));
-        QVERIFY(dlg.validateName());
+        QVERIFY(QFile(env.path(QStringLiteral("KAPU01.ewl"))).open(QIODevice::WriteOnly));
+        const QString taken = QStringLiteral("KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem "
+                                             "használt nevet!");
+        const QString accepted;
+        const struct {
+            const char* typed;
+            const QString& refusal;
+        } cases[] = {
+            {"ABCDEFGH", accepted}, {"  KAPU  ", accepted}, {"K-12_x", accepted}, {"KA PU", charsRefused},
+            {"ABCDEFGHIJ.K", charsRefused}, // characters are checked before the length
+            {"AB?C", charsRefused}, {"AB*C", charsRefused}, {"AB:C", charsRefused}, {"AB/C", charsRefused},
+            {"AB\\C", charsRefused}, {"", lengthRefused}, {"    ", lengthRefused}, {"ABCDEFGHI", lengthRefused},
+            // The logger keeps 8 bytes: four accented letters fit, eight do not.
+            {"ÁÉÍÓ", accepted}, {"ÁÉÍÓÖŐÚÜ", lengthRefused}, {"ABCDEFÉ", accepted}, {"ABCDEFGÉ", lengthRefused},
+            {"KAPU01", taken}, {"KAPU02", accepted},
+        };
+        for (const auto& c : cases) {
+            ScriptedPrompts prompts;
+            if (!c.refusal.isEmpty())
+                prompts.expectNotice(Prompts::Kind::Warning, c.refusal);
+            InitDlg dlg;
+            dlg.NewNameEdit->setText(QString::fromUtf8(c.typed)); // the form allows 16 until the header is filled
+            QVERIFY2(dlg.validateName() == c.refusal.isEmpty(), c.typed);
+            QCOMPARE(dlg.newName, QString::fromUtf8(c.typed).trimmed());
+            if (!c.refusal.isEmpty())
+                QCOMPARE(prompts.seen().value(0).title, QStringLiteral("Inicializálás"));
+        }
     }
 
     void driveTheDialog()
@@ -89,67 +63,57 @@ private slots:
         UsbCom com;
         QCOMPARE(com.open(), UsbOk);
         QCOMPARE(com.getDeviceInfo(), UsbOk);
+        const auto run = [&com](InitDlg& dlg, std::function<void(InitDlg*)> action) {
+            dlg.showDeviceInfo(&com);
+            ModalDriver driver;
+            driver.onModal(QStringLiteral("InitDlg"), [action](QWidget* w) { action(static_cast<InitDlg*>(w)); });
+            return dlg.exec();
+        };
 
         // A bad name keeps the dialog open; the good one is then taken with the computer's time.
-        {
-            ScriptedPrompts prompts;
-            prompts.expectNotice(Prompts::Kind::Warning, charsRefused);
-            InitDlg dlg;
-            dlg.showDeviceInfo(&com);
-            QCOMPARE(dlg.NewNameEdit->maxLength(), 8);
-            QCOMPARE(dlg.Ident->text(), QStringLiteral("PROBA   "));
-            bool stayedOpen = false;
-            ModalDriver driver;
-            driver.onModal(QStringLiteral("InitDlg"), [&stayedOpen](QWidget* w) {
-                auto* d = static_cast<InitDlg*>(w);
-                d->NewNameEdit->setText(QStringLiteral("A.B"));
-                QTest::mouseClick(d->GivenTimeButton, Qt::LeftButton);
-                stayedOpen = d->isVisible();
-                d->NewNameEdit->setText(QStringLiteral(" ÚJNÉV "));
-                QTest::mouseClick(d->PcTimeButton, Qt::LeftButton);
-            });
-            QCOMPARE(dlg.exec(), int(QDialog::Accepted));
-            QVERIFY(stayedOpen);
-            QCOMPARE(dlg.newName, QStringLiteral("ÚJNÉV"));
-            const qint64 phase = (dlg.time.toMSecsSinceEpoch() - 160) % 2000;
-            QVERIFY(phase >= 1850 || phase <= 30);
-
-            s.sim.clearLogs();
-            QCOMPARE(com.initDevice(dlg.newName, dlg.time), UsbOk);
-            QCOMPARE(s.device().name(), QByteArray("ÚJNÉV "));
-            QCOMPARE(s.sim.framesOf(0x05).value(0).mid(2, 4), SimulatedDevice::packTime(dlg.time));
-        }
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, charsRefused);
+        InitDlg dlg;
+        bool stayedOpen = false;
+        QCOMPARE(run(dlg, [&stayedOpen](InitDlg* d) {
+                     QCOMPARE(d->NewNameEdit->maxLength(), 8);
+                     QCOMPARE(d->Ident->text(), QStringLiteral("PROBA   "));
+                     d->NewNameEdit->setText(QStringLiteral("A.B"));
+                     QTest::mouseClick(d->GivenTimeButton, Qt::LeftButton);
+                     stayedOpen = d->isVisible();
+                     d->NewNameEdit->setText(QStringLiteral(" ÚJNÉV "));
+                     QTest::mouseClick(d->PcTimeButton, Qt::LeftButton);
+                 }),
+                 int(QDialog::Accepted));
+        QVERIFY(stayedOpen);
+        QCOMPARE(dlg.newName, QStringLiteral("ÚJNÉV"));
+        const qint64 phase = (dlg.time.toMSecsSinceEpoch() - 160) % 2000;
+        QVERIFY(phase >= 1850 || phase <= 30);
+        s.sim.clearLogs();
+        QCOMPARE(com.initDevice(dlg.newName, dlg.time), UsbOk);
+        QCOMPARE(s.device().name(), QByteArray("ÚJNÉV "));
+        QCOMPARE(s.sim.framesOf(0x05).value(0).mid(2, 4), SimulatedDevice::packTime(dlg.time));
 
         // Return is the shortcut of "Mégsem": it cancels although "PC idővel" is the default.
-        {
-            InitDlg dlg;
-            dlg.showDeviceInfo(&com);
-            ModalDriver driver;
-            driver.onModal(QStringLiteral("InitDlg"), [](QWidget* w) {
-                auto* d = static_cast<InitDlg*>(w);
-                d->NewNameEdit->setText(QStringLiteral("JO"));
-                QTest::keyClick(d, Qt::Key_Return);
-            });
-            QCOMPARE(dlg.exec(), int(QDialog::Rejected));
-        }
+        InitDlg cancelled;
+        QCOMPARE(run(cancelled, [](InitDlg* d) {
+                     d->NewNameEdit->setText(QStringLiteral("JO"));
+                     QTest::keyClick(d, Qt::Key_Return);
+                 }),
+                 int(QDialog::Rejected));
 
         // "Ezzel az idővel" takes the edited date and time.
-        {
-            InitDlg dlg;
-            dlg.showDeviceInfo(&com);
-            const QDateTime given(QDate(2026, 7, 1), QTime(6, 0, 0));
-            ModalDriver driver;
-            driver.onModal(QStringLiteral("InitDlg"), [&given](QWidget* w) {
-                auto* d = static_cast<InitDlg*>(w);
-                d->NewNameEdit->setText(QStringLiteral("KAPU03"));
-                d->NewDateTimeEdit->setDateTime(given);
-                QTest::mouseClick(d->GivenTimeButton, Qt::LeftButton);
-            });
-            QCOMPARE(dlg.exec(), int(QDialog::Accepted));
-            QCOMPARE(dlg.time, given);
-            QCOMPARE(dlg.newName, QStringLiteral("KAPU03"));
-        }
-        QVERIFY2(s.sim.violations().isEmpty(), qPrintable(s.violations()));
+        InitDlg given;
+        const QDateTime t(QDate(2026, 7, 1), QTime(6, 0, 0));
+        QCOMPARE(run(given, [&t](InitDlg* d) {
+                     d->NewNameEdit->setText(QStringLiteral("KAPU03"));
+                     d->NewDateTimeEdit->setDateTime(t);
+                     QTest::mouseClick(d->GivenTimeButton, Qt::LeftButton);
+                 }),
+                 int(QDialog::Accepted));
+        QCOMPARE(given.time, t);
+        QCOMPARE(given.newName, QStringLiteral("KAPU03"));
+        VERIFY_NO_VIOLATIONS(s.sim);
     }
 };
 
