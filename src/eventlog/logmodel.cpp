@@ -293,7 +293,8 @@ void LogModel::appendEntries(const QVector<LogEntry>& records)
         return;
     const int n = m_entries.size();
     beginInsertRows(QModelIndex(), n, n + kept - 1);
-    m_entries.reserve(n + kept);
+    if (m_entries.capacity() < n + kept) // grow geometrically: read-outs append again and again
+        m_entries.reserve(qMax(n + kept, n + n / 2));
     for (const LogEntry& e : records)
         if (e.kind() < KindFirstUnknown)
             m_entries.append(e);
