@@ -14,18 +14,15 @@ class TestKodNev : public QObject
 private slots:
     void codeLettersAndBytes()
     {
-        const struct {
-            const char* text;
-            const char* hex;
-            const char* letters;
-        } good[] = {{"abc", "012000000000", "ABCAAAAAAAAA"},
-                    {"aAbBcCdDeEfF", "001122334455", "AABBCCDDEEFF"},
-                    {"PPPPPPPPPPPP", "ffffffffffff", "PPPPPPPPPPPP"}}; // the no-code value
+        // Text, code bytes, letters shown.
+        const char* const good[][3] = {{"abc", "012000000000", "ABCAAAAAAAAA"},
+                                       {"aAbBcCdDeEfF", "001122334455", "AABBCCDDEEFF"},
+                                       {"PPPPPPPPPPPP", "ffffffffffff", "PPPPPPPPPPPP"}}; // the no-code value
         for (const auto& g : good) {
             KodNev k;
-            QVERIFY(k.setCode(g.text));
-            QCOMPARE(hexOf(k), QByteArray(g.hex));
-            QCOMPARE(k.codeText(), QString(g.letters));
+            QVERIFY(k.setCode(g[0]));
+            QCOMPARE(hexOf(k), QByteArray(g[1]));
+            QCOMPARE(k.codeText(), QString(g[2]));
         }
         // A trailing line break must not slip through the anchors; a refusal keeps the code.
         for (const char* bad : {"", "AAAAAAAAAAAAA", "ABQ", "AB1", "AB C", "abc\n", "\nabc", "ABÁ"}) {

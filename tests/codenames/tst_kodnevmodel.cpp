@@ -36,12 +36,12 @@ QString layout(const KodNevModel& m)
     return parts.join(' ');
 }
 
-int validAt(const KodNevModel& m, const QString& code, const QDate& date)
+KodNev key(const QString& code, const QDate& date = minValidDate)
 {
-    KodNev key;
-    key.setCode(code);
-    key.datedName.setDate(date);
-    return m.findValidAt(key);
+    KodNev k;
+    k.setCode(code);
+    k.datedName.setDate(date);
+    return k;
 }
 
 } // namespace
@@ -87,31 +87,24 @@ private slots:
     {
         KodNevModel m;
         addAll(m, "B2001 C2003 B2005");
-        const struct {
-            const char* code;
-            QDate date;
-            int row;
-        } cases[] = {{"b", {2000, 12, 31}, -1}, {"b", {2001, 1, 1}, 0}, {"b", {2004, 12, 31}, 0},
-                     {"b", {2005, 1, 1}, 1},    {"b", {2090, 1, 1}, 1}, {"c", {2002, 1, 1}, -1},
-                     {"d", {2090, 1, 1}, -1}};
+        const struct { const char* code; QDate date; int row; } cases[] = {
+            {"b", {2000, 12, 31}, -1}, {"b", {2001, 1, 1}, 0}, {"b", {2004, 12, 31}, 0}, {"b", {2005, 1, 1}, 1},
+            {"b", {2090, 1, 1}, 1},    {"c", {2002, 1, 1}, -1}, {"d", {2090, 1, 1}, -1}};
         for (const auto& c : cases)
-            QVERIFY2(validAt(m, c.code, c.date) == c.row, qPrintable(c.date.toString()));
-        KodNev key;
-        key.setCode("b");
-        QCOMPARE(m.findCode(key), 1);
-        QCOMPARE(m.findExact(key), -1);
-        key.datedName.setDate(QDate(2001, 1, 1));
-        QCOMPARE(m.findExact(key), 0);
+            QVERIFY2(m.findValidAt(key(c.code, c.date)) == c.row, qPrintable(c.date.toString()));
+        QCOMPARE(m.findCode(key("b")), 1);
+        QCOMPARE(m.findExact(key("b")), -1);
+        QCOMPARE(m.findExact(key("b", QDate(2001, 1, 1))), 0);
 
         // A change of the list must show in the next lookup.
         addAll(m, "B2003");
-        QCOMPARE(validAt(m, "b", QDate(2004, 6, 1)), 1);
-        QCOMPARE(validAt(m, "b", QDate(2005, 1, 1)), 2);
+        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 1);
+        QCOMPARE(m.findValidAt(key("b", QDate(2005, 1, 1))), 2);
         QVERIFY(m.setData(m.index(3, 2), "b")); // C's entry now also code B, dated 2003
-        QCOMPARE(validAt(m, "b", QDate(2004, 6, 1)), 3); // last matching row wins
+        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 3); // last matching row wins
         QVERIFY(m.removeRows(3, 1));
-        QCOMPARE(validAt(m, "b", QDate(2004, 6, 1)), 1);
-        QCOMPARE(validAt(m, "c", QDate(2090, 1, 1)), -1);
+        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 1);
+        QCOMPARE(m.findCode(key("c")), -1);
 
         QVERIFY(m.entryAt(-1).datedName.name.isNull());
         QCOMPARE(m.entryAt(m.rowCount()).codeText(), QStringLiteral("PPPPPPPPPPPP"));
@@ -121,8 +114,7 @@ private slots:
     {
         TestEnv env;
         KodNevModel m;
-        addAll(m, "B2001 C2001");
-        m.addEntry(entry("d", 2001, "három", Qt::yellow), false);
+        addAll(m, "B2001 C2001 D2001");
         m.addEntry(entry("e", 2001, "négy", Qt::yellow), false);
         auto back = [&](int row) { return m.data(m.index(row, 0), Qt::BackgroundRole).value<QBrush>().color(); };
         appSettings().flags |= OptAlternateBack;
