@@ -31,7 +31,6 @@ class TestDeviceCommands : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(images); }
 
     void readOutIntoItsLog()
     {

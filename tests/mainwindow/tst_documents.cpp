@@ -20,7 +20,6 @@ class TestDocuments : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(images); }
 
     void openingByExtensionAndOnce()
     {
@@ -99,7 +98,6 @@ private slots:
         QVERIFY(w.findChild<QAction*>(QStringLiteral("recentSeparatorAct"))->isVisible());
         QCOMPARE(recentActions(w).first()->text(), QStringLiteral("&1 f7.txt"));
         QCOMPARE(recentActions(w).last()->text(), QStringLiteral("&6 f2.txt"));
-        QCOMPARE(recentActions(w).last()->data().toString(), paths.last());
 
         // An open file is only activated; reopened after closing, it moves to the top once.
         w.loadFile(paths[3]);

@@ -16,8 +16,7 @@ struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t limit)
     {
         getrlimit(RLIMIT_FSIZE, &old);
-        rlimit tight = old;
-        tight.rlim_cur = limit;
+        const rlimit tight{limit, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &tight);
     }
     ~FileSizeLimit()
