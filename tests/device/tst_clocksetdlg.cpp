@@ -46,67 +46,55 @@ class TestClockSetDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void pcTimeIsTheNextTickPlus160ms()
+    void everyChoiceOfTheDialog()
     {
         TestEnv env;
         FakeClock clock(start, 7);
-        ClockSetRun run;
-        QDateTime clickedAt;
-        QCOMPARE(run.exec([&](vglClkSetDlg* d) {
-                     clickedAt = clock.peek();
-                     QTest::mouseClick(d->actual, Qt::LeftButton);
-                 }),
-                 int(QDialog::Accepted));
-        const qint64 tickMs = run.dlg.time.toMSecsSinceEpoch() - 160;
-        const qint64 phase = tickMs % 2000;
-        QVERIFY2(phase >= 1850 || phase <= 30, qPrintable(QString::number(phase)));
-        QVERIFY(tickMs >= clickedAt.toMSecsSinceEpoch());
-        QVERIFY(tickMs - clickedAt.toMSecsSinceEpoch() < 2000);
-
-        QCOMPARE(run.s.sim.framesOf(0x02).size(), 1);
-        QCOMPARE(run.clockSent(), SimulatedDevice::packTime(run.dlg.time));
-        QVERIFY2(run.s.sim.violations().isEmpty(), qPrintable(run.s.violations()));
-    }
-
-    void givenTimeAndCancel()
-    {
-        TestEnv env;
-        FakeClock clock(start, 7);
-        {
-            ClockSetRun run;
-            // Untouched fields give the time shown with the header, not the time of the click.
-            QCOMPARE(run.exec([&clock](vglClkSetDlg* d) {
-                         clock.set(start.addSecs(3600));
-                         QTest::mouseClick(d->given, Qt::LeftButton);
-                     }),
-                     int(QDialog::Accepted));
-            QVERIFY(qAbs(run.dlg.time.secsTo(run.shownAt)) <= 1);
-            QCOMPARE(run.clockSent(), SimulatedDevice::packTime(run.dlg.time));
-        }
-        {
-            ClockSetRun run;
-            const QDateTime typed(QDate(2027, 1, 2), QTime(3, 4, 6));
-            QCOMPARE(run.exec([&](vglClkSetDlg* d) {
-                         d->dateEdit->setDate(typed.date());
-                         d->timeEdit->setTime(typed.time());
-                         QTest::mouseClick(d->given, Qt::LeftButton);
-                     }),
-                     int(QDialog::Accepted));
-            QCOMPARE(run.dlg.time, typed);
-            QCOMPARE(run.clockSent(), SimulatedDevice::packTime(typed));
-        }
-        for (bool escape : {false, true}) {
+        const QDateTime typed(QDate(2027, 1, 2), QTime(3, 4, 6));
+        enum Choice { PcTime, UntouchedFields, TypedTime, CancelButton, Escape };
+        for (Choice choice : {PcTime, UntouchedFields, TypedTime, CancelButton, Escape}) {
             ClockSetRun run;
             const QDateTime before = run.dlg.time;
-            QCOMPARE(run.exec([escape](vglClkSetDlg* d) {
-                         if (escape)
-                             QTest::keyClick(d, Qt::Key_Escape);
-                         else
-                             QTest::mouseClick(d->Ui_vglClkSetDlg::cancel, Qt::LeftButton);
-                     }),
-                     int(QDialog::Rejected));
-            QCOMPARE(run.dlg.time, before);
-            QCOMPARE(run.s.sim.framesOf(0x02).size(), 0);
+            QDateTime clickedAt;
+            const int result = run.exec([&](vglClkSetDlg* d) {
+                clickedAt = clock.peek();
+                switch (choice) {
+                case PcTime: QTest::mouseClick(d->actual, Qt::LeftButton); break;
+                case UntouchedFields:
+                    clock.set(start.addSecs(3600)); // the time shown with the header counts, not the click's
+                    QTest::mouseClick(d->given, Qt::LeftButton);
+                    break;
+                case TypedTime:
+                    d->dateEdit->setDate(typed.date());
+                    d->timeEdit->setTime(typed.time());
+                    QTest::mouseClick(d->given, Qt::LeftButton);
+                    break;
+                case CancelButton: QTest::mouseClick(d->Ui_vglClkSetDlg::cancel, Qt::LeftButton); break;
+                case Escape: QTest::keyClick(d, Qt::Key_Escape); break;
+                }
+            });
+            if (choice >= CancelButton) {
+                QCOMPARE(result, int(QDialog::Rejected));
+                QCOMPARE(run.dlg.time, before);
+                QCOMPARE(run.s.sim.framesOf(0x02).size(), 0);
+                continue;
+            }
+            QCOMPARE(result, int(QDialog::Accepted));
+            QCOMPARE(run.s.sim.framesOf(0x02).size(), 1);
+            QCOMPARE(run.clockSent(), SimulatedDevice::packTime(run.dlg.time));
+            VERIFY_NO_VIOLATIONS(run.s.sim);
+            if (choice == PcTime) {
+                // The next tick of the logger's 2-second clock after the click, plus 160 ms.
+                const qint64 tickMs = run.dlg.time.toMSecsSinceEpoch() - 160;
+                const qint64 phase = tickMs % 2000;
+                QVERIFY2(phase >= 1850 || phase <= 30, qPrintable(QString::number(phase)));
+                const qint64 wait = tickMs - clickedAt.toMSecsSinceEpoch();
+                QVERIFY(wait >= 0 && wait < 2000);
+            } else if (choice == UntouchedFields) {
+                QVERIFY(qAbs(run.dlg.time.secsTo(run.shownAt)) <= 1);
+            } else {
+                QCOMPARE(run.dlg.time, typed);
+            }
         }
     }
 };

@@ -48,35 +48,24 @@ private slots:
         UsbCom com;
         fillDevice(com);
         ReadOutDlg dlg;
-        QVERIFY(!dlg.closeRequested);
         dlg.showDeviceInfo(&com);
-        QCOMPARE(dlg.Ident->text(), com.deviceName);
         QCOMPARE(dlg.LotNo->text(), QStringLiteral("SN123456   (modell: VGL-770)"));
-        QCOMPARE(dlg.Readout->text(), QLocale().toString(com.readoutDate, QLocale::LongFormat));
-        QCOMPARE(dlg.Ident->palette().color(QPalette::Disabled, QPalette::Text), QColor("black"));
         QCOMPARE(dlg.Battery->palette().color(QPalette::Disabled, QPalette::Base), QColor("lime"));
         QCOMPARE(dlg.moisture->palette().color(QPalette::Disabled, QPalette::Base), QColor("tomato"));
-        QVERIFY(dlg.clock->text().endsWith(QStringLiteral("Késik 6 percet")));
         QVERIFY(!dlg.clockOk); // 400 s off with a 5-minute limit
-        QCOMPARE(dlg.RdProgressBar->maximum(), 818);
-
         com.deviceTime = com.pcTime.addSecs(10);
         dlg.showDeviceInfo(&com);
         QVERIFY(dlg.clockOk);
 
+        // The bar stays within its range.
+        QCOMPARE(dlg.RdProgressBar->maximum(), 818);
         dlg.setProgressRange(100);
-        dlg.setProgress(-5);
-        QCOMPARE(dlg.RdProgressBar->value(), 0);
-        dlg.setProgress(500);
-        QCOMPARE(dlg.RdProgressBar->value(), 100);
-        dlg.setProgress(64);
-        QCOMPARE(dlg.RdProgressBar->value(), 64);
+        for (const auto& p : {qMakePair(-5, 0), qMakePair(500, 100), qMakePair(64, 64)}) {
+            dlg.setProgress(p.first);
+            QCOMPARE(dlg.RdProgressBar->value(), p.second);
+        }
         dlg.setProgressRange(10);
         QCOMPARE(dlg.RdProgressBar->value(), 0);
-        dlg.setProgressVisible(false);
-        QVERIFY(dlg.RdProgressBar->isHidden());
-        dlg.setButtonText(QStringLiteral("OK"));
-        QCOMPARE(dlg.ActionButton->text(), QStringLiteral("OK"));
     }
 
     void readOutCloseRequests()
@@ -90,12 +79,11 @@ private slots:
             [](ReadOutDlg& d) { closeButton(d); },
         };
         for (int i = 0; i < 4; ++i) {
-            const auto& ask = asks[i];
             ReadOutDlg dlg;
             dlg.setModal(true);
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-            ask(dlg);
+            asks[i](dlg);
             // The Return shortcut clicks the button animated, a moment later.
             QTRY_VERIFY2(dlg.closeRequested, qPrintable(QString::number(i)));
             QVERIFY(dlg.isVisible());
@@ -104,21 +92,14 @@ private slots:
             QVERIFY(!dlg.isVisible());
             QVERIFY(!QApplication::activeModalWidget());
         }
-
         // The driver's own close() is not mistaken for a request.
         ReadOutDlg dlg;
         dlg.show();
         dlg.close();
-        QVERIFY(!dlg.isVisible());
         QVERIFY(!dlg.closeRequested);
-    }
 
-    void readOutWaitsForTheButton()
-    {
-        TestEnv env;
-        ReadOutDlg dlg;
+        // Waiting ends with the button.
         dlg.setModal(true);
-        dlg.setProgressVisible(false);
         dlg.setButtonText(QStringLiteral("OK"));
         dlg.show();
         ModalDriver driver;
@@ -137,21 +118,14 @@ private slots:
         fillDevice(com);
         vglClkTuneDlg dlg;
         dlg.showDeviceInfo(&com);
-        QCOMPARE(dlg.LotNo->text(), QStringLiteral("SN123456   (modell: VGL-770)"));
-        QCOMPARE(dlg.progressBar->maximum(), 818);
         dlg.setProgress(5000);
         QCOMPARE(dlg.progressBar->value(), 818);
 
+        // The message's colour leaves the header's colours alone.
         const QColor headerBefore = dlg.Batt->palette().color(QPalette::Disabled, QPalette::Base);
         dlg.setMessage(QStringLiteral("A behangolás nem sikerült!"), QColor("darkRed"));
-        QCOMPARE(dlg.Message->text(), QStringLiteral("A behangolás nem sikerült!"));
         QCOMPARE(dlg.Message->palette().color(QPalette::Active, QPalette::WindowText), QColor("darkRed"));
         QCOMPARE(dlg.Batt->palette().color(QPalette::Disabled, QPalette::Base), headerBefore);
-
-        dlg.setButton(QStringLiteral("OK"), QStringLiteral("A párbeszéd ablak bezárása"));
-        QCOMPARE(dlg.AbortButton->text(), QStringLiteral("OK"));
-        QCOMPARE(dlg.AbortButton->toolTip(), QStringLiteral("A párbeszéd ablak bezárása"));
-        QCOMPARE(dlg.AbortButton->statusTip(), QStringLiteral("A párbeszéd ablak bezárása"));
 
         dlg.setModal(true);
         dlg.show();
