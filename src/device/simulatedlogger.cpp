@@ -1222,6 +1222,8 @@ SimulatedLoggerFile::SimulatedLoggerFile(const QString& path)
         m_valid = m_logger.load(path);
         m_error = m_logger.errorString();
     } else {
+        // A new logger has some touches on it, so a first read-out shows a log.
+        m_logger.device(0).fill(48);
         m_valid = true;
         if (!m_logger.save(path))
             m_error = m_logger.errorString();
