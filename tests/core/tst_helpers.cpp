@@ -2,36 +2,113 @@
 #include "support/testenv.h"
 #include "support/testmain.h"
 
+#include "core/clock.h"
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/tooltipfilter.h"
 
-#include <QAbstractButton>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QScopeGuard>
+
+namespace {
+
+QByteArray packed(const QDateTime& t)
+{
+    unsigned char b[4];
+    packDeviceTime(t, b);
+    return QByteArray(reinterpret_cast<const char*>(b), 4);
+}
+
+QDateTime unpacked(const QByteArray& bytes)
+{
+    return unpackDeviceTime(reinterpret_cast<const unsigned char*>(bytes.constData()));
+}
+
+} // namespace
 
 class TestHelpers : public QObject
 {
     Q_OBJECT
 private slots:
-    void codeLetters()
+    void deviceTimeBytesPivotAndClamping()
     {
-        const auto letters = [](const char* hex) {
-            const QByteArray b = QByteArray::fromHex(hex);
-            return codeToLetters(reinterpret_cast<const unsigned char*>(b.constData()));
+        TestEnv env;
+        const auto at = [](int y, int mo, int d, int h, int mi, int s) {
+            return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::LocalTime);
         };
-        QCOMPARE(letters("0123456789AB"), QStringLiteral("ABCDEFGHIJKL"));
-        QCOMPARE(letters("CDEF0F1E2DFF"), QStringLiteral("MNOPAPBOCNPP"));
-        QCOMPARE(letters("000000000000"), codePadding);
+        QCOMPARE(packed(at(2023, 8, 15, 13, 45, 17)), QByteArray::fromHex("2F0F60B6"));
+        QCOMPARE(packed(at(2099, 12, 31, 23, 59, 59)), QByteArray::fromHex("C79FA8BF"));
+        const struct {
+            int century;
+            const char* hex;
+            const char* expected; // ISO local time, or "invalid"
+        } cases[] = {
+            {2000, "2F0F60B6", "2023-08-15T13:45:16"}, // the odd second is dropped, never rounded up
+            {1950, "62210000", "2049-01-01T00:00:00"},
+            {1950, "64210000", "1950-01-01T00:00:00"},
+            {1999, "C6210000", "1999-01-01T00:00:00"}, // window 1999..2098
+            {1999, "C4210000", "2098-01-01T00:00:00"},
+            {2000, "FFE00000", "2099-12-01T00:00:00"}, // year 127 -> 99, month 15 -> 12, day 0 -> 1
+            {2000, "2E050000", "2023-01-05T00:00:00"}, // month 0 -> 1
+            {2000, "2E25FFFF", "2023-01-05T23:59:58"}, // time units above 43199 held
+            {2000, "2E9F0000", "invalid"},             // 31 April: the caller sees it
+            {2000, "2E5C0000", "2023-02-28T00:00:00"},
+        };
+        for (const auto& c : cases) {
+            appSettings().century = c.century;
+            const QDateTime t = unpacked(QByteArray::fromHex(c.hex));
+            QCOMPARE(t.isValid() ? t.toString(Qt::ISODate) : QStringLiteral("invalid"), QString(c.expected));
+        }
+
+        // Round trip on every day; 02:00-03:00 is avoided, as it does not exist on the spring DST day.
+        const QList<QPair<int, int>> pivotAndYear = {{2000, 2000}, {2000, 2099}, {1950, 1950},
+                                                     {1950, 1999}, {1950, 2000}, {1950, 2049}};
+        for (const auto& [pivot, year] : pivotAndYear) {
+            appSettings().century = pivot;
+            for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
+                for (const QTime& tm : {QTime(0, 0, 0), QTime(1, 59, 58), QTime(13, 45, 16), QTime(23, 59, 58)})
+                    QCOMPARE(unpacked(packed(QDateTime(d, tm, Qt::LocalTime))), QDateTime(d, tm, Qt::LocalTime));
+            }
+        }
     }
 
-    void fixedBytesPadAndNeverSplitACharacter()
+    void waitDeviceTickReturnsInsideTheWindow()
     {
-        // "ő" is two bytes in UTF-8, "€" three, the emoji four (a surrogate pair in the QString).
+        const auto restore = qScopeGuard([] { Clock::setSource({}); }); // even on failure
+        const qint64 base = QDateTime(QDate(2023, 8, 15), QTime(12, 0, 0), Qt::LocalTime).toMSecsSinceEpoch();
+        // {phase within the 2-second period at the first reading, ms the fake clock advances per reading}
+        const QList<QPair<qint64, qint64>> cases = {{30, 1}, {31, 1}, {1000, 13}, {1849, 1}, {1850, 1}, {0, 1700}};
+        for (const auto& [start, step] : cases) {
+            QList<qint64> readings;
+            qint64 now = base + start - step;
+            Clock::setSource([&, step = step] { readings.append(now += step); return now; });
+            const QDateTime result = waitDeviceTick();
+            QVERIFY(readings.size() >= 2 && readings.size() % 2 == 0);
+            // Readings alternate: the time handed out, then the millisecond test.
+            for (int i = 1; i < readings.size(); i += 2) {
+                const qint64 phase = readings[i] % 2000;
+                QCOMPARE(phase <= 30 || phase >= 1850, i == readings.size() - 1);
+            }
+            QCOMPARE(result.toMSecsSinceEpoch(), readings[readings.size() - 2] + 160);
+            QCOMPARE(result.timeSpec(), Qt::LocalTime);
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        }
+    }
+
+    void codeLettersAndFixedFields()
+    {
+        const QByteArray code = QByteArray::fromHex("0123456789ABCDEF0F1E2DFF000000000000");
+        const auto letters = [&](int at) { return codeToLetters(reinterpret_cast<const uchar*>(code.constData() + at)); };
+        QCOMPARE(letters(0), QStringLiteral("ABCDEFGHIJKL"));
+        QCOMPARE(letters(6), QStringLiteral("MNOPAPBOCNPP"));
+        QCOMPARE(letters(12), codePadding); // the no-code value
+
+        // A field never ends inside a character: "ő" is two bytes in UTF-8, "€" three, the emoji
+        // four (a surrogate pair in the QString).
         const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
         const QList<std::tuple<QString, int, QByteArray>> cases = {
             {"ABC", 5, "ABC  "},
@@ -42,7 +119,7 @@ private slots:
             {QStringLiteral("A€"), 3, "A  "},
             {QStringLiteral("A€"), 4, "A\xE2\x82\xAC"},
             {emoji, 3, "   "},
-            {emoji + "B", 5, "\xF0\x9F\x98\x80" "B"},
+            {emoji + "B", 5, emoji.toUtf8() + "B"},
             {QStringLiteral("őőőőőőőő"), 8, QStringLiteral("őőőő").toUtf8()},
         };
         for (const auto& [text, n, expected] : cases) {
@@ -52,32 +129,22 @@ private slots:
         }
     }
 
-    void numberedNamesAndDates()
+    void numberedNamesDatesAndHelpFile()
     {
-        const QList<QPair<QString, QString>> names = {
-            {"Route", "Route2"},          {"Route 9", "Route 10"}, {"Route 007", "Route 8"},
-            {"", "2"},                    {"1a", "1a2"},
-            {QStringLiteral("Őrjárat %1"), QStringLiteral("Őrjárat %2")}, // no arg() substitution
-        };
-        for (const auto& n : names)
-            QCOMPARE(nextNumberedName(n.first), n.second);
-
+        const QList<QPair<QString, QString>> names = {{"Route", "Route2"}, {"Route 9", "Route 10"},
+                                                      {"Route 007", "Route 8"}, {"", "2"}, {"1a", "1a2"},
+                                                      {QStringLiteral("Őrjárat %1"), QStringLiteral("Őrjárat %2")}};
+        for (const auto& [name, next] : names)
+            QCOMPARE(nextNumberedName(name), next);
         for (const char* text : {"2023-08-15", "2023. 08. 15.", " 2023_8;15 ", "2023:8,15"})
             QCOMPARE(parseDate(text), QDate(2023, 8, 15));
-        for (const char* text : {"15.08", "", "2023-08-15-01"})
-            QVERIFY(parseDate(text).isNull());
-        QVERIFY(!parseDate("2023-aug-15").isValid());
-        QVERIFY(!parseDate("2023-02-30").isValid());
-    }
+        for (const char* text : {"15.08", "", "2023-08-15-01", "2023-aug-15", "2023-02-30"})
+            QVERIFY2(!parseDate(text).isValid(), text);
 
-    void helpFileByLanguage()
-    {
         TestEnv env;
-        QCOMPARE(helpCollectionFileFor(OptLanguageHungarian, "en_US"), QStringLiteral("wyx770_hu.qhc"));
-        QCOMPARE(helpCollectionFileFor(OptLanguageGerman | 0x7D, "hu_HU"), QStringLiteral("wyx770_de.qhc"));
-        QCOMPARE(helpCollectionFileFor(125, "hu_HU"), QStringLiteral("wyx770_hu.qhc"));
-        QCOMPARE(helpCollectionFileFor(125, "fr_FR"), QStringLiteral("wyx770_en.qhc"));
-        QCOMPARE(helpCollectionFileFor(0x4000, "C"), QStringLiteral("wyx770_en.qhc")); // bit 14 is no language
+        QCOMPARE(helpCollectionFileFor(OptLanguageHungarian | 0x7D, "de_DE"), QStringLiteral("wyx770_hu.qhc"));
+        QCOMPARE(helpCollectionFileFor(125, "hu_HU"), QStringLiteral("wyx770_hu.qhc")); // automatic
+        QCOMPARE(helpCollectionFileFor(0x4000 | 125, "fr_FR"), QStringLiteral("wyx770_en.qhc")); // bit 14: no language
         appSettings().flags = 125 | OptLanguageGerman;
         QCOMPARE(helpCollectionFile(), QStringLiteral("wyx770_de.qhc"));
     }
@@ -88,27 +155,17 @@ private slots:
         const Prompts::Handler previous = Prompts::setHandler({});
         const auto restore = qScopeGuard([&] { Prompts::setHandler(previous); });
         bool stayedOpen = false;
-        {
-            ModalDriver driver;
-            driver.onModal(QString(), [&](QWidget* w) {
-                QTest::keyClick(w, Qt::Key_Escape);
-                w->close();
-                QCoreApplication::processEvents();
-                stayedOpen = w->isVisible();
-                QTest::keyClick(w, Qt::Key_Return);
-            });
-            QVERIFY(askYesNo(nullptr, "T", "Escape?", "Igen", "Nem"));
-        }
-        QVERIFY(stayedOpen);
         ModalDriver driver;
-        driver.onModal(QString(), [](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box);
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == QLatin1String("Nem"))
-                    b->click();
+        driver.onModal(QString(), [&](QWidget* w) {
+            QVERIFY(qobject_cast<QMessageBox*>(w));
+            QTest::keyClick(w, Qt::Key_Escape);
+            w->close();
+            QCoreApplication::processEvents();
+            stayedOpen = w->isVisible();
+            QTest::keyClick(w, Qt::Key_Return);
         });
-        QVERIFY(!askYesNo(nullptr, "T", "Second?", "Igen", "Nem"));
+        QVERIFY(askYesNo(nullptr, "T", "Escape?", "Igen", "Nem"));
+        QVERIFY(stayedOpen);
     }
 
     void toolTipFilterFollowsTheOption()
@@ -124,19 +181,6 @@ private slots:
         // Switching the option back applies at once, without a new filter.
         appSettings().flags = 125;
         QVERIFY(!filter.eventFilter(&target, &tip));
-    }
-
-    void markerPatterns()
-    {
-        const QRegularExpression special(specialMarkPattern);
-        const QRegularExpression manipulation(manipulationMarkPattern);
-        for (const QString& m : {markDeepDischarge, markMoisture, markCase, markBattery, markClockSet, markReadOut,
-                                 markDataGap, markArchived, markForeignInit, markLongGap, markUnknown}) {
-            QVERIFY2(special.match(m).hasMatch(), qPrintable(m));
-            QCOMPARE(manipulation.match(m).hasMatch(), m == markCase || m == markMoisture || m == markClockSet);
-        }
-        for (const QString& m : {markTouch, markInitialised, QStringLiteral("@@"), QStringLiteral("\\")})
-            QVERIFY2(!special.match(m).hasMatch(), qPrintable(m));
     }
 };
 
