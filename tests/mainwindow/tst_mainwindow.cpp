@@ -38,7 +38,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); }
 
-    void constructionMenusAndImages()
+    void constructionMenusAndAboutBox()
     {
         TestEnv env;
         writeBytes(env.path(QStringLiteral("kodlista.kod")), "not a code-name list");
