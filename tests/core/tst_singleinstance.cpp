@@ -4,8 +4,6 @@
 #include "core/singleinstance.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QUdpSocket>
@@ -57,15 +55,11 @@ private slots:
         QVERIFY(instanceKey().startsWith("XX_QUELTA_WYX_RUNNING_SEMAFOR_XX"));
         QVERIFY(instanceKey().size() > 33); // the user's name follows
         QCOMPARE(instancePort(), quint16(7890));
-        qputenv("WYX_INSTANCE_KEY", "k1");
-        qputenv("WYX_INSTANCE_PORT", "40123");
-        QCOMPARE(instanceKey(), QStringLiteral("k1"));
-        QCOMPARE(instancePort(), quint16(40123));
+        // Set ones are used by the program starts below; an unusable port falls back.
         for (const char* bad : {"0", "70000", "port", "-1"}) {
             qputenv("WYX_INSTANCE_PORT", bad);
             QCOMPARE(instancePort(), quint16(7890));
         }
-        qunsetenv("WYX_INSTANCE_KEY");
         qunsetenv("WYX_INSTANCE_PORT");
 
         Listener listener;
@@ -90,7 +84,6 @@ private slots:
     {
         TestEnv env;
         const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
-        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
         Listener listener;
         QVERIFY(listener.bound);
         const QString key = QStringLiteral("wyx-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -108,11 +101,7 @@ private slots:
 
         QProcess first;
         QVERIFY(start(first, {}));
-        QElapsedTimer t;
-        t.start();
-        while (!segmentExists(key) && t.elapsed() < 60000 && first.state() == QProcess::Running)
-            QTest::qWait(20);
-        QVERIFY(segmentExists(key));
+        QTRY_VERIFY_WITH_TIMEOUT(segmentExists(key), 60000);
 
         const auto endsAtOnce = [&](const QStringList& args) {
             QProcess p;
