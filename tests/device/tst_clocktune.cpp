@@ -41,6 +41,13 @@ struct Rig {
         s.sim.clearLogs();
     }
     int frames(int command) const { return s.sim.framesOf(command).size(); }
+    QList<int> pageStarts() const
+    {
+        QList<int> starts;
+        for (const QByteArray& f : s.sim.framesOf(0x0C))
+            starts << frameIndex(f);
+        return starts;
+    }
 
     // Runs the tuning and closes its window once the result is shown ("OK" on the button).
     Outcome tune()
@@ -128,10 +135,7 @@ private slots:
             r.prepare(4 * dayS, 10, 0); // record at slot 0, write index 71
             QCOMPARE(r.com.open(), UsbOk);
             QCOMPARE(r.tune().result, UsbOk);
-            const QList<QByteArray> pages = r.s.sim.framesOf(0x0C);
-            QCOMPARE(pages.size(), 2);
-            QCOMPARE(frameIndex(pages.at(0)), 7);
-            QCOMPARE(frameIndex(pages.at(1)), 7 - 64 + 819);
+            QCOMPARE(r.pageStarts(), QList<int>({7, 7 - 64 + 819}));
         }
         // Without any clock-set record the whole ring is read once, newest page first.
         Rig r;
@@ -142,11 +146,10 @@ private slots:
         QCOMPARE(out.message,
                  QStringLiteral("Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"));
         QCOMPARE(out.colour, QColor("darkRed"));
-        const QList<QByteArray> pages = r.s.sim.framesOf(0x0C);
-        QCOMPARE(pages.size(), 13);
-        QCOMPARE(frameIndex(pages.at(0)), 765);
-        QCOMPARE(frameIndex(pages.at(1)), 701);
-        QCOMPARE(frameIndex(pages.at(12)), 765 - 12 * 64 + 819);
+        QList<int> expected;
+        for (int k = 0; k < 13; ++k)
+            expected << (765 - 64 * k + 819) % 819;
+        QCOMPARE(r.pageStarts(), expected);
         QCOMPARE(r.frames(0x19), 0);
         VERIFY_NO_VIOLATIONS(r.s.sim);
     }

@@ -45,228 +45,221 @@ class TestUsbComService : public QObject
 {
     Q_OBJECT
 private slots:
-    void hexWriteLayouts();
-    void hexReadRoundTripAndMalformedInput();
-    void nvmSaveAndRestoreThroughTheLogger();
-    void repairLogAppends();
-    void eraseLogWalksEveryBlock();
-    void conversions();
-};
+    void hexWriteLayouts()
+    {
+        // 256 bytes: extended address FF, 32 records of four groups (two bytes, two zeros) from FC00.
+        const QByteArray image = patternImage(256);
+        QByteArray expected = ":0200000400FFFB\r\n";
+        for (int r = 0; r < 32; ++r) {
+            QByteArray data;
+            for (int g = 0; g < 4; ++g)
+                data += image.mid(8 * r + 2 * g, 2) + QByteArray(2, '\0');
+            expected += record(0xFC00 + 16 * r, 0, data);
+        }
+        QCOMPARE(IntelHex::write(image), expected + ":00000001FF\r\n");
 
-void TestUsbComService::hexWriteLayouts()
-{
-    // 256 bytes: extended address FF, 32 records of four groups (two bytes, two zeros) from FC00.
-    const QByteArray image = patternImage(256);
-    QByteArray expected = ":0200000400FFFB\r\n";
-    for (int r = 0; r < 32; ++r) {
-        QByteArray data;
-        for (int g = 0; g < 4; ++g)
-            data += image.mid(8 * r + 2 * g, 2) + QByteArray(2, '\0');
-        expected += record(0xFC00 + 16 * r, 0, data);
+        // 128 bytes: extended address F0, eight plain records from 0.
+        const QByteArray small = patternImage(128);
+        expected = ":0200000400F00A\r\n";
+        for (int r = 0; r < 8; ++r)
+            expected += record(16 * r, 0, small.mid(16 * r, 16));
+        QCOMPARE(IntelHex::write(small), expected + ":00000001FF\r\n");
+        QVERIFY(IntelHex::write(QByteArray(100, 'x')).isEmpty());
     }
-    QCOMPARE(IntelHex::write(image), expected + ":00000001FF\r\n");
 
-    // 128 bytes: extended address F0, eight plain records from 0.
-    const QByteArray small = patternImage(128);
-    expected = ":0200000400F00A\r\n";
-    for (int r = 0; r < 8; ++r)
-        expected += record(16 * r, 0, small.mid(16 * r, 16));
-    QCOMPARE(IntelHex::write(small), expected + ":00000001FF\r\n");
-    QVERIFY(IntelHex::write(QByteArray(100, 'x')).isEmpty());
-}
+    void hexReadRoundTripAndMalformedInput()
+    {
+        const QByteArray image = patternImage(256);
+        const QByteArray good = IntelHex::write(image);
+        // Lower-case digits and bare LF line ends read the same.
+        for (const QByteArray& text : {good, good.toLower().replace("\r", "")}) {
+            const IntelHex::Image back = IntelHex::read(text);
+            QVERIFY(back.complete());
+            QCOMPARE(back.bytes, image);
+        }
+        // The 128-byte layout never fills the whole image.
+        IntelHex::Image back = IntelHex::read(IntelHex::write(patternImage(128)));
+        QCOMPARE(back.supplied, 128);
+        QVERIFY(!back.complete());
+        QCOMPARE(back.bytes, patternImage(128) + QByteArray(128, char(0xFF)));
 
-void TestUsbComService::hexReadRoundTripAndMalformedInput()
-{
-    const QByteArray image = patternImage(256);
-    const QByteArray good = IntelHex::write(image);
-    // Lower-case digits and bare LF line ends read the same.
-    for (const QByteArray& text : {good, good.toLower().replace("\r", "")}) {
-        const IntelHex::Image back = IntelHex::read(text);
-        QVERIFY(back.complete());
-        QCOMPARE(back.bytes, image);
+        // Records outside the image are dropped, not written elsewhere; below the base an
+        // address must not round into index 0.
+        QByteArray text = record(0, 4, QByteArray::fromHex("00FF"));
+        text += record(0xFBFF, 0, QByteArray::fromHex("AABB0000"));
+        text += record(0xFBF0, 0, QByteArray(16, '\x77'));
+        text += record(0xFE00, 0, QByteArray(16, '\x66'));
+        text += record(0xFFFC, 0, QByteArray::fromHex("55550000"));
+        text += record(0, 4, QByteArray::fromHex("00F0"));
+        text += record(0x00F8, 0, QByteArray(16, '\x44')); // 8 bytes fit, 8 fall beyond 255
+        back = IntelHex::read(text);
+        QCOMPARE(back.supplied, 8);
+        QCOMPARE(back.bytes, QByteArray(248, char(0xFF)) + QByteArray(8, '\x44'));
+
+        // A damaged line is skipped; an end record stops the reading; an unknown base takes nothing.
+        QByteArray damaged = good;
+        damaged[20] = damaged[20] == '0' ? '1' : '0'; // checksum no longer adds up
+        QCOMPARE(IntelHex::read(damaged).supplied, 248);
+        const int firstData = good.indexOf('\n') + 1;
+        QCOMPARE(IntelHex::read(QByteArray(good).insert(firstData, ":00000001FF\r\n")).supplied, 0);
+        QCOMPARE(IntelHex::read(QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001")))).supplied, 0);
+
+        // Garbage of every kind reads as nothing, without going out of bounds.
+        const QByteArray longLine = record(0xFC00, 0, QByteArray(20, '\x12')); // over 48 characters: cut in pieces
+        for (const QByteArray& junk :
+             {QByteArray(), QByteArray(":"), QByteArray(":0"), QByteArray(":ZZ0000000000"), QByteArray(5000, ':'),
+              QByteArray(":FF00000000") + QByteArray(600, '0'), QByteArray(":02000004") + QByteArray(60, 'F'),
+              QByteArray(":0000000400\r\n:0400FC0000AABBCC"), QByteArray("\r\n\r\n:\n:\n"),
+              record(0, 4, QByteArray::fromHex("00FF")) + longLine}) {
+            const IntelHex::Image r = IntelHex::read(junk);
+            QCOMPARE(r.bytes.size(), 256);
+            QCOMPARE(r.supplied, 0);
+        }
     }
-    // The 128-byte layout never fills the whole image.
-    IntelHex::Image back = IntelHex::read(IntelHex::write(patternImage(128)));
-    QCOMPARE(back.supplied, 128);
-    QVERIFY(!back.complete());
-    QCOMPARE(back.bytes, patternImage(128) + QByteArray(128, char(0xFF)));
 
-    // Records outside the image are dropped, not written elsewhere; below the base an
-    // address must not round into index 0.
-    QByteArray text = record(0, 4, QByteArray::fromHex("00FF"));
-    text += record(0xFBFF, 0, QByteArray::fromHex("AABB0000"));
-    text += record(0xFBF0, 0, QByteArray(16, '\x77'));
-    text += record(0xFE00, 0, QByteArray(16, '\x66'));
-    text += record(0xFFFC, 0, QByteArray::fromHex("55550000"));
-    text += record(0, 4, QByteArray::fromHex("00F0"));
-    text += record(0x00F8, 0, QByteArray(16, '\x44')); // 8 bytes fit, 8 fall beyond 255
-    back = IntelHex::read(text);
-    QCOMPARE(back.supplied, 8);
-    QCOMPARE(back.bytes, QByteArray(248, char(0xFF)) + QByteArray(8, '\x44'));
+    void nvmSaveAndRestoreThroughTheLogger()
+    {
+        TestEnv env;
+        LinkRig r;
+        const QByteArray original = patternImage(256);
+        QVERIFY(r.dev().setConfig(original));
+        QCOMPARE(r.link.open(), UsbOk);
+        const QString path = env.path(QStringLiteral("backup"));
+        ScriptedPrompts prompts;
+        prompts.expectFile(Prompts::Kind::SaveFile, path);
+        QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
+        QCOMPARE(prompts.seen().first().text, QStringLiteral("Sys NVM mentés"));
+        QVERIFY(prompts.seen().first().directory.endsWith(QStringLiteral("_2024-03-12.hex")));
+        QCOMPARE(readFile(path + QStringLiteral(".hex")), IntelHex::write(original));
 
-    // A damaged line is skipped; an end record stops the reading; an unknown base takes nothing.
-    QByteArray damaged = good;
-    damaged[20] = damaged[20] == '0' ? '1' : '0'; // checksum no longer adds up
-    QCOMPARE(IntelHex::read(damaged).supplied, 248);
-    const int firstData = good.indexOf('\n') + 1;
-    QCOMPARE(IntelHex::read(QByteArray(good).insert(firstData, ":00000001FF\r\n")).supplied, 0);
-    QCOMPARE(IntelHex::read(QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001")))).supplied, 0);
+        // Change the logger, then restore: two full write frames bring the memory back.
+        QVERIFY(r.dev().setConfig(QByteArray(100, '\0') + original.mid(100)));
+        r.sim.clearLogs();
+        prompts.expectFile(Prompts::Kind::OpenFile, path + QStringLiteral(".hex"));
+        QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
+        QCOMPARE(r.dev().config(), original);
+        QCOMPARE(r.sim.framesOf(0x1C).size(), 2);
+        VERIFY_NO_VIOLATIONS(r.sim);
 
-    // Garbage of every kind reads as nothing, without going out of bounds.
-    const QByteArray longLine = record(0xFC00, 0, QByteArray(20, '\x12')); // over 48 characters: cut in pieces
-    for (const QByteArray& junk :
-         {QByteArray(), QByteArray(":"), QByteArray(":0"), QByteArray(":ZZ0000000000"), QByteArray(5000, ':'),
-          QByteArray(":FF00000000") + QByteArray(600, '0'), QByteArray(":02000004") + QByteArray(60, 'F'),
-          QByteArray(":0000000400\r\n:0400FC0000AABBCC"), QByteArray("\r\n\r\n:\n:\n"),
-          record(0, 4, QByteArray::fromHex("00FF")) + longLine}) {
-        const IntelHex::Image r = IntelHex::read(junk);
-        QCOMPARE(r.bytes.size(), 256);
-        QCOMPARE(r.supplied, 0);
+        // A file that does not cover the image, a missing file, a cancel: nothing is written.
+        const QString partial = env.path(QStringLiteral("partial.hex"));
+        QFile f(partial);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(IntelHex::write(patternImage(128))) > 0);
+        f.close();
+        r.sim.clearLogs();
+        prompts.expectFile(Prompts::Kind::OpenFile, partial);
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("nem tartalmaz megfelelő adatokat"));
+        QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
+        prompts.expectFile(Prompts::Kind::OpenFile, env.path(QStringLiteral("missing.hex")));
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("megnyitása nem sikerült"));
+        QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
+        prompts.expectFile(Prompts::Kind::OpenFile, QString());
+        QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
+        QVERIFY(r.sim.frames().isEmpty());
+
+        // A save that cannot be written is reported.
+        prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("no/such/dir/x.hex")));
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
+        QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
+        // The thermistor hardware saves 128 bytes.
+        r.dev().setHardwareCode(0x0404);
+        prompts.expectFile(Prompts::Kind::SaveFile, path + QStringLiteral("8.hex"));
+        QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
+        QVERIFY(prompts.seen().last().filter.startsWith(QStringLiteral("Intel Hex8")));
+        QCOMPARE(readFile(path + QStringLiteral("8.hex")), IntelHex::write(original.left(128)));
     }
-}
 
-void TestUsbComService::nvmSaveAndRestoreThroughTheLogger()
-{
-    TestEnv env;
-    LinkRig r;
-    const QByteArray original = patternImage(256);
-    QVERIFY(r.dev().setConfig(original));
-    QCOMPARE(r.link.open(), UsbOk);
-    const QString path = env.path(QStringLiteral("backup"));
-    ScriptedPrompts prompts;
-    prompts.expectFile(Prompts::Kind::SaveFile, path);
-    QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
-    QCOMPARE(prompts.seen().first().text, QStringLiteral("Sys NVM mentés"));
-    QVERIFY(prompts.seen().first().directory.endsWith(QStringLiteral("_2024-03-12.hex")));
-    QCOMPARE(readFile(path + QStringLiteral(".hex")), IntelHex::write(original));
+    void repairLogAppends()
+    {
+        TestEnv env;
+        LinkRig r;
+        r.dev().setName("PALI");
+        QCOMPARE(r.link.open(), UsbOk);
+        const QString path = env.path(QStringLiteral("S-SIM00001.txt"));
+        ScriptedPrompts prompts;
+        for (int round = 0; round < 2; ++round) {
+            prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("S-SIM00001")));
+            QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
+        }
+        QCOMPARE(prompts.seen().first().text, QStringLiteral("Javítási napló mentés"));
+        const QString text = QString::fromUtf8(readFile(path));
+        QCOMPARE(text.count(QStringLiteral("\"PALI\"\r\n")), 2);
+        QCOMPARE(text.count(QStringLiteral("  Beüzemelve:    ")), 2);
+        QVERIFY(text.startsWith(QStringLiteral("\r\n2024-03-12 10:15:")));
+        QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n\r\n")));
+        QVERIFY(!text.contains(QStringLiteral("\r\r")));
 
-    // Change the logger, then restore: two full write frames bring the memory back.
-    QVERIFY(r.dev().setConfig(QByteArray(100, '\0') + original.mid(100)));
-    r.sim.clearLogs();
-    prompts.expectFile(Prompts::Kind::OpenFile, path + QStringLiteral(".hex"));
-    QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
-    QCOMPARE(r.dev().config(), original);
-    QCOMPARE(r.sim.framesOf(0x1C).size(), 2);
-    VERIFY_NO_VIOLATIONS(r.sim);
-
-    // A file that does not cover the image, a missing file, a cancel: nothing is written.
-    const QString partial = env.path(QStringLiteral("partial.hex"));
-    QFile f(partial);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(IntelHex::write(patternImage(128))) > 0);
-    f.close();
-    r.sim.clearLogs();
-    prompts.expectFile(Prompts::Kind::OpenFile, partial);
-    prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("nem tartalmaz megfelelő adatokat"));
-    QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
-    prompts.expectFile(Prompts::Kind::OpenFile, env.path(QStringLiteral("missing.hex")));
-    prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("megnyitása nem sikerült"));
-    QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
-    prompts.expectFile(Prompts::Kind::OpenFile, QString());
-    QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
-    QVERIFY(r.sim.frames().isEmpty());
-
-    // A save that cannot be written is reported.
-    prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("no/such/dir/x.hex")));
-    prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
-    QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
-    // The thermistor hardware saves 128 bytes.
-    r.dev().setHardwareCode(0x0404);
-    prompts.expectFile(Prompts::Kind::SaveFile, path + QStringLiteral("8.hex"));
-    QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
-    QVERIFY(prompts.seen().last().filter.startsWith(QStringLiteral("Intel Hex8")));
-    QCOMPARE(readFile(path + QStringLiteral("8.hex")), IntelHex::write(original.left(128)));
-}
-
-void TestUsbComService::repairLogAppends()
-{
-    TestEnv env;
-    LinkRig r;
-    r.dev().setName("PALI");
-    QCOMPARE(r.link.open(), UsbOk);
-    const QString path = env.path(QStringLiteral("S-SIM00001.txt"));
-    ScriptedPrompts prompts;
-    for (int round = 0; round < 2; ++round) {
-        prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("S-SIM00001")));
+        // A file that cannot be written is reported; a cancel writes nothing.
+        QVERIFY(QDir().mkpath(env.path(QStringLiteral("d.txt"))));
+        prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("d.txt")));
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A javítási napló mentése nem sikerült"));
         QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
+        prompts.expectFile(Prompts::Kind::SaveFile, QString());
+        QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
+        QCOMPARE(QString::fromUtf8(readFile(path)), text);
     }
-    QCOMPARE(prompts.seen().first().text, QStringLiteral("Javítási napló mentés"));
-    const QString text = QString::fromUtf8(readFile(path));
-    QCOMPARE(text.count(QStringLiteral("\"PALI\"\r\n")), 2);
-    QCOMPARE(text.count(QStringLiteral("  Beüzemelve:    ")), 2);
-    QVERIFY(text.startsWith(QStringLiteral("\r\n2024-03-12 10:15:")));
-    QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n\r\n")));
-    QVERIFY(!text.contains(QStringLiteral("\r\r")));
 
-    // A file that cannot be written is reported; a cancel writes nothing.
-    QVERIFY(QDir().mkpath(env.path(QStringLiteral("d.txt"))));
-    prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("d.txt")));
-    prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A javítási napló mentése nem sikerült"));
-    QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
-    prompts.expectFile(Prompts::Kind::SaveFile, QString());
-    QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
-    QCOMPARE(QString::fromUtf8(readFile(path)), text);
-}
+    void eraseLogWalksEveryBlock()
+    {
+        TestEnv env;
+        LinkRig r;
+        r.dev().setMemoryCode(0x31); // one 64 KB chip
+        QCOMPARE(r.link.open(), UsbOk);
+        QCOMPARE(r.link.getDeviceInfo(), UsbOk);
+        r.sim.clearLogs();
+        QCOMPARE(r.link.eraseLog(), UsbOk);
+        QCOMPARE(r.sim.framesOf(0x1B), QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray::fromHex("1BC30000C3"))}));
+        const QList<QByteArray> blocks = r.sim.framesOf(0x20);
+        QCOMPARE(blocks.size(), 1024);
+        QCOMPARE(blocks.last().mid(1, 6), QByteArray::fromHex("204300ACFFC0"));
+        QCOMPARE(blocks.last().mid(7, 64), QByteArray(64, char(0xFF)));
+        VERIFY_NO_VIOLATIONS(r.sim);
 
-void TestUsbComService::eraseLogWalksEveryBlock()
-{
-    TestEnv env;
-    LinkRig r;
-    r.dev().setMemoryCode(0x31); // one 64 KB chip
-    QCOMPARE(r.link.open(), UsbOk);
-    QCOMPARE(r.link.getDeviceInfo(), UsbOk);
-    r.sim.clearLogs();
-    QCOMPARE(r.link.eraseLog(), UsbOk);
-    QCOMPARE(r.sim.framesOf(0x1B), QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray::fromHex("1BC30000C3"))}));
-    const QList<QByteArray> blocks = r.sim.framesOf(0x20);
-    QCOMPARE(blocks.size(), 1024);
-    QCOMPARE(blocks.last().mid(1, 6), QByteArray::fromHex("204300ACFFC0"));
-    QCOMPARE(blocks.last().mid(7, 64), QByteArray(64, char(0xFF)));
-    VERIFY_NO_VIOLATIONS(r.sim);
+        // Closing the window stops the erase.
+        r.sim.clearLogs();
+        ModalDriver driver;
+        driver.onModal(QStringLiteral("vglClkTuneDlg"), [](QWidget* w) { QMetaObject::invokeMethod(w, "reject"); });
+        QCOMPARE(r.link.eraseLog(), UsbOk);
+        QVERIFY(driver.allDone());
+        QVERIFY(r.sim.framesOf(0x20).size() < 1024);
+    }
 
-    // Closing the window stops the erase.
-    r.sim.clearLogs();
-    ModalDriver driver;
-    driver.onModal(QStringLiteral("vglClkTuneDlg"), [](QWidget* w) { QMetaObject::invokeMethod(w, "reject"); });
-    QCOMPARE(r.link.eraseLog(), UsbOk);
-    QVERIFY(driver.allDone());
-    QVERIFY(r.sim.framesOf(0x20).size() < 1024);
-}
+    void conversions()
+    {
+        TestEnv env;
+        UsbCom link;
+        QCOMPARE(link.decodeCalibration(0x7F), -1);
+        QCOMPARE(link.encodeCalibration(-70), 0x42); // clamped
+        QCOMPARE(link.encodeCalibration(63), 0x3E);
+        for (int v = -62; v <= 62; ++v)
+            QCOMPARE(link.decodeCalibration(link.encodeCalibration(v)), v);
 
-void TestUsbComService::conversions()
-{
-    TestEnv env;
-    UsbCom link;
-    QCOMPARE(link.decodeCalibration(0x7F), -1);
-    QCOMPARE(link.encodeCalibration(-70), 0x42); // clamped
-    QCOMPARE(link.encodeCalibration(63), 0x3E);
-    for (int v = -62; v <= 62; ++v)
-        QCOMPARE(link.decodeCalibration(link.encodeCalibration(v)), v);
+        // Thermistor bands at their edges.
+        link.hardwareCode = 0x0404;
+        const struct {
+            short raw;
+            double celsius;
+        } bands[] = {{998, -999.99}, {35, 999.99}, {997, -40.0}, {975, -30.0}, {976, (997 - 976) * 0.454545 - 40},
+                     {36, (49 - 36) * 0.714286 + 100}, {50, (67 - 50) * 0.555555 + 90}};
+        for (const auto& b : bands)
+            QCOMPARE(link.batteryTemperature(b.raw), b.celsius);
+        link.hardwareCode = 0x0101;
+        QCOMPARE(link.batteryTemperature(-1234), -12.34);
 
-    // Thermistor bands at their edges.
-    link.hardwareCode = 0x0404;
-    const struct {
-        short raw;
-        double celsius;
-    } bands[] = {{998, -999.99}, {35, 999.99}, {997, -40.0}, {975, -30.0}, {976, (997 - 976) * 0.454545 - 40},
-                 {36, (49 - 36) * 0.714286 + 100}, {50, (67 - 50) * 0.555555 + 90}};
-    for (const auto& b : bands)
-        QCOMPARE(link.batteryTemperature(b.raw), b.celsius);
-    link.hardwareCode = 0x0101;
-    QCOMPARE(link.batteryTemperature(-1234), -12.34);
-
-    // Memory blocks of the erase.
-    link.memoryCode = 0x32;
-    QCOMPARE(link.chipCount(), 2);
-    QCOMPARE(QList<int>({link.chipAddress(0), link.chipAddress(1), link.chipAddress(2), link.chipAddress(-1)}),
-             QList<int>({0xAC, 0xAE, 0xC0, 0xC0}));
-    link.memoryCode = 0x42;
-    QCOMPARE(link.chipCount(), 4);
-    QCOMPARE(link.chipAddress(3), 0xAE);
-    link.hardwareCode = 0x0404;
-    QCOMPARE(link.chipAddress(3), 0xA6);
-    link.memoryCode = 0x27; // 7 chips: not a size the erase knows
-    QCOMPARE(link.chipCount(), 0);
-}
+        // Memory blocks of the erase.
+        link.memoryCode = 0x32;
+        QCOMPARE(link.chipCount(), 2);
+        QCOMPARE(QList<int>({link.chipAddress(0), link.chipAddress(1), link.chipAddress(2), link.chipAddress(-1)}),
+                 QList<int>({0xAC, 0xAE, 0xC0, 0xC0}));
+        link.memoryCode = 0x42;
+        QCOMPARE(link.chipCount(), 4);
+        QCOMPARE(link.chipAddress(3), 0xAE);
+        link.hardwareCode = 0x0404;
+        QCOMPARE(link.chipAddress(3), 0xA6);
+        link.memoryCode = 0x27; // 7 chips: not a size the erase knows
+        QCOMPARE(link.chipCount(), 0);
+    }
+};
 
 WYX_TEST_MAIN(TestUsbComService)
 #include "tst_usbcomservice.moc"
