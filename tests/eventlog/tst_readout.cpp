@@ -15,6 +15,7 @@
 #include "support/testmain.h"
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTimer>
@@ -23,6 +24,11 @@
 namespace {
 
 using Records = QList<QByteArray>;
+using Kinds = QList<int>;
+
+const QString gapNotice = QStringLiteral("meghaladó számú bejegyzés");
+const QString foreignQuestion = QStringLiteral("nem ehhez a napló fájlhoz tartozik");
+const QString clockQuestion = QStringLiteral("órája nem pontos");
 
 QString logPath()
 {
@@ -35,32 +41,31 @@ QByteArray fileBytes()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-LogFile::ReadResult savedLog()
+QVector<LogEntry> savedEntries()
 {
-    QFile f(logPath());
-    f.open(QIODevice::ReadOnly);
-    return LogFile::read(f);
+    QByteArray bytes = fileBytes();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const LogFile::ReadResult r = LogFile::read(buffer);
+    if (r.status != LogFile::ReadStatus::Ok)
+        QTest::qFail("the saved log does not read back", __FILE__, __LINE__);
+    return r.entries;
 }
 
-QByteArray bytesOf(const LogEntry& e)
-{
-    return QByteArray(reinterpret_cast<const char*>(e.bytes()), LogEntry::size);
-}
-
-// The checkpoint touches of a log, in order.
-Records touchesIn(const QVector<LogEntry>& entries)
+// The checkpoint touches of the saved log, in order.
+Records savedTouches()
 {
     Records out;
-    for (const LogEntry& e : entries)
+    for (const LogEntry& e : savedEntries())
         if (e.isTouch())
-            out << bytesOf(e);
+            out << QByteArray(reinterpret_cast<const char*>(e.bytes()), LogEntry::size);
     return out;
 }
 
-QList<int> eventKindsIn(const QVector<LogEntry>& entries)
+Kinds savedEventKinds()
 {
-    QList<int> out;
-    for (const LogEntry& e : entries)
+    Kinds out;
+    for (const LogEntry& e : savedEntries())
         if (!e.isTouch())
             out << e.kind();
     return out;
@@ -72,16 +77,14 @@ class ReadOutClicker
 {
 public:
     explicit ReadOutClicker(int abortAt = -1)
-        : m_abortAt(abortAt)
     {
         m_timer.setInterval(0);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, abortAt] {
             auto* dlg = qobject_cast<ReadOutDlg*>(QApplication::activeModalWidget());
             if (!dlg)
                 return;
-            const bool abortNow = m_abortAt >= 0 && !aborted && dlg->RdProgressBar->value() >= m_abortAt;
-            if (abortNow)
-                aborted = true;
+            const bool abortNow = abortAt >= 0 && !aborted && dlg->RdProgressBar->value() >= abortAt;
+            aborted = aborted || abortNow;
             if (abortNow || dlg->ActionButton->text() == QStringLiteral("OK"))
                 QTest::mouseClick(dlg->ActionButton, Qt::LeftButton);
         });
@@ -90,7 +93,6 @@ public:
     bool aborted = false;
 
 private:
-    int m_abortAt;
     QTimer m_timer;
 };
 
@@ -100,6 +102,7 @@ public:
     Rig() { dev().setName("PROBA"); }
     SimulatedDevice& dev() { return inst.sim.device(0); }
     SimulatedLogger& sim() { return inst.sim; }
+    int ringSize() { return dev().lastIndex() + 1; }
 
     // n new touches, one minute apart, each with a code of its own.
     void addTouches(int n)
@@ -136,7 +139,13 @@ public:
         return ok;
     }
 
-    int ringSize() const { return inst.sim.device(0).lastIndex() + 1; }
+    // A read-out that shows exactly this one prompt, answered as given.
+    bool readOutAsked(Prompts::Kind kind, const QString& textPart, int button = 0)
+    {
+        ScriptedPrompts prompts;
+        prompts.expectButton(kind, textPart, button);
+        return readOut();
+    }
 
     Records written;
     SimulatorInstall inst;
@@ -145,7 +154,30 @@ private:
     int m_counter = 0;
 };
 
-const SimulatedDevice::RingMode ringModes[] = {SimulatedDevice::EraseAhead, SimulatedDevice::NoGap};
+// Answers the read-out's error box: "Megszakít" (0), or on a retry the link is mended
+// first and "Ismét" (1) is chosen.
+class ErrorBoxes
+{
+public:
+    ErrorBoxes(Rig& rig, bool retry)
+        : m_previous(Prompts::setHandler([this, &rig, retry](const Prompts::Request& r) {
+            seen << r;
+            Prompts::Answer a;
+            a.button = retry ? 1 : 0;
+            if (retry) {
+                rig.sim().clearFaults();
+                rig.dev().pluggedIn = true;
+            }
+            return a;
+        }))
+    {
+    }
+    ~ErrorBoxes() { Prompts::setHandler(m_previous); }
+    QList<Prompts::Request> seen;
+
+private:
+    Prompts::Handler m_previous;
+};
 
 } // namespace
 
@@ -153,44 +185,44 @@ class TestReadOut : public QObject
 {
     Q_OBJECT
 private slots:
-    void firstThenOnlyNewRecords();
-    void wrappedRingAndDataGap();
+    void firstLaterAndGapReadOuts();
     void foreignLogger();
     void clockOffSetOrDeclined();
     void abortLosesAndDuplicatesNothing();
-    void faultsEndCleanlyAndRepeat();
-    void retryAfterAFaultCompletes();
+    void faultsAbortOrRetryCleanly();
     void impossibleRingsAreRefused();
     void failedSaveIsReported();
 };
 
-void TestReadOut::firstThenOnlyNewRecords()
+void TestReadOut::firstLaterAndGapReadOuts()
 {
-    for (const auto mode : ringModes) {
+    for (const auto mode : {SimulatedDevice::EraseAhead, SimulatedDevice::NoGap}) {
         TestEnv env;
         Rig rig;
         rig.dev().ringMode = mode;
-        ScriptedPrompts prompts; // nothing may be asked
-        rig.addTouches(100);
-        QVERIFY(rig.readOut());
-        LogFile::ReadResult saved = savedLog();
-        QCOMPARE(int(saved.status), int(LogFile::ReadStatus::Ok));
-        QCOMPARE(touchesIn(saved.entries), rig.written);
-        QCOMPARE(eventKindsIn(saved.entries), QList<int>{KindReadOut});
-        QCOMPARE(int(saved.header.ringIndex), rig.dev().writeIndex());
-        QCOMPARE(saved.header.deviceName, QStringLiteral("PROBA   "));
+        // The erase-ahead logger keeps one slot blank; the other fills every slot.
+        const int held = rig.ringSize() - (mode == SimulatedDevice::EraseAhead ? 1 : 0);
+        rig.addTouches(1000);
+        QVERIFY(rig.readOut()); // nothing may be asked
+        const QVector<LogEntry> first = savedEntries();
+        QCOMPARE(savedTouches(), rig.written.mid(1000 - held)); // the wrapped ring, oldest first
+        QCOMPARE(savedEventKinds(), Kinds{KindReadOut});
+        LogModel saved;
+        QVERIFY(saved.load(logPath(), nullptr));
+        QCOMPARE(saved.ringIndex(), rig.dev().writeIndex());
+        QCOMPARE(saved.deviceName(), QStringLiteral("PROBA   "));
         // The logger now holds this read-out as its previous one.
         QCOMPARE(rig.sim().framesOf(0x1C).size(), 1);
-        QCOMPARE(rig.dev().config().mid(28, 4), QByteArray(reinterpret_cast<const char*>(saved.entries.last().bytes() + 1), 4));
+        QCOMPARE(rig.dev().config().mid(28, 4), QByteArray(reinterpret_cast<const char*>(first.last().bytes() + 1), 4));
 
+        // Then one page, from where the first read-out stopped; the stale slot at the write
+        // index of a ring without a gap is not taken.
         const int firstEnd = rig.dev().writeIndex();
         rig.addTouches(30);
         rig.sim().clearLogs();
         QVERIFY(rig.readOut());
-        saved = savedLog();
-        QCOMPARE(touchesIn(saved.entries), rig.written);
-        QCOMPARE(eventKindsIn(saved.entries), (QList<int>{KindReadOut, KindReadOut}));
-        // One page, starting where the first read-out stopped.
+        const Records kept = savedTouches();
+        QCOMPARE(kept, rig.written.mid(1000 - held));
         const QList<QByteArray> pages = rig.sim().framesOf(0x0C);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(quint8(pages.first().at(2)) | (quint8(pages.first().at(3)) << 8), firstEnd);
@@ -200,48 +232,15 @@ void TestReadOut::firstThenOnlyNewRecords()
         rig.sim().clearLogs();
         QVERIFY(rig.readOut());
         QCOMPARE(fileBytes(), before);
-        QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
-        QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
-        QVERIFY2(rig.sim().violations().isEmpty(), qPrintable(rig.sim().violations().join("; ")));
-    }
-}
-
-void TestReadOut::wrappedRingAndDataGap()
-{
-    for (const auto mode : ringModes) {
-        TestEnv env;
-        Rig rig;
-        rig.dev().ringMode = mode;
-        // The erase-ahead logger keeps one slot blank; the other fills every slot.
-        const int held = mode == SimulatedDevice::EraseAhead ? rig.ringSize() - 1 : rig.ringSize();
-        rig.addTouches(1000);
-        {
-            ScriptedPrompts prompts;
-            QVERIFY(rig.readOut());
-        }
-        QCOMPARE(touchesIn(savedLog().entries), rig.written.mid(1000 - held)); // oldest first
-
-        // The next read-out of a wrapped ring takes only the new records: the stale slot at
-        // the write index of a ring without a gap is not taken.
-        rig.addTouches(10);
-        {
-            ScriptedPrompts prompts;
-            QVERIFY(rig.readOut());
-        }
-        QCOMPARE(touchesIn(savedLog().entries), rig.written.mid(1000 - held));
+        QVERIFY(rig.sim().framesOf(0x0C).isEmpty() && rig.sim().framesOf(0x1C).isEmpty());
 
         // More records than the ring holds since the last read-out: the gap is told and
         // marked, and the whole ring is taken once.
-        const Records before = touchesIn(savedLog().entries);
         rig.addTouches(900);
-        {
-            ScriptedPrompts prompts;
-            prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("meghaladó számú bejegyzés"));
-            QVERIFY(rig.readOut());
-        }
-        const QVector<LogEntry> entries = savedLog().entries;
-        QCOMPARE(touchesIn(entries), before + rig.written.mid(rig.written.size() - held));
-        QCOMPARE(eventKindsIn(entries), (QList<int>{KindReadOut, KindReadOut, KindDataGap, KindReadOut}));
+        QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
+        QCOMPARE(savedTouches(), kept + rig.written.mid(rig.written.size() - held));
+        QCOMPARE(savedEventKinds(), (Kinds{KindReadOut, KindReadOut, KindDataGap, KindReadOut}));
+        QVERIFY2(rig.sim().violations().isEmpty(), qPrintable(rig.sim().violations().join("; ")));
     }
 }
 
@@ -256,25 +255,19 @@ void TestReadOut::foreignLogger()
     const QDateTime newInit(QDate(2024, 2, 1), QTime(8, 0));
     rig.dev().setConfigBytes(24, SimulatedDevice::packTime(newInit));
     rig.addTouches(5);
-    {
-        ScriptedPrompts prompts;
-        prompts.expectQuestion(QStringLiteral("nem ehhez a napló fájlhoz tartozik"), false);
-        QVERIFY(!rig.readOut());
-    }
+    QVERIFY(!rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 1));
     QCOMPARE(fileBytes(), before);
-    {
-        ScriptedPrompts prompts; // no data-gap notice after an accepted foreign logger
-        prompts.expectQuestion(QStringLiteral("nem ehhez a napló fájlhoz tartozik"), true);
-        QVERIFY(rig.readOut());
-    }
-    const LogFile::ReadResult saved = savedLog();
-    QCOMPARE(saved.header.initDate, newInit);
-    QCOMPARE(eventKindsIn(saved.entries), (QList<int>{KindReadOut, KindForeignInit, KindReadOut}));
-    const LogEntry foreign = saved.entries.at(21);
+    // Accepted: no data-gap notice follows.
+    QVERIFY(rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 0));
+    LogModel saved;
+    QVERIFY(saved.load(logPath(), nullptr));
+    QCOMPARE(saved.initDate(), newInit);
+    QCOMPARE(savedEventKinds(), (Kinds{KindReadOut, KindForeignInit, KindReadOut}));
+    const LogEntry foreign = saved.entryAt(21);
     QCOMPARE(foreign.dateTime(), newInit);
     QCOMPARE(foreign.secondDateTime(), QDateTime(QDate(2023, 1, 10), QTime(9, 0))); // the old init date
     // The new logger's whole ring follows.
-    QCOMPARE(touchesIn(saved.entries), rig.written.mid(0, 20) + rig.written);
+    QCOMPARE(savedTouches(), rig.written.mid(0, 20) + rig.written);
     QVERIFY(rig.readOut()); // and it is this log's logger from now on
 }
 
@@ -291,163 +284,118 @@ void TestReadOut::clockOffSetOrDeclined()
     rig.addTouches(3);
     rig.sim().clearLogs();
     {
-        ScriptedPrompts prompts;
-        prompts.expectQuestion(QStringLiteral("órája nem pontos"), false);
         ReadOutClicker ok;
-        QVERIFY(rig.readOut());
+        QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 1));
     }
     QVERIFY(rig.sim().framesOf(0x02).isEmpty());
-    QCOMPARE(touchesIn(savedLog().entries), rig.written);
+    QCOMPARE(savedTouches(), rig.written);
 
     // Accepted, with exactly one page of new records: the logger's own clock-set record,
     // written at the old end, is taken too, so the next read-out sees no gap.
     rig.addTouches(64);
-    {
-        ScriptedPrompts prompts;
-        prompts.expectQuestion(QStringLiteral("órája nem pontos"), true);
-        QVERIFY(rig.readOut());
-    }
+    QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 0));
     QCOMPARE(rig.sim().framesOf(0x02).size(), 1);
-    QVector<LogEntry> entries = savedLog().entries;
+    const QVector<LogEntry> entries = savedEntries();
     QCOMPARE(int(entries.at(entries.size() - 2).kind()), int(KindClockSet));
-    QCOMPARE(touchesIn(entries), rig.written);
+    QCOMPARE(savedTouches(), rig.written);
 
     // Automatic: no question, the clock is set.
     appSettings().flags |= OptAutoClockSet;
     rig.dev().setClockOffset(-3600 * 1000);
     rig.addTouches(2);
-    {
-        ScriptedPrompts prompts;
-        QVERIFY(rig.readOut());
-    }
+    QVERIFY(rig.readOut());
     QCOMPARE(rig.sim().framesOf(0x02).size(), 2);
-    entries = savedLog().entries;
-    QCOMPARE(touchesIn(entries), rig.written);
-    QCOMPARE(eventKindsIn(entries),
-             (QList<int>{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
+    QCOMPARE(savedTouches(), rig.written);
+    QCOMPARE(savedEventKinds(),
+             (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
 }
 
 void TestReadOut::abortLosesAndDuplicatesNothing()
 {
     TestEnv env;
     Rig rig;
-    rig.addTouches(150);
-    {
-        ReadOutClicker clicker(64);
-        QVERIFY(!rig.readOut());
-        QVERIFY(clicker.aborted);
+    // First into no file at all, then ten pages (the window is live at the first and the ninth).
+    for (const int n : {150, 600}) {
+        rig.addTouches(n);
+        const bool hadFile = QFileInfo::exists(logPath());
+        const QByteArray before = fileBytes();
+        rig.sim().clearLogs();
+        {
+            ReadOutClicker clicker(64);
+            QVERIFY(!rig.readOut());
+            QVERIFY(clicker.aborted);
+        }
+        // Nothing kept of an aborted read-out, and the logger is not told.
+        QCOMPARE(QFileInfo::exists(logPath()), hadFile);
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
+        QVERIFY(rig.readOut());
+        QCOMPARE(savedTouches(), rig.written);
     }
-    // Nothing kept of an aborted read-out: no file, the logger not told.
-    QVERIFY(!QFileInfo::exists(logPath()));
-    QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
-    QVERIFY(rig.readOut());
-    QCOMPARE(touchesIn(savedLog().entries), rig.written);
-
-    rig.addTouches(600); // ten pages: the window is live at the first and the ninth
-    const QByteArray before = fileBytes();
-    {
-        ReadOutClicker clicker(64);
-        QVERIFY(!rig.readOut());
-        QVERIFY(clicker.aborted);
-    }
-    QCOMPARE(fileBytes(), before);
-    QVERIFY(rig.readOut());
-    const QVector<LogEntry> entries = savedLog().entries;
-    QCOMPARE(touchesIn(entries), rig.written);
-    QCOMPARE(eventKindsIn(entries), (QList<int>{KindReadOut, KindReadOut}));
+    QCOMPARE(savedEventKinds(), (Kinds{KindReadOut, KindReadOut}));
 }
 
-void TestReadOut::faultsEndCleanlyAndRepeat()
+void TestReadOut::faultsAbortOrRetryCleanly()
 {
     enum Fault { NoAnswer, ShortPage, Unplug };
     for (const Fault fault : {NoAnswer, ShortPage, Unplug}) {
-        TestEnv env;
-        Rig rig;
-        rig.addTouches(200);
-        QVERIFY(rig.readOut());
-        rig.addTouches(200);
-        const QByteArray before = fileBytes();
-        switch (fault) {
-        case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
-        case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
-        case Unplug: rig.sim().unplugAfter(8, 300); break; // device information, record, page, then mid-page
+        for (const bool retry : {false, true}) {
+            TestEnv env;
+            Rig rig;
+            rig.addTouches(200);
+            QVERIFY(rig.readOut());
+            rig.addTouches(200);
+            const QByteArray before = fileBytes();
+            switch (fault) {
+            case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
+            case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
+            case Unplug: rig.sim().unplugAfter(8, 300); break; // device information, record, page, then mid-page
+            }
+            {
+                ErrorBoxes boxes(rig, retry);
+                QCOMPARE(rig.readOut(), retry);
+                QCOMPARE(boxes.seen.size(), 1);
+                QCOMPARE(int(boxes.seen.first().kind), int(Prompts::Kind::Warning));
+                QVERIFY(!boxes.seen.first().text.isEmpty());
+            }
+            if (!retry) {
+                QCOMPARE(fileBytes(), before);
+                rig.sim().clearFaults();
+                rig.dev().pluggedIn = true;
+                QVERIFY(rig.readOut());
+            }
+            QCOMPARE(savedTouches(), rig.written);
         }
-        {
-            ScriptedPrompts prompts;
-            prompts.expectButton(Prompts::Kind::Warning, QString(), 0); // "Megszakít"
-            QVERIFY(!rig.readOut());
-            QVERIFY(!prompts.seen().isEmpty() && !prompts.seen().first().text.isEmpty());
-        }
-        QCOMPARE(fileBytes(), before);
-        rig.sim().clearFaults();
-        rig.dev().pluggedIn = true;
-        QVERIFY(rig.readOut());
-        QCOMPARE(touchesIn(savedLog().entries), rig.written);
     }
-}
-
-void TestReadOut::retryAfterAFaultCompletes()
-{
-    TestEnv env;
-    Rig rig;
-    rig.addTouches(300);
-    rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent);
-    int retries = 0;
-    // The user fixes the cable and chooses "Ismét".
-    const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
-        Prompts::Answer a;
-        if (r.kind == Prompts::Kind::Warning && r.buttons.size() == 2) {
-            ++retries;
-            rig.sim().clearFaults();
-            a.button = 1;
-        }
-        return a;
-    });
-    const bool ok = rig.readOut();
-    Prompts::setHandler(previous);
-    QVERIFY(ok);
-    QCOMPARE(retries, 1);
-    QCOMPARE(touchesIn(savedLog().entries), rig.written);
 }
 
 void TestReadOut::impossibleRingsAreRefused()
 {
     TestEnv env;
-    {
+    // A write index beyond the 819-slot ring, or a capacity the program does not know.
+    for (const bool badIndex : {true, false}) {
         Rig rig;
         rig.addTouches(5);
-        rig.dev().setWriteIndex(5000); // beyond the 819-slot ring
-        ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply));
-        QVERIFY(!rig.readOut());
+        if (badIndex)
+            rig.dev().setWriteIndex(5000);
+        else
+            rig.dev().setMemoryCode(0x15);
+        QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply)));
         QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
         QVERIFY(!QFileInfo::exists(logPath()));
     }
-    {
-        Rig rig;
-        rig.dev().setMemoryCode(0x15); // a capacity the program does not know
-        ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply));
-        QVERIFY(!rig.readOut());
-    }
-    {
-        // A ring position from the file that this logger cannot have counts as a gap.
-        Rig rig;
-        rig.addTouches(5);
-        QVERIFY(rig.readOut());
-        QByteArray bytes = fileBytes();
-        bytes[12] = char(0xD0);
-        bytes[13] = char(0x07); // 2000
-        QFile f(logPath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
-        rig.addTouches(3);
-        ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("meghaladó számú bejegyzés"));
-        QVERIFY(rig.readOut());
-        QCOMPARE(eventKindsIn(savedLog().entries), (QList<int>{KindReadOut, KindDataGap, KindReadOut}));
-    }
+    // A ring position from the file that this logger cannot have counts as a gap.
+    Rig rig;
+    rig.addTouches(5);
+    QVERIFY(rig.readOut());
+    QByteArray bytes = fileBytes();
+    bytes.replace(12, 2, QByteArray::fromHex("D007")); // 2000
+    QFile f(logPath());
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    f.close();
+    rig.addTouches(3);
+    QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
+    QCOMPARE(savedEventKinds(), (Kinds{KindReadOut, KindDataGap, KindReadOut}));
 }
 
 void TestReadOut::failedSaveIsReported()
@@ -461,11 +409,7 @@ void TestReadOut::failedSaveIsReported()
     const QByteArray readoutTime = rig.dev().config().mid(28, 4);
     QVERIFY(QDir(env.workDir()).mkpath(QStringLiteral("PROBA.ewl.bak/keep")));
     rig.sim().clearLogs();
-    {
-        ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni az esemény naplót"));
-        QVERIFY(rig.readOut());
-    }
+    QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni az esemény naplót")));
     // The logger is not told of a read-out whose records are not on disk.
     QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
     QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
@@ -473,7 +417,7 @@ void TestReadOut::failedSaveIsReported()
 
     QVERIFY(QDir(env.path(QStringLiteral("PROBA.ewl.bak"))).removeRecursively());
     QVERIFY(rig.readOut());
-    QCOMPARE(touchesIn(savedLog().entries), rig.written);
+    QCOMPARE(savedTouches(), rig.written);
     QCOMPARE(rig.sim().framesOf(0x1C).size(), 1);
 }
 
