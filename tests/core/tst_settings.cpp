@@ -40,14 +40,9 @@ private slots:
         QCOMPARE(s.kodNevModel->parent(), &s);
         {
             QSettings store;
-            store.setValue("fontsize", "tíz");
-            store.setValue("centrury", "");
-            store.setValue("flags", "0x7D");
-            store.setValue("prepend", QStringList{"1", "2"});
-            store.setValue("clkadjlimit", "öt perc");
-            store.setValue("followtime", 25);
-            store.setValue("windowposition", "bal felső");
-            store.setValue("windowsize", "nagy");
+            for (const char* key : {"fontsize", "centrury", "flags", "prepend", "clkadjlimit", "followtime",
+                                    "windowposition", "windowsize"})
+                store.setValue(key, QStringLiteral("nem szám"));
         }
         s.load();
         QCOMPARE(snapshot(s), defaults());
