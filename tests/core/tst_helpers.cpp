@@ -75,7 +75,8 @@ private slots:
         const auto restore = qScopeGuard([] { Clock::setSource({}); }); // even on failure
         const qint64 base = QDateTime(QDate(2023, 8, 15), QTime(12, 0, 0), Qt::LocalTime).toMSecsSinceEpoch();
         // {phase within the 2-second period at the first reading, ms the fake clock advances per reading}
-        const QList<QPair<qint64, qint64>> cases = {{30, 1}, {31, 1}, {1000, 13}, {1849, 1}, {1850, 1}, {0, 1700}};
+        const QList<QPair<qint64, qint64>> cases = {{30, 1}, {31, 1}, {1000, 13}, {1849, 1}, {1850, 1},
+                                                    {0, 1700}};
         for (const auto& [start, step] : cases) {
             QList<qint64> readings;
             qint64 now = base + start - step;
@@ -96,25 +97,18 @@ private slots:
     void codeLettersAndFixedFields()
     {
         const QByteArray code = QByteArray::fromHex("0123456789ABCDEF0F1E2DFF000000000000");
-        const auto letters = [&](int at) { return codeToLetters(reinterpret_cast<const uchar*>(code.constData() + at)); };
-        QCOMPARE(letters(0), QStringLiteral("ABCDEFGHIJKL"));
-        QCOMPARE(letters(6), QStringLiteral("MNOPAPBOCNPP"));
-        QCOMPARE(letters(12), codePadding); // the no-code value
+        const auto* bytes = reinterpret_cast<const uchar*>(code.constData());
+        QCOMPARE(codeToLetters(bytes), QStringLiteral("ABCDEFGHIJKL"));
+        QCOMPARE(codeToLetters(bytes + 6), QStringLiteral("MNOPAPBOCNPP"));
+        QCOMPARE(codeToLetters(bytes + 12), codePadding); // the no-code value
 
         // A field never ends inside a character: "ő" is two bytes in UTF-8, "€" three, the emoji
         // four (a surrogate pair in the QString).
         const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
         const QList<std::tuple<QString, int, QByteArray>> cases = {
-            {"ABC", 5, "ABC  "},
-            {"ABCDEFGH", 5, "ABCDE"},
-            {"ABC", 0, ""},
-            {QStringLiteral("Kő"), 3, "K\xC5\x91"},
-            {QStringLiteral("Kő"), 2, "K "},
-            {QStringLiteral("A€"), 3, "A  "},
-            {QStringLiteral("A€"), 4, "A\xE2\x82\xAC"},
-            {emoji, 3, "   "},
-            {emoji + "B", 5, emoji.toUtf8() + "B"},
-            {QStringLiteral("őőőőőőőő"), 8, QStringLiteral("őőőő").toUtf8()},
+            {"ABC", 5, "ABC  "}, {"ABCDEFGH", 5, "ABCDE"}, {"ABC", 0, ""},
+            {"Kő", 3, "K\xC5\x91"}, {"Kő", 2, "K "}, {"A€", 3, "A  "}, {"A€", 4, "A\xE2\x82\xAC"},
+            {emoji, 3, "   "}, {emoji + "B", 5, emoji.toUtf8() + "B"}, {"őőőőőőőő", 8, "őőőő"},
         };
         for (const auto& [text, n, expected] : cases) {
             QByteArray out(n + 2, '#'); // guard bytes catch a write past n
@@ -125,9 +119,10 @@ private slots:
 
     void numberedNamesDatesAndHelpFile()
     {
-        const QList<QPair<QString, QString>> names = {{"Route", "Route2"}, {"Route 9", "Route 10"},
-                                                      {"Route 007", "Route 8"}, {"", "2"}, {"1a", "1a2"},
-                                                      {QStringLiteral("Őrjárat %1"), QStringLiteral("Őrjárat %2")}};
+        const QList<QPair<QString, QString>> names = {
+            {"Route", "Route2"}, {"Route 9", "Route 10"}, {"Route 007", "Route 8"}, {"", "2"}, {"1a", "1a2"},
+            {"Őrjárat %1", "Őrjárat %2"}, // no arg() substitution
+        };
         for (const auto& [name, next] : names)
             QCOMPARE(nextNumberedName(name), next);
         for (const char* text : {"2023-08-15", "2023. 08. 15.", " 2023_8;15 ", "2023:8,15"})
@@ -138,7 +133,8 @@ private slots:
         TestEnv env;
         QCOMPARE(helpCollectionFileFor(OptLanguageHungarian | 0x7D, "de_DE"), QStringLiteral("wyx770_hu.qhc"));
         QCOMPARE(helpCollectionFileFor(125, "hu_HU"), QStringLiteral("wyx770_hu.qhc")); // automatic
-        QCOMPARE(helpCollectionFileFor(0x4000 | 125, "fr_FR"), QStringLiteral("wyx770_en.qhc")); // bit 14: no language
+        // Bit 14 is no language.
+        QCOMPARE(helpCollectionFileFor(0x4000 | 125, "fr_FR"), QStringLiteral("wyx770_en.qhc"));
         appSettings().flags = 125 | OptLanguageGerman;
         QCOMPARE(helpCollectionFile(), QStringLiteral("wyx770_de.qhc"));
     }

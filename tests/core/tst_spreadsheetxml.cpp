@@ -67,8 +67,9 @@ private slots:
         QCOMPARE(xml, QStringLiteral(
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
             "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\""
-            " xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\""
-            " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\" xmlns:html=\"http://www.w3.org/TR/REC-html40\">"
+            " xmlns:o=\"urn:schemas-microsoft-com:office:office\""
+            " xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\""
+            " xmlns:html=\"http://www.w3.org/TR/REC-html40\">"
             "<Worksheet ss:Name=\"Kódlista\"><Table ss:ExpandedColumnCount=\"1\" ss:ExpandedRowCount=\"2\""
             " x:FullColumns=\"1\" x:FullRows=\"1\"><Row><Cell><Data ss:Type=\"String\">a&amp;b</Data></Cell></Row>"
             "<Row><Cell><Data ss:Type=\"Number\">-2</Data></Cell></Row></Table></Worksheet></Workbook>\n"));
@@ -76,7 +77,7 @@ private slots:
         const Table table = {
             {QStringLiteral("Kód"), QStringLiteral("Név"), QStringLiteral("Érvényes")},
             {"1", "-2", "3.5"},
-            {QStringLiteral("a & b < c > d \" e ' f"), QString(), QStringLiteral("árvíztűrő tükörfúrógép ŐŰ")},
+            {QStringLiteral("a & b < c > d \" e ' f"), QString(), QStringLiteral("árvíztűrő ŐŰ")},
             {QStringLiteral("  szóközök  "), QStringLiteral("két\nsor"), QStringLiteral("]]> <![CDATA[ x")},
             {QString()},
             {QStringLiteral("egy")},
@@ -96,7 +97,9 @@ private slots:
             {"not xml", {}, true},
             {QByteArray("\x00\x01\x02\xFF\xFE", 5), {}, true},
             // An empty Cell ends its row; the next row is read normally.
-            {compact("<Row><Cell><Data>a</Data></Cell><Cell/><Cell><Data>c</Data></Cell></Row>" + x), {{"a"}, {"x"}}, false},
+            {compact("<Row><Cell><Data>a</Data></Cell><Cell/><Cell><Data>c</Data></Cell></Row>" + x),
+             {{"a"}, {"x"}},
+             false},
             // A row that does not start with Cell and Data stops the walk, like the end.
             {compact("<Row><Cell/></Row>" + x), {}, false},
             {compact("<Row/>" + x), {}, false},
