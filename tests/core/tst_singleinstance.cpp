@@ -13,15 +13,14 @@ namespace {
 
 // Stands in for the running instance's listener. Bound exclusively, so that a child's
 // own listener cannot take the port and its datagrams over.
-class Listener
-{
-public:
-    Listener() { bound = socket.bind(QHostAddress(QHostAddress::LocalHost), 0, QUdpSocket::DontShareAddress); }
+struct Listener {
+    QUdpSocket socket;
+    bool bound = socket.bind(QHostAddress(QHostAddress::LocalHost), 0, QUdpSocket::DontShareAddress);
     quint16 port() const { return socket.localPort(); }
     QByteArray next()
     {
         if (!socket.hasPendingDatagrams() && !socket.waitForReadyRead(10000))
-            return QByteArray("<nothing>");
+            return "<nothing>";
         return socket.receiveDatagram().data();
     }
     // Proves nothing else arrived before: the marker must be the next datagram.
@@ -30,8 +29,6 @@ public:
         QUdpSocket().writeDatagram(marker, QHostAddress(QHostAddress::LocalHost), port());
         return next() == marker;
     }
-    QUdpSocket socket;
-    bool bound = false;
 };
 
 bool segmentExists(const QString& key)
@@ -90,7 +87,6 @@ private slots:
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
         e.insert("WYX_INSTANCE_KEY", key);
         e.insert("WYX_INSTANCE_PORT", QString::number(listener.port()));
-        e.insert("QT_QPA_PLATFORM", "offscreen");
         e.insert("XDG_CONFIG_HOME", env.settingsDir());
         e.insert("HOME", env.root());
         const auto start = [&](QProcess& p, const QStringList& args) {
