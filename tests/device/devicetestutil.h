@@ -11,7 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#define VERIFY_NO_VIOLATIONS(logger) QVERIFY2((logger).violations().isEmpty(), qPrintable((logger).violations().join('\n')))
+#define VERIFY_NO_VIOLATIONS(logger)                                                                         \
+    QVERIFY2((logger).violations().isEmpty(), qPrintable((logger).violations().join('\n')))
 
 // "Now" starts at start and moves on by stepMs at every reading (0: frozen).
 class FakeClock

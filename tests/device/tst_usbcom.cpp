@@ -119,7 +119,10 @@ private slots:
             return [nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("read"), nth); };
         };
         const auto shortWrites = [](std::initializer_list<int> nths) {
-            return [nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("write"), nth, 1); };
+            return [nths](SimulatedLogger& s) {
+                for (int nth : nths)
+                    s.failCall(QStringLiteral("write"), nth, 1);
+            };
         };
         const auto lengthByte = [](int b) {
             return [b](SimulatedLogger& s) { s.injectReplyFault(0x1A, 0, SimulatedLogger::LengthByte, b); };
@@ -151,7 +154,8 @@ private slots:
             r.sim.clearLogs();
             c.inject(r.sim);
             QCOMPARE(r.link.readCalibration(), c.expected);
-            QVERIFY2(r.sim.callCount(QStringLiteral("write")) == c.writes && r.sim.framesOf(0x1A).size() == c.frames,
+            QVERIFY2(r.sim.callCount(QStringLiteral("write")) == c.writes &&
+                         r.sim.framesOf(0x1A).size() == c.frames,
                      c.what);
         }
         LinkRig r;
@@ -261,17 +265,20 @@ private slots:
             QCOMPARE(link.getDeviceInfo(), UsbOk);
             QCOMPARE(QStringList({link.model, link.deviceName, link.serialNumber}),
                      QStringList({"VGL-770 ", "ANNA    ", "S1234567"}));
-            const QList<int> fields{link.hardwareCode,  link.identityWord26, link.firmwareVersion, link.memoryCode,
-                                    link.lastIndex,     link.clockChip,      link.batteryLevel,    link.statusBits,
-                                    link.writeIndex,    link.temperatureRaw, link.batteryVoltage,  link.configByte76,
-                                    link.configByte79,  link.configWord80,   link.resetCount,      link.logCount,
-                                    link.clockResetCount, link.initCount,    link.wetCount,        link.configByte92,
-                                    link.optionFlags,   link.clockCalibration};
-            QCOMPARE(fields, (QList<int>{0x1234, 0xEFBE, 0x0207, 0x27, 22931, 114, 0xF9, 0xE0, 0x1234, -1234, 0x0345,
-                                         0x4C, 0x4F, 0x1234, 1, 2, 3, 4, 0x0105, 0x5C, 0xA8, 0x45}));
-            const QList<QDateTime> dates{link.initDate,    link.readoutDate, link.commissionedDate, link.repairedDate,
-                                         link.batteryChangeDate, link.resetDate, link.openedDate, link.closedDate,
-                                         link.wetDate,     link.dryDate,     link.chargedDate,      link.dischargedDate,
+            const QList<int> fields{
+                link.hardwareCode,    link.identityWord26,  link.firmwareVersion, link.memoryCode,
+                link.lastIndex,       link.clockChip,       link.batteryLevel,    link.statusBits,
+                link.writeIndex,      link.temperatureRaw,  link.batteryVoltage,  link.configByte76,
+                link.configByte79,    link.configWord80,    link.resetCount,      link.logCount,
+                link.clockResetCount, link.initCount,       link.wetCount,        link.configByte92,
+                link.optionFlags,     link.clockCalibration};
+            QCOMPARE(fields, (QList<int>{0x1234, 0xEFBE, 0x0207, 0x27, 22931, 114,    0xF9, 0xE0,
+                                         0x1234, -1234,  0x0345, 0x4C, 0x4F,  0x1234, 1,    2,
+                                         3,      4,      0x0105, 0x5C, 0xA8,  0x45}));
+            const QList<QDateTime> dates{link.initDate,         link.readoutDate,       link.commissionedDate,
+                                         link.repairedDate,     link.batteryChangeDate, link.resetDate,
+                                         link.openedDate,       link.closedDate,        link.wetDate,
+                                         link.dryDate,          link.chargedDate,       link.dischargedDate,
                                          link.deepDischargeDate};
             for (int i = 0; i < 13; ++i)
                 QCOMPARE(dates[i], base.addDays(i));
@@ -363,7 +370,8 @@ private slots:
         for (int i = 0; i < 200; ++i)
             fresh[i] = char(255 - i);
         r.sim.clearLogs();
-        QCOMPARE(r.link.writeConfigRange(reinterpret_cast<const unsigned char*>(fresh.constData()), 200, 56), UsbOk);
+        QCOMPARE(r.link.writeConfigRange(reinterpret_cast<const unsigned char*>(fresh.constData()), 200, 56),
+                 UsbOk);
         QCOMPARE(r.sim.framesOf(0x1C).size(), 2);
         QCOMPARE(r.dev().config(), pattern.left(56) + fresh);
 
@@ -505,11 +513,15 @@ private slots:
         ScriptedPrompts prompts;
         QCOMPARE(link.showError(UsbOk, true), false);
         QVERIFY(prompts.seen().isEmpty());
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("Nincs csatlakoztatot USB eszköz, vagy az nem válaszol!"), 1);
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("Az adatátvitel során nem értelmezhető"), 0);
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"), 0);
+        prompts.expectButton(Prompts::Kind::Warning,
+                             QStringLiteral("Nincs csatlakoztatot USB eszköz, vagy az nem válaszol!"), 1);
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("Az adatátvitel során nem értelmezhető"),
+                             0);
+        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"),
+                             0);
         // An unknown code never reads as success.
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("A program működésében belső hiba lépett fel!"), 0);
+        prompts.expectButton(Prompts::Kind::Warning,
+                             QStringLiteral("A program működésében belső hiba lépett fel!"), 0);
         QCOMPARE(link.showError(UsbNoDevice, true), true);
         QCOMPARE(link.showError(UsbBadReply, true), false);
         QCOMPARE(link.showError(UsbDriverError, false), false);

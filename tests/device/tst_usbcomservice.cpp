@@ -25,7 +25,11 @@ QByteArray patternImage(int size)
 QByteArray record(int address, int type, const QByteArray& data)
 {
     QByteArray r;
-    r.append(char(data.size())).append(char(address >> 8)).append(char(address & 0xFF)).append(char(type)).append(data);
+    r.append(char(data.size()))
+        .append(char(address >> 8))
+        .append(char(address & 0xFF))
+        .append(char(type))
+        .append(data);
     int sum = 0;
     for (char c : r)
         sum += quint8(c);
@@ -102,10 +106,14 @@ private slots:
         QCOMPARE(IntelHex::read(damaged).supplied, 248);
         const int firstData = good.indexOf('\n') + 1;
         QCOMPARE(IntelHex::read(QByteArray(good).insert(firstData, ":00000001FF\r\n")).supplied, 0);
-        QCOMPARE(IntelHex::read(QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001")))).supplied, 0);
+        QCOMPARE(
+            IntelHex::read(QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001"))))
+                .supplied,
+            0);
 
         // Garbage of every kind reads as nothing, without going out of bounds.
-        const QByteArray longLine = record(0xFC00, 0, QByteArray(20, '\x12')); // over 48 characters: cut in pieces
+        const QByteArray longLine =
+            record(0xFC00, 0, QByteArray(20, '\x12')); // over 48 characters: cut in pieces
         for (const QByteArray& junk :
              {QByteArray(), QByteArray(":"), QByteArray(":0"), QByteArray(":ZZ0000000000"), QByteArray(5000, ':'),
               QByteArray(":FF00000000") + QByteArray(600, '0'), QByteArray(":02000004") + QByteArray(60, 'F'),
@@ -159,7 +167,8 @@ private slots:
 
         // A save that cannot be written is reported.
         prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("no/such/dir/x.hex")));
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
+        prompts.expectNotice(Prompts::Kind::Warning,
+                             QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
         QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
         // The thermistor hardware saves 128 bytes.
         r.dev().setHardwareCode(0x0404);
@@ -208,7 +217,8 @@ private slots:
         QCOMPARE(r.link.getDeviceInfo(), UsbOk);
         r.sim.clearLogs();
         QCOMPARE(r.link.eraseLog(), UsbOk);
-        QCOMPARE(r.sim.framesOf(0x1B), QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray::fromHex("1BC30000C3"))}));
+        QCOMPARE(r.sim.framesOf(0x1B),
+                 QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray::fromHex("1BC30000C3"))}));
         const QList<QByteArray> blocks = r.sim.framesOf(0x20);
         QCOMPARE(blocks.size(), 1024);
         QCOMPARE(blocks.last().mid(1, 6), QByteArray::fromHex("204300ACFFC0"));
@@ -218,7 +228,8 @@ private slots:
         // Closing the window stops the erase.
         r.sim.clearLogs();
         ModalDriver driver;
-        driver.onModal(QStringLiteral("vglClkTuneDlg"), [](QWidget* w) { QMetaObject::invokeMethod(w, "reject"); });
+        driver.onModal(QStringLiteral("vglClkTuneDlg"),
+                       [](QWidget* w) { QMetaObject::invokeMethod(w, "reject"); });
         QCOMPARE(r.link.eraseLog(), UsbOk);
         QVERIFY(driver.allDone());
         QVERIFY(r.sim.framesOf(0x20).size() < 1024);
@@ -249,8 +260,9 @@ private slots:
         // Memory blocks of the erase.
         link.memoryCode = 0x32;
         QCOMPARE(link.chipCount(), 2);
-        QCOMPARE(QList<int>({link.chipAddress(0), link.chipAddress(1), link.chipAddress(2), link.chipAddress(-1)}),
-                 QList<int>({0xAC, 0xAE, 0xC0, 0xC0}));
+        QCOMPARE(
+            QList<int>({link.chipAddress(0), link.chipAddress(1), link.chipAddress(2), link.chipAddress(-1)}),
+            QList<int>({0xAC, 0xAE, 0xC0, 0xC0}));
         link.memoryCode = 0x42;
         QCOMPARE(link.chipCount(), 4);
         QCOMPARE(link.chipAddress(3), 0xAE);
