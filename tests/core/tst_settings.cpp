@@ -1,7 +1,6 @@
 #include "support/testenv.h"
 #include "support/testmain.h"
 
-#include "codenames/kodnevmodel.h"
 #include "core/settings.h"
 
 #include <QDir>
@@ -37,7 +36,6 @@ private slots:
         s.flags = 1;
         s.load();
         QCOMPARE(snapshot(s), defaults());
-        QCOMPARE(s.kodNevModel->parent(), &s);
         {
             QSettings store;
             for (const char* key : {"fontsize", "centrury", "flags", "prepend", "clkadjlimit", "followtime",

@@ -11,7 +11,7 @@ namespace {
 using Table = QList<QStringList>;
 
 // Reads every row and cell the way the imports do.
-Table readAll(const QByteArray& xml, QString* error = nullptr)
+Table readAll(const QByteArray& xml, QString* error)
 {
     QBuffer buffer;
     buffer.setData(xml);
@@ -26,8 +26,7 @@ Table readAll(const QByteArray& xml, QString* error = nullptr)
         } while (reader.nextCell() && ++guard < 10000);
         rows << row;
     }
-    if (error)
-        *error = reader.hasError() ? reader.errorString() : QString();
+    *error = reader.hasError() ? reader.errorString() : QString();
     return rows;
 }
 
