@@ -115,10 +115,10 @@ private slots:
             QVERIFY(r.sim.calls().isEmpty());
         }
         using Inject = std::function<void(SimulatedLogger&)>;
-        const auto failReads = [](std::initializer_list<int> nths) {
+        const auto failReads = [](QList<int> nths) {
             return [nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("read"), nth); };
         };
-        const auto shortWrites = [](std::initializer_list<int> nths) {
+        const auto shortWrites = [](QList<int> nths) {
             return [nths](SimulatedLogger& s) {
                 for (int nth : nths)
                     s.failCall(QStringLiteral("write"), nth, 1);
