@@ -179,9 +179,9 @@ UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answ
     const int frameLength = request[0] + 1;
     UsbErrorCodes result = UsbNoDevice;
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        // Late bytes of a timed-out reply would otherwise pass as the next answer.
-        if (attempt > 0)
-            api.purgeRx(handle);
+        // Late bytes of a timed-out reply (of this command or the one before) would
+        // otherwise pass as the next answer.
+        api.purgeRx(handle);
 
         UsbErrorCodes wake = UsbNoDevice;
         for (int tryNo = 0; tryNo < wakeUpTries; ++tryNo) {

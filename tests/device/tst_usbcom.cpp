@@ -171,6 +171,11 @@ private slots:
         for (int k = 0; k < DeviceLogPage::SlotCount; ++k)
             QCOMPARE(pageSlot(page.bytes, k), r.dev().record(100 + k));
         QCOMPARE(r.link.readCalibration(), UsbOk);
+        // Every attempt times out; its tail must not spoil the next command either.
+        r.sim.injectReplyFault(0x0C, 0, SimulatedLogger::LateTail, 200);
+        QCOMPARE(r.link.readPage(100, page.bytes), UsbNoDevice);
+        r.sim.clearFaults();
+        QCOMPARE(r.link.readCalibration(), UsbOk);
         // A body shorter than announced, every attempt.
         r.sim.clearLogs();
         r.sim.injectReplyFault(0x03, 0, SimulatedLogger::ShortBody, 2);
