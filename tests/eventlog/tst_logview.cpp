@@ -1,5 +1,5 @@
-// The log window: options applied at once, the steps between extraordinary rows through
-// the filter, jumps, loading and closing, and the naming walk through the real dialog.
+// The log window: a loaded log shown by the options, the steps between extraordinary rows
+// through the filter, jumps and closing; and the naming walk through the real dialog.
 #include "ui_unnamedpointdlg.h" // generated for this target too
 
 #include "codenames/kodnevmodel.h"
@@ -41,9 +41,8 @@ LogEntry logEvent(unsigned char kind)
     return e;
 }
 
-// A shown log window over the entries: ABC named, ABBA named only from a later date, and
-// touches more than an hour apart late.
-LogView* window(const QVector<LogEntry>& entries)
+// ABC named, ABBA named only from a later date, and touches more than an hour apart late.
+void prepareOptions()
 {
     KodNev name;
     for (const QString& code : {QStringLiteral("ABC"), QStringLiteral("ABBA")}) {
@@ -52,10 +51,6 @@ LogView* window(const QVector<LogEntry>& entries)
     }
     appSettings().followTime = QTime(1, 0);
     appSettings().flags = OptColorHighlight | OptBackToBackSpecial | OptAlternateBack;
-    auto* view = new LogView;
-    view->table()->logModel->appendEntries(entries);
-    view->show();
-    return view;
 }
 
 } // namespace
@@ -64,44 +59,18 @@ class TestLogView : public QObject
 {
     Q_OBJECT
 private slots:
-    void rowsAndLayoutFollowTheOptions();
-    void loadedLogStepsJumpsAndCloses();
+    void loadedLogShowsStepsAndCloses();
     void namingUnnamedCodes();
 };
 
-void TestLogView::rowsAndLayoutFollowTheOptions()
+void TestLogView::loadedLogShowsStepsAndCloses()
 {
     TestEnv env;
-    QScopedPointer<LogView> view(window({touch(0, "DEF"), touch(1, "ABC"), touch(2, "DEF"), touch(200, "DEF")}));
-    LogTableView* t = view->table();
-    auto cell = [t](int row, int column, int role) { return t->model()->index(row, column).data(role); };
-    // Only rows without a colour of their own turn grey; the late touch is marked and slanted.
-    QCOMPARE(cell(1, 2, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
-    QCOMPARE(cell(2, 2, Qt::BackgroundRole).value<QBrush>().color(), defaultBackColor);
-    QCOMPARE(cell(3, 2, Qt::BackgroundRole).value<QBrush>().color(), alternateRowColor);
-    QCOMPARE(cell(3, 1, Qt::DisplayRole).toString(), markLongGap);
-    QVERIFY(cell(3, 2, Qt::FontRole).value<QFont>().italic());
-    QVERIFY(t->isColumnHidden(3));
-
-    // Changed options apply at once; the headers keep the small row height and the narrow
-    // marker column.
-    appSettings().flags |= OptPointCode;
-    appSettings().fontSize = 30;
-    appSettings().save(); // announces optionsChanged
-    QVERIFY(!t->isColumnHidden(3));
-    const QFontMetrics fm(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal));
-    QCOMPARE(t->verticalHeader()->defaultSectionSize(), fm.height());
-    QCOMPARE(t->columnWidth(1), 2 * fm.horizontalAdvance(QLatin1Char('9')));
-}
-
-void TestLogView::loadedLogStepsJumpsAndCloses()
-{
-    TestEnv env;
-    // Extraordinary: rows 0, 3, 5, 7 (a late touch) and 8.
-    QScopedPointer<LogView> made(window({logEvent(KindReadOut), touch(1, "B"), touch(2, "C"), logEvent(KindCase),
-                                         touch(3, "C"), logEvent(KindClockSet), touch(4, "C"), touch(100, "C"),
-                                         logEvent(KindReadOut)}));
-    QVERIFY(made->table()->logModel->save(QStringLiteral("VIG1.ewl"), nullptr));
+    prepareOptions();
+    LogModel log; // extraordinary: rows 0, 3, 5, 7 (a late touch) and 8
+    log.appendEntries({logEvent(KindReadOut), touch(1, "ABC"), touch(2, "C"), logEvent(KindCase), touch(3, "C"),
+                       logEvent(KindClockSet), touch(4, "C"), touch(100, "C"), logEvent(KindReadOut)});
+    QVERIFY(log.save(QStringLiteral("VIG1.ewl"), nullptr));
     QPointer<LogView> view(new LogView);
     QVERIFY(view->loadFile(QStringLiteral("VIG1.ewl")));
     QPointer<LogTableView> t(view->table());
@@ -111,6 +80,24 @@ void TestLogView::loadedLogStepsJumpsAndCloses()
     QVERIFY(!view->loadFile(QStringLiteral("NINCS.ewl")));
     QCOMPARE(view->windowTitle(), QStringLiteral("VIG1.ewl[*]"));
     QCOMPARE(t->model()->rowCount(), 9);
+
+    // Only rows without a colour of their own turn grey; the late touch is marked and slanted.
+    auto cell = [t](int row, int column, int role) { return t->model()->index(row, column).data(role); };
+    QCOMPARE(cell(1, 2, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
+    QCOMPARE(cell(4, 2, Qt::BackgroundRole).value<QBrush>().color(), defaultBackColor);
+    QCOMPARE(cell(7, 2, Qt::BackgroundRole).value<QBrush>().color(), alternateRowColor);
+    QCOMPARE(cell(7, 1, Qt::DisplayRole).toString(), markLongGap);
+    QVERIFY(cell(7, 2, Qt::FontRole).value<QFont>().italic());
+    // Changed options apply at once; the headers keep the small row height and the narrow
+    // marker column.
+    QVERIFY(t->isColumnHidden(3));
+    appSettings().flags |= OptPointCode;
+    appSettings().fontSize = 30;
+    appSettings().save(); // announces optionsChanged
+    QVERIFY(!t->isColumnHidden(3));
+    const QFontMetrics fm(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal));
+    QCOMPARE(t->verticalHeader()->defaultSectionSize(), fm.height());
+    QCOMPARE(t->columnWidth(1), 2 * fm.horizontalAdvance(QLatin1Char('9')));
 
     view->show();
     view->activateWindow();
@@ -143,8 +130,10 @@ void TestLogView::loadedLogStepsJumpsAndCloses()
 void TestLogView::namingUnnamedCodes()
 {
     TestEnv env;
-    QScopedPointer<LogView> view(window({touch(0, "ABBA"), touch(1, "BEEF"), logEvent(KindReadOut), touch(3, "CAFE"),
-                                         touch(4, "BEEF"), touch(5, "CAFE"), touch(6, "DEAD"), touch(7, "F00D")}));
+    prepareOptions();
+    LogView view;
+    view.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), logEvent(KindReadOut), touch(3, "CAFE"),
+                                           touch(4, "BEEF"), touch(5, "CAFE"), touch(6, "DEAD"), touch(7, "F00D")});
     using Step = std::function<void(UnNamedPointDlg*)>;
     const Step skip = [](UnNamedPointDlg* d) { QTest::mouseClick(d->skipButton, Qt::LeftButton); };
     const Step add = [](UnNamedPointDlg* d) {
@@ -163,7 +152,7 @@ void TestLogView::namingUnnamedCodes()
         }
     });
     answers.start(2);
-    view->table()->nameUnnamedPoints();
+    view.table()->nameUnnamedPoints();
 
     // ABBA counts as named; BEEF is asked again at its next touch, CAFE only until named;
     // Escape ends the walk.
@@ -171,9 +160,9 @@ void TestLogView::namingUnnamedCodes()
     KodNevModel* names = appSettings().kodNevModel;
     KodNev key;
     key.setCode(QStringLiteral("CAFE"));
-    QVERIFY(names->findCode(key) >= 0);
-    QCOMPARE(names->entryAt(names->findCode(key)).datedName.name, QStringLiteral("Raktar 1"));
-    QCOMPARE(names->entryAt(names->findCode(key)).datedName.validFrom, QDate(2020, 5, 1));
+    const KodNev named = names->entryAt(names->findCode(key));
+    QCOMPARE(named.datedName.name, QStringLiteral("Raktar 1"));
+    QCOMPARE(named.datedName.validFrom, QDate(2020, 5, 1));
     QVERIFY(!names->isModified()); // saved at the end of the walk
 }
 
