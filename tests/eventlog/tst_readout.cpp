@@ -79,6 +79,7 @@ public:
     Rig() { dev().setName("PROBA"); }
     SimulatedDevice& dev() { return inst.sim.device(0); }
     SimulatedLogger& sim() { return inst.sim; }
+    void mend() { sim().clearFaults(); dev().pluggedIn = true; } // the link works again
 
     // n new touches, one minute apart, each with a code of its own.
     void addTouches(int n)
@@ -101,12 +102,9 @@ public:
         LogModel log;
         QAbstractItemModelTester tester(&log);
         const QString file = LogFile::fileNameForDevice(com.deviceName);
-        if (QFileInfo::exists(file)) {
-            if (!log.load(file, nullptr))
-                return false;
-        } else {
-            log.setDeviceIdentity(&com);
-        }
+        log.setDeviceIdentity(&com); // a new log, unless the logger's file is there
+        if (QFileInfo::exists(file) && !log.load(file, nullptr))
+            return false;
         const int rowsBefore = log.rowCount();
         const bool ok = log.readOut(&com);
         if (!ok && (log.rowCount() != rowsBefore || log.isModified()))
@@ -128,13 +126,9 @@ public:
         int boxes = 0;
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
             boxes += r.kind == Prompts::Kind::Warning && !r.text.isEmpty() ? 1 : 100;
-            if (retry) {
-                sim().clearFaults();
-                dev().pluggedIn = true;
-            }
-            Prompts::Answer a;
-            a.button = retry ? 1 : 0;
-            return a;
+            if (retry)
+                mend();
+            return Prompts::Answer{retry ? 1 : 0, {}, {}};
         });
         const bool ok = readOut();
         Prompts::setHandler(previous);
@@ -316,8 +310,7 @@ void TestReadOut::faultsAbortOrRetryCleanly()
             QCOMPARE(rig.readOutPastError(retry), retry);
             if (!retry) {
                 QCOMPARE(fileBytes(), before);
-                rig.sim().clearFaults();
-                rig.dev().pluggedIn = true;
+                rig.mend();
                 QVERIFY(rig.readOut());
             }
             QCOMPARE(saved().touches, rig.written);
@@ -332,10 +325,7 @@ void TestReadOut::impossibleRingsAreRefused()
     for (const bool badIndex : {true, false}) {
         Rig rig;
         rig.addTouches(5);
-        if (badIndex)
-            rig.dev().setWriteIndex(5000);
-        else
-            rig.dev().setMemoryCode(0x15);
+        badIndex ? rig.dev().setWriteIndex(5000) : rig.dev().setMemoryCode(0x15);
         QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply)));
         QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
         QVERIFY(!QFileInfo::exists(logPath));
@@ -344,10 +334,8 @@ void TestReadOut::impossibleRingsAreRefused()
     Rig rig;
     rig.addTouches(5);
     QVERIFY(rig.readOut());
-    QByteArray bytes = fileBytes();
-    bytes.replace(12, 2, QByteArray::fromHex("D007")); // 2000
     QFile f(logPath);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write(QByteArray::fromHex("D007")) == 2); // 2000
     f.close();
     rig.addTouches(3);
     QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
