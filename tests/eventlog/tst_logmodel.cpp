@@ -1,5 +1,5 @@
-// The event log: its file (golden bytes, damage, truncation, backups, failed saves), the
-// safe file names of loggers, the set-aside of damaged logs and late touches.
+// The event log: its file (golden bytes, damage, truncation, backups, failed saves, the
+// set-aside of damaged logs), the safe file names of loggers and late touches.
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/settings.h"
@@ -58,17 +58,20 @@ class TestLogModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void fileGoldenBytesAndRoundTrip();
-    void damagedAndTruncatedFiles();
-    void backupsAndFailedSaves();
+    void goldenDamagedAndTruncatedFiles();
+    void backupsFailedSavesAndSetAside();
     void deviceNamesStayInTheWorkingDirectory();
-    void setAsideNeverReplaces();
     void lateTouchesAndElapsedTimes();
 };
 
-void TestLogModel::fileGoldenBytesAndRoundTrip()
+void TestLogModel::goldenDamagedAndTruncatedFiles()
 {
     TestEnv env;
+    // A new, empty log is a 32-byte file with the 0001-01-01 dates.
+    QVERIFY(LogModel().save(QStringLiteral("empty.ewl"), nullptr));
+    const QByteArray empty = readAll(env.path("empty.ewl"));
+    QCOMPARE(empty.size(), 32);
+    QCOMPARE(empty.mid(22, 8).toHex(), QByteArray("0221000002210000"));
     // Load and save again: byte for byte the same file, every field where it belongs.
     writeAll(env.path("golden.ewl"), golden);
     LogModel log;
@@ -80,19 +83,8 @@ void TestLogModel::fileGoldenBytesAndRoundTrip()
     QVERIFY(log.save(QStringLiteral("again.ewl"), nullptr));
     QCOMPARE(readAll(env.path("again.ewl")), golden);
 
-    // A new, empty log is a 32-byte file with the 0001-01-01 dates, and loads back empty.
-    QVERIFY(LogModel().save(QStringLiteral("empty.ewl"), nullptr));
-    const QByteArray empty = readAll(env.path("empty.ewl"));
-    QCOMPARE(empty.size(), 32);
-    QCOMPARE(empty.mid(22, 8).toHex(), QByteArray("0221000002210000"));
-    QVERIFY(log.load(env.path("empty.ewl"), nullptr));
-    QCOMPARE(log.rowCount(), 0);
-}
 
-void TestLogModel::damagedAndTruncatedFiles()
-{
-    TestEnv env;
-    QByteArray file = golden + golden.right(10) + golden.right(10);
+    QByteArray file = golden + golden.right(10) + golden.right(10); // three records
     file[0] = 3;
     // Every prefix: a short header is unreadable, after it only whole records count.
     for (int len = 0; len < file.size(); ++len) {
@@ -112,9 +104,6 @@ void TestLogModel::damagedAndTruncatedFiles()
 
     // Through the model: a refused header (record size, header size, magic) leaves the
     // model as it was, with a message only when a parent is given.
-    LogModel log;
-    writeAll(env.path("one.ewl"), golden);
-    QVERIFY(log.load(QStringLiteral("one.ewl"), nullptr));
     QWidget parent;
     ScriptedPrompts prompts;
     for (int offset : {4, 6, 11}) {
@@ -137,7 +126,7 @@ void TestLogModel::damagedAndTruncatedFiles()
     QVERIFY(log.lastError().contains(QStringLiteral("Nincs név megadva")));
 }
 
-void TestLogModel::backupsAndFailedSaves()
+void TestLogModel::backupsFailedSavesAndSetAside()
 {
     TestEnv env;
     LogModel log;
@@ -164,6 +153,16 @@ void TestLogModel::backupsAndFailedSaves()
     QCOMPARE(readAll(env.path("L.ewl")), second);
     QVERIFY(QFileInfo(env.path("L.ewl.bak/keep")).isDir());
     QCOMPARE(QDir(env.workDir()).entryList(QDir::Files), QStringList{QStringLiteral("L.ewl")});
+
+    // A damaged log set aside never replaces one set aside before.
+    const QStringList asides = {"X.ewl.bad", "X.ewl.2.bad", "X.ewl.3.bad"};
+    for (const QString& aside : asides) {
+        writeAll(env.path("X.ewl"), aside.toLatin1());
+        QCOMPARE(LogFile::setAside(env.path("X.ewl")), env.path(aside));
+    }
+    for (const QString& aside : asides)
+        QCOMPARE(readAll(env.path(aside)), aside.toLatin1());
+    QVERIFY(LogFile::setAside(env.path("X.ewl")).isEmpty()); // nothing to move
 }
 
 void TestLogModel::deviceNamesStayInTheWorkingDirectory()
@@ -201,19 +200,6 @@ void TestLogModel::deviceNamesStayInTheWorkingDirectory()
     com.deviceName = QString::fromUtf8("ABCDEFG\xC3");
     QCOMPARE(LogFile::fileNameForDevice(LogFile::canonicalDeviceName(com.deviceName)),
              LogFile::fileNameForDevice(com.deviceName));
-}
-
-void TestLogModel::setAsideNeverReplaces()
-{
-    TestEnv env;
-    const QStringList asides = {"X.ewl.bad", "X.ewl.2.bad", "X.ewl.3.bad"};
-    for (const QString& aside : asides) {
-        writeAll(env.path("X.ewl"), aside.toLatin1());
-        QCOMPARE(LogFile::setAside(env.path("X.ewl")), env.path(aside));
-    }
-    for (const QString& aside : asides)
-        QCOMPARE(readAll(env.path(aside)), aside.toLatin1());
-    QVERIFY(LogFile::setAside(env.path("X.ewl")).isEmpty()); // nothing to move
 }
 
 void TestLogModel::lateTouchesAndElapsedTimes()
