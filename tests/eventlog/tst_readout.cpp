@@ -238,7 +238,6 @@ void TestReadOut::clockOffSetOrDeclined()
         QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 1));
     }
     QVERIFY(rig.sim().framesOf(0x02).isEmpty());
-    QCOMPARE(saved().touches, rig.written);
 
     // Accepted, with exactly one page of new records: the logger's own clock-set record,
     // written at the old end, is taken too, so the next read-out sees no gap.
@@ -247,7 +246,6 @@ void TestReadOut::clockOffSetOrDeclined()
     QCOMPARE(rig.sim().framesOf(0x02).size(), 1);
     const Saved log = saved();
     QCOMPARE(int(log.entries.at(log.entries.size() - 2).kind()), int(KindClockSet));
-    QCOMPARE(log.touches, rig.written);
 
     // Automatic: no question, the clock is set.
     appSettings().flags |= OptAutoClockSet;
@@ -255,7 +253,7 @@ void TestReadOut::clockOffSetOrDeclined()
     rig.addTouches(2);
     QVERIFY(rig.readOut());
     QCOMPARE(rig.sim().framesOf(0x02).size(), 2);
-    QCOMPARE(saved().touches, rig.written);
+    QCOMPARE(saved().touches, rig.written); // none lost on the way
     QCOMPARE(saved().kinds,
              (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
 }
