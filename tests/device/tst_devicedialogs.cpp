@@ -329,6 +329,8 @@ private slots:
         InitDlg cancelled;
         QCOMPARE(run(cancelled, [](InitDlg* d) {
                      d->NewNameEdit->setText(QStringLiteral("JO"));
+                     // A shortcut fires only in the active window.
+                     QVERIFY(QTest::qWaitForWindowActive(d));
                      QTest::keyClick(d, Qt::Key_Return);
                  }),
                  int(QDialog::Rejected));
