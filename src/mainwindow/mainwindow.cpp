@@ -95,9 +95,10 @@ MainWindow::MainWindow()
     connect(udpSocket, &QUdpSocket::readyRead, this, &MainWindow::readPendingDatagrams);
 
     // A relative argument means the directory we were started in, not the working directory.
-    const QStringList args = QCoreApplication::arguments();
-    if (!args.isEmpty() && !args.last().isEmpty())
-        loadFile(QFileInfo(args.last()).absoluteFilePath());
+    // The program's own path is no document: only a real file argument is opened.
+    const QString argument = handOffArgument(QCoreApplication::arguments());
+    if (!argument.isEmpty())
+        loadFile(QFileInfo(argument).absoluteFilePath());
 
     createHelpWindows();
 }

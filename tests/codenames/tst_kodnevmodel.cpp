@@ -20,9 +20,9 @@ KodNev entry(const QString& code, int year, const QString& name = QStringLiteral
 }
 
 // Adds "B2001 C2000 ..." in that order: code letter and year.
-void addAll(KodNevModel& m, const QString& spec)
+void addAll(KodNevModel& m, const QString& entries)
 {
-    for (const QString& e : spec.split(' '))
+    for (const QString& e : entries.split(' '))
         m.addEntry(entry(e.left(1), e.mid(1).toInt(), e), false);
 }
 
