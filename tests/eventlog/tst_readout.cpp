@@ -1,6 +1,4 @@
-// The read-out against the strict simulated logger, run the way the main window runs it:
-// a fresh link, the logger's log file loaded (or a new log), the read-out, and then the
-// file on disk checked record by record: nothing lost, nothing twice, whatever happened.
+// Read-outs against the strict simulated logger; the file on disk checked record by record.
 #include "ui_readoutdlg.h"
 
 #include "core/constants.h"
@@ -25,8 +23,7 @@ using Kinds = QList<int>;
 const QString gapNotice = QStringLiteral("meghaladó számú bejegyzés");
 const QString foreignQuestion = QStringLiteral("nem ehhez a napló fájlhoz tartozik");
 const QString clockQuestion = QStringLiteral("órája nem pontos");
-
-const QString logPath = QStringLiteral("PROBA.ewl"); // in the working directory, the current one
+const QString logPath = QStringLiteral("PROBA.ewl");
 
 QByteArray fileBytes()
 {
@@ -34,29 +31,20 @@ QByteArray fileBytes()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The saved log: its rows, its checkpoint touches and the kinds of its other rows.
-struct Saved {
-    QVector<LogEntry> entries;
-    Records touches;
-    Kinds kinds;
-};
+struct Saved { QVector<LogEntry> entries; Records touches; Kinds kinds; };
 
 Saved saved()
 {
     QFile f(logPath);
     f.open(QIODevice::ReadOnly);
     Saved s{LogFile::read(f).entries, {}, {}};
-    for (const LogEntry& e : s.entries) {
-        if (e.isTouch())
-            s.touches << QByteArray(reinterpret_cast<const char*>(e.bytes()), LogEntry::size);
-        else
-            s.kinds << e.kind();
-    }
+    for (const LogEntry& e : s.entries)
+        e.isTouch() ? void(s.touches << QByteArray(reinterpret_cast<const char*>(e.bytes()), LogEntry::size))
+                    : void(s.kinds << e.kind());
     return s;
 }
 
-// Clicks the read-out window's button when it says "OK", or once (to abort) when the
-// progress bar has reached abortAt. A zero timer runs inside every progress step.
+// Clicks "OK", or aborts once the progress bar reaches abortAt.
 struct ReadOutClicker {
     explicit ReadOutClicker(int abortAt = -1)
     {
@@ -73,15 +61,13 @@ struct ReadOutClicker {
     bool aborted = false;
 };
 
-class Rig
-{
-public:
+struct Rig {
     Rig() { dev().setName("PROBA"); }
     SimulatedDevice& dev() { return inst.sim.device(0); }
     SimulatedLogger& sim() { return inst.sim; }
-    void mend() { sim().clearFaults(); dev().pluggedIn = true; } // the link works again
+    void mend() { sim().clearFaults(); dev().pluggedIn = true; }
 
-    // n new touches, one minute apart, each with a code of its own.
+    // n touches, one minute apart, each with its own code.
     void addTouches(int n)
     {
         for (int i = 0; i < n; ++i, ++m_counter) {
@@ -93,8 +79,7 @@ public:
         }
     }
 
-    // One read-out the way the main window runs it.
-    bool readOut()
+    bool readOut() // as the main window runs it
     {
         UsbCom com;
         if (com.open() != UsbOk || com.getDeviceInfo() != UsbOk)
@@ -102,7 +87,7 @@ public:
         LogModel log;
         QAbstractItemModelTester tester(&log);
         const QString file = LogFile::fileNameForDevice(com.deviceName);
-        log.setDeviceIdentity(&com); // a new log, unless the logger's file is there
+        log.setDeviceIdentity(&com);
         if (QFileInfo::exists(file) && !log.load(file, nullptr))
             return false;
         const int rowsBefore = log.rowCount();
@@ -112,7 +97,6 @@ public:
         return ok;
     }
 
-    // A read-out that shows exactly this one prompt, answered as given.
     bool readOutAsked(Prompts::Kind kind, const QString& textPart, int button = 0)
     {
         ScriptedPrompts prompts;
@@ -120,7 +104,7 @@ public:
         return readOut();
     }
 
-    // A read-out with one error box, answered "Megszakít", or "Ismét" once the link is mended.
+    // One error box, answered "Megszakít", or "Ismét" once the link is mended.
     bool readOutPastError(bool retry)
     {
         int boxes = 0;
@@ -139,8 +123,6 @@ public:
 
     Records written;
     SimulatorInstall inst;
-
-private:
     int m_counter = 0;
 };
 
@@ -150,195 +132,180 @@ class TestReadOut : public QObject
 {
     Q_OBJECT
 private slots:
-    void firstLaterGapAndForeignReadOuts();
-    void clockOffSetOrDeclined();
-    void abortOrFailedSaveLosesNothing();
-    void faultsAbortOrRetryCleanly();
-    void impossibleRingsAreRefused();
-};
+    void firstLaterGapAndForeignReadOuts()
+    {
+        for (const auto mode : {SimulatedDevice::EraseAhead, SimulatedDevice::NoGap}) {
+            TestEnv env;
+            Rig rig;
+            rig.dev().ringMode = mode;
+            const int held = rig.dev().lastIndex() + (mode == SimulatedDevice::EraseAhead ? 0 : 1);
+            rig.addTouches(1000);
+            QVERIFY(rig.readOut()); // nothing may be asked
+            const Saved first = saved();
+            QCOMPARE(first.touches, rig.written.mid(1000 - held)); // the wrapped ring, oldest first
+            QCOMPARE(rig.sim().framesOf(0x1C).size(), 1);
+            QCOMPARE(rig.dev().config().mid(28, 4),
+                     QByteArray(reinterpret_cast<const char*>(first.entries.last().bytes() + 1), 4));
 
-void TestReadOut::firstLaterGapAndForeignReadOuts()
-{
-    for (const auto mode : {SimulatedDevice::EraseAhead, SimulatedDevice::NoGap}) {
+            // One page from where the first stopped; a gapless ring's stale slot is not taken.
+            const int firstEnd = rig.dev().writeIndex();
+            rig.addTouches(30);
+            rig.sim().clearLogs();
+            QVERIFY(rig.readOut());
+            const Records kept = saved().touches;
+            QCOMPARE(kept, rig.written.mid(1000 - held));
+            const QList<QByteArray> pages = rig.sim().framesOf(0x0C);
+            QCOMPARE(pages.size(), 1);
+            QCOMPARE(quint8(pages.first().at(2)) | (quint8(pages.first().at(3)) << 8), firstEnd);
+
+            // Nothing new: nothing taken, nothing written to the logger, the file untouched.
+            const QByteArray unchanged = fileBytes();
+            rig.sim().clearLogs();
+            QVERIFY(rig.readOut());
+            QCOMPARE(fileBytes(), unchanged);
+            QVERIFY(rig.sim().framesOf(0x0C).isEmpty() && rig.sim().framesOf(0x1C).isEmpty());
+
+            // More than the ring holds: the gap is told and marked, the whole ring taken once.
+            rig.addTouches(900);
+            QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
+            const Records beforeForeign = saved().touches;
+            QCOMPARE(beforeForeign, kept + rig.written.mid(rig.written.size() - held));
+
+            // Re-initialised elsewhere: declined, the file stays; accepted, the ring follows, no gap.
+            const QDateTime newInit(QDate(2024, 2, 1), QTime(8, 0));
+            rig.dev().setConfigBytes(24, SimulatedDevice::packTime(newInit));
+            rig.addTouches(5);
+            const QByteArray before = fileBytes();
+            QVERIFY(!rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 1));
+            QCOMPARE(fileBytes(), before);
+            QVERIFY(rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 0));
+            const Saved log = saved();
+            QCOMPARE(log.kinds,
+                     (Kinds{KindReadOut, KindReadOut, KindDataGap, KindReadOut, KindForeignInit, KindReadOut}));
+            const LogEntry foreign = log.entries.at(beforeForeign.size() + 4);
+            QCOMPARE(foreign.dateTime(), newInit);
+            QCOMPARE(foreign.secondDateTime(), QDateTime(QDate(2023, 1, 10), QTime(9, 0))); // the old init date
+            QCOMPARE(log.touches, beforeForeign + rig.written.mid(rig.written.size() - held));
+            QVERIFY(rig.readOut());
+            QVERIFY2(rig.sim().violations().isEmpty(), qPrintable(rig.sim().violations().join("; ")));
+        }
+    }
+
+    void clockOffSetOrDeclined()
+    {
         TestEnv env;
         Rig rig;
-        rig.dev().ringMode = mode;
-        // The erase-ahead logger keeps one slot blank; the other fills every slot.
-        const int held = rig.dev().lastIndex() + (mode == SimulatedDevice::EraseAhead ? 0 : 1);
-        rig.addTouches(1000);
-        QVERIFY(rig.readOut()); // nothing may be asked
-        const Saved first = saved();
-        QCOMPARE(first.touches, rig.written.mid(1000 - held)); // the wrapped ring, oldest first
-        // The logger now holds this read-out as its previous one.
-        QCOMPARE(rig.sim().framesOf(0x1C).size(), 1);
-        QCOMPARE(rig.dev().config().mid(28, 4),
-                 QByteArray(reinterpret_cast<const char*>(first.entries.last().bytes() + 1), 4));
-
-        // Then one page, from where the first read-out stopped; the stale slot at the write
-        // index of a ring without a gap is not taken.
-        const int firstEnd = rig.dev().writeIndex();
-        rig.addTouches(30);
-        rig.sim().clearLogs();
+        rig.addTouches(10);
         QVERIFY(rig.readOut());
-        const Records kept = saved().touches;
-        QCOMPARE(kept, rig.written.mid(1000 - held));
-        const QList<QByteArray> pages = rig.sim().framesOf(0x0C);
-        QCOMPARE(pages.size(), 1);
-        QCOMPARE(quint8(pages.first().at(2)) | (quint8(pages.first().at(3)) << 8), firstEnd);
 
-        // Nothing new: nothing taken, nothing written to the logger, the file untouched.
-        const QByteArray unchanged = fileBytes();
+        // Declined: the clock stays, the read-out goes on.
+        appSettings().flags &= ~OptAutoClockSet;
+        rig.dev().setClockOffset(3600 * 1000);
+        rig.addTouches(3);
         rig.sim().clearLogs();
-        QVERIFY(rig.readOut());
-        QCOMPARE(fileBytes(), unchanged);
-        QVERIFY(rig.sim().framesOf(0x0C).isEmpty() && rig.sim().framesOf(0x1C).isEmpty());
-
-        // More records than the ring holds since the last read-out: the gap is told and
-        // marked, and the whole ring is taken once.
-        rig.addTouches(900);
-        QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
-        const Records beforeForeign = saved().touches;
-        QCOMPARE(beforeForeign, kept + rig.written.mid(rig.written.size() - held));
-
-        // Re-initialised elsewhere (same name, another date): declined, the file stays; accepted,
-        // the new logger's whole ring follows without a gap notice.
-        const QDateTime newInit(QDate(2024, 2, 1), QTime(8, 0));
-        rig.dev().setConfigBytes(24, SimulatedDevice::packTime(newInit));
-        rig.addTouches(5);
-        const QByteArray before = fileBytes();
-        QVERIFY(!rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 1));
-        QCOMPARE(fileBytes(), before);
-        QVERIFY(rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 0));
-        const Saved log = saved();
-        QCOMPARE(log.kinds,
-                 (Kinds{KindReadOut, KindReadOut, KindDataGap, KindReadOut, KindForeignInit, KindReadOut}));
-        const LogEntry foreign = log.entries.at(beforeForeign.size() + 4);
-        QCOMPARE(foreign.dateTime(), newInit);
-        QCOMPARE(foreign.secondDateTime(), QDateTime(QDate(2023, 1, 10), QTime(9, 0))); // the old init date
-        QCOMPARE(log.touches, beforeForeign + rig.written.mid(rig.written.size() - held));
-        QVERIFY(rig.readOut()); // and it is this log's logger from now on
-        QVERIFY2(rig.sim().violations().isEmpty(), qPrintable(rig.sim().violations().join("; ")));
-    }
-}
-
-void TestReadOut::clockOffSetOrDeclined()
-{
-    TestEnv env;
-    Rig rig;
-    rig.addTouches(10);
-    QVERIFY(rig.readOut());
-
-    // Declined: the clock stays, the read-out goes on, the window waits for "OK".
-    appSettings().flags &= ~OptAutoClockSet;
-    rig.dev().setClockOffset(3600 * 1000);
-    rig.addTouches(3);
-    rig.sim().clearLogs();
-    {
-        ReadOutClicker ok;
-        QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 1));
-    }
-    QVERIFY(rig.sim().framesOf(0x02).isEmpty());
-
-    // Accepted, with exactly one page of new records: the logger's own clock-set record,
-    // written at the old end, is taken too, so the next read-out sees no gap.
-    rig.addTouches(64);
-    QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 0));
-    QCOMPARE(rig.sim().framesOf(0x02).size(), 1);
-    const Saved log = saved();
-    QCOMPARE(int(log.entries.at(log.entries.size() - 2).kind()), int(KindClockSet));
-
-    // Automatic: no question, the clock is set.
-    appSettings().flags |= OptAutoClockSet;
-    rig.dev().setClockOffset(-3600 * 1000);
-    rig.addTouches(2);
-    QVERIFY(rig.readOut());
-    QCOMPARE(rig.sim().framesOf(0x02).size(), 2);
-    QCOMPARE(saved().touches, rig.written); // none lost on the way
-    QCOMPARE(saved().kinds,
-             (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
-}
-
-void TestReadOut::abortOrFailedSaveLosesNothing()
-{
-    TestEnv env;
-    Rig rig;
-    // Aborted into no file at all, aborted in ten pages (the window is live at the first and
-    // the ninth), and saved into a blocked backup: nothing is kept, the logger is not told,
-    // and the next read-out takes every record once.
-    for (const int n : {150, 600, 10}) {
-        rig.addTouches(n);
-        const QByteArray before = fileBytes();
-        const QByteArray readoutTime = rig.dev().config().mid(28, 4);
-        rig.sim().clearLogs();
-        if (n == 10) {
-            QVERIFY(QFile::remove("PROBA.ewl.bak") && QDir().mkpath("PROBA.ewl.bak/keep"));
-            QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni")));
-            QVERIFY(QDir("PROBA.ewl.bak").removeRecursively());
-        } else {
-            ReadOutClicker clicker(64);
-            QVERIFY(!rig.readOut());
-            QVERIFY(clicker.aborted);
+        {
+            ReadOutClicker ok;
+            QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 1));
         }
-        QCOMPARE(fileBytes(), before);
-        QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
-        QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
-        QVERIFY(rig.readOut());
-        QCOMPARE(saved().touches, rig.written);
-    }
-    QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut, KindReadOut}));
-}
+        QVERIFY(rig.sim().framesOf(0x02).isEmpty());
 
-void TestReadOut::faultsAbortOrRetryCleanly()
-{
-    TestEnv env;
-    Rig rig;
-    rig.addTouches(200);
-    QVERIFY(rig.readOut());
-    enum Fault { NoAnswer, ShortPage, Unplug };
-    for (const Fault fault : {NoAnswer, ShortPage, Unplug}) {
-        for (const bool retry : {false, true}) {
-            rig.addTouches(100);
+        // Accepted with one page new: the logger's clock-set record is taken too, no gap later.
+        rig.addTouches(64);
+        QVERIFY(rig.readOutAsked(Prompts::Kind::Question, clockQuestion, 0));
+        QCOMPARE(rig.sim().framesOf(0x02).size(), 1);
+        const Saved log = saved();
+        QCOMPARE(int(log.entries.at(log.entries.size() - 2).kind()), int(KindClockSet));
+
+        appSettings().flags |= OptAutoClockSet;
+        rig.dev().setClockOffset(-3600 * 1000);
+        rig.addTouches(2);
+        QVERIFY(rig.readOut());
+        QCOMPARE(rig.sim().framesOf(0x02).size(), 2);
+        QCOMPARE(saved().touches, rig.written);
+        QCOMPARE(saved().kinds,
+                 (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
+    }
+
+    void abortOrFailedSaveLosesNothing()
+    {
+        TestEnv env;
+        Rig rig;
+        // Aborted (no file yet; ten pages), or saved into a blocked backup: nothing kept, the
+        // logger not told, the next read-out takes every record once.
+        for (const int n : {150, 600, 10}) {
+            rig.addTouches(n);
             const QByteArray before = fileBytes();
-            switch (fault) {
-            case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
-            case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
-            case Unplug: rig.sim().unplugAfter(8, 300); break; // inside a page
+            const QByteArray readoutTime = rig.dev().config().mid(28, 4);
+            rig.sim().clearLogs();
+            if (n == 10) {
+                QVERIFY(QFile::remove("PROBA.ewl.bak") && QDir().mkpath("PROBA.ewl.bak/keep"));
+                QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni")));
+                QVERIFY(QDir("PROBA.ewl.bak").removeRecursively());
+            } else {
+                ReadOutClicker clicker(64);
+                QVERIFY(!rig.readOut());
+                QVERIFY(clicker.aborted);
             }
-            QCOMPARE(rig.readOutPastError(retry), retry);
-            if (!retry) {
-                QCOMPARE(fileBytes(), before);
-                rig.mend();
-                QVERIFY(rig.readOut());
-            }
+            QCOMPARE(fileBytes(), before);
+            QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
+            QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
+            QVERIFY(rig.readOut());
             QCOMPARE(saved().touches, rig.written);
         }
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut, KindReadOut}));
     }
-    QCOMPARE(saved().kinds, QVector<int>(7, KindReadOut).toList()); // no gap on the way
-}
 
-void TestReadOut::impossibleRingsAreRefused()
-{
-    TestEnv env;
-    // A write index beyond the 819-slot ring, or a capacity the program does not know.
-    for (const bool badIndex : {true, false}) {
+    void faultsAbortOrRetryCleanly()
+    {
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(200);
+        QVERIFY(rig.readOut());
+        enum Fault { NoAnswer, ShortPage, Unplug };
+        for (const Fault fault : {NoAnswer, ShortPage, Unplug}) {
+            for (const bool retry : {false, true}) {
+                rig.addTouches(100);
+                const QByteArray before = fileBytes();
+                switch (fault) {
+                case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
+                case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
+                case Unplug: rig.sim().unplugAfter(8, 300); break;
+                }
+                QCOMPARE(rig.readOutPastError(retry), retry);
+                if (!retry) {
+                    QCOMPARE(fileBytes(), before);
+                    rig.mend();
+                    QVERIFY(rig.readOut());
+                }
+                QCOMPARE(saved().touches, rig.written);
+            }
+        }
+        QCOMPARE(saved().kinds, QVector<int>(7, KindReadOut).toList()); // no gap on the way
+    }
+
+    void impossibleRingsAreRefused()
+    {
+        TestEnv env;
+        for (const bool badIndex : {true, false}) {
+            Rig rig;
+            rig.addTouches(5);
+            badIndex ? rig.dev().setWriteIndex(5000) : rig.dev().setMemoryCode(0x15);
+            QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply)));
+            QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
+            QVERIFY(!QFileInfo::exists(logPath));
+        }
+        // An impossible ring position in the file counts as a gap.
         Rig rig;
         rig.addTouches(5);
-        badIndex ? rig.dev().setWriteIndex(5000) : rig.dev().setMemoryCode(0x15);
-        QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply)));
-        QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
-        QVERIFY(!QFileInfo::exists(logPath));
+        QVERIFY(rig.readOut());
+        QFile f(logPath);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write(QByteArray::fromHex("D007")) == 2); // 2000
+        f.close();
+        rig.addTouches(3);
+        QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindDataGap, KindReadOut}));
     }
-    // A ring position from the file that this logger cannot have counts as a gap.
-    Rig rig;
-    rig.addTouches(5);
-    QVERIFY(rig.readOut());
-    QFile f(logPath);
-    QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write(QByteArray::fromHex("D007")) == 2); // 2000
-    f.close();
-    rig.addTouches(3);
-    QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
-    QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindDataGap, KindReadOut}));
-}
+};
 
 WYX_TEST_MAIN(TestReadOut)
 #include "tst_readout.moc"
