@@ -49,14 +49,6 @@ class TestKodNevModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void insertionKeepsEachCodesDatesInOrder()
-    {
-        KodNevModel m;
-        addAll(m, "B2001 B2005 C2000 B2003 B1999 B2007 D1990");
-        QCOMPARE(layout(m), QStringLiteral("B1999 B2001 B2003 B2005 B2007 C2000 D1990"));
-        QVERIFY(m.isModified());
-    }
-
     void sameCodeAndDateReplacesOrAsks()
     {
         TestEnv env;
@@ -74,39 +66,36 @@ private slots:
             ScriptedPrompts prompts;
             prompts.expectQuestion("\"Kapu 2\"\nnéven.\nÁtnevezzük erre:\n\"Kapu 3\"", yes);
             QCOMPARE(m.addEntry(entry("b", 2001, "Kapu 3"), false), yes);
-            QCOMPARE(prompts.seen().first().title, QStringLiteral("Figyelem"));
             QCOMPARE(prompts.seen().first().buttons, QStringList({"Átnevez", "Mégsem"}));
-            QVERIFY(prompts.seen().first().text.startsWith("BAAAAAAAAAAA kód"));
             QCOMPARE(m.entryAt(0).datedName.name, QString(yes ? "Kapu 3" : "Kapu 2"));
         }
         QCOMPARE(m.rowCount(), 2);
     }
 
-    void lookupsAcrossDateBoundaries()
+    void insertionAndLookupsAcrossDateBoundaries()
     {
         KodNevModel m;
-        addAll(m, "B2001 C2003 B2005");
+        addAll(m, "B2005 C2003 B2001");
+        QCOMPARE(layout(m), QStringLiteral("B2001 B2005 C2003")); // each code's dates in order
         const struct { const char* code; QDate date; int row; } cases[] = {
             {"b", {2000, 12, 31}, -1}, {"b", {2001, 1, 1}, 0}, {"b", {2004, 12, 31}, 0},
             {"b", {2005, 1, 1}, 1}, {"b", {2090, 1, 1}, 1}, {"c", {2002, 1, 1}, -1}, {"d", {2090, 1, 1}, -1}};
         for (const auto& c : cases)
             QVERIFY2(m.findValidAt(key(c.code, c.date)) == c.row, qPrintable(c.date.toString()));
         QCOMPARE(m.findCode(key("b")), 1);
-        QCOMPARE(m.findExact(key("b")), -1);
-        QCOMPARE(m.findExact(key("b", QDate(2001, 1, 1))), 0);
+        QVERIFY(m.findExact(key("b")) == -1 && m.findExact(key("b", QDate(2001, 1, 1))) == 0);
 
         // A change of the list must show in the next lookup.
-        addAll(m, "B2003");
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 1);
-        QCOMPARE(m.findValidAt(key("b", QDate(2005, 1, 1))), 2);
-        QVERIFY(m.setData(m.index(3, 2), "b")); // C's entry now also code B, dated 2003
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 3); // last matching row wins
-        QVERIFY(m.removeRows(3, 1));
-        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 1);
+        addAll(m, "B2003 B1999");
+        QCOMPARE(layout(m), QStringLiteral("B1999 B2001 B2003 B2005 C2003"));
+        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 2);
+        QVERIFY(m.setData(m.index(4, 2), "b")); // C's entry now also code B, dated 2003
+        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 4); // last matching row wins
+        QVERIFY(m.removeRows(4, 1));
+        QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 2);
         QCOMPARE(m.findCode(key("c")), -1);
 
-        QVERIFY(m.entryAt(-1).datedName.name.isNull());
-        QCOMPARE(m.entryAt(m.rowCount()).codeText(), QStringLiteral("PPPPPPPPPPPP"));
+        QVERIFY(m.entryAt(-1).datedName.name.isNull() && m.entryAt(m.rowCount()).codeText() == "PPPPPPPPPPPP");
     }
 
     void alternateRowsAndRefusedEdits()
@@ -117,7 +106,6 @@ private slots:
         m.addEntry(entry("e", 2001, "négy", Qt::yellow), false);
         auto back = [&m](int row) { return m.index(row, 0).data(Qt::BackgroundRole).value<QColor>(); };
         appSettings().flags |= OptAlternateBack;
-        QCOMPARE(back(0), QColor(Qt::white));
         QCOMPARE(back(1), QColor(240, 240, 240));
         QCOMPARE(back(3), QColor(Qt::yellow)); // an own colour is kept on odd rows
         appSettings().flags &= ~OptAlternateBack;
@@ -125,13 +113,10 @@ private slots:
 
         // A refused value is reported and leaves the list unchanged.
         KodNevModel fresh(QList<KodNev>{entry("b", 2001, "egy")});
-        QVERIFY(!fresh.setData(fresh.index(0, 2), "xyz"));
-        QVERIFY(!fresh.setData(fresh.index(0, 3), QString(81, 'n')));
-        QVERIFY(!fresh.removeRows(0, 2));
-        QVERIFY(!fresh.isModified());
+        QVERIFY(!fresh.setData(fresh.index(0, 2), "xyz") && !fresh.setData(fresh.index(0, 3), QString(81, 'n')));
+        QVERIFY(!fresh.removeRows(0, 2) && !fresh.isModified());
         QCOMPARE(fresh.entryAt(0), entry("b", 2001, "egy"));
-        QVERIFY(fresh.setData(fresh.index(0, 3), "új"));
-        QVERIFY(fresh.isModified());
+        QVERIFY(fresh.setData(fresh.index(0, 3), "új") && fresh.isModified());
     }
 };
 
