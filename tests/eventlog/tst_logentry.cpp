@@ -25,7 +25,6 @@ LogEntry eventEntry(int kind, int repeat = 0)
     return fromHex(QString::asprintf("%02x2f0f60b62f0e3840%02x", kind, repeat).toLatin1());
 }
 
-// Text and background colour, e.g. "#000000 #ffffff".
 QString colours(const LogEntry& e)
 {
     return e.foregroundColor().name() + ' ' + e.backgroundColor().name();
@@ -44,7 +43,7 @@ private slots:
         const LogEntry read = eventEntry(KindReadOut);
         QCOMPARE(read.dateTime(), QDateTime(QDate(2023, 8, 15), QTime(13, 45, 16)));
         QCOMPARE(read.secondDateTime(), QDateTime(QDate(2023, 8, 14), QTime(8, 0)));
-        QCOMPARE(read.sortDateTime(), read.dateTime());
+        QVERIFY(read.sortDateTime() == read.dateTime());
         QCOMPARE(eventEntry(KindArchived).sortDateTime(), read.secondDateTime());
 
         // Program entries keep the times in 2-second steps.
@@ -56,9 +55,8 @@ private slots:
         QCOMPARE(made.secondDateTime(), QDateTime(QDate(2001, 1, 1), QTime(0, 0, 2)));
 
         // 31 April is not a date; nothing may break on it.
-        const LogEntry impossible = fromHex("2e9f0000000000000000");
-        QVERIFY(!impossible.dateTime().isValid());
-        impossible.lineText();
+        QVERIFY(!fromHex("2e9f0000000000000000").dateTime().isValid());
+        fromHex("2e9f0000000000000000").lineText();
 
         // Logger events (200-219) match on kind and second time alone; program entries,
         // touches and unknown kinds on every byte.
@@ -75,14 +73,11 @@ private slots:
 
         const QByteArray bytes = QByteArray::fromHex("2f0f60b6000123456789dc2f0f60b62f0e384001");
         QByteArray written;
-        QDataStream out(&written, QIODevice::WriteOnly);
-        QDataStream in(bytes);
-        LogEntry a, b;
-        in >> a >> b;
+        QDataStream in(bytes), out(&written, QIODevice::WriteOnly);
+        LogEntry a, b, c;
+        in >> a >> b >> c;
         out << a << b;
-        QCOMPARE(written.toHex(), bytes.toHex());
-        QVERIFY(a.isTouch() && b == eventEntry(KindReadOut, 1));
-        in >> a;
+        QVERIFY(a.isTouch() && b == eventEntry(KindReadOut, 1) && written == bytes);
         QCOMPARE(in.status(), QDataStream::ReadPastEnd);
     }
 
@@ -103,18 +98,17 @@ private slots:
         QCOMPARE(touch.description(false), QStringLiteral("régi"));
         QCOMPARE(nextDay.description(true), QStringLiteral("új"));
         QCOMPARE(before.description(false), QStringLiteral("AAABCDEFGHIJ")); // no name valid yet
-        QCOMPARE(before.description(true), QString());
+        QVERIFY(before.description(true).isEmpty());
         s.flags = OptPointCode;
-        QCOMPARE(before.description(false), QString());
+        QVERIFY(before.description(false).isEmpty());
         // Any date counts for naming.
         QVERIFY(touch.isNamed() && before.isNamed() && !fromHex("2f0f60b6ffffffffff00").isNamed());
 
         // Colours only with highlighting, and only from the name valid at the touch.
         QCOMPARE(colours(touch), QStringLiteral("#000000 #ffffff"));
         s.flags = OptColorHighlight;
-        QCOMPARE(colours(touch), QStringLiteral("#ff0000 #ffff00"));
-        QCOMPARE(colours(nextDay), QStringLiteral("#0000ff #00ff00"));
-        QCOMPARE(colours(before), QStringLiteral("#000000 #ffffff"));
+        QCOMPARE(colours(touch) + ' ' + colours(nextDay) + ' ' + colours(before),
+                 QStringLiteral("#ff0000 #ffff00 #0000ff #00ff00 #000000 #ffffff"));
 
         // 199 is still a touch (a year ending in 99, August or later).
         const LogEntry late99 = fromHex("c70f60b6000123456789");
@@ -133,13 +127,11 @@ private slots:
         const QString second =
             QLocale::system().toString(QDate(2023, 8, 14), QLocale::ShortFormat) + " 08:00:00";
         const QString text = QStringLiteral("burkolat zárás - nyitás");
-        QCOMPARE(once.codeText(), second);
-        QCOMPARE(once.description(false), second + "  " + text);
+        QCOMPARE(once.description(false), once.codeText() + "  " + text);
         QCOMPARE(eventEntry(KindCase, 2).description(false), second + "  " + text + "  (3x)");
         QCOMPARE(eventEntry(KindCase, 255).description(true), text + "  (256x)");
         s.flags = OptPointCode;
         QCOMPARE(eventEntry(KindCase, 2).description(false), text + "  (3x)");
-        QCOMPARE(colours(once), QStringLiteral("#000000 #ffffff"));
         s.flags = OptColorHighlight;
         QCOMPARE(colours(once), QStringLiteral("#ff0000 #ffffff"));
 
