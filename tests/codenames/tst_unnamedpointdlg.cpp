@@ -24,65 +24,61 @@ class TestUnNamedPointDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void addSkipAndCancelWhileWalking();
-    void everyWayOutEndsTheSearch();
-};
-
-void TestUnNamedPointDlg::addSkipAndCancelWhileWalking()
-{
-    TestEnv env;
-    UnNamedPointDlg dlg;
-    QVERIFY(!dlg.nevEdit->isEnabled()); // nothing to name before the first code
-    QVERIFY(ask(dlg, QStringLiteral("ABCDEFGHIJKL"), [](UnNamedPointDlg* d) {
-        d->ervenyesEdit->setDate(QDate(2024, 3, 5));
-        d->setBackgroundColor(Qt::yellow);
-        QTest::keyClick(d->nevEdit, Qt::Key_Return); // no name yet: refused
-        QVERIFY(!d->addClicked && !d->addNameButton->isEnabled());
-        QTest::keyClicks(d->nevEdit, QString(90, QLatin1Char('n')));
-        QCOMPARE(d->nevEdit->text().size(), 80); // what a code-name entry can hold
-        QTest::mouseClick(d->addNameButton, Qt::LeftButton);
-    }));
-    QVERIFY(!dlg.nevEdit->isEnabled() && !dlg.skipButton->isEnabled() && dlg.cancelButton->isEnabled());
-
-    QVERIFY(!ask(dlg, QStringLiteral("PPPPAAAAPPPP"), [](UnNamedPointDlg* d) {
-        QVERIFY(d->nevEdit->text().isEmpty() && !d->addNameButton->isEnabled());
-        QCOMPARE(d->ervenyesEdit->date(), QDate(2024, 3, 5));
-        QTest::mouseClick(d->skipButton, Qt::LeftButton);
-    }));
-    QVERIFY(!dlg.exitClicked);
-    ScriptedPrompts prompts; // a cancelled colour choice keeps the colour
-    prompts.expect(Prompts::Kind::Color, QString(), Prompts::Answer());
-    QTest::mouseClick(dlg.backgroundButton, Qt::LeftButton);
-    QCOMPARE(dlg.backgroundColor, QColor(Qt::yellow));
-
-    // A click while the walk only reports progress is seen within a few progress calls.
-    dlg.setProgressRange(10);
-    QTimer::singleShot(0, dlg.cancelButton, [&dlg] { QTest::mouseClick(dlg.cancelButton, Qt::LeftButton); });
-    for (int i = 0; i < 400 && !dlg.exitClicked; ++i) {
-        QTest::qSleep(5); // no events but those setProgress lets through
-        dlg.setProgress(5);
-    }
-    QVERIFY(dlg.exitClicked);
-}
-
-void TestUnNamedPointDlg::everyWayOutEndsTheSearch()
-{
-    TestEnv env;
-    const std::function<void(UnNamedPointDlg*)> waysOut[] = {
-        [](UnNamedPointDlg* d) { QTest::mouseClick(d->cancelButton, Qt::LeftButton); }, // "Megszakít"
-        [](UnNamedPointDlg* d) { d->close(); },
-        [](UnNamedPointDlg* d) { QTest::keyClick(d, Qt::Key_Escape); }};
-    for (const auto& wayOut : waysOut) {
+    void addSkipAndCancelWhileWalking()
+    {
+        TestEnv env;
         UnNamedPointDlg dlg;
-        QVERIFY(!ask(dlg, QStringLiteral("AAAAAAAAAAAC"), [wayOut](UnNamedPointDlg* d) {
-            QTest::keyClicks(d->nevEdit, QStringLiteral("Nem kell"));
-            wayOut(d);
+        QVERIFY(!dlg.nevEdit->isEnabled()); // nothing to name before the first code
+        QVERIFY(ask(dlg, QStringLiteral("ABCDEFGHIJKL"), [](UnNamedPointDlg* d) {
+            d->ervenyesEdit->setDate(QDate(2024, 3, 5));
+            d->setBackgroundColor(Qt::yellow);
+            QTest::keyClick(d->nevEdit, Qt::Key_Return); // no name yet: refused
+            QVERIFY(!d->addClicked && !d->addNameButton->isEnabled());
+            QTest::keyClicks(d->nevEdit, QString(90, QLatin1Char('n')));
+            QCOMPARE(d->nevEdit->text().size(), 80); // what a code-name entry can hold
+            QTest::mouseClick(d->addNameButton, Qt::LeftButton);
         }));
+        QVERIFY(!dlg.nevEdit->isEnabled() && !dlg.skipButton->isEnabled() && dlg.cancelButton->isEnabled());
+
+        QVERIFY(!ask(dlg, QStringLiteral("PPPPAAAAPPPP"), [](UnNamedPointDlg* d) {
+            QVERIFY(d->nevEdit->text().isEmpty() && !d->addNameButton->isEnabled());
+            QCOMPARE(d->ervenyesEdit->date(), QDate(2024, 3, 5)); // the date is kept
+            QTest::mouseClick(d->skipButton, Qt::LeftButton);
+        }));
+        QVERIFY(!dlg.exitClicked);
+        ScriptedPrompts prompts; // a cancelled colour choice keeps the colour
+        prompts.expect(Prompts::Kind::Color, QString(), Prompts::Answer());
+        QTest::mouseClick(dlg.backgroundButton, Qt::LeftButton);
+        QCOMPARE(dlg.backgroundColor, QColor(Qt::yellow));
+
+        // A click while the walk only reports progress is seen within a few progress calls.
+        dlg.setProgressRange(10);
+        QTimer::singleShot(0, dlg.cancelButton, [&dlg] { QTest::mouseClick(dlg.cancelButton, Qt::LeftButton); });
+        for (int i = 0; i < 400 && !dlg.exitClicked; ++i) {
+            QTest::qSleep(5); // no events but those setProgress lets through
+            dlg.setProgress(5);
+        }
         QVERIFY(dlg.exitClicked);
-        // Later questions answer at once: a wait here would hang the test.
-        QVERIFY(!dlg.askName(QStringLiteral("AAAAAAAAAAAD")));
     }
-}
+
+    void everyWayOutEndsTheSearch()
+    {
+        TestEnv env;
+        const std::function<void(UnNamedPointDlg*)> waysOut[] = { // Escape: in the log window's walk
+            [](UnNamedPointDlg* d) { QTest::mouseClick(d->cancelButton, Qt::LeftButton); },
+            [](UnNamedPointDlg* d) { d->close(); }};
+        for (const auto& wayOut : waysOut) {
+            UnNamedPointDlg dlg;
+            QVERIFY(!ask(dlg, QStringLiteral("AAAAAAAAAAAC"), [wayOut](UnNamedPointDlg* d) {
+                QTest::keyClicks(d->nevEdit, QStringLiteral("Nem kell"));
+                wayOut(d);
+            }));
+            QVERIFY(dlg.exitClicked);
+            // Later questions answer at once: a wait here would hang the test.
+            QVERIFY(!dlg.askName(QStringLiteral("AAAAAAAAAAAD")));
+        }
+    }
+};
 
 WYX_TEST_MAIN(TestUnNamedPointDlg)
 #include "tst_unnamedpointdlg.moc"

