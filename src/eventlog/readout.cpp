@@ -8,11 +8,14 @@
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
 
+#include <QElapsedTimer>
+
 #include <cstring>
 
 namespace {
 
 constexpr int progressEvery = 8;
+constexpr qint64 progressIntervalMs = 50;
 
 QString tr(const char* text)
 {
@@ -111,6 +114,8 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
     int index = start;
     int done = 0;
     int pages = 0;
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
     while (done < count) {
         // A slot the reply did not fill reads as blank and is dropped.
         std::memset(page.bytes, 0xFF, sizeof page.bytes);
@@ -129,10 +134,12 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
         }
         done += n;
         index = (index + n) % ringSlots();
-        // Pumping events costs more than reading a page; every eighth page keeps the
-        // window live and the abort prompt.
-        if (++pages % progressEvery == 1 || done == count)
+        // A real logger takes ~150 ms a page, so every page is shown; without wire delay,
+        // pumping events would cost more than the reading: then every eighth page.
+        if (++pages % progressEvery == 1 || done == count || sinceProgress.hasExpired(progressIntervalMs)) {
             dlg.setProgress(done);
+            sinceProgress.restart();
+        }
         if (dlg.closeRequested && done < count)
             return false;
     }
