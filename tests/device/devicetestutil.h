@@ -30,7 +30,6 @@ public:
     }
     ~FakeClock() { Clock::setSource(m_previous); }
     void set(const QDateTime& t) { m_ms = t.toMSecsSinceEpoch(); }
-    void advance(qint64 ms) { m_ms += ms; }
     QDateTime peek() const { return QDateTime::fromMSecsSinceEpoch(m_ms, Qt::LocalTime); }
 
 private:
