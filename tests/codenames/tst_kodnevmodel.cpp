@@ -106,7 +106,7 @@ class TestKodNevModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void codeLettersAndBytes()
+    void codeLettersBytesAndPartlyDoneSets()
     {
         // Text, code bytes, letters shown.
         const char* const good[][3] = {{"abc", "012000000000", "ABCAAAAAAAAA"},
@@ -124,10 +124,7 @@ private slots:
             QVERIFY2(!k.setCode(QString::fromUtf8(bad)), bad);
             QCOMPARE(k.codeText(), QStringLiteral("ABCAAAAAAAAA"));
         }
-    }
 
-    void setIsPartlyDoneAndClearKeepsTheDate()
-    {
         KodNev k;
         QVERIFY(hexOf(k) == "ffffffffffff" && k.datedName.validFrom == QDate(1, 1, 1));
         QVERIFY(k.set("ab", "Régi", QDate(2001, 1, 1), Qt::yellow, Qt::red));
@@ -150,17 +147,6 @@ private slots:
         k.clear();
         QVERIFY(hexOf(k) == "ffffffffffff" && k.datedName.name.isNull() && k.backgroundColor == Qt::white);
         QCOMPARE(k.datedName.validFrom, QDate(2012, 1, 1));
-    }
-
-    void sameCodeAndDateReplacesSilently() // the asking replace: in the version-1 load
-    {
-        KodNevModel m;
-        addAll(m, "B2001 C2001");
-        QSignalSpy changed(&m, &QAbstractItemModel::dataChanged);
-        m.addEntry(entry("b", 2001, "Kapu 2", Qt::red), true);
-        QVERIFY(layout(m) == "B2001 C2001" && m.entryAt(0).backgroundColor == Qt::red);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.at(0).at(1).toModelIndex().column(), 3); // the name column repaints too
     }
 
     void insertionAndLookupsAcrossDateBoundaries()
@@ -189,7 +175,7 @@ private slots:
         QVERIFY(m.entryAt(-1).datedName.name.isNull() && m.entryAt(m.rowCount()).codeText() == "PPPPPPPPPPPP");
     }
 
-    void alternateRowsAndRefusedEdits()
+    void alternateRowsReplacesAndRefusedEdits()
     {
         TestEnv env;
         KodNevModel m;
@@ -201,6 +187,13 @@ private slots:
         QCOMPARE(back(3), QColor(Qt::yellow)); // an own colour is kept on odd rows
         appSettings().flags &= ~OptAlternateBack;
         QCOMPARE(back(1), QColor(Qt::white));
+
+        // The same code and date replaces silently (the asking replace: in the version-1 load).
+        QSignalSpy changed(&m, &QAbstractItemModel::dataChanged);
+        m.addEntry(entry("b", 2001, "Kapu 2", Qt::red), true);
+        QVERIFY(layout(m) == "B2001 C2001 D2001 E2001" && m.entryAt(0).backgroundColor == Qt::red);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(1).toModelIndex().column(), 3); // the name column repaints too
 
         // A refused value is reported and leaves the list unchanged.
         KodNevModel fresh(QList<KodNev>{entry("b", 2001, "egy")});
