@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QTextDocument>
 #include <QToolBar>
 
 namespace {
@@ -30,6 +29,11 @@ QStringList split(const char* list)
     return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
+QList<QAction*> ownActions(MainWindow& w)
+{
+    return w.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -41,9 +45,9 @@ private slots:
     void constructionMenusAndAboutBox()
     {
         TestEnv env;
-        writeBytes(env.path(QStringLiteral("kodlista.kod")), "not a code-name list");
+        writeBytes(env.path("kodlista.kod"), "not a code-name list");
         ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("sérült, vagy nem megfelelő"));
+        prompts.expectNotice(Prompts::Kind::Warning, "sérült, vagy nem megfelelő");
         MainWindow w;
         QCOMPARE(prompts.seen().first().parent, &w);
         QCOMPARE(prompts.seen().first().title, QStringLiteral("Kód-név lista beolvasás"));
@@ -58,32 +62,22 @@ private slots:
         QCOMPARE(bar, QStringList({"&File", "Sz&erkeszt", "&Adatátvitel", "&Nézet", "-", "&Súgó"}));
 
         // Every command sits in a menu with a text and a status tip; toolbar buttons carry an icon.
-        for (QAction* a : w.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
-            QVERIFY2(reachable.contains(a), qPrintable(a->objectName()));
-            if (a->isSeparator() || a->objectName() == QLatin1String("recentFileAct"))
-                continue;
-            QVERIFY2(!a->text().isEmpty() && !a->statusTip().isEmpty(), qPrintable(a->objectName()));
+        for (QAction* a : ownActions(w)) {
+            const bool exempt = a->isSeparator() || a->objectName() == QLatin1String("recentFileAct");
+            QVERIFY2(reachable.contains(a) && (exempt || !(a->text().isEmpty() || a->statusTip().isEmpty())),
+                     qPrintable(a->objectName()));
         }
         for (QToolBar* toolBar : w.findChildren<QToolBar*>()) {
             for (QAction* a : toolBar->actions())
                 QVERIFY2(!a->icon().pixmap(32).isNull(), qPrintable(a->objectName()));
         }
-
-        QCOMPARE(act(w, "saveTxtAct")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
         QCOMPARE(act(w, "nextSpecialCmdAct")->shortcut(), QKeySequence(Qt::Key_Plus));
         QCOMPARE(act(w, "prevSpecialCmdAct")->shortcut(), QKeySequence(Qt::Key_Minus));
 
-        // The program icon carries the size the about box draws.
-        QCOMPARE(QIcon(QStringLiteral(":/images/wyx.ico")).pixmap(48, 48).size(), QSize(48, 48));
-
-        prompts.expectNotice(Prompts::Kind::Information,
-                             QStringLiteral("WYX770 Őr ellenőrző kiértékelő program"));
+        prompts.expectNotice(Prompts::Kind::Information, "WYX770 Őr ellenőrző kiértékelő program");
         act(w, "aboutAct")->trigger();
-        const Prompts::Request& r = prompts.seen().last();
-        QCOMPARE(r.title, QStringLiteral("Program információk"));
-        QVERIFY(r.buttons.isEmpty()); // the single OK button
-        QVERIFY(Qt::mightBeRichText(r.text));
-        QVERIFY(r.text.contains(QStringLiteral("Verzió: 2.2.1 64bit")));
+        QCOMPARE(prompts.seen().last().title, QStringLiteral("Program információk"));
+        QVERIFY(prompts.seen().last().text.contains("Verzió: 2.2.1 64bit"));
     }
 
     void actionsPerWindowKind()
@@ -99,47 +93,43 @@ private slots:
             split("newTxtFileAct newErdFileAct fulfilmentAct openFileAct kodNevOpenAct "
                   "exitAct readOutAct timeSetAct initializeAct statusAct configureAct "
                   "clockTuneAct setupOptionAct helpAct aboutAct aboutQtAct");
-        const QStringList ownRules = split("tileAct cascadeAct nextAct previousAct cutTxtAct copyTxtAct "
-                                           "namedCurrentPointCmdAct recentFileAct");
-        // Commands of the active kind are shown and enabled, those of other kinds hidden and disabled.
-        // Every command not named global belongs to some document kind.
+        const QStringList windowing = split("tileAct cascadeAct nextAct previousAct");
+        const QStringList ownRules = split("cutTxtAct copyTxtAct namedCurrentPointCmdAct recentFileAct");
+        // Commands of the active kind are shown and enabled, those of other kinds hidden and disabled;
+        // every command not named global belongs to some kind. Window commands are always shown.
         auto expectShown = [&](int kind, const QStringList& shown) {
             QCOMPARE(w.activeViewKind(), kind);
-            for (QAction* a : w.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QAction* a : ownActions(w)) {
                 const QString name = a->objectName();
-                const bool on = global.contains(name) || shown.contains(name);
+                const bool always = windowing.contains(name);
+                const bool on = global.contains(name) || shown.contains(name) || (always && kind != NoView);
                 if (!a->isSeparator() && !ownRules.contains(name))
-                    QVERIFY2(a->isVisible() == on && a->isEnabled() == on, qPrintable(name));
+                    QVERIFY2(a->isVisible() == (on || always) && a->isEnabled() == on, qPrintable(name));
             }
-            for (const QString& name : split("tileAct cascadeAct nextAct previousAct"))
-                QVERIFY2(act(w, name)->isVisible() && act(w, name)->isEnabled() == (kind != NoView),
-                         qPrintable(name));
         };
         expectShown(NoView, {});
-        for (const QString& name :
-             split("windowSeparatorAct optionsSeparatorAct recentSeparatorAct cutTxtAct"))
+        for (const QString& name : split("windowSeparatorAct optionsSeparatorAct recentSeparatorAct cutTxtAct"))
             QVERIFY2(!act(w, name)->isVisible(), qPrintable(name));
 
         // A window of no document kind counts as none, but the window list shows it.
-        auto* plain = w.findChild<QMdiArea*>()->addSubWindow(new QWidget);
-        plain->show();
+        w.findChild<QMdiArea*>()->addSubWindow(new QWidget)->show();
         expectShown(NoView, {});
-        w.findChild<QMenu*>(QStringLiteral("nezetMenu"))->aboutToShow();
+        w.findChild<QMenu*>("nezetMenu")->aboutToShow();
         QVERIFY(act(w, "windowSeparatorAct")->isVisible());
         w.cutTxt(); // without a text window the editing commands leave everything alone
         w.copyTxt();
         w.pasteTxt();
 
-        writeBytes(env.path(QStringLiteral("a.txt")));
-        w.loadFile(env.path(QStringLiteral("a.txt")));
+        writeBytes(env.path("a.txt"));
+        w.loadFile(env.path("a.txt"));
         expectShown(TxtViewKind, any + text);
         // Copy and cut wait for a selection.
         QVERIFY(act(w, "copyTxtAct")->isVisible() && !act(w, "copyTxtAct")->isEnabled());
         activeTxt(w)->selectAll();
         QVERIFY(act(w, "cutTxtAct")->isEnabled() && act(w, "copyTxtAct")->isEnabled());
 
-        writeLog(env.path(QStringLiteral("a.ewl")));
-        w.loadFile(env.path(QStringLiteral("a.ewl")));
+        writeLog(env.path("a.ewl"));
+        w.loadFile(env.path("a.ewl"));
         expectShown(LogViewKind, any + log);
         QVERIFY(!act(w, "copyTxtAct")->isVisible() && !act(w, "cutTxtAct")->isEnabled());
 
@@ -155,8 +145,7 @@ private slots:
         settings.windowPosition = QPoint(120, 80);
         settings.windowSize = QSize(700, 450);
         MainWindow w;
-        QCOMPARE(w.pos(), QPoint(120, 80));
-        QCOMPARE(w.size(), QSize(700, 450));
+        QCOMPARE(qMakePair(w.pos(), w.size()), qMakePair(QPoint(120, 80), QSize(700, 450)));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
@@ -165,13 +154,11 @@ private slots:
         first->show();
         auto* refusing = new RefusingWindow;
         refusing->setWidget(new QWidget);
-        mdi->addSubWindow(refusing);
-        refusing->show();
+        mdi->addSubWindow(refusing)->show();
 
         QSignalSpy saved(&settings, &Settings::optionsChanged);
         w.resize(640, 380);
-        QVERIFY(!w.close());
-        QVERIFY(w.isVisible());
+        QVERIFY(!w.close() && w.isVisible());
         QVERIFY(!first->isVisible()); // closed before the refusal stays closed
         QCOMPARE(saved.count(), 0);
         QCOMPARE(settings.windowSize, QSize(700, 450));
@@ -179,17 +166,14 @@ private slots:
         delete refusing;
         QVERIFY(w.close());
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(settings.windowSize, QSize(640, 380));
-        QCOMPARE(settings.windowPosition, w.pos());
+        QCOMPARE(qMakePair(settings.windowPosition, settings.windowSize), qMakePair(w.pos(), QSize(640, 380)));
     }
 
     void pageSequences()
     {
         using V = QVector<int>;
-        QCOMPARE(pageSequence(1, 5, PageSetAll), V({1, 2, 3, 4, 5}));
         QCOMPARE(pageSequence(2, 4, PageSetOdd), V({3}));
         QCOMPARE(pageSequence(1, 5, PageSetEven + PageSetReverse), V({4, 2}));
-        QCOMPARE(pageSequence(1, 3, 3 + PageSetReverse), V({3, 2, 1}));
         QCOMPARE(pageSequence(1, 3, 5), V({1, 2, 3})); // only exactly 1 or 2 restrict without the order bit
         QCOMPARE(pageSequence(1, 3, 4 + 1 + PageSetReverse), V({3, 1}));
         QCOMPARE(pageSequence(2, 2, PageSetOdd), V());
