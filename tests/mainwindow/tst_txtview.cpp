@@ -36,58 +36,51 @@ private slots:
     void untitledNumberingAndClosing()
     {
         TestEnv env;
-        const QString path = env.path(QStringLiteral("close.txt"));
-        writeBytes(path, "a");
+        writeBytes(env.path("close.txt"), "a");
         MainWindow w;
         w.show();
         w.newTxtFile();
         QCOMPARE(activeTxt(w)->windowTitle(), QStringLiteral("document1.txt[*]"));
         QVERIFY(w.activeMdiChild()->parentWidget()->close()); // unchanged: no question
-        w.loadFile(path);
+        w.loadFile(env.path("close.txt"));
         QMdiSubWindow* window = w.findChild<QMdiArea*>()->activeSubWindow();
-        activeTxt(w)->insertPlainText(QStringLiteral("b"));
+        activeTxt(w)->insertPlainText("b");
 
         ScriptedPrompts prompts;
-        prompts
-            .expectButton(Prompts::Kind::Warning,
-                          QStringLiteral("'close.txt' megváltozott.\nMentsük a változásokat?"), 2)
-            .expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 1);
+        prompts.expectButton(Prompts::Kind::Warning, "'close.txt' megváltozott.\nMentsük a változásokat?", 2)
+            .expectButton(Prompts::Kind::Warning, "megváltozott", 1);
         QVERIFY(!window->close()); // Cancel
         QCOMPARE(prompts.seen().first().buttons.size(), 3);
         QVERIFY(window->close()); // Discard
-        QCOMPARE(readBytes(path), QByteArray("a"));
+        QCOMPARE(readBytes(env.path("close.txt")), QByteArray("a"));
 
         // Save on an untitled text asks for a name; cancelling that keeps the window. Numbers are not reused.
         w.newTxtFile();
         QCOMPARE(activeTxt(w)->userFriendlyCurrentFile(), QStringLiteral("document2.txt"));
-        QVERIFY(activeTxt(w)->untitled());
         QMdiSubWindow* second = w.findChild<QMdiArea*>()->activeSubWindow();
-        activeTxt(w)->insertPlainText(QStringLiteral("new"));
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
-            .expectFile(Prompts::Kind::SaveFile, QString());
-        QVERIFY(!second->close());
-        prompts.expectButton(Prompts::Kind::Warning, QStringLiteral("megváltozott"), 0)
-            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("fresh")));
-        QVERIFY(second->close());
-        QCOMPARE(readBytes(env.path(QStringLiteral("fresh.txt"))), QByteArray("new"));
+        activeTxt(w)->insertPlainText("new");
+        for (const QString& name : {QString(), env.path("fresh")}) {
+            prompts.expectButton(Prompts::Kind::Warning, "megváltozott", 0).expectFile(Prompts::Kind::SaveFile, name);
+            QCOMPARE(second->close(), !name.isEmpty());
+        }
+        QCOMPARE(readBytes(env.path("fresh.txt")), QByteArray("new"));
     }
 
     void loadEditAndSaveAs()
     {
         TestEnv env;
         const QByteArray text = "Árvíztűrő tükörfúrógép\nsecond line\n";
-        writeBytes(env.path(QStringLiteral("notes.txt")), text);
+        writeBytes(env.path("notes.txt"), text);
         TxtView view;
-        QVERIFY(view.loadFile(QStringLiteral("notes.txt"))); // relative names lie in the working directory
+        QVERIFY(view.loadFile("notes.txt")); // relative names lie in the working directory
         QCOMPARE(view.toPlainText(), QString::fromUtf8(text));
-        QCOMPARE(view.currentFile(), env.path(QStringLiteral("notes.txt")));
-        QVERIFY(!view.isWindowModified());
+        QCOMPARE(view.currentFile(), env.path("notes.txt"));
         view.moveCursor(QTextCursor::End);
-        view.insertPlainText(QStringLiteral("ő"));
+        view.insertPlainText("ő");
         QVERIFY(view.isWindowModified());
         QVERIFY(view.save());
         QVERIFY(!view.isWindowModified());
-        QCOMPARE(readBytes(env.path(QStringLiteral("notes.txt"))), text + "ő"); // UTF-8, no byte-order mark
+        QCOMPARE(readBytes(env.path("notes.txt")), text + "ő"); // UTF-8, no byte-order mark
 
         // A font change keeps the selection and is no edit of the text.
         QTextCursor cursor = view.textCursor();
@@ -104,38 +97,34 @@ private slots:
 
         // Save As adds the extension unless it is there in any case; cancelling changes nothing.
         ScriptedPrompts prompts;
-        prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("UPPER.TXT")))
-            .expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("report.txt.bak")))
+        prompts.expectFile(Prompts::Kind::SaveFile, env.path("UPPER.TXT"))
+            .expectFile(Prompts::Kind::SaveFile, env.path("report.txt.bak"))
             .expectFile(Prompts::Kind::SaveFile, QString());
+        QVERIFY(view.saveAs() && QFile::exists(env.path("UPPER.TXT")));
         QVERIFY(view.saveAs());
-        QVERIFY(QFile::exists(env.path(QStringLiteral("UPPER.TXT"))));
-        QVERIFY(view.saveAs());
-        QCOMPARE(view.currentFile(), env.path(QStringLiteral("report.txt.bak.txt")));
-        view.insertPlainText(QStringLiteral("x"));
+        view.insertPlainText("x");
         QVERIFY(!view.saveAs());
-        QCOMPARE(view.currentFile(), env.path(QStringLiteral("report.txt.bak.txt")));
+        QCOMPARE(view.currentFile(), env.path("report.txt.bak.txt"));
         QVERIFY(view.isWindowModified());
     }
 
     void failedSaveKeepsOldFile()
     {
         TestEnv env;
-        const QString path = env.path(QStringLiteral("keep.txt"));
+        const QString path = env.path("keep.txt");
         writeBytes(path, "old text\n");
         MainWindow w;
         w.show();
         w.loadFile(path);
-        TxtView* view = activeTxt(w);
-        view->setPlainText(QStringLiteral("123456789\n").repeated(2000));
+        activeTxt(w)->setPlainText(QStringLiteral("123456789\n").repeated(2000));
         {
-            // The disk fills up half way through the new text.
-            FileSizeLimit limit(4096);
+            FileSizeLimit limit(4096); // the disk fills up half way through the new text
             ScriptedPrompts prompts;
-            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("mentése nem sikerült!"));
+            prompts.expectNotice(Prompts::Kind::Warning, "mentése nem sikerült!");
             w.saveTxt();
         }
         QCOMPARE(readBytes(path), QByteArray("old text\n"));
-        QVERIFY(view->isWindowModified());
+        QVERIFY(activeTxt(w)->isWindowModified());
         QVERIFY(w.statusBar()->currentMessage() != QStringLiteral("A fájl elmentve"));
 
         w.saveTxt(); // with room again
