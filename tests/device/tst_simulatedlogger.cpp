@@ -12,23 +12,19 @@ namespace {
 // The program's side of the link, reduced to raw driver calls.
 struct Link {
     SimulatedLogger& sim;
-    FtdiApi::Handle h = nullptr;
+    FtdiApi::Handle h;
 
     explicit Link(SimulatedLogger& s, bool configure = true)
         : sim(s)
+        , h(s.openBySerial("SIM00001"))
     {
-        h = sim.openBySerial("SIM00001");
         if (h && configure)
             QVERIFY(sim.resetDevice(h) && sim.setLatencyTimer(h, 8) && sim.setUsbParameters(h, 1024, 64)
                     && sim.setBaudRate(h, 55555)
                     && sim.setDataCharacteristics(h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
                     && sim.setFlowControl(h, FtdiApi::FlowNone, 0x11, 0x13) && sim.setTimeouts(h, 500, 200));
     }
-    ~Link()
-    {
-        if (h)
-            sim.close(h);
-    }
+    ~Link() { sim.close(h); }
     bool send(const QByteArray& bytes)
     {
         int written = 0;
