@@ -40,28 +40,22 @@ LogEntry entry(unsigned char kind)
     return e;
 }
 
-// ABC named, ABBA named only from a later date, and touches more than an hour apart late.
-void prepareOptions()
-{
-    KodNev name;
-    for (const QString& code : {QStringLiteral("ABC"), QStringLiteral("ABBA")}) {
-        name.set(code, "Kapu", QDate(code == "ABC" ? 2000 : 2030, 1, 1), Qt::yellow, Qt::black);
-        appSettings().kodNevModel->addEntry(name, true);
-    }
-    appSettings().followTime = QTime(1, 0);
-    appSettings().flags = OptColorHighlight | OptBackToBackSpecial | OptAlternateBack;
-}
-
 } // namespace
 
 class TestLogView : public QObject
 {
     Q_OBJECT
 private slots:
-    void loadedLogShowsStepsAndCloses()
+    void loadedLogShowsStepsClosesAndNames()
     {
-        TestEnv env;
-        prepareOptions();
+        TestEnv env; // ABC named, ABBA only from a later date; touches over an hour apart late
+        KodNev name;
+        for (const QString& code : {QStringLiteral("ABC"), QStringLiteral("ABBA")}) {
+            name.set(code, "Kapu", QDate(code == "ABC" ? 2000 : 2030, 1, 1), Qt::yellow, Qt::black);
+            appSettings().kodNevModel->addEntry(name, true);
+        }
+        appSettings().followTime = QTime(1, 0);
+        appSettings().flags = OptColorHighlight | OptBackToBackSpecial | OptAlternateBack;
         LogModel log; // extraordinary: rows 0, 3, 5, 7 (a late touch) and 8
         log.appendEntries({entry(KindReadOut), touch(1, "ABC"), touch(2, "C"), entry(KindCase), touch(3, "C"),
                            entry(KindClockSet), touch(4, "C"), touch(100, "C"), entry(KindReadOut)});
@@ -111,14 +105,10 @@ private slots:
         QCOMPARE(t->currentSourceRow(), 8);
         QVERIFY(t->close()); // closes the whole window
         QTRY_VERIFY(view.isNull() && t.isNull());
-    }
 
-    void namingUnnamedCodes()
-    {
-        TestEnv env;
-        prepareOptions();
-        LogView view;
-        view.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), entry(KindReadOut),
+        // The naming walk through the real dialog.
+        LogView naming;
+        naming.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), entry(KindReadOut),
                                                touch(3, "CAFE"), touch(4, "BEEF"), touch(5, "CAFE"),
                                                touch(6, "DEAD"), touch(7, "F00D")});
         using Step = std::function<void(UnNamedPointDlg*)>;
@@ -139,7 +129,7 @@ private slots:
             }
         });
         answers.start(2);
-        view.table()->nameUnnamedPoints();
+        naming.table()->nameUnnamedPoints();
 
         // ABBA counts as named; BEEF is asked again at its next touch, CAFE only until named;
         // Escape ends the walk.
