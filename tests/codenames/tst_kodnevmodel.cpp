@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(m.findValidAt(key("b", QDate(2004, 6, 1))), 2);
         QCOMPARE(m.findCode(key("c")), -1);
 
-        QVERIFY(m.entryAt(-1).datedName.name.isNull() && m.entryAt(m.rowCount()).codeText() == "PPPPPPPPPPPP");
+        QVERIFY(m.entryAt(-1).datedName.name.isNull());
+        QCOMPARE(m.entryAt(m.rowCount()).codeText(), QStringLiteral("PPPPPPPPPPPP"));
     }
 
     void alternateRowsReplacesAndRefusedEdits()
@@ -197,7 +198,8 @@ private slots:
 
         // A refused value is reported and leaves the list unchanged.
         KodNevModel fresh(QList<KodNev>{entry("b", 2001, "egy")});
-        QVERIFY(!fresh.setData(fresh.index(0, 2), "xyz") && !fresh.setData(fresh.index(0, 3), QString(81, 'n')));
+        QVERIFY(!fresh.setData(fresh.index(0, 2), "xyz"));
+        QVERIFY(!fresh.setData(fresh.index(0, 3), QString(81, 'n')));
         QVERIFY(!fresh.removeRows(0, 2) && !fresh.isModified());
         QCOMPARE(fresh.entryAt(0), entry("b", 2001, "egy"));
         QVERIFY(fresh.setData(fresh.index(0, 3), "új") && fresh.isModified());
@@ -228,7 +230,7 @@ private slots:
         // A colour kind other than RGB (none of ours) gives that colour's default alone.
         const struct { int offset; const char* hex; S status; const char* colours; } changes[] = {
             {4, "7fffffff", S::Damaged, ""}, {4, "ffffffff", S::Damaged, ""},
-            {8 + 6, "00000007", S::Damaged, ""}, {0, "0ec00301", S::BadMagic, ""}, // odd name length; version 3
+            {8 + 6, "00000007", S::Damaged, ""}, {0, "0ec00301", S::BadMagic, ""}, // odd name; version 3
             {68, "00", S::Ok, "#ff000000 #ff123456"}, {68, "02", S::Ok, "#ff000000 #ff123456"},
             {79, "40", S::Ok, "#ffff0000 #ffffffff"}, {79, "ff", S::Ok, "#ffff0000 #ffffffff"}};
         for (const auto& c : changes) {
@@ -253,7 +255,8 @@ private slots:
         // dropped, a null date is the earliest: never a value of the record before.
         const quint32 y2010 = QDate(2010, 1, 1).toJulianDay();
         const QByteArray file = QByteArray::fromHex("0ec0010100000007") + kapuCore
-                                + record("111111111111", "", 2451545) + record("bbbbbbbbbbbb", "késő", y2010)
+                                + record("111111111111", "", 2451545)
+                                + record("bbbbbbbbbbbb", "késő", y2010)
                                 + record("bbbbbbbbbbbb", "korai", QDate(2000, 1, 1).toJulianDay())
                                 + record("bbbbbbbbbbbb", "ismét", y2010) + record("222222222222", "Kert", 0)
                                 + record("bbbbbbbbbbbb", "újra", y2010);

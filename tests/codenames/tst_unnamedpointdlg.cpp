@@ -54,7 +54,7 @@ private slots:
 
         // A click while the walk only reports progress is seen within a few progress calls.
         dlg.setProgressRange(10);
-        QTimer::singleShot(0, dlg.cancelButton, [&dlg] { QTest::mouseClick(dlg.cancelButton, Qt::LeftButton); });
+        QTimer::singleShot(0, &dlg, [&dlg] { QTest::mouseClick(dlg.cancelButton, Qt::LeftButton); });
         for (int i = 0; i < 400 && !dlg.exitClicked; ++i) {
             QTest::qSleep(5); // no events but those setProgress lets through
             dlg.setProgress(5);

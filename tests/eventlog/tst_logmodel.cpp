@@ -277,11 +277,12 @@ private slots:
     {
         TestEnv env;
         const QDir work(env.workDir());
-        const QStringList hostile = {"../x", "..", "a/b", "a\\b", "C:x", "/etc/pw", "\t\n", "", "        ", "con",
+        const QStringList hostile = {"../x", "..", "a/b", "a\\b", "C:x", "/etc/pw", "\t\n", "", "        ",
+                                     "con",
                                      "LPT1", QString(QChar(0)) + "x", "a*?<>|\""};
         for (const QString& name : hostile) {
             const QString file = LogFile::fileNameForDevice(name);
-            QVERIFY2(!file.contains(QLatin1Char('\\')) && !file.startsWith(QLatin1Char('.')), qPrintable(file));
+            QVERIFY2(!file.contains('\\') && !file.startsWith('.'), qPrintable(file));
             QVERIFY2(file.endsWith(QStringLiteral(".ewl")) && file.size() > 4, qPrintable(file));
             QCOMPARE(QFileInfo(work, file).absolutePath(), work.absolutePath());
         }

@@ -181,10 +181,11 @@ private slots:
             QVERIFY(rig.readOutAsked(Prompts::Kind::Question, foreignQuestion, 0));
             const Saved log = saved();
             QCOMPARE(log.kinds,
-                     (Kinds{KindReadOut, KindReadOut, KindDataGap, KindReadOut, KindForeignInit, KindReadOut}));
+                     (Kinds{KindReadOut, KindReadOut, KindDataGap, KindReadOut, KindForeignInit,
+                            KindReadOut}));
             const LogEntry foreign = log.entries.at(beforeForeign.size() + 4);
             QCOMPARE(foreign.dateTime(), newInit);
-            QCOMPARE(foreign.secondDateTime(), QDateTime(QDate(2023, 1, 10), QTime(9, 0))); // the old init date
+            QCOMPARE(foreign.secondDateTime(), QDateTime(QDate(2023, 1, 10), QTime(9, 0))); // old init
             QCOMPARE(log.touches, beforeForeign + rig.written.mid(rig.written.size() - held));
             QVERIFY(rig.readOut());
             QVERIFY2(rig.sim().violations().isEmpty(), qPrintable(rig.sim().violations().join("; ")));
@@ -291,7 +292,7 @@ private slots:
         rig.addTouches(5);
         QVERIFY(rig.readOut());
         QFile f(logPath);
-        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write(QByteArray::fromHex("D007")) == 2); // 2000
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write("\xD0\x07") == 2); // 2000
         f.close();
         rig.addTouches(3);
         QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));
