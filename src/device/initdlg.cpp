@@ -1,13 +1,13 @@
 #include "device/initdlg.h"
 
 #include "core/clock.h"
-#include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/devicedialogsupport.h"
 #include "device/usbcom.h"
+#include "eventlog/logfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +49,8 @@ bool InitDlg::validateName()
         refusal = tr("Szóköz, és az alábbi karakterek nem megengedettek:\n\\  /  .  :  ?  *");
     else if (bytes == 0 || bytes > maxNameBytes)
         refusal = tr("A név legalább egy,\nés legfeljebb nyolc karakterből állhat!");
-    else if (QFileInfo::exists(QDir(dir).filePath(newName + QLatin1Char('.') + extEventLog)))
+    // The file the log will really get: a name that maps onto an existing log would delete it.
+    else if (QFileInfo::exists(QDir(dir).filePath(LogFile::fileNameForDevice(newName))))
         refusal = tr("%1 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem használt nevet!").arg(newName);
     if (refusal.isEmpty())
         return true;

@@ -232,6 +232,8 @@ private slots:
         const QString taken = QStringLiteral(
             "KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem használt nevet!");
         const QString accepted;
+        QVERIFY(QFile(env.path(QStringLiteral("A_B.ewl"))).open(QIODevice::WriteOnly));
+        const QString aBTaken = QStringLiteral("A<B néven már van kiolvasott esemény napló.");
         const struct {
             const char* typed;
             const QString& refusal;
@@ -244,6 +246,8 @@ private slots:
             // The logger keeps 8 bytes: four accented letters fit, eight do not.
             {"ÁÉÍÓ", accepted}, {"ABCDEFÉ", accepted}, {"ÁÉÍÓÖŐÚÜ", lengthRefused}, {"ABCDEFGÉ", lengthRefused},
             {"KAPU01", taken},
+            // Its log would be A_B.ewl, which exists: refused, never deleted afterwards.
+            {"A<B", aBTaken},
         };
         for (const auto& c : cases) {
             ScriptedPrompts prompts;
