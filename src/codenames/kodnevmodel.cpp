@@ -11,19 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QBrush>
-#include <QFont>
 #include <QLocale>
 #include <QSaveFile>
 
 namespace {
 
 constexpr int columnCountValue = 4;
-
-QFont listFont()
-{
-    const Settings& s = appSettings();
-    return QFont(s.fontFace, s.fontSize, QFont::Normal, false);
-}
 
 struct Placement {
     int row = 0;
@@ -101,7 +94,7 @@ QVariant KodNevModel::data(const QModelIndex& index, int role) const
     const KodNev& e = entries.at(index.row());
     switch (role) {
     case Qt::DisplayRole: return displayValue(e, index);
-    case Qt::FontRole: return listFont();
+    case Qt::FontRole: return documentFont();
     case Qt::BackgroundRole:
         // The alternation follows model rows, so a sorted view keeps each entry's shade.
         if ((appSettings().flags & OptAlternateBack) && index.row() % 2 == 1 && e.backgroundColor == defaultBackColor)
@@ -135,7 +128,7 @@ bool KodNevModel::setData(const QModelIndex& index, const QVariant& value, int r
 QVariant KodNevModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role == Qt::FontRole)
-        return listFont();
+        return documentFont();
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QVariant();
     switch (section) {

@@ -12,9 +12,25 @@
 #include <algorithm>
 #include <cstring>
 
-QDateTime waitDeviceTick()
+WaitCursor::WaitCursor()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+QFont documentFont()
+{
+    const Settings& s = appSettings();
+    return QFont(s.fontFace, s.fontSize, QFont::Normal, false);
+}
+
+QDateTime waitDeviceTick()
+{
+    const WaitCursor wait;
     QDateTime t;
     for (;;) {
         t = Clock::currentDateTime();
@@ -22,7 +38,6 @@ QDateTime waitDeviceTick()
         if (phase <= 30 || phase >= 1850)
             break;
     }
-    QGuiApplication::restoreOverrideCursor();
     return t.addMSecs(160);
 }
 

@@ -3,6 +3,7 @@
 // code letters, fixed-width byte fields, numbered names, the help file and the question box.
 #include <QDate>
 #include <QDateTime>
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,19 @@ class QWidget;
 // 30 ms after an even second, and returns that moment plus 160 ms: the time given to
 // the logger when its clock is set. Shows the wait cursor meanwhile.
 QDateTime waitDeviceTick();
+
+// The font of the document tables and texts, from the options.
+QFont documentFont();
+
+// Shows the wait cursor for its lifetime.
+class WaitCursor
+{
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 // Fills n bytes with the UTF-8 form of text, padded with blanks, no terminator.
 // A text that does not fit is cut before the first character that would not fit whole.

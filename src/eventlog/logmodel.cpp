@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -22,12 +21,6 @@ namespace {
 QDateTime newLogDate()
 {
     return QDateTime(minValidDate, QTime(0, 0));
-}
-
-QFont documentFont()
-{
-    const Settings& s = appSettings();
-    return QFont(s.fontFace, s.fontSize, QFont::Normal, false);
 }
 
 bool optionSet(int bit)
@@ -42,13 +35,6 @@ QDateTime wallClock(const LogEntry& e)
     t.setTimeSpec(Qt::UTC);
     return t;
 }
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "eventlog/logtableview.h"
 
+#include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -46,7 +47,7 @@ void LogTableView::setupColumns()
 {
     const Settings& settings = appSettings();
     setShowGrid(false);
-    const QFontMetrics metrics(QFont(settings.fontFace, settings.fontSize, QFont::Normal));
+    const QFontMetrics metrics(documentFont());
     // The headers would round small sizes up to their own minimum.
     verticalHeader()->setMinimumSectionSize(metrics.height());
     verticalHeader()->setDefaultSectionSize(metrics.height());

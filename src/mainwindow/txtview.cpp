@@ -1,12 +1,12 @@
 #include "mainwindow/txtview.h"
 
 #include "core/constants.h"
+#include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "mainwindow/documentpaths.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -17,13 +17,6 @@
 namespace {
 
 int untitledNumber = 1; // shared by every text window of the run; numbers are never reused
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -41,7 +34,7 @@ QSize TxtView::sizeHint() const
 
 void TxtView::applyListFont()
 {
-    setCurrentFont(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal, false));
+    setCurrentFont(documentFont());
 }
 
 void TxtView::newFile()
