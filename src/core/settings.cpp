@@ -103,7 +103,12 @@ void Settings::save()
 
 QString Settings::codeFilePath() const
 {
-    return QFileInfo(QDir(workDir), codeFile).absoluteFilePath();
+    return workPath(codeFile);
+}
+
+QString Settings::workPath(const QString& name) const
+{
+    return QFileInfo(QDir(workDir), name).absoluteFilePath();
 }
 
 void Settings::loadKodNevTable(QWidget* parent)

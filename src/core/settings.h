@@ -53,6 +53,9 @@ public:
     void save();
     void resetDefaults();
     QString codeFilePath() const;
+    // A document name made absolute: a relative one lies in the working directory
+    // (the process's current directory when none is set).
+    QString workPath(const QString& name) const;
 
 signals:
     void optionsChanged();

@@ -9,7 +9,6 @@
 #include "device/usbcom.h"
 #include "eventlog/logfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -44,13 +43,12 @@ bool InitDlg::validateName()
     static const QRegularExpression forbidden(QStringLiteral("[ \\.\\?\\*\\:\\/\\\\]"));
     // Counted in UTF-8 bytes: a longer name would be cut inside the logger's field.
     const int bytes = newName.toUtf8().size();
-    const QString dir = appSettings().workDir.isEmpty() ? QDir::currentPath() : appSettings().workDir;
     if (newName.contains(forbidden))
         refusal = tr("Szóköz, és az alábbi karakterek nem megengedettek:\n\\  /  .  :  ?  *");
     else if (bytes == 0 || bytes > maxNameBytes)
         refusal = tr("A név legalább egy,\nés legfeljebb nyolc karakterből állhat!");
     // The file the log will really get: a name that maps onto an existing log would delete it.
-    else if (QFileInfo::exists(QDir(dir).filePath(LogFile::fileNameForDevice(newName))))
+    else if (QFileInfo::exists(appSettings().workPath(LogFile::fileNameForDevice(newName))))
         refusal = tr("%1 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem használt nevet!").arg(newName);
     if (refusal.isEmpty())
         return true;

@@ -9,7 +9,6 @@
 #include "device/usbcom.h"
 
 #include <QBrush>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -316,7 +315,7 @@ bool LogModel::isSameDevice(UsbCom* device) const
 
 QString LogModel::absolutePath(const QString& path) const
 {
-    return QFileInfo(QDir(appSettings().workDir), path).absoluteFilePath();
+    return appSettings().workPath(path);
 }
 
 bool LogModel::load(const QString& path, QWidget* parent)
@@ -330,7 +329,7 @@ bool LogModel::load(const QString& path, QWidget* parent)
     };
     if (path.isEmpty())
         return fail(tr("Nem sikerült megnyitni az esemény naplót\nNincs név megadva hozzá!"));
-    const QFileInfo info(QDir(appSettings().workDir), path);
+    const QFileInfo info(absolutePath(path));
     if (!info.exists())
         return fail(tr("Nem sikerült megnyitni az esemény naplót\n%1\nEz a fájl nem létezik").arg(path));
     QFile file(info.absoluteFilePath());

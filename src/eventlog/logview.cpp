@@ -4,7 +4,6 @@
 #include "core/wyxapp.h"
 #include "eventlog/logtableview.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QSet>
@@ -30,7 +29,7 @@ LogTableView* LogView::table() const
 
 void LogView::setCurrentFile(const QString& fileName)
 {
-    const QFileInfo file(QDir(appSettings().workDir), fileName);
+    const QFileInfo file(appSettings().workPath(fileName));
     currentFile = file.absoluteFilePath();
     setWindowModified(false);
     setWindowTitle(file.fileName() + QStringLiteral("[*]"));

@@ -5,13 +5,11 @@
 #include "core/wyxapp.h"
 #include "mainwindow/printexport.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 QString pathInWorkDir(const QString& fileName)
 {
-    // An empty working directory means the process's current directory.
-    return QFileInfo(QDir(appSettings().workDir), fileName).absoluteFilePath();
+    return appSettings().workPath(fileName);
 }
 
 bool samePlatformPath(const QString& a, const QString& b)
