@@ -1,6 +1,5 @@
 #include "core/settings.h"
 
-#include "codenames/kodnevmodel.h"
 #include "core/constants.h"
 
 #include <QDir>
@@ -44,7 +43,7 @@ QSize readSize(const QSettings& s, const QString& key, const QSize& def)
 
 } // namespace
 
-Settings::Settings() : kodNevModel(new KodNevModel(this)) {}
+Settings::Settings() = default;
 
 Settings::~Settings() = default;
 
@@ -113,10 +112,10 @@ QString Settings::workPath(const QString& name) const
 
 void Settings::loadKodNevTable(QWidget* parent)
 {
-    kodNevModel->load(parent);
+    emit kodNevLoadRequested(parent);
 }
 
 void Settings::SaveKodNevTable()
 {
-    kodNevModel->save();
+    emit kodNevSaveRequested();
 }

@@ -47,6 +47,9 @@ public:
     int flags = 0;
     QTime clockAdjustLimit;
     QTime followTime;
+    // The one code-name list. It belongs to the code-name layer above this one, which
+    // creates it as a child of this object (installKodNevModel) and answers the two
+    // requests below.
     KodNevModel* kodNevModel = nullptr;
 
     void load();
@@ -59,6 +62,8 @@ public:
 
 signals:
     void optionsChanged();
+    void kodNevLoadRequested(QWidget* parent);
+    void kodNevSaveRequested();
 
 public slots:
     void loadKodNevTable(QWidget* parent);

@@ -1,5 +1,6 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
+#include "codenames/kodnevmodel.h"
 #include "core/product.h"
 #include "core/settings.h"
 #include "core/singleinstance.h"
@@ -24,6 +25,7 @@ int wyxMain(int argc, char** argv)
 {
     initResources();
     WyxApp app(argc, argv);
+    installKodNevModel(*app.settings);
 
     SingleInstanceGuard guard(instanceKey());
     if (!guard.acquire()) {
