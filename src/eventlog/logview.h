@@ -17,6 +17,8 @@ public:
     bool loadFile(const QString& fileName);
     bool hasMultipleSelection() const;
     bool isCurrentNormal() const;
+    // The filter command on the table.
+    void filterLog();
     LogTableView* table() const;
 
     QString currentFile; // absolute path of the log's file; empty until named
