@@ -33,22 +33,28 @@ bool LogFilterProxyModel::isCheckpointFilterActive() const
 
 void LogFilterProxyModel::applyPattern(Mode mode, const QRegExp& pattern, int column)
 {
-    // The mode is in place before the proxy re-filters inside the setters.
-    m_mode = m_log ? mode : Mode::Pattern;
-    if (column >= 0 && column != filterKeyColumn())
+    if (!m_log) {
+        m_mode = Mode::Pattern;
+        if (column >= 0)
+            setFilterKeyColumn(column);
+        setFilterRegExp(pattern);
+        return;
+    }
+    // The proxy would insert and remove every gap between shown rows on its own, each at a
+    // pass over the log, and build a hash of every row it hides. Without a source while the
+    // filter changes, the new rows come in one reset and one pass instead.
+    m_mode = mode;
+    QAbstractItemModel* source = sourceModel();
+    QSortFilterProxyModel::setSourceModel(nullptr);
+    if (column >= 0)
         setFilterKeyColumn(column);
     setFilterRegExp(pattern);
+    QSortFilterProxyModel::setSourceModel(source);
 }
 
 void LogFilterProxyModel::clearFilter()
 {
-    applyPattern(Mode::Pattern, QRegExp(), -1);
-}
-
-void LogFilterProxyModel::setRejectAll()
-{
-    applyPattern(Mode::RejectAll, QRegExp(QStringLiteral("xxxx"), Qt::CaseInsensitive, QRegExp::FixedString),
-                 LogModel::ColumnCode);
+    applyPattern(Mode::All, QRegExp(), -1);
 }
 
 void LogFilterProxyModel::setCheckpointFilter(const QString& codeField)
@@ -85,7 +91,7 @@ bool LogFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sou
 {
     switch (m_mode) {
     case Mode::Pattern: break;
-    case Mode::RejectAll: return false;
+    case Mode::All: return true;
     case Mode::Checkpoint: {
         const LogEntry& e = m_log->entries().at(sourceRow);
         return e.isTouch() && std::memcmp(e.codeBytes(), m_code, sizeof m_code) == 0;

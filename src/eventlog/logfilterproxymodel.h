@@ -5,7 +5,8 @@
 // The filter is the proxy's own pattern and key column: the marker column (1) for kinds,
 // the code column (3) for a checkpoint. Rows are accepted by reading the entries' bytes
 // rather than formatting their cell texts, with the same result; set filters through the
-// setters below so that the proxy knows what the pattern means.
+// setters below so that the proxy knows what the pattern means. Each setter changes the
+// rows in one reset and one pass over the log, however scattered the shown rows are.
 #include <QSortFilterProxyModel>
 
 class LogModel;
@@ -22,9 +23,6 @@ public:
 
     // Every row shown.
     void clearFilter();
-    // No row shown ("xxxx" on the code column): the state a filter change passes through, so
-    // that the proxy drops and inserts its rows as one block each.
-    void setRejectAll();
     // The touches of one checkpoint; the field's letters padded with A, either case.
     void setCheckpointFilter(const QString& codeField);
     // One item of the shared kind list.
@@ -39,7 +37,8 @@ protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
-    enum class Mode { Pattern, RejectAll, Checkpoint, Marker };
+    // Pattern: the base class tests the cell text (a pattern set directly on the proxy).
+    enum class Mode { Pattern, All, Checkpoint, Marker };
     void applyPattern(Mode mode, const QRegExp& pattern, int column);
 
     LogModel* m_log = nullptr;

@@ -82,6 +82,22 @@ bool LogModel::matches(int row, const LogSearchCriteria& c) const
 
 int LogModel::findFrom(int row, const LogSearchCriteria& c) const
 {
+    if (!c.byDate && c.byEntry && c.byCode) { // the common search for a checkpoint, without the general test
+        auto isWanted = [&c](const LogEntry& e) {
+            return e.isTouch() && std::memcmp(e.codeBytes(), c.code, sizeof c.code) == 0;
+        };
+        const LogEntry* entries = m_entries.constData();
+        if (c.reverse) {
+            for (int r = qMin(row, m_entries.size()) - 1; r >= 0; --r)
+                if (isWanted(entries[r]))
+                    return r;
+            return -1;
+        }
+        for (int r = qMax(row + 1, 0); r < m_entries.size(); ++r)
+            if (isWanted(entries[r]))
+                return r;
+        return -1;
+    }
     if (c.reverse) {
         for (int r = qMin(row, m_entries.size()) - 1; r >= 0; --r)
             if (matches(r, c))

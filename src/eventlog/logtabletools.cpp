@@ -87,11 +87,8 @@ void LogTableView::applyFilter(bool active, bool checkpoint, const QString& code
 {
     const QModelIndex current = logModel->index(currentSourceRow(), 0);
     const WaitCursor wait;
-    // Through "no row" first: the proxy then removes and inserts one block each, where a
-    // direct change between two scattered filters costs a pass over the log per gap.
-    proxy()->setRejectAll();
-    viewport()->update();
-    proxy()->invalidate();
+    // The proxy changes its filter in one reset and one pass over the log (see
+    // LogFilterProxyModel), so no empty state between two filters is needed.
     if (!active)
         proxy()->clearFilter();
     else if (checkpoint)

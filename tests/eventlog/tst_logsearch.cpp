@@ -332,9 +332,11 @@ private slots:
         QCOMPARE(t->proxy()->filterRegExp().pattern(), QStringLiteral("ABCAAAAAAAAA"));
         QVERIFY(t->proxy()->isCheckpointFilterActive());
         QCOMPARE(t->currentSourceRow(), 19); // row 15 hidden: the last shown row
+        t->logModel->appendEntries({touch(200, "BEEF"), touch(201, "abc")}); // later rows: the same rule
+        QCOMPARE(shownRows(*t->model()), QStringLiteral("14 16 18 19 21"));
         t->selectRow(1);
         t->applyFilter(false, false, QString(), 0);
-        QCOMPARE(t->model()->rowCount(), 20);
+        QCOMPARE(t->model()->rowCount(), 22);
         QCOMPARE(t->currentSourceRow(), 16); // kept, and still the only selected row
         QCOMPARE(t->selectionModel()->selectedRows().size(), 1);
     }
