@@ -1,0 +1,332 @@
+#include "mainwindow/mainwindow.h"
+
+#include "core/constants.h"
+#include "core/printexport.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "eventlog/logview.h"
+#include "mainwindow/documentpaths.h"
+#include "mainwindow/txtview.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QUdpSocket>
+
+namespace {
+
+const QString recentFilesKey = QStringLiteral("recentFileList");
+constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
+
+// A file name as a menu entry: its "&" are letters, not accelerators.
+QString menuSafe(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+} // namespace
+
+QWidget* MainWindow::activeMdiChild() const
+{
+    QMdiSubWindow* window = mdiArea->activeSubWindow();
+    if (!window)
+        return nullptr;
+    if (window->widget() && window->widget()->inherits("TxtView"))
+        return window->widget();
+    return window;
+}
+
+int MainWindow::activeViewKind() const
+{
+    const QWidget* child = activeMdiChild();
+    if (!child)
+        return NoView;
+    static const char* const kinds[] = {"TxtView", "KodnevView", "LogView", "RouteDefView", "EvaluationView"};
+    for (int i = 0; i < 5; ++i) {
+        if (child->inherits(kinds[i]))
+            return TxtViewKind + i;
+    }
+    return NoView;
+}
+
+LogView* MainWindow::activeLogView() const
+{
+    return qobject_cast<LogView*>(activeMdiChild());
+}
+
+TxtView* MainWindow::activeTxtView() const
+{
+    return qobject_cast<TxtView*>(activeMdiChild());
+}
+
+void MainWindow::fitNewWindow(QWidget* window) const
+{
+    const QRect area = contentsRect();
+    if (area.width() > 100 && area.height() > 200)
+        window->resize(area.width() - 50, area.height() - 100);
+}
+
+TxtView* MainWindow::createTxtView()
+{
+    auto* view = new TxtView;
+    fitNewWindow(view);
+    mdiArea->addSubWindow(view);
+    connect(view, &QTextEdit::copyAvailable, cutTxtAct, &QAction::setEnabled);
+    connect(view, &QTextEdit::copyAvailable, copyTxtAct, &QAction::setEnabled);
+    return view;
+}
+
+LogView* MainWindow::createLogView()
+{
+    auto* view = new LogView;
+    fitNewWindow(view);
+    mdiArea->addSubWindow(view);
+    connect(view, &LogView::LocalMenuInvoked, this, &MainWindow::LogContextMenuEvent);
+    connect(view, &LogView::stayOnPoint, namedCurrentPointCmdAct, &QAction::setEnabled);
+    return view;
+}
+
+QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
+{
+    // Relative names lie in the working directory, as they do for every loader.
+    const QString absolute = pathInWorkDir(fileName);
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
+        if (window->isHidden())
+            continue; // closed and about to be deleted
+        if (auto* text = qobject_cast<TxtView*>(window->widget())) {
+            if (text->currentFile() == absolute || (!canonical.isEmpty() && text->currentFile() == canonical))
+                return window;
+        } else if (auto* log = qobject_cast<LogView*>(window)) {
+            if (samePlatformPath(log->currentFile, absolute))
+                return window;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::loadFile(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    if (QMdiSubWindow* existing = findMdiChild(fileName)) {
+        mdiArea->setActiveSubWindow(existing);
+        return;
+    }
+    QMdiSubWindow* window = nullptr;
+    bool loaded = false;
+    QString message;
+    switch (documentKindForName(fileName)) {
+    case LogViewKind: {
+        LogView* log = createLogView();
+        window = log;
+        loaded = log->loadFile(fileName);
+        message = tr("Esemény napló fájl betöltve");
+        break;
+    }
+    case TxtViewKind: {
+        TxtView* text = createTxtView();
+        window = qobject_cast<QMdiSubWindow*>(text->parentWidget());
+        loaded = text->loadFile(fileName);
+        message = tr("Szöveg fájl betöltve");
+        break;
+    }
+    default:
+        // Route plans and reports open here once their windows exist; other names are ignored.
+        return;
+    }
+    if (!loaded) {
+        window->close(); // the loader has said why
+        return;
+    }
+    statusBar()->showMessage(message, 2000);
+    window->show();
+    setCurrentFile(fileName);
+}
+
+void MainWindow::newTxtFile()
+{
+    TxtView* text = createTxtView();
+    text->newFile();
+    text->parentWidget()->show();
+}
+
+void MainWindow::openFile()
+{
+    const QStringList filters = {tr("Esemény naplók (*.%1 *.%2)").arg(extEventLog, extEventArchive),
+                                 tr("Őrjárat leírások (*.%1 *.%2)").arg(extRoutePlan, extRoutePlanImport),
+                                 tr("Teljesítés jelentések (*.%1)").arg(extReport),
+                                 tr("Egyszerű szövegfájlok (*.%1)").arg(extText), tr("Minden fájl (*)")};
+    const QString fileName =
+        Prompts::openFileName(this, QString(), appSettings().workDir, filters.join(QLatin1String(";;")));
+    if (!fileName.isEmpty())
+        loadFile(fileName);
+}
+
+void MainWindow::saveTxt()
+{
+    TxtView* text = activeTxtView();
+    if (text && text->save()) {
+        statusBar()->showMessage(tr("A fájl elmentve"), 2000);
+        setCurrentFile(text->currentFile());
+    }
+}
+
+void MainWindow::saveAsTxt()
+{
+    TxtView* text = activeTxtView();
+    if (text && text->saveAs()) {
+        statusBar()->showMessage(tr("A fájl elmentve"), 2000);
+        setCurrentFile(text->currentFile());
+    }
+}
+
+// ---- The window menu
+
+void MainWindow::updateNezetMenu()
+{
+    nezetMenu->clear();
+    nezetMenu->addActions({closeAct, closeAllAct});
+    nezetMenu->addSeparator();
+    nezetMenu->addActions({tileAct, cascadeAct});
+    nezetMenu->addSeparator();
+    nezetMenu->addActions({nextAct, previousAct, expandAllAct, expandDefaultAct, collapseAllAct, windowSeparatorAct});
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
+    windowSeparatorAct->setVisible(!windows.isEmpty());
+
+    QWidget* active = activeMdiChild();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const QString text = QStringLiteral("%1 %2").arg(i + 1).arg(menuSafe(windowMenuName(window)));
+        QAction* entry = nezetMenu->addAction(i < 9 ? QLatin1Char('&') + text : text);
+        entry->setCheckable(true);
+        entry->setChecked(window == active || window->widget() == active);
+        QPointer<QMdiSubWindow> target(window);
+        connect(entry, &QAction::triggered, this, [this, target] { setActiveSubWindow(target); });
+    }
+}
+
+QString MainWindow::windowMenuName(QMdiSubWindow* window) const
+{
+    if (auto* text = qobject_cast<TxtView*>(window->widget()))
+        return text->userFriendlyCurrentFile();
+    if (auto* log = qobject_cast<LogView*>(window))
+        return QFileInfo(log->currentFile).fileName();
+    return window->windowTitle();
+}
+
+void MainWindow::closeActiveSubWindow()
+{
+    mdiArea->closeActiveSubWindow();
+}
+
+void MainWindow::setActiveSubWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window));
+}
+
+// ---- Text editing
+
+void MainWindow::cutTxt()
+{
+    if (activeViewKind() == TxtViewKind)
+        static_cast<QTextEdit*>(activeMdiChild())->cut();
+}
+
+void MainWindow::copyTxt()
+{
+    if (activeViewKind() == TxtViewKind)
+        static_cast<QTextEdit*>(activeMdiChild())->copy();
+}
+
+void MainWindow::pasteTxt()
+{
+    if (activeViewKind() == TxtViewKind)
+        static_cast<QTextEdit*>(activeMdiChild())->paste();
+}
+
+// ---- Recent files and the single-instance listener
+
+void MainWindow::setCurrentFile(const QString& fileName)
+{
+    setWindowFilePath(fileName);
+    QSettings settings;
+    QStringList files = settings.value(recentFilesKey).toStringList();
+    files.removeAll(fileName);
+    files.prepend(fileName);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    settings.setValue(recentFilesKey, files);
+    updateRecentFileActions();
+}
+
+void MainWindow::updateRecentFileActions()
+{
+    const QStringList files = QSettings().value(recentFilesKey).toStringList();
+    const int count = qMin(files.size(), int(MaxRecentFiles));
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        QAction* action = recentFileActs[i];
+        if (i < count) {
+            action->setText(tr("&%1 %2").arg(i + 1).arg(menuSafe(QFileInfo(files.at(i)).fileName())));
+            action->setData(files.at(i));
+        }
+        action->setVisible(i < count);
+    }
+    recentSeparatorAct->setVisible(count > 0);
+}
+
+void MainWindow::openRecentFile()
+{
+    if (auto* action = qobject_cast<QAction*>(sender()))
+        loadFile(action->data().toString());
+}
+
+bool MainWindow::setInstancePort(quint16 port)
+{
+    udpSocket->close();
+    return udpSocket->bind(QHostAddress::LocalHost, port);
+}
+
+quint16 MainWindow::instanceListenerPort() const
+{
+    return udpSocket->localPort();
+}
+
+void MainWindow::readPendingDatagrams()
+{
+    while (udpSocket->hasPendingDatagrams()) {
+        QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
+        if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
+            break;
+        const QString path = datagramPath(bytes);
+        if (path.isNull())
+            continue;
+        if (deviceCommandRunning) {
+            // Opening windows in the middle of a read-out could even open the log being read.
+            if (!deferredFiles.contains(path) && deferredFiles.size() < maxDeferredFiles)
+                deferredFiles.append(path);
+            continue;
+        }
+        loadFile(path);
+        activateWindow();
+    }
+}
+
+void MainWindow::openDeferredFiles()
+{
+    if (deferredFiles.isEmpty())
+        return;
+    const QStringList files = std::exchange(deferredFiles, QStringList());
+    for (const QString& path : files)
+        loadFile(path);
+    activateWindow();
+}
