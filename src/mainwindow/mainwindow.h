@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class DocumentWindow;
 class LogFindDlg;
 class LogView;
 class TxtView;
@@ -31,6 +32,8 @@ public:
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
     int activeViewKind() const; // a ViewKind
+    // The active document window through what every kind offers; null with none.
+    DocumentWindow* activeDocument() const;
     // New document windows, added to the MDI area but not yet shown.
     TxtView* createTxtView();
     LogView* createLogView();
@@ -139,7 +142,8 @@ private:
     void fitNewWindow(QWidget* window) const;
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
-    TxtView* activeTxtView() const;
+    // Saves the active document when it is of this kind, then shows the message.
+    void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();
 
     // mainwindow_device.cpp: device commands do not nest, and a file path handed over

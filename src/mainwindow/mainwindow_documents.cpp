@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "core/constants.h"
+#include "core/documentwindow.h"
 #include "core/printexport.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -38,32 +39,26 @@ QWidget* MainWindow::activeMdiChild() const
     QMdiSubWindow* window = mdiArea->activeSubWindow();
     if (!window)
         return nullptr;
-    if (window->widget() && window->widget()->inherits("TxtView"))
+    // A document widget in a plain sub-window (the text window) is the child itself.
+    if (!qobject_cast<DocumentWindow*>(window) && qobject_cast<DocumentWindow*>(window->widget()))
         return window->widget();
     return window;
 }
 
+DocumentWindow* MainWindow::activeDocument() const
+{
+    return documentWindowOf(mdiArea->activeSubWindow());
+}
+
 int MainWindow::activeViewKind() const
 {
-    const QWidget* child = activeMdiChild();
-    if (!child)
-        return NoView;
-    static const char* const kinds[] = {"TxtView", "KodnevView", "LogView", "RouteDefView", "EvaluationView"};
-    for (int i = 0; i < 5; ++i) {
-        if (child->inherits(kinds[i]))
-            return TxtViewKind + i;
-    }
-    return NoView;
+    const DocumentWindow* document = activeDocument();
+    return document ? document->viewKind() : NoView;
 }
 
 LogView* MainWindow::activeLogView() const
 {
     return qobject_cast<LogView*>(activeMdiChild());
-}
-
-TxtView* MainWindow::activeTxtView() const
-{
-    return qobject_cast<TxtView*>(activeMdiChild());
 }
 
 void MainWindow::fitNewWindow(QWidget* window) const
@@ -101,12 +96,16 @@ QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
     for (QMdiSubWindow* window : mdiArea->subWindowList()) {
         if (window->isHidden())
             continue; // closed and about to be deleted
-        if (auto* text = qobject_cast<TxtView*>(window->widget())) {
-            if (text->currentFile() == absolute || (!canonical.isEmpty() && text->currentFile() == canonical))
+        const DocumentWindow* document = documentWindowOf(window);
+        if (!document)
+            continue;
+        const QString file = document->documentFile();
+        if (document->viewKind() == TxtViewKind) {
+            // A text window holds the canonical path, so a link or a roundabout name finds it too.
+            if (file == absolute || (!canonical.isEmpty() && file == canonical))
                 return window;
-        } else if (auto* log = qobject_cast<LogView*>(window)) {
-            if (samePlatformPath(log->currentFile, absolute))
-                return window;
+        } else if (samePlatformPath(file, absolute)) {
+            return window;
         }
     }
     return nullptr;
@@ -170,22 +169,26 @@ void MainWindow::openFile()
         loadFile(fileName);
 }
 
+void MainWindow::saveActiveDocument(int kind, bool asNew, const QString& message)
+{
+    DocumentWindow* document = activeDocument();
+    if (!document || document->viewKind() != kind)
+        return;
+    const DocumentWindow::Outcome outcome = asNew ? document->saveDocumentAs() : document->saveDocument();
+    if (outcome != DocumentWindow::Done)
+        return;
+    statusBar()->showMessage(message, 2000);
+    setCurrentFile(document->documentFile()); // a saved file enters the recent files
+}
+
 void MainWindow::saveTxt()
 {
-    TxtView* text = activeTxtView();
-    if (text && text->save()) {
-        statusBar()->showMessage(tr("A fájl elmentve"), 2000);
-        setCurrentFile(text->currentFile());
-    }
+    saveActiveDocument(TxtViewKind, false, tr("A fájl elmentve"));
 }
 
 void MainWindow::saveAsTxt()
 {
-    TxtView* text = activeTxtView();
-    if (text && text->saveAs()) {
-        statusBar()->showMessage(tr("A fájl elmentve"), 2000);
-        setCurrentFile(text->currentFile());
-    }
+    saveActiveDocument(TxtViewKind, true, tr("A fájl elmentve"));
 }
 
 // ---- The window menu
@@ -215,10 +218,8 @@ void MainWindow::updateNezetMenu()
 
 QString MainWindow::windowMenuName(QMdiSubWindow* window) const
 {
-    if (auto* text = qobject_cast<TxtView*>(window->widget()))
-        return text->userFriendlyCurrentFile();
-    if (auto* log = qobject_cast<LogView*>(window))
-        return QFileInfo(log->currentFile).fileName();
+    if (const DocumentWindow* document = documentWindowOf(window))
+        return QFileInfo(document->documentFile()).fileName();
     return window->windowTitle();
 }
 
