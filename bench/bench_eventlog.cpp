@@ -8,7 +8,7 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/ftdiapi.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"

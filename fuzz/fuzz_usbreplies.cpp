@@ -5,7 +5,7 @@
 #include "core/clock.h"
 #include "core/prompts.h"
 #include "core/wyxapp.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #include "device/usbcom.h"
 
 #include <cstdlib>

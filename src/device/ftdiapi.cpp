@@ -1,6 +1,6 @@
 #include "device/ftdiapi.h"
 
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #ifdef WYX_HAVE_FTDI
 #include "device/libftdibackend.h"
 #endif

@@ -1,4 +1,4 @@
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 
 #include "core/clock.h"
 
