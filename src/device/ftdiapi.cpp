@@ -1,6 +1,6 @@
 #include "device/ftdiapi.h"
 
-#include "simulator/simulatedlogger.h"
+#include "simulator/simulatedloggerfile.h"
 #ifdef WYX_HAVE_FTDI
 #include "device/libftdibackend.h"
 #endif

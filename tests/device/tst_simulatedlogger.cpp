@@ -1,6 +1,7 @@
 // The simulated logger itself: the protocol checks of its strict mode, the commands as the
 // real logger answers them, its ring and clock, the state file and the injected faults.
 #include "devicetestutil.h"
+#include "simulator/simulatedloggerfile.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
