@@ -5,7 +5,7 @@
 // libftdi backend (real devices on Linux) or a stub whose enumeration fails.
 #include <QByteArray>
 #include <QString>
-#include <memory>
+#include <functional>
 
 class FtdiApi
 {
@@ -42,10 +42,18 @@ public:
     virtual bool purgeRx(Handle h) = 0;
 };
 
-// The process-wide backend. Chosen once on first use: the simulated logger when the
-// environment variable WYX_SIMULATED_LOGGER names a state file, else the libftdi
-// backend when built, else a stub that finds no driver.
+// The process-wide backend: the one set by setFtdiApi, else the one the installed factory
+// made, else a stub whose enumeration fails (no driver).
 FtdiApi& ftdiApi();
-// Replaces the backend (tests); returns the previous one. Ownership stays with the caller;
-// nullptr restores the default choice.
+
+// Makes the program's backend; called once, on the first use of ftdiApi(), so nothing is
+// opened or loaded before a device command needs it. The factory keeps what it returns
+// alive for the rest of the run; nullptr means no driver (the stub).
+using FtdiApiFactory = std::function<FtdiApi*()>;
+// Installs the factory (start-up, which knows the backends; this layer does not). A new
+// factory is asked again on the next use; an empty one goes back to the stub.
+void setFtdiApiFactory(FtdiApiFactory factory);
+
+// Replaces the backend (tests); returns the previous replacement. Ownership stays with the
+// caller; nullptr goes back to the installed backend.
 FtdiApi* setFtdiApi(FtdiApi* api);
