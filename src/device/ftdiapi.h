@@ -1,8 +1,10 @@
 #pragma once
-// The USB-serial driver operations the device link relies on, in the shape of the
-// vendor's driver so that error mapping carries over one to one. Every bool means
-// "the driver call succeeded". One process-wide backend: the simulated logger, the
-// libftdi backend (real devices on Linux) or a stub whose enumeration fails.
+// The program's USB-serial driver layer: the few operations the logger link needs (list the
+// FTDI devices, open one by serial number, set the line up, blocking reads with a time-out,
+// writes, discard stale input). The link is written once against this interface, so the
+// backend behind it can be real hardware, the simulated logger or a stub, and a test can
+// put in its own. Every bool means "the driver call succeeded"; a read that times out is
+// success with fewer bytes, so the link can tell a silent logger from a failed driver.
 #include <QByteArray>
 #include <QString>
 #include <functional>
