@@ -17,14 +17,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QUdpSocket>
 
 namespace {
 
-const QString recentFilesKey = QStringLiteral("recentFileList");
 constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
 
 // A file name as a menu entry: its "&" are letters, not accelerators.
@@ -260,19 +258,16 @@ void MainWindow::pasteTxt()
 void MainWindow::setCurrentFile(const QString& fileName)
 {
     setWindowFilePath(fileName);
-    QSettings settings;
-    QStringList files = settings.value(recentFilesKey).toStringList();
+    QStringList files = appSettings().recentFiles();
     files.removeAll(fileName);
     files.prepend(fileName);
-    while (files.size() > MaxRecentFiles)
-        files.removeLast();
-    settings.setValue(recentFilesKey, files);
+    appSettings().setRecentFiles(files); // keeps the newest six
     updateRecentFileActions();
 }
 
 void MainWindow::updateRecentFileActions()
 {
-    const QStringList files = QSettings().value(recentFilesKey).toStringList();
+    const QStringList files = appSettings().recentFiles();
     const int count = qMin(files.size(), int(MaxRecentFiles));
     for (int i = 0; i < MaxRecentFiles; ++i) {
         QAction* action = recentFileActs[i];
