@@ -76,6 +76,16 @@ KodnevView::KodnevView()
 
 KodnevView::~KodnevView() = default;
 
+QString KodnevView::documentFile() const
+{
+    return appSettings().codeFilePath();
+}
+
+bool KodnevView::isDocumentModified() const
+{
+    return names()->isModified();
+}
+
 KodTableView* KodnevView::table() const
 {
     return qobject_cast<KodTableView*>(widget());

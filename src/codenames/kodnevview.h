@@ -2,6 +2,8 @@
 // The code-name window: the one code-name list of the program as a child window of the
 // main window, with the add, edit and delete commands. It owns no list data; every change
 // goes straight into the shared model that all other windows name codes from.
+#include "core/documentwindow.h"
+
 #include <QDate>
 #include <QItemSelection>
 #include <QMdiSubWindow>
@@ -9,12 +11,18 @@
 class KodTableView;
 class QShortcut;
 
-class KodnevView : public QMdiSubWindow
+class KodnevView : public QMdiSubWindow, public DocumentWindow
 {
     Q_OBJECT
+    Q_INTERFACES(DocumentWindow)
 public:
     KodnevView();
     ~KodnevView() override;
+
+    // The list is saved when the window closes; it offers no save command of its own.
+    ViewKind viewKind() const override { return KodnevViewKind; }
+    QString documentFile() const override;
+    bool isDocumentModified() const override;
 
     KodTableView* table() const;
     bool hasSelection() const;
