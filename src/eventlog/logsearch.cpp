@@ -1,8 +1,6 @@
 #include "eventlog/logsearch.h"
 
 #include "codenames/kodnev.h"
-#include "core/settings.h"
-#include "core/wyxapp.h"
 #include "eventlog/logfinddlg.h"
 #include "eventlog/logkinds.h"
 #include "eventlog/logmodel.h"

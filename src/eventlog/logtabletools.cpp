@@ -17,7 +17,6 @@
 #include "eventlog/logsearch.h"
 #include "eventlog/logview.h"
 
-#include <QLocale>
 
 void LogTableView::prefillFindDialog(LogFindDlg* dlg)
 {

@@ -5,6 +5,7 @@
 #include "support/testmain.h"
 
 #include "codenames/kodnevmodel.h"
+#include "codenames/pointselectpopupdlg.h"
 #include "core/constants.h"
 #include "core/settings.h"
 #include "eventlog/logfilterdlg.h"
@@ -274,6 +275,33 @@ private slots:
         QSignalSpy find(&dlg, &LogFindDlg::findIt);
         QTest::mouseClick(dlg.FindButton, Qt::LeftButton);
         QCOMPARE(find.count(), 1);
+    }
+
+    void codeFieldsTakeThePickersChoice()
+    {
+        TestEnv env;
+        KodNevModel* names = appSettings().kodNevModel;
+        names->removeRows(0, names->rowCount());
+        LogFindDlg find;
+        logFilterDlg filter;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, "Nincs egyetlen elnevezett ellenőrző pont sem!");
+        find.PointPopup(); // an empty list: the field stays
+        QCOMPARE(find.PointEdit->text(), QStringLiteral("AAAAAAAAAAAA"));
+        KodNev k;
+        QVERIFY(k.set("BEEF", "Raktar", QDate(2001, 1, 1), Qt::white, Qt::black));
+        names->addEntry(k, true);
+        ModalDriver driver;
+        auto pickFirst = [](QWidget* w) {
+            auto* p = qobject_cast<PointSelectPopUpDlg*>(w);
+            p->listView->setCurrentIndex(p->listView->model()->index(0, 3));
+            QTest::mouseClick(p->SelectButton, Qt::LeftButton);
+        };
+        driver.onModal("PointSelectPopUpDlg", pickFirst).onModal("PointSelectPopUpDlg", pickFirst);
+        find.PointPopup();
+        filter.PointPopup();
+        QCOMPARE(find.PointEdit->text(), QStringLiteral("BEEFAAAAAAAA"));
+        QCOMPARE(filter.PointEdit->text(), QStringLiteral("BEEFAAAAAAAA"));
     }
 
     // The proxy accepts rows from the entries' bytes; the result must equal the test of the
