@@ -58,9 +58,12 @@ void LogTableView::setupColumns()
     const Settings& settings = appSettings();
     setShowGrid(false);
     const QFontMetrics metrics(documentFont());
-    // The headers would round small sizes up to their own minimum.
-    verticalHeader()->setMinimumSectionSize(metrics.height());
-    verticalHeader()->setDefaultSectionSize(metrics.height());
+    // The headers would round small sizes up to their own minimum. Each row header is
+    // touched when the size changes, so only a new size is set (a filter runs this too).
+    if (verticalHeader()->defaultSectionSize() != metrics.height()) {
+        verticalHeader()->setMinimumSectionSize(metrics.height());
+        verticalHeader()->setDefaultSectionSize(metrics.height());
+    }
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
     horizontalHeader()->setMinimumSectionSize(2 * nine);
     setColumnWidth(LogModel::ColumnRow, 7 * nine);
