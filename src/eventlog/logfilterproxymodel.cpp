@@ -9,10 +9,6 @@
 
 #include <cstring>
 
-namespace {
-constexpr int codeLetters = 12;
-} // namespace
-
 LogFilterProxyModel::LogFilterProxyModel(QObject* parent)
     : QSortFilterProxyModel(parent)
 {
