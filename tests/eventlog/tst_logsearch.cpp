@@ -72,6 +72,15 @@ class TestLogSearch : public QObject
 {
     Q_OBJECT
 private slots:
+    // The item both dialogs preselect for a row's kind: 215 to 224, then others.
+    void kindItemMap()
+    {
+        QStringList items;
+        for (int kind : {215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 200, 214, 230, 255})
+            items << QString::number(LogKinds::itemForKind(kind));
+        QCOMPARE(items.join(' '), QStringLiteral("7 5 4 6 3 8 10 9 2 0 0 0 0 0"));
+    }
+
     // Search "Bármilyen" finds 223 and not 225 and above; the filter's is the reverse.
     void searchKinds_data()
     {
