@@ -1,3 +1,4 @@
+#include "support/failingdevice.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -237,6 +238,35 @@ private slots:
             r = readBytes(QByteArray(good).replace(c.offset, hex.size(), hex));
             QVERIFY2(r.status == c.status && r.records.size() == (c.status == S::Ok ? 2 : 0), c.hex);
             QVERIFY2(c.status != S::Ok || colours(r.records.at(1)) == c.colours, c.hex);
+        }
+    }
+
+    void everyFileWriteFailureIsReported()
+    {
+        const QList<KodNev> list = {entry("abc", QDate(2001, 1, 1), "Kapu"), entry("p", 2010, "Ő", Qt::red)};
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QVERIFY(KodNevFile::write(whole, list));
+        for (int limit = 0; limit < whole.data().size(); ++limit) {
+            FailingDevice device(FailingDevice::Writes, limit);
+            device.open(QIODevice::WriteOnly);
+            QVERIFY2(!KodNevFile::write(device, list), qPrintable(QString::number(limit)));
+            QCOMPARE(device.written(), whole.data().left(limit));
+        }
+    }
+
+    void everyFileReadFailureIsACleanError()
+    {
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QVERIFY(KodNevFile::write(whole, {entry("abc", QDate(2001, 1, 1), "Kapu"), entry("p", 2010, "Ő")}));
+        for (int limit = 0; limit < whole.data().size(); ++limit) {
+            FailingDevice device(FailingDevice::Reads, limit, whole.data());
+            device.open(QIODevice::ReadOnly);
+            const KodNevFile::ReadResult r = KodNevFile::read(device);
+            QVERIFY2(r.status != KodNevFile::ReadStatus::Ok, qPrintable(QString::number(limit)));
+            QVERIFY(r.records.isEmpty());
+            QVERIFY(device.failed());
         }
     }
 

@@ -1,3 +1,4 @@
+#include "support/failingdevice.h"
 #include "support/testmain.h"
 
 #include "core/constants.h"
@@ -11,12 +12,9 @@ namespace {
 using Table = QList<QStringList>;
 
 // Reads every row and cell the way the imports do.
-Table readAll(const QByteArray& xml, QString* error)
+Table readAll(QIODevice& device, QString* error)
 {
-    QBuffer buffer;
-    buffer.setData(xml);
-    buffer.open(QIODevice::ReadOnly);
-    SpreadsheetXmlReader reader(&buffer);
+    SpreadsheetXmlReader reader(&device);
     Table rows;
     int guard = 0;
     while (reader.nextRow() && ++guard < 10000) {
@@ -30,11 +28,18 @@ Table readAll(const QByteArray& xml, QString* error)
     return rows;
 }
 
-QByteArray write(const Table& rows, int columns)
+Table readAll(const QByteArray& xml, QString* error)
 {
     QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SpreadsheetXmlWriter writer(&buffer);
+    buffer.setData(xml);
+    buffer.open(QIODevice::ReadOnly);
+    return readAll(buffer, error);
+}
+
+// Writes the rows as an export does; false when the writer saw a device error.
+bool write(QIODevice& device, const Table& rows, int columns)
+{
+    SpreadsheetXmlWriter writer(&device);
     writer.writeHeader(QStringLiteral("Kódlista"), rows.size(), columns);
     for (int r = 0; r < rows.size(); ++r) {
         writer.writeStartElement(xmlRow);
@@ -43,9 +48,18 @@ QByteArray write(const Table& rows, int columns)
         writer.writeEndElement();
     }
     writer.writeEndDocument();
-    [&] { QVERIFY(!writer.hasError()); }();
+    return !writer.hasError();
+}
+
+QByteArray write(const Table& rows, int columns)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    [&] { QVERIFY(write(buffer, rows, columns)); }();
     return buffer.data();
 }
+
+const Table sample = {{QStringLiteral("Kód"), QStringLiteral("Név")}, {"1", "-2"}, {QStringLiteral("árvíz"), "x"}};
 
 QByteArray compact(const QByteArray& rows)
 {
@@ -119,6 +133,33 @@ private slots:
                                   "<Workbook><Row><Cell><Data>&e;</Data></Cell></Row></Workbook>";
         const Table t = readAll(entity, &error);
         QVERIFY(t.isEmpty() || !t.first().first().contains("root"));
+    }
+
+    void everyWriteFailureIsReported()
+    {
+        const QByteArray whole = write(sample, 2);
+        for (int limit = 0; limit < whole.size(); ++limit) {
+            FailingDevice device(FailingDevice::Writes, limit);
+            device.open(QIODevice::WriteOnly);
+            QVERIFY2(!write(device, sample, 2), qPrintable(QString::number(limit)));
+        }
+    }
+
+    void everyReadFailureIsACleanError()
+    {
+        const QByteArray whole = write(sample, 2);
+        // Up to the end of the closing tag a failure leaves the document unfinished.
+        const int end = whole.lastIndexOf("</Workbook>") + int(strlen("</Workbook>"));
+        for (int limit = 0; limit < end; ++limit) {
+            FailingDevice device(FailingDevice::Reads, limit, whole);
+            device.open(QIODevice::ReadOnly);
+            QString error;
+            const Table rows = readAll(device, &error);
+            QVERIFY2(!error.isEmpty(), qPrintable(QString::number(limit)));
+            QVERIFY(rows.size() <= sample.size());
+            for (int r = 0; r + 1 < rows.size(); ++r) // rows before the failing one are whole
+                QCOMPARE(rows.at(r), sample.at(r));
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 // Service functions of the USB link: Intel HEX of the configuration memory, the files
 // written and read through the file prompts, the log erase and the value conversions.
 #include "device/intelhex.h"
+#include "support/failingdevice.h"
 #include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
@@ -122,6 +123,27 @@ private slots:
             const IntelHex::Image r = IntelHex::read(junk);
             QCOMPARE(r.bytes.size(), 256);
             QCOMPARE(r.supplied, 0);
+        }
+    }
+
+    void hexReadFailureNeverGivesWrongBytes()
+    {
+        // The restore reads the file in one go; a failing read leaves a cut text, which must
+        // never make a complete image out of anything but the file's own bytes.
+        const QByteArray image = patternImage(256);
+        const QByteArray good = IntelHex::write(image);
+        const int allData = good.indexOf(":00000001FF") - 2; // the last data record, without CRLF
+        for (int limit = 0; limit < good.size(); ++limit) {
+            FailingDevice device(FailingDevice::Reads, limit, good);
+            device.open(QIODevice::ReadOnly);
+            const IntelHex::Image back = IntelHex::read(device.read(good.size()));
+            QCOMPARE(back.complete(), limit >= allData);
+            if (back.complete())
+                QCOMPARE(back.bytes, image);
+            for (int i = 0; i < IntelHex::imageSize; ++i) { // any byte set is the file's own
+                if (back.bytes.at(i) != image.at(i))
+                    QCOMPARE(back.bytes.at(i), char(0xFF));
+            }
         }
     }
 

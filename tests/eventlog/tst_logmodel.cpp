@@ -5,6 +5,7 @@
 #include "core/wyxapp.h"
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
+#include "support/failingdevice.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -263,6 +264,32 @@ private slots:
         QCOMPARE(readAll(env.path("L.ewl")), second);
         QVERIFY(QFileInfo(env.path("L.ewl.bak/keep")).isDir());
         QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), QStringList{"L.ewl"});
+    }
+
+    void everyFileWriteFailureIsReported()
+    {
+        const LogFile::ReadResult source = readBytes(golden);
+        const QVector<LogEntry> entries = {source.entries.first(), eventEntry(KindReadOut)};
+        for (int limit = 0; limit < LogFile::headerSize + 2 * LogEntry::size; ++limit) {
+            FailingDevice device(FailingDevice::Writes, limit);
+            device.open(QIODevice::WriteOnly);
+            QVERIFY2(!LogFile::write(device, source.header, entries), qPrintable(QString::number(limit)));
+            QCOMPARE(device.written().size(), limit);
+        }
+    }
+
+    void everyFileReadFailureIsACleanError()
+    {
+        QByteArray file = golden + golden.right(10) + golden.right(10); // three records
+        file[0] = 3;
+        for (int limit = 0; limit < file.size(); ++limit) {
+            FailingDevice device(FailingDevice::Reads, limit, file);
+            device.open(QIODevice::ReadOnly);
+            const LogFile::ReadResult r = LogFile::read(device);
+            QCOMPARE(int(r.status), int(limit < LogFile::headerSize ? Status::ShortHeader : Status::ShortData));
+            // Only whole records read before the failure are kept.
+            QCOMPARE(r.entries.size(), qMax(0, limit - LogFile::headerSize) / LogEntry::size);
+        }
     }
 
     void deviceNamesStayInTheWorkingDirectory()
