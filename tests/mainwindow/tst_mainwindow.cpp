@@ -168,17 +168,6 @@ private slots:
         QCOMPARE(saved.count(), 1);
         QCOMPARE(qMakePair(settings.windowPosition, settings.windowSize), qMakePair(w.pos(), QSize(640, 380)));
     }
-
-    void pageSequences()
-    {
-        using V = QVector<int>;
-        QCOMPARE(pageSequence(2, 4, PageSetOdd), V({3}));
-        QCOMPARE(pageSequence(1, 5, PageSetEven + PageSetReverse), V({4, 2}));
-        QCOMPARE(pageSequence(1, 3, 5), V({1, 2, 3})); // only exactly 1 or 2 restrict without the order bit
-        QCOMPARE(pageSequence(1, 3, 4 + 1 + PageSetReverse), V({3, 1}));
-        QCOMPARE(pageSequence(2, 2, PageSetOdd), V());
-        QCOMPARE(pageSequence(1, 0, PageSetAll), V());
-    }
 };
 
 WYX_TEST_MAIN(TestMainWindow)
