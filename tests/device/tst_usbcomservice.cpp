@@ -257,27 +257,110 @@ private slots:
         QVERIFY(r.sim.framesOf(0x20).size() < 1024);
     }
 
-    void conversions()
+    void thermistorBands_data()
     {
-        TestEnv env;
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<double>("celsius");
+        QTest::newRow("below the table") << 998 << -999.99;
+        QTest::newRow("above the table") << 35 << 999.99;
+        QTest::newRow("first band's edge") << 997 << -40.0;
+        QTest::newRow("975 belongs to the second band") << 975 << -30.0;
+        QTest::newRow("first band") << 976 << (997 - 976) * 0.454545 - 40;
+        QTest::newRow("last band") << 36 << (49 - 36) * 0.714286 + 100;
+        QTest::newRow("band before it") << 50 << (67 - 50) * 0.555555 + 90;
+    }
+
+    void thermistorBands()
+    {
+        QFETCH(int, raw);
+        QFETCH(double, celsius);
         UsbCom link;
-        // Thermistor bands at their edges.
         link.hardwareCode = 0x0404;
-        const struct {
-            short raw;
-            double celsius;
-        } bands[] = {{998, -999.99}, {35, 999.99}, {997, -40.0}, {975, -30.0}, {976, (997 - 976) * 0.454545 - 40},
-                     {36, (49 - 36) * 0.714286 + 100}, {50, (67 - 50) * 0.555555 + 90}};
-        for (const auto& b : bands)
-            QCOMPARE(link.batteryTemperature(b.raw), b.celsius);
+        QCOMPARE(link.batteryTemperature(short(raw)), celsius);
+    }
+
+    void otherHardwareGivesHundredthsOfADegree()
+    {
+        UsbCom link;
         link.hardwareCode = 0x0101;
         QCOMPARE(link.batteryTemperature(-1234), -12.34);
+    }
 
-        // Memory blocks of the erase.
+    void toneDivider_data()
+    {
+        QTest::addColumn<int>("hertz");
+        QTest::addColumn<int>("divider");
+        QTest::newRow("1000 Hz") << 1000 << 125;
+        QTest::newRow("500 Hz") << 500 << 250;
+        QTest::newRow("0 Hz: no tone, no division") << 0 << 0;
+        QTest::newRow("negative") << -5 << 0;
+    }
+
+    void toneDivider()
+    {
+        QFETCH(int, hertz);
+        QFETCH(int, divider);
+        QCOMPARE(UsbCom().toneDivider(hertz), divider);
+    }
+
+    void toneFrequency_data()
+    {
+        QTest::addColumn<int>("divider");
+        QTest::addColumn<int>("hertz");
+        QTest::newRow("125") << 125 << 1000;
+        QTest::newRow("250") << 250 << 500;
+        QTest::newRow("0: no tone") << 0 << 0;
+    }
+
+    void toneFrequency()
+    {
+        QFETCH(int, divider);
+        QFETCH(int, hertz);
+        QCOMPARE(UsbCom().toneFrequency(quint16(divider)), hertz);
+    }
+
+    void calibrationCode_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("code");
+        QTest::newRow("negative") << -5 << 0x7B;
+        QTest::newRow("below the range") << -70 << 0x42;
+        QTest::newRow("above the range") << 63 << 0x3E;
+        QTest::newRow("zero") << 0 << 0;
+    }
+
+    void calibrationCode()
+    {
+        QFETCH(int, value);
+        QFETCH(int, code);
+        QCOMPARE(UsbCom().encodeCalibration(value), code);
+    }
+
+    void calibrationCodesRoundTrip()
+    {
+        UsbCom link;
+        QCOMPARE(link.decodeCalibration(0x7F), -1);
+        QCOMPARE(link.decodeCalibration(0x3E), 62);
+        for (int v = -62; v <= 62; ++v)
+            QCOMPARE(link.decodeCalibration(link.encodeCalibration(v)), v);
+    }
+
+    void tuneRegister()
+    {
+        UsbCom link;
+        QCOMPARE(link.tuneToRegister(-3), (131122 + 1500) / 512);
+        QCOMPARE(link.registerToTune(0), 0);
+        QCOMPARE(link.registerToTune(256), (131122 - 512 * 256) / 500);
+    }
+
+    void memoryBlocksOfTheErase()
+    {
+        UsbCom link;
         link.memoryCode = 0x32;
         QCOMPARE(link.chipCount(), 2);
-        QCOMPARE(QList<int>({link.chipAddress(1), link.chipAddress(2), link.chipAddress(-1)}),
-                 QList<int>({0xAE, 0xC0, 0xC0}));
+        QCOMPARE(link.chipAddress(1), 0xAE);
+        QCOMPARE(link.chipAddress(2), 0xC0);
+        QCOMPARE(link.chipAddress(-1), 0xC0);
         link.memoryCode = 0x42;
         QCOMPARE(link.chipCount(), 4);
         QCOMPARE(link.chipAddress(3), 0xAE);
