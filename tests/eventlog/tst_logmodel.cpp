@@ -4,12 +4,14 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/usbcom.h"
+#include "eventlog/logfilterproxymodel.h"
 #include "eventlog/logmodel.h"
 #include "support/failingdevice.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
+#include <QAbstractItemModelTester>
 #include <QLocale>
 #include <QtTest>
 
@@ -80,47 +82,81 @@ class TestLogModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void bytesTimesAndEquality()
+    void blankEntryIsTenFFBytes()
     {
-        TestEnv env;
-        QVERIFY(LogEntry() == fromHex("ffffffffffffffffffff")); // a blank entry is ten 0xFF bytes
+        QCOMPARE(LogEntry(), fromHex("ffffffffffffffffffff"));
+    }
+
+    void eventTimes()
+    {
         const LogEntry read = eventEntry(KindReadOut);
         QCOMPARE(read.dateTime(), QDateTime(QDate(2023, 8, 15), QTime(13, 45, 16)));
         QCOMPARE(read.secondDateTime(), QDateTime(QDate(2023, 8, 14), QTime(8, 0)));
-        QVERIFY(read.sortDateTime() == read.dateTime());
+        QCOMPARE(read.sortDateTime(), read.dateTime());
         QCOMPARE(eventEntry(KindArchived).sortDateTime(), read.secondDateTime());
+    }
 
-        // Program entries keep the times in 2-second steps.
+    void programEntryKeepsTwoSecondSteps()
+    {
         LogEntry made;
         made.makeProgramEntry(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)),
                               QDateTime(QDate(2001, 1, 1), QTime(0, 0, 2)), KindInitialised);
-        QVERIFY(made.kind() == KindInitialised && made.byte(9) == 0);
+        QCOMPARE(int(made.kind()), int(KindInitialised));
+        QCOMPARE(int(made.byte(9)), 0);
         QCOMPARE(made.dateTime(), QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58)));
         QCOMPARE(made.secondDateTime(), QDateTime(QDate(2001, 1, 1), QTime(0, 0, 2)));
+    }
 
-        const LogEntry april31 = fromHex("2e9f0000000000000000"); // nothing may break on it
-        QVERIFY(!april31.dateTime().isValid() && !april31.lineText().isEmpty());
+    void impossibleDateBreaksNothing()
+    {
+        TestEnv env;
+        const LogEntry april31 = fromHex("2e9f0000000000000000");
+        QVERIFY(!april31.dateTime().isValid());
+        QVERIFY(!april31.lineText().isEmpty());
+    }
 
+    void equality_data()
+    {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<bool>("equal");
         // Logger events (200-219) match on kind and second time alone; program entries,
         // touches and unknown kinds on every byte.
-        const struct { const char *a, *b; bool equal; } pairs[] = {
-            {"d9 11111111 2f0ee100 00", "d9 22222222 2f0ee100 05", true},
-            {"c8 11111111 2f0ee100 00", "c8 22222222 2f0ee100 05", true},
-            {"d9 11111111 2f0ee100 00", "d9 11111111 2f0ee101 00", false},
-            {"d9 11111111 2f0ee100 00", "d8 11111111 2f0ee100 00", false},
-            {"dc 11111111 2f0ee100 00", "dc 22222222 2f0ee100 00", false},
-            {"2f0f60b6000123456789", "2f0f60b6000123456788", false},
-            {"e1 11111111 2f0ee100 00", "e1 11111111 2f0ee100 01", false}};
-        for (const auto& p : pairs)
-            QVERIFY2((fromHex(p.a) == fromHex(p.b)) == p.equal, p.b);
+        QTest::newRow("logger event, other first time") << QByteArray("d9 11111111 2f0ee100 00")
+                                                         << QByteArray("d9 22222222 2f0ee100 05") << true;
+        QTest::newRow("first logger event") << QByteArray("c8 11111111 2f0ee100 00")
+                                            << QByteArray("c8 22222222 2f0ee100 05") << true;
+        QTest::newRow("logger event, other second time") << QByteArray("d9 11111111 2f0ee100 00")
+                                                          << QByteArray("d9 11111111 2f0ee101 00") << false;
+        QTest::newRow("other kind") << QByteArray("d9 11111111 2f0ee100 00")
+                                    << QByteArray("d8 11111111 2f0ee100 00") << false;
+        QTest::newRow("program entry") << QByteArray("dc 11111111 2f0ee100 00")
+                                       << QByteArray("dc 22222222 2f0ee100 00") << false;
+        QTest::newRow("touch") << QByteArray("2f0f60b6000123456789") << QByteArray("2f0f60b6000123456788")
+                               << false;
+        QTest::newRow("unknown kind") << QByteArray("e1 11111111 2f0ee100 00")
+                                      << QByteArray("e1 11111111 2f0ee100 01") << false;
+    }
 
+    void equality()
+    {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(bool, equal);
+        QCOMPARE(fromHex(a.replace(' ', "")) == fromHex(b.replace(' ', "")), equal);
+    }
+
+    void streamsTenBytesAnEntry()
+    {
         const QByteArray bytes = QByteArray::fromHex("2f0f60b6000123456789dc2f0f60b62f0e384001");
         QByteArray written;
         QDataStream in(bytes), out(&written, QIODevice::WriteOnly);
         LogEntry a, b, c;
         in >> a >> b >> c;
         out << a << b;
-        QVERIFY(a.isTouch() && b == eventEntry(KindReadOut, 1) && written == bytes);
+        QVERIFY(a.isTouch());
+        QCOMPARE(b, eventEntry(KindReadOut, 1));
+        QCOMPARE(written, bytes);
         QCOMPARE(in.status(), QDataStream::ReadPastEnd);
     }
 
@@ -186,14 +222,18 @@ private slots:
         s.kodNevModel->removeRows(0, s.kodNevModel->rowCount());
     }
 
-    void goldenDamagedTruncatedAndFailedSaves()
+    void newLogIsAHeaderWithTheEarliestDates()
     {
         TestEnv env;
-        // A new, empty log is a 32-byte file with the 0001-01-01 dates.
         QVERIFY(LogModel().save(QStringLiteral("empty.ewl"), nullptr));
         const QByteArray empty = readAll(env.path("empty.ewl"));
-        QVERIFY(empty.size() == 32 && empty.mid(22, 8).toHex() == "0221000002210000");
-        // Load and save again: byte for byte the same file, every field where it belongs.
+        QCOMPARE(empty.size(), 32);
+        QCOMPARE(empty.mid(22, 8).toHex(), QByteArray("0221000002210000"));
+    }
+
+    void goldenFileLoadsAndSavesByteForByte()
+    {
+        TestEnv env;
         writeAll(env.path("golden.ewl"), golden);
         LogModel log;
         QVERIFY(log.load(QStringLiteral("golden.ewl"), nullptr));
@@ -203,67 +243,159 @@ private slots:
         QCOMPARE(log.entryAt(0), touch(at(13, 45, 16), 0x0123456789));
         QVERIFY(log.save(QStringLiteral("again.ewl"), nullptr));
         QCOMPARE(readAll(env.path("again.ewl")), golden);
+    }
 
+    void everyPrefixKeepsOnlyWholeRecords()
+    {
         QByteArray file = golden + golden.right(10) + golden.right(10); // three records
         file[0] = 3;
-        // Every prefix: a short header is unreadable, after it only whole records count.
         for (int len = 0; len < file.size(); ++len) {
             const LogFile::ReadResult r = readBytes(file.left(len));
             QCOMPARE(int(r.status), int(len < 32 ? Status::ShortHeader : Status::ShortData));
             QCOMPARE(r.entries.size(), qMax(0, len - 32) / 10);
         }
-        // Trailing bytes are ignored; bytes 30-31 may hold anything.
-        QByteArray extra = file + "xyz";
-        extra[30] = 'Q';
-        const LogFile::ReadResult whole = readBytes(extra);
-        QVERIFY(whole.status == Status::Ok && whole.entries.size() == 3);
-        // A count of four thousand million costs nothing but the bytes that are there.
-        const LogFile::ReadResult huge = readBytes(QByteArray::fromHex("FFFFFFFF") + golden.mid(4));
-        QVERIFY(huge.status == Status::ShortData && huge.entries.size() == 1);
+    }
 
-        // Through the model: a refused header (record size, header size, magic) leaves the
-        // model as it was, with a message only when a parent is given.
+    void trailingBytesAndSpareHeaderBytesAreIgnored()
+    {
+        QByteArray file = golden + golden.right(10) + golden.right(10) + "xyz";
+        file[0] = 3;
+        file[30] = 'Q'; // bytes 30-31 may hold anything
+        const LogFile::ReadResult whole = readBytes(file);
+        QCOMPARE(int(whole.status), int(Status::Ok));
+        QCOMPARE(whole.entries.size(), 3);
+    }
+
+    void hugeCountCostsOnlyTheBytesThere()
+    {
+        const LogFile::ReadResult huge = readBytes(QByteArray::fromHex("FFFFFFFF") + golden.mid(4));
+        QCOMPARE(int(huge.status), int(Status::ShortData));
+        QCOMPARE(huge.entries.size(), 1);
+    }
+
+    void refusedHeaderLeavesTheModel_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::newRow("record size") << 4;
+        QTest::newRow("header size") << 6;
+        QTest::newRow("magic") << 11;
+    }
+
+    void refusedHeaderLeavesTheModel()
+    {
+        QFETCH(int, offset);
+        TestEnv env;
+        writeAll(env.path("golden.ewl"), golden);
+        LogModel log;
+        QVERIFY(log.load(QStringLiteral("golden.ewl"), nullptr));
+        QByteArray bad = golden;
+        bad[offset] = char(bad[offset] + 1);
+        writeAll(env.path("bad.ewl"), bad);
+        QVERIFY(!log.load(QStringLiteral("bad.ewl"), nullptr)); // silent without a parent
         QWidget parent;
         ScriptedPrompts prompts;
-        for (int offset : {4, 6, 11}) {
-            QByteArray bad = golden;
-            bad[offset] = char(bad[offset] + 1);
-            writeAll(env.path("bad.ewl"), bad);
-            QVERIFY(!log.load(QStringLiteral("bad.ewl"), nullptr)); // silent
-            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("sérült, vagy nem megfelelő."));
-            QVERIFY(!log.load(QStringLiteral("bad.ewl"), &parent));
-            QVERIFY(log.rowCount() == 1 && log.deviceName() == QStringLiteral("AB      "));
-        }
-        // A short file keeps its complete records.
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("sérült, vagy nem megfelelő."));
+        QVERIFY(!log.load(QStringLiteral("bad.ewl"), &parent));
+        QCOMPARE(log.rowCount(), 1);
+        QCOMPARE(log.deviceName(), QStringLiteral("AB      "));
+    }
+
+    void shortFileKeepsItsWholeRecords()
+    {
+        TestEnv env;
+        QByteArray file = golden + golden.right(10) + golden.right(10);
+        file[0] = 3;
         writeAll(env.path("short.ewl"), file.left(file.size() - 5));
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("adat olvasási hiba."))
-            .expectNotice(Prompts::Kind::Warning, QStringLiteral("Ez a fájl nem létezik"));
+        LogModel log;
+        QWidget parent;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("adat olvasási hiba."));
         QVERIFY(!log.load(QStringLiteral("short.ewl"), &parent));
         QCOMPARE(log.rowCount(), 2);
+        QVERIFY(!log.isModified());
+    }
+
+    void missingOrUnnamedFileIsReported()
+    {
+        TestEnv env;
+        LogModel log;
+        QWidget parent;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Ez a fájl nem létezik"));
         QVERIFY(!log.load(QStringLiteral("missing.ewl"), &parent));
         QVERIFY(!log.load(QString(), nullptr));
         QVERIFY(log.lastError().contains(QStringLiteral("Nincs név megadva")));
+    }
 
-        log.clearEntries();
+    void saveKeepsThePreviousFileAsBackup()
+    {
+        TestEnv env;
+        LogModel log;
         log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
         QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
         const QByteArray first = readAll(env.path("L.ewl"));
         log.appendProgramEntry(at(9, 0, 0), at(8, 0, 0), KindReadOut);
         QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
-        const QByteArray second = readAll(env.path("L.ewl"));
         QCOMPARE(readAll(env.path("L.ewl.bak")), first);
+    }
 
+    void failedSaveKeepsFileAndBackup()
+    {
+        TestEnv env;
+        LogModel log;
+        log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        const QByteArray saved = readAll(env.path("L.ewl"));
         // The backup cannot be replaced: the save fails, and file and backup stay as they were.
-        QVERIFY(QFile::remove(env.path("L.ewl.bak")));
         QVERIFY(QDir(env.workDir()).mkpath(QStringLiteral("L.ewl.bak/keep")));
         log.clearEntries(); // its file still holds the rows
         QVERIFY(log.isModified());
+        QWidget parent;
+        ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni"));
         QVERIFY(!log.save(QStringLiteral("L.ewl"), &parent));
         QVERIFY(log.isModified());
-        QCOMPARE(readAll(env.path("L.ewl")), second);
+        QCOMPARE(readAll(env.path("L.ewl")), saved);
         QVERIFY(QFileInfo(env.path("L.ewl.bak/keep")).isDir());
         QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), QStringList{"L.ewl"});
+    }
+
+    void passesTheModelTester()
+    {
+        TestEnv env;
+        writeAll(env.path("golden.ewl"), golden);
+        LogModel log;
+        QAbstractItemModelTester tester(&log, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(log.load(QStringLiteral("golden.ewl"), nullptr));
+        log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
+        log.appendEntries({touch(at(9, 0, 0), 1), touch(at(9, 5, 0), 2)});
+        log.appendEntries({});
+        QVERIFY(log.save(QStringLiteral("again.ewl"), nullptr));
+        log.clearEntries();
+        QCOMPARE(log.rowCount(), 0);
+        QVERIFY(log.load(QStringLiteral("again.ewl"), nullptr));
+        QCOMPARE(log.rowCount(), 4);
+    }
+
+    void filterPassesTheModelTester()
+    {
+        TestEnv env;
+        LogModel log({touch(at(8, 0, 0), 1), eventEntry(KindCase), touch(at(9, 0, 0), 2)});
+        LogFilterProxyModel filter;
+        filter.setSourceModel(&log);
+        QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QString code = log.index(0, LogModel::ColumnCode).data().toString();
+        filter.setFilterKeyColumn(LogModel::ColumnCode);
+        filter.setFilterRegExp(QRegExp(code, Qt::CaseSensitive, QRegExp::FixedString));
+        QVERIFY(filter.isCheckpointFilterActive());
+        QCOMPARE(filter.rowCount(), 1);
+        log.appendEntries({touch(at(10, 0, 0), 1), touch(at(11, 0, 0), 3)});
+        QCOMPARE(filter.rowCount(), 2);
+        filter.setFilterRegExp(QRegExp());
+        QVERIFY(!filter.isCheckpointFilterActive());
+        QCOMPARE(filter.rowCount(), 5);
+        log.clearEntries();
+        QCOMPARE(filter.rowCount(), 0);
     }
 
     void everyFileWriteFailureIsReported()
