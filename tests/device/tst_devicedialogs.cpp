@@ -185,7 +185,8 @@ private slots:
             UsbCom com;
             vglClkSetDlg dlg;
             const QDateTime before = dlg.time;
-            QVERIFY(com.open() == UsbOk && com.getDeviceInfo() == UsbOk);
+            QCOMPARE(com.open(), UsbOk);
+            QCOMPARE(com.getDeviceInfo(), UsbOk);
             s.sim.clearLogs();
             const QDateTime shownAt = Clock::currentDateTime();
             dlg.showDeviceInfo(&com);
@@ -218,7 +219,8 @@ private slots:
                 // The next tick of the logger's 2-second clock after the click.
                 QVERIFY(atTick(dlg.time));
                 const qint64 wait = dlg.time.toMSecsSinceEpoch() - 160 - clickedAt.toMSecsSinceEpoch();
-                QVERIFY(wait >= 0 && wait < 2000);
+                QVERIFY(wait >= 0);
+                QVERIFY(wait < 2000);
             } else {
                 QVERIFY(qAbs(dlg.time.secsTo(shownAt)) <= 1);
             }
@@ -266,7 +268,8 @@ private slots:
     {
         Rig r;
         UsbCom com;
-        QVERIFY(com.open() == UsbOk && com.getDeviceInfo() == UsbOk);
+        QCOMPARE(com.open(), UsbOk);
+        QCOMPARE(com.getDeviceInfo(), UsbOk);
         // A bad name keeps the dialog open; the good one is then taken with the computer's time.
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, charsRefused);
@@ -533,7 +536,8 @@ private slots:
         tune.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tune));
         closeButton(tune);
-        QVERIFY(tune.closeRequested && tune.isVisible());
+        QVERIFY(tune.closeRequested);
+        QVERIFY(tune.isVisible());
         tune.waitForClose();
         QVERIFY(!tune.isVisible());
     }

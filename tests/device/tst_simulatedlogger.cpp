@@ -18,11 +18,15 @@ struct Link {
         : sim(s)
         , h(s.openBySerial("SIM00001"))
     {
-        if (h && configure)
-            QVERIFY(sim.resetDevice(h) && sim.setLatencyTimer(h, 8) && sim.setUsbParameters(h, 1024, 64)
-                    && sim.setBaudRate(h, 55555)
-                    && sim.setDataCharacteristics(h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
-                    && sim.setFlowControl(h, FtdiApi::FlowNone, 0x11, 0x13) && sim.setTimeouts(h, 500, 200));
+        if (h && configure) {
+            QVERIFY(sim.resetDevice(h));
+            QVERIFY(sim.setLatencyTimer(h, 8));
+            QVERIFY(sim.setUsbParameters(h, 1024, 64));
+            QVERIFY(sim.setBaudRate(h, 55555));
+            QVERIFY(sim.setDataCharacteristics(h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone));
+            QVERIFY(sim.setFlowControl(h, FtdiApi::FlowNone, 0x11, 0x13));
+            QVERIFY(sim.setTimeouts(h, 500, 200));
+        }
     }
     ~Link() { sim.close(h); }
     bool send(const QByteArray& bytes)
@@ -237,7 +241,8 @@ private slots:
         // The file keeper never overwrites a file it could not read.
         const QByteArray cut("{\"format\": \"WYX770 simulated logger\"");
         QFile broken(env.path(QStringLiteral("broken.json")));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(cut) == cut.size());
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QCOMPARE(broken.write(cut), cut.size());
         broken.close();
         {
             SimulatedLoggerFile file(broken.fileName());

@@ -151,9 +151,8 @@ private slots:
             r.sim.clearLogs();
             c.inject(r.sim);
             QCOMPARE(r.link.readCalibration(), c.expected);
-            QVERIFY2(r.sim.callCount(QStringLiteral("write")) == c.writes &&
-                         r.sim.framesOf(0x1A).size() == c.frames,
-                     c.what);
+            QVERIFY2(r.sim.callCount(QStringLiteral("write")) == c.writes, c.what);
+            QVERIFY2(r.sim.framesOf(0x1A).size() == c.frames, c.what);
         }
         LinkRig r;
         r.dev().fill(300);
@@ -353,12 +352,14 @@ private slots:
 
         // Bounds: beyond 256, negative, and empty ranges send nothing (never the identity read).
         r.sim.clearLogs();
-        for (const auto& range : {qMakePair(7, 250), qMakePair(4, -1)})
-            QVERIFY(r.link.readConfigRange(buf, range.first, range.second) == UsbBadParameter &&
-                    r.link.writeConfigRange(buf, range.first, range.second) == UsbBadParameter);
+        for (const auto& range : {qMakePair(7, 250), qMakePair(4, -1)}) {
+            QCOMPARE(r.link.readConfigRange(buf, range.first, range.second), UsbBadParameter);
+            QCOMPARE(r.link.writeConfigRange(buf, range.first, range.second), UsbBadParameter);
+        }
         unsigned char guard[2] = {0x55, 0x55};
-        QVERIFY(r.link.readConfigRange(guard, 0, 0) == UsbOk && r.link.writeConfigRange(guard, 0, 0) == UsbOk &&
-                r.link.readConfigRange(guard, -3, 5) == UsbOk);
+        QCOMPARE(r.link.readConfigRange(guard, 0, 0), UsbOk);
+        QCOMPARE(r.link.writeConfigRange(guard, 0, 0), UsbOk);
+        QCOMPARE(r.link.readConfigRange(guard, -3, 5), UsbOk);
         QCOMPARE(guard[0], quint8(0x55));
         QVERIFY(r.sim.frames().isEmpty());
         QCOMPARE(r.link.readConfigRange(buf, 6, 250), UsbOk);

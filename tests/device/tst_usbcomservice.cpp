@@ -174,7 +174,8 @@ private slots:
         // A file that does not cover the image, a missing file, a cancel: nothing is written.
         const QString partial = env.path(QStringLiteral("partial.hex"));
         QFile f(partial);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(IntelHex::write(patternImage(128))) > 0);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(IntelHex::write(patternImage(128))) > 0);
         f.close();
         r.sim.clearLogs();
         prompts.expectFile(Prompts::Kind::OpenFile, partial);

@@ -66,7 +66,8 @@ QByteArray readAll(const QString& path)
 void writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 LogFile::ReadResult readBytes(QByteArray bytes)
@@ -181,7 +182,9 @@ private slots:
         s.flags = OptPointCode;
         QVERIFY(before.description(false).isEmpty());
         // Any date counts for naming.
-        QVERIFY(touch.isNamed() && before.isNamed() && !fromHex("2f0f60b6ffffffffff00").isNamed());
+        QVERIFY(touch.isNamed());
+        QVERIFY(before.isNamed());
+        QVERIFY(!fromHex("2f0f60b6ffffffffff00").isNamed());
 
         // Colours only with highlighting, and only from the name valid at the touch.
         QCOMPARE(colours(touch), QStringLiteral("#000000 #ffffff"));
@@ -191,7 +194,8 @@ private slots:
 
         // 199 is still a touch (a year ending in 99, August or later).
         const LogEntry late99 = fromHex("c70f60b6000123456789");
-        QVERIFY(late99.isTouch() && late99.markerText() == QStringLiteral(" "));
+        QVERIFY(late99.isTouch());
+        QCOMPARE(late99.markerText(), QStringLiteral(" "));
         QCOMPARE(late99.dateTime().date(), QDate(2099, 8, 15));
         QCOMPARE(colours(late99), QStringLiteral("#0000ff #00ff00"));
 
@@ -433,8 +437,10 @@ private slots:
                                      "LPT1", QString(QChar(0)) + "x", "a*?<>|\""};
         for (const QString& name : hostile) {
             const QString file = LogFile::fileNameForDevice(name);
-            QVERIFY2(!file.contains('\\') && !file.startsWith('.'), qPrintable(file));
-            QVERIFY2(file.endsWith(QStringLiteral(".ewl")) && file.size() > 4, qPrintable(file));
+            QVERIFY2(!file.contains('\\'), qPrintable(file));
+            QVERIFY2(!file.startsWith('.'), qPrintable(file));
+            QVERIFY2(file.endsWith(QStringLiteral(".ewl")), qPrintable(file));
+            QVERIFY2(file.size() > 4, qPrintable(file));
             QCOMPARE(QFileInfo(work, file).absolutePath(), work.absolutePath());
         }
 
@@ -450,9 +456,11 @@ private slots:
         log.setDeviceIdentity(&com);
         log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindInitialised);
         QVERIFY(log.saveToDefault(nullptr));
-        QVERIFY(log.load(file, nullptr) && log.isSameDevice(&com));
+        QVERIFY(log.load(file, nullptr));
+        QVERIFY(log.isSameDevice(&com));
         QCOMPARE(LogFile::fileNameForDevice(log.deviceName()), file);
-        QVERIFY(QFile::remove(file) && log.saveToDefault(nullptr)); // unchanged: nothing written
+        QVERIFY(QFile::remove(file));
+        QVERIFY(log.saveToDefault(nullptr)); // unchanged: nothing written
         QVERIFY(!QFileInfo::exists(file));
         // A name cut inside a character by the logger (invalid UTF-8 read back) is stable too.
         com.deviceName = QString::fromUtf8("ABCDEFG\xC3");
@@ -471,7 +479,9 @@ private slots:
         event.makeProgramEntry(at(8, 30, 0), at(8, 30, 0), KindCase);
         LogModel log({touch(at(8, 0, 0), 1), event, touch(at(9, 0, 0), 2), touch(at(10, 0, 2), 3),
                       touch(at(11, 0, 2, 16), 1), touch(at(11, 1, 32, 16), 1)});
-        QVERIFY(!log.isLateEntry(1) && !log.isLateEntry(2) && log.isLateEntry(3));
+        QVERIFY(!log.isLateEntry(1));
+        QVERIFY(!log.isLateEntry(2));
+        QVERIFY(log.isLateEntry(3));
         QCOMPARE(log.elapsedText(4, true), QStringLiteral("1 nap 3:00:02"));
         QVERIFY(log.index(5, LogModel::ColumnDescription).data().toString().endsWith("( 0:01:30 )"));
     }

@@ -138,7 +138,8 @@ private slots:
         KodNev key;
         key.setCode(QStringLiteral("CAFE"));
         const KodNev named = names->entryAt(names->findCode(key));
-        QVERIFY(named.datedName.name == "Raktar 1" && named.datedName.validFrom == QDate(2020, 5, 1));
+        QCOMPARE(named.datedName.name, "Raktar 1");
+        QCOMPARE(named.datedName.validFrom, QDate(2020, 5, 1));
         QVERIFY(!names->isModified()); // saved at the end of the walk
     }
 };

@@ -163,7 +163,8 @@ private slots:
             rig.sim().clearLogs();
             QVERIFY(rig.readOut());
             QCOMPARE(fileBytes(), unchanged);
-            QVERIFY(rig.sim().framesOf(0x0C).isEmpty() && rig.sim().framesOf(0x1C).isEmpty());
+            QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
+            QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
 
             // More than the ring holds: the gap is told and marked, the whole ring taken once.
             rig.addTouches(900);
@@ -239,7 +240,8 @@ private slots:
             const QByteArray readoutTime = rig.dev().config().mid(28, 4);
             rig.sim().clearLogs();
             if (n == 10) {
-                QVERIFY(QFile::remove("PROBA.ewl.bak") && QDir().mkpath("PROBA.ewl.bak/keep"));
+                QVERIFY(QFile::remove("PROBA.ewl.bak"));
+                QVERIFY(QDir().mkpath("PROBA.ewl.bak/keep"));
                 QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni")));
                 QVERIFY(QDir("PROBA.ewl.bak").removeRecursively());
             } else {
@@ -292,7 +294,9 @@ private slots:
         rig.addTouches(5);
         QVERIFY(rig.readOut());
         QFile f(logPath);
-        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write("\xD0\x07") == 2); // 2000
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(12));
+        QCOMPARE(f.write("\xD0\x07"), 2); // 2000
         f.close();
         rig.addTouches(3);
         QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));

@@ -39,7 +39,8 @@ private slots:
             {"A.TXT", TxtViewKind}, {"OLD.EWA", LogViewKind}, {"log.ewl", LogViewKind}};
         for (const auto& [name, kind] : kinds) {
             w.loadFile(env.path(QString::fromLatin1(name)));
-            QVERIFY2(w.activeViewKind() == kind && w.activeMdiChild() != text, name);
+            QVERIFY2(w.activeViewKind() == kind, name);
+            QVERIFY2(w.activeMdiChild() != text, name);
         }
         auto* log = qobject_cast<LogView*>(w.activeMdiChild());
         QCOMPARE(log->windowTitle(), QStringLiteral("log.ewl[*]"));
