@@ -72,24 +72,33 @@ private slots:
         QVERIFY(IntelHex::write(QByteArray(100, 'x')).isEmpty());
     }
 
-    void hexReadRoundTripAndMalformedInput()
+    void hexReadsBackWhatItWrites_data()
     {
-        const QByteArray image = patternImage(256);
-        const QByteArray good = IntelHex::write(image);
-        // Lower-case digits and bare LF line ends read the same.
-        for (const QByteArray& text : {good, good.toLower().replace("\r", "")}) {
-            const IntelHex::Image back = IntelHex::read(text);
-            QVERIFY(back.complete());
-            QCOMPARE(back.bytes, image);
-        }
-        // The 128-byte layout never fills the whole image.
-        IntelHex::Image back = IntelHex::read(IntelHex::write(patternImage(128)));
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray good = IntelHex::write(patternImage(256));
+        QTest::newRow("as written") << good;
+        QTest::newRow("lower case, bare LF") << good.toLower().replace("\r", "");
+    }
+
+    void hexReadsBackWhatItWrites()
+    {
+        QFETCH(QByteArray, text);
+        const IntelHex::Image back = IntelHex::read(text);
+        QVERIFY(back.complete());
+        QCOMPARE(back.bytes, patternImage(256));
+    }
+
+    void hexSmallLayoutNeverFillsTheImage()
+    {
+        const IntelHex::Image back = IntelHex::read(IntelHex::write(patternImage(128)));
         QCOMPARE(back.supplied, 128);
         QVERIFY(!back.complete());
         QCOMPARE(back.bytes, patternImage(128) + QByteArray(128, char(0xFF)));
+    }
 
-        // Records outside the image are dropped, not written elsewhere; below the base an
-        // address must not round into index 0.
+    void hexRecordsOutsideTheImageAreDropped()
+    {
+        // Not written elsewhere; below the base an address must not round into index 0.
         QByteArray text = record(0, 4, QByteArray::fromHex("00FF"));
         text += record(0xFBFF, 0, QByteArray::fromHex("AABB0000"));
         text += record(0xFBF0, 0, QByteArray(16, '\x77'));
@@ -97,33 +106,55 @@ private slots:
         text += record(0xFFFC, 0, QByteArray::fromHex("55550000"));
         text += record(0, 4, QByteArray::fromHex("00F0"));
         text += record(0x00F8, 0, QByteArray(16, '\x44')); // 8 bytes fit, 8 fall beyond 255
-        back = IntelHex::read(text);
+        const IntelHex::Image back = IntelHex::read(text);
         QCOMPARE(back.supplied, 8);
         QCOMPARE(back.bytes, QByteArray(248, char(0xFF)) + QByteArray(8, '\x44'));
+    }
 
-        // A damaged line is skipped; an end record stops the reading; an unknown base takes nothing.
-        QByteArray damaged = good;
+    void hexDamagedLineIsSkipped()
+    {
+        QByteArray damaged = IntelHex::write(patternImage(256));
         damaged[20] = damaged[20] == '0' ? '1' : '0'; // checksum no longer adds up
         QCOMPARE(IntelHex::read(damaged).supplied, 248);
+    }
+
+    void hexEndRecordStopsTheReading()
+    {
+        const QByteArray good = IntelHex::write(patternImage(256));
         const int firstData = good.indexOf('\n') + 1;
         QCOMPARE(IntelHex::read(QByteArray(good).insert(firstData, ":00000001FF\r\n")).supplied, 0);
-        QCOMPARE(
-            IntelHex::read(QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001"))))
-                .supplied,
-            0);
+    }
 
-        // Garbage of every kind reads as nothing, without going out of bounds.
-        const QByteArray longLine =
-            record(0xFC00, 0, QByteArray(20, '\x12')); // over 48 characters: cut in pieces
-        for (const QByteArray& junk :
-             {QByteArray(), QByteArray(":"), QByteArray(":0"), QByteArray(":ZZ0000000000"), QByteArray(5000, ':'),
-              QByteArray(":FF00000000") + QByteArray(600, '0'), QByteArray(":02000004") + QByteArray(60, 'F'),
-              QByteArray(":0000000400\r\n:0400FC0000AABBCC"), QByteArray("\r\n\r\n:\n:\n"),
-              record(0, 4, QByteArray::fromHex("00FF")) + longLine}) {
-            const IntelHex::Image r = IntelHex::read(junk);
-            QCOMPARE(r.bytes.size(), 256);
-            QCOMPARE(r.supplied, 0);
-        }
+    void hexUnknownBaseTakesNothing()
+    {
+        const QByteArray good = IntelHex::write(patternImage(256));
+        const int firstData = good.indexOf('\n') + 1;
+        const QByteArray text = QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001")));
+        QCOMPARE(IntelHex::read(text).supplied, 0);
+    }
+
+    void hexGarbageReadsAsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("junk");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("colon") << QByteArray(":");
+        QTest::newRow("one digit") << QByteArray(":0");
+        QTest::newRow("not hex") << QByteArray(":ZZ0000000000");
+        QTest::newRow("colons") << QByteArray(5000, ':');
+        QTest::newRow("count beyond the line") << QByteArray(":FF00000000") + QByteArray(600, '0');
+        QTest::newRow("long base record") << QByteArray(":02000004") + QByteArray(60, 'F');
+        QTest::newRow("short base record") << QByteArray(":0000000400\r\n:0400FC0000AABBCC");
+        QTest::newRow("blank lines") << QByteArray("\r\n\r\n:\n:\n");
+        // Over 48 characters: cut in pieces.
+        QTest::newRow("long line") << record(0, 4, QByteArray::fromHex("00FF")) + record(0xFC00, 0, QByteArray(20, '\x12'));
+    }
+
+    void hexGarbageReadsAsNothing()
+    {
+        QFETCH(QByteArray, junk);
+        const IntelHex::Image r = IntelHex::read(junk);
+        QCOMPARE(r.bytes.size(), 256);
+        QCOMPARE(r.supplied, 0);
     }
 
     void hexReadFailureNeverGivesWrongBytes()
