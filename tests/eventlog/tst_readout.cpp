@@ -278,6 +278,65 @@ private slots:
         QCOMPARE(saved().kinds, QVector<int>(9, KindReadOut).toList()); // no gap on the way
     }
 
+    void failedClockSetIsGivenUpOrRetried_data()
+    {
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("given up") << false;
+        QTest::newRow("retried") << true;
+    }
+
+    void failedClockSetIsGivenUpOrRetried()
+    {
+        QFETCH(bool, retry);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        const QByteArray before = fileBytes();
+        appSettings().flags |= OptAutoClockSet;
+        rig.dev().setClockOffset(3600 * 1000);
+        rig.addTouches(3);
+        rig.sim().clearLogs();
+        rig.sim().injectReplyFault(0x02, 0, SimulatedLogger::Silent);
+        QCOMPARE(rig.readOutPastError(retry), retry);
+        if (retry) {
+            QCOMPARE(saved().touches, rig.written);
+            QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindClockSet, KindReadOut}));
+        } else {
+            QCOMPARE(fileBytes(), before);
+            QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
+        }
+    }
+
+    void failedContinuityCheckIsGivenUpOrRetried_data()
+    {
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("given up") << false;
+        QTest::newRow("retried") << true;
+    }
+
+    void failedContinuityCheckIsGivenUpOrRetried()
+    {
+        QFETCH(bool, retry);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        const QByteArray before = fileBytes();
+        rig.addTouches(5);
+        rig.sim().clearLogs();
+        rig.sim().injectReplyFault(0x08, 0, SimulatedLogger::Silent); // the record before the last read
+        QCOMPARE(rig.readOutPastError(retry), retry);
+        if (!retry) {
+            QCOMPARE(fileBytes(), before);
+            QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
+            rig.mend();
+            QVERIFY(rig.readOut());
+        }
+        QCOMPARE(saved().touches, rig.written);
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut})); // never taken for a gap
+    }
+
     void impossibleRingsAreRefused()
     {
         TestEnv env;
