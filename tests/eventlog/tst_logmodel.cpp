@@ -364,6 +364,33 @@ private slots:
         QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), QStringList{"L.ewl"});
     }
 
+    void blankDeviceSlotIsDropped()
+    {
+        LogModel log;
+        const QByteArray touchBytes = QByteArray::fromHex("2f0f60b6000123456789");
+        const QByteArray lastKnown = QByteArray::fromHex("e02f0f60b62f0e384000");
+        for (const QByteArray& raw : {touchBytes, QByteArray::fromHex("e12f0f60b62f0e384000"),
+                                      QByteArray(LogEntry::size, char(0xFF)), lastKnown})
+            log.appendDeviceEntry(reinterpret_cast<const unsigned char*>(raw.constData()));
+        QCOMPARE(log.rowCount(), 2);
+        QCOMPARE(log.entryAt(0), fromHex(touchBytes.toHex()));
+        QCOMPARE(log.entryAt(1), fromHex(lastKnown.toHex()));
+    }
+
+    void missingRowGivesAMarkedEntry()
+    {
+        LogModel log({touch(at(8, 0, 0), 1)});
+        LogEntry out;
+        QDateTime time;
+        QVERIFY(log.entryWithTime(0, out, time));
+        QCOMPARE(time, at(8, 0, 0));
+        for (int row : {-1, 1}) {
+            QVERIFY(!log.entryWithTime(row, out, time));
+            QCOMPARE(time, QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+            QCOMPARE(int(out.kind()), int(KindMissingRow));
+        }
+    }
+
     void passesTheModelTester()
     {
         TestEnv env;
