@@ -43,66 +43,124 @@ QString when(const QDateTime& t)
         t.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
+QStringList configurationSteps()
+{
+    return {"resetDevice", "setLatencyTimer", "setUsbParameters", "setBaudRate", "setDataCharacteristics",
+            "setFlowControl", "setTimeouts"};
+}
+
 } // namespace
 
 class TestUsbCom : public QObject
 {
     Q_OBJECT
 private slots:
-    void openFindsAndConfiguresTheDevice()
+    void openWithoutLoggersFails()
     {
         TestEnv env;
-        {
-            LinkRig r;
-            r.sim.removeDevices();
-            QCOMPARE(r.link.open(), UsbNoDevice);
-            r.sim.failDeviceList(true);
-            QCOMPARE(r.link.open(), UsbLibraryError);
-            QVERIFY(!r.link.handle);
-        }
-        {
-            // The first logger is opened by another program; the second one is taken.
-            LinkRig r;
-            r.dev().openedElsewhere = true;
-            r.sim.device(r.sim.addDevice("Vigilor", "SIM00002")).setName("SECOND");
-            QCOMPARE(r.link.open(), UsbOk);
-            QCOMPARE(r.link.getDeviceInfo(), UsbOk);
-            QCOMPARE(r.link.deviceName, QStringLiteral("SECOND  "));
-            // A second open closes the first handle before it starts again.
-            r.sim.clearLogs();
-            QCOMPARE(r.link.open(), UsbOk);
-            QCOMPARE(r.sim.calls().first(), QStringLiteral("close"));
-            VERIFY_NO_VIOLATIONS(r.sim);
-        }
-        {
-            // Letter case counts; a failing detail query of the last entry is a library error,
-            // but not once a match came before it.
-            LinkRig r;
-            r.dev().description = "VIGILOR";
-            QCOMPARE(r.link.open(), UsbNoDevice);
-            r.sim.addDevice("Vigilor", "SIM00002");
-            r.sim.device(1).detailFails = true;
-            QCOMPARE(r.link.open(), UsbLibraryError);
-            r.dev().description = "Vigilor";
-            QCOMPARE(r.link.open(), UsbOk);
-            QVERIFY(r.sim.calls().contains(QStringLiteral("openBySerial SIM00001")));
-            r.sim.failCall(QStringLiteral("openBySerial"));
-            QCOMPARE(r.link.open(), UsbDriverError);
-            QVERIFY(!r.link.handle);
-        }
-        // A failing configuration step closes the device and skips the steps after it.
-        const QStringList steps{"resetDevice",            "setLatencyTimer", "setUsbParameters", "setBaudRate",
-                                "setDataCharacteristics", "setFlowControl",  "setTimeouts"};
-        for (int k = 0; k < steps.size(); ++k) {
-            LinkRig r;
-            r.sim.failCall(steps[k]);
-            QCOMPARE(r.link.open(), UsbDriverError);
-            QVERIFY(!r.link.handle);
-            QCOMPARE(r.sim.callCount(QStringLiteral("close")), 1);
-            for (int later = k + 1; later < steps.size(); ++later)
-                QCOMPARE(r.sim.callCount(steps[later]), 0);
-            QCOMPARE(r.link.getClock(), UsbNoChannel);
-        }
+        LinkRig r;
+        r.sim.removeDevices();
+        QCOMPARE(r.link.open(), UsbNoDevice);
+        r.sim.failDeviceList(true);
+        QCOMPARE(r.link.open(), UsbLibraryError);
+        QVERIFY(!r.link.handle);
+    }
+
+    void openTakesTheFirstFreeLogger()
+    {
+        // The first logger is opened by another program; the second one is taken.
+        TestEnv env;
+        LinkRig r;
+        r.dev().openedElsewhere = true;
+        r.sim.device(r.sim.addDevice("Vigilor", "SIM00002")).setName("SECOND");
+        QCOMPARE(r.link.open(), UsbOk);
+        QCOMPARE(r.link.getDeviceInfo(), UsbOk);
+        QCOMPARE(r.link.deviceName, QStringLiteral("SECOND  "));
+        // A second open closes the first handle before it starts again.
+        r.sim.clearLogs();
+        QCOMPARE(r.link.open(), UsbOk);
+        QCOMPARE(r.sim.calls().first(), QStringLiteral("close"));
+        VERIFY_NO_VIOLATIONS(r.sim);
+    }
+
+    void openMatchesTheDescriptionExactly()
+    {
+        // Letter case counts; a failing detail query of the last entry is a library error,
+        // but not once a match came before it.
+        TestEnv env;
+        LinkRig r;
+        r.dev().description = "VIGILOR";
+        QCOMPARE(r.link.open(), UsbNoDevice);
+        r.sim.addDevice("Vigilor", "SIM00002");
+        r.sim.device(1).detailFails = true;
+        QCOMPARE(r.link.open(), UsbLibraryError);
+        r.dev().description = "Vigilor";
+        QCOMPARE(r.link.open(), UsbOk);
+        QVERIFY(r.sim.calls().contains(QStringLiteral("openBySerial SIM00001")));
+        r.sim.failCall(QStringLiteral("openBySerial"));
+        QCOMPARE(r.link.open(), UsbDriverError);
+        QVERIFY(!r.link.handle);
+    }
+
+    void failingConfigurationStepCloses_data()
+    {
+        QTest::addColumn<int>("failing");
+        for (int k = 0; k < configurationSteps().size(); ++k)
+            QTest::newRow(qPrintable(configurationSteps().at(k))) << k;
+    }
+
+    void failingConfigurationStepCloses()
+    {
+        // The device is closed and the steps after the failing one are skipped.
+        QFETCH(int, failing);
+        TestEnv env;
+        const QStringList steps = configurationSteps();
+        LinkRig r;
+        r.sim.failCall(steps[failing]);
+        QCOMPARE(r.link.open(), UsbDriverError);
+        QVERIFY(!r.link.handle);
+        QCOMPARE(r.sim.callCount(QStringLiteral("close")), 1);
+        for (int later = failing + 1; later < steps.size(); ++later)
+            QCOMPARE(r.sim.callCount(steps[later]), 0);
+        QCOMPARE(r.link.getClock(), UsbNoChannel);
+    }
+
+    void sendFrameRefusesFramesThatDoNotFit_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("one over the buffer") << int(UsbCom::FrameSize);
+        QTest::newRow("far over") << 255;
+    }
+
+    void sendFrameRefusesFramesThatDoNotFit()
+    {
+        QFETCH(int, length);
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
+        r.sim.clearLogs();
+        unsigned char request[256] = {};
+        unsigned char reply[UsbCom::ReplySize] = {};
+        request[0] = quint8(length);
+        QCOMPARE(r.link.sendFrame(request, reply), UsbBadParameter);
+        QVERIFY(r.sim.frames().isEmpty());
+    }
+
+    void sendFrameCarriesAWholeCommand()
+    {
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
+        unsigned char request[UsbCom::FrameSize] = {4, 0x08, 0, 0};
+        UsbCom::setChecksum(request);
+        unsigned char reply[UsbCom::ReplySize] = {};
+        QCOMPARE(r.link.sendFrame(request, reply), UsbOk);
+        QCOMPARE(int(reply[1]), 0x08);
+        QVERIFY(UsbCom::checkChecksum(reply));
+        reply[2] ^= 1;
+        QVERIFY(!UsbCom::checkChecksum(reply));
+        VERIFY_NO_VIOLATIONS(r.sim);
     }
 
     void transactionRetryBudgetAndErrors()
