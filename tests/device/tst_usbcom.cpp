@@ -13,6 +13,10 @@
 #include <QLineEdit>
 #include <QtTest>
 
+using Inject = std::function<void(SimulatedLogger&)>;
+Q_DECLARE_METATYPE(Inject)
+Q_DECLARE_METATYPE(UsbErrorCodes)
+
 namespace {
 
 QByteArray hex(const char* text)
@@ -163,55 +167,68 @@ private slots:
         VERIFY_NO_VIOLATIONS(r.sim);
     }
 
-    void transactionRetryBudgetAndErrors()
+    void transactionWithoutADeviceSendsNothing()
     {
         TestEnv env;
-        {
-            // No device open: nothing reaches the driver.
-            LinkRig r;
-            QCOMPARE(r.link.readCalibration(), UsbNoChannel);
-            QVERIFY(r.sim.calls().isEmpty());
-        }
-        using Inject = std::function<void(SimulatedLogger&)>;
+        LinkRig r;
+        QCOMPARE(r.link.readCalibration(), UsbNoChannel);
+        QVERIFY(r.sim.calls().isEmpty());
+    }
+
+    void transactionRetryBudget_data()
+    {
+        QTest::addColumn<Inject>("inject");
+        QTest::addColumn<UsbErrorCodes>("expected");
+        QTest::addColumn<int>("writes"); // wake-ups and frames
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<bool>("strict");
         const auto failReads = [](QList<int> nths) {
-            return [nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("read"), nth); };
+            return Inject([nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("read"), nth); });
         };
         const auto shortWrites = [](QList<int> nths) {
-            return [nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("write"), nth, 1); };
+            return Inject([nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("write"), nth, 1); });
         };
         const auto lengthByte = [](int b) {
-            return [b](SimulatedLogger& s) { s.injectReplyFault(0x1A, 0, SimulatedLogger::LengthByte, b); };
+            return Inject([b](SimulatedLogger& s) { s.injectReplyFault(0x1A, 0, SimulatedLogger::LengthByte, b); });
         };
-        const struct {
-            const char* what;
-            Inject inject;
-            UsbErrorCodes expected;
-            int writes; // wake-ups and frames
-            int frames;
-        } cases[] = {
-            {"silent logger", [](SimulatedLogger& s) { s.failWakeUps(100); }, UsbNoDevice, 5, 0},
-            {"wrong wake-up answer", [](SimulatedLogger& s) { s.failWakeUps(5, 'X'); }, UsbBadReply, 5, 0},
-            {"four lost wake-ups", [](SimulatedLogger& s) { s.failWakeUps(4); }, UsbOk, 6, 1},
-            {"wake-up reads fail", failReads({0}), UsbTransferError, 5, 0},
-            {"three short frame writes", shortWrites({2, 4, 6}), UsbTransferError, 6, 0},
-            {"one short frame write", shortWrites({2}), UsbOk, 4, 1},
-            {"body reads fail", failReads({3, 6, 9}), UsbTransferError, 6, 3},
-            // Spoilt length bytes leave the logger half-way, as a real one would: not strict.
-            {"length 0", lengthByte(0), UsbNoDevice, 6, 3},
-            {"length 1", lengthByte(1), UsbBadReply, 6, 3},
-            {"length 145", lengthByte(145), UsbBadReply, 6, 3},
-            {"length 255", lengthByte(255), UsbBadReply, 6, 3},
-        };
-        for (const auto& c : cases) {
-            LinkRig r;
-            r.sim.setStrict(!QByteArray(c.what).startsWith("length"));
-            QCOMPARE(r.link.open(), UsbOk);
-            r.sim.clearLogs();
-            c.inject(r.sim);
-            QCOMPARE(r.link.readCalibration(), c.expected);
-            QVERIFY2(r.sim.callCount(QStringLiteral("write")) == c.writes, c.what);
-            QVERIFY2(r.sim.framesOf(0x1A).size() == c.frames, c.what);
-        }
+        QTest::newRow("silent logger") << Inject([](SimulatedLogger& s) { s.failWakeUps(100); }) << UsbNoDevice << 5
+                                       << 0 << true;
+        QTest::newRow("wrong wake-up answer") << Inject([](SimulatedLogger& s) { s.failWakeUps(5, 'X'); })
+                                              << UsbBadReply << 5 << 0 << true;
+        QTest::newRow("four lost wake-ups") << Inject([](SimulatedLogger& s) { s.failWakeUps(4); }) << UsbOk << 6
+                                            << 1 << true;
+        QTest::newRow("wake-up reads fail") << failReads({0}) << UsbTransferError << 5 << 0 << true;
+        QTest::newRow("three short frame writes") << shortWrites({2, 4, 6}) << UsbTransferError << 6 << 0 << true;
+        QTest::newRow("one short frame write") << shortWrites({2}) << UsbOk << 4 << 1 << true;
+        QTest::newRow("body reads fail") << failReads({3, 6, 9}) << UsbTransferError << 6 << 3 << true;
+        // Spoilt length bytes leave the logger half-way, as a real one would: not strict.
+        QTest::newRow("length 0") << lengthByte(0) << UsbNoDevice << 6 << 3 << false;
+        QTest::newRow("length 1") << lengthByte(1) << UsbBadReply << 6 << 3 << false;
+        QTest::newRow("length 145") << lengthByte(145) << UsbBadReply << 6 << 3 << false;
+        QTest::newRow("length 255") << lengthByte(255) << UsbBadReply << 6 << 3 << false;
+    }
+
+    void transactionRetryBudget()
+    {
+        QFETCH(Inject, inject);
+        QFETCH(UsbErrorCodes, expected);
+        QFETCH(int, writes);
+        QFETCH(int, frames);
+        QFETCH(bool, strict);
+        TestEnv env;
+        LinkRig r;
+        r.sim.setStrict(strict);
+        QCOMPARE(r.link.open(), UsbOk);
+        r.sim.clearLogs();
+        inject(r.sim);
+        QCOMPARE(r.link.readCalibration(), expected);
+        QCOMPARE(r.sim.callCount(QStringLiteral("write")), writes);
+        QCOMPARE(r.sim.framesOf(0x1A).size(), frames);
+    }
+
+    void lateReplyTailIsDiscarded()
+    {
+        TestEnv env;
         LinkRig r;
         r.dev().fill(300);
         QCOMPARE(r.link.open(), UsbOk);
@@ -230,13 +247,27 @@ private slots:
         QCOMPARE(r.link.readPage(100, page.bytes), UsbNoDevice);
         r.sim.clearFaults();
         QCOMPARE(r.link.readCalibration(), UsbOk);
-        // A body shorter than announced, every attempt.
+        VERIFY_NO_VIOLATIONS(r.sim);
+    }
+
+    void shortBodyOnEveryAttemptGivesUp()
+    {
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
         r.sim.clearLogs();
         r.sim.injectReplyFault(0x03, 0, SimulatedLogger::ShortBody, 2);
         QCOMPARE(r.link.getClock(), UsbNoDevice);
         QCOMPARE(r.sim.framesOf(0x03).size(), 3);
         VERIFY_NO_VIOLATIONS(r.sim);
+    }
+
+    void atSignReplyIsASixtyFourByteBody()
+    {
         // '@' to another command than the page read is a 64-byte body, and none of it is left over.
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
         QByteArray reply(65, '\x11');
         reply[0] = '@';
         reply[2] = '\x2A';
