@@ -227,41 +227,54 @@ private slots:
         }
     }
 
-    void nameChecks()
+    void nameChecks_data()
     {
-        TestEnv env;
-        QVERIFY(QFile(env.path(QStringLiteral("KAPU01.ewl"))).open(QIODevice::WriteOnly));
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refusal"); // empty: accepted
         const QString taken = QStringLiteral(
             "KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem használt nevet!");
-        const QString accepted;
+        QTest::newRow("eight letters") << "ABCDEFGH" << QString();
+        QTest::newRow("blanks around") << "  KAPU  " << QString();
+        QTest::newRow("dash and underscore") << "K-12_x" << QString();
+        QTest::newRow("no log yet") << "KAPU02" << QString();
+        QTest::newRow("blank inside") << "KA PU" << charsRefused;
+        QTest::newRow("characters before the length") << "ABCDEFGHIJ.K" << charsRefused;
+        QTest::newRow("question mark") << "AB?C" << charsRefused;
+        QTest::newRow("star") << "AB*C" << charsRefused;
+        QTest::newRow("colon") << "AB:C" << charsRefused;
+        QTest::newRow("slash") << "AB/C" << charsRefused;
+        QTest::newRow("backslash") << "AB\\C" << charsRefused;
+        QTest::newRow("empty") << "" << lengthRefused;
+        QTest::newRow("blanks only") << "    " << lengthRefused;
+        QTest::newRow("nine letters") << "ABCDEFGHI" << lengthRefused;
+        // The logger keeps 8 bytes: four accented letters fit, eight do not.
+        QTest::newRow("four accented letters") << "ÁÉÍÓ" << QString();
+        QTest::newRow("accented letter last") << "ABCDEFÉ" << QString();
+        QTest::newRow("eight accented letters") << "ÁÉÍÓÖŐÚÜ" << lengthRefused;
+        QTest::newRow("accented letter cut") << "ABCDEFGÉ" << lengthRefused;
+        QTest::newRow("log exists") << "KAPU01" << taken;
+        // Its log would be A_B.ewl, which exists: refused, never deleted afterwards.
+        QTest::newRow("log under another spelling exists") << "A<B"
+                                                           << QStringLiteral("A<B néven már van kiolvasott esemény napló.");
+    }
+
+    void nameChecks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        TestEnv env;
+        QVERIFY(QFile(env.path(QStringLiteral("KAPU01.ewl"))).open(QIODevice::WriteOnly));
         QVERIFY(QFile(env.path(QStringLiteral("A_B.ewl"))).open(QIODevice::WriteOnly));
-        const QString aBTaken = QStringLiteral("A<B néven már van kiolvasott esemény napló.");
-        const struct {
-            const char* typed;
-            const QString& refusal;
-        } cases[] = {
-            {"ABCDEFGH", accepted}, {"  KAPU  ", accepted}, {"K-12_x", accepted}, {"KAPU02", accepted},
-            {"KA PU", charsRefused}, {"ABCDEFGHIJ.K", charsRefused}, // characters before the length
-            {"AB?C", charsRefused}, {"AB*C", charsRefused}, {"AB:C", charsRefused},
-            {"AB/C", charsRefused}, {"AB\\C", charsRefused},
-            {"", lengthRefused}, {"    ", lengthRefused}, {"ABCDEFGHI", lengthRefused},
-            // The logger keeps 8 bytes: four accented letters fit, eight do not.
-            {"ÁÉÍÓ", accepted}, {"ABCDEFÉ", accepted}, {"ÁÉÍÓÖŐÚÜ", lengthRefused}, {"ABCDEFGÉ", lengthRefused},
-            {"KAPU01", taken},
-            // Its log would be A_B.ewl, which exists: refused, never deleted afterwards.
-            {"A<B", aBTaken},
-        };
-        for (const auto& c : cases) {
-            ScriptedPrompts prompts;
-            if (!c.refusal.isEmpty())
-                prompts.expectNotice(Prompts::Kind::Warning, c.refusal);
-            InitDlg dlg;
-            dlg.NewNameEdit->setText(QString::fromUtf8(c.typed)); // the form allows 16 until the header is filled
-            QVERIFY2(dlg.validateName() == c.refusal.isEmpty(), c.typed);
-            QCOMPARE(dlg.newName, QString::fromUtf8(c.typed).trimmed());
-            if (!c.refusal.isEmpty())
-                QCOMPARE(prompts.seen().value(0).title, QStringLiteral("Inicializálás"));
-        }
+        ScriptedPrompts prompts;
+        if (!refusal.isEmpty())
+            prompts.expectNotice(Prompts::Kind::Warning, refusal);
+        InitDlg dlg;
+        dlg.NewNameEdit->setText(typed); // the form allows 16 until the header is filled
+        QCOMPARE(dlg.validateName(), refusal.isEmpty());
+        QCOMPARE(dlg.newName, typed.trimmed());
+        if (!refusal.isEmpty())
+            QCOMPARE(prompts.seen().value(0).title, QStringLiteral("Inicializálás"));
+        QVERIFY(QFileInfo::exists(env.path(QStringLiteral("A_B.ewl"))));
     }
 
     void initDialogDriven()
