@@ -111,6 +111,8 @@ void closeButton(QWidget& w)
 const int dayS = 86400;
 const QString failed = QStringLiteral("A behangolás nem sikerült!");
 
+enum ClockChoice { PcTime, UntouchedFields, Escape };
+
 struct Outcome {
     UsbErrorCodes result = UsbOk;
     QString message;
@@ -173,13 +175,21 @@ class TestDeviceDialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    void clockSetChoices_data()
+    {
+        // A typed time and "Mégsem" are driven through the main window's command.
+        QTest::addColumn<int>("choice");
+        QTest::newRow("computer's time") << int(PcTime);
+        QTest::newRow("fields as shown") << int(UntouchedFields);
+        QTest::newRow("Escape") << int(Escape);
+    }
+
     void clockSetChoices()
     {
+        QFETCH(int, choice);
         TestEnv env;
         FakeClock clock(start, 7);
-        // A typed time and "Mégsem" are driven through the main window's command.
-        enum Choice { PcTime, UntouchedFields, Escape };
-        for (Choice choice : {PcTime, UntouchedFields, Escape}) {
+        {
             // The command as the main window runs it: open, read, ask, set.
             SimulatorScope s;
             UsbCom com;
@@ -209,7 +219,7 @@ private slots:
                 QCOMPARE(result, int(QDialog::Rejected));
                 QCOMPARE(dlg.time, before);
                 QVERIFY(sets.isEmpty());
-                continue;
+                return;
             }
             QCOMPARE(result, int(QDialog::Accepted));
             QCOMPARE(sets.size(), 1);
