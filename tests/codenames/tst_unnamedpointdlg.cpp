@@ -25,6 +25,32 @@ class TestUnNamedPointDlg : public QObject
 {
     Q_OBJECT
 private slots:
+    void cancelledColourDialogKeepsTheColour_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<QColor>("answer");
+        QTest::addColumn<QColor>("result");
+        QTest::newRow("background chosen") << true << QColor(Qt::cyan) << QColor(Qt::cyan);
+        QTest::newRow("background cancelled") << true << QColor() << QColor(Qt::yellow);
+        QTest::newRow("text colour chosen") << false << QColor(Qt::red) << QColor(Qt::red);
+        QTest::newRow("text colour cancelled") << false << QColor() << QColor(Qt::blue);
+    }
+
+    void cancelledColourDialogKeepsTheColour()
+    {
+        QFETCH(bool, background);
+        QFETCH(QColor, answer);
+        QFETCH(QColor, result);
+        TestEnv env;
+        UnNamedPointDlg dlg;
+        dlg.setBackgroundColor(Qt::yellow);
+        dlg.setForegroundColor(Qt::blue);
+        ScriptedPrompts prompts;
+        prompts.expect(Prompts::Kind::Color, QString(), Prompts::Answer{-1, {}, answer});
+        QTest::mouseClick(background ? dlg.backgroundButton : dlg.foregroundButton, Qt::LeftButton);
+        QCOMPARE(background ? dlg.backgroundColor : dlg.foregroundColor, result);
+    }
+
     void addSkipAndCancelWhileWalking()
     {
         TestEnv env;

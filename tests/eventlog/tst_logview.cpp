@@ -148,6 +148,21 @@ private slots:
         QVERIFY(t.isNull());
     }
 
+    void jumpsToBeginAndEnd()
+    {
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
+        t->JumpToBegin();
+        QCOMPARE(t->currentSourceRow(), 0);
+        t->JumpToEnd();
+        QCOMPARE(t->currentSourceRow(), 8);
+        LogView empty; // nothing to jump to: nothing selected, nothing breaks
+        empty.table()->JumpToBegin();
+        empty.table()->JumpToEnd();
+        QCOMPARE(empty.table()->currentSourceRow(), -1);
+    }
+
     void multipleSelectionCountsRows()
     {
         TestEnv env;
