@@ -331,53 +331,73 @@ private slots:
         VERIFY_NO_VIOLATIONS(r.s.sim);
     }
 
-    void serviceSignalsAndUnusableLoggers()
+    void serviceSignalsAreSentAtOnce()
     {
         Rig r;
         SimulatorScope& s = r.s;
-        {
-            serviceWriteDialog dlg;
-            QCOMPARE(dlg.InfoLabel->text(), QStringLiteral("SIM00001   (modell: VGL-770)"));
-            QVERIFY(allEnabled(dlg, true));
-            s.sim.clearLogs();
-            dlg.redCheck->setChecked(true);
-            dlg.greenCheck->setChecked(true);
-            QTest::mouseClick(dlg.soundButton, Qt::LeftButton);
-            // 125000 / 2000 = 62.5: the remainder is not above half, so 62. Every change sends at once.
-            dlg.greenCheck->setChecked(false);
-            dlg.soundSpin->setValue(1000);
-            dlg.redCheck->setChecked(false);
-            dlg.soundSpin->stepBy(-10); // 500 Hz
-            QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
-            QCOMPARE(signals_(s), (QList<QPair<int, int>>{{3, 62}, {1, 125}, {0, 250}, {4, 0}}));
-            // "Ki" only reads the logger again.
-            QTest::mouseClick(dlg.RFoffButton, Qt::LeftButton);
-            QCOMPARE(signals_(s).size(), 4);
-            QVERIFY(!s.sim.framesOf(0x1D).isEmpty());
-            QCOMPARE(execWith<serviceWriteDialog>(
-                         dlg, [](serviceWriteDialog* d) { QTest::mouseClick(d->exitButton, Qt::LeftButton); }),
-                     int(QDialog::Rejected));
-            VERIFY_NO_VIOLATIONS(s.sim);
-        }
-        // Hardware code 0: shown, but the controls stay off.
-        s.device().setHardwareCode(0);
-        QVERIFY(allEnabled(*std::make_unique<serviceWriteDialog>(), false));
-        s.device().setHardwareCode(0x0202);
-        {
-            // A failed open in "Be": one error, nothing sent, the label cleared, controls as they were.
-            serviceWriteDialog dlg;
-            s.sim.clearLogs();
-            s.sim.failCall(QStringLiteral("openBySerial"));
-            ScriptedPrompts prompts;
-            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"));
-            QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
-            QCOMPARE(prompts.seen().size(), 1);
-            QCOMPARE(s.sim.framesOf(0x1E).size(), 0);
-            QCOMPARE(dlg.InfoLabel->text(), QString());
-            QVERIFY(allEnabled(dlg, true));
-        }
-        // No logger at all: one error box, an empty label, the controls off.
-        s.sim.removeDevices();
+        serviceWriteDialog dlg;
+        QCOMPARE(dlg.InfoLabel->text(), QStringLiteral("SIM00001   (modell: VGL-770)"));
+        QVERIFY(allEnabled(dlg, true));
+        s.sim.clearLogs();
+        dlg.redCheck->setChecked(true);
+        dlg.greenCheck->setChecked(true);
+        QTest::mouseClick(dlg.soundButton, Qt::LeftButton);
+        // 125000 / 2000 = 62.5: the remainder is not above half, so 62. Every change sends at once.
+        dlg.greenCheck->setChecked(false);
+        dlg.soundSpin->setValue(1000);
+        dlg.redCheck->setChecked(false);
+        dlg.soundSpin->stepBy(-10); // 500 Hz
+        QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
+        QCOMPARE(signals_(s), (QList<QPair<int, int>>{{3, 62}, {1, 125}, {0, 250}, {4, 0}}));
+        // "Ki" only reads the logger again.
+        QTest::mouseClick(dlg.RFoffButton, Qt::LeftButton);
+        QCOMPARE(signals_(s).size(), 4);
+        QVERIFY(!s.sim.framesOf(0x1D).isEmpty());
+        QCOMPARE(execWith<serviceWriteDialog>(
+                     dlg, [](serviceWriteDialog* d) { QTest::mouseClick(d->exitButton, Qt::LeftButton); }),
+                 int(QDialog::Rejected));
+        VERIFY_NO_VIOLATIONS(s.sim);
+    }
+
+    void serviceControlsStayOffWithoutHardwareCode()
+    {
+        Rig r;
+        r.s.device().setHardwareCode(0);
+        serviceWriteDialog dlg;
+        QVERIFY(allEnabled(dlg, false));
+    }
+
+    void serviceFailedOpenIsReportedOnce_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("on") << "RFonButton";
+        QTest::newRow("off") << "RFoffButton";
+        QTest::newRow("sound") << "soundButton";
+    }
+
+    void serviceFailedOpenIsReportedOnce()
+    {
+        // One error, nothing sent, the label cleared, the controls as they were.
+        QFETCH(QString, button);
+        Rig r;
+        SimulatorScope& s = r.s;
+        serviceWriteDialog dlg;
+        s.sim.clearLogs();
+        s.sim.failCall(QStringLiteral("openBySerial"));
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"));
+        QTest::mouseClick(dlg.findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(prompts.seen().size(), 1);
+        QCOMPARE(s.sim.framesOf(0x1E).size(), 0);
+        QCOMPARE(dlg.InfoLabel->text(), QString());
+        QVERIFY(allEnabled(dlg, true));
+    }
+
+    void serviceWithoutALogger()
+    {
+        // One error box, an empty label, the controls off.
+        Rig r;
+        r.s.sim.removeDevices();
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, noDevice);
         serviceWriteDialog dlg;
