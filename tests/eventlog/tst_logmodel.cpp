@@ -77,6 +77,20 @@ LogFile::ReadResult readBytes(QByteArray bytes)
     return LogFile::read(buffer);
 }
 
+// Code AAABCDEFGHIJ: "régi" (red on yellow) from 2020, "új" (blue on green) from 2023-08-16,
+// in the program's list for as long as the object lives.
+struct TwoNames {
+    TwoNames()
+    {
+        KodNev oldName, newName;
+        oldName.set("AAABCDEFGHIJ", "régi", QDate(2020, 1, 1), Qt::yellow, Qt::red);
+        newName.set("AAABCDEFGHIJ", "új", QDate(2023, 8, 16), Qt::green, Qt::blue);
+        appSettings().kodNevModel->addEntry(oldName, true);
+        appSettings().kodNevModel->addEntry(newName, true);
+    }
+    ~TwoNames() { appSettings().kodNevModel->removeRows(0, appSettings().kodNevModel->rowCount()); }
+};
+
 } // namespace
 
 class TestLogModel : public QObject
@@ -161,58 +175,117 @@ private slots:
         QCOMPARE(in.status(), QDataStream::ReadPastEnd);
     }
 
-    void touchAndEventTextsAndColours()
+    void touchDescriptions_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("sameCode");
+        QTest::addColumn<QString>("text");
+        // The touch is on 2023-08-15; "új" is valid from the next day, nothing before 2020.
+        QTest::newRow("old name") << QByteArray("2f0f60b6000123456789") << 0 << false << "régi";
+        QTest::newRow("new name from its day") << QByteArray("2f1060b6000123456789") << 0 << true << "új";
+        QTest::newRow("no name valid yet: the code") << QByteArray("260f60b6000123456789") << 0 << false
+                                                     << "AAABCDEFGHIJ";
+        QTest::newRow("no name, same code") << QByteArray("260f60b6000123456789") << 0 << true << "";
+        QTest::newRow("no name, code shown apart") << QByteArray("260f60b6000123456789") << int(OptPointCode)
+                                                   << false << "";
+    }
+
+    void touchDescriptions()
+    {
+        QFETCH(QByteArray, hex);
+        QFETCH(int, flags);
+        QFETCH(bool, sameCode);
+        QFETCH(QString, text);
+        TestEnv env;
+        const TwoNames names;
+        appSettings().flags = flags;
+        QCOMPARE(fromHex(hex).description(sameCode), text);
+    }
+
+    void anyDateCountsForNaming()
     {
         TestEnv env;
-        Settings& s = appSettings();
-        // Code AAABCDEFGHIJ: "régi" from 2020, "új" from 2023-08-16 (the day after the touch).
-        KodNev oldName, newName;
-        QVERIFY(oldName.set("AAABCDEFGHIJ", "régi", QDate(2020, 1, 1), Qt::yellow, Qt::red));
-        QVERIFY(newName.set("AAABCDEFGHIJ", "új", QDate(2023, 8, 16), Qt::green, Qt::blue));
-        s.kodNevModel->addEntry(oldName, true);
-        s.kodNevModel->addEntry(newName, true);
-        const LogEntry touch = fromHex("2f0f60b6000123456789");
-        const LogEntry nextDay = fromHex("2f1060b6000123456789");
-        const LogEntry before = fromHex("260f60b6000123456789"); // 2019
-        s.flags = 0;
-        QCOMPARE(touch.description(false), QStringLiteral("régi"));
-        QCOMPARE(nextDay.description(true), QStringLiteral("új"));
-        QCOMPARE(before.description(false), QStringLiteral("AAABCDEFGHIJ")); // no name valid yet
-        QVERIFY(before.description(true).isEmpty());
-        s.flags = OptPointCode;
-        QVERIFY(before.description(false).isEmpty());
-        // Any date counts for naming.
-        QVERIFY(touch.isNamed());
-        QVERIFY(before.isNamed());
+        const TwoNames names;
+        QVERIFY(fromHex("2f0f60b6000123456789").isNamed());
+        QVERIFY(fromHex("260f60b6000123456789").isNamed());
         QVERIFY(!fromHex("2f0f60b6ffffffffff00").isNamed());
+    }
 
-        // Colours only with highlighting, and only from the name valid at the touch.
-        QCOMPARE(colours(touch), QStringLiteral("#000000 #ffffff"));
-        s.flags = OptColorHighlight;
-        QCOMPARE(colours(touch) + ' ' + colours(nextDay) + ' ' + colours(before),
-                 QStringLiteral("#ff0000 #ffff00 #0000ff #00ff00 #000000 #ffffff"));
+    void touchColoursComeFromTheNameValidAtTheTouch_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QString>("colours");
+        QTest::newRow("without highlighting") << QByteArray("2f0f60b6000123456789") << 0 << "#000000 #ffffff";
+        QTest::newRow("old name") << QByteArray("2f0f60b6000123456789") << int(OptColorHighlight)
+                                  << "#ff0000 #ffff00";
+        QTest::newRow("new name") << QByteArray("2f1060b6000123456789") << int(OptColorHighlight)
+                                  << "#0000ff #00ff00";
+        QTest::newRow("no name yet") << QByteArray("260f60b6000123456789") << int(OptColorHighlight)
+                                     << "#000000 #ffffff";
+        QTest::newRow("year 2099") << QByteArray("c70f60b6000123456789") << int(OptColorHighlight)
+                                   << "#0000ff #00ff00";
+    }
 
-        // 199 is still a touch (a year ending in 99, August or later).
+    void touchColoursComeFromTheNameValidAtTheTouch()
+    {
+        QFETCH(QByteArray, hex);
+        QFETCH(int, flags);
+        QFETCH(QString, colours);
+        TestEnv env;
+        const TwoNames names;
+        appSettings().flags = flags;
+        QCOMPARE(::colours(fromHex(hex)), colours);
+    }
+
+    void kind199IsStillATouch()
+    {
+        // A year ending in 99, August or later.
         const LogEntry late99 = fromHex("c70f60b6000123456789");
         QVERIFY(late99.isTouch());
         QCOMPARE(late99.markerText(), QStringLiteral(" "));
         QCOMPARE(late99.dateTime().date(), QDate(2099, 8, 15));
-        QCOMPARE(colours(late99), QStringLiteral("#0000ff #00ff00"));
+    }
 
-        s.flags = 0;
-        const LogEntry once = eventEntry(KindCase);
-        const QString second =
-            QLocale::system().toString(QDate(2023, 8, 14), QLocale::ShortFormat) + " 08:00:00";
+    void eventDescriptions_data()
+    {
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("sameCode");
+        QTest::addColumn<QString>("text");
+        const QString second = QLocale::system().toString(QDate(2023, 8, 14), QLocale::ShortFormat)
+                               + " 08:00:00";
         const QString text = QStringLiteral("burkolat zárás - nyitás");
-        QCOMPARE(once.description(false), once.codeText() + "  " + text);
-        QCOMPARE(eventEntry(KindCase, 2).description(false), second + "  " + text + "  (3x)");
-        QCOMPARE(eventEntry(KindCase, 255).description(true), text + "  (256x)");
-        s.flags = OptPointCode;
-        QCOMPARE(eventEntry(KindCase, 2).description(false), text + "  (3x)");
-        s.flags = OptColorHighlight;
-        QCOMPARE(colours(once), QStringLiteral("#ff0000 #ffffff"));
+        QTest::newRow("once") << 0 << 0 << false << eventEntry(KindCase).codeText() + "  " + text;
+        QTest::newRow("three times") << 2 << 0 << false << second + "  " + text + "  (3x)";
+        QTest::newRow("256 times, same code") << 255 << 0 << true << text + "  (256x)";
+        QTest::newRow("code shown apart") << 2 << int(OptPointCode) << false << text + "  (3x)";
+    }
 
+    void eventDescriptions()
+    {
+        QFETCH(int, repeat);
+        QFETCH(int, flags);
+        QFETCH(bool, sameCode);
+        QFETCH(QString, text);
+        TestEnv env;
+        appSettings().flags = flags;
+        QCOMPARE(eventEntry(KindCase, repeat).description(sameCode), text);
+    }
+
+    void eventColourWithHighlighting()
+    {
+        TestEnv env;
+        appSettings().flags = OptColorHighlight;
+        QCOMPARE(colours(eventEntry(KindCase)), QStringLiteral("#ff0000 #ffffff"));
+    }
+
+    void onlyKnownKindsAreInterpreted()
+    {
         // 215 to 224 are known; the kinds around them are not interpretable, whatever the count.
+        TestEnv env;
+        appSettings().flags = OptColorHighlight;
         const QString unknown = QStringLiteral("  *** Nem értelmezhető bejegyzés ***");
         QString markers;
         for (int kind = KindFirstEvent; kind <= 255; ++kind) {
@@ -220,10 +293,10 @@ private slots:
             markers += e.markerText();
             const bool known = kind >= KindDeepDischarge && kind < KindFirstUnknown;
             QVERIFY2(known != (e.description(false) == unknown), qPrintable(QString::number(kind)));
-            QVERIFY(known || colours(e) == QStringLiteral("#000000 #ffffff"));
+            if (!known)
+                QCOMPARE(colours(e), QStringLiteral("#000000 #ffffff"));
         }
         QCOMPARE(markers, QString(15, '-') + QStringLiteral("@\"#*!>?+§=") + QString(31, '-'));
-        s.kodNevModel->removeRows(0, s.kodNevModel->rowCount());
     }
 
     void newLogIsAHeaderWithTheEarliestDates()
