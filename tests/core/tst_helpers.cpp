@@ -55,7 +55,8 @@ private slots:
         QTest::addColumn<int>("century");
         QTest::addColumn<QByteArray>("hex");
         QTest::addColumn<QString>("expected"); // ISO local time or "invalid"
-        QTest::newRow("odd second dropped, never rounded up") << 2000 << QByteArray("2F0F60B6") << "2023-08-15T13:45:16";
+        QTest::newRow("odd second dropped, never rounded up")
+            << 2000 << QByteArray("2F0F60B6") << "2023-08-15T13:45:16";
         QTest::newRow("below the pivot 1950") << 1950 << QByteArray("62210000") << "2049-01-01T00:00:00";
         QTest::newRow("at the pivot 1950") << 1950 << QByteArray("64210000") << "1950-01-01T00:00:00";
         QTest::newRow("at the pivot 1999") << 1999 << QByteArray("C6210000") << "1999-01-01T00:00:00";

@@ -264,8 +264,8 @@ private slots:
         QTest::newRow("accented letter cut") << "ABCDEFGÉ" << lengthRefused;
         QTest::newRow("log exists") << "KAPU01" << taken;
         // Its log would be A_B.ewl, which exists: refused, never deleted afterwards.
-        QTest::newRow("log under another spelling exists") << "A<B"
-                                                           << QStringLiteral("A<B néven már van kiolvasott esemény napló.");
+        QTest::newRow("log under another spelling exists")
+            << "A<B" << QStringLiteral("A<B néven már van kiolvasott esemény napló.");
     }
 
     void nameChecks()

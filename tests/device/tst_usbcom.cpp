@@ -186,7 +186,10 @@ private slots:
             return Inject([nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("read"), nth); });
         };
         const auto shortWrites = [](QList<int> nths) {
-            return Inject([nths](SimulatedLogger& s) { for (int nth : nths) s.failCall(QStringLiteral("write"), nth, 1); });
+            return Inject([nths](SimulatedLogger& s) {
+                for (int nth : nths)
+                    s.failCall(QStringLiteral("write"), nth, 1);
+            });
         };
         const auto lengthByte = [](int b) {
             return Inject([b](SimulatedLogger& s) { s.injectReplyFault(0x1A, 0, SimulatedLogger::LengthByte, b); });

@@ -146,7 +146,8 @@ private slots:
         QTest::newRow("short base record") << QByteArray(":0000000400\r\n:0400FC0000AABBCC");
         QTest::newRow("blank lines") << QByteArray("\r\n\r\n:\n:\n");
         // Over 48 characters: cut in pieces.
-        QTest::newRow("long line") << record(0, 4, QByteArray::fromHex("00FF")) + record(0xFC00, 0, QByteArray(20, '\x12'));
+        QTest::newRow("long line")
+            << record(0, 4, QByteArray::fromHex("00FF")) + record(0xFC00, 0, QByteArray(20, '\x12'));
     }
 
     void hexGarbageReadsAsNothing()

@@ -26,7 +26,8 @@ const QRegularExpression listFill(QStringLiteral(
     "\\.prepend\\s*\\(|\\.insert\\s*\\([^,]*,)\\s*"));
 // A literal that does not go through tr.
 const QRegularExpression wrappedLiteral(QStringLiteral(
-    "\\A(?:QStringLiteral|QLatin1String|QString::fromUtf8|QString::fromLatin1|QString)\\s*\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
+    "\\A(?:QStringLiteral|QLatin1String|QString::fromUtf8|QString::fromLatin1|QString)"
+    "\\s*\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
 const QRegularExpression bareLiteral(QStringLiteral("\\A\"((?:[^\"\\\\]|\\\\.)*)\""));
 // A word a person reads: any lower-case or accented letter (format strings and names such
 // as "WYX770" or "%1 (%2)" are not texts to translate).
@@ -117,7 +118,8 @@ QStringList untranslatedTexts(const QString& source)
 QString lupdateProgram()
 {
     QString found = QStandardPaths::findExecutable(QStringLiteral("lupdate"));
-    for (const QString& dir : {QStringLiteral("/usr/lib/qt5/bin"), QStringLiteral("/usr/lib/x86_64-linux-gnu/qt5/bin")}) {
+    const QStringList qtBin = {QStringLiteral("/usr/lib/qt5/bin"), QStringLiteral("/usr/lib/x86_64-linux-gnu/qt5/bin")};
+    for (const QString& dir : qtBin) {
         if (found.isEmpty())
             found = QStandardPaths::findExecutable(QStringLiteral("lupdate"), {dir});
     }
