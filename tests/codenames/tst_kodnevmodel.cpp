@@ -173,13 +173,6 @@ private slots:
         QCOMPARE(k.codeText(), QStringLiteral("ABCAAAAAAAAA"));
     }
 
-    void newEntryHasNoCodeAndTheEarliestDate()
-    {
-        KodNev k;
-        QCOMPARE(hexOf(k), QByteArray("ffffffffffff"));
-        QCOMPARE(k.datedName.validFrom, QDate(1, 1, 1));
-    }
-
     void failingSetKeepsTheStepsBeforeIt()
     {
         KodNev k;

@@ -378,14 +378,6 @@ private slots:
             QCOMPARE(link.decodeCalibration(link.encodeCalibration(v)), v);
     }
 
-    void tuneRegister()
-    {
-        UsbCom link;
-        QCOMPARE(link.tuneToRegister(-3), (131122 + 1500) / 512);
-        QCOMPARE(link.registerToTune(0), 0);
-        QCOMPARE(link.registerToTune(256), (131122 - 512 * 256) / 500);
-    }
-
     void memoryBlocksOfTheErase()
     {
         UsbCom link;

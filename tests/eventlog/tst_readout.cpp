@@ -128,6 +128,13 @@ struct Rig {
 
 enum Fault { NoAnswer, ShortPage, Unplug };
 
+void retryRows()
+{
+    QTest::addColumn<bool>("retry");
+    QTest::newRow("given up") << false;
+    QTest::newRow("retried") << true;
+}
+
 } // namespace
 
 class TestReadOut : public QObject
@@ -318,12 +325,7 @@ private slots:
         QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
     }
 
-    void failedClockSetIsGivenUpOrRetried_data()
-    {
-        QTest::addColumn<bool>("retry");
-        QTest::newRow("given up") << false;
-        QTest::newRow("retried") << true;
-    }
+    void failedClockSetIsGivenUpOrRetried_data() { retryRows(); }
 
     void failedClockSetIsGivenUpOrRetried()
     {
@@ -348,12 +350,7 @@ private slots:
         }
     }
 
-    void failedContinuityCheckIsGivenUpOrRetried_data()
-    {
-        QTest::addColumn<bool>("retry");
-        QTest::newRow("given up") << false;
-        QTest::newRow("retried") << true;
-    }
+    void failedContinuityCheckIsGivenUpOrRetried_data() { retryRows(); }
 
     void failedContinuityCheckIsGivenUpOrRetried()
     {
