@@ -387,13 +387,6 @@ private slots:
             QCOMPARE(r.sim.framesOf(0x1F).size(), 1);
             VERIFY_NO_VIOLATIONS(r.sim);
 
-            // The capacity table; 7 chips of 32 KB is 224 KB too, 5 chips of 16 KB is unknown.
-            const int codes[][2] = {{0x01, 0}, {0x02, 1}, {0x08, 7}, {0x0C, 8}, {0x18, 9}, {0x1A, 10},
-                                    {0x1C, 11}, {0x1E, 12}, {0x28, 13}, {0x38, 14}, {0x27, 12}, {0x15, 15}};
-            for (const auto& c : codes) {
-                link.memoryCode = quint8(c[0]);
-                QCOMPARE(link.memorySizeCode(), c[1]);
-            }
             dev.setMemoryCode(0x15);
             QCOMPARE(link.getDeviceInfo(), UsbOk);
             QCOMPARE(link.lastIndex, 0);
@@ -566,24 +559,75 @@ private slots:
         QCOMPARE(r.dev().name(), QByteArray("NEW     "));
     }
 
-    void signalTestAndRingArithmetic()
+    void memorySizeCode_data()
     {
+        QTest::addColumn<int>("memoryCode");
+        QTest::addColumn<int>("sizeCode");
+        const int codes[][2] = {{0x01, 0}, {0x02, 1},  {0x08, 7},  {0x0C, 8},  {0x18, 9},  {0x1A, 10},
+                                {0x1C, 11}, {0x1E, 12}, {0x28, 13}, {0x38, 14}, {0x27, 12}, {0x15, 15}};
+        for (const auto& c : codes)
+            QTest::addRow("0x%02X", c[0]) << c[0] << c[1];
+    }
+
+    void memorySizeCode()
+    {
+        // 7 chips of 32 KB is 224 KB too; 5 chips of 16 KB is unknown.
+        QFETCH(int, memoryCode);
+        QFETCH(int, sizeCode);
+        UsbCom link;
+        link.memoryCode = quint8(memoryCode);
+        QCOMPARE(link.memorySizeCode(), sizeCode);
+    }
+
+    void signalTestDivider_data()
+    {
+        QTest::addColumn<int>("hertz");
+        QTest::addColumn<int>("divider"); // its low byte in the frame
+        QTest::newRow("300 Hz") << 300 << 0xA1;
+        QTest::newRow("0 Hz: no tone") << 0 << 0;
+        QTest::newRow("negative") << -5 << 0;
+        QTest::newRow("125000 Hz") << 125000 << 1;
+        QTest::newRow("beyond the top") << 250001 << 0;
+    }
+
+    void signalTestDivider()
+    {
+        QFETCH(int, hertz);
+        QFETCH(int, divider);
         TestEnv env;
         LinkRig r;
-        UsbCom& link = r.link;
-        QCOMPARE(link.open(), UsbOk);
-        QList<int> dividers;
-        for (int f : {300, 0, -5, 125000, 250001}) {
-            QCOMPARE(link.sendSignalTest(1, f), UsbOk);
-            dividers << quint8(r.sim.framesOf(0x1E).last()[3]);
-        }
-        QCOMPARE(dividers, QList<int>({0xA1, 0, 0, 1, 0}));
+        QCOMPARE(r.link.open(), UsbOk);
+        QCOMPARE(r.link.sendSignalTest(1, hertz), UsbOk);
+        QCOMPARE(int(quint8(r.sim.framesOf(0x1E).last()[3])), divider);
         VERIFY_NO_VIOLATIONS(r.sim);
+    }
 
+    void ringDistance_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("distance");
+        // The ring of 819 slots.
+        QTest::newRow("across the start") << 810 << 5 << 14;
+        QTest::newRow("forward") << 5 << 810 << 805;
+        QTest::newRow("from beyond the ring") << 900 << 0 << 1;
+        QTest::newRow("same slot") << 7 << 7 << 0;
+    }
+
+    void ringDistance()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, distance);
+        UsbCom link;
         link.lastIndex = 818;
-        QCOMPARE(QList<int>({link.ringDistance(810, 5), link.ringDistance(5, 810), link.ringDistance(900, 0),
-                             link.ringDistance(7, 7)}),
-                 QList<int>({14, 805, 1, 0}));
+        QCOMPARE(link.ringDistance(from, to), distance);
+    }
+
+    void ringValidity()
+    {
+        UsbCom link;
+        link.lastIndex = 818;
         link.writeIndex = 818;
         QVERIFY(link.ringIsValid());
         link.writeIndex = 819;
