@@ -42,7 +42,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); }
 
-    void constructionMenusAndAboutBox()
+    void damagedCodeListIsReportedOverTheWindow()
     {
         TestEnv env;
         writeBytes(env.path("kodlista.kod"), "not a code-name list");
@@ -51,29 +51,60 @@ private slots:
         MainWindow w;
         QCOMPARE(prompts.seen().first().parent, &w);
         QCOMPARE(prompts.seen().first().title, QStringLiteral("Kód-név lista beolvasás"));
+    }
+
+    void titleAndMenuBar()
+    {
+        TestEnv env;
+        MainWindow w;
         QCOMPARE(w.windowTitle(), QStringLiteral("QUELTA - WYX770 "));
         QStringList bar;
+        for (QAction* a : w.menuBar()->actions())
+            bar << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(bar, QStringList({"&File", "Sz&erkeszt", "&Adatátvitel", "&Nézet", "-", "&Súgó"}));
+    }
+
+    void everyCommandSitsInAMenuWithTextAndStatusTip()
+    {
+        TestEnv env;
+        MainWindow w;
         QSet<QAction*> reachable;
         for (QAction* a : w.menuBar()->actions()) {
-            bar << (a->isSeparator() ? QStringLiteral("-") : a->text());
             for (QAction* entry : a->menu() ? a->menu()->actions() : QList<QAction*>())
                 reachable.insert(entry);
         }
-        QCOMPARE(bar, QStringList({"&File", "Sz&erkeszt", "&Adatátvitel", "&Nézet", "-", "&Súgó"}));
-
-        // Every command sits in a menu with a text and a status tip; toolbar buttons carry an icon.
         for (QAction* a : ownActions(w)) {
-            const bool exempt = a->isSeparator() || a->objectName() == QLatin1String("recentFileAct");
             QVERIFY2(reachable.contains(a), qPrintable(a->objectName()));
-            QVERIFY2((exempt || !(a->text().isEmpty() || a->statusTip().isEmpty())), qPrintable(a->objectName()));
+            if (a->isSeparator() || a->objectName() == QLatin1String("recentFileAct"))
+                continue;
+            QVERIFY2(!a->text().isEmpty(), qPrintable(a->objectName()));
+            QVERIFY2(!a->statusTip().isEmpty(), qPrintable(a->objectName()));
         }
+    }
+
+    void toolbarButtonsCarryIcons()
+    {
+        TestEnv env;
+        MainWindow w;
         for (QToolBar* toolBar : w.findChildren<QToolBar*>()) {
             for (QAction* a : toolBar->actions())
                 QVERIFY2(!a->icon().pixmap(32).isNull(), qPrintable(a->objectName()));
         }
+    }
+
+    void stepShortcuts()
+    {
+        TestEnv env;
+        MainWindow w;
         QCOMPARE(act(w, "nextSpecialCmdAct")->shortcut(), QKeySequence(Qt::Key_Plus));
         QCOMPARE(act(w, "prevSpecialCmdAct")->shortcut(), QKeySequence(Qt::Key_Minus));
+    }
 
+    void aboutBox()
+    {
+        TestEnv env;
+        MainWindow w;
+        ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Information, "WYX770 Őr ellenőrző kiértékelő program");
         act(w, "aboutAct")->trigger();
         QCOMPARE(prompts.seen().last().title, QStringLiteral("Program információk"));
