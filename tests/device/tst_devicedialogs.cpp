@@ -521,7 +521,7 @@ private slots:
     }
 
     // The read-out and tuning windows: header, bounded progress, and every way of asking to close.
-    void progressWindows()
+    void readOutHeaderShowsTheLogger()
     {
         TestEnv env;
         UsbCom com;
@@ -531,43 +531,75 @@ private slots:
         QCOMPARE(dlg.LotNo->text(), QStringLiteral("SN123456   (modell: VGL-770)"));
         QCOMPARE(dlg.Battery->palette().color(QPalette::Disabled, QPalette::Base), QColor("lime"));
         QVERIFY(!dlg.clockOk); // 400 s off with a 5-minute limit
+        QCOMPARE(dlg.RdProgressBar->maximum(), 818);
         com.deviceTime = com.pcTime.addSecs(10);
         dlg.showDeviceInfo(&com);
         QVERIFY(dlg.clockOk);
-        QCOMPARE(dlg.RdProgressBar->maximum(), 818);
+    }
+
+    void readOutProgressStaysInItsRange_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("negative") << -5 << 0;
+        QTest::newRow("beyond the range") << 500 << 100;
+        QTest::newRow("inside") << 64 << 64;
+    }
+
+    void readOutProgressStaysInItsRange()
+    {
+        QFETCH(int, step);
+        QFETCH(int, shown);
+        ReadOutDlg dlg;
         dlg.setProgressRange(100);
-        for (const auto& p : {qMakePair(-5, 0), qMakePair(500, 100), qMakePair(64, 64)}) {
-            dlg.setProgress(p.first);
-            QCOMPARE(dlg.RdProgressBar->value(), p.second);
-        }
-        dlg.setProgressRange(10);
+        dlg.setProgress(step);
+        QCOMPARE(dlg.RdProgressBar->value(), shown);
+        dlg.setProgressRange(10); // a new range starts again
         QCOMPARE(dlg.RdProgressBar->value(), 0);
-        // The driver's own close() is not mistaken for a request.
+    }
+
+    void driversOwnCloseIsNoRequest()
+    {
+        ReadOutDlg dlg;
         dlg.show();
         dlg.close();
         QVERIFY(!dlg.closeRequested);
+    }
 
-        // Each way of asking sets the flag and leaves the window open for the driver.
-        const std::function<void(ReadOutDlg&)> asks[] = {
-            [](ReadOutDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-            [](ReadOutDlg& d) { QTest::keyClick(&d, Qt::Key_Return); },
-            [](ReadOutDlg& d) { closeButton(d); },
-        };
-        for (int i = 0; i < 3; ++i) {
-            ReadOutDlg dlg;
-            dlg.setModal(true);
-            dlg.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-            asks[i](dlg);
-            // The Return shortcut clicks the button animated, a moment later.
-            QTRY_VERIFY2(dlg.closeRequested, qPrintable(QString::number(i)));
-            QVERIFY(dlg.isVisible());
-            // A request made earlier ends the wait at once, and the window really closes.
-            dlg.waitForClose();
-            QVERIFY(!dlg.isVisible());
-            QVERIFY(!QApplication::activeModalWidget());
+    void closeRequestLeavesTheWindowForTheDriver_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Escape") << 0;
+        QTest::newRow("Return") << 1;
+        QTest::newRow("close button") << 2;
+    }
+
+    void closeRequestLeavesTheWindowForTheDriver()
+    {
+        QFETCH(int, way);
+        ReadOutDlg dlg;
+        dlg.setModal(true);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        switch (way) {
+        case 0: QTest::keyClick(&dlg, Qt::Key_Escape); break;
+        case 1: QTest::keyClick(&dlg, Qt::Key_Return); break;
+        default: closeButton(dlg); break;
         }
+        // The Return shortcut clicks the button animated, a moment later.
+        QTRY_VERIFY(dlg.closeRequested);
+        QVERIFY(dlg.isVisible());
+        // A request made earlier ends the wait at once, and the window really closes.
+        dlg.waitForClose();
+        QVERIFY(!dlg.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 
+    void tuneWindowProgressAndClose()
+    {
+        TestEnv env;
+        UsbCom com;
+        fillDevice(com);
         vglClkTuneDlg tune;
         tune.showDeviceInfo(&com);
         tune.setProgress(5000);
