@@ -438,34 +438,41 @@ private slots:
         QVERIFY(m.isModified());
     }
 
-    void insertRowsOutsideTheListAppends()
+    void insertRows_data()
     {
-        KodNevModel m(twoEntries());
-        QVERIFY(m.insertRows(-3, 2));
-        QCOMPARE(m.rowCount(), 4);
-        QVERIFY(m.entryAt(3).datedName.name.isNull());
-        QVERIFY(m.insertRows(99, 1));
-        QCOMPARE(m.rowCount(), 5);
-        QVERIFY(m.entryAt(4).datedName.name.isNull());
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("names"); // "-" for an empty entry
+        // The list is "egy kettő".
+        QTest::newRow("before the list: appended") << -3 << 2 << true << "egy kettő - -";
+        QTest::newRow("after the list: appended") << 99 << 1 << true << "egy kettő -";
+        QTest::newRow("at the top") << 0 << 1 << true << "- egy kettő";
+        QTest::newRow("in the middle") << 1 << 1 << true << "egy - kettő";
+        QTest::newRow("no rows") << 0 << 0 << false << "egy kettő";
+        QTest::newRow("negative count") << 0 << -1 << false << "egy kettő";
     }
 
-    void insertRowsAtTheTop()
+    void insertRows()
     {
+        QFETCH(int, row);
+        QFETCH(int, count);
+        QFETCH(bool, taken);
+        QFETCH(QString, names);
         KodNevModel m(twoEntries());
-        QVERIFY(m.insertRows(0, 1));
-        QVERIFY(m.entryAt(0).datedName.name.isNull());
-        QCOMPARE(m.entryAt(1).datedName.name, QStringLiteral("egy"));
-        QVERIFY(m.isModified());
+        QCOMPARE(m.insertRows(row, count), taken);
+        QStringList shown;
+        for (int r = 0; r < m.rowCount(); ++r)
+            shown << (m.entryAt(r).datedName.name.isNull() ? QStringLiteral("-") : m.entryAt(r).datedName.name);
+        QCOMPARE(shown.join(' '), names);
+        QCOMPARE(m.isModified(), taken);
     }
 
-    void insertRowsRefused()
+    void insertRowsUnderAnEntryRefused()
     {
         KodNevModel m(twoEntries());
-        QVERIFY(!m.insertRows(0, 0));
-        QVERIFY(!m.insertRows(0, -1));
         QVERIFY(!m.insertRows(0, 1, m.index(0, 0)));
         QCOMPARE(m.rowCount(), 2);
-        QVERIFY(!m.isModified());
     }
 
     void removeRowsBounds_data()
