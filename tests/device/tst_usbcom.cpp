@@ -335,79 +335,106 @@ private slots:
         QCOMPARE(r.dev().calibration, quint8(0x7B));
     }
 
-    void deviceInfo()
+    void identityAndConfigurationFields()
     {
         TestEnv env;
-        {
-            LinkRig r;
-            SimulatedDevice& dev = r.dev();
-            QVERIFY(dev.setIdentity(QByteArray("VGL-770 ANNA    S1234567") + hex("1234BEEF070227 72F9E03412")));
-            QByteArray config = dev.config();
-            const QDateTime base(QDate(2023, 8, 15), QTime(13, 45, 16));
-            for (int i = 0; i < 13; ++i)
-                config.replace(24 + 4 * i, 4, SimulatedDevice::packTime(base.addDays(i)));
-            config.replace(76, 17, hex("4C4D4E4F" "3412" "0100" "0200" "0300" "0400" "0501" "5C"));
-            config[95] = char(0xA8);
-            QVERIFY(dev.setConfig(config));
-            dev.calibration = 0x45;
-            dev.temperatureRaw = -1234;
-            dev.batteryVoltage = 0x0345;
+        LinkRig r;
+        SimulatedDevice& dev = r.dev();
+        QVERIFY(dev.setIdentity(QByteArray("VGL-770 ANNA    S1234567") + hex("1234BEEF070227 72F9E03412")));
+        QByteArray config = dev.config();
+        const QDateTime base(QDate(2023, 8, 15), QTime(13, 45, 16));
+        for (int i = 0; i < 13; ++i)
+            config.replace(24 + 4 * i, 4, SimulatedDevice::packTime(base.addDays(i)));
+        config.replace(76, 17, hex("4C4D4E4F" "3412" "0100" "0200" "0300" "0400" "0501" "5C"));
+        config[95] = char(0xA8);
+        QVERIFY(dev.setConfig(config));
+        dev.calibration = 0x45;
+        dev.temperatureRaw = -1234;
+        dev.batteryVoltage = 0x0345;
 
-            UsbCom& link = r.link;
-            QCOMPARE(link.open(), UsbOk);
-            QCOMPARE(link.getDeviceInfo(), UsbOk);
-            QCOMPARE(QStringList({link.model, link.deviceName, link.serialNumber}),
-                     QStringList({"VGL-770 ", "ANNA    ", "S1234567"}));
-            const QList<int> fields{
-                link.hardwareCode,    link.identityWord26,  link.firmwareVersion, link.memoryCode,
-                link.lastIndex,       link.clockChip,       link.batteryLevel,    link.statusBits,
-                link.writeIndex,      link.temperatureRaw,  link.batteryVoltage,  link.configByte76,
-                link.configByte79,    link.configWord80,    link.resetCount,      link.logCount,
-                link.clockResetCount, link.initCount,       link.wetCount,        link.configByte92,
-                link.optionFlags,     link.clockCalibration};
-            QCOMPARE(fields, (QList<int>{0x1234, 0xEFBE, 0x0207, 0x27, 22931, 114,    0xF9, 0xE0,
-                                         0x1234, -1234,  0x0345, 0x4C, 0x4F,  0x1234, 1,    2,
-                                         3,      4,      0x0105, 0x5C, 0xA8,  0x45}));
-            const QList<QDateTime> dates{link.initDate,         link.readoutDate,       link.commissionedDate,
-                                         link.repairedDate,     link.batteryChangeDate, link.resetDate,
-                                         link.openedDate,       link.closedDate,        link.wetDate,
-                                         link.dryDate,          link.chargedDate,       link.dischargedDate,
-                                         link.deepDischargeDate};
-            for (int i = 0; i < 13; ++i)
-                QCOMPARE(dates[i], base.addDays(i));
-            QVERIFY(qAbs(link.deviceTime.secsTo(link.pcTime)) <= 2);
-            QCOMPARE(link.pcTime.time().msec(), 0);
-            QCOMPARE(r.sim.framesOf(0x1F).size(), 2);
+        UsbCom& link = r.link;
+        QCOMPARE(link.open(), UsbOk);
+        QCOMPARE(link.getDeviceInfo(), UsbOk);
+        QCOMPARE(QStringList({link.model, link.deviceName, link.serialNumber}),
+                 QStringList({"VGL-770 ", "ANNA    ", "S1234567"}));
+        const QList<int> fields{
+            link.hardwareCode,    link.identityWord26,  link.firmwareVersion, link.memoryCode,
+            link.lastIndex,       link.clockChip,       link.batteryLevel,    link.statusBits,
+            link.writeIndex,      link.temperatureRaw,  link.batteryVoltage,  link.configByte76,
+            link.configByte79,    link.configWord80,    link.resetCount,      link.logCount,
+            link.clockResetCount, link.initCount,       link.wetCount,        link.configByte92,
+            link.optionFlags,     link.clockCalibration};
+        QCOMPARE(fields, (QList<int>{0x1234, 0xEFBE, 0x0207, 0x27, 22931, 114,    0xF9, 0xE0,
+                                     0x1234, -1234,  0x0345, 0x4C, 0x4F,  0x1234, 1,    2,
+                                     3,      4,      0x0105, 0x5C, 0xA8,  0x45}));
+        const QList<QDateTime> dates{link.initDate,         link.readoutDate,       link.commissionedDate,
+                                     link.repairedDate,     link.batteryChangeDate, link.resetDate,
+                                     link.openedDate,       link.closedDate,        link.wetDate,
+                                     link.dryDate,          link.chargedDate,       link.dischargedDate,
+                                     link.deepDischargeDate};
+        for (int i = 0; i < 13; ++i)
+            QCOMPARE(dates[i], base.addDays(i));
+        QVERIFY(qAbs(link.deviceTime.secsTo(link.pcTime)) <= 2);
+        QCOMPARE(link.pcTime.time().msec(), 0);
+        QCOMPARE(r.sim.framesOf(0x1F).size(), 2);
+    }
 
-            // The thermistor hardware has no voltage query.
-            dev.setHardwareCode(0x0404);
-            r.sim.clearLogs();
-            QCOMPARE(link.getDeviceInfo(), UsbOk);
-            QCOMPARE(link.batteryVoltage, quint16(0));
-            QCOMPARE(r.sim.framesOf(0x1F).size(), 1);
-            VERIFY_NO_VIOLATIONS(r.sim);
+    void thermistorHardwareHasNoVoltageQuery()
+    {
+        TestEnv env;
+        LinkRig r;
+        r.dev().setHardwareCode(0x0404);
+        r.dev().batteryVoltage = 0x0345;
+        QCOMPARE(r.link.open(), UsbOk);
+        r.sim.clearLogs();
+        QCOMPARE(r.link.getDeviceInfo(), UsbOk);
+        QCOMPARE(r.link.batteryVoltage, quint16(0));
+        QCOMPARE(r.sim.framesOf(0x1F).size(), 1);
+        VERIFY_NO_VIOLATIONS(r.sim);
+    }
 
-            dev.setMemoryCode(0x15);
-            QCOMPARE(link.getDeviceInfo(), UsbOk);
-            QCOMPARE(link.lastIndex, 0);
-            QVERIFY(!link.ringIsValid());
-        }
+    void unknownMemorySizeGivesNoRing()
+    {
+        TestEnv env;
+        LinkRig r;
+        r.dev().setMemoryCode(0x15);
+        QCOMPARE(r.link.open(), UsbOk);
+        QCOMPARE(r.link.getDeviceInfo(), UsbOk);
+        QCOMPARE(r.link.lastIndex, 0);
+        QVERIFY(!r.link.ringIsValid());
+    }
+
+    void emptyIdentityReplyIsAZeroedRecord()
+    {
+        TestEnv env;
         LinkRig r;
         QCOMPARE(r.link.open(), UsbOk);
-        // An empty identity reply is success with a zeroed record; any other length is not understood.
         r.sim.serveReplies({SimulatedLogger::makeReply(0x1D, hex("00"))});
         QCOMPARE(r.link.getDeviceInfo(), UsbOk);
         QCOMPARE(r.link.deviceName, QString());
         QCOMPARE(r.link.hardwareCode, quint16(0));
         QCOMPARE(r.link.writeIndex, 0);
         QCOMPARE(r.link.lastIndex, 0);
+    }
+
+    void identityOfAnotherLengthOrAWrongEchoIsNotUnderstood()
+    {
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
         r.sim.serveReplies({SimulatedLogger::makeReply(0x1D, QByteArray(20, '\x20'))});
         QCOMPARE(r.link.getDeviceInfo(), UsbBadReply);
-        // A wrong query echo.
         const QByteArray identity = SimulatedLogger::makeReply(0x1D, hex("00") + r.dev().identity());
         r.sim.serveReplies({identity, SimulatedLogger::makeReply(0x1F, hex("40000102"))});
         QCOMPARE(r.link.getDeviceInfo(), UsbBadReply);
-        // A failing calibration read comes last: every field is filled, its error returned.
+    }
+
+    void failingCalibrationReadComesLast()
+    {
+        // Every field is filled, the calibration read's error returned.
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
         r.sim.setStrict(false);
         r.dev().setName("KATI");
         r.dev().setConfigBytes(84, hex("0900"));
