@@ -202,14 +202,21 @@ private slots:
         QCOMPARE(r.dev().config(), original);
         QCOMPARE(r.sim.framesOf(0x1C).size(), 2);
         VERIFY_NO_VIOLATIONS(r.sim);
+    }
 
-        // A file that does not cover the image, a missing file, a cancel: nothing is written.
+    void nvmRestoreWritesNothingWithoutAWholeImage()
+    {
+        // A file that does not cover the image, a missing file, a cancel.
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
         const QString partial = env.path(QStringLiteral("partial.hex"));
         QFile f(partial);
         QVERIFY(f.open(QIODevice::WriteOnly));
         QVERIFY(f.write(IntelHex::write(patternImage(128))) > 0);
         f.close();
         r.sim.clearLogs();
+        ScriptedPrompts prompts;
         prompts.expectFile(Prompts::Kind::OpenFile, partial);
         prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("nem tartalmaz megfelelő adatokat"));
         QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
@@ -219,18 +226,33 @@ private slots:
         prompts.expectFile(Prompts::Kind::OpenFile, QString());
         QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
         QVERIFY(r.sim.frames().isEmpty());
+    }
 
-        // A save that cannot be written is reported.
+    void nvmSaveThatCannotBeWrittenIsReported()
+    {
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
+        ScriptedPrompts prompts;
         prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("no/such/dir/x.hex")));
-        prompts.expectNotice(Prompts::Kind::Warning,
-                             QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
         QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
-        // The thermistor hardware saves 128 bytes.
+    }
+
+    void thermistorHardwareSavesHalfTheImage()
+    {
+        TestEnv env;
+        LinkRig r;
+        const QByteArray original = patternImage(256);
+        QVERIFY(r.dev().setConfig(original));
         r.dev().setHardwareCode(0x0404);
-        prompts.expectFile(Prompts::Kind::SaveFile, path + QStringLiteral("8.hex"));
+        QCOMPARE(r.link.open(), UsbOk);
+        const QString path = env.path(QStringLiteral("backup8.hex"));
+        ScriptedPrompts prompts;
+        prompts.expectFile(Prompts::Kind::SaveFile, path);
         QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
         QVERIFY(prompts.seen().last().filter.startsWith(QStringLiteral("Intel Hex8")));
-        QCOMPARE(readFile(path + QStringLiteral("8.hex")), IntelHex::write(original.left(128)));
+        QCOMPARE(readFile(path), IntelHex::write(original.left(128)));
     }
 
     void repairLogAppends()
