@@ -196,6 +196,28 @@ private slots:
         QCOMPARE(k.foregroundColor, QColor(Qt::black));
     }
 
+    void colourNames_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("background by name") << true << "red" << QColor(Qt::red);
+        QTest::newRow("background by number") << true << "#00ff00" << QColor(Qt::green);
+        QTest::newRow("unknown background: white") << true << "nincs ilyen" << QColor(Qt::white);
+        QTest::newRow("text by name") << false << "blue" << QColor(Qt::blue);
+        QTest::newRow("empty text colour: black") << false << "" << QColor(Qt::black);
+    }
+
+    void colourNames()
+    {
+        QFETCH(bool, background);
+        QFETCH(QString, name);
+        QFETCH(QColor, colour);
+        KodNev k = entry("ab", QDate(2001, 1, 1), "név", Qt::yellow, Qt::yellow);
+        background ? k.setBackgroundColorName(name) : k.setForegroundColorName(name);
+        QCOMPARE(background ? k.backgroundColor : k.foregroundColor, colour);
+    }
+
     void equalityIgnoresColoursButNotDates()
     {
         KodNev k = entry("ef", QDate(2012, 1, 1), "név", Qt::red);
