@@ -24,7 +24,9 @@ void LogFilterProxyModel::setSourceModel(QAbstractItemModel* model)
 
 bool LogFilterProxyModel::isCheckpointFilterActive() const
 {
-    return m_mode == Mode::Checkpoint;
+    // A pattern set directly on the proxy counts by its length, as for every filter.
+    return m_mode == Mode::Checkpoint
+           || (m_mode == Mode::Pattern && filterRegExp().pattern().length() == codePadding.size());
 }
 
 void LogFilterProxyModel::applyPattern(Mode mode, const QRegExp& pattern, int column)
