@@ -6,10 +6,14 @@
 #include "routes/addpointdlg.h"
 #include "routes/addroutedlg.h"
 #include "routes/addstartdlg.h"
+#include "routes/extractioncommand.h"
+#include "routes/extractroutedlg.h"
 #include "routes/routedefview.h"
 #include "routes/routeextraction.h"
 
+#include "core/helpers.h"
 #include "core/settings.h"
+#include "eventlog/logentry.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
@@ -62,6 +66,26 @@ void answerInput(ModalDriver& driver, const QString& text, bool ok = true)
         if (!text.isEmpty())
             dlg->setTextValue(text);
         ok ? dlg->accept() : dlg->reject();
+    });
+}
+
+LogEntry touchAt(int h, int m, int sec, unsigned char code)
+{
+    unsigned char raw[LogEntry::size] = {0, 0, 0, 0, 0, 0, 0, 0, 0, code};
+    packDeviceTime(QDateTime(QDate(2026, 6, 10), QTime(h, m, sec)), raw);
+    LogEntry e;
+    e.setBytes(raw);
+    return e;
+}
+
+void answerExtraction(ModalDriver& driver, const QString& plan, const QString& route, const QString& minutes)
+{
+    driver.onModal("ExtractRouteDlg", [plan, route, minutes](QWidget* w) {
+        auto* dlg = qobject_cast<ExtractRouteDlg*>(w);
+        dlg->routeFileEdit->setText(plan);
+        dlg->routeNameEdit->setText(route);
+        dlg->minuteOffsetEdit->setText(minutes);
+        dlg->OKbutton->click();
     });
 }
 
@@ -422,6 +446,68 @@ private slots:
             QVERIFY(!v.addExtractedRoute(route));
         }
         v.setWindowModified(false);
+    }
+
+    void extractionCommand()
+    {
+        const QList<LogEntry> selection = {touchAt(8, 0, 0, 1), touchAt(8, 7, 0, 2), touchAt(8, 7, 20, 3)};
+        QList<RouteDefView*> made;
+        PlanWindowHost host;
+        host.find = [&made](const QString& path) -> RouteDefView* {
+            for (RouteDefView* v : made) {
+                if (v->currentFile() == path)
+                    return v;
+            }
+            return nullptr;
+        };
+        host.create = [&made]() {
+            made << new RouteDefView;
+            return made.last();
+        };
+        {
+            ModalDriver driver;
+            answerExtraction(driver, "Plan1", "Reggel", "5");
+            answerExtraction(driver, "Plan1.erd", "Reggel", "");
+            QVERIFY(runRouteExtraction(nullptr, "/logs/Guard 1.ewl", selection, host));
+            QVERIFY(runRouteExtraction(nullptr, "/logs/Guard 1.ewl", selection, host));
+        }
+        QCOMPARE(made.size(), 1);
+        RouteDefModel back;
+        QVERIFY(back.load("Plan1.erd"));
+        QCOMPARE(back.tolerance(), 10);
+        QCOMPARE(back.logCount(), 1);
+        QCOMPARE(back.logName(0), QStringLiteral("GUARD 1.EWL"));
+        QCOMPARE(back.routeHead(0).duration.toString(), QStringLiteral("  00:13"));
+        QCOMPARE(pointTexts(back), QStringLiteral("00:05 AAAAAAAAAAAB, 00:12 AAAAAAAAAAAC, 00:13 AAAAAAAAAAAD"));
+        QCOMPARE(back.routeHead(1).name, QStringLiteral("Reggel2"));
+        QCOMPARE(back.routePoint(1, 0).offset.toSeconds(), 0);
+        QCOMPARE(made.first()->isWindowModified(), false);
+
+        writeFile(env->path("damaged.erd"), "damaged");
+        {
+            ModalDriver driver;
+            answerExtraction(driver, "damaged", "Reggel", "0");
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning, "Nem megfelelő, vagy sérült fájl.");
+            QVERIFY(!runRouteExtraction(nullptr, "a.ewl", selection, host));
+        }
+        QCOMPARE(fileBytes(env->path("damaged.erd")), QByteArray("damaged"));
+        QCOMPARE(made.size(), 2);
+        QPointer<RouteDefView> refused = made.last();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(refused.isNull()); // closed and gone
+        {
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning, "nincsen ellenőrző pont bejegyzés");
+            QVERIFY(!runRouteExtraction(nullptr, "a.ewl", {}, host));
+        }
+        {
+            ModalDriver driver;
+            driver.onModal("ExtractRouteDlg", [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+            QVERIFY(!runRouteExtraction(nullptr, "a.ewl", selection, host));
+        }
+        QCOMPARE(made.size(), 2);
+        delete made.first();
     }
 
     void clicksAndSelectionSignals()
