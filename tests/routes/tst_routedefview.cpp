@@ -206,6 +206,7 @@ private slots:
     void removalsTellWhenTheLastOneGoes()
     {
         RouteDefView v;
+        QAbstractItemModelTester tester(v.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy routes(&v, &RouteDefView::haveRoute);
         QSignalSpy logs(&v, &RouteDefView::haveLog);
         QVERIFY(v.addLogName(" guard  1.ewl"));
@@ -282,6 +283,7 @@ private slots:
     {
         // Points sharing 0:00 on a free-order route, then the route turned fixed-order.
         RouteDefView v;
+        QAbstractItemModelTester tester(v.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         RouteDefModel* m = v.model();
         QCOMPARE(v.addRouteRecord(RouteHead("R", 2, RouteTime())), 0);
         QVERIFY(m->addPoint(RoutePoint("B", 0u), m->pointsGroupIndex(0), true));
@@ -313,6 +315,7 @@ private slots:
     void modifyByCurrentItem()
     {
         RouteDefView v;
+        QAbstractItemModelTester tester(v.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         fill(v, 2);
         RouteDefModel* m = v.model();
         ModalDriver driver;
