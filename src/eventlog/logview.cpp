@@ -1,5 +1,7 @@
 #include "eventlog/logview.h"
 
+#include "core/exportfile.h"
+#include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logtableview.h"
@@ -65,6 +67,39 @@ bool LogView::hasMultipleSelection() const
 bool LogView::isCurrentNormal() const
 {
     return table()->isCurrentNormal();
+}
+
+bool LogView::exportToTxt(const QString& fileName, ExportRange range)
+{
+    return table()->exportToTxt(fileName, range);
+}
+
+bool LogView::exportToXml(const QString& fileName, ExportRange range)
+{
+    return table()->exportToXml(fileName, range);
+}
+
+bool LogView::exportToPdf(QPrinter* out, ExportRange range)
+{
+    WaitCursor wait;
+    return paintToPrinterFile(this, out, [&](QPrinter* printer) {
+        return table()->print(printer, currentFile, range, PageSetAll);
+    });
+}
+
+bool LogView::print(QPrinter* out, ExportRange dataRange, int pageRange)
+{
+    return table()->print(out, currentFile, dataRange, pageRange);
+}
+
+bool LogView::print(QPrinter* out, ExportRange dataRange)
+{
+    return print(out, dataRange, PageSetAll);
+}
+
+bool LogView::print(QPrinter* out)
+{
+    return print(out, RangeAll, PageSetAll);
 }
 
 void LogView::selectChange()

@@ -1,9 +1,12 @@
 #pragma once
 // An event log as a child window of the main window: its file, its title and the state
 // the main window's actions follow. The table inside (widget()) carries the commands.
+#include "core/printexport.h"
+
 #include <QMdiSubWindow>
 
 class LogTableView;
+class QPrinter;
 
 class LogView : public QMdiSubWindow
 {
@@ -26,6 +29,15 @@ signals:
     void stayOnPoint(bool onPoint);
 
 public slots:
+    // Exports and prints of the shown rows; true when written, failures are reported.
+    bool exportToTxt(const QString& fileName, ExportRange range);
+    bool exportToXml(const QString& fileName, ExportRange range);
+    // The printer already writes to the PDF file; the file appears only when complete.
+    bool exportToPdf(QPrinter* out, ExportRange range);
+    bool print(QPrinter* out, ExportRange dataRange, int pageRange);
+    bool print(QPrinter* out, ExportRange dataRange);
+    bool print(QPrinter* out);
+
     void selectChange();
     void Reinitialize();
 
