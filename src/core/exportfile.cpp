@@ -15,6 +15,50 @@
 
 #include <cstdio>
 
+namespace {
+
+// Collects small writes (a stream writer sends every tag and attribute on its own) and
+// hands them to the file in large blocks.
+class BlockWriter : public QIODevice
+{
+public:
+    explicit BlockWriter(QIODevice& target)
+        : m_target(target)
+    {
+        m_block.reserve(blockSize);
+        open(QIODevice::WriteOnly);
+    }
+
+    bool flushBlock()
+    {
+        if (m_block.isEmpty())
+            return !m_failed;
+        m_failed = m_failed || m_target.write(m_block) != m_block.size();
+        m_block.clear();
+        return !m_failed;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (m_failed)
+            return -1;
+        m_block.append(data, int(size));
+        if (m_block.size() >= blockSize && !flushBlock())
+            return -1;
+        return size;
+    }
+
+private:
+    static constexpr int blockSize = 1 << 20;
+    QIODevice& m_target;
+    QByteArray m_block;
+    bool m_failed = false;
+};
+
+} // namespace
+
 QString completedExportName(const QString& fileName, const QString& ext)
 {
     const QString suffix = QLatin1Char('.') + ext;
@@ -52,7 +96,9 @@ ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODev
         return ExportWrite::OpenFailed;
     }
     // A buffered write can fail unseen until the flush; commit alone would not tell.
-    const bool written = writer(file) && file.flush() && file.error() == QFileDevice::NoError;
+    BlockWriter blocks(file);
+    const bool written =
+        writer(blocks) && blocks.flushBlock() && file.flush() && file.error() == QFileDevice::NoError;
     if (!written) {
         file.cancelWriting();
         return ExportWrite::WriteFailed;

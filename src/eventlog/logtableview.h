@@ -58,8 +58,6 @@ public slots:
 
 private:
     bool exportTo(const QString& fileName, ExportRange range, bool xml);
-    // The five texts of a row after its number, as the text export writes them.
-    void rowTexts(int proxyRow, int& sourceRow, QString texts[5]) const;
     void selectOnlyRow(int proxyRow);
     // Steps with next (true) or previous through the log to a row the filter shows.
     void stepExtraordinary(bool forward);

@@ -157,6 +157,38 @@ private slots:
                             "6\t   5 Mar 2024 08:05:00  CAAAAAAAAAAA    0:02:00\r\n"));
     }
 
+    // Stamps on clock-change days, at midnight, on dates that do not exist, and the second
+    // time of events read exactly as the entries' own texts.
+    void stampTextsMatchEntries()
+    {
+        TestEnv env;
+        QVector<LogEntry> entries;
+        const unsigned char raws[][LogEntry::size] = {
+            {48, 3 << 5 | 31, 0x07, 0x08, 1, 2, 3, 4, 5, 6},       // 2024-03-31 02:00:16, in the gap
+            {48, 3 << 5 | 31, 0x0e, 0x10, 1, 2, 3, 4, 5, 6},       // later that day
+            {49, 2 << 5 | 27, 0x0b, 0x00, 1, 2, 3, 4, 5, 6},       // 2024-10-27 01:... twice
+            {48, 4 << 5 | 31, 0x00, 0x10, 1, 2, 3, 4, 5, 6},       // 31 April
+            {48, 1 << 5 | 1, 0xa8, 0xbf, 1, 2, 3, 4, 5, 6},        // the last 2 seconds of a day
+            {48, 1 << 5 | 1, 0xff, 0xff, 1, 2, 3, 4, 5, 6},        // beyond: clamped
+            {220, 48, 3 << 5 | 31, 0x07, 0x08, 48, 4 << 5 | 31, 0, 0, 0}, // an event with a bad second time
+        };
+        for (const auto& raw : raws) {
+            LogEntry e;
+            e.setBytes(raw);
+            entries << e;
+        }
+        LogView view;
+        view.table()->logModel->appendEntries(entries);
+        QVERIFY(view.exportToTxt(QStringLiteral("s"), RangeAll));
+        const QList<QByteArray> lines = readFile(env.path("s.txt")).split('\n');
+        for (int i = 0; i < entries.size(); ++i) {
+            const QString line = QString::fromUtf8(lines.at(i));
+            QVERIFY2(line.contains(QStringLiteral("  ") + entries[i].dateTimeText() + QStringLiteral("  ") +
+                                   entries[i].codeText() + QStringLiteral("  ")),
+                     qPrintable(line));
+        }
+    }
+
     void xmlRowsByteForByte()
     {
         TestEnv env;
