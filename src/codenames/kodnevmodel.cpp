@@ -168,7 +168,7 @@ bool KodNevModel::removeRows(int row, int count, const QModelIndex& parent)
 Qt::ItemFlags KodNevModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid() || index.model() != this)
-        return Qt::ItemIsEnabled;
+        return Qt::NoItemFlags;
     const Qt::ItemFlags base = QAbstractTableModel::flags(index);
     return index.column() == 0 ? base : base | Qt::ItemIsEditable;
 }
