@@ -102,6 +102,29 @@ bool LogView::print(QPrinter* out)
     return print(out, RangeAll, PageSetAll);
 }
 
+DocumentWindow::Outcome LogView::printDocument(QPrinter* out, ExportRange rows, int pageSet)
+{
+    return print(out, rows, pageSet) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome LogView::exportDocument(DocumentFormat format, const QString& fileName,
+                                                const ExportChoice& choice)
+{
+    switch (format) {
+    case FormatText:
+        return exportToTxt(fileName, choice.range) ? Done : NotDone;
+    case FormatXml:
+        return exportToXml(fileName, choice.range) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
+}
+
+DocumentWindow::Outcome LogView::exportPdf(QPrinter* out, ExportRange rows)
+{
+    return exportToPdf(out, rows) ? Done : NotDone;
+}
+
 void LogView::selectChange()
 {
     emit stayOnPoint(table()->isCurrentNormal());

@@ -27,6 +27,9 @@ public:
     ViewKind viewKind() const override { return LogViewKind; }
     QString documentFile() const override { return currentFile; }
     bool isDocumentModified() const override { return isWindowModified(); }
+    Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
+    Outcome exportDocument(DocumentFormat format, const QString& fileName, const ExportChoice& choice) override;
+    Outcome exportPdf(QPrinter* out, ExportRange rows) override;
 
     QString currentFile; // absolute path of the log's file; empty until named
 
