@@ -17,7 +17,7 @@ constexpr qint64 maxFileSize = 64LL * 1024 * 1024;
 constexpr int maxLineLength = 4096;
 
 struct Result {
-    int added = 0;     // entries taken into the list
+    int added = 0;     // entries taken into the list (one replacing its like counts too)
     int skipped = 0;   // text lines or rows ignored (bad code, no name, name too long)
     QString error;     // what stopped the import, empty when it read to the end
     int stoppedAt = 0; // the line or row number the error concerns (from 1), 0 without one
