@@ -189,6 +189,22 @@ private slots:
         }
     }
 
+    // Times between touches are taken from the logger's own clock readings, also across the
+    // hour that the spring clock change skips.
+    void elapsedAcrossClockChange()
+    {
+        TestEnv env;
+        const unsigned char before[LogEntry::size] = {48, 3 << 5 | 31, 0x0d, 0xf2, 0, 0, 0, 0, 0, 1}; // 01:59:00
+        const unsigned char inGap[LogEntry::size] = {48, 3 << 5 | 31, 0x11, 0x94, 0, 0, 0, 0, 0, 1};  // 02:30:00
+        LogEntry a, b;
+        a.setBytes(before);
+        b.setBytes(inGap);
+        LogView view;
+        view.table()->logModel->appendEntries({a, b});
+        QVERIFY(view.exportToTxt(QStringLiteral("gap"), RangeAll));
+        QCOMPARE(readFile(env.path("gap.txt")).split('\n').value(1), QByteArray("2\t   31 Mar 2024 02:30:00  AAAAAAAAAAAB    0:31:00\r"));
+    }
+
     void xmlRowsByteForByte()
     {
         TestEnv env;
