@@ -14,6 +14,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,17 +25,16 @@ class BlockWriter : public QIODevice
 public:
     explicit BlockWriter(QIODevice& target)
         : m_target(target)
+        , m_block(blockSize, Qt::Uninitialized)
     {
-        m_block.reserve(blockSize);
         open(QIODevice::WriteOnly);
     }
 
     bool flushBlock()
     {
-        if (m_block.isEmpty())
-            return !m_failed;
-        m_failed = m_failed || m_target.write(m_block) != m_block.size();
-        m_block.clear();
+        if (m_used > 0 && !m_failed)
+            m_failed = m_target.write(m_block.constData(), m_used) != m_used;
+        m_used = 0;
         return !m_failed;
     }
 
@@ -42,11 +42,14 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override
     {
-        if (m_failed)
+        if (m_used + size > blockSize && !flushBlock())
             return -1;
-        m_block.append(data, int(size));
-        if (m_block.size() >= blockSize && !flushBlock())
-            return -1;
+        if (size >= blockSize) {
+            m_failed = m_target.write(data, size) != size;
+            return m_failed ? -1 : size;
+        }
+        std::memcpy(m_block.data() + m_used, data, size_t(size));
+        m_used += int(size);
         return size;
     }
 
@@ -54,6 +57,7 @@ private:
     static constexpr int blockSize = 1 << 20;
     QIODevice& m_target;
     QByteArray m_block;
+    int m_used = 0;
     bool m_failed = false;
 };
 

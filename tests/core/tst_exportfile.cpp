@@ -99,6 +99,29 @@ private slots:
         QCOMPARE(contents(path), QByteArray("new\r\n"));
     }
 
+    // Writes of every size, across the file's internal blocks, arrive whole and in order.
+    void largeWritesArriveInOrder()
+    {
+        TestEnv env;
+        QByteArray expected;
+        const QString path = env.path("big.txt");
+        QCOMPARE(int(writeExportFile(path,
+                                     [&](QIODevice& d) {
+                                         for (int i = 0; i < 400; ++i) {
+                                             const QByteArray piece((i * 7919) % 20000 + (i % 50 == 0 ? 3000000 : 1),
+                                                                    char('a' + i % 26));
+                                             expected += piece;
+                                             if (d.write(piece) != piece.size())
+                                                 return false;
+                                         }
+                                         return true;
+                                     })),
+                 int(ExportWrite::Written));
+        const QByteArray written = contents(path);
+        QCOMPARE(written.size(), expected.size());
+        QVERIFY(written == expected);
+    }
+
     void overwriteQuestionNamesOnlyTheFile()
     {
         TestEnv env;
