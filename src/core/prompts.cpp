@@ -64,7 +64,9 @@ Answer showReal(const Request& r)
         answer.path = QFileDialog::getOpenFileName(r.parent, r.text, r.directory, r.filter);
         break;
     case Kind::SaveFile:
-        answer.path = QFileDialog::getSaveFileName(r.parent, r.text, r.directory, r.filter);
+        answer.path = QFileDialog::getSaveFileName(
+            r.parent, r.text, r.directory, r.filter, nullptr,
+            r.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
         break;
     case Kind::Directory:
         answer.path = QFileDialog::getExistingDirectory(r.parent, r.text, r.directory);

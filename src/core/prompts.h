@@ -33,6 +33,7 @@ struct Request {
     bool hasEscape = true; // false: Escape and the close button do not end the box
     QString directory;     // file dialogs: start directory or proposed name
     QString filter;        // file dialogs
+    bool confirmOverwrite = true; // save dialog: false when the caller asks later itself
     QColor color;          // colour dialog: initial colour
     QPixmap icon;          // message boxes: replaces the kind's standard icon when set
     Qt::TextFormat textFormat = Qt::AutoText;

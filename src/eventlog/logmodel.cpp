@@ -30,9 +30,7 @@ bool optionSet(int bit)
 // The wall-clock reading as UTC, so that daylight-saving shifts play no part in differences.
 QDateTime wallClock(const LogEntry& e)
 {
-    QDateTime t = e.dateTime();
-    t.setTimeSpec(Qt::UTC);
-    return t;
+    return e.wallClock();
 }
 
 } // namespace

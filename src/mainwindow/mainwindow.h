@@ -161,6 +161,14 @@ private:
     bool deviceCommandRunning = false;
     QStringList deferredFiles;
 
+    // mainwindow_printexport.cpp
+    // The export dialog for the active document when it is of this kind, then its export.
+    void exportActiveDocument(int kind);
+    // A file picked with this caption and filter, imported into the active document of this
+    // kind when its extension is one of extensions (in any letter case).
+    void importActiveDocument(int kind, const QString& caption, const QString& filter,
+                              const QStringList& extensions);
+
     // mainwindow_options.cpp
     void loadTranslations();
 
