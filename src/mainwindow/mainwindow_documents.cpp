@@ -331,19 +331,25 @@ void MainWindow::openHandedOverFiles(const QStringList& files)
         loadFile(path, &handOverFailures);
     if (!files.isEmpty())
         activateWindow();
-    // A message box runs its own event loop, where more datagrams arrive: their failures
-    // join the list and are told after this box, never in a box stacked on it.
-    if (handOverReportShown)
+    // Told from the event loop, not from inside the socket's signal: a box shown there would
+    // stall the socket until it closes. Failures arriving while a box is up join the list
+    // and are told after it, never in a box stacked on it.
+    if (handOverFailures.isEmpty() || handOverReportShown)
         return;
     handOverReportShown = true;
-    while (!handOverFailures.isEmpty()) {
-        const QStringList failures = std::exchange(handOverFailures, QStringList());
-        QStringList shown = failures.mid(0, maxReportedFailures);
-        if (failures.size() > maxReportedFailures)
-            shown.append(tr("... és további %n fájl.", nullptr, failures.size() - maxReportedFailures));
-        Prompts::warning(this, tr("Fájl megnyitás"), shown.join(QLatin1String("\n\n")));
-    }
-    handOverReportShown = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            while (!handOverFailures.isEmpty()) {
+                const QStringList failures = std::exchange(handOverFailures, QStringList());
+                QStringList shown = failures.mid(0, maxReportedFailures);
+                if (failures.size() > maxReportedFailures)
+                    shown.append(tr("... és további %n fájl.", nullptr, failures.size() - maxReportedFailures));
+                Prompts::warning(this, tr("Fájl megnyitás"), shown.join(QLatin1String("\n\n")));
+            }
+            handOverReportShown = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::openDeferredFiles()
