@@ -58,9 +58,9 @@ bool askRename(const KodNev& existing, const KodNev& entry)
                     KodNevModel::tr("Mégsem"));
 }
 
-// The list that adding the records one by one gives, built in linear time: the names of
-// one code stand together in ascending date order, the codes in the order first met.
-// Adding row by row would scan and shift the whole list for every record.
+// The list that adding the records one by one gives: the names of one code together in
+// ascending date order, the codes in the order first met. Adding row by row would scan and
+// shift the whole list for every record (quadratic in the list's length).
 QList<KodNev> orderedAsAdded(const QList<KodNev>& records)
 {
     std::vector<std::map<qint64, KodNev>> groups;
