@@ -2,6 +2,7 @@
 
 #include "core/constants.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>

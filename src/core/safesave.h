@@ -7,7 +7,10 @@
 // renamed over "<file>.bak". So the document's name holds a complete file (old or new) at
 // every instant, and the previous backup goes only once the new file is in place. A
 // document reached through a symbolic link is saved into the link's target (the link
-// stays), and the target's old contents become the backup beside the target.
+// stays), and the target's old contents become the backup beside the target. Where no
+// hard link can be made (some file systems), the old file is copied instead. Should only the
+// very last rename fail, the document is saved (and reported so) and its old version waits
+// under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
 //
 // Test seam: every file operation of saveWithBackup, saveReplacing and appendToFile goes
 // through one hook. A test makes the Nth operation fail, whatever its kind, or the Nth
@@ -22,7 +25,6 @@
 // operation with failAt(i), and checks the document, its backup and the report each time.
 // Any new save goes through saveWithBackup, saveReplacing or appendToFile, so it is
 // covered by the seam without further work.
-#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <cerrno>
