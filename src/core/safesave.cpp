@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <utility>
+#include <vector>
 
 namespace SafeSave {
 namespace {
@@ -26,9 +27,12 @@ struct FaultState {
     int counts[opKinds] = {};
     int failAt = 0;
     int failAtError = ENOSPC;
-    Op failOp = Op::Open;
-    int failOpN = 0;
-    int failOpError = EIO;
+    struct Rule {
+        Op op;
+        int nth;
+        int error;
+    };
+    std::vector<Rule> rules;
     qint64 shortWrite = -1;
 };
 
@@ -380,9 +384,7 @@ void FaultScope::failAt(int n, int errorCode)
 
 void FaultScope::failNth(Op op, int n, int errorCode)
 {
-    faults().failOp = op;
-    faults().failOpN = n;
-    faults().failOpError = errorCode;
+    faults().rules.push_back({op, n, errorCode});
 }
 
 void FaultScope::setShortWriteBytes(qint64 bytes)
@@ -417,9 +419,11 @@ bool injectedFault(Op op)
         errno = s.failAtError;
         return true;
     }
-    if (s.failOpN > 0 && s.failOp == op && nth == s.failOpN) {
-        errno = s.failOpError;
-        return true;
+    for (const FaultState::Rule& rule : s.rules) {
+        if (rule.op == op && rule.nth == nth) {
+            errno = rule.error;
+            return true;
+        }
     }
     return false;
 }

@@ -62,7 +62,7 @@ public:
 
     // The nth operation (from 1, counted over all kinds) fails with errorCode.
     void failAt(int n, int errorCode = ENOSPC);
-    // The nth operation of this kind fails.
+    // The nth operation of this kind fails (may be given for several kinds).
     void failNth(Op op, int n, int errorCode = EIO);
     // A write or flush that fails writes only this many bytes first (a short write);
     // -1: it writes nothing and reports the error.

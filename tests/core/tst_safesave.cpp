@@ -164,6 +164,30 @@ private slots:
         QCOMPARE(strayFiles(env.workDir(), {"new.ewl"}), QStringList());
     }
 
+    // A file system without hard links: the old file is copied to become the backup.
+    void withoutHardLinksTheBackupIsACopy()
+    {
+        TestEnv env;
+        const QString doc = env.path("v.ewl");
+        writeFile(doc, "old");
+        writeFile(backupPathFor(doc), "older");
+        {
+            SafeSave::FaultScope faults;
+            faults.failNth(Op::Link, 1, EPERM);
+            QVERIFY(saveWithBackup(doc, writing("new")));
+        }
+        QCOMPARE(readAll(doc), QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
+        // The copy failing too leaves everything as it was.
+        SafeSave::FaultScope faults;
+        faults.failNth(Op::Link, 1, EPERM);
+        faults.failNth(Op::Sync, 2, EIO); // the copy's own fsync
+        QVERIFY(!saveWithBackup(doc, writing("newer")));
+        QCOMPARE(readAll(doc), QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
+        QCOMPARE(strayFiles(env.workDir(), {"v.ewl", "v.ewl.bak"}), QStringList());
+    }
+
     void permissionsOfTheOldFileStay()
     {
         TestEnv env;
