@@ -295,7 +295,7 @@ UsbErrorCodes UsbCom::saveRepairLog(QWidget* parent)
     const QString proposed = QDir(appSettings().workDir)
                                  .filePath(QStringLiteral("S-%1.%2").arg(serialNumber.trimmed(), extText));
     // The history is added to, so choosing an existing file is the normal case.
-    QString path = Prompts::saveFileName(parent, title, proposed, filterText, filterText, false);
+    QString path = Prompts::saveFileName(parent, title, proposed, filterText(), filterText(), false);
     if (path.isEmpty())
         return UsbOk;
     path = withExtension(path, extText);
