@@ -2,6 +2,8 @@
 
 #include "core/exportfile.h"
 #include "core/helpers.h"
+#include "eventlog/logmodel.h"
+
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logtableview.h"
@@ -38,9 +40,11 @@ void LogView::setCurrentFile(const QString& fileName)
     setObjectName(file.fileName());
 }
 
-bool LogView::loadFile(const QString& fileName)
+bool LogView::loadFile(const QString& fileName, QString* failure)
 {
-    const bool loaded = table()->loadFile(fileName, this);
+    const bool loaded = table()->loadFile(fileName, failure ? nullptr : this);
+    if (!loaded && failure)
+        *failure = table()->logModel->lastError();
     if (loaded)
         setCurrentFile(fileName);
     return loaded;

@@ -18,7 +18,8 @@ public:
 
     // Relative names lie in the working directory, as for the log model.
     void setCurrentFile(const QString& fileName);
-    bool loadFile(const QString& fileName);
+    // With failure given, a failure is described there instead of in a message box.
+    bool loadFile(const QString& fileName, QString* failure = nullptr);
     bool hasMultipleSelection() const override;
     bool isCurrentNormal() const;
     // The filter command on the table.

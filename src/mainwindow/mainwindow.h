@@ -42,7 +42,8 @@ public:
     // The sub-window that already shows this file, or null.
     QMdiSubWindow* findMdiChild(const QString& fileName) const;
     // Opens the file in the window kind its extension names; an open file is activated.
-    void loadFile(const QString& fileName);
+    // With failures given, a failed load adds its message there instead of showing it.
+    void loadFile(const QString& fileName, QStringList* failures = nullptr);
     // Records the file as the most recent one.
     void setCurrentFile(const QString& fileName);
 
@@ -147,6 +148,10 @@ private:
     // Saves the active document when it is of this kind, then shows the message.
     void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();
+    // Files handed over by other starts: their failures are told in one message at a time.
+    void openHandedOverFiles(const QStringList& files);
+    QStringList handOverFailures;
+    bool handOverReportShown = false;
 
     // mainwindow_codenames.cpp
     KodnevView* activeKodnevView() const;
