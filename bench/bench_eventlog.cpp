@@ -9,7 +9,7 @@
 #include "codenames/kodnevmodel.h"
 #include "core/wyxapp.h"
 #include "device/ftdiapi.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"

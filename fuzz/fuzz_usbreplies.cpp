@@ -7,7 +7,7 @@
 #include "codenames/kodnevmodel.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #include "device/usbcom.h"
 
 #include <cstdlib>

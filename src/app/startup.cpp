@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/backendchoice.h"
 #include "codenames/kodnevmodel.h"
 #include "core/product.h"
 #include "core/settings.h"
@@ -24,6 +25,7 @@ static void initResources()
 int wyxMain(int argc, char** argv)
 {
     initResources();
+    installDriverBackend();
     WyxApp app(argc, argv);
     installKodNevModel(*app.settings);
 

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 class KodNevModel;
@@ -59,6 +60,11 @@ public:
     // A document name made absolute: a relative one lies in the working directory
     // (the process's current directory when none is set).
     QString workPath(const QString& name) const;
+
+    // The recently opened files, newest first, at most six; stored at once, apart from
+    // load and save, so that every window's opening is remembered.
+    QStringList recentFiles() const;
+    void setRecentFiles(const QStringList& files);
 
 signals:
     void optionsChanged();
