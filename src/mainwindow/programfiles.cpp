@@ -38,7 +38,7 @@ TranslationNames translationNamesFor(int flags, const QString& localeName)
     }
 }
 
-void loadTranslations(QTranslator& program, QTranslator& qt, int flags)
+void loadProgramTranslations(QTranslator& program, QTranslator& qt, int flags)
 {
     const QString dir = programDirectory() + QStringLiteral("/translations");
     const TranslationNames names = translationNamesFor(flags, QLocale::system().name());

@@ -21,7 +21,7 @@ TranslationNames translationNamesFor(int flags, const QString& localeName);
 
 // Loads both translators for the flags and the system locale. Qt's own file is taken from
 // the program's translations, else from Qt's own translation directory.
-void loadTranslations(QTranslator& program, QTranslator& qt, int flags);
+void loadProgramTranslations(QTranslator& program, QTranslator& qt, int flags);
 
 // The path of the help collection for the current language, empty when there is none.
 QString helpCollectionPath();

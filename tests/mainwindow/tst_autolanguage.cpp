@@ -20,7 +20,7 @@ private slots:
         QCOMPARE(QLocale::system().name(), QStringLiteral("de_AT"));
         QTranslator program;
         QTranslator qt;
-        loadTranslations(program, qt, appSettings().flags & ~OptLanguageMask);
+        loadProgramTranslations(program, qt, appSettings().flags & ~OptLanguageMask);
         QCOMPARE(program.translate("MainWindow", "&Súgó"), QStringLiteral("&Hilfe"));
         QCOMPARE(qt.translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja")); // qt_de_AT falls back to qt_de
         setProgramDirectory(QString());

@@ -65,7 +65,7 @@ private slots:
         TestEnv env;
         QTranslator program;
         QTranslator qt;
-        loadTranslations(program, qt, withLanguage(language));
+        loadProgramTranslations(program, qt, withLanguage(language));
         const QString translated = program.translate("MainWindow", "&Súgó");
         QCOMPARE(translated.isEmpty() ? QStringLiteral("&Súgó") : translated, menu);
         QCOMPARE(qt.translate("QPlatformTheme", "&Yes").isEmpty() ? QStringLiteral("&Yes")
@@ -78,7 +78,7 @@ private slots:
         TestEnv env; // the tests run in the C locale
         QTranslator program;
         QTranslator qt;
-        loadTranslations(program, qt, withLanguage(OptLanguageAuto));
+        loadProgramTranslations(program, qt, withLanguage(OptLanguageAuto));
         QVERIFY(program.isEmpty());
         QVERIFY(program.translate("MainWindow", "&Súgó").isEmpty());
     }
@@ -91,7 +91,7 @@ private slots:
         setProgramDirectory(dir);
         QTranslator program;
         QTranslator qt;
-        loadTranslations(program, qt, withLanguage(OptLanguageGerman));
+        loadProgramTranslations(program, qt, withLanguage(OptLanguageGerman));
         QVERIFY(program.isEmpty());
         QVERIFY(!qt.isEmpty()); // Qt's own, from Qt's directory
         QCOMPARE(QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
