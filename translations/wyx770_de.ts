@@ -4,107 +4,86 @@
 <context>
     <name>ConfigDlg</name>
     <message>
-        <location filename="../forms/configdlg.ui" line="+2"/>
         <source>Konfiguráció beállítás</source>
         <translation>Konfiguration</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név:</source>
         <translation>Gerätename:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Seriennummer:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ismétlődő  bejegyzések összevonása</source>
         <translation>Wiederholte Einträge zusammenfassen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az egymást közvetlenül követő rendkvüli események egy bejegyzésbe összevonva kerülnek naplózásra.</source>
         <translation>Unmittelbar aufeinander folgende außerordentliche Ereignisse werden in einem Eintrag zusammengefasst.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az egymást közvetlenül követő rendkvüli események egy bejegyzésbe összevonva kerülnek naplózásra.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Unmittelbar aufeinander folgende außerordentliche Ereignisse werden in einem Eintrag zusammengefasst.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Akku állapot naplózása</source>
         <translation>Akkuzustand protokollieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az esemény naplóban rögzítésre kerül az akku kimerülése és feltöltése.</source>
         <translation>Das Entladen und Aufladen des Akkus wird im Ereignisprotokoll vermerkt.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban rögzítésre kerül az akku kimerülése és feltöltése.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Entladen und Aufladen des Akkus wird im Ereignisprotokoll vermerkt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Akku mélykisülés naplózása</source>
         <translation>Tiefentladung des Akkus protokollieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az esemény naplóban rögzítésre kerül, ha az akku teljesen lemerül.</source>
         <translation>Eine vollständige Entladung des Akkus wird im Ereignisprotokoll vermerkt.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban rögzítésre kerül, ha az akku teljesen lemerül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Eine vollständige Entladung des Akkus wird im Ereignisprotokoll vermerkt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot naplózása</source>
         <translation>Gehäusezustand protokollieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az esemény napló rögzíti a burkolat megbontását.</source>
         <translation>Das Ereignisprotokoll vermerkt das Öffnen des Gehäuses.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény napló rögzíti a burkolat megbontását.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Ereignisprotokoll vermerkt das Öffnen des Gehäuses.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesedés detektálás naplózása</source>
         <translation>Feuchtigkeitserkennung protokollieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Amennyiben nedvesedést érzékel a készülék, azt rögzíti az esemény naplóban.</source>
         <translation>Erkennt das Gerät Feuchtigkeit, wird dies im Ereignisprotokoll vermerkt.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Átír</source>
         <translation>Ändern</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A megadott beállítások kiírása a csatlakoztatott készülékbe.</source>
         <translation>Die angegebenen Einstellungen in das angeschlossene Gerät schreiben.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mégsem</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék beállításai nem módosulnak.</source>
         <translation>Die Einstellungen des angeschlossenen Geräts werden nicht geändert.</translation>
     </message>
@@ -112,137 +91,110 @@
 <context>
     <name>InitDlg</name>
     <message>
-        <location filename="../forms/initdlg.ui" line="+2"/>
-        <location filename="../src/device/initdlg.cpp" line="+55"/>
         <source>Inicializálás</source>
         <translation>Initialisierung</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Eredeti azonosító név:</source>
         <translation>Ursprünglicher Gerätename:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Seriennummer:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Legutóbbi kiolvasás:</source>
         <translation>Letztes Auslesen:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapota:</source>
         <translation>Batteriezustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot:</source>
         <translation>Gehäusezustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés:</source>
         <translation>Feuchtigkeitserkennung:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állapota:</source>
         <translation>Uhrzustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Új azonosító név:</source>
         <translation>Neuer Gerätename:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készüléket azonosító 8 karakterből álló egyedi név, ami nem tartalmazhat szóközt</source>
         <translation>Eindeutiger Name des Geräts aus 8 Zeichen, ohne Leerzeichen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Beállítandó idő:</source>
         <translation>Einzustellende Zeit:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készülék órája tetszőleges időpontra beállítható</source>
         <translation>Die Uhr des Geräts kann auf eine beliebige Zeit gestellt werden</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készülék órája tetszőleges időpontra beállítható&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Uhr des Geräts kann auf eine beliebige Zeit gestellt werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>PC idővel</source>
         <translation>Mit PC-Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készülék átnevezése, órájának számítógéphez igazítása, és egy új, üres esemény napló létrehozása hozzá.</source>
         <translation>Das Gerät umbenennen, seine Uhr an den Computer angleichen und ein neues, leeres Ereignisprotokoll dafür anlegen.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készülék átnevezése, órájának számítógéphez igazítása, és egy új, üres esemény napló létrehozása hozzá.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Gerät umbenennen, seine Uhr an den Computer angleichen und ein neues, leeres Ereignisprotokoll dafür anlegen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ezzel az idővel</source>
         <translation>Mit dieser Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készülék átnevezése, órájának a megadott időre állítása, és egy új, üres esemény napló létrehozása hozzá.</source>
         <translation>Das Gerät umbenennen, seine Uhr auf die angegebene Zeit stellen und ein neues, leeres Ereignisprotokoll dafür anlegen.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készülék átnevezése, órájának a megadott időre állítása, és egy új, üres esemény napló létrehozása hozzá.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Gerät umbenennen, seine Uhr auf die angegebene Zeit stellen und ein neues, leeres Ereignisprotokoll dafür anlegen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mégsem</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Minden változtatás elvetése és a párbeszéd ablak bezárása</source>
         <translation>Alle Änderungen verwerfen und den Dialog schließen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minden változtatás elvetése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Alle Änderungen verwerfen und den Dialog schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Return</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/device/initdlg.cpp" line="-8"/>
         <source>Szóköz, és az alábbi karakterek nem megengedettek:
 \  /  .  :  ?  *</source>
         <translation>Leerzeichen und die folgenden Zeichen sind nicht erlaubt:
 \  /  .  :  ?  *</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A név legalább egy,
 és legfeljebb nyolc karakterből állhat!</source>
         <translation>Der Name muss mindestens ein
 und höchstens acht Zeichen lang sein!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 néven már van kiolvasott esemény napló.
 Adjon meg egy még nem használt nevet!</source>
         <translation>Unter dem Namen %1 gibt es bereits ein ausgelesenes Ereignisprotokoll.
@@ -252,64 +204,50 @@ Geben Sie einen noch nicht verwendeten Namen an!</translation>
 <context>
     <name>KodNevModel</name>
     <message>
-        <location filename="../src/codenames/kodnevmodel.cpp" line="+47"/>
         <source>%1 kód %2 dátummal már szerepel</source>
         <translation>Der Code %1 mit dem Datum %2 ist bereits vorhanden</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>néven.</source>
         <translation>benannt.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Átnevezzük erre:</source>
         <translation>Umbenennen in:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+259"/>
         <source>Figyelem</source>
         <translation>Achtung</translation>
     </message>
     <message>
-        <location line="-259"/>
         <source>Átnevez</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+258"/>
         <source>Mégsem</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-177"/>
         <source>sor</source>
         <translation>Zeilen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Érvényes</source>
         <translation>Gültig</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kód</source>
         <translation>Code</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Megnevezés</source>
         <translation>Bezeichnung</translation>
     </message>
     <message>
-        <location line="+131"/>
         <source>Kód-név lista beolvasás</source>
         <translation>Code-Namen-Liste einlesen</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A beolvasás sikertelen!
 %1
 sérült, vagy nem megfelelő.</source>
@@ -318,14 +256,12 @@ sérült, vagy nem megfelelő.</source>
 ist beschädigt oder ungeeignet.</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>%1
 %2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
         <translation>%1
 Bei %2 Einträgen war der Name leer oder länger als 80 Zeichen; sie wurden ausgelassen.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>%1
 nem volt beolvasható.
 Felülírjuk a jelenlegi kód-név listával?</source>
@@ -334,17 +270,14 @@ konnte nicht gelesen werden.
 Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Felülír</source>
         <translation>Überschreiben</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Hibaüzenet</source>
         <translation>Fehlermeldung</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Speichern der Code-Namen-Datei fehlgeschlagen!</translation>
     </message>
@@ -352,44 +285,36 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
 <context>
     <name>LogModel</name>
     <message>
-        <location filename="../src/eventlog/logmodel.cpp" line="+73"/>
         <source>sor</source>
         <translation>Zeilen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Dátum</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kód</source>
         <translation>Code</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Leírás</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location line="+150"/>
         <source>%1 nap </source>
         <translation>%1 Tage </translation>
     </message>
     <message>
-        <location line="+96"/>
         <source>Esemény napló megnyitás</source>
         <translation>Ereignisprotokoll öffnen</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Nem sikerült megnyitni az esemény naplót
 Nincs név megadva hozzá!</source>
         <translation>Das Ereignisprotokoll konnte nicht geöffnet werden
 Es hat keinen Namen!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Nem sikerült megnyitni az esemény naplót
 %1
 Ez a fájl nem létezik</source>
@@ -398,8 +323,6 @@ Ez a fájl nem létezik</source>
 Diese Datei existiert nicht</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+9"/>
         <source>Nem sikerült megnyitni az esemény naplót:
 %1
 %2</source>
@@ -408,7 +331,6 @@ Diese Datei existiert nicht</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A beolvasás sikertelen!
 %1
 sérült, vagy nem megfelelő.</source>
@@ -417,7 +339,6 @@ sérült, vagy nem megfelelő.</source>
 ist beschädigt oder ungeeignet.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>A beolvasás sikertelen!
 %1
 adat olvasási hiba.</source>
@@ -426,32 +347,26 @@ adat olvasási hiba.</source>
 Lesefehler.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/eventlog/readout.cpp" line="+163"/>
         <source>Esemény napló mentés</source>
         <translation>Ereignisprotokoll speichern</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Nem sikerült elmenteni az esemény naplót
 Nincs név megadva hozzá!</source>
         <translation>Das Ereignisprotokoll konnte nicht gespeichert werden
 Es hat keinen Namen!</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Nem sikerült elmenteni az esemény naplót
 %1</source>
         <translation>Das Ereignisprotokoll konnte nicht gespeichert werden
 %1</translation>
     </message>
     <message>
-        <location filename="../src/eventlog/unnamedwalk.cpp" line="+33"/>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation>Der Eintrag wurde nicht aufgenommen!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nem megfelelő név: %1
 </source>
         <translation>Ungeeigneter Name: %1
@@ -461,26 +376,20 @@ Es hat keinen Namen!</translation>
 <context>
     <name>LogReadOut</name>
     <message>
-        <location filename="../src/eventlog/readout.cpp" line="-93"/>
         <source>Óra beállítás</source>
         <translation>Uhr stellen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A csatlakoztatott készülék órája nem pontos.
 Hozzáigazítsuk a számítógéphez?</source>
         <translation>Die Uhr des angeschlossenen Geräts geht falsch.
 An den Computer angleichen?</translation>
     </message>
     <message>
-        <location line="+106"/>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Kiolvasás</source>
         <translation>Auslesen</translation>
     </message>
     <message>
-        <location line="-16"/>
         <source>Az esemény napló már meglehetősen hosszú.
 Ajánlott archiválni, hogy a régi,
 már érdektelen bejegyzések ne lassítsák a munkát.</source>
@@ -489,14 +398,12 @@ Es empfiehlt sich zu archivieren, damit alte,
 nicht mehr benötigte Einträge die Arbeit nicht bremsen.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A csatlakoztatott készülék nem ehhez a napló fájlhoz tartozik.
 Mégis folytassuk a kiolvasást?</source>
         <translation>Das angeschlossene Gerät gehört nicht zu dieser Protokolldatei.
 Trotzdem weiter auslesen?</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>A csatlakoztatott készülék napló kapacitását
 meghaladó számú bejegyzés keletkezett.
 Ezért a régebbiek közül már valamennyi elveszett.</source>
@@ -505,7 +412,6 @@ Protokoll des angeschlossenen Geräts fassen kann.
 Daher sind einige der älteren bereits verloren.</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -513,19 +419,16 @@ Daher sind einige der älteren bereits verloren.</translation>
 <context>
     <name>LogTableView</name>
     <message>
-        <location filename="../src/eventlog/logtableview.cpp" line="+92"/>
         <source>Rendkívüli bejegyzés keresés</source>
         <translation>Suche nach außerordentlichen Einträgen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs több rendkívüli bejegyzés
 a napló vége felé haladva!</source>
         <translation>Keine weiteren außerordentlichen Einträge
 in Richtung Protokollende!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs több rendkívüli bejegyzés
 a napló eleje felé haladva!</source>
         <translation>Keine weiteren außerordentlichen Einträge
@@ -535,747 +438,588 @@ in Richtung Protokollanfang!</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/mainwindow/helpbrowser.cpp" line="+74"/>
         <source>Súgó</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Tartalom</source>
         <translation>Inhalt</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tárgymutató</source>
         <translation>Stichwortverzeichnis</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainwindow.cpp" line="+273"/>
         <source>&amp;Új szöveg fájl</source>
         <translation>&amp;Neue Textdatei</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy új szöveg fájl létrehozása</source>
         <translation>Eine neue Textdatei anlegen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Megnyit...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy létező fájl megnyitása</source>
         <translation>Eine vorhandene Datei öffnen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Nyomtatás...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A dokumentum kinyomtatása</source>
         <translation>Das Dokument drucken</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Ny&amp;omtatási kép...</source>
         <translation>Druck&amp;vorschau...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A dokumentum nyomtatási képének előnézete</source>
         <translation>Vorschau des Dokuments vor dem Druck</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ellenőrzési pontok</source>
         <translation>&amp;Kontrollpunkte</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az ellenőrzési pontok elnevezéseinek kezelése</source>
         <translation>Die Namen der Kontrollpunkte verwalten</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+93"/>
         <source>&amp;Importálás...</source>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <location line="-93"/>
         <source>Ellenőrzési pontok elnevezéseinek importálása</source>
         <translation>Kontrollpunktnamen importieren</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+90"/>
-        <location line="+2"/>
         <source>&amp;Exportálás...</source>
         <translation>&amp;Exportieren...</translation>
     </message>
     <message>
-        <location line="-93"/>
         <source>Ellenőrzési pontok elnevezéseinek exportálása</source>
         <translation>Kontrollpunktnamen exportieren</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az esemény napló exportálása más fájl formátumba</source>
         <translation>Das Ereignisprotokoll in ein anderes Dateiformat exportieren</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Archiválás...</source>
         <translation>&amp;Archivieren...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A régi esemény bejegyzések archív fájlba mentése</source>
         <translation>Alte Ereigniseinträge in eine Archivdatei verschieben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrzési pont &amp;felvétel</source>
         <translation>Kontrollpunkt &amp;hinzufügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy új ellenőrzési pont név felvétele</source>
         <translation>Einen neuen Kontrollpunktnamen aufnehmen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrzési pont nevének &amp;módosítása</source>
         <translation>Kontrollpunktnamen &amp;ändern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy létező ellenőrzési pont nevének módosítása</source>
         <translation>Den Namen eines vorhandenen Kontrollpunkts ändern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrzési pont elnevezés &amp;törlése</source>
         <translation>Kontrollpunktnamen &amp;löschen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy létező ellenőrzési pont név törlése</source>
         <translation>Einen vorhandenen Kontrollpunktnamen löschen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+78"/>
-        <location line="+2"/>
         <source>Men&amp;tés</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location line="-80"/>
         <source>Szöveg fájl lemezre mentése</source>
         <translation>Die Textdatei auf die Festplatte speichern</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+77"/>
-        <location line="+2"/>
         <source>Mentés más né&amp;ven...</source>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-        <location line="-79"/>
         <source>Szöveg fájl lemezre mentése más néven</source>
         <translation>Die Textdatei unter einem anderen Namen speichern</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Kilépés</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kilép a programból</source>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Kivágás</source>
         <translation>Ausschneiden</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A kijelölt tartomány kivágása és a vágólapra másolása</source>
         <translation>Den markierten Bereich ausschneiden und in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Másolás</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A kijelölt tartomány vágólapra másolása</source>
         <translation>Den markierten Bereich in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Beillesztés</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A vágólap tartalmának beillesztése</source>
         <translation>Den Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Bejegyzés keresés...</source>
         <translation>Eintrag &amp;suchen...</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+3"/>
         <source>Bejegyzés keresése az esemény naplóban</source>
         <translation>Einen Eintrag im Ereignisprotokoll suchen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Bejegyzések &amp;szűrése...</source>
         <translation>Einträge &amp;filtern...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Következő rendkívüli esemény</source>
         <translation>&amp;Nächstes außerordentliches Ereignis</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ugrás az esemény naplóban időrendben következő rendkívüli bejegyzésre</source>
         <translation>Zum zeitlich nächsten außerordentlichen Eintrag im Ereignisprotokoll springen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Előző rendkívüli esemény</source>
         <translation>&amp;Voriges außerordentliches Ereignis</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ugrás az esemény naplóban időrendben megelőző rendkívüli bejegyzésre</source>
         <translation>Zum zeitlich vorigen außerordentlichen Eintrag im Ereignisprotokoll springen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Pont elnevezése...</source>
         <translation>Punkt &amp;benennen...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az aktuális ellenőrző pont elnevezése, vagy nevének módosítása</source>
         <translation>Den aktuellen Kontrollpunkt benennen oder umbenennen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Névtelen kódok keresése...</source>
         <translation>&amp;Unbenannte Codes suchen...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az esemény naplóban még el nem nevezett ellenőrző pontok megkeresése és elnevezése</source>
         <translation>Noch unbenannte Kontrollpunkte im Ereignisprotokoll suchen und benennen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Beállítások...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A program működési paramétereinek beállítása</source>
         <translation>Die Betriebsparameter des Programms einstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Súgó...</source>
         <translation>&amp;Hilfe...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A program beépített súgójának megjelenítése</source>
         <translation>Die eingebaute Hilfe des Programms anzeigen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ablak bezárása</source>
         <translation>Fenster schließen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az aktív ablak bezárása</source>
         <translation>Das aktive Fenster schließen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Minden ablakot bezár</source>
         <translation>Alle Fenster schließen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az összes megnyitott ablak bezárása</source>
         <translation>Alle offenen Fenster schließen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Kiolvasás</source>
         <translation>&amp;Auslesen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék esemény naplójának kiolvasása</source>
         <translation>Das Ereignisprotokoll des angeschlossenen Geräts auslesen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Dátum/idő beállítás...</source>
         <translation>&amp;Datum/Uhrzeit einstellen...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék belső órájának beállítása</source>
         <translation>Die interne Uhr des angeschlossenen Geräts stellen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Inicializálás...</source>
         <translation>&amp;Initialisieren...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A csatlakoztatott készülék használatbavétel előtti beállítása</source>
         <translation>Das angeschlossene Gerät für den Einsatz vorbereiten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Státusz</source>
         <translation>&amp;Status</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék állapotának ellenőrzése</source>
         <translation>Den Zustand des angeschlossenen Geräts prüfen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Konfiguráció &amp;beállítás...</source>
         <translation>&amp;Konfiguration...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A csatlakoztatott készülék működési paramétereinek beállítása</source>
         <translation>Die Betriebsparameter des angeschlossenen Geräts einstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Óra &amp;hangolás...</source>
         <translation>&amp;Uhr abgleichen...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék órájának finomhangolása</source>
         <translation>Die Uhr des angeschlossenen Geräts fein abgleichen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Mozaik</source>
         <translation>&amp;Nebeneinander</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egymás melletti ablak elrendezés</source>
         <translation>Fenster nebeneinander anordnen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Lépcsőzetes</source>
         <translation>&amp;Überlappend</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egymást átfedő, lépcsőzetes ablak elrendezés</source>
         <translation>Fenster überlappend gestaffelt anordnen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Következő</source>
         <translation>Nächstes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A következő megnyitott ablakra váltás</source>
         <translation>Zum nächsten offenen Fenster wechseln</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Előző</source>
         <translation>Vorheriges</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az előző megnyitott ablakra váltás</source>
         <translation>Zum vorigen offenen Fenster wechseln</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Program info...</source>
         <translation>Programminfo...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Verzió szám és egyéb információk</source>
         <translation>Versionsnummer und weitere Informationen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Qt info...</source>
         <translation>&amp;Qt-Info...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Információk a Qt rendszerről</source>
         <translation>Informationen über Qt</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Új útvona&amp;lterv</source>
         <translation>Neuer Route&amp;nplan</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy új útvonal terv fájl létrehozása</source>
         <translation>Einen neuen Routenplan anlegen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Teljesítés kiértékelés</source>
         <translation>Erfüllungsauswertung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy útvonal terv alapján jelentés készítés a teljesítésről</source>
         <translation>Einen Erfüllungsbericht nach einem Routenplan erstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal terv lefuttatása</source>
         <translation>Routenplan ausführen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az aktuális, megnyitott útvonal terv alapján jelentés készítés a teljesítésről</source>
         <translation>Einen Erfüllungsbericht nach dem geöffneten Routenplan erstellen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Esemény &amp;napló hozzáadás</source>
         <translation>Ereignis&amp;protokoll hinzufügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Esemény napló hozzáadása az útvonal tervhez</source>
         <translation>Ein Ereignisprotokoll zum Routenplan hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Esemény napló e&amp;ltávolítás</source>
         <translation>Ereignisprotokoll en&amp;tfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Esemény napló eltávolítása az útvonal tervből</source>
         <translation>Ein Ereignisprotokoll aus dem Routenplan entfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Út&amp;vonal hozzáadás</source>
         <translation>&amp;Route hinzufügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Új útvonal hozzáadása az útvonal tervhez</source>
         <translation>Eine neue Route zum Routenplan hinzufügen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Útvonal &amp;törlés</source>
         <translation>Route &amp;löschen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy útvonal törlése az útvonal tervből</source>
         <translation>Eine Route aus dem Routenplan löschen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Indulási idő hozzáadás</source>
         <translation>&amp;Startzeit hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy új indulási időpont hozzáadása az útvonal tervhez</source>
         <translation>Eine neue Startzeit zum Routenplan hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Indulási idő &amp;eltávolítás</source>
         <translation>Startzeit &amp;entfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Indulási időpont eltávolítása az útvonal tervből</source>
         <translation>Eine Startzeit aus dem Routenplan entfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrző &amp;pont felvétel</source>
         <translation>Kontroll&amp;punkt hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy új ellenőrző pont hozzáadása az útvonal tervhez</source>
         <translation>Einen neuen Kontrollpunkt zum Routenplan hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrző pont &amp;megszüntetés</source>
         <translation>Kontrollpunkt &amp;entfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy ellenőrző pont törlése az útvonal tervből</source>
         <translation>Einen Kontrollpunkt aus dem Routenplan löschen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Mó&amp;dosít...</source>
         <translation>Än&amp;dern...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az útvonal terv kijelölt elemének módosítása</source>
         <translation>Das markierte Element des Routenplans ändern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal definiálás...</source>
         <translation>Route definieren...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az esemény napló kijelölt tartományából útvonal terv létrehozása</source>
         <translation>Aus dem markierten Bereich des Ereignisprotokolls einen Routenplan erstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Csomópontok lenyitása</source>
         <translation>Knoten aufklappen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az összes csomópont kinyitása a listában</source>
         <translation>Alle Knoten der Liste aufklappen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alapértelmezett csomópontok</source>
         <translation>Standardknoten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az alapértelmezett csomópontokon kívül az összeset bezárja a listában</source>
         <translation>Schließt in der Liste alle Knoten außer den Standardknoten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Csomópontok becsukása</source>
         <translation>Knoten zuklappen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az összes csomópontot összecsukja</source>
         <translation>Klappt alle Knoten zu</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az útvonal terv fájl lemezre mentése</source>
         <translation>Den Routenplan auf die Festplatte speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az útvonal terv fájl lemezre mentése egy új néven</source>
         <translation>Den Routenplan unter einem neuen Namen speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A teljesítés jelentés fájl lemezre mentése</source>
         <translation>Den Erfüllungsbericht auf die Festplatte speichern</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A teljesítés jelentés fájl lemezre mentése egy új néven</source>
         <translation>Den Erfüllungsbericht unter einem neuen Namen speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal terv exportálása</source>
         <translation>Routenplan exportieren</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal terv importálása</source>
         <translation>Routenplan importieren</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Teljesítés jelentés exportálása</source>
         <translation>Erfüllungsbericht exportieren</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sz&amp;erkeszt</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Adatátvitel</source>
         <translation>D&amp;atenübertragung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Nézet</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Súgó</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Adatátvitel</source>
         <translation>Datenübertragung</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Szerkeszt</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>QUELTA - %1 %2</source>
         <translation>QUELTA - %1 %2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>QUELTA járőr ellenőrző rendszer</source>
         <translation>QUELTA Wächterkontrollsystem</translation>
     </message>
     <message>
-        <location line="+160"/>
         <source>Program információk</source>
         <translation>Programminformationen</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&lt;p&gt;&lt;b&gt;&lt;big&gt;%1 Őr ellenőrző kiértékelő program&lt;/big&gt;&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Verzió: %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;Ez a program a Qt Project függvény könyvtárait használja, amire az LGPL licensz vonatkozik. Ezen függvény könyvtárak forráskódja megismerhető, és szabadon módosíthatóak. További információ: &lt;a href=&quot;https://www.qt.io/licensing/&quot;&gt;https://www.qt.io/licensing/&lt;/a&gt;&lt;br/&gt;Mindazonáltal nem tudunk garanciát vállalni arra, hogy egy módosított, vagy más verziójú DLL alkalmazásával a program megfelelően fog működni.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;&lt;big&gt;%1 Wächterkontroll-Auswerteprogramm&lt;/big&gt;&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Version: %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;Dieses Programm verwendet die Bibliotheken des Qt Project, die unter der LGPL-Lizenz stehen. Der Quellcode dieser Bibliotheken ist einsehbar und darf frei geändert werden. Weitere Informationen: &lt;a href=&quot;https://www.qt.io/licensing/&quot;&gt;https://www.qt.io/licensing/&lt;/a&gt;&lt;br/&gt;Wir können jedoch nicht garantieren, dass das Programm mit einer geänderten oder anderen Version der Bibliotheken richtig funktioniert.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+137"/>
         <source>Esemény napló fájl betöltve</source>
         <translation>Ereignisprotokoll geladen</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Szöveg fájl betöltve</source>
         <translation>Textdatei geladen</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Esemény naplók (*.%1 *.%2)</source>
         <translation>Ereignisprotokolle (*.%1 *.%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Őrjárat leírások (*.%1 *.%2)</source>
         <translation>Routenpläne (*.%1 *.%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Teljesítés jelentések (*.%1)</source>
         <translation>Erfüllungsberichte (*.%1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egyszerű szövegfájlok (*.%1)</source>
         <translation>Textdateien (*.%1)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Minden fájl (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+9"/>
         <source>A fájl elmentve</source>
         <translation>Die Datei wurde gespeichert</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location line="+116"/>
-        <location line="+10"/>
         <source>Kiolvasás</source>
         <translation>Auslesen</translation>
     </message>
     <message>
-        <location line="-9"/>
         <source>Az esemény napló már létezik, de nem sikerült betölteni.
 Létrehozzunk helyette egy újat?</source>
         <translation>Das Ereignisprotokoll existiert bereits, konnte aber nicht geladen werden.
 Stattdessen ein neues anlegen?</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+53"/>
         <source>Igen</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location line="-53"/>
-        <location line="+53"/>
         <source>Nem</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location line="-45"/>
         <source>A sérült esemény naplót nem sikerült átnevezni:
 %1
 A kiolvasás elmarad.</source>
@@ -1284,12 +1028,10 @@ A kiolvasás elmarad.</source>
 Es wird nicht ausgelesen.</translation>
     </message>
     <message>
-        <location line="+43"/>
         <source>Óra hangolás</source>
         <translation>Uhrabgleich</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!
 Folytathatjuk?</source>
         <translation>Für den Uhrabgleich muss die Uhr des Computers genau gehen!
@@ -1299,584 +1041,464 @@ Fortfahren?</translation>
 <context>
     <name>OptionDlg</name>
     <message>
-        <location filename="../forms/optiondlg.ui" line="+14"/>
-        <location filename="../src/mainwindow/optiondlg.cpp" line="+97"/>
-        <location line="+43"/>
         <source>Opciók</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Általános beállítások</source>
         <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A program általános működését befolyásoló beállítások és alapértelmezett értékek</source>
         <translation>Einstellungen und Vorgabewerte für die allgemeine Arbeitsweise des Programms</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Legkorábbi előforduló évszám</source>
         <translation>Frühestes vorkommendes Jahr</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>yyyy</source>
         <translation>yyyy</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az évezred meghatározása a két számjeggyel megadott dátumokhoz</source>
         <translation>Bestimmt das Jahrhundert zweistelliger Jahreszahlen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az évezred meghatározása a két számjeggyel megadott dátumokhoz&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Bestimmt das Jahrhundert zweistelliger Jahreszahlen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Automatikus óra beállítás kiolvasáskor, ha az eltérés több, mint (ó:pp)</source>
         <translation>Uhr beim Auslesen automatisch stellen, wenn die Abweichung größer ist als (h:mm)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját</source>
         <translation>Stellt beim Auslesen die Uhr des angeschlossenen Geräts ohne Rückfrage nach dem Computer</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stellt beim Auslesen die Uhr des angeschlossenen Geräts ohne Rückfrage nach dem Computer&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+349"/>
         <source>H:mm</source>
         <translation>H:mm</translation>
     </message>
     <message>
-        <location line="-332"/>
         <source>A beállítható érték 1 perc és 23 óra 59 perc között van</source>
         <translation>Einstellbar sind Werte zwischen 1 Minute und 23 Stunden 59 Minuten</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A beállítható érték 1 perc és 23 óra 59 perc között van&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Einstellbar sind Werte zwischen 1 Minute und 23 Stunden 59 Minuten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Automatikus kiértékelés kezdő dátuma az aktuális előtt (nap)</source>
         <translation>Startdatum der automatischen Auswertung vor dem heutigen (Tage)</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Az aktuális dátumot ennyi nappal megelőzőt ajánlja alapértelmezettként az automatikus kiértékelés indításakor</source>
         <translation>Beim Start der automatischen Auswertung wird das Datum so viele Tage vor heute vorgeschlagen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az aktuális dátumot ennyi nappal megelőzőt ajánlja alapértelmezettként az automatikus kiértékelés indításakor&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Beim Start der automatischen Auswertung wird das Datum so viele Tage vor heute vorgeschlagen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Az automatikus teljesítés kiértékelés részletessége</source>
         <translation>Ausführlichkeit der automatischen Erfüllungsauswertung</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Az automatikus kiértékelés alapértelmezett részletessége</source>
         <translation>Vorgegebene Ausführlichkeit der automatischen Auswertung</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az automatikus kiértékelés alapértelmezett részletessége&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Vorgegebene Ausführlichkeit der automatischen Auswertung&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>szűkített</source>
         <translation>reduziert</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>normál</source>
         <translation>normal</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>részletes</source>
         <translation>ausführlich</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Kézi kétoldalas nyomtatási beállítások megjelenítése</source>
         <translation>Einstellungen für manuellen Duplexdruck anzeigen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A nyomtatás indítása után még egy párbeszéd ablakot jelenít meg a kézi kétoldalas nyomtatási beállításokkal</source>
         <translation>Zeigt nach dem Start des Drucks einen weiteren Dialog mit den Einstellungen für manuellen Duplexdruck</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás indítása után még egy párbeszéd ablakot jelenít meg a kézi kétoldalas nyomtatási beállításokkal&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zeigt nach dem Start des Drucks einen weiteren Dialog mit den Einstellungen für manuellen Duplexdruck&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A buborék súgó letiltása</source>
         <translation>Tooltips ausschalten</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az egér kurzor alatti elemről felugró ablakban megjelenő rövid súgó üzenetek letiltása (mint ez is)</source>
         <translation>Die kurzen Hilfetexte ausschalten, die über dem Element unter dem Mauszeiger erscheinen (wie dieser)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az egér kurzor alatti elemről felugró ablakban megjelenő rövid súgó üzenetek letiltása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die kurzen Hilfetexte ausschalten, die über dem Element unter dem Mauszeiger erscheinen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Nyelv</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A program nyelvének kiválasztása</source>
         <translation>Die Sprache des Programms wählen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A program nyelvének kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Sprache des Programms wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Automatikus</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Magyar</source>
         <translation>Ungarisch</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Német</source>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Angol</source>
         <translation>Englisch</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>Könyvtárak, útvonalak</source>
         <translation>Verzeichnisse, Pfade</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az adat fájlok helyének meghatározásai</source>
         <translation>Speicherorte der Datendateien</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Munka könyvtár</source>
         <translation>&amp;Arbeitsverzeichnis</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Az itt megadott könyvtárba kerülnek az esemény naplók, és a program egyéb adat fájljai</source>
         <translation>In diesem Verzeichnis liegen die Ereignisprotokolle und die anderen Datendateien des Programms</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt megadott könyvtárba kerülnek az esemény naplók, és a program egyéb adat fájljai&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In diesem Verzeichnis liegen die Ereignisprotokolle und die anderen Datendateien des Programms&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+42"/>
-        <location line="+42"/>
         <source>Tallóz</source>
         <translation>Durchsuchen</translation>
     </message>
     <message>
-        <location line="-78"/>
-        <location line="+42"/>
         <source>Könyvtár választás a fájl böngésző segítségével</source>
         <translation>Verzeichnis mit dem Dateibrowser wählen</translation>
     </message>
     <message>
-        <location line="-39"/>
-        <location line="+42"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Könyvtár választás a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Verzeichnis mit dem Dateibrowser wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="-35"/>
         <source>&amp;Archiválási könyvtár</source>
         <translation>&amp;Archivverzeichnis</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Ide kerülnek az archivált esemény naplók</source>
         <translation>Hier liegen die archivierten Ereignisprotokolle</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ide kerülnek az archivált esemény naplók&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hier liegen die archivierten Ereignisprotokolle&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Kód-Név fájl</source>
         <translation>&amp;Code-Namen-Datei</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Az ellenőrzési pontok elnevezéseit tároló fájl neve. Ha nem ad meg útvonalat, a munkakönyvtárba kerül</source>
         <translation>Name der Datei mit den Namen der Kontrollpunkte. Ohne Pfad liegt sie im Arbeitsverzeichnis</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrzési pontok elnevezéseit tároló fájl neve. Ha nem ad meg útvonalat, a munkakönyvtárba kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Name der Datei mit den Namen der Kontrollpunkte. Ohne Pfad liegt sie im Arbeitsverzeichnis&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Kiválasztás a fájl böngésző használatával</source>
         <translation>Mit dem Dateibrowser auswählen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiválasztás a fájl böngésző használatával&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mit dem Dateibrowser auswählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Megjelenítés, kinézet</source>
         <translation>Darstellung, Aussehen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az adatok megjelenítését, kinézetét befolyásoló beállítások</source>
         <translation>Einstellungen für die Darstellung der Daten</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Az ellenőrző pontok érintése között eltelt idő megjelenítése</source>
         <translation>Die Zeit zwischen den Punktberührungen anzeigen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Minden egyes pont érintésnél megjeleníti az előző pont érintése óta eltelt időt</source>
         <translation>Zeigt bei jeder Punktberührung die Zeit seit der vorigen Berührung</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minden egyes pont érintésnél megjeleníti az előző pont érintése óta eltelt időt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zeigt bei jeder Punktberührung die Zeit seit der vorigen Berührung&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Kiemelés rendkívüli eseményként, ha az idő nagyobb, mint (ó:pp)</source>
         <translation>Als außerordentliches Ereignis hervorheben, wenn die Zeit größer ist als (h:mm)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Ha egy ellenőrző pont érintése és az előző pont érintése között a megadottnál több idő telt el, a bejegyzés rendkívülinek minősül</source>
         <translation>Vergeht zwischen der Berührung eines Kontrollpunkts und der des vorigen mehr als die angegebene Zeit, gilt der Eintrag als außerordentlich</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha egy ellenőrző pont érintése és az előző pont érintése között a megadottnál több idő telt el, a bejegyzés rendkívülinek minősül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Vergeht zwischen der Berührung eines Kontrollpunkts und der des vorigen mehr als die angegebene Zeit, gilt der Eintrag als außerordentlich&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>A megengedett maximális idő két pont érintése között</source>
         <translation>Die höchste erlaubte Zeit zwischen zwei Punktberührungen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megengedett maximális idő két pont érintése között&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die höchste erlaubte Zeit zwischen zwei Punktberührungen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Színes kiemelésl az esemény naplóban</source>
         <translation>Farbige Hervorhebung im Ereignisprotokoll</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A rendkívüli  bejegyzések színesen jelennek meg, valamintl az ellenőrző pontok színbeállításai is érvényre jut.</source>
         <translation>Außerordentliche Einträge werden farbig angezeigt, und die Farben der Kontrollpunkte werden angewendet.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A rendkívüli esemény bejegyzések különböző feltűnő szinekkel kerülnek kiírásra, valamint a normál esemény bejegyzéseknél az ellenőrző pontok színbeállításai is érvényre jut.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Außerordentliche Ereigniseinträge werden in auffälligen Farben angezeigt, und bei normalen Einträgen werden die Farben der Kontrollpunkte angewendet.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Az ellenőrző pontok kódja mindig jelenjen meg az esemény naplóban</source>
         <translation>Die Codes der Kontrollpunkte immer im Ereignisprotokoll zeigen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az ellenőrző pont kódja akkor is megjelenik, ha van elnevezése</source>
         <translation>Der Code des Kontrollpunkts erscheint auch, wenn er einen Namen hat</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont kódja akkor is megjelenik, ha van elnevezése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Code des Kontrollpunkts erscheint auch, wenn er einen Namen hat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Váltakozó háttér szín a lista soroknál</source>
         <translation>Wechselnde Hintergrundfarbe der Listenzeilen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Minden második adatsor háttér színének megváltoztatása</source>
         <translation>Hintergrundfarbe jeder zweiten Datenzeile ändern</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minden második adatsor háttér színének megváltoztatása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hintergrundfarbe jeder zweiten Datenzeile ändern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A listákban használandó betűtípus</source>
         <translation>Schriftart der Listen</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>A képernyőn és a nyomtatásban megjelenített dokumentumok betű típusa</source>
         <translation>Schriftart der Dokumente auf dem Bildschirm und im Druck</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A képernyőn és a nyomtatásban megjelenített dokumentumok betű típusa&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Schriftart der Dokumente auf dem Bildschirm und im Druck&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A listákban használandó betűk mérete</source>
         <translation>Schriftgröße der Listen</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>A képernyőn és a nyomtatásban megjelenített dokumentumok betű mérete</source>
         <translation>Schriftgröße der Dokumente auf dem Bildschirm und im Druck</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A képernyőn és a nyomtatásban megjelenített dokumentumok betű mérete&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Schriftgröße der Dokumente auf dem Bildschirm und im Druck&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>5 pt</source>
         <translation>5 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>6 pt</source>
         <translation>6 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>7 pt</source>
         <translation>7 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>8 pt</source>
         <translation>8 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>9 pt</source>
         <translation>9 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>10 pt</source>
         <translation>10 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>11 pt</source>
         <translation>11 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>12 pt</source>
         <translation>12 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>13 pt</source>
         <translation>13 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>14 pt</source>
         <translation>14 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>15 pt</source>
         <translation>15 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>16 pt</source>
         <translation>16 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>17 pt</source>
         <translation>17 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>18 pt</source>
         <translation>18 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>19 pt</source>
         <translation>19 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>20 pt</source>
         <translation>20 pt</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A beállítások mentése és a párbeszéd ablak bezárása</source>
         <translation>Die Einstellungen speichern und den Dialog schließen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A beállítások mentése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einstellungen speichern und den Dialog schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Alkalmaz</source>
         <translation>Übernehmen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A beállítások mentése a párbeszéd ablak bezárása nélkül</source>
         <translation>Die Einstellungen speichern, ohne den Dialog zu schließen</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A beállítások mentése a párbeszéd ablak bezárása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einstellungen speichern, ohne den Dialog zu schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Mégse</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A párbeszéd ablak bezárása a beállítások mentése nélkül</source>
         <translation>Den Dialog schließen, ohne die Einstellungen zu speichern</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása a beállítások mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen, ohne die Einstellungen zu speichern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/optiondlg.cpp" line="-32"/>
         <source>A munka könyvtár nem létezik:
 %1</source>
         <translation>Das Arbeitsverzeichnis existiert nicht:
 %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A munka könyvtár nem írható:
 %1</source>
         <translation>Das Arbeitsverzeichnis ist nicht beschreibbar:
 %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Az archiválási könyvtár nem létezik:
 %1</source>
         <translation>Das Archivverzeichnis existiert nicht:
 %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az archiválási könyvtár nem írható:
 %1</source>
         <translation>Das Archivverzeichnis ist nicht beschreibbar:
 %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A kód-név fájl neve hiányzik, vagy egy könyvtárat nevez meg.</source>
         <translation>Der Name der Code-Namen-Datei fehlt oder bezeichnet ein Verzeichnis.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>A kód-név lista módosításait nem sikerült menteni, a beállítások alkalmazásával elvesznek.
 Folytatjuk?</source>
         <translation>Die Änderungen der Code-Namen-Liste konnten nicht gespeichert werden; beim Übernehmen der Einstellungen gehen sie verloren.
 Fortfahren?</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Igen</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nem</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location line="+52"/>
         <source>Munkakönyvtár kiválasztása</source>
         <translation>Arbeitsverzeichnis wählen</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Archiválási könyvtár kiválasztása</source>
         <translation>Archivverzeichnis wählen</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Kód-név fájlok (*.%1)</source>
         <translation>Code-Namen-Dateien (*.%1)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Kód-név fájl kiválasztása</source>
         <translation>Code-Namen-Datei wählen</translation>
     </message>
@@ -1884,62 +1506,50 @@ Fortfahren?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+45"/>
         <source>%1   Version: %2     Released: %3</source>
         <translation>%1   Version: %2     Veröffentlicht: %3</translation>
     </message>
     <message>
-        <location filename="../src/eventlog/logentry.cpp" line="+26"/>
         <source>akku töltés kezdés - MÉLYKISÜLÉS</source>
         <translation>Beginn Akkuladung - TIEFENTLADUNG</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>nedvesség detektálás vége - kezdete</source>
         <translation>Feuchtigkeit Ende - Beginn</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>burkolat zárás - nyitás</source>
         <translation>Gehäuse geschlossen - geöffnet</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>telep jó - telep kimerült</source>
         <translation>Batterie gut - Batterie leer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>új idő - eredeti idő</source>
         <translation>neue Zeit - ursprüngliche Zeit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>kiolvasva - előző kiolvasás</source>
         <translation>ausgelesen - voriges Auslesen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>nincs adat eddig - ettől</source>
         <translation>keine Daten bis - ab</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>archiválva ettől - eddig</source>
         <translation>archiviert von - bis</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>inicializálva - előzőleg</source>
         <translation>initialisiert - zuvor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>más készülék! inicializálva - eredeti inic.</source>
         <translation>anderes Gerät! initialisiert - ursprüngl. Init.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>  *** Nem értelmezhető bejegyzés ***</source>
         <translation>  *** Nicht auswertbarer Eintrag ***</translation>
     </message>
@@ -1947,17 +1557,14 @@ Fortfahren?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/mainwindow/txtview.cpp" line="+159"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1965,72 +1572,58 @@ Fortfahren?</translation>
 <context>
     <name>ReadOutDlg</name>
     <message>
-        <location filename="../forms/readoutdlg.ui" line="+2"/>
         <source>Kiolvasás</source>
         <translation>Auslesen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név:</source>
         <translation>Gerätename:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Seriennummer:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Legutóbbi kiolvasás:</source>
         <translation>Letztes Auslesen:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapota:</source>
         <translation>Batteriezustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot:</source>
         <translation>Gehäusezustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés:</source>
         <translation>Feuchtigkeitserkennung:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állapota:</source>
         <translation>Uhrzustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Folyamat jelző</source>
         <translation>Fortschrittsanzeige</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Folyamat jelző&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fortschrittsanzeige&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Megszakít</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A művelet befejezése</source>
         <translation>Den Vorgang beenden</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A művelet befejezése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Vorgang beenden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Return</source>
         <translation>Zurück</translation>
     </message>
@@ -2038,112 +1631,90 @@ Fortfahren?</translation>
 <context>
     <name>StatusDlg</name>
     <message>
-        <location filename="../forms/statusdlg.ui" line="+2"/>
         <source>Állapot információk</source>
         <translation>Zustandsinformationen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név:</source>
         <translation>Gerätename:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Seriennummer:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Modell:</source>
         <translation>Modell:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Verzió:</source>
         <translation>Version:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Napló ciklusok:</source>
         <translation>Protokollumläufe:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Inicializálások:</source>
         <translation>Initialisierungen:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesedések:</source>
         <translation>Feuchtigkeitsereignisse:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Inicializálva:</source>
         <translation>Initialisiert:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kiolvasva:</source>
         <translation>Ausgelesen:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Beüzemelve:</source>
         <translation>In Betrieb genommen:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Javítva:</source>
         <translation>Repariert:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mélykisülés:</source>
         <translation>Tiefentladung:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapota:</source>
         <translation>Batteriezustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot:</source>
         <translation>Gehäusezustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés:</source>
         <translation>Feuchtigkeitserkennung:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állapota:</source>
         <translation>Uhrzustand:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Frissít</source>
         <translation>Aktualisieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Adatok újra olvasása a készülékből</source>
         <translation>Die Daten erneut aus dem Gerät lesen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Adatok újra olvasása a készülékből&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Daten erneut aus dem Gerät lesen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Bezár</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -2151,44 +1722,34 @@ Fortfahren?</translation>
 <context>
     <name>TxtView</name>
     <message>
-        <location filename="../src/mainwindow/txtview.cpp" line="-118"/>
         <source>document%1.%2</source>
         <translation>dokument%1.%2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+13"/>
         <source>Szövegfájl megnyitás</source>
         <translation>Textdatei öffnen</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+13"/>
         <source>%1 fájl megnyitása sikertelen!
 %2.</source>
         <translation>Öffnen der Datei %1 fehlgeschlagen!
 %2.</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+66"/>
         <source>Mentés</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="-66"/>
         <source>%1 mentése nem sikerült!
 %2.</source>
         <translation>%1 konnte nicht gespeichert werden!
 %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Mentés más néven</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location line="+57"/>
         <source>&apos;%1&apos; megváltozott.
 Mentsük a változásokat?</source>
         <translation>&apos;%1&apos; wurde geändert.
@@ -2198,117 +1759,94 @@ Mentsük a változásokat?</source>
 <context>
     <name>UnNamedPointDlg</name>
     <message>
-        <location filename="../forms/unnamedpointdlg.ui" line="+2"/>
         <source>Névtelen kódok keresése</source>
         <translation>Unbenannte Codes suchen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&amp;Kód:</source>
         <translation>&amp;Code:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>12 karakterből álló egyedi ellenőrző pont kód, amely az A...P betűkből állhat</source>
         <translation>Eindeutiger Kontrollpunktcode aus 12 Zeichen, bestehend aus den Buchstaben A...P</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;12 karakterből álló egyedi ellenőrző pont kód, amely az A...P betűkből állhat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Eindeutiger Kontrollpunktcode aus 12 Zeichen, bestehend aus den Buchstaben A...P&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Érvényesség kez&amp;dete:</source>
         <translation>Gültig a&amp;b:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az elnevezés ezen dátumtól kezdődően érvényes.</source>
         <translation>Der Name gilt ab diesem Datum.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az elnevezés ezen dátumtól kezdődően érvényes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Name gilt ab diesem Datum.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&amp;Elnevezés:</source>
         <translation>&amp;Name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat</source>
         <translation>Sie können den Kontrollpunkt frei benennen, der Name darf aber höchstens 80 Zeichen lang sein</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sie können den Kontrollpunkt frei benennen, der Name darf aber höchstens 80 Zeichen lang sein&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Háttér szín</source>
         <translation>Hintergrundfarbe</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Betű szín</source>
         <translation>Schriftfarbe</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Folyamat jelző</source>
         <translation>Fortschrittsanzeige</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Folyamat jelző&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fortschrittsanzeige&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Felvesz</source>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Felveszi ezt az elnevezést és folytatja a keresést</source>
         <translation>Nimmt diesen Namen auf und setzt die Suche fort</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Felveszi ezt az elnevezést és folytatja a keresést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nimmt diesen Namen auf und setzt die Suche fort&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kihagy</source>
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nem nevezi el ezt a pontot, de folytatja a keresést</source>
         <translation>Benennt diesen Punkt nicht, setzt die Suche aber fort</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nevezi el ezt a pontot, de folytatja a keresést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Benennt diesen Punkt nicht, setzt die Suche aber fort&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Megszakít</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Befejezi a névtelen kódok keresését</source>
         <translation>Beendet die Suche nach unbenannten Codes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Befejezi a névtelen kódok keresését&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Beendet die Suche nach unbenannten Codes&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -2316,525 +1854,418 @@ Mentsük a változásokat?</source>
 <context>
     <name>UsbCom</name>
     <message>
-        <location filename="../src/device/devicedialogsupport.cpp" line="+29"/>
         <source>%1   (modell: %2)</source>
         <translation>%1   (Modell: %2)</translation>
     </message>
     <message>
-        <location filename="../src/device/usbcom.cpp" line="+246"/>
         <source>A művelet sikeresen végrehajtva!</source>
         <translation>Der Vorgang wurde erfolgreich ausgeführt!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hibás, vagy nem elérhető az FTDI függvénykönyvtár!</source>
         <translation>Die FTDI-Bibliothek ist fehlerhaft oder nicht verfügbar!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hiba lépett fel az FTDI USB driverben!</source>
         <translation>Im FTDI-USB-Treiber ist ein Fehler aufgetreten!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hiba lépett fel az FTDI USB adatátvitelben!</source>
         <translation>Bei der FTDI-USB-Datenübertragung ist ein Fehler aufgetreten!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs megnyitott adatátviteli csatorna!</source>
         <translation>Kein Übertragungskanal geöffnet!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hibás paraméter az adatátviteli parancsban!</source>
         <translation>Falscher Parameter im Übertragungsbefehl!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs csatlakoztatot USB eszköz, vagy az nem válaszol!</source>
         <translation>Kein USB-Gerät angeschlossen, oder es antwortet nicht!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az adatátvitel során nem értelmezhető válasz érkezett!</source>
         <translation>Bei der Datenübertragung kam eine unverständliche Antwort!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>A program működésében belső hiba lépett fel!</source>
         <translation>Im Programm ist ein interner Fehler aufgetreten!</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../src/device/usbcomclock.cpp" line="+190"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Ismét</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/device/usbcomclock.cpp" line="-143"/>
-        <location line="+1"/>
         <source>0%</source>
         <translation>0%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>10%</source>
         <translation>10%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>25%</source>
         <translation>25%</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>40%</source>
         <translation>40%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>55%</source>
         <translation>55%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>70%</source>
         <translation>70%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>85%</source>
         <translation>85%</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+7"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+11"/>
         <source>- - -</source>
         <translation>- - -</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+1"/>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Késik %1 napot</source>
         <translation>Geht %1 Tage nach</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Siet %1 napot</source>
         <translation>Geht %1 Tage vor</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Pontos</source>
         <translation>Genau</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Siet %1 másodpercet</source>
         <translation>Geht %1 Sekunden vor</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Siet %1 percet</source>
         <translation>Geht %1 Minuten vor</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Siet %1 órát</source>
         <translation>Geht %1 Stunden vor</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Késik %1 másodpercet</source>
         <translation>Geht %1 Sekunden nach</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Késik %1 percet</source>
         <translation>Geht %1 Minuten nach</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Késik %1 órát</source>
         <translation>Geht %1 Stunden nach</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>kb. %1  feltöltve: %2 %3</source>
         <translation>ca. %1  geladen: %2 %3</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>kb. %1  lemerült: %2 %3</source>
         <translation>ca. %1  entladen: %2 %3</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Összeszerelve: %1 %2</source>
         <translation>Geschlossen: %1 %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Szétszedve: %1 %2</source>
         <translation>Geöffnet: %1 %2</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Száraz lett: %1 %2</source>
         <translation>Trocken geworden: %1 %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedves lett: %1 %2</source>
         <translation>Feucht geworden: %1 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1 %2   %3</source>
         <translation>%1 %2   %3</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Idő beállító bejegyzés
 keresése az esemény naplóban</source>
         <translation>Suche nach einem Eintrag über das
 Stellen der Uhr im Ereignisprotokoll</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Nincs az esemény naplóban óra beállítás bejegyzés,
 az óra behangolása nem lehetséges!</source>
         <translation>Das Ereignisprotokoll enthält keinen Eintrag über das Stellen der Uhr,
 ein Abgleich ist nicht möglich!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Kevés idő telt el az óra beállítás óta,
 a hangolás még nem lehetséges!</source>
         <translation>Seit dem Stellen der Uhr ist zu wenig Zeit vergangen,
 ein Abgleich ist noch nicht möglich!</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+11"/>
         <source>A behangolás nem sikerült!</source>
         <translation>Der Abgleich ist fehlgeschlagen!</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Az óra pontossága behangolva!</source>
         <translation>Die Ganggenauigkeit der Uhr wurde abgeglichen!</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>A párbeszéd ablak bezárása</source>
         <translation>Den Dialog schließen</translation>
     </message>
     <message>
-        <location filename="../src/device/usbcomservice.cpp" line="+121"/>
         <source>%1 x %2K</source>
         <translation>%1 x %2K</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>8K (819)</source>
         <translation>8K (819)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>16K (1638)</source>
         <translation>16K (1638)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>24K (2457)</source>
         <translation>24K (2457)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>32K (3276)</source>
         <translation>32K (3276)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>40K (4095)</source>
         <translation>40K (4095)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>48K (4914)</source>
         <translation>48K (4914)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>56K (5733)</source>
         <translation>56K (5733)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>64K (6552)</source>
         <translation>64K (6552)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>96K (9828)</source>
         <translation>96K (9828)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>128K (13104)</source>
         <translation>128K (13104)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>160K (16380)</source>
         <translation>160K (16380)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>192K (19656)</source>
         <translation>192K (19656)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>224K (22932)</source>
         <translation>224K (22932)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>256K (26208)</source>
         <translation>256K (26208)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>512K (52416)</source>
         <translation>512K (52416)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1K (%2)</source>
         <translation>%1K (%2)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>ATMEL</source>
         <translation>ATMEL</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>MICROCHIP</source>
         <translation>MICROCHIP</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>RS5C372A</source>
         <translation>RS5C372A</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PCF8583</source>
         <translation>PCF8583</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>ismeretlen</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>2,01V</source>
         <translation>2,01V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,08V</source>
         <translation>2,08V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,30V</source>
         <translation>2,30V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,47V</source>
         <translation>2,47V</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2,56V</source>
         <translation>2,56V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,77V</source>
         <translation>2,77V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,03V</source>
         <translation>3,03V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,18V</source>
         <translation>3,18V</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3,33V</source>
         <translation>3,33V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,51V</source>
         <translation>3,51V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,70V</source>
         <translation>3,70V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,92V</source>
         <translation>3,92V</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4,14V</source>
         <translation>4,14V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4,44V</source>
         <translation>4,44V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4,76V</source>
         <translation>4,76V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>?,??V</source>
         <translation>?,??V</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>ADC %1V</source>
         <translation>ADC %1V</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Zárt</source>
         <translation>Geschlossen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nyitott</source>
         <translation>Offen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Száraz</source>
         <translation>Trocken</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedves</source>
         <translation>Feucht</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Akku hőmérséklet: %L1 °C</source>
         <translation>Akkutemperatur: %L1 °C</translation>
     </message>
     <message>
-        <location line="+88"/>
         <source>Napló törlés</source>
         <translation>Protokoll löschen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Törlés folyamatban</source>
         <translation>Löschen läuft</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>Javítási napló mentés</source>
         <translation>Reparaturprotokoll speichern</translation>
     </message>
     <message>
-        <location line="+34"/>
-        <location line="+11"/>
         <source>A javítási napló mentése nem sikerült
 %1.</source>
         <translation>Das Reparaturprotokoll konnte nicht gespeichert werden
 %1.</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>A javítási napló mentése nem sikerült
 %1 fájl írási hiba.</source>
         <translation>Das Reparaturprotokoll konnte nicht gespeichert werden
 Schreibfehler in der Datei %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Sys NVM mentés</source>
         <translation>Sys-NVM speichern</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>A konfigurációs NVM mentése nem sikerült
 %1 fájl írási hiba.</source>
         <translation>Das Konfigurations-NVM konnte nicht gespeichert werden
 Schreibfehler in der Datei %1.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A konfigurációs NVM mentése nem sikerült
 %1.</source>
         <translation>Das Konfigurations-NVM konnte nicht gespeichert werden
 %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Sys NVM visszaállítás</source>
         <translation>Sys-NVM wiederherstellen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hex fájlok (*.%1)</source>
         <translation>Hex-Dateien (*.%1)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 fájl megnyitása nem sikerült
 %2.</source>
         <translation>Die Datei %1 konnte nicht geöffnet werden
 %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1 fájl nem tartalmaz megfelelő adatokat
 A konfiguráció nem módosult.</source>
         <translation>Die Datei %1 enthält keine passenden Daten
@@ -2844,62 +2275,50 @@ Die Konfiguration wurde nicht geändert.</translation>
 <context>
     <name>servicewritedialog</name>
     <message>
-        <location filename="../forms/servicewritedialog.ui" line="+2"/>
         <source>Szervíz vezérlő funkciók</source>
         <translation>Servicefunktionen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Modell azonosítás</source>
         <translation>Modellerkennung</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Frissít</source>
         <translation>Aktualisieren</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Hang, és fényjelzés</source>
         <translation>Ton- und Lichtsignal</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Vörös LED világítson</source>
         <translation>Rote LED leuchten lassen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Zöld LED világítson</source>
         <translation>Grüne LED leuchten lassen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Frekvencia (Hz)</source>
         <translation>Frequenz (Hz)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Hang teszt</source>
         <translation>Tontest</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>125 KHz RFID adó</source>
         <translation>125-kHz-RFID-Sender</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Be</source>
         <translation>Ein</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ki</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Killép</source>
         <translation>Beenden</translation>
     </message>
@@ -2907,117 +2326,94 @@ Die Konfiguration wurde nicht geändert.</translation>
 <context>
     <name>vglClkSetDlg</name>
     <message>
-        <location filename="../forms/vglclksetdlg.ui" line="+2"/>
         <source>Óra beállítás</source>
         <translation>Uhr stellen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név</source>
         <translation>Gerätename</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám</source>
         <translation>Seriennummer</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Legutóbbi kiolvasás</source>
         <translation>Letztes Auslesen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapot</source>
         <translation>Batteriezustand</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot</source>
         <translation>Gehäusezustand</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés</source>
         <translation>Feuchtigkeitserkennung</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állás</source>
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Beállítandó idő megadása:</source>
         <translation>Einzustellende Zeit angeben:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ez a dátum kerül beállításra az &quot;Adott idő&quot; gombbal</source>
         <translation>Dieses Datum wird mit der Schaltfläche &quot;Angegebene Zeit&quot; eingestellt</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ez a dátum kerül beállításra az &amp;quot;Adott idő&amp;quot; gombbal&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Dieses Datum wird mit der Schaltfläche &amp;quot;Angegebene Zeit&amp;quot; eingestellt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>H:mm:ss</source>
         <translation>H:mm:ss</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ez az időpont kerül beállításra az &quot;Adott idő&quot; gombbal</source>
         <translation>Diese Uhrzeit wird mit der Schaltfläche &quot;Angegebene Zeit&quot; eingestellt</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ez az időpont kerül beállításra az &amp;quot;Adott idő&amp;quot; gombbal&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Diese Uhrzeit wird mit der Schaltfläche &amp;quot;Angegebene Zeit&amp;quot; eingestellt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mégsem</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kilépés az idő módosítása nélkül.</source>
         <translation>Beenden, ohne die Zeit zu ändern.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kilépés az idő módosítása nélkül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Beenden, ohne die Zeit zu ändern.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Adott idő</source>
         <translation>Angegebene Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A fenti mezőkben megadott időre állítja a csatlakoztatott készülék óráját.</source>
         <translation>Stellt die Uhr des angeschlossenen Geräts auf die oben angegebene Zeit.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A fenti mezőkben megadott időre állítja a csatlakoztatott készülék óráját.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stellt die Uhr des angeschlossenen Geräts auf die oben angegebene Zeit.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>PC idő</source>
         <translation>PC-Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék óráját a számítógép órájához igazítja.</source>
         <translation>Stellt die Uhr des angeschlossenen Geräts nach der Uhr des Computers.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A csatlakoztatott készülék óráját a számítógép órájához igazítja.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stellt die Uhr des angeschlossenen Geräts nach der Uhr des Computers.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -3025,57 +2421,46 @@ Die Konfiguration wurde nicht geändert.</translation>
 <context>
     <name>vglClkTuneDlg</name>
     <message>
-        <location filename="../forms/vglclktunedlg.ui" line="+2"/>
         <source>Óra hangolás</source>
         <translation>Uhrabgleich</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító</source>
         <translation>Kennung</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám</source>
         <translation>Seriennummer</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kiolvasva</source>
         <translation>Ausgelesen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapot</source>
         <translation>Batteriezustand</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot</source>
         <translation>Gehäusezustand</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség</source>
         <translation>Feuchtigkeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állás</source>
         <translation>Uhrzeit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Megszakít</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A művelet megszakítása</source>
         <translation>Den Vorgang abbrechen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A művelet megszakítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Vorgang abbrechen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>

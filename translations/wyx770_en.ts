@@ -4,107 +4,86 @@
 <context>
     <name>ConfigDlg</name>
     <message>
-        <location filename="../forms/configdlg.ui" line="+2"/>
         <source>Konfiguráció beállítás</source>
         <translation>Configuration</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név:</source>
         <translation>Logger name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Serial number:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ismétlődő  bejegyzések összevonása</source>
         <translation>Merge repeated entries</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az egymást közvetlenül követő rendkvüli események egy bejegyzésbe összevonva kerülnek naplózásra.</source>
         <translation>Extraordinary events that follow each other directly are logged as one entry.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az egymást közvetlenül követő rendkvüli események egy bejegyzésbe összevonva kerülnek naplózásra.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Extraordinary events that follow each other directly are logged as one entry.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Akku állapot naplózása</source>
         <translation>Log the battery state</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az esemény naplóban rögzítésre kerül az akku kimerülése és feltöltése.</source>
         <translation>The battery running low and being charged are recorded in the event log.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban rögzítésre kerül az akku kimerülése és feltöltése.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The battery running low and being charged are recorded in the event log.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Akku mélykisülés naplózása</source>
         <translation>Log deep discharge of the battery</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az esemény naplóban rögzítésre kerül, ha az akku teljesen lemerül.</source>
         <translation>The event log records when the battery is fully discharged.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban rögzítésre kerül, ha az akku teljesen lemerül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The event log records when the battery is fully discharged.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot naplózása</source>
         <translation>Log the case state</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az esemény napló rögzíti a burkolat megbontását.</source>
         <translation>The event log records the opening of the case.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény napló rögzíti a burkolat megbontását.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The event log records the opening of the case.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesedés detektálás naplózása</source>
         <translation>Log moisture detection</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Amennyiben nedvesedést érzékel a készülék, azt rögzíti az esemény naplóban.</source>
         <translation>When the logger senses moisture, it records it in the event log.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Átír</source>
         <translation>Change</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A megadott beállítások kiírása a csatlakoztatott készülékbe.</source>
         <translation>Write the given settings into the connected logger.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mégsem</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék beállításai nem módosulnak.</source>
         <translation>The settings of the connected logger are not changed.</translation>
     </message>
@@ -112,137 +91,110 @@
 <context>
     <name>InitDlg</name>
     <message>
-        <location filename="../forms/initdlg.ui" line="+2"/>
-        <location filename="../src/device/initdlg.cpp" line="+55"/>
         <source>Inicializálás</source>
         <translation>Initialisation</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Eredeti azonosító név:</source>
         <translation>Original logger name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Serial number:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Legutóbbi kiolvasás:</source>
         <translation>Last read-out:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapota:</source>
         <translation>Battery state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot:</source>
         <translation>Case state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés:</source>
         <translation>Moisture detection:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állapota:</source>
         <translation>Clock state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Új azonosító név:</source>
         <translation>New logger name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készüléket azonosító 8 karakterből álló egyedi név, ami nem tartalmazhat szóközt</source>
         <translation>Unique name of the logger, 8 characters, without spaces</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Beállítandó idő:</source>
         <translation>Time to set:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készülék órája tetszőleges időpontra beállítható</source>
         <translation>The logger&apos;s clock can be set to any time</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készülék órája tetszőleges időpontra beállítható&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The logger&apos;s clock can be set to any time&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>PC idővel</source>
         <translation>With PC time</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készülék átnevezése, órájának számítógéphez igazítása, és egy új, üres esemény napló létrehozása hozzá.</source>
         <translation>Rename the logger, set its clock to the computer&apos;s and start a new, empty event log for it.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készülék átnevezése, órájának számítógéphez igazítása, és egy új, üres esemény napló létrehozása hozzá.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Rename the logger, set its clock to the computer&apos;s and start a new, empty event log for it.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ezzel az idővel</source>
         <translation>With this time</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A készülék átnevezése, órájának a megadott időre állítása, és egy új, üres esemény napló létrehozása hozzá.</source>
         <translation>Rename the logger, set its clock to the given time and start a new, empty event log for it.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készülék átnevezése, órájának a megadott időre állítása, és egy új, üres esemény napló létrehozása hozzá.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Rename the logger, set its clock to the given time and start a new, empty event log for it.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mégsem</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Minden változtatás elvetése és a párbeszéd ablak bezárása</source>
         <translation>Discard every change and close the dialog</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minden változtatás elvetése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Discard every change and close the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Return</source>
         <translation>Return</translation>
     </message>
     <message>
-        <location filename="../src/device/initdlg.cpp" line="-8"/>
         <source>Szóköz, és az alábbi karakterek nem megengedettek:
 \  /  .  :  ?  *</source>
         <translation>Spaces and the following characters are not allowed:
 \  /  .  :  ?  *</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A név legalább egy,
 és legfeljebb nyolc karakterből állhat!</source>
         <translation>The name must be at least one
 and at most eight characters long!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 néven már van kiolvasott esemény napló.
 Adjon meg egy még nem használt nevet!</source>
         <translation>An event log that was read out under the name %1 already exists.
@@ -252,64 +204,50 @@ Enter a name not used yet!</translation>
 <context>
     <name>KodNevModel</name>
     <message>
-        <location filename="../src/codenames/kodnevmodel.cpp" line="+47"/>
         <source>%1 kód %2 dátummal már szerepel</source>
         <translation>The code %1 with the date %2 is already listed</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>néven.</source>
         <translation>as name.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Átnevezzük erre:</source>
         <translation>Rename to:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+259"/>
         <source>Figyelem</source>
         <translation>Attention</translation>
     </message>
     <message>
-        <location line="-259"/>
         <source>Átnevez</source>
         <translation>Rename</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+258"/>
         <source>Mégsem</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-177"/>
         <source>sor</source>
         <translation>rows</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Érvényes</source>
         <translation>Valid</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kód</source>
         <translation>Code</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Megnevezés</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="+131"/>
         <source>Kód-név lista beolvasás</source>
         <translation>Reading the code-name list</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>A beolvasás sikertelen!
 %1
 sérült, vagy nem megfelelő.</source>
@@ -318,14 +256,12 @@ sérült, vagy nem megfelelő.</source>
 is damaged or not suitable.</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>%1
 %2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
         <translation>%1
 %2 entries had an empty name or one longer than 80 characters; they were left out.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>%1
 nem volt beolvasható.
 Felülírjuk a jelenlegi kód-név listával?</source>
@@ -334,17 +270,14 @@ could not be read.
 Overwrite it with the current code-name list?</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Felülír</source>
         <translation>Overwrite</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Hibaüzenet</source>
         <translation>Error message</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Saving the code-name file failed!</translation>
     </message>
@@ -352,44 +285,36 @@ Overwrite it with the current code-name list?</translation>
 <context>
     <name>LogModel</name>
     <message>
-        <location filename="../src/eventlog/logmodel.cpp" line="+73"/>
         <source>sor</source>
         <translation>rows</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Dátum</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kód</source>
         <translation>Code</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Leírás</source>
         <translation>Description</translation>
     </message>
     <message>
-        <location line="+150"/>
         <source>%1 nap </source>
         <translation>%1 days </translation>
     </message>
     <message>
-        <location line="+96"/>
         <source>Esemény napló megnyitás</source>
         <translation>Open event log</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Nem sikerült megnyitni az esemény naplót
 Nincs név megadva hozzá!</source>
         <translation>The event log could not be opened
 It has no name!</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Nem sikerült megnyitni az esemény naplót
 %1
 Ez a fájl nem létezik</source>
@@ -398,8 +323,6 @@ Ez a fájl nem létezik</source>
 This file does not exist</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+9"/>
         <source>Nem sikerült megnyitni az esemény naplót:
 %1
 %2</source>
@@ -408,7 +331,6 @@ This file does not exist</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A beolvasás sikertelen!
 %1
 sérült, vagy nem megfelelő.</source>
@@ -417,7 +339,6 @@ sérült, vagy nem megfelelő.</source>
 is damaged or not suitable.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>A beolvasás sikertelen!
 %1
 adat olvasási hiba.</source>
@@ -426,32 +347,26 @@ adat olvasási hiba.</source>
 data read error.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/eventlog/readout.cpp" line="+163"/>
         <source>Esemény napló mentés</source>
         <translation>Save event log</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Nem sikerült elmenteni az esemény naplót
 Nincs név megadva hozzá!</source>
         <translation>The event log could not be saved
 It has no name!</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Nem sikerült elmenteni az esemény naplót
 %1</source>
         <translation>The event log could not be saved
 %1</translation>
     </message>
     <message>
-        <location filename="../src/eventlog/unnamedwalk.cpp" line="+33"/>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation>The entry was not added!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nem megfelelő név: %1
 </source>
         <translation>Unsuitable name: %1
@@ -461,26 +376,20 @@ It has no name!</translation>
 <context>
     <name>LogReadOut</name>
     <message>
-        <location filename="../src/eventlog/readout.cpp" line="-93"/>
         <source>Óra beállítás</source>
         <translation>Clock setting</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A csatlakoztatott készülék órája nem pontos.
 Hozzáigazítsuk a számítógéphez?</source>
         <translation>The clock of the connected logger is not right.
 Set it to the computer&apos;s time?</translation>
     </message>
     <message>
-        <location line="+106"/>
-        <location line="+7"/>
-        <location line="+10"/>
         <source>Kiolvasás</source>
         <translation>Read-out</translation>
     </message>
     <message>
-        <location line="-16"/>
         <source>Az esemény napló már meglehetősen hosszú.
 Ajánlott archiválni, hogy a régi,
 már érdektelen bejegyzések ne lassítsák a munkát.</source>
@@ -489,14 +398,12 @@ Archiving is recommended, so that old entries
 of no more interest do not slow the work down.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A csatlakoztatott készülék nem ehhez a napló fájlhoz tartozik.
 Mégis folytassuk a kiolvasást?</source>
         <translation>The connected logger does not belong to this log file.
 Continue the read-out anyway?</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>A csatlakoztatott készülék napló kapacitását
 meghaladó számú bejegyzés keletkezett.
 Ezért a régebbiek közül már valamennyi elveszett.</source>
@@ -505,7 +412,6 @@ of the connected logger can hold.
 Some of the older ones are therefore lost.</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -513,19 +419,16 @@ Some of the older ones are therefore lost.</translation>
 <context>
     <name>LogTableView</name>
     <message>
-        <location filename="../src/eventlog/logtableview.cpp" line="+92"/>
         <source>Rendkívüli bejegyzés keresés</source>
         <translation>Extraordinary entry search</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs több rendkívüli bejegyzés
 a napló vége felé haladva!</source>
         <translation>No more extraordinary entries
 towards the end of the log!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs több rendkívüli bejegyzés
 a napló eleje felé haladva!</source>
         <translation>No more extraordinary entries
@@ -535,747 +438,588 @@ towards the start of the log!</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/mainwindow/helpbrowser.cpp" line="+74"/>
         <source>Súgó</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Tartalom</source>
         <translation>Contents</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Tárgymutató</source>
         <translation>Index</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/mainwindow.cpp" line="+273"/>
         <source>&amp;Új szöveg fájl</source>
         <translation>&amp;New text file</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy új szöveg fájl létrehozása</source>
         <translation>Create a new text file</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Megnyit...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy létező fájl megnyitása</source>
         <translation>Open an existing file</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Nyomtatás...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A dokumentum kinyomtatása</source>
         <translation>Print the document</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Ny&amp;omtatási kép...</source>
         <translation>Print pre&amp;view...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A dokumentum nyomtatási képének előnézete</source>
         <translation>Preview the printed document</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Ellenőrzési pontok</source>
         <translation>&amp;Checkpoints</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az ellenőrzési pontok elnevezéseinek kezelése</source>
         <translation>Manage the names of the checkpoints</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+93"/>
         <source>&amp;Importálás...</source>
         <translation>&amp;Import...</translation>
     </message>
     <message>
-        <location line="-93"/>
         <source>Ellenőrzési pontok elnevezéseinek importálása</source>
         <translation>Import checkpoint names</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+90"/>
-        <location line="+2"/>
         <source>&amp;Exportálás...</source>
         <translation>&amp;Export...</translation>
     </message>
     <message>
-        <location line="-93"/>
         <source>Ellenőrzési pontok elnevezéseinek exportálása</source>
         <translation>Export the checkpoint names</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az esemény napló exportálása más fájl formátumba</source>
         <translation>Export the event log to another file format</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Archiválás...</source>
         <translation>&amp;Archive...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A régi esemény bejegyzések archív fájlba mentése</source>
         <translation>Move old event entries into an archive file</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrzési pont &amp;felvétel</source>
         <translation>&amp;New checkpoint</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy új ellenőrzési pont név felvétele</source>
         <translation>Add a new checkpoint name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrzési pont nevének &amp;módosítása</source>
         <translation>&amp;Modify checkpoint name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy létező ellenőrzési pont nevének módosítása</source>
         <translation>Change the name of an existing checkpoint</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrzési pont elnevezés &amp;törlése</source>
         <translation>&amp;Delete checkpoint name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy létező ellenőrzési pont név törlése</source>
         <translation>Delete an existing checkpoint name</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+78"/>
-        <location line="+2"/>
         <source>Men&amp;tés</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location line="-80"/>
         <source>Szöveg fájl lemezre mentése</source>
         <translation>Save the text file to disk</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+77"/>
-        <location line="+2"/>
         <source>Mentés más né&amp;ven...</source>
         <translation>Save &amp;as...</translation>
     </message>
     <message>
-        <location line="-79"/>
         <source>Szöveg fájl lemezre mentése más néven</source>
         <translation>Save the text file to disk under another name</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Kilépés</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kilép a programból</source>
         <translation>Quit the program</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Kivágás</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A kijelölt tartomány kivágása és a vágólapra másolása</source>
         <translation>Cut the selection and copy it to the clipboard</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Másolás</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A kijelölt tartomány vágólapra másolása</source>
         <translation>Copy the selection to the clipboard</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Beillesztés</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A vágólap tartalmának beillesztése</source>
         <translation>Paste the contents of the clipboard</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Bejegyzés keresés...</source>
         <translation>&amp;Find entry...</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+3"/>
         <source>Bejegyzés keresése az esemény naplóban</source>
         <translation>Find an entry in the event log</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Bejegyzések &amp;szűrése...</source>
         <translation>F&amp;ilter entries...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Következő rendkívüli esemény</source>
         <translation>&amp;Next extraordinary event</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ugrás az esemény naplóban időrendben következő rendkívüli bejegyzésre</source>
         <translation>Go to the next extraordinary entry of the event log in time order</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Előző rendkívüli esemény</source>
         <translation>&amp;Previous extraordinary event</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ugrás az esemény naplóban időrendben megelőző rendkívüli bejegyzésre</source>
         <translation>Go to the previous extraordinary entry of the event log in time order</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Pont elnevezése...</source>
         <translation>&amp;Name point...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az aktuális ellenőrző pont elnevezése, vagy nevének módosítása</source>
         <translation>Name the current checkpoint or change its name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Névtelen kódok keresése...</source>
         <translation>Find &amp;unnamed codes...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az esemény naplóban még el nem nevezett ellenőrző pontok megkeresése és elnevezése</source>
         <translation>Find and name the checkpoints of the event log that have no name yet</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Beállítások...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A program működési paramétereinek beállítása</source>
         <translation>Set the program&apos;s operating parameters</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Súgó...</source>
         <translation>&amp;Help...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A program beépített súgójának megjelenítése</source>
         <translation>Show the program&apos;s built-in help</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ablak bezárása</source>
         <translation>Close window</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az aktív ablak bezárása</source>
         <translation>Close the active window</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Minden ablakot bezár</source>
         <translation>Close all windows</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az összes megnyitott ablak bezárása</source>
         <translation>Close every open window</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Kiolvasás</source>
         <translation>&amp;Read out</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék esemény naplójának kiolvasása</source>
         <translation>Read out the event log of the connected logger</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Dátum/idő beállítás...</source>
         <translation>Set &amp;date/time...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék belső órájának beállítása</source>
         <translation>Set the internal clock of the connected logger</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Inicializálás...</source>
         <translation>&amp;Initialise...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A csatlakoztatott készülék használatbavétel előtti beállítása</source>
         <translation>Prepare the connected logger for use</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Státusz</source>
         <translation>&amp;Status</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék állapotának ellenőrzése</source>
         <translation>Check the state of the connected logger</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Konfiguráció &amp;beállítás...</source>
         <translation>&amp;Configuration...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A csatlakoztatott készülék működési paramétereinek beállítása</source>
         <translation>Set the operating parameters of the connected logger</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Óra &amp;hangolás...</source>
         <translation>Clock &amp;tuning...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék órájának finomhangolása</source>
         <translation>Fine-tune the clock of the connected logger</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Mozaik</source>
         <translation>&amp;Tile</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egymás melletti ablak elrendezés</source>
         <translation>Arrange the windows side by side</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Lépcsőzetes</source>
         <translation>&amp;Cascade</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egymást átfedő, lépcsőzetes ablak elrendezés</source>
         <translation>Arrange the windows overlapping, as a cascade</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Következő</source>
         <translation>Next</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A következő megnyitott ablakra váltás</source>
         <translation>Switch to the next open window</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Előző</source>
         <translation>Previous</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az előző megnyitott ablakra váltás</source>
         <translation>Switch to the previous open window</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Program info...</source>
         <translation>About...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Verzió szám és egyéb információk</source>
         <translation>Version number and other information</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Qt info...</source>
         <translation>&amp;Qt info...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Információk a Qt rendszerről</source>
         <translation>Information about Qt</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Új útvona&amp;lterv</source>
         <translation>New route p&amp;lan</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy új útvonal terv fájl létrehozása</source>
         <translation>Create a new route plan file</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Teljesítés kiértékelés</source>
         <translation>Fulfilment evaluation</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy útvonal terv alapján jelentés készítés a teljesítésről</source>
         <translation>Make a fulfilment report from a route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal terv lefuttatása</source>
         <translation>Run route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az aktuális, megnyitott útvonal terv alapján jelentés készítés a teljesítésről</source>
         <translation>Make a fulfilment report from the open route plan</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Esemény &amp;napló hozzáadás</source>
         <translation>Add event &amp;log</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Esemény napló hozzáadása az útvonal tervhez</source>
         <translation>Add an event log to the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Esemény napló e&amp;ltávolítás</source>
         <translation>Remo&amp;ve event log</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Esemény napló eltávolítása az útvonal tervből</source>
         <translation>Remove an event log from the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Út&amp;vonal hozzáadás</source>
         <translation>Add &amp;route</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Új útvonal hozzáadása az útvonal tervhez</source>
         <translation>Add a new route to the route plan</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Útvonal &amp;törlés</source>
         <translation>&amp;Delete route</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Egy útvonal törlése az útvonal tervből</source>
         <translation>Delete a route from the route plan</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Indulási idő hozzáadás</source>
         <translation>Add &amp;start time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy új indulási időpont hozzáadása az útvonal tervhez</source>
         <translation>Add a new start time to the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Indulási idő &amp;eltávolítás</source>
         <translation>Remove start &amp;time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Indulási időpont eltávolítása az útvonal tervből</source>
         <translation>Remove a start time from the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrző &amp;pont felvétel</source>
         <translation>Add check&amp;point</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy új ellenőrző pont hozzáadása az útvonal tervhez</source>
         <translation>Add a new checkpoint to the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Ellenőrző pont &amp;megszüntetés</source>
         <translation>&amp;Remove checkpoint</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egy ellenőrző pont törlése az útvonal tervből</source>
         <translation>Delete a checkpoint from the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Mó&amp;dosít...</source>
         <translation>&amp;Modify...</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az útvonal terv kijelölt elemének módosítása</source>
         <translation>Modify the selected item of the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal definiálás...</source>
         <translation>Define route...</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az esemény napló kijelölt tartományából útvonal terv létrehozása</source>
         <translation>Make a route plan from the selected stretch of the event log</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Csomópontok lenyitása</source>
         <translation>Expand nodes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az összes csomópont kinyitása a listában</source>
         <translation>Expand every node of the list</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alapértelmezett csomópontok</source>
         <translation>Default nodes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az alapértelmezett csomópontokon kívül az összeset bezárja a listában</source>
         <translation>Collapses every node of the list except the default ones</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Csomópontok becsukása</source>
         <translation>Collapse nodes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az összes csomópontot összecsukja</source>
         <translation>Collapses every node</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az útvonal terv fájl lemezre mentése</source>
         <translation>Save the route plan to disk</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az útvonal terv fájl lemezre mentése egy új néven</source>
         <translation>Save the route plan to disk under a new name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A teljesítés jelentés fájl lemezre mentése</source>
         <translation>Save the fulfilment report to disk</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>A teljesítés jelentés fájl lemezre mentése egy új néven</source>
         <translation>Save the fulfilment report to disk under a new name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal terv exportálása</source>
         <translation>Export the route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Útvonal terv importálása</source>
         <translation>Import a route plan</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Teljesítés jelentés exportálása</source>
         <translation>Export the fulfilment report</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Sz&amp;erkeszt</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Adatátvitel</source>
         <translation>&amp;Data transfer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Nézet</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Súgó</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>File</source>
         <translation>File</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Adatátvitel</source>
         <translation>Data transfer</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Szerkeszt</source>
         <translation>Edit</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>QUELTA - %1 %2</source>
         <translation>QUELTA - %1 %2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>QUELTA járőr ellenőrző rendszer</source>
         <translation>QUELTA guard-tour system</translation>
     </message>
     <message>
-        <location line="+160"/>
         <source>Program információk</source>
         <translation>About the program</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&lt;p&gt;&lt;b&gt;&lt;big&gt;%1 Őr ellenőrző kiértékelő program&lt;/big&gt;&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Verzió: %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;Ez a program a Qt Project függvény könyvtárait használja, amire az LGPL licensz vonatkozik. Ezen függvény könyvtárak forráskódja megismerhető, és szabadon módosíthatóak. További információ: &lt;a href=&quot;https://www.qt.io/licensing/&quot;&gt;https://www.qt.io/licensing/&lt;/a&gt;&lt;br/&gt;Mindazonáltal nem tudunk garanciát vállalni arra, hogy egy módosított, vagy más verziójú DLL alkalmazásával a program megfelelően fog működni.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;&lt;big&gt;%1 guard-tour evaluation program&lt;/big&gt;&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Version: %2&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;This program uses the libraries of the Qt Project, which are licensed under the LGPL. The source code of these libraries is available and may be modified freely. More information: &lt;a href=&quot;https://www.qt.io/licensing/&quot;&gt;https://www.qt.io/licensing/&lt;/a&gt;&lt;br/&gt;However, we cannot guarantee that the program works correctly with a modified or different version of the libraries.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+137"/>
         <source>Esemény napló fájl betöltve</source>
         <translation>Event log loaded</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Szöveg fájl betöltve</source>
         <translation>Text file loaded</translation>
     </message>
     <message>
-        <location line="+25"/>
         <source>Esemény naplók (*.%1 *.%2)</source>
         <translation>Event logs (*.%1 *.%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Őrjárat leírások (*.%1 *.%2)</source>
         <translation>Route plans (*.%1 *.%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Teljesítés jelentések (*.%1)</source>
         <translation>Fulfilment reports (*.%1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Egyszerű szövegfájlok (*.%1)</source>
         <translation>Plain text files (*.%1)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Minden fájl (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+9"/>
         <source>A fájl elmentve</source>
         <translation>File saved</translation>
     </message>
     <message>
-        <location line="+69"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location line="+116"/>
-        <location line="+10"/>
         <source>Kiolvasás</source>
         <translation>Read-out</translation>
     </message>
     <message>
-        <location line="-9"/>
         <source>Az esemény napló már létezik, de nem sikerült betölteni.
 Létrehozzunk helyette egy újat?</source>
         <translation>The event log exists but could not be loaded.
 Start a new one instead?</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+53"/>
         <source>Igen</source>
         <translation>Yes</translation>
     </message>
     <message>
-        <location line="-53"/>
-        <location line="+53"/>
         <source>Nem</source>
         <translation>No</translation>
     </message>
     <message>
-        <location line="-45"/>
         <source>A sérült esemény naplót nem sikerült átnevezni:
 %1
 A kiolvasás elmarad.</source>
@@ -1284,12 +1028,10 @@ A kiolvasás elmarad.</source>
 The read-out is not done.</translation>
     </message>
     <message>
-        <location line="+43"/>
         <source>Óra hangolás</source>
         <translation>Clock tuning</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az óra hangoláshoz szükséges, hogy a számítógép órája pontos legyen!
 Folytathatjuk?</source>
         <translation>Tuning the clock needs an exact computer clock!
@@ -1299,584 +1041,464 @@ Continue?</translation>
 <context>
     <name>OptionDlg</name>
     <message>
-        <location filename="../forms/optiondlg.ui" line="+14"/>
-        <location filename="../src/mainwindow/optiondlg.cpp" line="+97"/>
-        <location line="+43"/>
         <source>Opciók</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Általános beállítások</source>
         <translation>General settings</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A program általános működését befolyásoló beállítások és alapértelmezett értékek</source>
         <translation>Settings and defaults for the program&apos;s general behaviour</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Legkorábbi előforduló évszám</source>
         <translation>Earliest year that occurs</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>yyyy</source>
         <translation>yyyy</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az évezred meghatározása a két számjeggyel megadott dátumokhoz</source>
         <translation>Sets the century of dates given with two-digit years</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az évezred meghatározása a két számjeggyel megadott dátumokhoz&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sets the century of dates given with two-digit years&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Automatikus óra beállítás kiolvasáskor, ha az eltérés több, mint (ó:pp)</source>
         <translation>Set the clock automatically at read-out when it differs by more than (h:mm)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját</source>
         <translation>At read-out, sets the connected logger&apos;s clock to the computer&apos;s without asking</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;At read-out, sets the connected logger&apos;s clock to the computer&apos;s without asking&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+349"/>
         <source>H:mm</source>
         <translation>H:mm</translation>
     </message>
     <message>
-        <location line="-332"/>
         <source>A beállítható érték 1 perc és 23 óra 59 perc között van</source>
         <translation>The value can be set between 1 minute and 23 hours 59 minutes</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A beállítható érték 1 perc és 23 óra 59 perc között van&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The value can be set between 1 minute and 23 hours 59 minutes&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Automatikus kiértékelés kezdő dátuma az aktuális előtt (nap)</source>
         <translation>Start of the automatic evaluation before today (days)</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Az aktuális dátumot ennyi nappal megelőzőt ajánlja alapértelmezettként az automatikus kiértékelés indításakor</source>
         <translation>The automatic evaluation proposes the date this many days before today as its start</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az aktuális dátumot ennyi nappal megelőzőt ajánlja alapértelmezettként az automatikus kiértékelés indításakor&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The automatic evaluation proposes the date this many days before today as its start&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Az automatikus teljesítés kiértékelés részletessége</source>
         <translation>Detail of the automatic fulfilment evaluation</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Az automatikus kiértékelés alapértelmezett részletessége</source>
         <translation>Default detail of the automatic evaluation</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az automatikus kiértékelés alapértelmezett részletessége&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Default detail of the automatic evaluation&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>szűkített</source>
         <translation>reduced</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>normál</source>
         <translation>normal</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>részletes</source>
         <translation>detailed</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Kézi kétoldalas nyomtatási beállítások megjelenítése</source>
         <translation>Show the manual two-sided printing settings</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A nyomtatás indítása után még egy párbeszéd ablakot jelenít meg a kézi kétoldalas nyomtatási beállításokkal</source>
         <translation>After printing is started, shows another dialog with the settings for manual two-sided printing</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás indítása után még egy párbeszéd ablakot jelenít meg a kézi kétoldalas nyomtatási beállításokkal&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;After printing is started, shows another dialog with the settings for manual two-sided printing&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A buborék súgó letiltása</source>
         <translation>Turn tool tips off</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az egér kurzor alatti elemről felugró ablakban megjelenő rövid súgó üzenetek letiltása (mint ez is)</source>
         <translation>Turn off the short help texts that pop up over the item under the mouse pointer (like this one)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az egér kurzor alatti elemről felugró ablakban megjelenő rövid súgó üzenetek letiltása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Turn off the short help texts that pop up over the item under the mouse pointer&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Nyelv</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A program nyelvének kiválasztása</source>
         <translation>Choose the language of the program</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A program nyelvének kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the language of the program&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Automatikus</source>
         <translation>Automatic</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Magyar</source>
         <translation>Hungarian</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Német</source>
         <translation>German</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Angol</source>
         <translation>English</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>Könyvtárak, útvonalak</source>
         <translation>Directories and paths</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az adat fájlok helyének meghatározásai</source>
         <translation>Where the data files are kept</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Munka könyvtár</source>
         <translation>&amp;Working directory</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Az itt megadott könyvtárba kerülnek az esemény naplók, és a program egyéb adat fájljai</source>
         <translation>The event logs and the program&apos;s other data files are kept in this directory</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt megadott könyvtárba kerülnek az esemény naplók, és a program egyéb adat fájljai&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The event logs and the program&apos;s other data files are kept in this directory&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+42"/>
-        <location line="+42"/>
         <source>Tallóz</source>
         <translation>Browse</translation>
     </message>
     <message>
-        <location line="-78"/>
-        <location line="+42"/>
         <source>Könyvtár választás a fájl böngésző segítségével</source>
         <translation>Choose a directory with the file browser</translation>
     </message>
     <message>
-        <location line="-39"/>
-        <location line="+42"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Könyvtár választás a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose a directory with the file browser&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="-35"/>
         <source>&amp;Archiválási könyvtár</source>
         <translation>&amp;Archive directory</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Ide kerülnek az archivált esemény naplók</source>
         <translation>The archived event logs are kept here</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ide kerülnek az archivált esemény naplók&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The archived event logs are kept here&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Kód-Név fájl</source>
         <translation>&amp;Code-name file</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Az ellenőrzési pontok elnevezéseit tároló fájl neve. Ha nem ad meg útvonalat, a munkakönyvtárba kerül</source>
         <translation>Name of the file that keeps the checkpoint names. Without a path it lies in the working directory</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrzési pontok elnevezéseit tároló fájl neve. Ha nem ad meg útvonalat, a munkakönyvtárba kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Name of the file that keeps the checkpoint names. Without a path it lies in the working directory&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Kiválasztás a fájl böngésző használatával</source>
         <translation>Choose with the file browser</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiválasztás a fájl böngésző használatával&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose with the file browser&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Megjelenítés, kinézet</source>
         <translation>Display and appearance</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az adatok megjelenítését, kinézetét befolyásoló beállítások</source>
         <translation>Settings for how the data are shown</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Az ellenőrző pontok érintése között eltelt idő megjelenítése</source>
         <translation>Show the time between checkpoint touches</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Minden egyes pont érintésnél megjeleníti az előző pont érintése óta eltelt időt</source>
         <translation>Shows at every touch the time since the previous touch</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minden egyes pont érintésnél megjeleníti az előző pont érintése óta eltelt időt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Shows at every touch the time since the previous touch&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Kiemelés rendkívüli eseményként, ha az idő nagyobb, mint (ó:pp)</source>
         <translation>Mark as extraordinary when the time is longer than (h:mm)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Ha egy ellenőrző pont érintése és az előző pont érintése között a megadottnál több idő telt el, a bejegyzés rendkívülinek minősül</source>
         <translation>When more than the given time passes between the touch of a checkpoint and the touch before it, the entry counts as extraordinary</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha egy ellenőrző pont érintése és az előző pont érintése között a megadottnál több idő telt el, a bejegyzés rendkívülinek minősül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;When more than the given time passes between the touch of a checkpoint and the touch before it, the entry counts as extraordinary&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>A megengedett maximális idő két pont érintése között</source>
         <translation>The longest time allowed between two touches</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megengedett maximális idő két pont érintése között&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The longest time allowed between two touches&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Színes kiemelésl az esemény naplóban</source>
         <translation>Colour highlighting in the event log</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A rendkívüli  bejegyzések színesen jelennek meg, valamintl az ellenőrző pontok színbeállításai is érvényre jut.</source>
         <translation>Extraordinary entries are shown in colour, and the colours of the checkpoints are applied.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A rendkívüli esemény bejegyzések különböző feltűnő szinekkel kerülnek kiírásra, valamint a normál esemény bejegyzéseknél az ellenőrző pontok színbeállításai is érvényre jut.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Extraordinary event entries are shown in striking colours, and normal entries take the colours set for their checkpoints.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Az ellenőrző pontok kódja mindig jelenjen meg az esemény naplóban</source>
         <translation>Always show the checkpoint codes in the event log</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az ellenőrző pont kódja akkor is megjelenik, ha van elnevezése</source>
         <translation>The checkpoint&apos;s code is shown even when it has a name</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont kódja akkor is megjelenik, ha van elnevezése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoint&apos;s code is shown even when it has a name&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Váltakozó háttér szín a lista soroknál</source>
         <translation>Alternating background colour of list rows</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Minden második adatsor háttér színének megváltoztatása</source>
         <translation>Change the background colour of every second row</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minden második adatsor háttér színének megváltoztatása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Change the background colour of every second row&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A listákban használandó betűtípus</source>
         <translation>Font of the lists</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>A képernyőn és a nyomtatásban megjelenített dokumentumok betű típusa</source>
         <translation>Font of the documents on screen and in print</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A képernyőn és a nyomtatásban megjelenített dokumentumok betű típusa&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Font of the documents on screen and in print&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>A listákban használandó betűk mérete</source>
         <translation>Font size of the lists</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>A képernyőn és a nyomtatásban megjelenített dokumentumok betű mérete</source>
         <translation>Font size of the documents on screen and in print</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A képernyőn és a nyomtatásban megjelenített dokumentumok betű mérete&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Font size of the documents on screen and in print&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>5 pt</source>
         <translation>5 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>6 pt</source>
         <translation>6 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>7 pt</source>
         <translation>7 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>8 pt</source>
         <translation>8 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>9 pt</source>
         <translation>9 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>10 pt</source>
         <translation>10 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>11 pt</source>
         <translation>11 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>12 pt</source>
         <translation>12 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>13 pt</source>
         <translation>13 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>14 pt</source>
         <translation>14 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>15 pt</source>
         <translation>15 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>16 pt</source>
         <translation>16 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>17 pt</source>
         <translation>17 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>18 pt</source>
         <translation>18 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>19 pt</source>
         <translation>19 pt</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>20 pt</source>
         <translation>20 pt</translation>
     </message>
     <message>
-        <location line="+40"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A beállítások mentése és a párbeszéd ablak bezárása</source>
         <translation>Save the options and close the dialog</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A beállítások mentése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the options and close the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Alkalmaz</source>
         <translation>Apply</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A beállítások mentése a párbeszéd ablak bezárása nélkül</source>
         <translation>Save the options without closing the dialog</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A beállítások mentése a párbeszéd ablak bezárása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the options without closing the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Mégse</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A párbeszéd ablak bezárása a beállítások mentése nélkül</source>
         <translation>Close the dialog without saving the options</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása a beállítások mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog without saving the options&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/optiondlg.cpp" line="-32"/>
         <source>A munka könyvtár nem létezik:
 %1</source>
         <translation>The working directory does not exist:
 %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>A munka könyvtár nem írható:
 %1</source>
         <translation>The working directory cannot be written:
 %1</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Az archiválási könyvtár nem létezik:
 %1</source>
         <translation>The archive directory does not exist:
 %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Az archiválási könyvtár nem írható:
 %1</source>
         <translation>The archive directory cannot be written:
 %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>A kód-név fájl neve hiányzik, vagy egy könyvtárat nevez meg.</source>
         <translation>The name of the code-name file is missing or names a directory.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>A kód-név lista módosításait nem sikerült menteni, a beállítások alkalmazásával elvesznek.
 Folytatjuk?</source>
         <translation>The changes to the code-name list could not be saved; applying the options will lose them.
 Continue?</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Igen</source>
         <translation>Yes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nem</source>
         <translation>No</translation>
     </message>
     <message>
-        <location line="+52"/>
         <source>Munkakönyvtár kiválasztása</source>
         <translation>Choose the working directory</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Archiválási könyvtár kiválasztása</source>
         <translation>Choose the archive directory</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Kód-név fájlok (*.%1)</source>
         <translation>Code-name files (*.%1)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Kód-név fájl kiválasztása</source>
         <translation>Choose the code-name file</translation>
     </message>
@@ -1884,62 +1506,50 @@ Continue?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/startup.cpp" line="+45"/>
         <source>%1   Version: %2     Released: %3</source>
         <translation>%1   Version: %2     Released: %3</translation>
     </message>
     <message>
-        <location filename="../src/eventlog/logentry.cpp" line="+26"/>
         <source>akku töltés kezdés - MÉLYKISÜLÉS</source>
         <translation>battery charge start - DEEP DISCHARGE</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>nedvesség detektálás vége - kezdete</source>
         <translation>moisture end - start</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>burkolat zárás - nyitás</source>
         <translation>case closed - opened</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>telep jó - telep kimerült</source>
         <translation>battery good - battery low</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>új idő - eredeti idő</source>
         <translation>new time - original time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>kiolvasva - előző kiolvasás</source>
         <translation>read out - previous read-out</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>nincs adat eddig - ettől</source>
         <translation>no data until - from</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>archiválva ettől - eddig</source>
         <translation>archived from - to</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>inicializálva - előzőleg</source>
         <translation>initialised - before</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>más készülék! inicializálva - eredeti inic.</source>
         <translation>other logger! initialised - original init.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>  *** Nem értelmezhető bejegyzés ***</source>
         <translation>  *** Unreadable entry ***</translation>
     </message>
@@ -1947,17 +1557,14 @@ Continue?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/mainwindow/txtview.cpp" line="+159"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Discard</source>
         <translation>Discard</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -1965,72 +1572,58 @@ Continue?</translation>
 <context>
     <name>ReadOutDlg</name>
     <message>
-        <location filename="../forms/readoutdlg.ui" line="+2"/>
         <source>Kiolvasás</source>
         <translation>Read-out</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név:</source>
         <translation>Logger name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Serial number:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Legutóbbi kiolvasás:</source>
         <translation>Last read-out:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapota:</source>
         <translation>Battery state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot:</source>
         <translation>Case state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés:</source>
         <translation>Moisture detection:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állapota:</source>
         <translation>Clock state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Folyamat jelző</source>
         <translation>Progress</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Folyamat jelző&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Progress&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Megszakít</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A művelet befejezése</source>
         <translation>Finish the operation</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A művelet befejezése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Finish the operation&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Return</source>
         <translation>Return</translation>
     </message>
@@ -2038,112 +1631,90 @@ Continue?</translation>
 <context>
     <name>StatusDlg</name>
     <message>
-        <location filename="../forms/statusdlg.ui" line="+2"/>
         <source>Állapot információk</source>
         <translation>State information</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név:</source>
         <translation>Logger name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám:</source>
         <translation>Serial number:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Modell:</source>
         <translation>Model:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Verzió:</source>
         <translation>Version:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Napló ciklusok:</source>
         <translation>Log cycles:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Inicializálások:</source>
         <translation>Initialisations:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesedések:</source>
         <translation>Moisture events:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Inicializálva:</source>
         <translation>Initialised:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kiolvasva:</source>
         <translation>Read out:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Beüzemelve:</source>
         <translation>Put into service:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Javítva:</source>
         <translation>Repaired:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mélykisülés:</source>
         <translation>Deep discharge:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapota:</source>
         <translation>Battery state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot:</source>
         <translation>Case state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés:</source>
         <translation>Moisture detection:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állapota:</source>
         <translation>Clock state:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Frissít</source>
         <translation>Refresh</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Adatok újra olvasása a készülékből</source>
         <translation>Read the data from the logger again</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Adatok újra olvasása a készülékből&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Read the data from the logger again&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Bezár</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -2151,44 +1722,34 @@ Continue?</translation>
 <context>
     <name>TxtView</name>
     <message>
-        <location filename="../src/mainwindow/txtview.cpp" line="-118"/>
         <source>document%1.%2</source>
         <translation>document%1.%2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+13"/>
         <source>Szövegfájl megnyitás</source>
         <translation>Open text file</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+13"/>
         <source>%1 fájl megnyitása sikertelen!
 %2.</source>
         <translation>Opening the file %1 failed!
 %2.</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+66"/>
         <source>Mentés</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location line="-66"/>
         <source>%1 mentése nem sikerült!
 %2.</source>
         <translation>Saving %1 failed!
 %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Mentés más néven</source>
         <translation>Save as</translation>
     </message>
     <message>
-        <location line="+57"/>
         <source>&apos;%1&apos; megváltozott.
 Mentsük a változásokat?</source>
         <translation>&apos;%1&apos; has been changed.
@@ -2198,117 +1759,94 @@ Save the changes?</translation>
 <context>
     <name>UnNamedPointDlg</name>
     <message>
-        <location filename="../forms/unnamedpointdlg.ui" line="+2"/>
         <source>Névtelen kódok keresése</source>
         <translation>Find unnamed codes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&amp;Kód:</source>
         <translation>&amp;Code:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>12 karakterből álló egyedi ellenőrző pont kód, amely az A...P betűkből állhat</source>
         <translation>Unique checkpoint code of 12 characters made of the letters A...P</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;12 karakterből álló egyedi ellenőrző pont kód, amely az A...P betűkből állhat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Unique checkpoint code of 12 characters made of the letters A...P&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Érvényesség kez&amp;dete:</source>
         <translation>Valid &amp;from:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az elnevezés ezen dátumtól kezdődően érvényes.</source>
         <translation>The name is valid from this date on.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az elnevezés ezen dátumtól kezdődően érvényes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The name is valid from this date on.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&amp;Elnevezés:</source>
         <translation>&amp;Name:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat</source>
         <translation>You may name the checkpoint freely, but the name may be at most 80 characters long</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;You may name the checkpoint freely, but the name may be at most 80 characters long&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Háttér szín</source>
         <translation>Background colour</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Betű szín</source>
         <translation>Text colour</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Folyamat jelző</source>
         <translation>Progress</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Folyamat jelző&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Progress&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Felvesz</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Felveszi ezt az elnevezést és folytatja a keresést</source>
         <translation>Adds this name and goes on searching</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Felveszi ezt az elnevezést és folytatja a keresést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Adds this name and goes on searching&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kihagy</source>
         <translation>Skip</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nem nevezi el ezt a pontot, de folytatja a keresést</source>
         <translation>Leaves this point unnamed but goes on searching</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nevezi el ezt a pontot, de folytatja a keresést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Leaves this point unnamed but goes on searching&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Megszakít</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Befejezi a névtelen kódok keresését</source>
         <translation>Ends the search for unnamed codes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Befejezi a névtelen kódok keresését&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ends the search for unnamed codes&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -2316,525 +1854,418 @@ Save the changes?</translation>
 <context>
     <name>UsbCom</name>
     <message>
-        <location filename="../src/device/devicedialogsupport.cpp" line="+29"/>
         <source>%1   (modell: %2)</source>
         <translation>%1   (model: %2)</translation>
     </message>
     <message>
-        <location filename="../src/device/usbcom.cpp" line="+246"/>
         <source>A művelet sikeresen végrehajtva!</source>
         <translation>The operation was completed successfully!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hibás, vagy nem elérhető az FTDI függvénykönyvtár!</source>
         <translation>The FTDI library is faulty or not available!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hiba lépett fel az FTDI USB driverben!</source>
         <translation>An error occurred in the FTDI USB driver!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hiba lépett fel az FTDI USB adatátvitelben!</source>
         <translation>An error occurred in the FTDI USB transfer!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs megnyitott adatátviteli csatorna!</source>
         <translation>No transfer channel is open!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Hibás paraméter az adatátviteli parancsban!</source>
         <translation>Wrong parameter in the transfer command!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Nincs csatlakoztatot USB eszköz, vagy az nem válaszol!</source>
         <translation>No USB logger is connected, or it does not answer!</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Az adatátvitel során nem értelmezhető válasz érkezett!</source>
         <translation>An answer that cannot be understood arrived during the transfer!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>A program működésében belső hiba lépett fel!</source>
         <translation>An internal error occurred in the program!</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../src/device/usbcomclock.cpp" line="+190"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Ismét</source>
         <translation>Retry</translation>
     </message>
     <message>
-        <location filename="../src/device/usbcomclock.cpp" line="-143"/>
-        <location line="+1"/>
         <source>0%</source>
         <translation>0%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>10%</source>
         <translation>10%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>25%</source>
         <translation>25%</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>40%</source>
         <translation>40%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>55%</source>
         <translation>55%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>70%</source>
         <translation>70%</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>85%</source>
         <translation>85%</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+7"/>
         <source>100%</source>
         <translation>100%</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+11"/>
         <source>- - -</source>
         <translation>- - -</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+1"/>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Késik %1 napot</source>
         <translation>%1 days slow</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Siet %1 napot</source>
         <translation>%1 days fast</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Pontos</source>
         <translation>Exact</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Siet %1 másodpercet</source>
         <translation>%1 seconds fast</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Siet %1 percet</source>
         <translation>%1 minutes fast</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Siet %1 órát</source>
         <translation>%1 hours fast</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Késik %1 másodpercet</source>
         <translation>%1 seconds slow</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Késik %1 percet</source>
         <translation>%1 minutes slow</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Késik %1 órát</source>
         <translation>%1 hours slow</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>kb. %1  feltöltve: %2 %3</source>
         <translation>approx. %1  charged: %2 %3</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>kb. %1  lemerült: %2 %3</source>
         <translation>approx. %1  discharged: %2 %3</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Összeszerelve: %1 %2</source>
         <translation>Closed: %1 %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Szétszedve: %1 %2</source>
         <translation>Opened: %1 %2</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Száraz lett: %1 %2</source>
         <translation>Became dry: %1 %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedves lett: %1 %2</source>
         <translation>Became wet: %1 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1 %2   %3</source>
         <translation>%1 %2   %3</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Idő beállító bejegyzés
 keresése az esemény naplóban</source>
         <translation>Looking for a clock-set entry
 in the event log</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Nincs az esemény naplóban óra beállítás bejegyzés,
 az óra behangolása nem lehetséges!</source>
         <translation>The event log holds no clock-set entry,
 the clock cannot be tuned!</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Kevés idő telt el az óra beállítás óta,
 a hangolás még nem lehetséges!</source>
         <translation>Too little time has passed since the clock was set,
 tuning is not possible yet!</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+11"/>
         <source>A behangolás nem sikerült!</source>
         <translation>The tuning failed!</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Az óra pontossága behangolva!</source>
         <translation>The clock has been tuned!</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>A párbeszéd ablak bezárása</source>
         <translation>Close the dialog</translation>
     </message>
     <message>
-        <location filename="../src/device/usbcomservice.cpp" line="+121"/>
         <source>%1 x %2K</source>
         <translation>%1 x %2K</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>8K (819)</source>
         <translation>8K (819)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>16K (1638)</source>
         <translation>16K (1638)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>24K (2457)</source>
         <translation>24K (2457)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>32K (3276)</source>
         <translation>32K (3276)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>40K (4095)</source>
         <translation>40K (4095)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>48K (4914)</source>
         <translation>48K (4914)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>56K (5733)</source>
         <translation>56K (5733)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>64K (6552)</source>
         <translation>64K (6552)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>96K (9828)</source>
         <translation>96K (9828)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>128K (13104)</source>
         <translation>128K (13104)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>160K (16380)</source>
         <translation>160K (16380)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>192K (19656)</source>
         <translation>192K (19656)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>224K (22932)</source>
         <translation>224K (22932)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>256K (26208)</source>
         <translation>256K (26208)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>512K (52416)</source>
         <translation>512K (52416)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1K (%2)</source>
         <translation>%1K (%2)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>ATMEL</source>
         <translation>ATMEL</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>MICROCHIP</source>
         <translation>MICROCHIP</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>RS5C372A</source>
         <translation>RS5C372A</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PCF8583</source>
         <translation>PCF8583</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>ismeretlen</source>
         <translation>unknown</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>2,01V</source>
         <translation>2.01V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,08V</source>
         <translation>2.08V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,30V</source>
         <translation>2.30V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,47V</source>
         <translation>2.47V</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2,56V</source>
         <translation>2.56V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>2,77V</source>
         <translation>2.77V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,03V</source>
         <translation>3.03V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,18V</source>
         <translation>3.18V</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3,33V</source>
         <translation>3.33V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,51V</source>
         <translation>3.51V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,70V</source>
         <translation>3.70V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>3,92V</source>
         <translation>3.92V</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4,14V</source>
         <translation>4.14V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4,44V</source>
         <translation>4.44V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>4,76V</source>
         <translation>4.76V</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>?,??V</source>
         <translation>?.??V</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>ADC %1V</source>
         <translation>ADC %1V</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Zárt</source>
         <translation>Closed</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nyitott</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Száraz</source>
         <translation>Dry</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedves</source>
         <translation>Wet</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Akku hőmérséklet: %L1 °C</source>
         <translation>Battery temperature: %L1 °C</translation>
     </message>
     <message>
-        <location line="+88"/>
         <source>Napló törlés</source>
         <translation>Clear log</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Törlés folyamatban</source>
         <translation>Clearing</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>Javítási napló mentés</source>
         <translation>Save repair log</translation>
     </message>
     <message>
-        <location line="+34"/>
-        <location line="+11"/>
         <source>A javítási napló mentése nem sikerült
 %1.</source>
         <translation>Saving the repair log failed
 %1.</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>A javítási napló mentése nem sikerült
 %1 fájl írási hiba.</source>
         <translation>Saving the repair log failed
 write error in the file %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Sys NVM mentés</source>
         <translation>Save Sys NVM</translation>
     </message>
     <message>
-        <location line="+20"/>
         <source>A konfigurációs NVM mentése nem sikerült
 %1 fájl írási hiba.</source>
         <translation>Saving the configuration NVM failed
 write error in the file %1.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>A konfigurációs NVM mentése nem sikerült
 %1.</source>
         <translation>Saving the configuration NVM failed
 %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Sys NVM visszaállítás</source>
         <translation>Restore Sys NVM</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Hex fájlok (*.%1)</source>
         <translation>Hex files (*.%1)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 fájl megnyitása nem sikerült
 %2.</source>
         <translation>The file %1 could not be opened
 %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1 fájl nem tartalmaz megfelelő adatokat
 A konfiguráció nem módosult.</source>
         <translation>The file %1 does not hold suitable data
@@ -2844,62 +2275,50 @@ The configuration was not changed.</translation>
 <context>
     <name>servicewritedialog</name>
     <message>
-        <location filename="../forms/servicewritedialog.ui" line="+2"/>
         <source>Szervíz vezérlő funkciók</source>
         <translation>Service functions</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Modell azonosítás</source>
         <translation>Model identification</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Frissít</source>
         <translation>Refresh</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Hang, és fényjelzés</source>
         <translation>Sound and light signal</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Vörös LED világítson</source>
         <translation>Light the red LED</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Zöld LED világítson</source>
         <translation>Light the green LED</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Frekvencia (Hz)</source>
         <translation>Frequency (Hz)</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Hang teszt</source>
         <translation>Sound test</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>125 KHz RFID adó</source>
         <translation>125 kHz RFID transmitter</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Be</source>
         <translation>On</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ki</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Killép</source>
         <translation>Quit</translation>
     </message>
@@ -2907,117 +2326,94 @@ The configuration was not changed.</translation>
 <context>
     <name>vglClkSetDlg</name>
     <message>
-        <location filename="../forms/vglclksetdlg.ui" line="+2"/>
         <source>Óra beállítás</source>
         <translation>Clock setting</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító név</source>
         <translation>Logger name</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám</source>
         <translation>Serial number</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Legutóbbi kiolvasás</source>
         <translation>Last read-out</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapot</source>
         <translation>Battery state</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot</source>
         <translation>Case state</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség érzékelés</source>
         <translation>Moisture detection</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állás</source>
         <translation>Clock reading</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Beállítandó idő megadása:</source>
         <translation>Enter the time to set:</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ez a dátum kerül beállításra az &quot;Adott idő&quot; gombbal</source>
         <translation>This date is set by the &quot;Given time&quot; button</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ez a dátum kerül beállításra az &amp;quot;Adott idő&amp;quot; gombbal&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;This date is set by the &amp;quot;Given time&amp;quot; button&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>H:mm:ss</source>
         <translation>H:mm:ss</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Ez az időpont kerül beállításra az &quot;Adott idő&quot; gombbal</source>
         <translation>This time is set by the &quot;Given time&quot; button</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ez az időpont kerül beállításra az &amp;quot;Adott idő&amp;quot; gombbal&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;This time is set by the &amp;quot;Given time&amp;quot; button&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Mégsem</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kilépés az idő módosítása nélkül.</source>
         <translation>Leave without changing the time.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kilépés az idő módosítása nélkül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Leave without changing the time.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Adott idő</source>
         <translation>Given time</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A fenti mezőkben megadott időre állítja a csatlakoztatott készülék óráját.</source>
         <translation>Sets the clock of the connected logger to the time given above.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A fenti mezőkben megadott időre állítja a csatlakoztatott készülék óráját.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sets the clock of the connected logger to the time given above.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>PC idő</source>
         <translation>PC time</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A csatlakoztatott készülék óráját a számítógép órájához igazítja.</source>
         <translation>Sets the clock of the connected logger to the computer&apos;s clock.</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A csatlakoztatott készülék óráját a számítógép órájához igazítja.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sets the clock of the connected logger to the computer&apos;s clock.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -3025,57 +2421,46 @@ The configuration was not changed.</translation>
 <context>
     <name>vglClkTuneDlg</name>
     <message>
-        <location filename="../forms/vglclktunedlg.ui" line="+2"/>
         <source>Óra hangolás</source>
         <translation>Clock tuning</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Azonosító</source>
         <translation>Identifier</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Gyári szám</source>
         <translation>Serial number</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Kiolvasva</source>
         <translation>Read out</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Elem állapot</source>
         <translation>Battery state</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Burkolat állapot</source>
         <translation>Case state</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Nedvesség</source>
         <translation>Moisture</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Óra állás</source>
         <translation>Clock reading</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Megszakít</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>A művelet megszakítása</source>
         <translation>Abort the operation</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A művelet megszakítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Abort the operation&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
