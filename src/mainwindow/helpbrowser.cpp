@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -13,6 +14,10 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <algorithm>
+
+namespace {
+constexpr qint64 maxHelpEngineWaitMs = 10000;
+} // namespace
 
 const QString helpNamespace = QStringLiteral("wyx770.help");
 
@@ -115,6 +120,24 @@ QDockWidget* createHelpDock(QMainWindow* window, const QString& collectionPath)
                          [browser](const QModelIndex& i) { browser->showIndexItem(i); });
     }
     return dock;
+}
+
+void destroyHelpDock(QMainWindow* window, QDockWidget* dock)
+{
+    if (!dock)
+        return;
+    // The engine reads its contents and index on threads of its own, and deleting it while
+    // they still run lets them use what it has already freed: wait for them (they take
+    // milliseconds), letting through only the events that tell they are done.
+    if (QHelpEngine* engine = dock->findChild<QHelpEngine*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QElapsedTimer waited;
+        waited.start();
+        while ((engine->contentModel()->isCreatingContents() || engine->indexModel()->isCreatingIndex()) &&
+               waited.elapsed() < maxHelpEngineWaitMs)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+    window->removeDockWidget(dock);
+    delete dock;
 }
 
 HelpBrowser* helpBrowserOf(QDockWidget* dock)

@@ -35,5 +35,8 @@ private:
 // Builds the hidden, floating help dock on the collection (empty path: an empty dock, and
 // no file is created) and puts it in the window's right dock area.
 QDockWidget* createHelpDock(QMainWindow* window, const QString& collectionPath);
+// Removes and deletes a help dock (null is allowed), once its engine has finished reading
+// the contents and the index.
+void destroyHelpDock(QMainWindow* window, QDockWidget* dock);
 // The page browser inside a help dock, or null.
 HelpBrowser* helpBrowserOf(QDockWidget* dock);

@@ -5,6 +5,7 @@
 #include "core/singleinstance.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
+#include "mainwindow/helpbrowser.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QTextEdit>
 #include <QUdpSocket>
+#include <utility>
 
 namespace {
 
@@ -68,6 +70,7 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow()
 {
+    destroyHelpDock(this, std::exchange(helpDock, nullptr));
     delete printer;
     delete mdiArea;
 }

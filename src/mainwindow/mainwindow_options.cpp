@@ -12,6 +12,7 @@
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QIcon>
+#include <utility>
 
 void MainWindow::switchLayoutDirection()
 {
@@ -85,11 +86,7 @@ void MainWindow::help()
 void MainWindow::switchHelpLanguage()
 {
     const bool visible = helpDock && helpDock->isVisible();
-    if (helpDock) {
-        removeDockWidget(helpDock);
-        delete helpDock;
-        helpDock = nullptr;
-    }
+    destroyHelpDock(this, std::exchange(helpDock, nullptr));
     createHelpWindows();
     helpDock->setVisible(visible);
 }

@@ -35,7 +35,11 @@ struct EnglishHelp {
         dock = createHelpDock(&window, helpCollectionPath());
         browser = helpBrowserOf(dock);
     }
-    ~EnglishHelp() { setProgramDirectory(QString()); }
+    ~EnglishHelp()
+    {
+        destroyHelpDock(&window, dock);
+        setProgramDirectory(QString());
+    }
 };
 
 } // namespace
@@ -68,6 +72,7 @@ private slots:
         for (const char* page : {"doc/index.html", "doc/points.html", "doc/routes.html"})
             QVERIFY2(pageText(browser, page).contains("<h2"), page);
         QVERIFY(pageText(browser, "doc/nincs.html").isEmpty());
+        destroyHelpDock(&window, dock);
     }
 
     void dockStartsHiddenAndFloatingOnTheStartPage()
