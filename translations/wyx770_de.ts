@@ -415,6 +415,14 @@ Daher sind einige der älteren bereits verloren.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Igen</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation>Nein</translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>

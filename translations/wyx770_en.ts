@@ -415,6 +415,14 @@ Some of the older ones are therefore lost.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Igen</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>

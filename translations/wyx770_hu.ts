@@ -389,6 +389,14 @@ Ezért a régebbiek közül már valamennyi elveszett.</source>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>

@@ -8,6 +8,7 @@
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cstring>
@@ -17,14 +18,17 @@ namespace {
 constexpr int progressEvery = 8;
 constexpr qint64 progressIntervalMs = 50;
 
+// The read-out's texts are looked up under its own name, where the translation tools file
+// them (the class has no meta-object of its own).
 QString tr(const char* text)
 {
-    return LogModel::tr(text);
+    return QCoreApplication::translate("LogReadOut", text);
 }
 
 bool ask(const QString& title, const QString& text)
 {
-    return askYesNo(nullptr, title, text, tr("Igen"), tr("Nem"));
+    return askYesNo(nullptr, title, text, QCoreApplication::translate("LogReadOut", "Igen"),
+                    QCoreApplication::translate("LogReadOut", "Nem"));
 }
 
 } // namespace
