@@ -62,9 +62,8 @@ void OptionDlg::loadValues()
     CodeFileEdit->setText(s.codeFile);
 
     FontTypeCombo->setCurrentIndex(FontTypeCombo->findText(s.fontFace, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    FontSizeCombo->setCurrentIndex(s.fontSize - firstFontSize >= 0 && s.fontSize - firstFontSize < FontSizeCombo->count()
-                                       ? s.fontSize - firstFontSize
-                                       : -1);
+    const int sizeItem = s.fontSize - firstFontSize;
+    FontSizeCombo->setCurrentIndex(sizeItem >= 0 && sizeItem < FontSizeCombo->count() ? sizeItem : -1);
 
     // Two-digit years fall into a century that starts within the last 99 years.
     const QDate today = QDate::currentDate();
