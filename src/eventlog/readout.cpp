@@ -8,7 +8,6 @@
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cstring>
@@ -18,17 +17,9 @@ namespace {
 constexpr int progressEvery = 8;
 constexpr qint64 progressIntervalMs = 50;
 
-// The read-out's texts are looked up under its own name, where the translation tools file
-// them (the class has no meta-object of its own).
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LogReadOut", text);
-}
-
 bool ask(const QString& title, const QString& text)
 {
-    return askYesNo(nullptr, title, text, QCoreApplication::translate("LogReadOut", "Igen"),
-                    QCoreApplication::translate("LogReadOut", "Nem"));
+    return askYesNo(nullptr, title, text, LogReadOut::tr("Igen"), LogReadOut::tr("Nem"));
 }
 
 } // namespace
