@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="hu_HU">
 <context>
+    <name>AddRouteDlg</name>
+    <message>
+        <source>Bejárási útvonal hozzáadás</source>
+        <translation>Route hinzufügen</translation>
+    </message>
+    <message>
+        <source>Az útvonal neve:</source>
+        <translation>Name der Route:</translation>
+    </message>
+    <message>
+        <source>Az útvonal terven belül minden egyes útvonalnak saját, egyedi nevet kell adni.</source>
+        <translation>Jede Route eines Routenplans braucht einen eigenen, eindeutigen Namen.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terven belül minden egyes útvonalnak saját, egyedi nevet kell adni.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Jede Route eines Routenplans braucht einen eigenen, eindeutigen Namen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az útvonal típusa</source>
+        <translation>Routentyp</translation>
+    </message>
+    <message>
+        <source>Az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja</source>
+        <translation>Wie die Kontrollpunkte und Startzeiten der Route festgelegt werden</translation>
+    </message>
+    <message>
+        <source>Kiválasztható az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja</source>
+        <translation>Hier wählen Sie, wie die Kontrollpunkte und Startzeiten der Route festgelegt werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiválasztható az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hier wählen Sie, wie die Kontrollpunkte und Startzeiten der Route festgelegt werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kötött sorrend - Kötött indulás</source>
+        <translation>Feste Reihenfolge - Fester Start</translation>
+    </message>
+    <message>
+        <source>A megadott sorrendben és a meghatározott időpontokban kell ez egyes pontokat bejárni</source>
+        <translation>Die Punkte müssen in der angegebenen Reihenfolge zu den festgelegten Zeiten begangen werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott sorrendben és a meghatározott időpontokban kell ez egyes pontokat bejárni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Punkte müssen in der angegebenen Reihenfolge zu den festgelegten Zeiten begangen werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kötött sorrend - Szabad indulás</source>
+        <translation>Feste Reihenfolge - Freier Start</translation>
+    </message>
+    <message>
+        <source>A pontokat megadott sorrendben kell bejárni, de az indulási idő egy tartományon belül szabadon megválasztható</source>
+        <translation>Die Punkte müssen in der angegebenen Reihenfolge begangen werden, die Startzeit ist innerhalb eines Zeitraums frei wählbar</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A pontokat megadott sorrendben kell bejárni, de az indulási idő egy tartományon belül szabadon megválasztható&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Punkte müssen in der angegebenen Reihenfolge begangen werden, die Startzeit ist innerhalb eines Zeitraums frei wählbar&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szabad sorrend - Kötött indulás</source>
+        <translation>Freie Reihenfolge - Fester Start</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, de az indulási idők pontosan meg vannak határozva.</source>
+        <translation>Die Kontrollpunkte können innerhalb einer angegebenen Zeit in beliebiger Reihenfolge begangen werden, die Startzeiten sind aber genau festgelegt.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, de az indulási idők pontosan meg vannak határozva.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Kontrollpunkte können innerhalb einer angegebenen Zeit in beliebiger Reihenfolge begangen werden, die Startzeiten sind aber genau festgelegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szabad sorrend - Szabad indulás</source>
+        <translation>Freie Reihenfolge - Freier Start</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, az indulási idők pedig egy tartományon belül szabadon megválaszthatóak.</source>
+        <translation>Die Kontrollpunkte können innerhalb einer angegebenen Zeit in beliebiger Reihenfolge begangen werden, die Startzeiten sind innerhalb eines Zeitraums frei wählbar.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, az indulási idők pedig egy tartományon belül szabadon megválaszthatóak.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Kontrollpunkte können innerhalb einer angegebenen Zeit in beliebiger Reihenfolge begangen werden, die Startzeiten sind innerhalb eines Zeitraums frei wählbar.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szabad sorrend- Rugalmas indulás</source>
+        <translation>Freie Reihenfolge - Flexibler Start</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontok sorrendje tetszőleges, de a két pont között meghatározott időnek kell eltelnie. Az indulási idők is szabadon választhatóak a megadott tartományban.</source>
+        <translation>Die Reihenfolge der Kontrollpunkte ist beliebig, zwischen zwei Punkten muss aber eine bestimmte Zeit vergehen. Auch die Startzeiten sind im angegebenen Zeitraum frei wählbar.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontok sorrendje tetszőleges, de a két pont között meghatározott időnek kell eltelnie. Az indulási idők is szabadon választhatóak a megadott tartományban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Reihenfolge der Kontrollpunkte ist beliebig, zwischen zwei Punkten muss aber eine bestimmte Zeit vergehen. Auch die Startzeiten sind im angegebenen Zeitraum frei wählbar.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Az útvonal mentése az útvonal tervbe</source>
+        <translation>Die Route in den Routenplan übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Route in den Routenplan übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Visszalépés az útvonal mentése nélkül</source>
+        <translation>Zurück, ohne die Route zu übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés az útvonal mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zurück, ohne die Route zu übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nincs megadva útvonal név!
+</source>
+        <translation>Kein Routenname angegeben!
+</translation>
+    </message>
+    <message>
+        <source>Ilyen nevű útvonal már van!
+</source>
+        <translation>Eine Route mit diesem Namen gibt es bereits!
+</translation>
+    </message>
+    <message>
+        <source>Ki kell választani az útvonal típusát!
+</source>
+        <translation>Der Routentyp muss gewählt werden!
+</translation>
+    </message>
+    <message>
+        <source>Útvonal adatai</source>
+        <translation>Routendaten</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDlg</name>
     <message>
         <source>Konfiguráció beállítás</source>
@@ -86,6 +227,124 @@
     <message>
         <source>A csatlakoztatott készülék beállításai nem módosulnak.</source>
         <translation>Die Einstellungen des angeschlossenen Geräts werden nicht geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractRouteDlg</name>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation>Routenplan aus dem Protokoll erstellen</translation>
+    </message>
+    <message>
+        <source>első pont az indulási időtől:</source>
+        <translation>erster Punkt nach der Startzeit:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának megkezdésekor az első pont eléréshez szükséges idő</source>
+        <translation>Die Zeit vom Start der Route bis zum Erreichen des ersten Punktes</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal bejárásának megkezdésekor az első pont eléréshez szükséges idő&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Zeit vom Start der Route bis zum Erreichen des ersten Punktes&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>perc</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Az esemény naplóban kijelölt, az útvonal tervbe átemelendő ellenőrző pontok listája</source>
+        <translation>Die im Ereignisprotokoll markierten Kontrollpunkte, die in den Routenplan übernommen werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban kijelölt, az útvonal tervbe átemelendő ellenőrző pontok listája&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die im Ereignisprotokoll markierten Kontrollpunkte, die in den Routenplan übernommen werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>útvonal terv:</source>
+        <translation>Routenplan:</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl neve, amibe a kijelölt ellenőrzési pontokból álló útvonal kerül</source>
+        <translation>Name der Routenplandatei, in die die Route aus den markierten Kontrollpunkten kommt</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv fájl neve, amibe a kijelölt ellenőrzési pontokból álló útvonal kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Name der Routenplandatei, in die die Route aus den markierten Kontrollpunkten kommt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv kiválasztása a fájl böngésző segítségével</source>
+        <translation>Den Routenplan mit dem Dateibrowser wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv kiválasztása a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Routenplan mit dem Dateibrowser wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>útvonal név:</source>
+        <translation>Routenname:</translation>
+    </message>
+    <message>
+        <source>A most létrehozandó útvonalnak egy tetszőleges, de egyedi nevet kell adni</source>
+        <translation>Die neue Route braucht einen beliebigen, aber eindeutigen Namen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A most létrehozandó útvonalnak egy tetszőleges, de egyedi nevet kell adni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die neue Route braucht einen beliebigen, aber eindeutigen Namen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>útvonal típus:</source>
+        <translation>Routentyp:</translation>
+    </message>
+    <message>
+        <source>Az útvonal típusa határozza meg az ellenőrzési pontok, és a bejárási idők megadásának módját</source>
+        <translation>Der Routentyp bestimmt, wie die Kontrollpunkte und Begehungszeiten angegeben werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal típusa határozza meg az ellenőrzési pontok, és a bejárási idők megadásának módját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Routentyp bestimmt, wie die Kontrollpunkte und Begehungszeiten angegeben werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A megadottak szerinti útvonal felvétele</source>
+        <translation>Die Route wie angegeben aufnehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadottak szerinti útvonal felvétele&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Route wie angegeben aufnehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Elveti az útvonalat és bezárja a párbeszéd ablakot</source>
+        <translation>Verwirft die Route und schließt den Dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Elveti az útvonalat és bezárja a párbeszéd ablakot&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Verwirft die Route und schließt den Dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírás kiválasztása</source>
+        <translation>Routenplan wählen</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1)</source>
+        <translation>Routenpläne (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilter</name>
+    <message>
+        <source>Egyszerű szöveg (*.%1)</source>
+        <translation>Text (*.%1)</translation>
     </message>
 </context>
 <context>
@@ -441,6 +700,18 @@ in Richtung Protokollende!</translation>
 a napló eleje felé haladva!</source>
         <translation>Keine weiteren außerordentlichen Einträge
 in Richtung Protokollanfang!</translation>
+    </message>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation>Routenplan aus dem Protokoll erstellen</translation>
+    </message>
+    <message>
+        <source>A kijelölt időtartomány túl hosszú!</source>
+        <translation>Der markierte Zeitraum ist zu lang!</translation>
+    </message>
+    <message>
+        <source>A kijelölt tartományban nincsen ellenőrző pont bejegyzés!</source>
+        <translation>Im markierten Bereich gibt es keine Kontrollpunkteinträge!</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1316,14 @@ Folytathatjuk?</source>
         <translation>Für den Uhrabgleich muss die Uhr des Computers genau gehen!
 Fortfahren?</translation>
     </message>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation>Routenplan aus dem Protokoll erstellen</translation>
+    </message>
+    <message>
+        <source>Sikertelen ellenőrző pont felvétel!</source>
+        <translation>Der Kontrollpunkt konnte nicht aufgenommen werden!</translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -1634,6 +1913,391 @@ Fortfahren?</translation>
     <message>
         <source>Return</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefDelegate</name>
+    <message>
+        <source>%1/kör</source>
+        <translation>%1/Runde</translation>
+    </message>
+    <message>
+        <source>kezd:%1</source>
+        <translation>Beginn:%1</translation>
+    </message>
+    <message>
+        <source>vég:%1</source>
+        <translation>Ende:%1</translation>
+    </message>
+    <message>
+        <source>min:%1</source>
+        <translation>min:%1</translation>
+    </message>
+    <message>
+        <source>max:%1</source>
+        <translation>max:%1</translation>
+    </message>
+    <message>
+        <source>%1 perc</source>
+        <translation>%1 Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefModel</name>
+    <message>
+        <source>Elvárt pontosság:</source>
+        <translation>Geforderte Genauigkeit:</translation>
+    </message>
+    <message>
+        <source>Vizsgálandó esemény naplók</source>
+        <translation>Zu prüfende Ereignisprotokolle</translation>
+    </message>
+    <message>
+        <source>Bejárandó útvonalak</source>
+        <translation>Zu begehende Routen</translation>
+    </message>
+    <message>
+        <source>Indulási idők</source>
+        <translation>Startzeiten</translation>
+    </message>
+    <message>
+        <source>Szolgálati idők</source>
+        <translation>Dienstzeiten</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pontok</source>
+        <translation>Kontrollpunkte</translation>
+    </message>
+    <message>
+        <source>Az útvonal kiértékelésekor a megadott
+időpontokhoz képest még elfogadható eltérés</source>
+        <translation>Die bei der Auswertung noch zulässige
+Abweichung von den angegebenen Zeiten</translation>
+    </message>
+    <message>
+        <source>Egy esemény napló hozzáadása a kiértékeléshez</source>
+        <translation>Ein Ereignisprotokoll zur Auswertung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ebben az esemény naplóban kell keresni az útvonal teljesítését</source>
+        <translation>In diesem Ereignisprotokoll wird die Erfüllung der Route gesucht</translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítása a kiértékelésből</source>
+        <translation>Das Ereignisprotokoll aus der Auswertung entfernen</translation>
+    </message>
+    <message>
+        <source>Egy új bejárási útvonal hozzáadása</source>
+        <translation>Eine neue Route hinzufügen</translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal elnevezése</source>
+        <translation>Name der Route</translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal típusa:
+%1</source>
+        <translation>Typ der Route:
+%1</translation>
+    </message>
+    <message>
+        <source>Az az idő, ami alatt a bejárást teljesíteni kell</source>
+        <translation>Die Zeit, in der die Runde erfüllt sein muss</translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal törlése</source>
+        <translation>Die Route löschen</translation>
+    </message>
+    <message>
+        <source>Új indulási idő hozzáadása</source>
+        <translation>Neue Startzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Új szolgálati idő hozzáadása</source>
+        <translation>Neue Dienstzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának kezdő időpontja</source>
+        <translation>Beginn der Begehung der Route</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának befejező időpontja</source>
+        <translation>Ende der Begehung der Route</translation>
+    </message>
+    <message>
+        <source>Két ellenőrzőpont érintése között
+legalább ennyi időnek kell eltelnie</source>
+        <translation>Zwischen zwei Punktberührungen
+muss mindestens so viel Zeit vergehen</translation>
+    </message>
+    <message>
+        <source>Két bejárás között
+legfeljebb ekkora szünet lehet</source>
+        <translation>Zwischen zwei Runden
+darf höchstens diese Pause liegen</translation>
+    </message>
+    <message>
+        <source>Két ellenőrzőpont érintése között
+legfeljebb ennyi időnek szabad eltelnie</source>
+        <translation>Zwischen zwei Punktberührungen
+darf höchstens so viel Zeit vergehen</translation>
+    </message>
+    <message>
+        <source>Ennyiszer kell bejárni az útvonalat
+a szolgálati idő alatt</source>
+        <translation>So oft muss die Route
+in der Dienstzeit begangen werden</translation>
+    </message>
+    <message>
+        <source>Ennyiszer kell meglátogatni minden
+ellenőrző pontot a megadott idő alatt</source>
+        <translation>So oft muss jeder Kontrollpunkt
+in der angegebenen Zeit besucht werden</translation>
+    </message>
+    <message>
+        <source>Ezen indulási idő törlése</source>
+        <translation>Diese Startzeit löschen</translation>
+    </message>
+    <message>
+        <source>Ezen szolgálati idő törlése</source>
+        <translation>Diese Dienstzeit löschen</translation>
+    </message>
+    <message>
+        <source>Egy ellenőrző pont hozzáadása</source>
+        <translation>Einen Kontrollpunkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot azonosító kód</source>
+        <translation>Der Code des Kontrollpunkts</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot az idulási idő után ennyivel kell elérni</source>
+        <translation>So lange nach der Startzeit muss der Kontrollpunkt erreicht werden</translation>
+    </message>
+    <message>
+        <source>Ennek az ellenőrző pontnak a törlése</source>
+        <translation>Diesen Kontrollpunkt löschen</translation>
+    </message>
+    <message>
+        <source>Útvonal terv megnyitás</source>
+        <translation>Routenplan öffnen</translation>
+    </message>
+    <message>
+        <source>Útvonal terv mentés</source>
+        <translation>Routenplan speichern</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet
+Nincs név megadva hozzá!</source>
+        <translation>Der Routenplan konnte nicht geöffnet werden
+Er hat keinen Namen!</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet
+%1
+Ez a fájl nem létezik</source>
+        <translation>Der Routenplan konnte nicht geöffnet werden
+%1
+Diese Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet:
+%1
+%2</source>
+        <translation>Der Routenplan konnte nicht geöffnet werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+Nem megfelelő, vagy sérült fájl.</source>
+        <translation>%1
+Ungeeignete oder beschädigte Datei.</translation>
+    </message>
+    <message>
+        <source>Az adatok beolvasása során hiba lépett fel!</source>
+        <translation>Beim Einlesen der Daten ist ein Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>%1
+Adat olvasási hiba</source>
+        <translation>%1
+Lesefehler</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni az útvonal tervet
+Nincs név megadva hozzá!</source>
+        <translation>Der Routenplan konnte nicht gespeichert werden
+Er hat keinen Namen!</translation>
+    </message>
+    <message>
+        <source>%1 nevű útvonal terv már létezik.
+Felülírjuk?</source>
+        <translation>Ein Routenplan namens %1 existiert bereits.
+Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!</source>
+        <translation>Beim Schreiben der Daten ist ein Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>Kötött Sorrend - Kötött Indulás</source>
+        <translation>Feste Reihenfolge - Fester Start</translation>
+    </message>
+    <message>
+        <source>Kötött Sorrend - Szabad Indulás</source>
+        <translation>Feste Reihenfolge - Freier Start</translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Kötött Indulás</source>
+        <translation>Freie Reihenfolge - Fester Start</translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Szabad Indulás</source>
+        <translation>Freie Reihenfolge - Freier Start</translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Rugalmas Indulás</source>
+        <translation>Freie Reihenfolge - Flexibler Start</translation>
+    </message>
+    <message>
+        <source>KS - KI</source>
+        <translation>FR - FS</translation>
+    </message>
+    <message>
+        <source>KS - SzI</source>
+        <translation>FR - frS</translation>
+    </message>
+    <message>
+        <source>SzS - KI</source>
+        <translation>frR - FS</translation>
+    </message>
+    <message>
+        <source>SzS - SzI</source>
+        <translation>frR - frS</translation>
+    </message>
+    <message>
+        <source>rugalmas</source>
+        <translation>flexibel</translation>
+    </message>
+    <message>
+        <source>kód :%1</source>
+        <translation>Code :%1</translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefView</name>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Esemény napló hozzáadás</source>
+        <translation>Ereignisprotokoll hinzufügen</translation>
+    </message>
+    <message>
+        <source>Válassza ki az útvonal tervhez
+hozzáadandó esemény naplót:</source>
+        <translation>Wählen Sie das Ereignisprotokoll,
+das zum Routenplan hinzukommt:</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Esemény napló törlés</source>
+        <translation>Ereignisprotokoll entfernen</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük a kijelölt esemény naplót?</source>
+        <translation>Das markierte Ereignisprotokoll wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Töröljük</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Útvonal törlés</source>
+        <translation>Route löschen</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük a kijelölt útvonalat?</source>
+        <translation>Die markierte Route wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;  útvonal</source>
+        <translation>Route &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük az alábbi időpontot:
+&quot;%1&quot;</source>
+        <translation>Diese Zeit wirklich löschen:
+&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük az alábbi ellenőrző pontot:
+&quot;%1%2&quot;</source>
+        <translation>Diesen Kontrollpunkt wirklich löschen:
+&quot;%1%2&quot;</translation>
+    </message>
+    <message>
+        <source>Útvonal módosítás</source>
+        <translation>Route ändern</translation>
+    </message>
+    <message>
+        <source>Módosít</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont módosítás</source>
+        <translation>Kontrollpunkt ändern</translation>
+    </message>
+    <message>
+        <source>Elvárt pontosság</source>
+        <translation>Geforderte Genauigkeit</translation>
+    </message>
+    <message>
+        <source>A megengedett időeltérés percben</source>
+        <translation>Die erlaubte Zeitabweichung in Minuten</translation>
+    </message>
+    <message>
+        <source>útvonalterv%1.%2</source>
+        <translation>routenplan%1.%2</translation>
+    </message>
+    <message>
+        <source>Útvonal terv mentés</source>
+        <translation>Routenplan speichern</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1)</source>
+        <translation>Routenpläne (*.%1)</translation>
+    </message>
+    <message>
+        <source>Útvonal terv</source>
+        <translation>Routenplan</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fájl módosult.
+Elmentsük a változásokat?</source>
+        <translation>Die Datei &quot;%1&quot; wurde geändert.
+Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Mentsük</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Ne mentsük</source>
+        <translation>Nicht speichern</translation>
     </message>
 </context>
 <context>
@@ -2278,6 +2942,268 @@ Schreibfehler in der Datei %1.</translation>
 A konfiguráció nem módosult.</source>
         <translation>Die Datei %1 enthält keine passenden Daten
 Die Konfiguration wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Megszakít</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>addPointDlg</name>
+    <message>
+        <source>Ellenőrző pont hozzáadás</source>
+        <translation>Kontrollpunkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont idő</source>
+        <translation>Zeit des Kontrollpunkts</translation>
+    </message>
+    <message>
+        <source>A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont</source>
+        <translation>Die angegebene Zeit gehört zu dem Tag so viele Tage nach dem Auswertungsdatum</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die angegebene Zeit gehört zu dem Tag so viele Tage nach dem Auswertungsdatum&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>nap</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>H:mm</source>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>Ebben az időpontban kell az ellenőrző pontot meglátogatni</source>
+        <translation>Zu dieser Zeit muss der Kontrollpunkt besucht werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ebben az időpontban kell az ellenőrző pontot meglátogatni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zu dieser Zeit muss der Kontrollpunkt besucht werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont kód</source>
+        <translation>Kontrollpunktcode</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont meghatározására szolgáló 12 karakteres kód</source>
+        <translation>Der 12-stellige Code, der den Kontrollpunkt bestimmt</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont meghatározására szolgáló 12 karakteres kód&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der 12-stellige Code, der den Kontrollpunkt bestimmt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrző pontok listájából</source>
+        <translation>Aus der Liste der bereits benannten Kontrollpunkte wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrző pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aus der Liste der bereits benannten Kontrollpunkte wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont mentése az útvonal tervbe</source>
+        <translation>Den Kontrollpunkt in den Routenplan übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Kontrollpunkt in den Routenplan übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Visszalépés a pont mentése nélkül</source>
+        <translation>Zurück, ohne den Punkt zu übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés a pont mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zurück, ohne den Punkt zu übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Útvonal név: &quot;%1&quot;</source>
+        <translation>Routenname: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>addStartDlg</name>
+    <message>
+        <source>A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont</source>
+        <translation>Die angegebene Zeit gehört zu dem Tag so viele Tage nach dem Auswertungsdatum</translation>
+    </message>
+    <message>
+        <source>nap</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>H:mm</source>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>A megadott időhöz még ennyi napot hozzá kell adni</source>
+        <translation>Zur angegebenen Zeit kommen noch so viele Tage hinzu</translation>
+    </message>
+    <message>
+        <source>Két egymás utáni pont érintése között legalább enyi időnek el kell telni</source>
+        <translation>Zwischen zwei aufeinander folgenden Punktberührungen muss mindestens so viel Zeit vergehen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Két egymás utáni pont érintése között legalább enyi időnek el kell telni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zwischen zwei aufeinander folgenden Punktberührungen muss mindestens so viel Zeit vergehen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Két egymás utáni pont érintése között legfeljebb ennyi idő telhet el</source>
+        <translation>Zwischen zwei aufeinander folgenden Punktberührungen darf höchstens so viel Zeit vergehen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Két egymás utáni pont érintése között legfeljebb ennyi idő telhet el&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zwischen zwei aufeinander folgenden Punktberührungen darf höchstens so viel Zeit vergehen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az útvonal ellenőrző pontjait legalább ennyiszer kell a megadott időtartam alatt meglátogatni</source>
+        <translation>Die Kontrollpunkte der Route müssen in der angegebenen Zeit mindestens so oft besucht werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal ellenőrző pontjait legalább ennyiszer kell a megadott időtartam alatt meglátogatni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Kontrollpunkte der Route müssen in der angegebenen Zeit mindestens so oft besucht werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>A pont idő mentése az útvonal tervbe</source>
+        <translation>Die Punktzeit in den Routenplan übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A pont idő mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Punktzeit in den Routenplan übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Visszalépés az idő meghatározás mentése nélkül</source>
+        <translation>Zurück, ohne die Zeitangabe zu übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés az idő meghatározás mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zurück, ohne die Zeitangabe zu übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>módosítás</source>
+        <translation>ändern</translation>
+    </message>
+    <message>
+        <source>hozzáadás</source>
+        <translation>hinzufügen</translation>
+    </message>
+    <message>
+        <source>Útvonal név: &quot;%1&quot;</source>
+        <translation>Routenname: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Indulási idő %1</source>
+        <translation>Startzeit %1</translation>
+    </message>
+    <message>
+        <source>Indulási idő:</source>
+        <translation>Startzeit:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását az itt megadott időpontban kell elkezdeni.</source>
+        <translation>Die Begehung der Route muss zu dieser Zeit beginnen.</translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány %1</source>
+        <translation>Startzeitraum %1</translation>
+    </message>
+    <message>
+        <source>Indulás legkorábban:</source>
+        <translation>Start frühestens:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását legkorábban az itt megadott időpontban kell elkezdeni</source>
+        <translation>Die Begehung der Route darf frühestens zu dieser Zeit beginnen</translation>
+    </message>
+    <message>
+        <source>Indulás legkésőbb:</source>
+        <translation>Start spätestens:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását legkésőbb az itt megadott időpontig el kell kezdeni</source>
+        <translation>Die Begehung der Route muss spätestens zu dieser Zeit beginnen</translation>
+    </message>
+    <message>
+        <source>Körök közti idő:</source>
+        <translation>Zeit zwischen Runden:</translation>
+    </message>
+    <message>
+        <source>Két körbejárás között legfeljebb ennyi idő telhet el</source>
+        <translation>Zwischen zwei Runden darf höchstens so viel Zeit vergehen</translation>
+    </message>
+    <message>
+        <source>Körszám:</source>
+        <translation>Rundenzahl:</translation>
+    </message>
+    <message>
+        <source>Szolgálati idő %1</source>
+        <translation>Dienstzeit %1</translation>
+    </message>
+    <message>
+        <source>Szolgálat kezdete:</source>
+        <translation>Dienstbeginn:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának kezdő időpontja</source>
+        <translation>Beginn der Begehung der Route</translation>
+    </message>
+    <message>
+        <source>Szolgálat vége:</source>
+        <translation>Dienstende:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának záró időpontja</source>
+        <translation>Schluss der Begehung der Route</translation>
+    </message>
+    <message>
+        <source>Követés legalább:</source>
+        <translation>Abstand mindestens:</translation>
+    </message>
+    <message>
+        <source>Követés legfeljebb:</source>
+        <translation>Abstand höchstens:</translation>
+    </message>
+    <message>
+        <source>Ennyiszer:</source>
+        <translation>So oft:</translation>
+    </message>
+    <message>
+        <source>A kezdő időpont későbbi, mint a vég időpont!
+</source>
+        <translation>Die Anfangszeit liegt nach der Endzeit!
+</translation>
+    </message>
+    <message>
+        <source>A minimális követési idő nagyobb, mint a maximális követési idő!
+</source>
+        <translation>Der kleinste Abstand ist größer als der größte Abstand!
+</translation>
+    </message>
+    <message>
+        <source>Idő megadási hiba</source>
+        <translation>Fehler bei der Zeitangabe</translation>
     </message>
 </context>
 <context>

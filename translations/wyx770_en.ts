@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="hu_HU">
 <context>
+    <name>AddRouteDlg</name>
+    <message>
+        <source>Bejárási útvonal hozzáadás</source>
+        <translation>Add route</translation>
+    </message>
+    <message>
+        <source>Az útvonal neve:</source>
+        <translation>Route name:</translation>
+    </message>
+    <message>
+        <source>Az útvonal terven belül minden egyes útvonalnak saját, egyedi nevet kell adni.</source>
+        <translation>Every route of a route plan needs a name of its own.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terven belül minden egyes útvonalnak saját, egyedi nevet kell adni.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Every route of a route plan needs a name of its own.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az útvonal típusa</source>
+        <translation>Route type</translation>
+    </message>
+    <message>
+        <source>Az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja</source>
+        <translation>How the checkpoints and start times of the route are given</translation>
+    </message>
+    <message>
+        <source>Kiválasztható az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja</source>
+        <translation>Choose how the checkpoints and start times of the route are given</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiválasztható az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose how the checkpoints and start times of the route are given&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kötött sorrend - Kötött indulás</source>
+        <translation>Fixed order - Fixed start</translation>
+    </message>
+    <message>
+        <source>A megadott sorrendben és a meghatározott időpontokban kell ez egyes pontokat bejárni</source>
+        <translation>The points must be visited in the given order at the given times</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott sorrendben és a meghatározott időpontokban kell ez egyes pontokat bejárni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The points must be visited in the given order at the given times&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kötött sorrend - Szabad indulás</source>
+        <translation>Fixed order - Free start</translation>
+    </message>
+    <message>
+        <source>A pontokat megadott sorrendben kell bejárni, de az indulási idő egy tartományon belül szabadon megválasztható</source>
+        <translation>The points must be visited in the given order, but the start may be chosen freely within a range</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A pontokat megadott sorrendben kell bejárni, de az indulási idő egy tartományon belül szabadon megválasztható&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The points must be visited in the given order, but the start may be chosen freely within a range&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szabad sorrend - Kötött indulás</source>
+        <translation>Free order - Fixed start</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, de az indulási idők pontosan meg vannak határozva.</source>
+        <translation>The checkpoints may be visited in any order within a given time, but the start times are fixed exactly.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, de az indulási idők pontosan meg vannak határozva.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoints may be visited in any order within a given time, but the start times are fixed exactly.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szabad sorrend - Szabad indulás</source>
+        <translation>Free order - Free start</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, az indulási idők pedig egy tartományon belül szabadon megválaszthatóak.</source>
+        <translation>The checkpoints may be visited in any order within a given time, and the start times may be chosen freely within a range.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, az indulási idők pedig egy tartományon belül szabadon megválaszthatóak.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoints may be visited in any order within a given time, and the start times may be chosen freely within a range.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szabad sorrend- Rugalmas indulás</source>
+        <translation>Free order - Flexible start</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontok sorrendje tetszőleges, de a két pont között meghatározott időnek kell eltelnie. Az indulási idők is szabadon választhatóak a megadott tartományban.</source>
+        <translation>The checkpoints may be visited in any order, but a set time must pass between two points. The start times may also be chosen freely within the given range.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontok sorrendje tetszőleges, de a két pont között meghatározott időnek kell eltelnie. Az indulási idők is szabadon választhatóak a megadott tartományban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoints may be visited in any order, but a set time must pass between two points. The start times may also be chosen freely within the given range.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Az útvonal mentése az útvonal tervbe</source>
+        <translation>Save the route into the route plan</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the route into the route plan&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Visszalépés az útvonal mentése nélkül</source>
+        <translation>Go back without saving the route</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés az útvonal mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Go back without saving the route&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nincs megadva útvonal név!
+</source>
+        <translation>No route name given!
+</translation>
+    </message>
+    <message>
+        <source>Ilyen nevű útvonal már van!
+</source>
+        <translation>A route of this name already exists!
+</translation>
+    </message>
+    <message>
+        <source>Ki kell választani az útvonal típusát!
+</source>
+        <translation>The route type must be chosen!
+</translation>
+    </message>
+    <message>
+        <source>Útvonal adatai</source>
+        <translation>Route details</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDlg</name>
     <message>
         <source>Konfiguráció beállítás</source>
@@ -86,6 +227,124 @@
     <message>
         <source>A csatlakoztatott készülék beállításai nem módosulnak.</source>
         <translation>The settings of the connected logger are not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractRouteDlg</name>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation>Route plan from a log</translation>
+    </message>
+    <message>
+        <source>első pont az indulási időtől:</source>
+        <translation>first point after the start:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának megkezdésekor az első pont eléréshez szükséges idő</source>
+        <translation>The time from the start of the round to the first point</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal bejárásának megkezdésekor az első pont eléréshez szükséges idő&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The time from the start of the round to the first point&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>perc</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Az esemény naplóban kijelölt, az útvonal tervbe átemelendő ellenőrző pontok listája</source>
+        <translation>The checkpoints selected in the event log that go into the route plan</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban kijelölt, az útvonal tervbe átemelendő ellenőrző pontok listája&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoints selected in the event log that go into the route plan&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>útvonal terv:</source>
+        <translation>route plan:</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl neve, amibe a kijelölt ellenőrzési pontokból álló útvonal kerül</source>
+        <translation>Name of the route plan file that receives the route of the selected checkpoints</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv fájl neve, amibe a kijelölt ellenőrzési pontokból álló útvonal kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Name of the route plan file that receives the route of the selected checkpoints&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv kiválasztása a fájl böngésző segítségével</source>
+        <translation>Choose the route plan with the file browser</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv kiválasztása a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the route plan with the file browser&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>útvonal név:</source>
+        <translation>route name:</translation>
+    </message>
+    <message>
+        <source>A most létrehozandó útvonalnak egy tetszőleges, de egyedi nevet kell adni</source>
+        <translation>The new route needs a name of your choice that no other route has</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A most létrehozandó útvonalnak egy tetszőleges, de egyedi nevet kell adni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The new route needs a name of your choice that no other route has&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>útvonal típus:</source>
+        <translation>route type:</translation>
+    </message>
+    <message>
+        <source>Az útvonal típusa határozza meg az ellenőrzési pontok, és a bejárási idők megadásának módját</source>
+        <translation>The route type decides how the checkpoints and times of the round are given</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal típusa határozza meg az ellenőrzési pontok, és a bejárási idők megadásának módját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The route type decides how the checkpoints and times of the round are given&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A megadottak szerinti útvonal felvétele</source>
+        <translation>Add the route as given</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadottak szerinti útvonal felvétele&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add the route as given&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Elveti az útvonalat és bezárja a párbeszéd ablakot</source>
+        <translation>Discards the route and closes the dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Elveti az útvonalat és bezárja a párbeszéd ablakot&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Discards the route and closes the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírás kiválasztása</source>
+        <translation>Choose a route plan</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1)</source>
+        <translation>Route plans (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilter</name>
+    <message>
+        <source>Egyszerű szöveg (*.%1)</source>
+        <translation>Plain text (*.%1)</translation>
     </message>
 </context>
 <context>
@@ -441,6 +700,18 @@ towards the end of the log!</translation>
 a napló eleje felé haladva!</source>
         <translation>No more extraordinary entries
 towards the start of the log!</translation>
+    </message>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation>Route plan from a log</translation>
+    </message>
+    <message>
+        <source>A kijelölt időtartomány túl hosszú!</source>
+        <translation>The selected time span is too long!</translation>
+    </message>
+    <message>
+        <source>A kijelölt tartományban nincsen ellenőrző pont bejegyzés!</source>
+        <translation>The selection holds no checkpoint entries!</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1316,14 @@ Folytathatjuk?</source>
         <translation>Tuning the clock needs an exact computer clock!
 Continue?</translation>
     </message>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation>Route plan from a log</translation>
+    </message>
+    <message>
+        <source>Sikertelen ellenőrző pont felvétel!</source>
+        <translation>The checkpoint could not be added!</translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -1634,6 +1913,391 @@ Continue?</translation>
     <message>
         <source>Return</source>
         <translation>Return</translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefDelegate</name>
+    <message>
+        <source>%1/kör</source>
+        <translation>%1/round</translation>
+    </message>
+    <message>
+        <source>kezd:%1</source>
+        <translation>start:%1</translation>
+    </message>
+    <message>
+        <source>vég:%1</source>
+        <translation>end:%1</translation>
+    </message>
+    <message>
+        <source>min:%1</source>
+        <translation>min:%1</translation>
+    </message>
+    <message>
+        <source>max:%1</source>
+        <translation>max:%1</translation>
+    </message>
+    <message>
+        <source>%1 perc</source>
+        <translation>%1 minutes</translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefModel</name>
+    <message>
+        <source>Elvárt pontosság:</source>
+        <translation>Required accuracy:</translation>
+    </message>
+    <message>
+        <source>Vizsgálandó esemény naplók</source>
+        <translation>Event logs to check</translation>
+    </message>
+    <message>
+        <source>Bejárandó útvonalak</source>
+        <translation>Routes to walk</translation>
+    </message>
+    <message>
+        <source>Indulási idők</source>
+        <translation>Start times</translation>
+    </message>
+    <message>
+        <source>Szolgálati idők</source>
+        <translation>Service times</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pontok</source>
+        <translation>Checkpoints</translation>
+    </message>
+    <message>
+        <source>Az útvonal kiértékelésekor a megadott
+időpontokhoz képest még elfogadható eltérés</source>
+        <translation>The deviation from the given times
+still accepted when the route is evaluated</translation>
+    </message>
+    <message>
+        <source>Egy esemény napló hozzáadása a kiértékeléshez</source>
+        <translation>Add an event log to the evaluation</translation>
+    </message>
+    <message>
+        <source>Ebben az esemény naplóban kell keresni az útvonal teljesítését</source>
+        <translation>The fulfilment of the routes is looked for in this event log</translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítása a kiértékelésből</source>
+        <translation>Remove the event log from the evaluation</translation>
+    </message>
+    <message>
+        <source>Egy új bejárási útvonal hozzáadása</source>
+        <translation>Add a new route</translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal elnevezése</source>
+        <translation>Name of the route</translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal típusa:
+%1</source>
+        <translation>Type of the route:
+%1</translation>
+    </message>
+    <message>
+        <source>Az az idő, ami alatt a bejárást teljesíteni kell</source>
+        <translation>The time within which the round must be completed</translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal törlése</source>
+        <translation>Delete the route</translation>
+    </message>
+    <message>
+        <source>Új indulási idő hozzáadása</source>
+        <translation>Add a new start time</translation>
+    </message>
+    <message>
+        <source>Új szolgálati idő hozzáadása</source>
+        <translation>Add a new service time</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának kezdő időpontja</source>
+        <translation>When the round of the route begins</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának befejező időpontja</source>
+        <translation>When the round of the route ends</translation>
+    </message>
+    <message>
+        <source>Két ellenőrzőpont érintése között
+legalább ennyi időnek kell eltelnie</source>
+        <translation>At least this much time must pass
+between two checkpoint touches</translation>
+    </message>
+    <message>
+        <source>Két bejárás között
+legfeljebb ekkora szünet lehet</source>
+        <translation>At most this long a pause
+may lie between two rounds</translation>
+    </message>
+    <message>
+        <source>Két ellenőrzőpont érintése között
+legfeljebb ennyi időnek szabad eltelnie</source>
+        <translation>At most this much time may pass
+between two checkpoint touches</translation>
+    </message>
+    <message>
+        <source>Ennyiszer kell bejárni az útvonalat
+a szolgálati idő alatt</source>
+        <translation>The route must be walked this many times
+during the service time</translation>
+    </message>
+    <message>
+        <source>Ennyiszer kell meglátogatni minden
+ellenőrző pontot a megadott idő alatt</source>
+        <translation>Every checkpoint must be visited this many times
+within the given time</translation>
+    </message>
+    <message>
+        <source>Ezen indulási idő törlése</source>
+        <translation>Delete this start time</translation>
+    </message>
+    <message>
+        <source>Ezen szolgálati idő törlése</source>
+        <translation>Delete this service time</translation>
+    </message>
+    <message>
+        <source>Egy ellenőrző pont hozzáadása</source>
+        <translation>Add a checkpoint</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot azonosító kód</source>
+        <translation>The code that identifies the checkpoint</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot az idulási idő után ennyivel kell elérni</source>
+        <translation>The checkpoint must be reached this long after the start</translation>
+    </message>
+    <message>
+        <source>Ennek az ellenőrző pontnak a törlése</source>
+        <translation>Delete this checkpoint</translation>
+    </message>
+    <message>
+        <source>Útvonal terv megnyitás</source>
+        <translation>Open route plan</translation>
+    </message>
+    <message>
+        <source>Útvonal terv mentés</source>
+        <translation>Save route plan</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet
+Nincs név megadva hozzá!</source>
+        <translation>The route plan could not be opened
+It has no name!</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet
+%1
+Ez a fájl nem létezik</source>
+        <translation>The route plan could not be opened
+%1
+This file does not exist</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet:
+%1
+%2</source>
+        <translation>The route plan could not be opened:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1
+Nem megfelelő, vagy sérült fájl.</source>
+        <translation>%1
+Unsuitable or damaged file.</translation>
+    </message>
+    <message>
+        <source>Az adatok beolvasása során hiba lépett fel!</source>
+        <translation>An error occurred while reading the data!</translation>
+    </message>
+    <message>
+        <source>%1
+Adat olvasási hiba</source>
+        <translation>%1
+Data read error</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni az útvonal tervet
+Nincs név megadva hozzá!</source>
+        <translation>The route plan could not be saved
+It has no name!</translation>
+    </message>
+    <message>
+        <source>%1 nevű útvonal terv már létezik.
+Felülírjuk?</source>
+        <translation>A route plan named %1 already exists.
+Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!</source>
+        <translation>An error occurred while writing the data to disk!</translation>
+    </message>
+    <message>
+        <source>Kötött Sorrend - Kötött Indulás</source>
+        <translation>Fixed Order - Fixed Start</translation>
+    </message>
+    <message>
+        <source>Kötött Sorrend - Szabad Indulás</source>
+        <translation>Fixed Order - Free Start</translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Kötött Indulás</source>
+        <translation>Free Order - Fixed Start</translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Szabad Indulás</source>
+        <translation>Free Order - Free Start</translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Rugalmas Indulás</source>
+        <translation>Free Order - Flexible Start</translation>
+    </message>
+    <message>
+        <source>KS - KI</source>
+        <translation>FO - FS</translation>
+    </message>
+    <message>
+        <source>KS - SzI</source>
+        <translation>FO - frS</translation>
+    </message>
+    <message>
+        <source>SzS - KI</source>
+        <translation>frO - FS</translation>
+    </message>
+    <message>
+        <source>SzS - SzI</source>
+        <translation>frO - frS</translation>
+    </message>
+    <message>
+        <source>rugalmas</source>
+        <translation>flexible</translation>
+    </message>
+    <message>
+        <source>kód :%1</source>
+        <translation>code :%1</translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefView</name>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Esemény napló hozzáadás</source>
+        <translation>Add event log</translation>
+    </message>
+    <message>
+        <source>Válassza ki az útvonal tervhez
+hozzáadandó esemény naplót:</source>
+        <translation>Choose the event log to add
+to the route plan:</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Esemény napló törlés</source>
+        <translation>Remove event log</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük a kijelölt esemény naplót?</source>
+        <translation>Really remove the selected event log?</translation>
+    </message>
+    <message>
+        <source>Töröljük</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Útvonal törlés</source>
+        <translation>Delete route</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük a kijelölt útvonalat?</source>
+        <translation>Really delete the selected route?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;  útvonal</source>
+        <translation>&quot;%1&quot;  route</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük az alábbi időpontot:
+&quot;%1&quot;</source>
+        <translation>Really delete this time:
+&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Valóban töröljük az alábbi ellenőrző pontot:
+&quot;%1%2&quot;</source>
+        <translation>Really delete this checkpoint:
+&quot;%1%2&quot;</translation>
+    </message>
+    <message>
+        <source>Útvonal módosítás</source>
+        <translation>Modify route</translation>
+    </message>
+    <message>
+        <source>Módosít</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont módosítás</source>
+        <translation>Modify checkpoint</translation>
+    </message>
+    <message>
+        <source>Elvárt pontosság</source>
+        <translation>Required accuracy</translation>
+    </message>
+    <message>
+        <source>A megengedett időeltérés percben</source>
+        <translation>The time deviation allowed, in minutes</translation>
+    </message>
+    <message>
+        <source>útvonalterv%1.%2</source>
+        <translation>routeplan%1.%2</translation>
+    </message>
+    <message>
+        <source>Útvonal terv mentés</source>
+        <translation>Save route plan</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1)</source>
+        <translation>Route plans (*.%1)</translation>
+    </message>
+    <message>
+        <source>Útvonal terv</source>
+        <translation>Route plan</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fájl módosult.
+Elmentsük a változásokat?</source>
+        <translation>The file &quot;%1&quot; has been changed.
+Save the changes?</translation>
+    </message>
+    <message>
+        <source>Mentsük</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ne mentsük</source>
+        <translation>Don&apos;t save</translation>
     </message>
 </context>
 <context>
@@ -2278,6 +2942,268 @@ write error in the file %1.</translation>
 A konfiguráció nem módosult.</source>
         <translation>The file %1 does not hold suitable data
 The configuration was not changed.</translation>
+    </message>
+    <message>
+        <source>Megszakít</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>addPointDlg</name>
+    <message>
+        <source>Ellenőrző pont hozzáadás</source>
+        <translation>Add checkpoint</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont idő</source>
+        <translation>Checkpoint time</translation>
+    </message>
+    <message>
+        <source>A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont</source>
+        <translation>The given time belongs to the day this many days after the evaluation date</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The given time belongs to the day this many days after the evaluation date&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>nap</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>H:mm</source>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>Ebben az időpontban kell az ellenőrző pontot meglátogatni</source>
+        <translation>The checkpoint must be visited at this time</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ebben az időpontban kell az ellenőrző pontot meglátogatni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoint must be visited at this time&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont kód</source>
+        <translation>Checkpoint code</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont meghatározására szolgáló 12 karakteres kód</source>
+        <translation>The 12-character code that identifies the checkpoint</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont meghatározására szolgáló 12 karakteres kód&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The 12-character code that identifies the checkpoint&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrző pontok listájából</source>
+        <translation>Choose from the list of named checkpoints</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrző pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose from the list of named checkpoints&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont mentése az útvonal tervbe</source>
+        <translation>Save the checkpoint into the route plan</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the checkpoint into the route plan&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Visszalépés a pont mentése nélkül</source>
+        <translation>Go back without saving the point</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés a pont mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Go back without saving the point&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Útvonal név: &quot;%1&quot;</source>
+        <translation>Route name: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>addStartDlg</name>
+    <message>
+        <source>A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont</source>
+        <translation>The given time belongs to the day this many days after the evaluation date</translation>
+    </message>
+    <message>
+        <source>nap</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>H:mm</source>
+        <translation>H:mm</translation>
+    </message>
+    <message>
+        <source>A megadott időhöz még ennyi napot hozzá kell adni</source>
+        <translation>This many days are added to the given time</translation>
+    </message>
+    <message>
+        <source>Két egymás utáni pont érintése között legalább enyi időnek el kell telni</source>
+        <translation>At least this much time must pass between two successive touches</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Két egymás utáni pont érintése között legalább enyi időnek el kell telni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;At least this much time must pass between two successive touches&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Két egymás utáni pont érintése között legfeljebb ennyi idő telhet el</source>
+        <translation>At most this much time may pass between two successive touches</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Két egymás utáni pont érintése között legfeljebb ennyi idő telhet el&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;At most this much time may pass between two successive touches&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az útvonal ellenőrző pontjait legalább ennyiszer kell a megadott időtartam alatt meglátogatni</source>
+        <translation>The checkpoints of the route must be visited at least this many times within the given time</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal ellenőrző pontjait legalább ennyiszer kell a megadott időtartam alatt meglátogatni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The checkpoints of the route must be visited at least this many times within the given time&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>A pont idő mentése az útvonal tervbe</source>
+        <translation>Save the point time into the route plan</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A pont idő mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the point time into the route plan&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Visszalépés az idő meghatározás mentése nélkül</source>
+        <translation>Go back without saving the time</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés az idő meghatározás mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Go back without saving the time&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>módosítás</source>
+        <translation>modify</translation>
+    </message>
+    <message>
+        <source>hozzáadás</source>
+        <translation>add</translation>
+    </message>
+    <message>
+        <source>Útvonal név: &quot;%1&quot;</source>
+        <translation>Route name: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Indulási idő %1</source>
+        <translation>Start time %1</translation>
+    </message>
+    <message>
+        <source>Indulási idő:</source>
+        <translation>Start time:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását az itt megadott időpontban kell elkezdeni.</source>
+        <translation>The round must start at the time given here.</translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány %1</source>
+        <translation>Start range %1</translation>
+    </message>
+    <message>
+        <source>Indulás legkorábban:</source>
+        <translation>Start at the earliest:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását legkorábban az itt megadott időpontban kell elkezdeni</source>
+        <translation>The round may start at the earliest at the time given here</translation>
+    </message>
+    <message>
+        <source>Indulás legkésőbb:</source>
+        <translation>Start at the latest:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását legkésőbb az itt megadott időpontig el kell kezdeni</source>
+        <translation>The round must start by the time given here at the latest</translation>
+    </message>
+    <message>
+        <source>Körök közti idő:</source>
+        <translation>Time between rounds:</translation>
+    </message>
+    <message>
+        <source>Két körbejárás között legfeljebb ennyi idő telhet el</source>
+        <translation>At most this much time may pass between two rounds</translation>
+    </message>
+    <message>
+        <source>Körszám:</source>
+        <translation>Rounds:</translation>
+    </message>
+    <message>
+        <source>Szolgálati idő %1</source>
+        <translation>Service time %1</translation>
+    </message>
+    <message>
+        <source>Szolgálat kezdete:</source>
+        <translation>Service start:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának kezdő időpontja</source>
+        <translation>When the round of the route begins</translation>
+    </message>
+    <message>
+        <source>Szolgálat vége:</source>
+        <translation>Service end:</translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának záró időpontja</source>
+        <translation>When the rounds of the route close</translation>
+    </message>
+    <message>
+        <source>Követés legalább:</source>
+        <translation>Follow at least:</translation>
+    </message>
+    <message>
+        <source>Követés legfeljebb:</source>
+        <translation>Follow at most:</translation>
+    </message>
+    <message>
+        <source>Ennyiszer:</source>
+        <translation>Times:</translation>
+    </message>
+    <message>
+        <source>A kezdő időpont későbbi, mint a vég időpont!
+</source>
+        <translation>The start time is later than the end time!
+</translation>
+    </message>
+    <message>
+        <source>A minimális követési idő nagyobb, mint a maximális követési idő!
+</source>
+        <translation>The shortest follow time is longer than the longest!
+</translation>
+    </message>
+    <message>
+        <source>Idő megadási hiba</source>
+        <translation>Time entry error</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,144 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="hu_HU">
 <context>
+    <name>AddRouteDlg</name>
+    <message>
+        <source>Bejárási útvonal hozzáadás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal neve:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terven belül minden egyes útvonalnak saját, egyedi nevet kell adni.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terven belül minden egyes útvonalnak saját, egyedi nevet kell adni.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal típusa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiválasztható az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kiválasztható az útvonalban előforduló ellenőrzési pontok és indulási idők meghatározásának módja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kötött sorrend - Kötött indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott sorrendben és a meghatározott időpontokban kell ez egyes pontokat bejárni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott sorrendben és a meghatározott időpontokban kell ez egyes pontokat bejárni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kötött sorrend - Szabad indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pontokat megadott sorrendben kell bejárni, de az indulási idő egy tartományon belül szabadon megválasztható</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A pontokat megadott sorrendben kell bejárni, de az indulási idő egy tartományon belül szabadon megválasztható&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szabad sorrend - Kötött indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, de az indulási idők pontosan meg vannak határozva.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, de az indulási idők pontosan meg vannak határozva.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szabad sorrend - Szabad indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, az indulási idők pedig egy tartományon belül szabadon megválaszthatóak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontokat egy megadott idő alatt tetszőleges sorrendben lehet bejárni, az indulási idők pedig egy tartományon belül szabadon megválaszthatóak.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szabad sorrend- Rugalmas indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontok sorrendje tetszőleges, de a két pont között meghatározott időnek kell eltelnie. Az indulási idők is szabadon választhatóak a megadott tartományban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontok sorrendje tetszőleges, de a két pont között meghatározott időnek kell eltelnie. Az indulási idők is szabadon választhatóak a megadott tartományban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal mentése az útvonal tervbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visszalépés az útvonal mentése nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés az útvonal mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs megadva útvonal név!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ilyen nevű útvonal már van!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ki kell választani az útvonal típusát!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal adatai</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigDlg</name>
     <message>
         <source>Konfiguráció beállítás</source>
@@ -85,6 +223,124 @@
     </message>
     <message>
         <source>A csatlakoztatott készülék beállításai nem módosulnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExtractRouteDlg</name>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>első pont az indulási időtől:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának megkezdésekor az első pont eléréshez szükséges idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal bejárásának megkezdésekor az első pont eléréshez szükséges idő&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>perc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény naplóban kijelölt, az útvonal tervbe átemelendő ellenőrző pontok listája</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az esemény naplóban kijelölt, az útvonal tervbe átemelendő ellenőrző pontok listája&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>útvonal terv:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl neve, amibe a kijelölt ellenőrzési pontokból álló útvonal kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv fájl neve, amibe a kijelölt ellenőrzési pontokból álló útvonal kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv kiválasztása a fájl böngésző segítségével</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv kiválasztása a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>útvonal név:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A most létrehozandó útvonalnak egy tetszőleges, de egyedi nevet kell adni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A most létrehozandó útvonalnak egy tetszőleges, de egyedi nevet kell adni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>útvonal típus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal típusa határozza meg az ellenőrzési pontok, és a bejárási idők megadásának módját</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal típusa határozza meg az ellenőrzési pontok, és a bejárási idők megadásának módját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadottak szerinti útvonal felvétele</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadottak szerinti útvonal felvétele&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elveti az útvonalat és bezárja a párbeszéd ablakot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Elveti az útvonalat és bezárja a párbeszéd ablakot&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Őrjárat leírás kiválasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileFilter</name>
+    <message>
+        <source>Egyszerű szöveg (*.%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -412,6 +668,18 @@ a napló vége felé haladva!</source>
     <message>
         <source>Nincs több rendkívüli bejegyzés
 a napló eleje felé haladva!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kijelölt időtartomány túl hosszú!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kijelölt tartományban nincsen ellenőrző pont bejegyzés!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1013,6 +1281,14 @@ A kiolvasás elmarad.</source>
 Folytathatjuk?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Naplóból útvonal terv kiemelése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sikertelen ellenőrző pont felvétel!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -1596,6 +1872,371 @@ Folytatjuk?</source>
     </message>
     <message>
         <source>Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefDelegate</name>
+    <message>
+        <source>%1/kör</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezd:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vég:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 perc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefModel</name>
+    <message>
+        <source>Elvárt pontosság:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vizsgálandó esemény naplók</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bejárandó útvonalak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási idők</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szolgálati idők</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrző pontok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal kiértékelésekor a megadott
+időpontokhoz képest még elfogadható eltérés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy esemény napló hozzáadása a kiértékeléshez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ebben az esemény naplóban kell keresni az útvonal teljesítését</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítása a kiértékelésből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új bejárási útvonal hozzáadása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal elnevezése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal típusa:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az az idő, ami alatt a bejárást teljesíteni kell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejárási útvonal törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Új indulási idő hozzáadása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Új szolgálati idő hozzáadása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának kezdő időpontja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának befejező időpontja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két ellenőrzőpont érintése között
+legalább ennyi időnek kell eltelnie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két bejárás között
+legfeljebb ekkora szünet lehet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két ellenőrzőpont érintése között
+legfeljebb ennyi időnek szabad eltelnie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennyiszer kell bejárni az útvonalat
+a szolgálati idő alatt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennyiszer kell meglátogatni minden
+ellenőrző pontot a megadott idő alatt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezen indulási idő törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ezen szolgálati idő törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy ellenőrző pont hozzáadása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot azonosító kód</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot az idulási idő után ennyivel kell elérni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennek az ellenőrző pontnak a törlése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv megnyitás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet
+Nincs név megadva hozzá!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet
+%1
+Ez a fájl nem létezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni az útvonal tervet:
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Nem megfelelő, vagy sérült fájl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az adatok beolvasása során hiba lépett fel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Adat olvasási hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni az útvonal tervet
+Nincs név megadva hozzá!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nevű útvonal terv már létezik.
+Felülírjuk?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kötött Sorrend - Kötött Indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kötött Sorrend - Szabad Indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Kötött Indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Szabad Indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szabad Sorrend - Rugalmas Indulás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KS - KI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KS - SzI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SzS - KI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SzS - SzI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rugalmas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kód :%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteDefView</name>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esemény napló hozzáadás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Válassza ki az útvonal tervhez
+hozzáadandó esemény naplót:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esemény napló törlés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valóban töröljük a kijelölt esemény naplót?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Töröljük</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal törlés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valóban töröljük a kijelölt útvonalat?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;  útvonal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valóban töröljük az alábbi időpontot:
+&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valóban töröljük az alábbi ellenőrző pontot:
+&quot;%1%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal módosítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Módosít</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont módosítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elvárt pontosság</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megengedett időeltérés percben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>útvonalterv%1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fájl módosult.
+Elmentsük a változásokat?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mentsük</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne mentsük</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2228,6 +2869,266 @@ a hangolás még nem lehetséges!</source>
     <message>
         <source>%1 fájl nem tartalmaz megfelelő adatokat
 A konfiguráció nem módosult.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megszakít</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>addPointDlg</name>
+    <message>
+        <source>Ellenőrző pont hozzáadás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont idő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ebben az időpontban kell az ellenőrző pontot meglátogatni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ebben az időpontban kell az ellenőrző pontot meglátogatni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrző pont kód</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont meghatározására szolgáló 12 karakteres kód</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont meghatározására szolgáló 12 karakteres kód&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrző pontok listájából</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrző pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont mentése az útvonal tervbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visszalépés a pont mentése nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés a pont mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal név: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>addStartDlg</name>
+    <message>
+        <source>A kiértékelési dátumot ennyivel követő naphoz tartozik a megadott időpont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott időhöz még ennyi napot hozzá kell adni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két egymás utáni pont érintése között legalább enyi időnek el kell telni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Két egymás utáni pont érintése között legalább enyi időnek el kell telni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két egymás utáni pont érintése között legfeljebb ennyi idő telhet el</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Két egymás utáni pont érintése között legfeljebb ennyi idő telhet el&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal ellenőrző pontjait legalább ennyiszer kell a megadott időtartam alatt meglátogatni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal ellenőrző pontjait legalább ennyiszer kell a megadott időtartam alatt meglátogatni&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felvesz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pont idő mentése az útvonal tervbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A pont idő mentése az útvonal tervbe&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visszalépés az idő meghatározás mentése nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Visszalépés az idő meghatározás mentése nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>módosítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hozzáadás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal név: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási idő %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási idő:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását az itt megadott időpontban kell elkezdeni.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulás legkorábban:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását legkorábban az itt megadott időpontban kell elkezdeni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulás legkésőbb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárását legkésőbb az itt megadott időpontig el kell kezdeni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Körök közti idő:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Két körbejárás között legfeljebb ennyi idő telhet el</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Körszám:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szolgálati idő %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szolgálat kezdete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának kezdő időpontja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szolgálat vége:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal bejárásának záró időpontja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Követés legalább:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Követés legfeljebb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennyiszer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kezdő időpont későbbi, mint a vég időpont!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A minimális követési idő nagyobb, mint a maximális követési idő!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idő megadási hiba</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
