@@ -461,6 +461,93 @@ Geben Sie einen noch nicht verwendeten Namen an!</translation>
     </message>
 </context>
 <context>
+    <name>KodNevEditDialog</name>
+    <message>
+        <source>Kód-Név felvétel</source>
+        <translation>Code-Name hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Kód:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont 12 karakterből álló azonosító kódja, amely az A...P betűket tartalmazhatja</source>
+        <translation>Der 12-stellige Code des Kontrollpunkts aus den Buchstaben A...P</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont 12 karakterből álló azonosító kódja, amely az A...P betűket tartalmazhatja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der 12-stellige Code des Kontrollpunkts aus den Buchstaben A...P&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Elnevezés:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat. Ezt a mezőt nem hagyhatja üresen.</source>
+        <translation>Sie können den Kontrollpunkt frei benennen, der Name darf aber höchstens 80 Zeichen lang sein. Das Feld darf nicht leer bleiben.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat. Ezt a mezőt nem hagyhatja üresen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sie können den Kontrollpunkt frei benennen, der Name darf aber höchstens 80 Zeichen lang sein. Das Feld darf nicht leer bleiben.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Érvényesség kez&amp;dete:</source>
+        <translation>Gültig a&amp;b:</translation>
+    </message>
+    <message>
+        <source>A megadott kódhoz tartozó elnevezés ezen dátumtól kezdődően érvényes.</source>
+        <translation>Der Name des angegebenen Codes gilt ab diesem Datum.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott kódhoz tartozó elnevezés ezen dátumtól kezdődően érvényes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Name des angegebenen Codes gilt ab diesem Datum.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Háttér szín</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Betű szín</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Az elnevezés rögzítése a kódlistában</source>
+        <translation>Den Namen in die Codeliste aufnehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az elnevezés rögzítése a kódlistában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Namen in die Codeliste aufnehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A bevitt adatok elvetése és a párbeszéd ablak bezárása</source>
+        <translation>Die Eingaben verwerfen und den Dialog schließen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A bevitt adatok elvetése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Eingaben verwerfen und den Dialog schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kód-Név szerkesztés</source>
+        <translation>Code-Name bearbeiten</translation>
+    </message>
+    <message>
+        <source>Kód-Név törlés</source>
+        <translation>Code-Name löschen</translation>
+    </message>
+    <message>
+        <source>Töröl</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
     <name>KodNevModel</name>
     <message>
         <source>%1 kód %2 dátummal már szerepel</source>
@@ -539,6 +626,246 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
     <message>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Speichern der Code-Namen-Datei fehlgeschlagen!</translation>
+    </message>
+</context>
+<context>
+    <name>KodnevView</name>
+    <message>
+        <source>Nem töltötte ki a kód mezőt
+</source>
+        <translation>Das Codefeld ist leer
+</translation>
+    </message>
+    <message>
+        <source>Érvénytelen kód: %1
+</source>
+        <translation>Ungültiger Code: %1
+</translation>
+    </message>
+    <message>
+        <source>Nem megfelelő név: %1
+</source>
+        <translation>Ungeeigneter Name: %1
+</translation>
+    </message>
+    <message>
+        <source>Érvénytelen dátum: %1</source>
+        <translation>Ungültiges Datum: %1</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem lett felvéve!</source>
+        <translation>Der Eintrag wurde nicht aufgenommen!</translation>
+    </message>
+</context>
+<context>
+    <name>LogFindDlg</name>
+    <message>
+        <source>Keresés az esemény naplóban</source>
+        <translation>Suche im Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Dátumot</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>A keresés figyelembe veszi a bejegyzés dátumát</source>
+        <translation>Die Suche berücksichtigt das Datum des Eintrags</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés figyelembe veszi a bejegyzés dátumát&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Suche berücksichtigt das Datum des Eintrags&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>A keresendő dátum</source>
+        <translation>Das gesuchte Datum</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő dátum&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das gesuchte Datum&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>A keresés nem csak a dátumra, hanem az időpontra is kiterjed</source>
+        <translation>Die Suche erfasst nicht nur das Datum, sondern auch die Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés nem csak a dátumra, hanem az időpontra is kiterjed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Suche erfasst nicht nur das Datum, sondern auch die Uhrzeit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>A keresendő időpont</source>
+        <translation>Die gesuchte Uhrzeit</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő időpont&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die gesuchte Uhrzeit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Találat csak pontos egyezésre</source>
+        <translation>Nur genaue Treffer</translation>
+    </message>
+    <message>
+        <source>Ha nincs kipipálva, a keresés irányától függően elfogadja a megadottat megelőző, illetve követő dátumot is</source>
+        <translation>Ohne Haken wird je nach Suchrichtung auch ein Datum davor bzw. danach akzeptiert</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha nincs kipipálva, a keresés irányától függően elfogadja a megadottat megelőző, illetve követő dátumot is&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ohne Haken wird je nach Suchrichtung auch ein Datum davor bzw. danach akzeptiert&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bejegyzést</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>A keresés figyelembe veszi a bejegyzés típusát, illetve az ellenőrző pont kódját</source>
+        <translation>Die Suche berücksichtigt die Art des Eintrags bzw. den Code des Kontrollpunkts</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés figyelembe veszi a bejegyzés típusát, illetve az ellenőrző pont kódját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Suche berücksichtigt die Art des Eintrags bzw. den Code des Kontrollpunkts&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rendkívüli bejegyzés</source>
+        <translation>Außerordentlicher Eintrag</translation>
+    </message>
+    <message>
+        <source>Valamilyen rendkívüli (nem pont érintés) bejegyzést keres</source>
+        <translation>Sucht einen außerordentlichen Eintrag (keine Punktberührung)</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valamilyen rendkívüli (nem pont érintés) bejegyzést keres&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sucht einen außerordentlichen Eintrag (keine Punktberührung)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>A keresendő rendkívüli bejegyzés típusának meghatározása</source>
+        <translation>Die Art des gesuchten außerordentlichen Eintrags</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő rendkívüli bejegyzés típusának meghatározása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Art des gesuchten außerordentlichen Eintrags&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bármilyen</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>Manipuláció</source>
+        <translation>Manipulation</translation>
+    </message>
+    <message>
+        <source>Inicializálás</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Óra beállítás</source>
+        <translation>Uhr stellen</translation>
+    </message>
+    <message>
+        <source>Burkolat megbontás</source>
+        <translation>Gehäuse geöffnet</translation>
+    </message>
+    <message>
+        <source>Nedvesség érzékelés</source>
+        <translation>Feuchtigkeitserkennung</translation>
+    </message>
+    <message>
+        <source>Akku kimerülés</source>
+        <translation>Akku leer</translation>
+    </message>
+    <message>
+        <source>Akku mélykisülés</source>
+        <translation>Akku-Tiefentladung</translation>
+    </message>
+    <message>
+        <source>Kiolvasás</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archivierung</translation>
+    </message>
+    <message>
+        <source>Adatvesztés</source>
+        <translation>Datenverlust</translation>
+    </message>
+    <message>
+        <source>Hosszú szünet</source>
+        <translation>Lange Pause</translation>
+    </message>
+    <message>
+        <source>Ellenőrzőpont</source>
+        <translation>Kontrollpunkt</translation>
+    </message>
+    <message>
+        <source>Keresés az ellenőrző pont érintés bejegyzések között</source>
+        <translation>Suche unter den Punktberührungen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Keresés az ellenőrző pont érintés bejegyzések között&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Suche unter den Punktberührungen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AAAAAAAAAAAA</source>
+        <translation>AAAAAAAAAAAA</translation>
+    </message>
+    <message>
+        <source>A keresendő ellenőrző pont azonosító kódja</source>
+        <translation>Der Code des gesuchten Kontrollpunkts</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő ellenőrző pont azonosító kódja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Code des gesuchten Kontrollpunkts&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrzési pontok listájából</source>
+        <translation>Aus der Liste der bereits benannten Kontrollpunkte wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrzési pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aus der Liste der bereits benannten Kontrollpunkte wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Visszafelé</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Ha ki van pipálva, a napló végétől az eleje felé haladva keres</source>
+        <translation>Mit Haken wird vom Protokollende zum Anfang hin gesucht</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha ki van pipálva, a napló végétől az eleje felé haladva keres&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mit Haken wird vom Protokollende zum Anfang hin gesucht&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Keres</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>A megadott paramétereknek megfelelő bejegyzés keresése</source>
+        <translation>Einen Eintrag nach den angegebenen Merkmalen suchen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott paramétereknek megfelelő bejegyzés keresése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Einen Eintrag nach den angegebenen Merkmalen suchen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A keresés befejezése, és a párbeszéd ablak bezárása</source>
+        <translation>Die Suche beenden und den Dialog schließen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés befejezése, és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Suche beenden und den Dialog schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -631,6 +958,18 @@ Es hat keinen Namen!</translation>
         <translation>Ungeeigneter Name: %1
 </translation>
     </message>
+    <message>
+        <source>Az archív fájl létrehozása nem sikerült!</source>
+        <translation>Die Archivdatei konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Az esemény napló mentése nem sikerült:
+%1
+Az archiválás elmaradt, a napló változatlan.</source>
+        <translation>Das Ereignisprotokoll konnte nicht gespeichert werden:
+%1
+Es wurde nicht archiviert, das Protokoll ist unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>LogReadOut</name>
@@ -712,6 +1051,40 @@ in Richtung Protokollanfang!</translation>
     <message>
         <source>A kijelölt tartományban nincsen ellenőrző pont bejegyzés!</source>
         <translation>Im markierten Bereich gibt es keine Kontrollpunkteinträge!</translation>
+    </message>
+    <message>
+        <source>Keresés</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Nincs a feltételeknek megfelelő bejegyzés
+a napló eleje felé haladva!</source>
+        <translation>Kein passender Eintrag
+in Richtung Protokollanfang!</translation>
+    </message>
+    <message>
+        <source>Nincs a feltételeknek megfelelő bejegyzés
+a napló vége felé haladva!</source>
+        <translation>Kein passender Eintrag
+in Richtung Protokollende!</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem lett felvéve!</source>
+        <translation>Der Eintrag wurde nicht aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Nem megfelelő név: %1
+</source>
+        <translation>Ungeeigneter Name: %1
+</translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archivierung</translation>
+    </message>
+    <message>
+        <source>Az archív fájl létrehozása nem sikerült!</source>
+        <translation>Die Archivdatei konnte nicht angelegt werden!</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +2161,49 @@ Fortfahren?</translation>
     <message>
         <source>Kód-név fájl kiválasztása</source>
         <translation>Code-Namen-Datei wählen</translation>
+    </message>
+</context>
+<context>
+    <name>PointSelectPopUpDlg</name>
+    <message>
+        <source>Ellenőrző pont kiválasztás</source>
+        <translation>Kontrollpunkt wählen</translation>
+    </message>
+    <message>
+        <source>A már elnevezett ellenőrzési pontok listája, amiből kiválaszthatja a kívántat</source>
+        <translation>Die Liste der benannten Kontrollpunkte, aus der Sie wählen können</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A már elnevezett ellenőrzési pontok listája, amiből kiválaszthatja a kívántat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Liste der benannten Kontrollpunkte, aus der Sie wählen können&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kiválaszt</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>A kijelölt ellenőrzési pont kiválasztása</source>
+        <translation>Den markierten Kontrollpunkt wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kijelölt ellenőrzési pont kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den markierten Kontrollpunkt wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Párbeszéd ablak bezárása ellenőrzési pont kiválasztás nélkül</source>
+        <translation>Den Dialog schließen, ohne einen Kontrollpunkt zu wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása ellenőrzési pont kiválasztás nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen, ohne einen Kontrollpunkt zu wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nincs egyetlen elnevezett ellenőrző pont sem!</source>
+        <translation>Es gibt noch keinen benannten Kontrollpunkt!</translation>
     </message>
 </context>
 <context>
@@ -3204,6 +3620,252 @@ Die Konfiguration wurde nicht geändert.</translation>
     <message>
         <source>Idő megadási hiba</source>
         <translation>Fehler bei der Zeitangabe</translation>
+    </message>
+</context>
+<context>
+    <name>archiveDlg</name>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archivierung</translation>
+    </message>
+    <message>
+        <source>A naplóban megmaradó bejegyzések</source>
+        <translation>Im Protokoll bleibende Einträge</translation>
+    </message>
+    <message>
+        <source>Kurzor sortól a napló végéig</source>
+        <translation>Von der Cursorzeile bis zum Protokollende</translation>
+    </message>
+    <message>
+        <source>A kurzor sort megelőző bejegyzések eltávolításra kerülnek az esemény naplóból, és csak az archivált naplóban maradnak meg.</source>
+        <translation>Die Einträge vor der Cursorzeile werden aus dem Ereignisprotokoll entfernt und bleiben nur im Archiv erhalten.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kurzor sort megelőző bejegyzések eltávolításra kerülnek az esemény naplóból, és csak az archivált naplóban maradnak meg.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einträge vor der Cursorzeile werden aus dem Ereignisprotokoll entfernt und bleiben nur im Archiv erhalten.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Utolsó</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>A legutolsó, megadott számú kiolvasás adatai maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>Die Daten der angegebenen Zahl letzter Auslesungen bleiben im Ereignisprotokoll, die übrigen nur im Archiv.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A legutolsó, megadott számú kiolvasás adatai maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Daten der angegebenen Zahl letzter Auslesungen bleiben im Ereignisprotokoll, die übrigen nur im Archiv.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source> kiolvasás</source>
+        <translation> Auslesungen</translation>
+    </message>
+    <message>
+        <source>Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>Die Daten so vieler letzter Auslesungen bleiben im Ereignisprotokoll, die übrigen nur im Archiv.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Daten so vieler letzter Auslesungen bleiben im Ereignisprotokoll, die übrigen nur im Archiv.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Dátumtól</source>
+        <translation>Ab Datum</translation>
+    </message>
+    <message>
+        <source>A megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>Die Einträge ab dem angegebenen Datum bleiben im Ereignisprotokoll, die übrigen nur im Archiv.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einträge ab dem angegebenen Datum bleiben im Ereignisprotokoll, die übrigen nur im Archiv.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az itt megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>Die Einträge ab dem hier angegebenen Datum bleiben im Ereignisprotokoll, die übrigen nur im Archiv.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einträge ab dem hier angegebenen Datum bleiben im Ereignisprotokoll, die übrigen nur im Archiv.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Üres napló</source>
+        <translation>Leeres Protokoll</translation>
+    </message>
+    <message>
+        <source>Az archiválás után az esemény napló üres lesz, illetve csak az archiválást jelölő bejegyzés lesz benne.</source>
+        <translation>Nach dem Archivieren ist das Ereignisprotokoll leer bzw. enthält nur den Eintrag über die Archivierung.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az archiválás után az esemény napló üres lesz, illetve csak az archiválást jelölő bejegyzés lesz benne.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nach dem Archivieren ist das Ereignisprotokoll leer bzw. enthält nur den Eintrag über die Archivierung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Az archiválás elindítása</source>
+        <translation>Die Archivierung starten</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az archiválás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Archivierung starten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Mégsem archiválja az esemény naplót</source>
+        <translation>Das Ereignisprotokoll doch nicht archivieren</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mégsem archiválja az esemény naplót&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Ereignisprotokoll doch nicht archivieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>logFilterDlg</name>
+    <message>
+        <source>Napló szűrése</source>
+        <translation>Protokoll filtern</translation>
+    </message>
+    <message>
+        <source>Rendkívüli bejegyzés</source>
+        <translation>Außerordentlicher Eintrag</translation>
+    </message>
+    <message>
+        <source>Csak a kiválasztott típusú rendkívüli esemény bejegyzések jelennek meg a listában</source>
+        <translation>Nur außerordentliche Einträge der gewählten Art erscheinen in der Liste</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kiválasztott típusú rendkívüli esemény bejegyzések jelennek meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nur außerordentliche Einträge der gewählten Art erscheinen in der Liste&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az itt kiválasztott típusú rendkívüli eseményeken kívül semmilyen más bejegyzés nem jelenik meg a listában</source>
+        <translation>Außer den außerordentlichen Ereignissen der hier gewählten Art erscheint kein anderer Eintrag in der Liste</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt kiválasztott típusú rendkívüli eseményeken kívül semmilyen más bejegyzés nem jelenik meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Außer den außerordentlichen Ereignissen der hier gewählten Art erscheint kein anderer Eintrag in der Liste&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bármilyen</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>Manipuláció</source>
+        <translation>Manipulation</translation>
+    </message>
+    <message>
+        <source>Inicializálás</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Óra beállítás</source>
+        <translation>Uhr stellen</translation>
+    </message>
+    <message>
+        <source>Burkolat megbontás</source>
+        <translation>Gehäuse geöffnet</translation>
+    </message>
+    <message>
+        <source>Nedvesség érzékelés</source>
+        <translation>Feuchtigkeitserkennung</translation>
+    </message>
+    <message>
+        <source>Akku kimerülés</source>
+        <translation>Akku leer</translation>
+    </message>
+    <message>
+        <source>Akku mélykisülés</source>
+        <translation>Akku-Tiefentladung</translation>
+    </message>
+    <message>
+        <source>Kiolvasás</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archivierung</translation>
+    </message>
+    <message>
+        <source>Adatvesztés</source>
+        <translation>Datenverlust</translation>
+    </message>
+    <message>
+        <source>Hosszú szünet</source>
+        <translation>Lange Pause</translation>
+    </message>
+    <message>
+        <source>Ellenőrzőpont</source>
+        <translation>Kontrollpunkt</translation>
+    </message>
+    <message>
+        <source>Csak a kiválasztott ellenőrző pont érintései jelennek meg a listában</source>
+        <translation>Nur die Berührungen des gewählten Kontrollpunkts erscheinen in der Liste</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kiválasztott ellenőrző pont érintései jelennek meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nur die Berührungen des gewählten Kontrollpunkts erscheinen in der Liste&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AAAAAAAAAAAA</source>
+        <translation>AAAAAAAAAAAA</translation>
+    </message>
+    <message>
+        <source>Kizárólag az ehhez a kódhoz tartozó ellenőrzési pontok kerülnek listázásra</source>
+        <translation>Nur die Kontrollpunkte dieses Codes werden aufgelistet</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kizárólag az ehhez a kódhoz tartozó ellenőrzési pontok kerülnek listázásra&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nur die Kontrollpunkte dieses Codes werden aufgelistet&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrzési pontok listájából</source>
+        <translation>Aus der Liste der bereits benannten Kontrollpunkte wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrzési pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aus der Liste der bereits benannten Kontrollpunkte wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szűrés</source>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Csak a megadott szűrési feltételnek megfelelő bejegyzések listázódnak</source>
+        <translation>Nur Einträge, die der Filterbedingung entsprechen, werden aufgelistet</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a megadott szűrési feltételnek megfelelő bejegyzések listázódnak&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nur Einträge, die der Filterbedingung entsprechen, werden aufgelistet&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nem szűr</source>
+        <translation>Nicht filtern</translation>
+    </message>
+    <message>
+        <source>A szűrés kikapcsolása, minden bejegyzés listázásra kerül</source>
+        <translation>Den Filter ausschalten, alle Einträge werden aufgelistet</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A szűrés kikapcsolása, minden bejegyzés listázásra kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Filter ausschalten, alle Einträge werden aufgelistet&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása a szűrési beállítások megváltoztatása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen, ohne die Filtereinstellungen zu ändern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>

@@ -461,6 +461,93 @@ Enter a name not used yet!</translation>
     </message>
 </context>
 <context>
+    <name>KodNevEditDialog</name>
+    <message>
+        <source>Kód-Név felvétel</source>
+        <translation>Add code name</translation>
+    </message>
+    <message>
+        <source>&amp;Kód:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont 12 karakterből álló azonosító kódja, amely az A...P betűket tartalmazhatja</source>
+        <translation>The 12-character code of the checkpoint, made of the letters A...P</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont 12 karakterből álló azonosító kódja, amely az A...P betűket tartalmazhatja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The 12-character code of the checkpoint, made of the letters A...P&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Elnevezés:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat. Ezt a mezőt nem hagyhatja üresen.</source>
+        <translation>You may name the checkpoint freely, but the name may be at most 80 characters long. This field cannot be left empty.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat. Ezt a mezőt nem hagyhatja üresen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;You may name the checkpoint freely, but the name may be at most 80 characters long. This field cannot be left empty.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Érvényesség kez&amp;dete:</source>
+        <translation>Valid &amp;from:</translation>
+    </message>
+    <message>
+        <source>A megadott kódhoz tartozó elnevezés ezen dátumtól kezdődően érvényes.</source>
+        <translation>The name of the given code is valid from this date on.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott kódhoz tartozó elnevezés ezen dátumtól kezdődően érvényes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The name of the given code is valid from this date on.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Háttér szín</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>Betű szín</source>
+        <translation>Text colour</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Az elnevezés rögzítése a kódlistában</source>
+        <translation>Record the name in the code list</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az elnevezés rögzítése a kódlistában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Record the name in the code list&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A bevitt adatok elvetése és a párbeszéd ablak bezárása</source>
+        <translation>Discard the entries and close the dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A bevitt adatok elvetése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Discard the entries and close the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kód-Név szerkesztés</source>
+        <translation>Edit code name</translation>
+    </message>
+    <message>
+        <source>Kód-Név törlés</source>
+        <translation>Delete code name</translation>
+    </message>
+    <message>
+        <source>Töröl</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
     <name>KodNevModel</name>
     <message>
         <source>%1 kód %2 dátummal már szerepel</source>
@@ -539,6 +626,246 @@ Overwrite it with the current code-name list?</translation>
     <message>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Saving the code-name file failed!</translation>
+    </message>
+</context>
+<context>
+    <name>KodnevView</name>
+    <message>
+        <source>Nem töltötte ki a kód mezőt
+</source>
+        <translation>The code field is empty
+</translation>
+    </message>
+    <message>
+        <source>Érvénytelen kód: %1
+</source>
+        <translation>Invalid code: %1
+</translation>
+    </message>
+    <message>
+        <source>Nem megfelelő név: %1
+</source>
+        <translation>Unsuitable name: %1
+</translation>
+    </message>
+    <message>
+        <source>Érvénytelen dátum: %1</source>
+        <translation>Invalid date: %1</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem lett felvéve!</source>
+        <translation>The entry was not added!</translation>
+    </message>
+</context>
+<context>
+    <name>LogFindDlg</name>
+    <message>
+        <source>Keresés az esemény naplóban</source>
+        <translation>Search the event log</translation>
+    </message>
+    <message>
+        <source>Dátumot</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>A keresés figyelembe veszi a bejegyzés dátumát</source>
+        <translation>The search looks at the date of the entry</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés figyelembe veszi a bejegyzés dátumát&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The search looks at the date of the entry&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>A keresendő dátum</source>
+        <translation>The date to find</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő dátum&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The date to find&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>A keresés nem csak a dátumra, hanem az időpontra is kiterjed</source>
+        <translation>The search covers the time of day as well as the date</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés nem csak a dátumra, hanem az időpontra is kiterjed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The search covers the time of day as well as the date&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>A keresendő időpont</source>
+        <translation>The time to find</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő időpont&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The time to find&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Találat csak pontos egyezésre</source>
+        <translation>Exact matches only</translation>
+    </message>
+    <message>
+        <source>Ha nincs kipipálva, a keresés irányától függően elfogadja a megadottat megelőző, illetve követő dátumot is</source>
+        <translation>When not ticked, a date before or after the given one is accepted too, by the direction of the search</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha nincs kipipálva, a keresés irányától függően elfogadja a megadottat megelőző, illetve követő dátumot is&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;When not ticked, a date before or after the given one is accepted too, by the direction of the search&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bejegyzést</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>A keresés figyelembe veszi a bejegyzés típusát, illetve az ellenőrző pont kódját</source>
+        <translation>The search looks at the kind of entry or the checkpoint code</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés figyelembe veszi a bejegyzés típusát, illetve az ellenőrző pont kódját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The search looks at the kind of entry or the checkpoint code&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rendkívüli bejegyzés</source>
+        <translation>Extraordinary entry</translation>
+    </message>
+    <message>
+        <source>Valamilyen rendkívüli (nem pont érintés) bejegyzést keres</source>
+        <translation>Looks for an extraordinary entry (not a checkpoint touch)</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valamilyen rendkívüli (nem pont érintés) bejegyzést keres&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Looks for an extraordinary entry (not a checkpoint touch)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>A keresendő rendkívüli bejegyzés típusának meghatározása</source>
+        <translation>The kind of extraordinary entry to find</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő rendkívüli bejegyzés típusának meghatározása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The kind of extraordinary entry to find&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bármilyen</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>Manipuláció</source>
+        <translation>Tampering</translation>
+    </message>
+    <message>
+        <source>Inicializálás</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Óra beállítás</source>
+        <translation>Clock setting</translation>
+    </message>
+    <message>
+        <source>Burkolat megbontás</source>
+        <translation>Case opened</translation>
+    </message>
+    <message>
+        <source>Nedvesség érzékelés</source>
+        <translation>Moisture detection</translation>
+    </message>
+    <message>
+        <source>Akku kimerülés</source>
+        <translation>Battery low</translation>
+    </message>
+    <message>
+        <source>Akku mélykisülés</source>
+        <translation>Battery deep discharge</translation>
+    </message>
+    <message>
+        <source>Kiolvasás</source>
+        <translation>Read-out</translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archiving</translation>
+    </message>
+    <message>
+        <source>Adatvesztés</source>
+        <translation>Data loss</translation>
+    </message>
+    <message>
+        <source>Hosszú szünet</source>
+        <translation>Long pause</translation>
+    </message>
+    <message>
+        <source>Ellenőrzőpont</source>
+        <translation>Checkpoint</translation>
+    </message>
+    <message>
+        <source>Keresés az ellenőrző pont érintés bejegyzések között</source>
+        <translation>Search among the checkpoint touches</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Keresés az ellenőrző pont érintés bejegyzések között&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Search among the checkpoint touches&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AAAAAAAAAAAA</source>
+        <translation>AAAAAAAAAAAA</translation>
+    </message>
+    <message>
+        <source>A keresendő ellenőrző pont azonosító kódja</source>
+        <translation>The code of the checkpoint to find</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő ellenőrző pont azonosító kódja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The code of the checkpoint to find&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrzési pontok listájából</source>
+        <translation>Choose from the list of named checkpoints</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrzési pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose from the list of named checkpoints&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Visszafelé</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>Ha ki van pipálva, a napló végétől az eleje felé haladva keres</source>
+        <translation>When ticked, searches from the end of the log towards its start</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha ki van pipálva, a napló végétől az eleje felé haladva keres&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;When ticked, searches from the end of the log towards its start&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Keres</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>A megadott paramétereknek megfelelő bejegyzés keresése</source>
+        <translation>Find an entry matching the given terms</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott paramétereknek megfelelő bejegyzés keresése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Find an entry matching the given terms&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A keresés befejezése, és a párbeszéd ablak bezárása</source>
+        <translation>End the search and close the dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés befejezése, és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;End the search and close the dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -631,6 +958,18 @@ It has no name!</translation>
         <translation>Unsuitable name: %1
 </translation>
     </message>
+    <message>
+        <source>Az archív fájl létrehozása nem sikerült!</source>
+        <translation>The archive file could not be created!</translation>
+    </message>
+    <message>
+        <source>Az esemény napló mentése nem sikerült:
+%1
+Az archiválás elmaradt, a napló változatlan.</source>
+        <translation>The event log could not be saved:
+%1
+Nothing was archived; the log is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>LogReadOut</name>
@@ -712,6 +1051,40 @@ towards the start of the log!</translation>
     <message>
         <source>A kijelölt tartományban nincsen ellenőrző pont bejegyzés!</source>
         <translation>The selection holds no checkpoint entries!</translation>
+    </message>
+    <message>
+        <source>Keresés</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Nincs a feltételeknek megfelelő bejegyzés
+a napló eleje felé haladva!</source>
+        <translation>No matching entry
+towards the start of the log!</translation>
+    </message>
+    <message>
+        <source>Nincs a feltételeknek megfelelő bejegyzés
+a napló vége felé haladva!</source>
+        <translation>No matching entry
+towards the end of the log!</translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem lett felvéve!</source>
+        <translation>The entry was not added!</translation>
+    </message>
+    <message>
+        <source>Nem megfelelő név: %1
+</source>
+        <translation>Unsuitable name: %1
+</translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archiving</translation>
+    </message>
+    <message>
+        <source>Az archív fájl létrehozása nem sikerült!</source>
+        <translation>The archive file could not be created!</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +2161,49 @@ Continue?</translation>
     <message>
         <source>Kód-név fájl kiválasztása</source>
         <translation>Choose the code-name file</translation>
+    </message>
+</context>
+<context>
+    <name>PointSelectPopUpDlg</name>
+    <message>
+        <source>Ellenőrző pont kiválasztás</source>
+        <translation>Choose a checkpoint</translation>
+    </message>
+    <message>
+        <source>A már elnevezett ellenőrzési pontok listája, amiből kiválaszthatja a kívántat</source>
+        <translation>The list of named checkpoints to choose from</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A már elnevezett ellenőrzési pontok listája, amiből kiválaszthatja a kívántat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The list of named checkpoints to choose from&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kiválaszt</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>A kijelölt ellenőrzési pont kiválasztása</source>
+        <translation>Choose the selected checkpoint</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kijelölt ellenőrzési pont kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the selected checkpoint&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Párbeszéd ablak bezárása ellenőrzési pont kiválasztás nélkül</source>
+        <translation>Close the dialog without choosing a checkpoint</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása ellenőrzési pont kiválasztás nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog without choosing a checkpoint&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nincs egyetlen elnevezett ellenőrző pont sem!</source>
+        <translation>There is no named checkpoint yet!</translation>
     </message>
 </context>
 <context>
@@ -3204,6 +3620,252 @@ The configuration was not changed.</translation>
     <message>
         <source>Idő megadási hiba</source>
         <translation>Time entry error</translation>
+    </message>
+</context>
+<context>
+    <name>archiveDlg</name>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archiving</translation>
+    </message>
+    <message>
+        <source>A naplóban megmaradó bejegyzések</source>
+        <translation>Entries kept in the log</translation>
+    </message>
+    <message>
+        <source>Kurzor sortól a napló végéig</source>
+        <translation>From the cursor row to the end of the log</translation>
+    </message>
+    <message>
+        <source>A kurzor sort megelőző bejegyzések eltávolításra kerülnek az esemény naplóból, és csak az archivált naplóban maradnak meg.</source>
+        <translation>The entries before the cursor row are removed from the event log and kept only in the archive.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kurzor sort megelőző bejegyzések eltávolításra kerülnek az esemény naplóból, és csak az archivált naplóban maradnak meg.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The entries before the cursor row are removed from the event log and kept only in the archive.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Utolsó</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>A legutolsó, megadott számú kiolvasás adatai maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>The data of the given number of latest read-outs stay in the event log, the rest only in the archive.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A legutolsó, megadott számú kiolvasás adatai maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The data of the given number of latest read-outs stay in the event log, the rest only in the archive.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source> kiolvasás</source>
+        <translation> read-outs</translation>
+    </message>
+    <message>
+        <source>Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>The data of this many latest read-outs stay in the event log, the rest only in the archive.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The data of this many latest read-outs stay in the event log, the rest only in the archive.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Dátumtól</source>
+        <translation>From date</translation>
+    </message>
+    <message>
+        <source>A megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>The entries of the given date and later stay in the event log, the rest only in the archive.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The entries of the given date and later stay in the event log, the rest only in the archive.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az itt megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation>The entries of the date given here and later stay in the event log, the rest only in the archive.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The entries of the date given here and later stay in the event log, the rest only in the archive.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Üres napló</source>
+        <translation>Empty log</translation>
+    </message>
+    <message>
+        <source>Az archiválás után az esemény napló üres lesz, illetve csak az archiválást jelölő bejegyzés lesz benne.</source>
+        <translation>After archiving, the event log is empty but for the entry that marks the archiving.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az archiválás után az esemény napló üres lesz, illetve csak az archiválást jelölő bejegyzés lesz benne.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;After archiving, the event log is empty but for the entry that marks the archiving.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Az archiválás elindítása</source>
+        <translation>Start the archiving</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az archiválás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Start the archiving&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Mégsem archiválja az esemény naplót</source>
+        <translation>Do not archive the event log after all</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mégsem archiválja az esemény naplót&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Do not archive the event log after all&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>logFilterDlg</name>
+    <message>
+        <source>Napló szűrése</source>
+        <translation>Filter the log</translation>
+    </message>
+    <message>
+        <source>Rendkívüli bejegyzés</source>
+        <translation>Extraordinary entry</translation>
+    </message>
+    <message>
+        <source>Csak a kiválasztott típusú rendkívüli esemény bejegyzések jelennek meg a listában</source>
+        <translation>Only extraordinary entries of the chosen kind are listed</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kiválasztott típusú rendkívüli esemény bejegyzések jelennek meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only extraordinary entries of the chosen kind are listed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Az itt kiválasztott típusú rendkívüli eseményeken kívül semmilyen más bejegyzés nem jelenik meg a listában</source>
+        <translation>No entry but the extraordinary events of the kind chosen here is listed</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt kiválasztott típusú rendkívüli eseményeken kívül semmilyen más bejegyzés nem jelenik meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;No entry but the extraordinary events of the kind chosen here is listed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Bármilyen</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>Manipuláció</source>
+        <translation>Tampering</translation>
+    </message>
+    <message>
+        <source>Inicializálás</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Óra beállítás</source>
+        <translation>Clock setting</translation>
+    </message>
+    <message>
+        <source>Burkolat megbontás</source>
+        <translation>Case opened</translation>
+    </message>
+    <message>
+        <source>Nedvesség érzékelés</source>
+        <translation>Moisture detection</translation>
+    </message>
+    <message>
+        <source>Akku kimerülés</source>
+        <translation>Battery low</translation>
+    </message>
+    <message>
+        <source>Akku mélykisülés</source>
+        <translation>Battery deep discharge</translation>
+    </message>
+    <message>
+        <source>Kiolvasás</source>
+        <translation>Read-out</translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archiving</translation>
+    </message>
+    <message>
+        <source>Adatvesztés</source>
+        <translation>Data loss</translation>
+    </message>
+    <message>
+        <source>Hosszú szünet</source>
+        <translation>Long pause</translation>
+    </message>
+    <message>
+        <source>Ellenőrzőpont</source>
+        <translation>Checkpoint</translation>
+    </message>
+    <message>
+        <source>Csak a kiválasztott ellenőrző pont érintései jelennek meg a listában</source>
+        <translation>Only the touches of the chosen checkpoint are listed</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kiválasztott ellenőrző pont érintései jelennek meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only the touches of the chosen checkpoint are listed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AAAAAAAAAAAA</source>
+        <translation>AAAAAAAAAAAA</translation>
+    </message>
+    <message>
+        <source>Kizárólag az ehhez a kódhoz tartozó ellenőrzési pontok kerülnek listázásra</source>
+        <translation>Only the checkpoints of this code are listed</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kizárólag az ehhez a kódhoz tartozó ellenőrzési pontok kerülnek listázásra&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only the checkpoints of this code are listed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrzési pontok listájából</source>
+        <translation>Choose from the list of named checkpoints</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrzési pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose from the list of named checkpoints&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Szűrés</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Csak a megadott szűrési feltételnek megfelelő bejegyzések listázódnak</source>
+        <translation>Only the entries matching the filter are listed</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a megadott szűrési feltételnek megfelelő bejegyzések listázódnak&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only the entries matching the filter are listed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nem szűr</source>
+        <translation>No filter</translation>
+    </message>
+    <message>
+        <source>A szűrés kikapcsolása, minden bejegyzés listázásra kerül</source>
+        <translation>Turn the filter off; every entry is listed</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A szűrés kikapcsolása, minden bejegyzés listázásra kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Turn the filter off; every entry is listed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása a szűrési beállítások megváltoztatása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog without changing the filter settings&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>

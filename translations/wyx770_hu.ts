@@ -455,6 +455,93 @@ Adjon meg egy még nem használt nevet!</source>
     </message>
 </context>
 <context>
+    <name>KodNevEditDialog</name>
+    <message>
+        <source>Kód-Név felvétel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kód:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pont 12 karakterből álló azonosító kódja, amely az A...P betűket tartalmazhatja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pont 12 karakterből álló azonosító kódja, amely az A...P betűket tartalmazhatja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Elnevezés:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat. Ezt a mezőt nem hagyhatja üresen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az ellenőrző pontot tetszőlegesen elnevezheti, de az elnevezés legfeljebb 80 karakterből állhat. Ezt a mezőt nem hagyhatja üresen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Érvényesség kez&amp;dete:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott kódhoz tartozó elnevezés ezen dátumtól kezdődően érvényes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott kódhoz tartozó elnevezés ezen dátumtól kezdődően érvényes.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Háttér szín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betű szín</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az elnevezés rögzítése a kódlistában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az elnevezés rögzítése a kódlistában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bevitt adatok elvetése és a párbeszéd ablak bezárása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A bevitt adatok elvetése és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód-Név szerkesztés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód-Név törlés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Töröl</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KodNevModel</name>
     <message>
         <source>%1 kód %2 dátummal már szerepel</source>
@@ -527,6 +614,243 @@ Felülírjuk a jelenlegi kód-név listával?</source>
     </message>
     <message>
         <source>A kód-név fájl mentése sikertelen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KodnevView</name>
+    <message>
+        <source>Nem töltötte ki a kód mezőt
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Érvénytelen kód: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem megfelelő név: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Érvénytelen dátum: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem lett felvéve!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogFindDlg</name>
+    <message>
+        <source>Keresés az esemény naplóban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dátumot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresés figyelembe veszi a bejegyzés dátumát</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés figyelembe veszi a bejegyzés dátumát&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresendő dátum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő dátum&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresés nem csak a dátumra, hanem az időpontra is kiterjed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés nem csak a dátumra, hanem az időpontra is kiterjed&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresendő időpont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő időpont&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Találat csak pontos egyezésre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ha nincs kipipálva, a keresés irányától függően elfogadja a megadottat megelőző, illetve követő dátumot is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha nincs kipipálva, a keresés irányától függően elfogadja a megadottat megelőző, illetve követő dátumot is&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bejegyzést</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresés figyelembe veszi a bejegyzés típusát, illetve az ellenőrző pont kódját</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés figyelembe veszi a bejegyzés típusát, illetve az ellenőrző pont kódját&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendkívüli bejegyzés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valamilyen rendkívüli (nem pont érintés) bejegyzést keres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valamilyen rendkívüli (nem pont érintés) bejegyzést keres&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresendő rendkívüli bejegyzés típusának meghatározása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő rendkívüli bejegyzés típusának meghatározása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bármilyen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manipuláció</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inicializálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Óra beállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burkolat megbontás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nedvesség érzékelés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akku kimerülés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akku mélykisülés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adatvesztés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hosszú szünet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzőpont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keresés az ellenőrző pont érintés bejegyzések között</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Keresés az ellenőrző pont érintés bejegyzések között&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AAAAAAAAAAAA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresendő ellenőrző pont azonosító kódja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresendő ellenőrző pont azonosító kódja&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrzési pontok listájából</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrzési pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visszafelé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ha ki van pipálva, a napló végétől az eleje felé haladva keres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ha ki van pipálva, a napló végétől az eleje felé haladva keres&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott paramétereknek megfelelő bejegyzés keresése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott paramétereknek megfelelő bejegyzés keresése&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keresés befejezése, és a párbeszéd ablak bezárása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A keresés befejezése, és a párbeszéd ablak bezárása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -608,6 +932,16 @@ Nincs név megadva hozzá!</source>
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Az archív fájl létrehozása nem sikerült!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló mentése nem sikerült:
+%1
+Az archiválás elmaradt, a napló változatlan.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogReadOut</name>
@@ -680,6 +1014,37 @@ a napló eleje felé haladva!</source>
     </message>
     <message>
         <source>A kijelölt tartományban nincsen ellenőrző pont bejegyzés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keresés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs a feltételeknek megfelelő bejegyzés
+a napló eleje felé haladva!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs a feltételeknek megfelelő bejegyzés
+a napló vége felé haladva!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bejegyzés nem lett felvéve!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem megfelelő név: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az archív fájl létrehozása nem sikerült!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1747,6 +2112,49 @@ Folytatjuk?</source>
     </message>
     <message>
         <source>Kód-név fájl kiválasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PointSelectPopUpDlg</name>
+    <message>
+        <source>Ellenőrző pont kiválasztás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A már elnevezett ellenőrzési pontok listája, amiből kiválaszthatja a kívántat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A már elnevezett ellenőrzési pontok listája, amiből kiválaszthatja a kívántat&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiválaszt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kijelölt ellenőrzési pont kiválasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kijelölt ellenőrzési pont kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Párbeszéd ablak bezárása ellenőrzési pont kiválasztás nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása ellenőrzési pont kiválasztás nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nincs egyetlen elnevezett ellenőrző pont sem!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3129,6 +3537,252 @@ A konfiguráció nem módosult.</source>
     </message>
     <message>
         <source>Idő megadási hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>archiveDlg</name>
+    <message>
+        <source>Archiválás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A naplóban megmaradó bejegyzések</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kurzor sortól a napló végéig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kurzor sort megelőző bejegyzések eltávolításra kerülnek az esemény naplóból, és csak az archivált naplóban maradnak meg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kurzor sort megelőző bejegyzések eltávolításra kerülnek az esemény naplóból, és csak az archivált naplóban maradnak meg.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utolsó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A legutolsó, megadott számú kiolvasás adatai maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A legutolsó, megadott számú kiolvasás adatai maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dátumtól</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az itt megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt megadott dátumú, és az azt követő bejegyzések maradnak meg az esemény naplóban, a többi csak az archiváltban.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Üres napló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az archiválás után az esemény napló üres lesz, illetve csak az archiválást jelölő bejegyzés lesz benne.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az archiválás után az esemény napló üres lesz, illetve csak az archiválást jelölő bejegyzés lesz benne.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az archiválás elindítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az archiválás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem archiválja az esemény naplót</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mégsem archiválja az esemény naplót&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>logFilterDlg</name>
+    <message>
+        <source>Napló szűrése</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rendkívüli bejegyzés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a kiválasztott típusú rendkívüli esemény bejegyzések jelennek meg a listában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kiválasztott típusú rendkívüli esemény bejegyzések jelennek meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az itt kiválasztott típusú rendkívüli eseményeken kívül semmilyen más bejegyzés nem jelenik meg a listában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az itt kiválasztott típusú rendkívüli eseményeken kívül semmilyen más bejegyzés nem jelenik meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bármilyen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manipuláció</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inicializálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Óra beállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burkolat megbontás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nedvesség érzékelés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akku kimerülés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akku mélykisülés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiolvasás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiválás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adatvesztés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hosszú szünet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzőpont</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a kiválasztott ellenőrző pont érintései jelennek meg a listában</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kiválasztott ellenőrző pont érintései jelennek meg a listában&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AAAAAAAAAAAA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kizárólag az ehhez a kódhoz tartozó ellenőrzési pontok kerülnek listázásra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kizárólag az ehhez a kódhoz tartozó ellenőrzési pontok kerülnek listázásra&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Választás a már elnevezett ellenőrzési pontok listájából</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Választás a már elnevezett ellenőrzési pontok listájából&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szűrés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a megadott szűrési feltételnek megfelelő bejegyzések listázódnak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a megadott szűrési feltételnek megfelelő bejegyzések listázódnak&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem szűr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A szűrés kikapcsolása, minden bejegyzés listázásra kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A szűrés kikapcsolása, minden bejegyzés listázásra kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása a szűrési beállítások megváltoztatása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
