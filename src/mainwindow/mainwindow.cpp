@@ -6,6 +6,7 @@
 #include "core/singleinstance.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
+#include "mainwindow/helpbrowser.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QTextEdit>
 #include <QUdpSocket>
+#include <utility>
 
 namespace {
 
@@ -70,6 +72,7 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow()
 {
+    destroyHelpDock(this, std::exchange(helpDock, nullptr));
     delete printer;
     delete mdiArea;
 }
