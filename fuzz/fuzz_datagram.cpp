@@ -2,7 +2,7 @@
 // arrives gives no path, an empty one, or one absolute path without control characters,
 // and the document kind chosen for it is one of the known kinds.
 #include "mainwindow/documentpaths.h"
-#include "mainwindow/printexport.h"
+#include "core/printexport.h"
 
 #include <QByteArray>
 #include <QDir>

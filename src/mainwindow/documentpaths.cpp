@@ -3,7 +3,7 @@
 #include "core/constants.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
-#include "mainwindow/printexport.h"
+#include "core/printexport.h"
 
 #include <QFileInfo>
 

@@ -17,7 +17,7 @@
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"
 #include "mainwindow/documentpaths.h"
-#include "mainwindow/printexport.h"
+#include "core/printexport.h"
 #include "mainwindow/txtview.h"
 
 #include <QAction>

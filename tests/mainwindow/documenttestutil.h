@@ -7,7 +7,7 @@
 #include "eventlog/logentry.h"
 #include "eventlog/logfile.h"
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/printexport.h"
+#include "core/printexport.h"
 #include "mainwindow/txtview.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "mainwindow/printexport.h"
+#include "core/printexport.h"
 #include <algorithm>
 
 QVector<int> pageSequence(int firstPage, int lastPage, int pageSet)
