@@ -140,8 +140,10 @@ EvaluationResult run(const PlanSnapshot& plan, const EvaluationRequest& request,
         progress.setValue1(i);
         entries.clear();
         if (!logs.load(i, plan.logNames.at(i), entries)) {
+            // A plan whose log cannot be read was not shown to be fulfilled.
             progress.setValue2(0);
             builder.addRow(i, 0x80000010);
+            faulty = true;
             continue;
         }
         builder.runOpened = false;
