@@ -69,3 +69,43 @@ void DoubleProcessDlg::closeEvent(QCloseEvent* event)
     cancelled = true;
     event->ignore();
 }
+
+DoubleProcessProgress::DoubleProcessProgress(DoubleProcessDlg& dialog) : m_dialog(dialog)
+{
+    m_sincePump.start();
+}
+
+void DoubleProcessProgress::setTexts(const QString& title, const QString& text1, const QString& text2)
+{
+    m_dialog.setTexts(title, text1, text2);
+}
+
+void DoubleProcessProgress::setRange1(int n)
+{
+    m_dialog.setRange1(n);
+}
+
+void DoubleProcessProgress::setValue1(int v)
+{
+    m_dialog.setValue1(v);
+    m_sincePump.restart();
+}
+
+void DoubleProcessProgress::setRange2(int n)
+{
+    m_dialog.setRange2(n);
+}
+
+void DoubleProcessProgress::setValue2(int v)
+{
+    m_value2 = v;
+}
+
+bool DoubleProcessProgress::poll()
+{
+    if (m_sincePump.elapsed() >= pumpMilliseconds) {
+        m_dialog.setValue2(m_value2);
+        m_sincePump.restart();
+    }
+    return m_dialog.cancelled;
+}
