@@ -114,13 +114,6 @@ void RoundMatrix::setMark(int round, bool on)
         m_rounds[round] &= ~overlapMark;
 }
 
-void RoundMatrix::swapRounds(int a, int b)
-{
-    std::swap(m_rounds[a], m_rounds[b]);
-    std::swap_ranges(m_cells.begin() + a * m_pointsPerRound, m_cells.begin() + (a + 1) * m_pointsPerRound,
-                     m_cells.begin() + b * m_pointsPerRound);
-}
-
 void RoundMatrix::sortRounds()
 {
     const int k = m_rounds.size();
@@ -129,32 +122,10 @@ void RoundMatrix::sortRounds()
     QVector<int> key(k);
     for (int r = 0; r < k; ++r)
         key[r] = earliestMinute(r);
-
-    // The passes below end with the rounds in non-increasing order of their earliest
-    // minute; with distinct minutes that order is unique, so a plain sort gives the same.
+    // Latest first by the earliest touch; rounds with equal minutes keep their order.
     QVector<int> order(k);
     std::iota(order.begin(), order.end(), 0);
-    QVector<int> sorted = key;
-    std::sort(sorted.begin(), sorted.end());
-    const bool distinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
-    if (distinct) {
-        std::sort(order.begin(), order.end(), [&key](int a, int b) { return key[a] > key[b]; });
-    } else {
-        // Equal minutes: their final order depends on the passes themselves.
-        bool swapped = true;
-        while (swapped) {
-            swapped = false;
-            for (int r = k - 1; r >= 1; --r) {
-                for (int q = r - 1; q >= 0; --q) {
-                    if (key[order[q]] < key[order[r]]) {
-                        std::swap(order[q], order[r]);
-                        swapped = true;
-                        break;
-                    }
-                }
-            }
-        }
-    }
+    std::stable_sort(order.begin(), order.end(), [&key](int a, int b) { return key[a] > key[b]; });
     QVector<int> rounds(k);
     QVector<Cell> cells(m_cells.size());
     for (int i = 0; i < k; ++i) {

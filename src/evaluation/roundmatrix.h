@@ -45,7 +45,6 @@ public:
 
 private:
     int earliestMinute(int round) const { return lastCell(round).minute; }
-    void swapRounds(int a, int b);
 
     int m_pointsPerRound = 0;
     int m_firstMinute = 0;

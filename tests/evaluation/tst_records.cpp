@@ -265,8 +265,9 @@ void TestRecords::sortRounds_data()
     QTest::addColumn<QVector<int>>("logs");     // expected stored order, by the rounds' log indices
     QTest::newRow("distinct") << QVector<int>{5, 9, 1, 7} << QVector<int>{1, 3, 0, 2};
     QTest::newRow("already sorted") << QVector<int>{9, 7, 5} << QVector<int>{0, 1, 2};
-    QTest::newRow("tie passes swap it") << QVector<int>{3, 5, 5} << QVector<int>{2, 1, 0};
-    QTest::newRow("ties kept apart") << QVector<int>{5, 5, 3} << QVector<int>{0, 1, 2};
+    QTest::newRow("equal minutes keep their order") << QVector<int>{3, 5, 5} << QVector<int>{1, 2, 0};
+    QTest::newRow("equal minutes already in place") << QVector<int>{5, 5, 3} << QVector<int>{0, 1, 2};
+    QTest::newRow("equal minutes among others") << QVector<int>{2, 3, 5, 3, 5} << QVector<int>{2, 4, 1, 3, 0};
 }
 
 void TestRecords::sortRounds()
