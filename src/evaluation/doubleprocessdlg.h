@@ -38,6 +38,7 @@ class DoubleProcessProgress : public EvaluationProgress
 {
 public:
     static constexpr int pumpMilliseconds = 8;
+    static constexpr int pollsPerClockCheck = 32;
 
     explicit DoubleProcessProgress(DoubleProcessDlg& dialog);
 
@@ -52,4 +53,5 @@ private:
     DoubleProcessDlg& m_dialog;
     QElapsedTimer m_sincePump;
     int m_value2 = 0;
+    int m_polls = 0;
 };

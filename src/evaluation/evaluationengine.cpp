@@ -99,16 +99,24 @@ void LogWalk::touch(const unsigned char raw[10], int minute)
 
 bool entrySeconds(const unsigned char raw[10], int century, qint64 baseDay, qint64& seconds)
 {
+    // The same fields as unpackDeviceTime, without building a QDateTime for every entry.
     const unsigned char* t = raw[0] < KindFirstEvent ? raw : raw + 1;
     const int base = (century / 100) * 100;
     const int yy = std::min(t[0] >> 1, 99);
     const int year = base + yy + (century - base > yy ? 100 : 0);
     const int month = std::clamp(((t[0] & 1) << 3) | (t[1] >> 5), 1, 12);
     const int day = std::max(t[1] & 31, 1);
-    if (!QDate::isValid(year, month, day))
+    static const int monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > monthDays[month - 1] + (month == 2 && leap ? 1 : 0))
         return false;
+    // Julian day number of a Gregorian date.
+    const qint64 a = (14 - month) / 12;
+    const qint64 y = year + 4800 - a;
+    const qint64 m = month + 12 * a - 3;
+    const qint64 jd = day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
     const int units = std::min(t[2] * 256 + t[3], 43199);
-    seconds = (QDate(year, month, day).toJulianDay() - baseDay) * 86400 + units * 2;
+    seconds = (jd - baseDay) * 86400 + units * 2;
     return true;
 }
 

@@ -210,12 +210,17 @@ bool ReportBuilder::evaluateStart(int r, int s)
         overlap.setStartResult(0, 0x40000200, r, scratch);
         append(overlap);
     }
+    // The touches of a flexible route judged once for all its points.
+    QVector<EvaluationTmp::RoundTouch> touches;
+    if (type == 4 && mode == ReportDetailed)
+        touches = record.roundTouches(start.t3, start.t4, m_plan.tolerance);
     for (int p = 0; p < record.pointCount && p < route.points.size(); ++p)
-        pointRows(r, s, p, record, scratch);
+        pointRows(r, s, p, record, touches, scratch);
     return faulty;
 }
 
-void ReportBuilder::pointRows(int r, int st, int p, const EvaluationTmp& record, unsigned char scratch[14])
+void ReportBuilder::pointRows(int r, int st, int p, const EvaluationTmp& record,
+                              const QVector<EvaluationTmp::RoundTouch>& touches, unsigned char scratch[14])
 {
     const PlanRoute& route = m_plan.routes.at(r);
     const PlanStart& start = route.starts.at(st);
@@ -264,7 +269,6 @@ void ReportBuilder::pointRows(int r, int st, int p, const EvaluationTmp& record,
         }
         if (s & 0xffff)
             add(0x20300000 | (s & 0xffff), scratch);
-        const QVector<EvaluationTmp::RoundTouch> touches = record.roundTouches(start.t3, start.t4, m_plan.tolerance);
         unsigned char at[14];
         std::memcpy(at, scratch, 14);
         if (s & 0x04000000) {

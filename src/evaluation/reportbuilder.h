@@ -47,7 +47,8 @@ public:
 
 private:
     void append(const EvaluationRow& row) { report.rows.append(row); }
-    void pointRows(int route, int start, int point, const EvaluationTmp& record, unsigned char scratch[14]);
+    void pointRows(int route, int start, int point, const EvaluationTmp& record,
+                   const QVector<EvaluationTmp::RoundTouch>& touches, unsigned char scratch[14]);
 
     const PlanSnapshot& m_plan;
     QVector<int> m_firstRecord; // index in runs of each route's first start

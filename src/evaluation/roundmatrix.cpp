@@ -1,5 +1,7 @@
 #include "evaluation/roundmatrix.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <numeric>
 
@@ -45,15 +47,15 @@ int RoundMatrix::firstMissingPoint() const
 {
     if (m_rounds.isEmpty() || m_pointsPerRound < 1)
         return -1;
-    const int first = m_cells.size() - m_pointsPerRound;
-    for (int p = 0; p < m_pointsPerRound; ++p) {
-        bool there = false;
-        for (int i = first; i < m_cells.size() && !there; ++i)
-            there = m_cells.at(i).point == p;
-        if (!there)
-            return p;
+    QVarLengthArray<bool, 64> there(m_pointsPerRound);
+    std::fill(there.begin(), there.end(), false);
+    for (int i = m_cells.size() - m_pointsPerRound; i < m_cells.size(); ++i) {
+        const int p = m_cells.at(i).point;
+        if (p >= 0 && p < m_pointsPerRound)
+            there[p] = true;
     }
-    return -1;
+    const auto missing = std::find(there.begin(), there.end(), false);
+    return missing == there.end() ? -1 : int(missing - there.begin());
 }
 
 int RoundMatrix::allLogs(unsigned char out[14]) const
