@@ -156,7 +156,7 @@ Logs bigSiteLogs(const PlanSnapshot& plan)
     return logs;
 }
 
-PlanSnapshot flexibleSite()
+PlanSnapshot flexibleSite(int loggers = 3)
 {
     PlanSnapshot plan;
     plan.tolerance = 5;
@@ -167,7 +167,8 @@ PlanSnapshot flexibleSite()
     for (int p = 0; p < 20; ++p)
         route.points.append(pointOf(0, p, 0));
     plan.routes.append(route);
-    plan.logNames = QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    for (int l = 0; l < loggers; ++l)
+        plan.logNames.append(QStringLiteral("F%1").arg(l));
     plan.buildIndex();
     return plan;
 }
@@ -256,7 +257,8 @@ void compare(const char* title, const PlanSnapshot& plan, Logs& logs)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    {
+    // "flexible" runs the flexible-route cases only.
+    if (app.arguments().value(1) != QLatin1String("flexible")) {
         const PlanSnapshot plan = bigSite();
         Logs logs = bigSiteLogs(plan);
         compare("big site (30 logs, 40 routes)", plan, logs);
@@ -267,6 +269,10 @@ int main(int argc, char** argv)
         compare("flexible, proper rounds", plan, proper);
         Logs repeated = flexibleLogs(plan, true);
         compare("flexible, one point over and over", plan, repeated);
+        // Twice the rounds: the cost should double, not grow fourfold.
+        const PlanSnapshot wider = flexibleSite(6);
+        Logs twice = flexibleLogs(wider, true);
+        compare("  the same from six loggers", wider, twice);
     }
     return 0;
 }

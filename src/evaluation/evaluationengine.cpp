@@ -46,21 +46,28 @@ public:
 void LogWalk::touch(const unsigned char raw[10], int minute)
 {
     const quint64 code = PlanSnapshot::codeKey(raw + LogEntry::codeOffset);
-    int bR = -1;
-    int bP = -1;
-    int bS = -1;
-    const quint32 best = m_plan.bestMatch(code, minute, bR, bP, bS);
-
     int cR = -1;
     int cP = -1;
     int cS = -1;
+    int bR = -1;
+    int bP = -1;
+    int bS = -1;
+    quint32 best = 0;
+    bool bestKnown = false;
     if (m_work.expectedPoint(cR, cP, cS)) {
         prev = cP;
         if (cP == 0 && cR >= 0 && cR < m_plan.routes.size())
             prev = pointCountOf(cR);
         const quint32 next = m_plan.checkNextPoint(code, minute, cR, cP, cS, m_work.startMinute);
+        // A touch inside the expected window with the run's own code: no match over the
+        // plan can rank before it (the code is in the run's route, so the best match has
+        // the right code and a word of at least "inside"), so it is not looked up.
+        if (next != RouteWindow::inside) {
+            best = m_plan.bestMatch(code, minute, bR, bP, bS);
+            bestKnown = true;
+        }
         const bool elsewhere = cR != bR || cP != bP || cS != bS;
-        if (!(best < next && elsewhere) && !(next & RouteWindow::otherCode)) {
+        if (!(bestKnown && best < next && elsewhere) && !(next & RouteWindow::otherCode)) {
             if (m_work.tmp.routeType != 4) {
                 m_work.tmp.recordHit(cP, next, minute);
                 return;
@@ -69,6 +76,8 @@ void LogWalk::touch(const unsigned char raw[10], int minute)
                 return;
         }
     }
+    if (!bestKnown)
+        best = m_plan.bestMatch(code, minute, bR, bP, bS);
 
     // A new run, or the touch belongs to the run's own start after all.
     const int type = typeOf(bR);

@@ -11,8 +11,30 @@ ReportBuilder::ReportBuilder(const PlanSnapshot& plan) : m_plan(plan)
 
 void ReportBuilder::packFromBase(qint64 seconds, unsigned char out[4]) const
 {
-    // UTC has no clock changes, so adding seconds moves the wall clock exactly that far.
-    packDeviceTime(QDateTime(m_baseDate, QTime(0, 0), Qt::UTC).addSecs(seconds), out);
+    // Wall-clock arithmetic (no time zone, so no clock change) on whole days and seconds,
+    // the same fields packDeviceTime takes from a date-time.
+    qint64 days = seconds / 86400;
+    qint64 second = seconds % 86400;
+    if (second < 0) {
+        second += 86400;
+        --days;
+    }
+    // Civil date of a day count from 1970-01-01 (proleptic Gregorian).
+    const qint64 z = m_baseDate.toJulianDay() - 2440588 + days + 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const qint64 doe = z - era * 146097;
+    const qint64 yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const qint64 doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const qint64 mp = (5 * doy + 2) / 153;
+    const int day = int(doy - (153 * mp + 2) / 5 + 1);
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    const qint64 year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    const int yy = int(((year % 100) + 100) % 100);
+    const int units = int(second / 2);
+    out[0] = uchar(yy * 2 + (month > 7 ? 1 : 0));
+    out[1] = uchar(((month << 5) & 0xFF) | (day & 31));
+    out[2] = uchar(units >> 8);
+    out[3] = uchar(units & 0xFF);
 }
 
 void ReportBuilder::init(const QString& reportPath, const QDateTime& base, int mode)
