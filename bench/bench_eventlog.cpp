@@ -6,9 +6,10 @@
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
+#include "codenames/kodnevmodel.h"
 #include "core/wyxapp.h"
 #include "device/ftdiapi.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
@@ -83,6 +84,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     WyxApp app(argc, argv);
+    installKodNevModel(*app.settings);
     // The one box expected is the read-out's advice to archive a log this long.
     Prompts::setHandler([](const Prompts::Request& r) {
         if (r.kind != Prompts::Kind::Information)

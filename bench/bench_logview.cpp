@@ -2,6 +2,8 @@
 // open and shown, against appending the same records to a plain vector of 1,000,000.
 // Target: the window costs at most about twice the vector.
 #include "core/helpers.h"
+#include "codenames/kodnevmodel.h"
+#include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logfilterproxymodel.h"
 #include "eventlog/logmodel.h"
@@ -61,6 +63,7 @@ int main(int argc, char* argv[])
         tzset();
     }
     WyxApp app(argc, argv);
+    installKodNevModel(*app.settings);
     QTextStream out(stdout);
 
     const QVector<LogEntry> log = makeEntries(logRows, 0);

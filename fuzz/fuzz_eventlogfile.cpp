@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the event-log file reader ("ewl" and "ewa"): what it accepts
 // must be exactly the complete records present, must survive a write and re-read byte for
 // byte, and the logger name in it must give one safe file name however often it is saved.
+#include "codenames/kodnevmodel.h"
+#include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logfile.h"
 
@@ -38,6 +40,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     (void)argc;
     (void)argv;
     app = new WyxApp(qtArgc, qtArgv); // the century pivot of packed times lives in its settings
+    installKodNevModel(*app->settings);
     return 0;
 }
 

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the simulated logger's state-file reader. A file it accepts
 // must save and load again to the same state.
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 
 #include <QByteArray>
 #include <cstdlib>

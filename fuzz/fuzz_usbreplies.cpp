@@ -4,8 +4,10 @@
 // frames the commands send, and answers normally once they run out.
 #include "core/clock.h"
 #include "core/prompts.h"
+#include "codenames/kodnevmodel.h"
+#include "core/settings.h"
 #include "core/wyxapp.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 #include "device/usbcom.h"
 
 #include <cstdlib>
@@ -25,6 +27,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     (void)argc;
     (void)argv;
     app = new WyxApp(qtArgc, qtArgv);
+    installKodNevModel(*app->settings);
     Prompts::setHandler([](const Prompts::Request&) { return Prompts::Answer{0, QString(), QColor()}; });
     // Waits on the logger's tick pass at once.
     Clock::setSource([now = qint64(1700000000000)]() mutable { return now += 7; });

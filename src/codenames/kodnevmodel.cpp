@@ -9,6 +9,7 @@
 #include "core/wyxapp.h"
 
 #include <QFile>
+#include <QWidget>
 #include <QFileInfo>
 #include <QBrush>
 #include <QLocale>
@@ -319,4 +320,14 @@ bool KodNevModel::save()
     unreadablePath.clear();
     modified = false;
     return true;
+}
+
+KodNevModel* installKodNevModel(Settings& settings)
+{
+    Q_ASSERT(!settings.kodNevModel);
+    auto* model = new KodNevModel(&settings);
+    settings.kodNevModel = model;
+    QObject::connect(&settings, &Settings::kodNevLoadRequested, model, [model](QWidget* parent) { model->load(parent); });
+    QObject::connect(&settings, &Settings::kodNevSaveRequested, model, &KodNevModel::save);
+    return model;
 }

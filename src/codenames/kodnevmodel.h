@@ -9,6 +9,7 @@
 #include <QVector>
 
 class QWidget;
+class Settings;
 
 class KodNevModel : public QAbstractTableModel
 {
@@ -65,3 +66,8 @@ private:
     mutable QHash<quint64, QVector<int>> rowIndex;
     mutable bool rowIndexValid = false;
 };
+
+// Creates the program's one list as a child of the settings, which then own it, and lets
+// the settings' load and save requests reach it. Done once, right after the application
+// object exists.
+KodNevModel* installKodNevModel(Settings& settings);

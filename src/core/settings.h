@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 class KodNevModel;
@@ -47,6 +48,9 @@ public:
     int flags = 0;
     QTime clockAdjustLimit;
     QTime followTime;
+    // The one code-name list. It belongs to the code-name layer above this one, which
+    // creates it as a child of this object (installKodNevModel) and answers the two
+    // requests below.
     KodNevModel* kodNevModel = nullptr;
 
     void load();
@@ -57,8 +61,15 @@ public:
     // (the process's current directory when none is set).
     QString workPath(const QString& name) const;
 
+    // The recently opened files, newest first, at most six; stored at once, apart from
+    // load and save, so that every window's opening is remembered.
+    QStringList recentFiles() const;
+    void setRecentFiles(const QStringList& files);
+
 signals:
     void optionsChanged();
+    void kodNevLoadRequested(QWidget* parent);
+    void kodNevSaveRequested();
 
 public slots:
     void loadKodNevTable(QWidget* parent);

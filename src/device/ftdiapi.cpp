@@ -1,17 +1,11 @@
 #include "device/ftdiapi.h"
 
-#include "device/simulatedlogger.h"
-#ifdef WYX_HAVE_FTDI
-#include "device/libftdibackend.h"
-#endif
-
-#include <QFile>
-#include <QtGlobal>
+#include <utility>
 
 namespace {
 
-// Stands in when no driver library is available: enumeration fails, so the program
-// reports the missing FTDI library.
+// Stands in until a backend is installed, or when none could be made: enumeration fails,
+// so the program reports the missing FTDI library.
 class NoDriver final : public FtdiApi
 {
 public:
@@ -49,38 +43,16 @@ public:
     bool purgeRx(Handle) override { return false; }
 };
 
-struct DefaultBackend {
-    std::unique_ptr<SimulatedLoggerFile> simulated;
-    std::unique_ptr<FtdiApi> driver;
-    FtdiApi* api = nullptr;
-
-    DefaultBackend()
-    {
-        const QByteArray statePath = qgetenv("WYX_SIMULATED_LOGGER");
-        if (!statePath.isEmpty()) {
-            simulated = std::make_unique<SimulatedLoggerFile>(QFile::decodeName(statePath));
-            if (simulated->isValid()) {
-                if (!simulated->errorString().isEmpty())
-                    qWarning("Simulated logger not saved: %s", qPrintable(simulated->errorString()));
-                api = &simulated->logger();
-                return;
-            }
-            // A damaged state file is left as it is; the program then finds no driver.
-            qWarning("Simulated logger not loaded: %s", qPrintable(simulated->errorString()));
-            simulated.reset();
-            driver = std::make_unique<NoDriver>();
-        } else {
-#ifdef WYX_HAVE_FTDI
-            driver = std::make_unique<LibFtdiBackend>();
-#else
-            driver = std::make_unique<NoDriver>();
-#endif
-        }
-        api = driver.get();
-    }
-};
-
+FtdiApiFactory factory;
+FtdiApi* made = nullptr;
+bool chosen = false;
 FtdiApi* replacement = nullptr;
+
+FtdiApi& stub()
+{
+    static NoDriver noDriver;
+    return noDriver;
+}
 
 } // namespace
 
@@ -88,8 +60,18 @@ FtdiApi& ftdiApi()
 {
     if (replacement)
         return *replacement;
-    static DefaultBackend backend; // chosen once; the simulated logger is saved at exit
-    return *backend.api;
+    if (!chosen) {
+        chosen = true; // once, even when the factory finds no backend
+        made = factory ? factory() : nullptr;
+    }
+    return made ? *made : stub();
+}
+
+void setFtdiApiFactory(FtdiApiFactory f)
+{
+    factory = std::move(f);
+    chosen = false;
+    made = nullptr;
 }
 
 FtdiApi* setFtdiApi(FtdiApi* api)

@@ -1,11 +1,13 @@
 #pragma once
-// The USB-serial driver operations the device link relies on, in the shape of the
-// vendor's driver so that error mapping carries over one to one. Every bool means
-// "the driver call succeeded". One process-wide backend: the simulated logger, the
-// libftdi backend (real devices on Linux) or a stub whose enumeration fails.
+// The program's USB-serial driver layer: the few operations the logger link needs (list the
+// FTDI devices, open one by serial number, set the line up, blocking reads with a time-out,
+// writes, discard stale input). The link is written once against this interface, so the
+// backend behind it can be real hardware, the simulated logger or a stub, and a test can
+// put in its own. Every bool means "the driver call succeeded"; a read that times out is
+// success with fewer bytes, so the link can tell a silent logger from a failed driver.
 #include <QByteArray>
 #include <QString>
-#include <memory>
+#include <functional>
 
 class FtdiApi
 {
@@ -42,10 +44,18 @@ public:
     virtual bool purgeRx(Handle h) = 0;
 };
 
-// The process-wide backend. Chosen once on first use: the simulated logger when the
-// environment variable WYX_SIMULATED_LOGGER names a state file, else the libftdi
-// backend when built, else a stub that finds no driver.
+// The process-wide backend: the one set by setFtdiApi, else the one the installed factory
+// made, else a stub whose enumeration fails (no driver).
 FtdiApi& ftdiApi();
-// Replaces the backend (tests); returns the previous one. Ownership stays with the caller;
-// nullptr restores the default choice.
+
+// Makes the program's backend; called once, on the first use of ftdiApi(), so nothing is
+// opened or loaded before a device command needs it. The factory keeps what it returns
+// alive for the rest of the run; nullptr means no driver (the stub).
+using FtdiApiFactory = std::function<FtdiApi*()>;
+// Installs the factory (start-up, which knows the backends; this layer does not). A new
+// factory is asked again on the next use; an empty one goes back to the stub.
+void setFtdiApiFactory(FtdiApiFactory factory);
+
+// Replaces the backend (tests); returns the previous replacement. Ownership stays with the
+// caller; nullptr goes back to the installed backend.
 FtdiApi* setFtdiApi(FtdiApi* api);

@@ -1,6 +1,7 @@
 #pragma once
-// Real FTDI devices on Linux through libftdi1, shaped like the vendor driver the program
-// was written for: reads block until all bytes arrived or the read time-out expired.
+// The driver layer's backend for real FTDI devices on Linux, through libftdi1. libftdi's
+// reads return whatever has arrived; this backend makes them block until all bytes arrived
+// or the read time-out expired, as the link expects of every backend.
 #include "device/ftdiapi.h"
 
 #include <set>

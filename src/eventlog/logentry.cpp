@@ -56,6 +56,12 @@ QString stampText(const QDateTime& t)
 
 } // namespace
 
+LogEntryContext LogEntryContext::fromSettings()
+{
+    const Settings& settings = appSettings();
+    return {settings.kodNevModel, settings.flags};
+}
+
 LogEntry::LogEntry()
 {
     clear();
@@ -115,9 +121,8 @@ QString LogEntry::codeText() const
     return isTouch() ? codeToLetters(codeBytes()) : secondDateTimeText();
 }
 
-int LogEntry::validNameRow() const
+int LogEntry::validNameRow(const KodNevModel* names) const
 {
-    const KodNevModel* names = appSettings().kodNevModel;
     if (!names)
         return -1;
     KodNev key;
@@ -126,59 +131,59 @@ int LogEntry::validNameRow() const
     return names->findValidAt(key);
 }
 
-QString LogEntry::description(bool brief) const
+QString LogEntry::description(bool brief, const LogEntryContext& context) const
 {
-    const int flags = appSettings().flags;
     if (isTouch()) {
-        const int row = validNameRow();
+        const int row = validNameRow(context.names);
         if (row >= 0)
-            return appSettings().kodNevModel->entryAt(row).datedName.name;
-        return (!(flags & OptPointCode) && !brief) ? codeText() : QString();
+            return context.names->entryAt(row).datedName.name;
+        return (!(context.flags & OptPointCode) && !brief) ? codeText() : QString();
     }
     const EventKindInfo* info = kindInfo(kind());
     if (!info)
         return translated(notInterpretableText);
     const QString suffix = m_bytes[9] ? QStringLiteral("  (%1x)").arg(int(m_bytes[9]) + 1) : QString();
-    const QString prefix = ((flags & OptPointCode) || brief) ? QString() : secondDateTimeText() + QStringLiteral("  ");
+    const QString prefix =
+        ((context.flags & OptPointCode) || brief) ? QString() : secondDateTimeText() + QStringLiteral("  ");
     return prefix + translated(info->text) + suffix;
 }
 
-QString LogEntry::lineText() const
+QString LogEntry::lineText(const LogEntryContext& context) const
 {
-    return QStringLiteral("%1 %2   %3   %4").arg(markerText(), dateTimeText(), codeText(), description(true));
+    return QStringLiteral("%1 %2   %3   %4")
+        .arg(markerText(), dateTimeText(), codeText(), description(true, context));
 }
 
-QColor LogEntry::backgroundColor() const
+QColor LogEntry::backgroundColor(const LogEntryContext& context) const
 {
-    if ((appSettings().flags & OptColorHighlight) && isTouch()) {
-        const int row = validNameRow();
+    if ((context.flags & OptColorHighlight) && isTouch()) {
+        const int row = validNameRow(context.names);
         if (row >= 0)
-            return appSettings().kodNevModel->entryAt(row).backgroundColor;
+            return context.names->entryAt(row).backgroundColor;
     }
     return defaultBackColor;
 }
 
-QColor LogEntry::foregroundColor() const
+QColor LogEntry::foregroundColor(const LogEntryContext& context) const
 {
-    if (!(appSettings().flags & OptColorHighlight))
+    if (!(context.flags & OptColorHighlight))
         return defaultTextColor;
     if (isTouch()) {
-        const int row = validNameRow();
-        return row >= 0 ? appSettings().kodNevModel->entryAt(row).foregroundColor : defaultTextColor;
+        const int row = validNameRow(context.names);
+        return row >= 0 ? context.names->entryAt(row).foregroundColor : defaultTextColor;
     }
     const EventKindInfo* info = kindInfo(kind());
     return info ? *info->color : defaultTextColor;
 }
 
-bool LogEntry::isNamed() const
+bool LogEntry::isNamed(const LogEntryContext& context) const
 {
-    const KodNevModel* names = appSettings().kodNevModel;
-    if (!names)
+    if (!context.names)
         return false;
     KodNev key;
     key.setCodeBytes(codeBytes());
     key.datedName.setDate(minValidDate);
-    return names->findCode(key) >= 0;
+    return context.names->findCode(key) >= 0;
 }
 
 bool LogEntry::operator==(const LogEntry& other) const

@@ -7,7 +7,19 @@
 #include <QDateTime>
 #include <QString>
 
+class KodNevModel;
 class QDataStream;
+
+// What an entry's texts and colours depend on besides its own bytes: the code-name list
+// that names its codes and the display options (OptionFlag bits). The program's windows use
+// the shared list and the stored options; an evaluation or an export may hand in its own.
+struct LogEntryContext {
+    const KodNevModel* names = nullptr;
+    int flags = 0;
+
+    // The program's one code-name list and its current options.
+    static LogEntryContext fromSettings();
+};
 
 enum LogEventKind : unsigned char {
     KindFirstEvent = 200, // every byte 0 below this is a touch
@@ -53,13 +65,19 @@ public:
     QString markerText() const;
     // A touch's 12 code letters; an event's second time.
     QString codeText() const;
-    QString description(bool brief) const;
-    QString lineText() const;
-
-    QColor backgroundColor() const;
-    QColor foregroundColor() const;
+    QString description(bool brief, const LogEntryContext& context) const;
+    QString lineText(const LogEntryContext& context) const;
+    QColor backgroundColor(const LogEntryContext& context) const;
+    QColor foregroundColor(const LogEntryContext& context) const;
     // Any name of the code in the list, whatever its date.
-    bool isNamed() const;
+    bool isNamed(const LogEntryContext& context) const;
+
+    // The same from the program's own list and options.
+    QString description(bool brief) const { return description(brief, LogEntryContext::fromSettings()); }
+    QString lineText() const { return lineText(LogEntryContext::fromSettings()); }
+    QColor backgroundColor() const { return backgroundColor(LogEntryContext::fromSettings()); }
+    QColor foregroundColor() const { return foregroundColor(LogEntryContext::fromSettings()); }
+    bool isNamed() const { return isNamed(LogEntryContext::fromSettings()); }
 
     // Logger events (200-219) match on kind and second time alone; the logger repeats them
     // with a fresh first time and count. Everything else matches on all ten bytes.
@@ -69,8 +87,8 @@ public:
     void makeProgramEntry(const QDateTime& first, const QDateTime& second, const unsigned char& kind);
 
 private:
-    // Row of the name valid at the touch's date in the code-name list, or -1.
-    int validNameRow() const;
+    // Row of the name valid at the touch's date in the list, or -1.
+    int validNameRow(const KodNevModel* names) const;
 
     unsigned char m_bytes[size];
 };

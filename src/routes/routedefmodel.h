@@ -96,8 +96,8 @@ public:
 
     bool isModified() const { return modified; }
     void setModified(bool on) { modified = on; }
-    // The name as the plan knows it: the bare name after a load or an import, the name
-    // given to the last successful saveAs.
+    // The name as the plan knows it: the bare name after a load or an import (and the
+    // "erd" one after an imported plan was saved), the name given to a successful saveAs.
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& name);
     // Where the plan is written back: the file it was loaded from or last saved to.
@@ -115,6 +115,7 @@ private:
     void buildDefaultTree();
     TreeItem* groupItem(const QModelIndex& index, QChar tag) const;
     TreeItem* routeItem(int r) const;
+    bool writePlan(const QString& target, const QString& nameAfter, QWidget* parent, bool silentOverwrite);
     int routeTypeAbove(const TreeItem* item) const;
     void insertItem(TreeItem* parent, int row, const QVariant& value);
 

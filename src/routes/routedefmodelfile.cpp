@@ -122,7 +122,12 @@ bool RouteDefModel::saveAs(QString fileName, QWidget* parent, bool silentOverwri
         warn(parent, saveTitle(), tr("Nem sikerült elmenteni az útvonal tervet\nNincs név megadva hozzá!"));
         return false;
     }
-    const QString target = appSettings().workPath(fileName);
+    return writePlan(appSettings().workPath(fileName), fileName, parent, silentOverwrite);
+}
+
+bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, QWidget* parent,
+                              bool silentOverwrite)
+{
     if (QFileInfo::exists(target) && !silentOverwrite
         && !askYesNo(parent, saveTitle(), tr("%1 nevű útvonal terv már létezik.\nFelülírjuk?").arg(target),
                      tr("Igen"), tr("Mégsem")))
@@ -136,7 +141,7 @@ bool RouteDefModel::saveAs(QString fileName, QWidget* parent, bool silentOverwri
         warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!"));
         return false;
     }
-    m_fileName = fileName;
+    m_fileName = nameAfter;
     m_filePath = target;
     modified = false;
     return true;
@@ -147,8 +152,13 @@ bool RouteDefModel::save(QWidget* parent)
     if (!modified)
         return true;
     // Written back where it came from, never over a same-named file elsewhere.
-    const QString path = m_filePath.isEmpty() ? m_fileName : m_filePath;
-    if (hasExtension(path, extRoutePlanImport))
-        return saveAs(path.left(path.size() - 4) + QLatin1Char('.') + extRoutePlan, parent, false);
-    return saveAs(path, parent, true);
+    const QString path = m_filePath.isEmpty() ? appSettings().workPath(m_fileName) : m_filePath;
+    if (hasExtension(path, extRoutePlanImport)) {
+        const auto asPlan = [](const QString& name) {
+            return name.left(name.size() - 4) + QLatin1Char('.') + extRoutePlan;
+        };
+        const QString name = hasExtension(m_fileName, extRoutePlanImport) ? asPlan(m_fileName) : m_fileName;
+        return writePlan(asPlan(path), name, parent, false);
+    }
+    return writePlan(path, m_fileName, parent, true);
 }

@@ -87,6 +87,24 @@ private slots:
         s.codeFile = "kodlista.kod";
         QCOMPARE(s.codeFilePath(), QDir::current().absoluteFilePath("kodlista.kod"));
     }
+
+    void recentFilesKeepSixNewestFirst()
+    {
+        TestEnv env;
+        Settings& s = appSettings();
+        QCOMPARE(s.recentFiles(), QStringList());
+        const QStringList seven{"/a/1.ewl", "/a/2.ewl", "/a/3.ewl", "/a/4.ewl", "/a/5.ewl", "/a/6.ewl", "/a/7.ewl"};
+        s.setRecentFiles(seven);
+        QCOMPARE(s.recentFiles(), seven.mid(0, 6));
+        QCOMPARE(QSettings().value("recentFileList").toStringList(), seven.mid(0, 6));
+    }
+
+    void recentFilesIgnoreEmptyStoredEntries()
+    {
+        TestEnv env;
+        QSettings().setValue("recentFileList", QStringList{"", "/a/1.ewl", ""});
+        QCOMPARE(appSettings().recentFiles(), QStringList{"/a/1.ewl"});
+    }
 };
 
 WYX_TEST_MAIN(TestSettings)

@@ -3,7 +3,7 @@
 // installed as the USB driver for the length of one test function.
 #include "core/clock.h"
 #include "device/ftdiapi.h"
-#include "device/simulatedlogger.h"
+#include "simulator/simulatedlogger.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,6 +1,7 @@
 // The simulated logger itself: the protocol checks of its strict mode, the commands as the
 // real logger answers them, its ring and clock, the state file and the injected faults.
 #include "devicetestutil.h"
+#include "simulator/simulatedloggerfile.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
@@ -74,25 +75,6 @@ class TestSimulatedLogger : public QObject
 {
     Q_OBJECT
 private slots:
-    // Must run first: it is the process's first use of the default backend.
-    void environmentChoosesSimulatedLogger()
-    {
-        static QTemporaryDir dir; // outlives the backend, which saves at exit
-        const QString path = dir.filePath(QStringLiteral("logger.json"));
-        qputenv("WYX_SIMULATED_LOGGER", QFile::encodeName(path));
-        auto* sim = dynamic_cast<SimulatedLogger*>(&ftdiApi());
-        QVERIFY(sim);
-        QVERIFY(QFile::exists(path));
-        {
-            Link link(*sim);
-            QCOMPARE(link.transact(frame("0955555555414141 41")).size(), 3); // 0x09: name "UUUUAAAA"
-        }
-        SimulatedLogger reloaded;
-        QVERIFY2(reloaded.load(path), qPrintable(reloaded.errorString()));
-        QCOMPARE(reloaded.device().name(), QByteArray("UUUUAAAA"));
-        qunsetenv("WYX_SIMULATED_LOGGER");
-    }
-
     void strictModeCatchesProtocolViolations()
     {
         SimulatedLogger sim;

@@ -296,7 +296,8 @@ private slots:
         }
         QCOMPARE(fileBytes(env->path("OLD.erd")), goldenErd);
         QCOMPARE(fileBytes(env->path("OLD.erd.bak")), QByteArray("keep me"));
-        QCOMPARE(m.fileName(), env->path("OLD.erd"));
+        QCOMPARE(m.fileName(), QStringLiteral("OLD.erd"));
+        QCOMPARE(m.filePath(), env->path("OLD.erd"));
         QCOMPARE(m.isModified(), false);
         QCOMPARE(fileBytes(env->path("OLD.RDF")), goldenRdf);
     }

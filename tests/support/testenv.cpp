@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 #include "support/scriptedprompts.h"
 
+#include "codenames/kodnevmodel.h"
 #include "core/settings.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ void prepareApplication(WyxApp& app)
     app.setOrganizationName(QStringLiteral("quelta-test"));
     app.setApplicationName(QStringLiteral("WYX-test"));
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    installKodNevModel(*app.settings);
     installFailingPromptHandler();
 }
 

@@ -1,5 +1,7 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
+#include "app/backendchoice.h"
+#include "codenames/kodnevmodel.h"
 #include "core/product.h"
 #include "core/settings.h"
 #include "core/singleinstance.h"
@@ -23,7 +25,9 @@ static void initResources()
 int wyxMain(int argc, char** argv)
 {
     initResources();
+    installDriverBackend();
     WyxApp app(argc, argv);
+    installKodNevModel(*app.settings);
 
     SingleInstanceGuard guard(instanceKey());
     if (!guard.acquire()) {
