@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QIcon>
+#include <QItemSelectionModel>
 
 EvaluationView::EvaluationView()
 {
@@ -58,6 +59,12 @@ bool EvaluationView::saveAs()
     if (ok)
         setCurrentFile(name);
     return ok;
+}
+
+bool EvaluationView::hasMultipleSelection() const
+{
+    const QItemSelectionModel* selection = m_table->selectionModel();
+    return selection && selection->selectedRows().size() > 1;
 }
 
 QSize EvaluationView::sizeHint() const

@@ -34,6 +34,7 @@ private slots:
     void commandWithPlanFile();
     void saveAndLoad();
     void jumps();
+    void abortShowsRowsSoFar();
 };
 
 namespace {
@@ -259,6 +260,13 @@ void TestEvaluationView::saveAndLoad()
     QCOMPARE(other.currentFile(), env.path("masik.ffr"));
     QCOMPARE(other.model()->report().rows, report.rows);
     QCOMPARE(other.model()->title(), report.title);
+    DocumentWindow* document = documentWindowOf(&other);
+    QCOMPARE(document, static_cast<DocumentWindow*>(&other));
+    QCOMPARE(document->viewKind(), EvaluationViewKind);
+    QCOMPARE(document->documentFile(), env.path("masik.ffr"));
+    QVERIFY(!document->isDocumentModified());
+    QCOMPARE(document->saveDocument(), DocumentWindow::Done);
+    QCOMPARE(document->printDocument(nullptr, RangeAll, 0), DocumentWindow::NotOffered);
 
     ScriptedPrompts prompts;
     prompts.expectNotice(Prompts::Kind::Warning, "Ez a fájl nem létezik");
@@ -284,6 +292,37 @@ void TestEvaluationView::jumps()
     QCOMPARE(table->firstSelectedRow(), 0);
     QCOMPARE(view.sizeHint(), QSize(640, 400));
     QVERIFY(!table->showGrid());
+}
+
+void TestEvaluationView::abortShowsRowsSoFar()
+{
+    // Long enough to be stopped: many logs full of device events inside the range, each
+    // one a row. Closing the progress window stops the run; the window shows what was found.
+    TestEnv env;
+    Plan p;
+    p.route("S", 3).start(0, 14000).point("B", 0);
+    QVector<LogEntry> events;
+    for (int i = 0; i < 40000; ++i)
+        events.append(PlanTest::event(day, 219, i / 30));
+    for (int l = 0; l < 30; ++l) {
+        writeLog(env.path(QStringLiteral("L%1.EWL").arg(l)), events);
+        p.log(QStringLiteral("L%1.EWL").arg(l));
+    }
+    EvaluationView* view = nullptr;
+    ModalDriver driver;
+    driver.onModal(QStringLiteral("DoubleProcessDlg"), [](QWidget* w) {
+        QCOMPARE(w->windowModality(), Qt::ApplicationModal);
+        w->close();
+    });
+    const auto window = [&](const QString&) -> EvaluationView* { return view = new EvaluationView; };
+    QVERIFY(Fulfilment::evaluate(nullptr, *p.model, QStringLiteral("t.erd"), day, 1, window) == view);
+    QVERIFY(driver.allDone());
+    QVERIFY(view->isVisible());
+    const QVector<EvaluationRow>& rows = view->model()->report().rows;
+    QVERIFY(!rows.isEmpty());
+    QVERIFY(rows.size() < 30 * 40000);
+    QCOMPARE(rows.last().word(), 0x80000001u);
+    delete view;
 }
 
 WYX_TEST_MAIN(TestEvaluationView)
