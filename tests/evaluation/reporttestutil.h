@@ -31,7 +31,7 @@ inline QByteArray code(const QString& letters)
     return QByteArray(reinterpret_cast<const char*>(k.code), 6);
 }
 
-// A 14-byte payload from pieces placed at offsets.
+// A 14-byte payload from parts placed at offsets.
 inline QByteArray payload(std::initializer_list<std::pair<int, QByteArray>> parts)
 {
     QByteArray p(14, '\0');
