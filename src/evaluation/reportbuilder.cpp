@@ -77,9 +77,11 @@ void ReportBuilder::init(const QString& reportPath, const QDateTime& base, int m
             rangeEnd = qMax(rangeEnd, latest);
         }
     }
-    rangeMargin = m_plan.tolerance + 59;
-    rangeStart -= qint64(rangeMargin) * 60;
-    rangeEnd += qint64(rangeMargin) * 60;
+    // The tolerance of an imported plan is not range-checked: no overflow here.
+    const qint64 margin = qint64(m_plan.tolerance) + 59;
+    rangeMargin = int(qBound<qint64>(INT_MIN, margin, INT_MAX));
+    rangeStart -= margin * 60;
+    rangeEnd += margin * 60;
 }
 
 int ReportBuilder::checkEntryTime(const unsigned char raw[10], bool valid, qint64 seconds, int logIndex, int row)

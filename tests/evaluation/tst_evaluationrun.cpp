@@ -153,6 +153,8 @@ void TestEvaluationRun::scenarios_data()
     QTest::newRow("rounds across midnight") << "tol 5; log L0; route F 4; start 0 120 2 0 100; point B 0"
                                             << "L0: B@-3 B@60" << 1
                                             << QStringList{"40000100/0", "00000001/1"} + fulfilled;
+    QTest::newRow("huge tolerance") << "tol 2147483000; log L1; route S 3; start 480 600 1 - 200; point B 0"
+                                    << "L1: B@490" << 1 << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("no route") << "log L1" << "L1: B@480" << 1
                               << QStringList{"00000000/0", "80000080/0", "00000000/0", "80000020/0"};
     QTest::newRow("nothing at all") << "" << "" << 1

@@ -77,6 +77,7 @@ void TestMatching::windowWord_data()
     QTest::newRow("service end") << 3 << 480 << 600 << 45 << 20 << 0 << none << 600 << 0x20000000u;
     QTest::newRow("service 1 early") << 3 << 480 << 600 << 45 << 20 << 0 << none << 479 << 0x24000001u;
     QTest::newRow("flexible late") << 4 << 480 << 600 << 0 << -1 << 2 << none << 612 << 0x2400000au;
+    QTest::newRow("huge tolerance") << 0 << 480 << -1 << 30 << -1 << 2147483000 << none << 0 << 0x20000000u;
     QTest::newRow("unset type") << -1 << 480 << 600 << 0 << -1 << 2 << none << 480 << 0x240003ffu;
     QTest::newRow("type five") << 5 << 480 << 600 << 0 << -1 << 2 << none << 480 << 0x240003ffu;
 }
