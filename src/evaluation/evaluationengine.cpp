@@ -16,7 +16,8 @@ QString tr(const char* text)
     return QCoreApplication::translate("EvaluationEngine", text);
 }
 
-// One log walked against the plan; false when aborted.
+// The judgement of the touches of one log, newest first, against the plan and the run
+// under way.
 class LogWalk
 {
 public:
@@ -26,6 +27,10 @@ public:
     }
 
     void touch(const unsigned char raw[10], int minute);
+
+    // The point row the previous touch was recorded at (the route's point count after
+    // its first point: a new pass over the route may follow).
+    int prev = 0x7fffffff;
 
 private:
     int pointCountOf(int route) const
@@ -38,9 +43,6 @@ private:
     ReportBuilder& m_builder;
     EvaluationWork& m_work;
     const int m_log;
-
-public:
-    int prev = 0x7fffffff;
 };
 
 void LogWalk::touch(const unsigned char raw[10], int minute)
