@@ -3,6 +3,7 @@
 #include "support/testmain.h"
 
 #include "evaluation/evaluationmodel.h"
+#include "evaluation/reportbuilder.h"
 #include "reporttestutil.h"
 #include "runtestutil.h"
 
@@ -22,6 +23,7 @@ private slots:
     void olderEntriesStop();
     void abortKeepsRowsSoFar();
     void randomPlansKeepTheContract();
+    void randomPlansMatchTheLiteralWalk();
 };
 
 namespace {
@@ -75,6 +77,127 @@ const QString fixedPlan = QStringLiteral("tol 5; log L1; route R 0; start 480; p
 const QString six = QStringLiteral(
     "tol 60; log L1; route R 0; start 480; point J 0; point K 10; point L 20; point M 30; point N 40; point O 50");
 const QStringList fulfilled{"00000000/0", "80000000/0"};
+
+// The walk step by step as the plan model judges touches, every match looked up over the
+// whole plan: the reference for the run's own, faster matching.
+EvaluationReport literalWalk(const RouteDefModel& model, MemoryLogs& logs, const QDate& base, int mode)
+{
+    const PlanSnapshot plan = PlanSnapshot::fromModel(model);
+    ReportBuilder builder(plan);
+    builder.init(QStringLiteral("/work/plan1_x.ffr"), QDateTime(base, QTime(0, 0)), mode);
+    bool faulty = false;
+    if (plan.logNames.isEmpty()) {
+        builder.addRow(0, 0x80000040);
+        faulty = true;
+    }
+    if (plan.routes.isEmpty()) {
+        builder.addRow(0, 0x80000080);
+        faulty = true;
+    }
+    const auto points = [&](int r) { return r >= 0 && r < model.routeCount() ? model.pointCount(r) : 0; };
+    EvaluationWork work;
+    for (int i = 0; i < plan.logNames.size(); ++i) {
+        QVector<LogEntry> entries;
+        if (!logs.load(i, plan.logNames.at(i), entries)) {
+            builder.addRow(i, 0x80000010);
+            faulty = true;
+            continue;
+        }
+        builder.runOpened = false;
+        builder.olderCount = 0;
+        work.reset();
+        int prev = 0x7fffffff;
+        for (int row = entries.size() - 1; row >= 0; --row) {
+            const unsigned char* raw = entries.at(row).bytes();
+            qint64 seconds = 0;
+            const bool valid = EvaluationEngine::entrySeconds(raw, 2000, base.toJulianDay(), seconds);
+            const int verdict = builder.checkEntryTime(raw, valid, seconds, i, row);
+            if (verdict == ReportBuilder::Stop)
+                break;
+            if (verdict != ReportBuilder::Evaluate)
+                continue;
+            const int minute = int(seconds / 60);
+            const unsigned char* code = raw + 4;
+            int bR = -1, bP = -1, bS = -1, cR = -1, cP = -1, cS = -1;
+            const quint32 best = model.bestMatch(code, minute, bR, bP, bS);
+            if (work.expectedPoint(cR, cP, cS)) {
+                prev = cP == 0 && cR >= 0 && cR < model.routeCount() ? points(cR) : cP;
+                const quint32 next = model.checkNextPoint(code, minute, cR, cP, cS, work.startMinute);
+                const bool elsewhere = cR != bR || cP != bP || cS != bS;
+                if (!(best < next && elsewhere) && !(next & 0x08000000)) {
+                    if (work.tmp.routeType != 4) {
+                        work.tmp.recordHit(cP, next, minute);
+                        continue;
+                    }
+                    if (model.startCovers(cR, cS, minute) && work.tmp.isDuplicateTouch(cP, minute))
+                        continue;
+                }
+            }
+            const int type = bR >= 0 && bR < model.routeCount() ? model.routeHead(bR).type : -1;
+            if ((type == 4 || (best & 0x08000000)) && !(type == 4 && best == 0x20000000))
+                continue;
+            if (!(bS == work.startIndex && bR == work.routeIndex && type != 4)) {
+                builder.flushWork(work);
+                work.setup(bR, bS, bP, plan, i, minute);
+                builder.openRoute(work, i, bP, minute);
+                prev = points(bR);
+            }
+            if (type == 0 || type == 1)
+                work.tmp.recordHit(bP, bP > prev ? best | 0x02000000 : best, minute);
+            else if (type != 4)
+                work.tmp.recordHit(bP, best, minute);
+            prev = bP == 0 ? points(bR) : bP;
+        }
+        builder.flushWork(work);
+    }
+    for (int r = 0; r < plan.routes.size(); ++r) {
+        if (plan.routes.at(r).starts.isEmpty()) {
+            builder.addRouteRow(r, 0x40082000);
+            faulty = true;
+        }
+        for (int st = 0; st < plan.routes.at(r).starts.size(); ++st)
+            faulty = builder.evaluateStart(r, st) || faulty;
+        if (plan.routes.at(r).points.isEmpty()) {
+            builder.addRouteRow(r, 0x40084000);
+            faulty = true;
+        }
+    }
+    if (!faulty)
+        builder.addRow(0, 0x80000000);
+    return builder.report;
+}
+
+// A small random plan and its logs, touches mostly of the plan's codes.
+void randomCase(QRandomGenerator& rng, Plan& p, MemoryLogs& source, int& logCount, int& routes)
+{
+    const QStringList letters{"B", "C", "D", "E"};
+    p.tolerance(rng.bounded(15));
+    logCount = rng.bounded(0, 4);
+    for (int l = 0; l < logCount; ++l)
+        p.log(QStringLiteral("L%1").arg(l));
+    routes = rng.bounded(0, 4);
+    for (int r = 0; r < routes; ++r) {
+        p.route(QStringLiteral("R%1").arg(r), rng.bounded(-1, 5), rng.bounded(-1, 120));
+        for (int s = rng.bounded(0, 3); s > 0; --s) {
+            const int t1 = rng.bounded(-1, 1400);
+            p.start(t1, t1 < 0 ? -1 : t1 + rng.bounded(0, 240), rng.bounded(0, 4), rng.bounded(-1, 10),
+                    rng.bounded(-1, 90));
+        }
+        for (int n = rng.bounded(0, 5); n > 0; --n)
+            p.point(letters.at(rng.bounded(letters.size())), rng.bounded(0, 90));
+    }
+    for (int l = 0; l < logCount + 1; ++l) {
+        QVector<LogEntry>& entries = source.logs[QStringLiteral("L%1").arg(l)];
+        int minute = rng.bounded(-200, 1400);
+        for (int n = rng.bounded(0, 60); n > 0; --n) {
+            minute += rng.bounded(0, 25);
+            if (rng.bounded(20) == 0)
+                entries.append(PlanTest::event(day, uchar(rng.bounded(200, 230)), minute));
+            else
+                entries.append(touch(day, letters.at(rng.bounded(letters.size())), minute));
+        }
+    }
+}
 
 } // namespace
 
@@ -262,37 +385,13 @@ void TestEvaluationRun::abortKeepsRowsSoFar()
 void TestEvaluationRun::randomPlansKeepTheContract()
 {
     QRandomGenerator rng(77);
-    const QStringList letters{"B", "C", "D", "E"};
     KodNevModel names;
     for (int round = 0; round < 150; ++round) {
         Plan p;
-        p.tolerance(rng.bounded(15));
-        const int logCount = rng.bounded(0, 4);
-        for (int l = 0; l < logCount; ++l)
-            p.log(QStringLiteral("L%1").arg(l));
-        const int routes = rng.bounded(0, 4);
-        for (int r = 0; r < routes; ++r) {
-            p.route(QStringLiteral("R%1").arg(r), rng.bounded(-1, 5), rng.bounded(-1, 120));
-            for (int s = rng.bounded(0, 3); s > 0; --s) {
-                const int t1 = rng.bounded(-1, 1400);
-                p.start(t1, t1 < 0 ? -1 : t1 + rng.bounded(0, 240), rng.bounded(0, 4), rng.bounded(-1, 10),
-                        rng.bounded(-1, 90));
-            }
-            for (int n = rng.bounded(0, 5); n > 0; --n)
-                p.point(letters.at(rng.bounded(letters.size())), rng.bounded(0, 90));
-        }
         MemoryLogs source;
-        for (int l = 0; l < logCount + 1; ++l) {
-            QVector<LogEntry>& entries = source.logs[QStringLiteral("L%1").arg(l)];
-            int minute = rng.bounded(-200, 1400);
-            for (int n = rng.bounded(0, 60); n > 0; --n) {
-                minute += rng.bounded(0, 25);
-                if (rng.bounded(20) == 0)
-                    entries.append(PlanTest::event(day, uchar(rng.bounded(200, 230)), minute));
-                else
-                    entries.append(touch(day, letters.at(rng.bounded(letters.size())), minute));
-            }
-        }
+        int logCount = 0;
+        int routes = 0;
+        randomCase(rng, p, source, logCount, routes);
         const int mode = rng.bounded(3);
         const EvaluationReport report = run(p, source, day, mode).report;
         QCOMPARE(run(p, source, day, mode).report.rows, report.rows);
@@ -311,6 +410,23 @@ void TestEvaluationRun::randomPlansKeepTheContract()
             if (row.word() & 0x40000000)
                 QVERIFY(row.routeRow() < routes);
         }
+    }
+}
+
+void TestEvaluationRun::randomPlansMatchTheLiteralWalk()
+{
+    QRandomGenerator rng(4242);
+    for (int round = 0; round < 300; ++round) {
+        Plan p;
+        MemoryLogs source;
+        int logCount = 0;
+        int routes = 0;
+        randomCase(rng, p, source, logCount, routes);
+        const int mode = rng.bounded(3);
+        const EvaluationReport fast = run(p, source, day, mode).report;
+        const EvaluationReport literal = literalWalk(*p.model, source, day, mode);
+        QCOMPARE(rowKinds(fast), rowKinds(literal));
+        QCOMPARE(fast.rows, literal.rows);
     }
 }
 
