@@ -264,7 +264,7 @@ bool UsbCom::showError(UsbErrorCodes code, bool offerRetry)
         return false;
     QStringList buttons{tr("OK")};
     if (offerRetry) {
-        buttons[0] = QStringLiteral("Megszakít");
+        buttons[0] = tr("Megszakít");
         buttons.append(tr("Ismét"));
     }
     const int clicked = Prompts::choose(nullptr, Prompts::Kind::Warning, QStringLiteral("WYX770"), errorText(code),

@@ -122,8 +122,8 @@ bool RouteDefView::removeStart()
     QString text = start.t1.toString().trimmed();
     if (head.type != 0 && head.type != 2)
         text += QStringLiteral("  -  ") + start.t2.toString().trimmed();
-    if (askYesNo(this, tr("\"%1\"  útvonal").arg(head.name), tr("Valóban töröljük az alábbi időpontot:\n\"%1\"").arg(text),
-                 tr("Töröljük"), tr("Mégsem"))) {
+    if (askYesNo(this, tr("\"%1\"  útvonal").arg(head.name),
+                 tr("Valóban töröljük az alábbi időpontot:\n\"%1\"").arg(text), tr("Töröljük"), tr("Mégsem"))) {
         const QModelIndex group = current.parent();
         if (routeModel.removeRows(current.row(), 1, group) && routeModel.rowCount(group) == 0)
             emit stayOnStart(currentKind() == StartItem);

@@ -38,7 +38,8 @@ bool openForReading(QFile& file, const QString& fileName, QWidget* parent)
 {
     if (fileName.isEmpty()) {
         warn(parent, openTitle(),
-             QCoreApplication::translate("RouteDefModel", "Nem sikerült megnyitni az útvonal tervet\nNincs név megadva hozzá!"));
+             QCoreApplication::translate("RouteDefModel",
+                                         "Nem sikerült megnyitni az útvonal tervet\nNincs név megadva hozzá!"));
         return false;
     }
     file.setFileName(appSettings().workPath(fileName));

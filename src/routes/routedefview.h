@@ -6,15 +6,18 @@
 #include "routes/routedefdelegate.h"
 #include "routes/routedefmodel.h"
 
+#include "core/documentwindow.h"
+
 #include <QMdiSubWindow>
 
 class QTreeView;
 class QContextMenuEvent;
 struct ExtractedRoute;
 
-class RouteDefView : public QMdiSubWindow
+class RouteDefView : public QMdiSubWindow, public DocumentWindow
 {
     Q_OBJECT
+    Q_INTERFACES(DocumentWindow)
 public:
     RouteDefView();
     ~RouteDefView() override;
@@ -51,6 +54,13 @@ public:
     // Adds the extracted route (log name, numbered route, points); false after telling
     // the user when a point was refused.
     bool addExtractedRoute(const ExtractedRoute& route);
+
+    // The document-window side; printing and exports are not offered yet.
+    ViewKind viewKind() const override { return RouteDefViewKind; }
+    QString documentFile() const override { return curFile; }
+    bool isDocumentModified() const override { return isWindowModified(); }
+    Outcome saveDocument() override { return save() ? Done : NotDone; }
+    Outcome saveDocumentAs() override { return saveAs() ? Done : NotDone; }
 
     // Queries.
     RouteItemKind currentKind() const;

@@ -118,6 +118,12 @@ private slots:
         a.newFile();
         QCOMPARE(a.currentFile(), QStringLiteral("útvonalterv%1.erd").arg(first + 2));
         QCOMPARE(a.sizeHint(), QSize(640, 400));
+        DocumentWindow* document = documentWindowOf(&a);
+        QVERIFY(document);
+        QCOMPARE(document->viewKind(), RouteDefViewKind);
+        QCOMPARE(document->documentFile(), a.currentFile());
+        QCOMPARE(document->isDocumentModified(), true);
+        QCOMPARE(document->exportPdf(nullptr, RangeAll), DocumentWindow::NotOffered);
         a.setCurrentFile("sub/plan.erd");
         QCOMPARE(a.currentFile(), env->path("sub/plan.erd"));
         QCOMPARE(a.windowTitle(), QStringLiteral("plan.erd[*]"));
@@ -169,8 +175,10 @@ private slots:
             QCOMPARE(routes.count(), 1);
             {
                 ScriptedPrompts prompts;
-                prompts.expectFile(Prompts::Kind::SaveFile, env->path("night"));
-                QVERIFY(v.save()); // no name yet: asks for one
+                prompts.expectFile(Prompts::Kind::SaveFile, QString())
+                    .expectFile(Prompts::Kind::SaveFile, env->path("night"));
+                QCOMPARE(v.saveDocumentAs(), DocumentWindow::NotDone); // cancelled
+                QCOMPARE(v.saveDocument(), DocumentWindow::Done);       // no name yet: asks for one
             }
             QCOMPARE(v.currentFile(), env->path("night.erd"));
             QCOMPARE(v.isWindowModified(), false);

@@ -100,8 +100,9 @@ private slots:
         QTest::newRow("midnight") << QList<LogEntry>{touch(night), touch(night.addSecs(180))}
                                   << int(ExtractStatus::Ok) << "0 3";
         const QDateTime beforeDst(QDate(2026, 3, 29), QTime(1, 50));
-        QTest::newRow("daylight saving") << QList<LogEntry>{touch(beforeDst), touch(QDateTime(QDate(2026, 3, 29), QTime(3, 10)))}
-                                         << int(ExtractStatus::Ok) << "0 80";
+        const QDateTime afterDst(QDate(2026, 3, 29), QTime(3, 10));
+        QTest::newRow("daylight saving") << QList<LogEntry>{touch(beforeDst), touch(afterDst)} << int(ExtractStatus::Ok)
+                                         << "0 80";
         const QDateTime start(day, QTime(0, 0));
         QTest::newRow("14398 minutes") << QList<LogEntry>{touch(start), touch(start.addSecs(14398 * 60))}
                                        << int(ExtractStatus::Ok) << "0 14398";
