@@ -11,11 +11,6 @@ namespace EvaluationEngine {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("EvaluationEngine", text);
-}
-
 // The judgement of the touches of one log, newest first, against the plan and the run
 // under way.
 class LogWalk
@@ -141,7 +136,9 @@ EvaluationResult run(const PlanSnapshot& plan, const EvaluationRequest& request,
     const int routeCount = plan.routes.size();
     const qint64 baseDay = request.base.date().toJulianDay();
 
-    progress.setTexts(tr("Teljesítés kiértékelés"), tr("naplók:"), tr("bejegyzések:"));
+    progress.setTexts(QCoreApplication::translate("EvaluationEngine", "Teljesítés kiértékelés"),
+                      QCoreApplication::translate("EvaluationEngine", "naplók:"),
+                      QCoreApplication::translate("EvaluationEngine", "bejegyzések:"));
     progress.setRange1(logCount);
     bool faulty = false;
     if (logCount < 1) {
@@ -190,7 +187,9 @@ EvaluationResult run(const PlanSnapshot& plan, const EvaluationRequest& request,
     }
 
     if (!result.aborted) {
-        progress.setTexts(tr("Kiértékelés formázása"), tr("útvonal:"), tr("indulás:"));
+        progress.setTexts(QCoreApplication::translate("EvaluationEngine", "Kiértékelés formázása"),
+                          QCoreApplication::translate("EvaluationEngine", "útvonal:"),
+                          QCoreApplication::translate("EvaluationEngine", "indulás:"));
         progress.setRange1(routeCount);
         for (int r = 0; r < routeCount && !result.aborted; ++r) {
             progress.setValue1(r);
