@@ -32,7 +32,10 @@ private:
     {
         return route >= 0 && route < m_plan.routes.size() ? m_plan.routes.at(route).points.size() : 0;
     }
-    int typeOf(int route) const { return route >= 0 && route < m_plan.routes.size() ? m_plan.routes.at(route).type : -1; }
+    int typeOf(int route) const
+    {
+        return route >= 0 && route < m_plan.routes.size() ? m_plan.routes.at(route).type : -1;
+    }
 
     const PlanSnapshot& m_plan;
     ReportBuilder& m_builder;

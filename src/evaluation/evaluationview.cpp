@@ -47,8 +47,9 @@ bool EvaluationView::save()
 
 bool EvaluationView::saveAs()
 {
-    const QString proposed =
-        m_currentFile.isEmpty() ? appSettings().workPath(model()->title() + QLatin1Char('.') + extReport) : m_currentFile;
+    const QString proposed = m_currentFile.isEmpty()
+                                 ? appSettings().workPath(model()->title() + QLatin1Char('.') + extReport)
+                                 : m_currentFile;
     QString name = Prompts::saveFileName(this, tr("Teljesítés jelentés mentés"), proposed,
                                          tr("Teljesítés jelentések (*.%1)").arg(extReport));
     if (name.isEmpty())

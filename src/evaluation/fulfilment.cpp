@@ -127,8 +127,9 @@ EvaluationView* run(QWidget* mainWindow, RouteDefModel* plan, const QString& pla
 
     RouteDefModel loaded;
     const QString file = dialog.fileNameEdit->text();
-    const bool ok = file.endsWith(QLatin1Char('.') + extRoutePlan, Qt::CaseInsensitive) ? loaded.load(file, mainWindow)
-                                                                                       : loaded.import(file, mainWindow);
+    const bool ok = file.endsWith(QLatin1Char('.') + extRoutePlan, Qt::CaseInsensitive)
+                        ? loaded.load(file, mainWindow)
+                        : loaded.import(file, mainWindow);
     if (!ok)
         return nullptr;
     return evaluate(mainWindow, loaded, QString(), date, mode, window);

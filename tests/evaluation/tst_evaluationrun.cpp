@@ -62,7 +62,8 @@ void parseLogs(const QString& text, const QDate& base, MemoryLogs& logs)
     for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString name = part.section(QLatin1Char(':'), 0, 0).trimmed();
         QVector<LogEntry>& entries = logs.logs[name];
-        for (const QString& token : part.section(QLatin1Char(':'), 1).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (const QString& token :
+             part.section(QLatin1Char(':'), 1).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString what = token.section(QLatin1Char('@'), 0, 0);
             const int minute = token.section(QLatin1Char('@'), 1).toInt();
             if (what.startsWith(QLatin1Char('e')))
@@ -216,7 +217,8 @@ void TestEvaluationRun::scenarios_data()
                                                    << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("fixedPlan, one minute early") << fixedPlan << "L1: B@480 C@504 D@540" << 1
                                              << QStringList{"40008000/0", "24000001/0"};
-    QTest::newRow("fixedPlan, 7 late, reduced") << fixedPlan << "L1: B@480 C@522 D@540" << 0 << QStringList{"40008000/0"};
+    QTest::newRow("fixedPlan, 7 late, reduced")
+        << fixedPlan << "L1: B@480 C@522 D@540" << 0 << QStringList{"40008000/0"};
     QTest::newRow("fixedPlan, 7 late, normal") << fixedPlan << "L1: B@480 C@522 D@540" << 1
                                            << QStringList{"40008000/0", "24000007/0"};
     QTest::newRow("fixedPlan, 7 late, detailed") << fixedPlan << "L1: B@480 C@522 D@540" << 2
@@ -236,13 +238,15 @@ void TestEvaluationRun::scenarios_data()
                                                   << QStringList{"80000001/0", "40000000/0"} + fulfilled;
     QTest::newRow("fixedPlan, log missing") << fixedPlan + "; log L9" << perfect << 1
                                         << QStringList{"00000000/0", "80000010/1", "40000000/0"};
-    QTest::newRow("fixedPlan, run in two logs") << fixedPlan + "; log L2" << "L1: B@480 C@510 D@540; L2: B@481 C@511 D@541" << 2
-                                            << QStringList{"40000000/0", "40001000/0"};
-    QTest::newRow("fixedPlan, run in two logs, normal") << fixedPlan + "; log L2" << "L1: B@480 C@510 D@540; L2: B@481 C@511 D@541"
-                                                    << 1 << QStringList{"40000000/0"};
+    QTest::newRow("fixedPlan, run in two logs")
+        << fixedPlan + "; log L2"
+        << "L1: B@480 C@510 D@540; L2: B@481 C@511 D@541" << 2 << QStringList{"40000000/0", "40001000/0"};
+    QTest::newRow("fixedPlan, run in two logs, normal")
+        << fixedPlan + "; log L2"
+        << "L1: B@480 C@510 D@540; L2: B@481 C@511 D@541" << 1 << QStringList{"40000000/0"};
     QTest::newRow("fixedPlan, walked backwards")
-        << six << "L1: O@500 M@501" << 2
-        << QStringList{"40044000/0", "2e0007ff/0", "2e0007ff/0", "2e0007ff/0", "22000000/0", "2e0007ff/0", "22000000/0"};
+        << six << "L1: O@500 M@501" << 2 << QStringList{"40044000/0", "2e0007ff/0", "2e0007ff/0", "2e0007ff/0",
+                                                        "22000000/0", "2e0007ff/0", "22000000/0"};
     QTest::newRow("fixedPlan, over midnight") << "tol 2; log L1; route N 0; start 1430; point B 0; point C 20"
                                           << "L1: B@1430 C@1450" << 1 << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("free order, reversed") << "tol 0; log L1; route F 2 60; start 480; point B 0; point C 10"
@@ -260,7 +264,8 @@ void TestEvaluationRun::scenarios_data()
     QTest::newRow("service, long breaks, detailed")
         << "log L1; route S 3; start 480 600 3 - 30; point B 0" << "L1: B@490 B@560" << 2
         << QStringList{"40030000/0", "20000400/0", "21c00000/0", "21c00000/0"};
-    const QString rounds = QStringLiteral("log L0; log L1; log L2; route F 4; start 480 720 2 1 60; point B 0; point C 0");
+    const QString rounds =
+        QStringLiteral("log L0; log L1; log L2; route F 4; start 480 720 2 1 60; point B 0; point C 0");
     QTest::newRow("rounds from two logs, detailed")
         << rounds << "L0: B@600 C@610; L1: B@100; L2: B@500 C@510" << 2
         << QStringList{"00000000/0", "80000020/1", "40000900/0", "00000001/2", "24200000/0", "24200000/0"};
@@ -330,7 +335,8 @@ void TestEvaluationRun::rowPayloads()
     source.logs.clear();
     parseLogs(QStringLiteral("L1: e220@500"), day, source);
     r = run(parsePlan(fixedPlan), source, day, 1).report;
-    QCOMPARE(payloadHex(r.rows.at(0)), QByteArray(reinterpret_cast<const char*>(source.logs["L1"].at(0).bytes()), 10).toHex() + "00000000");
+    QCOMPARE(payloadHex(r.rows.at(0)),
+             QByteArray(reinterpret_cast<const char*>(source.logs["L1"].at(0).bytes()), 10).toHex() + "00000000");
 }
 
 void TestEvaluationRun::daylightSavingWeek()

@@ -37,7 +37,8 @@ Plan matchPlan()
     p.route("NoStart", 3).point("F", 0);
     p.route("Unset", -1).start(480).point("H", 0);
     p.route("Service", 3).start(480, 600).start(500, 700).point("G", 0).point("G", 10);
-    p.route("Six", 0).start(480).point("J", 0).point("K", 10).point("L", 20).point("M", 30).point("N", 40).point("O", 50);
+    p.route("Six", 0).start(480).point("J", 0).point("K", 10).point("L", 20).point("M", 30).point("N", 40).point("O",
+                                                                                                                 50);
     p.route("Flex", 1).start(480, 540).point("BB", 0).point("BC", 20);
     return p;
 }

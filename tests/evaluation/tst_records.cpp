@@ -90,7 +90,8 @@ void TestRecords::hitList_data()
     QTest::newRow("visit near the end") << 30 << 0 << 100 << QVector<int>{90} << Pairs{{0, 90}};
     QTest::newRow("visit outside") << 30 << 0 << 100 << QVector<int>{200} << Pairs{{0, 100}};
     QTest::newRow("negative clamped") << 30 << -50 << 100 << QVector<int>{-20} << Pairs{{0, 100}};
-    QTest::newRow("right part appended") << 10 << 0 << 100 << QVector<int>{50, 20} << Pairs{{0, 20}, {50, 100}, {20, 50}};
+    QTest::newRow("right part appended") << 10 << 0 << 100 << QVector<int>{50, 20}
+                                         << Pairs{{0, 20}, {50, 100}, {20, 50}};
 }
 
 void TestRecords::hitList()
@@ -202,7 +203,8 @@ void TestRecords::expectedPoint_data()
 
     const quint32 never = 0x0e0007ff;
     QTest::newRow("nothing touched yet") << 0 << Words{never, never, never} << 3;
-    QTest::newRow("points 4 to 6 touched") << 0 << Words{never, never, never, never, 0x20000000, 0x20000000, 0x24000001} << 3;
+    QTest::newRow("points 4 to 6 touched")
+        << 0 << Words{never, never, never, never, 0x20000000, 0x20000000, 0x24000001} << 3;
     QTest::newRow("foreign word is not touched") << 0 << Words{never, never, 0x28000000, 0x20000000} << 2;
     QTest::newRow("first point touched") << 0 << Words{0x20000000, never} << -1;
     QTest::newRow("free order likewise") << 2 << Words{0x20000000, never} << -1;

@@ -62,7 +62,8 @@ EvaluationReport richReport()
     EvaluationReport r = goldenReport();
     r.title = QString();
     r.mode = ReportDetailed;
-    r.logNames = QStringList{QStringLiteral("Őrház"), QString(), QStringLiteral(""), QString::fromUtf8("\xF0\x9F\x98\x80 log")};
+    r.logNames =
+        QStringList{QStringLiteral("Őrház"), QString(), QStringLiteral(""), QString::fromUtf8("\xF0\x9F\x98\x80 log")};
     r.routeNames = QStringList{QStringLiteral("Külső kör"), QStringLiteral("R2")};
     const unsigned char raw[10] = {219, 0x30, 0x65, 0x38, 0x40, 0xff, 0x80, 1, 2, 3};
     EvaluationRow e;
@@ -246,7 +247,8 @@ void TestReportFile::modelSave()
     QVERIFY(!model.save(QStringLiteral("a.ffr"), nullptr, false)); // silent without a parent
 
     ScriptedPrompts prompts;
-    prompts.expectNotice(Prompts::Kind::Warning, "Nem sikerült elmenteni a teljesítés jelentést\nNincs név megadva hozzá!");
+    prompts.expectNotice(Prompts::Kind::Warning,
+                         "Nem sikerült elmenteni a teljesítés jelentést\nNincs név megadva hozzá!");
     QVERIFY(!model.save(QString(), &parent, true));
 }
 

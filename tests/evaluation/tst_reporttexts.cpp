@@ -67,7 +67,8 @@ void TestReportTexts::setters()
     s.payload[6] = 0x55;
     s.setStartResult(0x8003, 0x40008000, 0x0102, times);
     QCOMPARE(s.index, quint16(3));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(s.payload), 14), QByteArray::fromHex("a0a1a2a301025500 00a9aaabacad").replace(' ', ""));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(s.payload), 14),
+             QByteArray::fromHex("a0a1a2a301025500 00a9aaabacad").replace(' ', ""));
 
     EvaluationRow v;
     v.set(7, 0x40084000);
@@ -131,7 +132,8 @@ void TestReportTexts::rowText_data()
     const QString Rspan = QStringLiteral("R2, %1 08:00 - %1 09:30 ").arg(d);
 
     QTest::newRow("blank") << 0u << 0 << QByteArray() << QString();
-    QTest::newRow("affected logs") << 1u << 2 << QByteArray::fromHex("0002ff") << "Érintett esemény napló(k): LOGA, LOGC";
+    QTest::newRow("affected logs") << 1u << 2 << QByteArray::fromHex("0002ff")
+                                   << "Érintett esemény napló(k): LOGA, LOGC";
     QTest::newRow("affected none") << 1u << 0 << QByteArray() << "Érintett esemény napló(k): ";
     QTest::newRow("affected too many") << 1u << 15 << QByteArray() << "Érintett esemény napló(k): ";
     QTest::newRow("missed") << 0x0E0007FFu << 0 << point << P + " ellenőrzése kimaradt!";
@@ -166,11 +168,12 @@ void TestReportTexts::rowText_data()
     QTest::newRow("faulty mix") << 0x4000C000u << 2 << route1 << R + " HIBÁSAN TELJESÍTVE! (LOGC)";
     QTest::newRow("faulty mix rounds") << 0x40000D00u << 0 << route1 << R + " HIBÁSAN TELJESÍTVE!";
     QTest::newRow("fulfilled") << 0x80000000u << 0 << QByteArray() << "*** A teljes őrjárat hibátlanul teljesítve! ***";
-    QTest::newRow("event") << 0x80000001u << 1 << QByteArray(1, char(219)) + t0930 + QByteArray(5, '\0')
-                           << QStringLiteral("\"LOGB\" naplóban %1 09:30:00 \"óra átállítás\" rendkívüli esemény!").arg(d);
-    QTest::newRow("event unknown") << 0x80000001u << 0 << QByteArray(1, char(224)) + t0930
-                                   << QStringLiteral("\"LOGA\" naplóban %1 09:30:00 \"????????????\" rendkívüli esemény!")
-                                          .arg(d);
+    QTest::newRow("event")
+        << 0x80000001u << 1 << QByteArray(1, char(219)) + t0930 + QByteArray(5, '\0')
+        << QStringLiteral("\"LOGB\" naplóban %1 09:30:00 \"óra átállítás\" rendkívüli esemény!").arg(d);
+    QTest::newRow("event unknown")
+        << 0x80000001u << 0 << QByteArray(1, char(224)) + t0930
+        << QStringLiteral("\"LOGA\" naplóban %1 09:30:00 \"????????????\" rendkívüli esemény!").arg(d);
     QTest::newRow("log unreadable") << 0x80000010u << 2 << QByteArray() << "\"LOGC\" esemény napló nem hozzáférhető!";
     QTest::newRow("log past end") << 0x80000010u << 9 << QByteArray() << "\"\" esemény napló nem hozzáférhető!";
     QTest::newRow("log out of range") << 0x80000020u << 0 << QByteArray()
@@ -183,7 +186,8 @@ void TestReportTexts::rowText_data()
     QTest::newRow("rounds outstanding") << 0x20300002u << 0 << point << "  \"Kapu\"  elmaradt 2 ellenőrzés!";
     QTest::newRow("missed and long") << 0x24200003u << 0 << point << P + " kimaradt 3x és túl hosszú követési idő!";
     QTest::newRow("missed and short") << 0x28200001u << 0 << point << P + " kimaradt 1x és túl rövid követési idő!";
-    QTest::newRow("short and long") << 0x2C200000u << 0 << point << P + " túl rövid és túl hosszú követési idő is előfordult!";
+    QTest::newRow("short and long") << 0x2C200000u << 0 << point
+                                    << P + " túl rövid és túl hosszú követési idő is előfordult!";
     QTest::newRow("round many faults") << 0x26200001u << 0 << point << P + " teljesítésénél többféle hiba!";
     QTest::newRow("visits left") << 0x20000800u << 0 << point << P + " elmaradt 2 ellenőrzés!";
     QTest::newRow("late") << 0x24000007u << 0 << point << P + " ellenőrzése 7 perc idő eltéréssel!";
@@ -193,8 +197,10 @@ void TestReportTexts::rowText_data()
     QTest::newRow("late over") << 0x34000005u << 0 << point
                                << P + " ellenőrzésénél 5 perc idő eltérés! (többszörös teljesítés ellenére)";
     QTest::newRow("late gap") << 0x25000005u << 0 << point << P + " hosszú kihagyás és 5 perc idő eltérés!";
-    QTest::newRow("late all visits") << 0x240FFC05u << 0 << point << P + " kimaradt ellenőrzés(ek) és 5 perc idő eltérés!";
-    QTest::newRow("late more") << 0x2E000005u << 0 << point << P + " ellenőrzésénél 5 perc idő eltérés és további hibák!";
+    QTest::newRow("late all visits") << 0x240FFC05u << 0 << point
+                                     << P + " kimaradt ellenőrzés(ek) és 5 perc idő eltérés!";
+    QTest::newRow("late more") << 0x2E000005u << 0 << point
+                               << P + " ellenőrzésénél 5 perc idő eltérés és további hibák!";
     QTest::newRow("many faults") << 0x2A000000u << 0 << point << P + " teljesítésénél többféle hiba!";
     QTest::newRow("default row") << 0x800003FFu << 0 << QByteArray() << "\t?? 800003ff  ";
     QTest::newRow("unknown") << 0x00000005u << 0 << QByteArray() << "\t?? 00000005  ";
@@ -249,11 +255,14 @@ void TestReportTexts::header_data()
     const QString d = day(QDate(2024, 3, 5));
     QTest::newRow("reduced") << 0 << "plan1_2024-03-05"
                              << QStringLiteral("Szűkített jelentés %1 kezdéssel \"plan1\" teljesítéséről").arg(d);
-    QTest::newRow("normal") << 1 << "plan1_2024-03-05" << QStringLiteral("Jelentés %1 kezdéssel \"plan1\" teljesítéséről").arg(d);
+    QTest::newRow("normal") << 1 << "plan1_2024-03-05"
+                            << QStringLiteral("Jelentés %1 kezdéssel \"plan1\" teljesítéséről").arg(d);
     QTest::newRow("detailed") << 2 << "x_05-03-2024"
                               << QStringLiteral("Részletes jelentés %1 kezdéssel \"x\" teljesítéséről").arg(d);
-    QTest::newRow("other mode") << 7 << "plan1_2024-03-05" << QStringLiteral("Fejléc: %1 kezdés, \"plan1\" útvonal").arg(d);
-    QTest::newRow("short title") << 1 << "rövid" << QStringLiteral("Jelentés %1 kezdéssel \"rövid\" teljesítéséről").arg(d);
+    QTest::newRow("other mode") << 7 << "plan1_2024-03-05"
+                                << QStringLiteral("Fejléc: %1 kezdés, \"plan1\" útvonal").arg(d);
+    QTest::newRow("short title") << 1 << "rövid"
+                                 << QStringLiteral("Jelentés %1 kezdéssel \"rövid\" teljesítéséről").arg(d);
 }
 
 void TestReportTexts::header()
