@@ -21,17 +21,7 @@ EvaluationDlg::EvaluationDlg(QWidget* parent) : QDialog(parent)
     case 1: normalRadio->setChecked(true); break;
     case 2: verboseRadio->setChecked(true); break;
     default:
-        // Three is no depth of its own: nothing is checked and the run uses the detailed one.
-        simpleRadio->setAutoExclusive(false);
-        normalRadio->setAutoExclusive(false);
-        verboseRadio->setAutoExclusive(false);
-        simpleRadio->setChecked(false);
-        normalRadio->setChecked(false);
-        verboseRadio->setChecked(false);
-        simpleRadio->setAutoExclusive(true);
-        normalRadio->setAutoExclusive(true);
-        verboseRadio->setAutoExclusive(true);
-        break;
+        break; // three is no depth of its own: nothing checked, and the run goes into detail
     }
     BeginDateEdit->setDate(QDate::currentDate().addDays(-s.prependDays));
 }
