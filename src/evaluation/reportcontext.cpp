@@ -3,17 +3,23 @@
 #include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
+#include "eventlog/logentry.h"
 
 #include <algorithm>
 
 ReportContext ReportContext::fromSettings()
 {
-    const Settings& s = appSettings();
-    ReportContext c;
-    c.century = s.century;
-    c.names = s.kodNevModel;
-    c.showCodes = (s.flags & OptPointCode) != 0;
+    ReportContext c = fromLogEntries(LogEntryContext::fromSettings(), appSettings().century);
     c.font = documentFont();
+    return c;
+}
+
+ReportContext ReportContext::fromLogEntries(const LogEntryContext& entries, int century)
+{
+    ReportContext c;
+    c.century = century;
+    c.names = entries.names;
+    c.showCodes = (entries.flags & OptPointCode) != 0;
     return c;
 }
 

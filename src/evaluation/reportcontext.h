@@ -7,6 +7,7 @@
 #include <QLocale>
 
 class KodNevModel;
+struct LogEntryContext;
 
 struct ReportContext {
     int century = 2000;
@@ -17,6 +18,8 @@ struct ReportContext {
 
     // The options as they stand now (the application object must exist).
     static ReportContext fromSettings();
+    // The names and the show-codes option of a log-entry context; the rest as above.
+    static ReportContext fromLogEntries(const LogEntryContext& entries, int century);
 };
 
 // The logger's packed 4-byte time with an explicit century pivot (see unpackDeviceTime).

@@ -3,6 +3,8 @@
 #include "support/testenv.h"
 
 #include "evaluation/evaluationmodel.h"
+#include "core/settings.h"
+#include "eventlog/logentry.h"
 #include "evaluation/evaluationtmp.h"
 #include "reporttestutil.h"
 
@@ -244,7 +246,9 @@ void TestReportTexts::pointNames()
     KodNevModel names(namedPoints());
     const EvaluationRow r =
         row(0x20100000, 0, payload({{0, packed(QDateTime(date, QTime(7, 5)))}, {4, code(letters)}}));
-    QCOMPARE(r.pointText(context(&names, showCodes)), QStringLiteral("  %1 ").arg(name));
+    // The names and the show-codes option as the log windows hand them over.
+    const LogEntryContext entries{&names, showCodes ? int(OptPointCode) : 0};
+    QCOMPARE(r.pointText(ReportContext::fromLogEntries(entries, 2000)), QStringLiteral("  %1 ").arg(name));
 }
 
 void TestReportTexts::header_data()
