@@ -171,6 +171,21 @@ UsbErrorCodes UsbCom::sendFrame(unsigned char* request, unsigned char* answer)
     return transact(request, answer);
 }
 
+// The rest of a reply that went wrong may still be on its way, after any purge: read and
+// drop what arrives until one whole read time-out passes in silence, so that the next
+// wake-up answer is the logger's and not a stray byte. Bounded against a chattering line.
+void UsbCom::awaitQuietLine()
+{
+    FtdiApi& api = ftdiApi();
+    unsigned char sink[1024];
+    for (int read = 0; read < 16; ++read) {
+        int got = 0;
+        if (!api.read(handle, sink, int(sizeof sink), got) || got == 0)
+            break;
+    }
+    api.purgeRx(handle);
+}
+
 UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answer)
 {
     if (!handle)
@@ -179,12 +194,18 @@ UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answ
     const int frameLength = request[0] + 1;
     UsbErrorCodes result = UsbNoDevice;
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        // Late bytes of a timed-out reply (of this command or the one before) would
-        // otherwise pass as the next answer.
-        api.purgeRx(handle);
+        // Whatever is left of an earlier reply must not pass as this one's answer.
+        if (attempt == 0)
+            api.purgeRx(handle);
+        else
+            awaitQuietLine();
 
         UsbErrorCodes wake = UsbNoDevice;
         for (int tryNo = 0; tryNo < wakeUpTries; ++tryNo) {
+            // A stray byte or a failed read: the line is not quiet yet. A try that got no
+            // byte at all has already waited a whole time-out.
+            if (tryNo > 0 && wake != UsbNoDevice)
+                awaitQuietLine();
             int written = 0;
             int got = 0;
             if (!api.write(handle, &wakeUpByte, 1, written) || !api.read(handle, answer, 1, got))

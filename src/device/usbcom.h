@@ -224,4 +224,5 @@ private:
     UsbErrorCodes sendPackedTime(unsigned char command, const QDateTime& t);
     UsbErrorCodes sendName(const QString& name);
     UsbErrorCodes configure();
+    void awaitQuietLine();
 };

@@ -299,6 +299,8 @@ void SimulatedLogger::handleFrame(Session& s, const QByteArray& frame)
 {
     if (m_recording)
         m_frames.append(frame);
+    if (m_frameHandler)
+        m_frameHandler(frame);
     SimulatedDevice& dev = m_devices[size_t(s.device)];
     const int cmd = frame.size() > 1 ? quint8(frame[1]) : -1;
     const bool sound = checkFrame(dev, frame);

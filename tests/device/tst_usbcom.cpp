@@ -137,7 +137,7 @@ private slots:
             {"wake-up reads fail", failReads({0}), UsbTransferError, 5, 0},
             {"three short frame writes", shortWrites({2, 4, 6}), UsbTransferError, 6, 0},
             {"one short frame write", shortWrites({2}), UsbOk, 4, 1},
-            {"body reads fail", failReads({3, 6, 9}), UsbTransferError, 6, 3},
+            {"one body read fails", failReads({3}), UsbOk, 4, 2},
             // Spoilt length bytes leave the logger half-way, as a real one would: not strict.
             {"length 0", lengthByte(0), UsbNoDevice, 6, 3},
             {"length 1", lengthByte(1), UsbBadReply, 6, 3},
@@ -150,7 +150,7 @@ private slots:
             QCOMPARE(r.link.open(), UsbOk);
             r.sim.clearLogs();
             c.inject(r.sim);
-            QCOMPARE(r.link.readCalibration(), c.expected);
+            QVERIFY2(r.link.readCalibration() == c.expected, c.what);
             QVERIFY2(r.sim.callCount(QStringLiteral("write")) == c.writes &&
                          r.sim.framesOf(0x1A).size() == c.frames,
                      c.what);
