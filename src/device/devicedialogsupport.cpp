@@ -37,6 +37,11 @@ void paintStatus(QWidget* field, bool good)
     field->setPalette(palette);
 }
 
+void paintNeutral(QWidget* field)
+{
+    field->setPalette(QPalette());
+}
+
 void setBlackText(QWidget* field)
 {
     QPalette palette = field->palette();

@@ -23,6 +23,8 @@ void fillHeader(UsbCom* device, QWidget* ident, QWidget* lotNo, QWidget* readout
 
 // Colours a status field: black text on lime when good, on tomato when bad.
 void paintStatus(QWidget* field, bool good);
+// The field's ordinary colours: no verdict.
+void paintNeutral(QWidget* field);
 
 // Black text in every colour group (disabled fields stay legible).
 void setBlackText(QWidget* field);

@@ -1,9 +1,11 @@
 #include "device/usbcom.h"
 
+#include "core/clock.h"
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <cstring>
 
@@ -19,6 +21,7 @@ constexpr int maxMemoryChunk = 128;
 constexpr int readTimeoutMs = 500;
 constexpr int pageReadTimeoutMs = 1500;
 constexpr int writeTimeoutMs = 200;
+constexpr int clockSampleDelayMs = 500;
 
 enum Command : unsigned char {
     CmdSetClock = 0x02,
@@ -328,6 +331,23 @@ UsbErrorCodes UsbCom::getClock()
     frame[1] = CmdReadClock;
     setChecksum(frame);
     pcTime = waitDeviceTick();
+    // The logger counts in 2-second steps. Asked at once, up to 150 ms before the step that
+    // pcTime names, a clock in step with the computer's would still show the step before
+    // and read 2 seconds slow; asked half a second into the step, a clock a little ahead
+    // or behind reads as that step.
+    const qint64 sampleAt = QDateTime(pcTime.date(), QTime(pcTime.time().hour(), pcTime.time().minute(),
+                                                           pcTime.time().second()))
+                                .toMSecsSinceEpoch()
+        + clockSampleDelayMs;
+    QElapsedTimer still; // a clock that stands still (a test's) must not hold the program
+    still.start();
+    for (qint64 now = Clock::currentMSecsSinceEpoch(), seen = now; now < sampleAt && !still.hasExpired(50);
+         now = Clock::currentMSecsSinceEpoch()) {
+        if (now != seen) {
+            seen = now;
+            still.restart();
+        }
+    }
     UsbErrorCodes result = transact(frame, reply);
     if (result == UsbOk) {
         if (reply[0] < 5)

@@ -225,4 +225,6 @@ private:
     UsbErrorCodes sendName(const QString& name);
     UsbErrorCodes configure();
     void awaitQuietLine();
+    bool clockWasRead() const;
+    bool tuneCalibration(qint64 elapsed);
 };
