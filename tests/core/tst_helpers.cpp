@@ -120,11 +120,13 @@ private slots:
         const QList<QPair<QString, QString>> names = {
             {"Route 9", "Route 10"}, {"Route 007", "Route 8"}, {"", "2"}, {"1a", "1a2"},
             {"Őrjárat %1", "Őrjárat %2"}, // no arg() substitution
+            {"Route 9\n", "Route 9\n2"},  // the number must end the name, a line feed too
         };
         for (const auto& [name, next] : names)
             QCOMPARE(nextNumberedName(name), next);
-        for (const char* text : {"2023-08-15", "2023. 08. 15.", " 2023_8;15 ", "2023:8,15"})
-            QCOMPARE(parseDate(text), QDate(2023, 8, 15));
+        for (const char* text : {"2023-08-15", "2023. 08. 15.", " 2023_8;15 ", "2023:8,15",
+                                 "2023.\u00A008.\u00A015.", "2023\u2009" "08\u3000" "15"}) // Unicode spaces
+            QCOMPARE(parseDate(QString::fromUtf8(text)), QDate(2023, 8, 15));
         for (const char* text : {"15.08", "", "2023-08-15-01", "2023-aug-15", "2023-02-30"})
             QVERIFY2(!parseDate(text).isValid(), text);
 
