@@ -31,6 +31,20 @@ enum ViewKind {
     EvaluationViewKind = 5
 };
 
+// The file format of an export or import, numbered as the export dialog offers them.
+enum DocumentFormat {
+    FormatText = 0,
+    FormatXml = 1,
+    FormatPdf = 2
+};
+
+// What the user chose for a text or XML export; a window ignores what its kind does not offer.
+struct ExportChoice {
+    ExportRange range = RangeAll;
+    bool withValidityDate = false; // code-name list only
+    bool withColours = false;      // code-name list only
+};
+
 // The page numbers to print, in printing order, for pages firstPage..lastPage and a
 // PageSet code. Without PageSetReverse only exactly 1 or 2 restrict the pages; with it
 // the low two bits do. Empty when no page of the set lies in the range.

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <functional>
+
+class DocumentWindow;
 class LogFindDlg;
 class LogView;
 class TxtView;
@@ -17,6 +20,7 @@ class QPrinter;
 class QToolBar;
 class QUdpSocket;
 class RouteDefModel;
+class UsbCom;
 
 class MainWindow : public QMainWindow
 {
@@ -28,6 +32,8 @@ public:
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
     int activeViewKind() const; // a ViewKind
+    // The active document window through what every kind offers; null with none.
+    DocumentWindow* activeDocument() const;
     // New document windows, added to the MDI area but not yet shown.
     TxtView* createTxtView();
     LogView* createLogView();
@@ -47,6 +53,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 public slots:
+    // Declared in their established order. Each is defined in the file of its family:
+    // mainwindow.cpp (menu enabling), _actions (context menus), _documents (document and
+    // text windows, window menu, recent files, listener), _device, _codenames, _logtools
+    // (search, filter, archive, naming points), _routes, _evaluation, _printexport (print,
+    // preview, export, import) and _options (options, help, language).
     void closeActiveSubWindow();
     void newTxtFile();
     void newErdFile();
@@ -119,23 +130,31 @@ public slots:
     void readPendingDatagrams();
 
 private:
+    // mainwindow_actions.cpp
     void createActions();
     void createMenus();
     void createToolBars();
     void retranslateActions();
-    void loadTranslations();
+    void runContextMenu(QContextMenuEvent* event, const QList<QAction*>& actions);
+
+    // mainwindow_documents.cpp
     void updateRecentFileActions();
     void fitNewWindow(QWidget* window) const;
-    void runContextMenu(QContextMenuEvent* event, const QList<QAction*>& actions);
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
-    TxtView* activeTxtView() const;
+    // Saves the active document when it is of this kind, then shows the message.
+    void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();
 
-    // Device commands do not nest, and a file path handed over meanwhile waits for their end.
-    class DeviceCommandScope;
-    int deviceCommandDepth = 0;
+    // mainwindow_device.cpp: device commands do not nest, and a file path handed over
+    // meanwhile waits for their end. The logger is opened first when a command asks for it.
+    enum class DeviceAccess { Open, Unopened };
+    void runDeviceCommand(DeviceAccess access, const std::function<void(UsbCom&)>& command);
+    bool deviceCommandRunning = false;
     QStringList deferredFiles;
+
+    // mainwindow_options.cpp
+    void loadTranslations();
 
     QMdiArea* mdiArea = nullptr;
     QTranslator appTranslator;

@@ -126,6 +126,27 @@ void TxtView::printIt(QPrinter* printer)
     print(printer);
 }
 
+bool TxtView::isDocumentModified() const
+{
+    return document()->isModified();
+}
+
+DocumentWindow::Outcome TxtView::saveDocument()
+{
+    return save() ? Done : NotDone;
+}
+
+DocumentWindow::Outcome TxtView::saveDocumentAs()
+{
+    return saveAs() ? Done : NotDone;
+}
+
+DocumentWindow::Outcome TxtView::printDocument(QPrinter* out, ExportRange, int)
+{
+    printIt(out);
+    return Done;
+}
+
 void TxtView::documentWasModified()
 {
     setWindowModified(document()->isModified());

@@ -1,13 +1,16 @@
 #pragma once
 // A plain text document in the main window's MDI area, read and written as UTF-8.
+#include "core/documentwindow.h"
+
 #include <QString>
 #include <QTextEdit>
 
 class QPrinter;
 
-class TxtView : public QTextEdit
+class TxtView : public QTextEdit, public DocumentWindow
 {
     Q_OBJECT
+    Q_INTERFACES(DocumentWindow)
 public:
     TxtView();
 
@@ -21,6 +24,14 @@ public:
     bool untitled() const { return isUntitled; }
 
     QSize sizeHint() const override;
+
+    ViewKind viewKind() const override { return TxtViewKind; }
+    QString documentFile() const override { return curFile; }
+    bool isDocumentModified() const override;
+    Outcome saveDocument() override;
+    Outcome saveDocumentAs() override;
+    // Text printing knows no rows or page sets: always the whole text.
+    Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
 
 public slots:
     void printIt(QPrinter* printer);

@@ -1,6 +1,9 @@
 #include "mainwindow/documenttestutil.h"
 
+#include "core/documentwindow.h"
 #include "eventlog/logview.h"
+
+#include <QPrinter>
 
 namespace {
 
@@ -106,6 +109,73 @@ private slots:
         paths.move(3, 0);
         QCOMPARE(recentFiles(), paths);
         QCOMPARE(recentActions(w).first()->text(), QStringLiteral("&1 f4.txt"));
+    }
+
+    void documentInterfaceOfEachWindow()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        writeBytes(env.path("a.txt"));
+        writeLog(env.path("log.ewl"));
+        w.loadFile(env.path("a.txt"));
+        DocumentWindow* text = w.activeDocument();
+        QVERIFY(text);
+        QCOMPARE(text->viewKind(), TxtViewKind);
+        QCOMPARE(text->documentFile(), env.path("a.txt"));
+        // The text window is found from its editor and from the plain sub-window around it.
+        QCOMPARE(documentWindowOf(w.activeMdiChild()), text);
+        QCOMPARE(documentWindowOf(w.activeMdiChild()->parentWidget()), text);
+
+        w.loadFile(env.path("log.ewl"));
+        DocumentWindow* log = w.activeDocument();
+        QVERIFY(log);
+        QCOMPARE(log->viewKind(), LogViewKind);
+        QCOMPARE(log->documentFile(), env.path("log.ewl"));
+        QVERIFY(!log->isDocumentModified());
+        // A log is saved by the commands that change it: it offers no save of its own.
+        QCOMPARE(log->saveDocument(), DocumentWindow::NotOffered);
+        QCOMPARE(log->saveDocumentAs(), DocumentWindow::NotOffered);
+        // Text windows neither export nor import.
+        QCOMPARE(text->exportDocument(FormatText, env.path("out.txt"), ExportChoice()), DocumentWindow::NotOffered);
+        QCOMPARE(text->importDocument(FormatXml, env.path("in.xml")), DocumentWindow::NotOffered);
+        QVERIFY(!QFile::exists(env.path("out.txt")));
+
+        // A widget of no document kind has no document interface.
+        w.findChild<QMdiArea*>()->addSubWindow(new QWidget)->show();
+        QCOMPARE(w.activeDocument(), nullptr);
+        QCOMPARE(w.activeViewKind(), int(NoView));
+    }
+
+    void textSavedAndPrintedThroughTheInterface()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        writeBytes(env.path("a.txt"), "old");
+        writeBytes(env.path("b.txt"), "other");
+        w.loadFile(env.path("a.txt"));
+        DocumentWindow* document = w.activeDocument();
+        QVERIFY(!document->isDocumentModified());
+        activeTxt(w)->selectAll();
+        activeTxt(w)->insertPlainText(QStringLiteral("new"));
+        QVERIFY(document->isDocumentModified());
+
+        // The save command reaches the active window through the interface and records the file.
+        w.loadFile(env.path("b.txt"));
+        w.loadFile(env.path("a.txt"));
+        w.findChild<QAction*>("saveTxtAct")->trigger();
+        QVERIFY(!document->isDocumentModified());
+        QCOMPARE(readBytes(env.path("a.txt")), QByteArray("new"));
+        QCOMPARE(readBytes(env.path("b.txt")), QByteArray("other"));
+        QCOMPARE(recentFiles().first(), env.path("a.txt"));
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("A fájl elmentve"));
+
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(env.path("a.pdf"));
+        QCOMPARE(document->printDocument(&printer, RangeAll, PageSetAll), DocumentWindow::Done);
+        QVERIFY(QFileInfo(env.path("a.pdf")).size() > 0);
     }
 };
 

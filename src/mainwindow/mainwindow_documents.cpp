@@ -1,0 +1,328 @@
+#include "mainwindow/mainwindow.h"
+
+#include "core/constants.h"
+#include "core/documentwindow.h"
+#include "core/printexport.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "eventlog/logview.h"
+#include "mainwindow/documentpaths.h"
+#include "mainwindow/txtview.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QUdpSocket>
+
+namespace {
+
+constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
+
+// A file name as a menu entry: its "&" are letters, not accelerators.
+QString menuSafe(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+} // namespace
+
+QWidget* MainWindow::activeMdiChild() const
+{
+    QMdiSubWindow* window = mdiArea->activeSubWindow();
+    if (!window)
+        return nullptr;
+    // A document widget in a plain sub-window (the text window) is the child itself.
+    if (!qobject_cast<DocumentWindow*>(window) && qobject_cast<DocumentWindow*>(window->widget()))
+        return window->widget();
+    return window;
+}
+
+DocumentWindow* MainWindow::activeDocument() const
+{
+    return documentWindowOf(mdiArea->activeSubWindow());
+}
+
+int MainWindow::activeViewKind() const
+{
+    const DocumentWindow* document = activeDocument();
+    return document ? document->viewKind() : NoView;
+}
+
+LogView* MainWindow::activeLogView() const
+{
+    return qobject_cast<LogView*>(activeMdiChild());
+}
+
+void MainWindow::fitNewWindow(QWidget* window) const
+{
+    const QRect area = contentsRect();
+    if (area.width() > 100 && area.height() > 200)
+        window->resize(area.width() - 50, area.height() - 100);
+}
+
+TxtView* MainWindow::createTxtView()
+{
+    auto* view = new TxtView;
+    fitNewWindow(view);
+    mdiArea->addSubWindow(view);
+    connect(view, &QTextEdit::copyAvailable, cutTxtAct, &QAction::setEnabled);
+    connect(view, &QTextEdit::copyAvailable, copyTxtAct, &QAction::setEnabled);
+    return view;
+}
+
+LogView* MainWindow::createLogView()
+{
+    auto* view = new LogView;
+    fitNewWindow(view);
+    mdiArea->addSubWindow(view);
+    connect(view, &LogView::LocalMenuInvoked, this, &MainWindow::LogContextMenuEvent);
+    connect(view, &LogView::stayOnPoint, namedCurrentPointCmdAct, &QAction::setEnabled);
+    return view;
+}
+
+QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
+{
+    // Relative names lie in the working directory, as they do for every loader.
+    const QString absolute = pathInWorkDir(fileName);
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
+        if (window->isHidden())
+            continue; // closed and about to be deleted
+        const DocumentWindow* document = documentWindowOf(window);
+        if (!document)
+            continue;
+        const QString file = document->documentFile();
+        if (document->viewKind() == TxtViewKind) {
+            // A text window holds the canonical path, so a link or a roundabout name finds it too.
+            if (file == absolute || (!canonical.isEmpty() && file == canonical))
+                return window;
+        } else if (samePlatformPath(file, absolute)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::loadFile(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    if (QMdiSubWindow* existing = findMdiChild(fileName)) {
+        mdiArea->setActiveSubWindow(existing);
+        return;
+    }
+    QMdiSubWindow* window = nullptr;
+    bool loaded = false;
+    QString message;
+    switch (documentKindForName(fileName)) {
+    case LogViewKind: {
+        LogView* log = createLogView();
+        window = log;
+        loaded = log->loadFile(fileName);
+        message = tr("Esemény napló fájl betöltve");
+        break;
+    }
+    case TxtViewKind: {
+        TxtView* text = createTxtView();
+        window = qobject_cast<QMdiSubWindow*>(text->parentWidget());
+        loaded = text->loadFile(fileName);
+        message = tr("Szöveg fájl betöltve");
+        break;
+    }
+    default:
+        // Route plans and reports open here once their windows exist; other names are ignored.
+        return;
+    }
+    if (!loaded) {
+        window->close(); // the loader has said why
+        return;
+    }
+    statusBar()->showMessage(message, 2000);
+    window->show();
+    setCurrentFile(fileName);
+}
+
+void MainWindow::newTxtFile()
+{
+    TxtView* text = createTxtView();
+    text->newFile();
+    text->parentWidget()->show();
+}
+
+void MainWindow::openFile()
+{
+    const QStringList filters = {tr("Esemény naplók (*.%1 *.%2)").arg(extEventLog, extEventArchive),
+                                 tr("Őrjárat leírások (*.%1 *.%2)").arg(extRoutePlan, extRoutePlanImport),
+                                 tr("Teljesítés jelentések (*.%1)").arg(extReport),
+                                 tr("Egyszerű szövegfájlok (*.%1)").arg(extText), tr("Minden fájl (*)")};
+    const QString fileName =
+        Prompts::openFileName(this, QString(), appSettings().workDir, filters.join(QLatin1String(";;")));
+    if (!fileName.isEmpty())
+        loadFile(fileName);
+}
+
+void MainWindow::saveActiveDocument(int kind, bool asNew, const QString& message)
+{
+    DocumentWindow* document = activeDocument();
+    if (!document || document->viewKind() != kind)
+        return;
+    const DocumentWindow::Outcome outcome = asNew ? document->saveDocumentAs() : document->saveDocument();
+    if (outcome != DocumentWindow::Done)
+        return;
+    statusBar()->showMessage(message, 2000);
+    setCurrentFile(document->documentFile()); // a saved file enters the recent files
+}
+
+void MainWindow::saveTxt()
+{
+    saveActiveDocument(TxtViewKind, false, tr("A fájl elmentve"));
+}
+
+void MainWindow::saveAsTxt()
+{
+    saveActiveDocument(TxtViewKind, true, tr("A fájl elmentve"));
+}
+
+// ---- The window menu
+
+void MainWindow::updateNezetMenu()
+{
+    nezetMenu->clear();
+    nezetMenu->addActions({closeAct, closeAllAct});
+    nezetMenu->addSeparator();
+    nezetMenu->addActions({tileAct, cascadeAct});
+    nezetMenu->addSeparator();
+    nezetMenu->addActions({nextAct, previousAct, expandAllAct, expandDefaultAct, collapseAllAct, windowSeparatorAct});
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
+    windowSeparatorAct->setVisible(!windows.isEmpty());
+
+    QWidget* active = activeMdiChild();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        const QString text = QStringLiteral("%1 %2").arg(i + 1).arg(menuSafe(windowMenuName(window)));
+        QAction* entry = nezetMenu->addAction(i < 9 ? QLatin1Char('&') + text : text);
+        entry->setCheckable(true);
+        entry->setChecked(window == active || window->widget() == active);
+        QPointer<QMdiSubWindow> target(window);
+        connect(entry, &QAction::triggered, this, [this, target] { setActiveSubWindow(target); });
+    }
+}
+
+QString MainWindow::windowMenuName(QMdiSubWindow* window) const
+{
+    if (const DocumentWindow* document = documentWindowOf(window))
+        return QFileInfo(document->documentFile()).fileName();
+    return window->windowTitle();
+}
+
+void MainWindow::closeActiveSubWindow()
+{
+    mdiArea->closeActiveSubWindow();
+}
+
+void MainWindow::setActiveSubWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window));
+}
+
+// ---- Text editing
+
+void MainWindow::cutTxt()
+{
+    if (activeViewKind() == TxtViewKind)
+        static_cast<QTextEdit*>(activeMdiChild())->cut();
+}
+
+void MainWindow::copyTxt()
+{
+    if (activeViewKind() == TxtViewKind)
+        static_cast<QTextEdit*>(activeMdiChild())->copy();
+}
+
+void MainWindow::pasteTxt()
+{
+    if (activeViewKind() == TxtViewKind)
+        static_cast<QTextEdit*>(activeMdiChild())->paste();
+}
+
+// ---- Recent files and the single-instance listener
+
+void MainWindow::setCurrentFile(const QString& fileName)
+{
+    setWindowFilePath(fileName);
+    QStringList files = appSettings().recentFiles();
+    files.removeAll(fileName);
+    files.prepend(fileName);
+    appSettings().setRecentFiles(files); // keeps the newest six
+    updateRecentFileActions();
+}
+
+void MainWindow::updateRecentFileActions()
+{
+    const QStringList files = appSettings().recentFiles();
+    const int count = qMin(files.size(), int(MaxRecentFiles));
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        QAction* action = recentFileActs[i];
+        if (i < count) {
+            action->setText(tr("&%1 %2").arg(i + 1).arg(menuSafe(QFileInfo(files.at(i)).fileName())));
+            action->setData(files.at(i));
+        }
+        action->setVisible(i < count);
+    }
+    recentSeparatorAct->setVisible(count > 0);
+}
+
+void MainWindow::openRecentFile()
+{
+    if (auto* action = qobject_cast<QAction*>(sender()))
+        loadFile(action->data().toString());
+}
+
+bool MainWindow::setInstancePort(quint16 port)
+{
+    udpSocket->close();
+    return udpSocket->bind(QHostAddress::LocalHost, port);
+}
+
+quint16 MainWindow::instanceListenerPort() const
+{
+    return udpSocket->localPort();
+}
+
+void MainWindow::readPendingDatagrams()
+{
+    while (udpSocket->hasPendingDatagrams()) {
+        QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
+        if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
+            break;
+        const QString path = datagramPath(bytes);
+        if (path.isNull())
+            continue;
+        if (deviceCommandRunning) {
+            // Opening windows in the middle of a read-out could even open the log being read.
+            if (!deferredFiles.contains(path) && deferredFiles.size() < maxDeferredFiles)
+                deferredFiles.append(path);
+            continue;
+        }
+        loadFile(path);
+        activateWindow();
+    }
+}
+
+void MainWindow::openDeferredFiles()
+{
+    if (deferredFiles.isEmpty())
+        return;
+    const QStringList files = std::exchange(deferredFiles, QStringList());
+    for (const QString& path : files)
+        loadFile(path);
+    activateWindow();
+}
