@@ -538,6 +538,36 @@ private slots:
         QVERIFY(!tune.isVisible());
     }
 
+    // A header line longer than its field shows its start (the charge level, the date).
+    void headerLinesShowTheirStart()
+    {
+        TestEnv env;
+        UsbCom com;
+        fillDevice(com);
+        vglClkTuneDlg dlg;
+        dlg.resize(240, dlg.height());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.showDeviceInfo(&com);
+        for (const QLineEdit* line : {dlg.Batt, dlg.Enclosure, dlg.Moisture, dlg.Clock}) {
+            QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) > line->width(), qPrintable(line->text()));
+            QCOMPARE(line->cursorPosition(), 0);
+        }
+    }
+
+    // The tuning window's two-line messages get the height they need.
+    void tuneMessagesAreNotClipped()
+    {
+        TestEnv env;
+        vglClkTuneDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.setMessage(QStringLiteral("Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"),
+                       QColor("darkRed"));
+        QTRY_VERIFY(dlg.Message->height() >= dlg.Message->sizeHint().height());
+        QVERIFY(dlg.Message->height() >= 2 * dlg.Message->fontMetrics().lineSpacing());
+    }
+
     void driftCorrectionClampingAndThreeDays_data()
     {
         QTest::addColumn<qint64>("age");
