@@ -40,7 +40,7 @@ void SimulatedLogger::removeDevices()
 bool SimulatedLogger::Session::linkConfigured() const
 {
     return baud == 55555 && dataBits == 8 && stopBits == StopBits2 && parity == ParityNone
-        && flow == FlowNone;
+        && flow == FlowNone && xon == 0x11 && xoff == 0x13;
 }
 
 int SimulatedLogger::callCount(const QString& name) const
@@ -256,7 +256,10 @@ bool SimulatedLogger::setFlowControl(Handle h, FlowControl flow, char xon, char 
 {
     if (!configure(h, QStringLiteral("setFlowControl %1 %2 %3").arg(int(flow)).arg(hex(quint8(xon))).arg(hex(quint8(xoff)))))
         return false;
-    session(h, "setFlowControl")->flow = flow;
+    Session* s = session(h, "setFlowControl");
+    s->flow = flow;
+    s->xon = quint8(xon);
+    s->xoff = quint8(xoff);
     return true;
 }
 

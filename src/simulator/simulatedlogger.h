@@ -118,6 +118,8 @@ private:
         int stopBits = -1;
         int parity = -1;
         int flow = -1;
+        int xon = -1;
+        int xoff = -1;
         bool awake = false;
         QByteArray frame; // bytes of the frame being received
         QByteArray rx;    // bytes the program can read now

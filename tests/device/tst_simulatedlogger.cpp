@@ -85,6 +85,17 @@ private slots:
             QCOMPARE(raw.take(1), QByteArray());
             QCOMPARE(sim.violations().size(), 1);
         }
+        {
+            // Nor when the flow-control characters are not XON 11 and XOFF 13.
+            Link wrongFlow(sim, false);
+            QVERIFY(sim.resetDevice(wrongFlow.h) && sim.setBaudRate(wrongFlow.h, 55555)
+                    && sim.setDataCharacteristics(wrongFlow.h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
+                    && sim.setFlowControl(wrongFlow.h, FtdiApi::FlowNone, 0x00, 0x00));
+            sim.clearLogs();
+            QVERIFY(wrongFlow.send("S"));
+            QCOMPARE(wrongFlow.take(1), QByteArray());
+            QCOMPARE(sim.violations().size(), 1);
+        }
         sim.clearLogs();
         Link link(sim);
         const QByteArray id = link.transact(QByteArray::fromHex("041D0000F8"));
@@ -107,6 +118,9 @@ private slots:
             {frame("19 3F 00"), "calibration"},
             {frame("02 2E 9F 60 B6"), "impossible time"}, // 31 April
             {frame("02"), "length"},
+            {frame("08 3303"), "index 819 beyond the ring's last 818"},
+            {frame("0C 3303"), "index 819 beyond"},
+            {frame("0C FFFF"), "index 65535 beyond"},
         };
         for (const auto& b : bad) {
             sim.clearLogs();
