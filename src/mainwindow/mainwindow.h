@@ -28,6 +28,8 @@ class MainWindow : public QMainWindow
 public:
     MainWindow();
     ~MainWindow() override;
+    // The local UDP port this instance's later starts hand their files to.
+    quint16 listenerPort() const;
 
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
