@@ -41,6 +41,7 @@ public slots:
     void JumpToEnd();
 
 private:
+    void fitRowColumn();
     void selectOnlyRow(int proxyRow);
     // Steps with next (true) or previous through the log to a row the filter shows.
     void stepExtraordinary(bool forward);

@@ -141,7 +141,7 @@ private:
 
     // mainwindow_documents.cpp
     void updateRecentFileActions();
-    void fitNewWindow(QWidget* window) const;
+    void fitNewWindow(QMdiSubWindow* window) const;
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
     // Saves the active document when it is of this kind, then shows the message.
