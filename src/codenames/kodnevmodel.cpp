@@ -167,8 +167,10 @@ bool KodNevModel::removeRows(int row, int count, const QModelIndex& parent)
 
 Qt::ItemFlags KodNevModel::flags(const QModelIndex& index) const
 {
+    // The root has no flags of its own (views and the model checker read them as the
+    // table's drop target); a foreign index is not ours to enable.
     if (!index.isValid() || index.model() != this)
-        return Qt::ItemIsEnabled;
+        return Qt::NoItemFlags;
     const Qt::ItemFlags base = QAbstractTableModel::flags(index);
     return index.column() == 0 ? base : base | Qt::ItemIsEditable;
 }

@@ -1,5 +1,7 @@
 #include "core/constants.h"
 
+#include <QCoreApplication>
+
 const QString keyCodeFile = QStringLiteral("decode");
 const QString keyWorkDir = QStringLiteral("default");
 const QString keyArchiveDir = QStringLiteral("archive");
@@ -22,7 +24,6 @@ const QString extRoutePlan = QStringLiteral("erd");
 const QString extRoutePlanImport = QStringLiteral("rdf");
 const QString extReport = QStringLiteral("ffr");
 const QString extText = QStringLiteral("txt");
-const QString filterText = QString::fromUtf8("Egyszerű szöveg (*.") + extText + QStringLiteral(")");
 const QString extXml = QStringLiteral("xml");
 const QString extPdf = QStringLiteral("pdf");
 const QString extHex = QStringLiteral("hex");
@@ -77,3 +78,8 @@ const QString erdTagPoints = QStringLiteral("_ERD_V1.0_POINTS_");
 const QString xmlRow = QStringLiteral("Row");
 const QString xmlCell = QStringLiteral("Cell");
 const QString xmlData = QStringLiteral("Data");
+
+QString filterText()
+{
+    return QCoreApplication::translate("FileFilter", "Egyszerű szöveg (*.%1)").arg(extText);
+}

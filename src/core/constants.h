@@ -29,7 +29,8 @@ extern const QString extRoutePlan;
 extern const QString extRoutePlanImport;
 extern const QString extReport;
 extern const QString extText;
-extern const QString filterText;
+// The file-dialog filter of plain text files, in the current language.
+QString filterText();
 extern const QString extXml;
 extern const QString extPdf;
 extern const QString extHex;

@@ -22,6 +22,7 @@ constexpr int readTimeoutMs = 500;
 constexpr int pageReadTimeoutMs = 1500;
 constexpr int writeTimeoutMs = 200;
 constexpr int clockSampleDelayMs = 500;
+constexpr int maxStrayBytes = 2048; // more than any reply's tail
 
 enum Command : unsigned char {
     CmdSetClock = 0x02,
@@ -189,6 +190,28 @@ void UsbCom::awaitQuietLine()
     api.purgeRx(handle);
 }
 
+// One wake-up try: 'S', then the answer 'B'. Stray bytes before it (the tail of an earlier
+// reply) are passed over until the answer comes or the line stays quiet for a time-out.
+UsbErrorCodes UsbCom::wakeUp(unsigned char* answer)
+{
+    FtdiApi& api = ftdiApi();
+    int written = 0;
+    if (!api.write(handle, &wakeUpByte, 1, written))
+        return UsbTransferError;
+    bool stray = false;
+    for (int skipped = 0; skipped < maxStrayBytes; ++skipped) {
+        int got = 0;
+        if (!api.read(handle, answer, 1, got))
+            return UsbTransferError;
+        if (got < 1)
+            return stray ? UsbBadReply : UsbNoDevice;
+        if (answer[0] == wakeUpAnswer)
+            return UsbOk;
+        stray = true;
+    }
+    return UsbBadReply;
+}
+
 UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answer)
 {
     if (!handle)
@@ -204,23 +227,11 @@ UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answ
             awaitQuietLine();
 
         UsbErrorCodes wake = UsbNoDevice;
-        for (int tryNo = 0; tryNo < wakeUpTries; ++tryNo) {
-            // A stray byte or a failed read: the line is not quiet yet. A try that got no
-            // byte at all has already waited a whole time-out.
-            if (tryNo > 0 && wake != UsbNoDevice)
+        for (int tryNo = 0; tryNo < wakeUpTries && wake != UsbOk; ++tryNo) {
+            // After a failed read the line is not quiet yet.
+            if (tryNo > 0 && wake == UsbTransferError)
                 awaitQuietLine();
-            int written = 0;
-            int got = 0;
-            if (!api.write(handle, &wakeUpByte, 1, written) || !api.read(handle, answer, 1, got))
-                wake = UsbTransferError;
-            else if (got < 1)
-                wake = UsbNoDevice;
-            else if (answer[0] != wakeUpAnswer)
-                wake = UsbBadReply;
-            else {
-                wake = UsbOk;
-                break;
-            }
+            wake = wakeUp(answer);
         }
         if (wake != UsbOk)
             return wake;
@@ -288,7 +299,7 @@ bool UsbCom::showError(UsbErrorCodes code, bool offerRetry)
         return false;
     QStringList buttons{tr("OK")};
     if (offerRetry) {
-        buttons[0] = QStringLiteral("Megszakít");
+        buttons[0] = tr("Megszakít");
         buttons.append(tr("Ismét"));
     }
     const int clicked = Prompts::choose(nullptr, Prompts::Kind::Warning, QStringLiteral("WYX770"), errorText(code),

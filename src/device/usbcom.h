@@ -225,6 +225,7 @@ private:
     UsbErrorCodes sendName(const QString& name);
     UsbErrorCodes configure();
     void awaitQuietLine();
+    UsbErrorCodes wakeUp(unsigned char* answer);
     bool clockWasRead() const;
     bool tuneCalibration(qint64 elapsed);
 };

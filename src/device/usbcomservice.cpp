@@ -311,7 +311,7 @@ UsbErrorCodes UsbCom::saveRepairLog(QWidget* parent)
     const QString title = tr("Javítási napló mentés");
     const QString proposed = QDir(appSettings().workDir)
                                  .filePath(QStringLiteral("S-%1.%2").arg(serialNumber.trimmed(), extText));
-    QString path = Prompts::saveFileName(parent, title, proposed, filterText);
+    QString path = Prompts::saveFileName(parent, title, proposed, filterText());
     if (path.isEmpty())
         return UsbOk;
     path = withExtension(path, extText);

@@ -212,10 +212,16 @@ QString LogModel::elapsedText(int row, bool sameCode) const
     } else {
         before = previousTouch(row);
     }
-    if (before < 0)
+    return elapsedBetween(before, row);
+}
+
+QString LogModel::elapsedBetween(int before, int row) const
+{
+    if (before < 0 || before >= row || row >= m_entries.size() || !m_entries.at(before).isTouch()
+        || !m_entries.at(row).isTouch())
         return QString();
     const QDateTime t0 = wallClock(m_entries.at(before));
-    const QDateTime t1 = wallClock(e);
+    const QDateTime t1 = wallClock(m_entries.at(row));
     const qint64 s = t0.secsTo(t1);
     if (s < 0)
         return QString();

@@ -4,7 +4,9 @@
 #include <QTableView>
 
 class LogFilterProxyModel;
+class LogFindDlg;
 class LogModel;
+struct LogSearchCriteria;
 class QShortcut;
 class UsbCom;
 
@@ -27,6 +29,22 @@ public:
     // Messages of a failed load go to parent when one is given.
     bool loadFile(const QString& fileName, QWidget* parent);
     bool readOut(UsbCom* usb);
+
+    // --- search, filter, naming and archiving ---
+    // Fills the search dialog's entry criterion from the current row.
+    void prefillFindDialog(LogFindDlg* dlg);
+    // One search step from the current row; rows the filter hides are passed over.
+    void findNext(LogFindDlg* dlg);
+    void findNext(const LogSearchCriteria& criteria);
+    // The filter dialog, then applyFilter with its choice.
+    void filterLog();
+    // active false: every row; otherwise the checkpoint of codeField or the kind list's item.
+    void applyFilter(bool active, bool checkpoint, const QString& codeField, int kindItem);
+    // Names or renames the checkpoint of the current touch in the code-name list.
+    void nameCurrentPoint();
+    // Archives by an archiveDlg mode (the count and date for modes 1 and 2); false on failure,
+    // which has been reported.
+    bool archive(int mode, int count, const QDate& date);
 
     LogFilterProxyModel* proxy() const;
     // The log row of the current index, or -1.

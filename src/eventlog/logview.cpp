@@ -67,6 +67,11 @@ bool LogView::isCurrentNormal() const
     return table()->isCurrentNormal();
 }
 
+void LogView::filterLog()
+{
+    table()->filterLog();
+}
+
 void LogView::selectChange()
 {
     emit stayOnPoint(table()->isCurrentNormal());

@@ -20,6 +20,8 @@ public:
     bool loadFile(const QString& fileName);
     bool hasMultipleSelection() const override;
     bool isCurrentNormal() const;
+    // The filter command on the table.
+    void filterLog();
     LogTableView* table() const;
 
     // A log is saved by the commands that change it, so it offers no save of its own.

@@ -17,14 +17,9 @@ namespace {
 constexpr int progressEvery = 8;
 constexpr qint64 progressIntervalMs = 50;
 
-QString tr(const char* text)
-{
-    return LogModel::tr(text);
-}
-
 bool ask(const QString& title, const QString& text)
 {
-    return askYesNo(nullptr, title, text, tr("Igen"), tr("Nem"));
+    return askYesNo(nullptr, title, text, LogReadOut::tr("Igen"), LogReadOut::tr("Nem"));
 }
 
 } // namespace

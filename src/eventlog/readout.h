@@ -5,6 +5,7 @@
 // (and its ring position) exactly as it was and the next read-out starts at the same place.
 #include "eventlog/logentry.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 class LogModel;
@@ -13,6 +14,7 @@ class UsbCom;
 
 class LogReadOut
 {
+    Q_DECLARE_TR_FUNCTIONS(LogReadOut)
 public:
     LogReadOut(LogModel& log, UsbCom& device);
     bool run();

@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "codenames/kodnevview.h"
 #include "core/printexport.h"
 #include "core/settings.h"
 #include "core/singleinstance.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow()
     createActions();
     createMenus();
     createToolBars();
+    createLogFindDialog();
     updateMenus();
     switchLanguage();
     mdiArea->cascadeSubWindows();
@@ -127,6 +129,10 @@ void MainWindow::updateMenus()
         const bool selected = editor && editor->textCursor().hasSelection();
         cutTxtAct->setEnabled(selected);
         copyTxtAct->setEnabled(selected);
+    }
+    if (const KodnevView* names = qobject_cast<KodnevView*>(activeMdiChild())) {
+        kodNevEditEntryAct->setEnabled(names->hasSelection());
+        kodNevDeleteEntryAct->setEnabled(names->hasSelection());
     }
     // Later moves of the current row arrive through the log window's stayOnPoint.
     if (const LogView* log = activeLogView())

@@ -7,6 +7,7 @@
 #include <functional>
 
 class DocumentWindow;
+class KodnevView;
 class LogFindDlg;
 class LogView;
 class TxtView;
@@ -38,6 +39,7 @@ public:
     DocumentWindow* activeDocument() const;
     // New document windows, added to the MDI area but not yet shown.
     TxtView* createTxtView();
+    KodnevView* createKodnevView();
     LogView* createLogView();
     // The sub-window that already shows this file, or null.
     QMdiSubWindow* findMdiChild(const QString& fileName) const;
@@ -147,6 +149,12 @@ private:
     // Saves the active document when it is of this kind, then shows the message.
     void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();
+
+    // mainwindow_codenames.cpp
+    KodnevView* activeKodnevView() const;
+
+    // mainwindow_logtools.cpp
+    void createLogFindDialog();
 
     // mainwindow_device.cpp: device commands do not nest, and a file path handed over
     // meanwhile waits for their end. The logger is opened first when a command asks for it.

@@ -25,6 +25,32 @@ class TestUnNamedPointDlg : public QObject
 {
     Q_OBJECT
 private slots:
+    void cancelledColourDialogKeepsTheColour_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<QColor>("answer");
+        QTest::addColumn<QColor>("result");
+        QTest::newRow("background chosen") << true << QColor(Qt::cyan) << QColor(Qt::cyan);
+        QTest::newRow("background cancelled") << true << QColor() << QColor(Qt::yellow);
+        QTest::newRow("text colour chosen") << false << QColor(Qt::red) << QColor(Qt::red);
+        QTest::newRow("text colour cancelled") << false << QColor() << QColor(Qt::blue);
+    }
+
+    void cancelledColourDialogKeepsTheColour()
+    {
+        QFETCH(bool, background);
+        QFETCH(QColor, answer);
+        QFETCH(QColor, result);
+        TestEnv env;
+        UnNamedPointDlg dlg;
+        dlg.setBackgroundColor(Qt::yellow);
+        dlg.setForegroundColor(Qt::blue);
+        ScriptedPrompts prompts;
+        prompts.expect(Prompts::Kind::Color, QString(), Prompts::Answer{-1, {}, answer});
+        QTest::mouseClick(background ? dlg.backgroundButton : dlg.foregroundButton, Qt::LeftButton);
+        QCOMPARE(background ? dlg.backgroundColor : dlg.foregroundColor, result);
+    }
+
     void addSkipAndCancelWhileWalking()
     {
         TestEnv env;
@@ -34,15 +60,19 @@ private slots:
             d->ervenyesEdit->setDate(QDate(2024, 3, 5));
             d->setBackgroundColor(Qt::yellow);
             QTest::keyClick(d->nevEdit, Qt::Key_Return); // no name yet: refused
-            QVERIFY(!d->addClicked && !d->addNameButton->isEnabled());
+            QVERIFY(!d->addClicked);
+            QVERIFY(!d->addNameButton->isEnabled());
             QTest::keyClicks(d->nevEdit, QString(90, QLatin1Char('n')));
             QCOMPARE(d->nevEdit->text().size(), 80); // what a code-name entry can hold
             QTest::mouseClick(d->addNameButton, Qt::LeftButton);
         }));
-        QVERIFY(!dlg.nevEdit->isEnabled() && !dlg.skipButton->isEnabled() && dlg.cancelButton->isEnabled());
+        QVERIFY(!dlg.nevEdit->isEnabled());
+        QVERIFY(!dlg.skipButton->isEnabled());
+        QVERIFY(dlg.cancelButton->isEnabled());
 
         QVERIFY(!ask(dlg, QStringLiteral("PPPPAAAAPPPP"), [](UnNamedPointDlg* d) {
-            QVERIFY(d->nevEdit->text().isEmpty() && !d->addNameButton->isEnabled());
+            QVERIFY(d->nevEdit->text().isEmpty());
+            QVERIFY(!d->addNameButton->isEnabled());
             QCOMPARE(d->ervenyesEdit->date(), QDate(2024, 3, 5)); // the date is kept
             QTest::mouseClick(d->skipButton, Qt::LeftButton);
         }));
@@ -91,7 +121,8 @@ private slots:
                 closeWindow ? void(d->close()) : QTest::mouseClick(d->cancelButton, Qt::LeftButton);
             }));
             // Later questions answer at once: a wait here would hang the test.
-            QVERIFY(dlg.exitClicked && !dlg.askName(QStringLiteral("AAAAAAAAAAAD")));
+            QVERIFY(dlg.exitClicked);
+            QVERIFY(!dlg.askName(QStringLiteral("AAAAAAAAAAAD")));
         }
     }
 };

@@ -34,115 +34,205 @@ class TestHelpers : public QObject
 {
     Q_OBJECT
 private slots:
-    void deviceTimeBytesPivotAndClamping()
+    void packsDeviceTime_data()
     {
-        TestEnv env;
-        QCOMPARE(packed(QDateTime(QDate(2023, 8, 15), QTime(13, 45, 17))), QByteArray::fromHex("2F0F60B6"));
-        QCOMPARE(packed(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))), QByteArray::fromHex("C79FA8BF"));
-        // {century, bytes, ISO local time or "invalid"}
-        const QList<std::tuple<int, const char*, const char*>> cases = {
-            {2000, "2F0F60B6", "2023-08-15T13:45:16"}, // the odd second is dropped, never rounded up
-            {1950, "62210000", "2049-01-01T00:00:00"}, {1950, "64210000", "1950-01-01T00:00:00"},
-            {1999, "C6210000", "1999-01-01T00:00:00"}, {1999, "C4210000", "2098-01-01T00:00:00"},
-            {2000, "FFE00000", "2099-12-01T00:00:00"}, // year 127 -> 99, month 15 -> 12, day 0 -> 1
-            {2000, "2E050000", "2023-01-05T00:00:00"}, // month 0 -> 1
-            {2000, "2E25FFFF", "2023-01-05T23:59:58"}, // time units above 43199 held
-            {2000, "2E9F0000", "invalid"},             // 31 April: the caller sees it
-            {2000, "2E5C0000", "2023-02-28T00:00:00"},
-        };
-        for (const auto& [century, hex, expected] : cases) {
-            appSettings().century = century;
-            const QDateTime t = unpacked(QByteArray::fromHex(hex));
-            QCOMPARE(t.isValid() ? t.toString(Qt::ISODate) : QStringLiteral("invalid"), QString(expected));
-        }
+        QTest::addColumn<QDateTime>("time");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::newRow("odd second") << QDateTime(QDate(2023, 8, 15), QTime(13, 45, 17)) << QByteArray("2F0F60B6");
+        QTest::newRow("last moment") << QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59)) << QByteArray("C79FA8BF");
+    }
 
-        // Round trip on every day; 02:00-03:00 is avoided, as it does not exist on the spring DST day.
-        const QList<QPair<int, int>> pivotAndYear = {{2000, 2000}, {2000, 2099}, {1950, 1950},
-                                                     {1950, 1999}, {1950, 2000}, {1950, 2049}};
-        for (const auto& [pivot, year] : pivotAndYear) {
-            appSettings().century = pivot;
-            for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
-                for (const QTime& tm : {QTime(0, 0, 0), QTime(1, 59, 58), QTime(13, 45, 16), QTime(23, 59, 58)})
-                    QCOMPARE(unpacked(packed(QDateTime(d, tm))), QDateTime(d, tm));
-            }
+    void packsDeviceTime()
+    {
+        QFETCH(QDateTime, time);
+        QFETCH(QByteArray, hex);
+        TestEnv env;
+        QCOMPARE(packed(time), QByteArray::fromHex(hex));
+    }
+
+    void unpacksDeviceTime_data()
+    {
+        QTest::addColumn<int>("century");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<QString>("expected"); // ISO local time or "invalid"
+        QTest::newRow("odd second dropped, never rounded up")
+            << 2000 << QByteArray("2F0F60B6") << "2023-08-15T13:45:16";
+        QTest::newRow("below the pivot 1950") << 1950 << QByteArray("62210000") << "2049-01-01T00:00:00";
+        QTest::newRow("at the pivot 1950") << 1950 << QByteArray("64210000") << "1950-01-01T00:00:00";
+        QTest::newRow("at the pivot 1999") << 1999 << QByteArray("C6210000") << "1999-01-01T00:00:00";
+        QTest::newRow("below the pivot 1999") << 1999 << QByteArray("C4210000") << "2098-01-01T00:00:00";
+        QTest::newRow("year, month and day clamped") << 2000 << QByteArray("FFE00000") << "2099-12-01T00:00:00";
+        QTest::newRow("month 0") << 2000 << QByteArray("2E050000") << "2023-01-05T00:00:00";
+        QTest::newRow("time units above 43199") << 2000 << QByteArray("2E25FFFF") << "2023-01-05T23:59:58";
+        QTest::newRow("31 April: the caller sees it") << 2000 << QByteArray("2E9F0000") << "invalid";
+        QTest::newRow("28 February") << 2000 << QByteArray("2E5C0000") << "2023-02-28T00:00:00";
+    }
+
+    void unpacksDeviceTime()
+    {
+        QFETCH(int, century);
+        QFETCH(QByteArray, hex);
+        QFETCH(QString, expected);
+        TestEnv env;
+        appSettings().century = century;
+        const QDateTime t = unpacked(QByteArray::fromHex(hex));
+        QCOMPARE(t.isValid() ? t.toString(Qt::ISODate) : QStringLiteral("invalid"), expected);
+    }
+
+    void deviceTimeRoundTripsEveryDay_data()
+    {
+        QTest::addColumn<int>("pivot");
+        QTest::addColumn<int>("year");
+        for (const auto& [pivot, year] : QList<QPair<int, int>>{{2000, 2000}, {2000, 2099}, {1950, 1950},
+                                                               {1950, 1999}, {1950, 2000}, {1950, 2049}})
+            QTest::addRow("pivot %d, %d", pivot, year) << pivot << year;
+    }
+
+    void deviceTimeRoundTripsEveryDay()
+    {
+        QFETCH(int, pivot);
+        QFETCH(int, year);
+        TestEnv env;
+        appSettings().century = pivot;
+        // 02:00-03:00 is avoided, as it does not exist on the spring DST day.
+        for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
+            for (const QTime& tm : {QTime(0, 0, 0), QTime(1, 59, 58), QTime(13, 45, 16), QTime(23, 59, 58)})
+                QCOMPARE(unpacked(packed(QDateTime(d, tm))), QDateTime(d, tm));
         }
+    }
+
+    void waitDeviceTickReturnsInsideTheWindow_data()
+    {
+        QTest::addColumn<qint64>("start"); // phase within the 2-second period at the first reading
+        QTest::addColumn<qint64>("step");  // ms the fake clock advances per reading
+        for (const auto& [start, step] : QList<QPair<qint64, qint64>>{{30, 1}, {31, 1}, {1000, 13}, {1849, 1},
+                                                                     {1850, 1}, {0, 1700}})
+            QTest::addRow("phase %lld, step %lld", start, step) << start << step;
     }
 
     void waitDeviceTickReturnsInsideTheWindow()
     {
+        QFETCH(qint64, start);
+        QFETCH(qint64, step);
         const auto restore = qScopeGuard([] { Clock::setSource({}); }); // even on failure
         const qint64 base = QDateTime(QDate(2023, 8, 15), QTime(12, 0, 0), Qt::LocalTime).toMSecsSinceEpoch();
-        // {phase within the 2-second period at the first reading, ms the fake clock advances per reading}
-        const QList<QPair<qint64, qint64>> cases = {{30, 1}, {31, 1}, {1000, 13}, {1849, 1}, {1850, 1},
-                                                    {0, 1700}};
-        for (const auto& [start, step] : cases) {
-            QList<qint64> readings;
-            qint64 now = base + start - step;
-            Clock::setSource([&, step = step] { readings.append(now += step); return now; });
-            const QDateTime result = waitDeviceTick();
-            QVERIFY(readings.size() >= 2 && readings.size() % 2 == 0);
-            // Readings alternate: the time handed out, then the millisecond test.
-            for (int i = 1; i < readings.size(); i += 2) {
-                const qint64 phase = readings[i] % 2000;
-                QCOMPARE(phase <= 30 || phase >= 1850, i == readings.size() - 1);
-            }
-            QCOMPARE(result.toMSecsSinceEpoch(), readings[readings.size() - 2] + 160);
-            QCOMPARE(result.timeSpec(), Qt::LocalTime);
-            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QList<qint64> readings;
+        qint64 now = base + start - step;
+        Clock::setSource([&] { readings.append(now += step); return now; });
+        const QDateTime result = waitDeviceTick();
+        QVERIFY(readings.size() >= 2);
+        QCOMPARE(readings.size() % 2, 0);
+        // Readings alternate: the time handed out, then the millisecond test.
+        for (int i = 1; i < readings.size(); i += 2) {
+            const qint64 phase = readings[i] % 2000;
+            QCOMPARE(phase <= 30 || phase >= 1850, i == readings.size() - 1);
         }
+        QCOMPARE(result.toMSecsSinceEpoch(), readings[readings.size() - 2] + 160);
+        QCOMPARE(result.timeSpec(), Qt::LocalTime);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
-    void codeLettersAndFixedFields()
+    void codeLetters()
     {
         const QByteArray code = QByteArray::fromHex("0123456789ABCDEF0F1E2DFF000000000000");
         const auto* bytes = reinterpret_cast<const uchar*>(code.constData());
         QCOMPARE(codeToLetters(bytes), QStringLiteral("ABCDEFGHIJKL"));
         QCOMPARE(codeToLetters(bytes + 6), QStringLiteral("MNOPAPBOCNPP"));
         QCOMPARE(codeToLetters(bytes + 12), codePadding); // the no-code value
-
-        // A field never ends inside a character: "ő" is two bytes in UTF-8, "€" three, the emoji
-        // four (a surrogate pair in the QString).
-        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-        const QList<std::tuple<QString, int, QByteArray>> cases = {
-            {"ABC", 5, "ABC  "}, {"ABCDEFGH", 5, "ABCDE"}, {"ABC", 0, ""},
-            {"Kő", 3, "K\xC5\x91"}, {"Kő", 2, "K "}, {"A€", 3, "A  "}, {"A€", 4, "A\xE2\x82\xAC"},
-            {emoji, 3, "   "}, {emoji + "B", 5, emoji.toUtf8() + "B"}, {"őőőőőőőő", 8, "őőőő"},
-        };
-        for (const auto& [text, n, expected] : cases) {
-            QByteArray out(n + 2, '#'); // guard bytes catch a write past n
-            toFixedBytes(text, reinterpret_cast<unsigned char*>(out.data()), n);
-            QCOMPARE(out, expected + "##");
-        }
     }
 
-    void numberedNamesDatesHelpFileAndToolTips()
+    void fixedFieldNeverEndsInsideACharacter_data()
     {
-        const QList<QPair<QString, QString>> names = {
-            {"Route 9", "Route 10"}, {"Route 007", "Route 8"}, {"", "2"}, {"1a", "1a2"},
-            {"Őrjárat %1", "Őrjárat %2"}, // no arg() substitution
-            {"Route 9\n", "Route 9\n2"},  // the number must end the name, a line feed too
-        };
-        for (const auto& [name, next] : names)
-            QCOMPARE(nextNumberedName(name), next);
-        for (const char* text : {"2023-08-15", "2023. 08. 15.", " 2023_8;15 ", "2023:8,15",
-                                 "2023.\u00A008.\u00A015.", "2023\u2009" "08\u3000" "15"}) // Unicode spaces
-            QCOMPARE(parseDate(QString::fromUtf8(text)), QDate(2023, 8, 15));
-        for (const char* text : {"15.08", "", "2023-08-15-01", "2023-aug-15", "2023-02-30"})
-            QVERIFY2(!parseDate(text).isValid(), text);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("expected");
+        // "ő" is two bytes in UTF-8, "€" three, the emoji four (a surrogate pair in the QString).
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        QTest::newRow("padded") << "ABC" << 5 << QByteArray("ABC  ");
+        QTest::newRow("cut") << "ABCDEFGH" << 5 << QByteArray("ABCDE");
+        QTest::newRow("no room") << "ABC" << 0 << QByteArray();
+        QTest::newRow("two-byte letter fits") << "Kő" << 3 << QByteArray("K\xC5\x91");
+        QTest::newRow("two-byte letter cut") << "Kő" << 2 << QByteArray("K ");
+        QTest::newRow("three-byte sign cut") << "A€" << 3 << QByteArray("A  ");
+        QTest::newRow("three-byte sign fits") << "A€" << 4 << QByteArray("A\xE2\x82\xAC");
+        QTest::newRow("emoji cut") << emoji << 3 << QByteArray("   ");
+        QTest::newRow("emoji fits") << emoji + "B" << 5 << emoji.toUtf8() + "B";
+        QTest::newRow("two-byte letters fill") << "őőőőőőőő" << 8 << QByteArray("őőőő");
+    }
 
+    void fixedFieldNeverEndsInsideACharacter()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, size);
+        QFETCH(QByteArray, expected);
+        QByteArray out(size + 2, '#'); // guard bytes catch a write past the field
+        toFixedBytes(text, reinterpret_cast<unsigned char*>(out.data()), size);
+        QCOMPARE(out, expected + "##");
+    }
+
+    void nextNumberedName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("number") << "Route 9" << "Route 10";
+        QTest::newRow("leading zeros") << "Route 007" << "Route 8";
+        QTest::newRow("empty") << "" << "2";
+        QTest::newRow("number inside") << "1a" << "1a2";
+        QTest::newRow("no arg() substitution") << "Őrjárat %1" << "Őrjárat %2";
+        QTest::newRow("line feed after the number") << "Route 9\n" << "Route 9\n2";
+    }
+
+    void nextNumberedName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, next);
+        QCOMPARE(::nextNumberedName(name), next);
+    }
+
+    void parseDate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("ISO") << "2023-08-15" << QDate(2023, 8, 15);
+        QTest::newRow("Hungarian") << "2023. 08. 15." << QDate(2023, 8, 15);
+        QTest::newRow("other separators") << " 2023_8;15 " << QDate(2023, 8, 15);
+        QTest::newRow("mixed separators") << "2023:8,15" << QDate(2023, 8, 15);
+        QTest::newRow("no-break spaces") << QString::fromUtf8("2023.\u00A008.\u00A015.") << QDate(2023, 8, 15);
+        QTest::newRow("thin and ideographic spaces") << QString::fromUtf8("2023\u2009" "08\u3000" "15")
+                                                     << QDate(2023, 8, 15);
+        QTest::newRow("no year") << "15.08" << QDate();
+        QTest::newRow("empty") << "" << QDate();
+        QTest::newRow("a fourth number") << "2023-08-15-01" << QDate();
+        QTest::newRow("month name") << "2023-aug-15" << QDate();
+        QTest::newRow("30 February") << "2023-02-30" << QDate();
+    }
+
+    void parseDate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QCOMPARE(::parseDate(text), date);
+    }
+
+    void helpCollectionByLanguage()
+    {
         TestEnv env;
         QCOMPARE(helpCollectionFileFor(OptLanguageHungarian | 0x7D, "de_DE"), QStringLiteral("wyx770_hu.qhc"));
         QCOMPARE(helpCollectionFileFor(125, "hu_HU"), QStringLiteral("wyx770_hu.qhc")); // automatic
         QCOMPARE(helpCollectionFileFor(0x4000 | 125, "fr_FR"), QStringLiteral("wyx770_en.qhc")); // no language
         appSettings().flags = 125 | OptLanguageGerman;
         QCOMPARE(helpCollectionFile(), QStringLiteral("wyx770_de.qhc"));
+    }
 
-        // The tooltip option applies at once, without a new filter.
+    void toolTipOptionAppliesAtOnce()
+    {
+        TestEnv env;
         ToolTipFilter filter;
         QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
         appSettings().flags = 125 | OptDisableTooltip;
         QEvent other(QEvent::User);
-        QVERIFY(filter.eventFilter(&filter, &tip) && !filter.eventFilter(&filter, &other));
+        QVERIFY(filter.eventFilter(&filter, &tip));
+        QVERIFY(!filter.eventFilter(&filter, &other));
         appSettings().flags = 125;
         QVERIFY(!filter.eventFilter(&filter, &tip));
     }

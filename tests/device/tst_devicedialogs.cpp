@@ -111,6 +111,8 @@ void closeButton(QWidget& w)
 const int dayS = 86400;
 const QString failed = QStringLiteral("A behangolás nem sikerült!");
 
+enum ClockChoice { PcTime, UntouchedFields, Escape };
+
 struct Outcome {
     UsbErrorCodes result = UsbOk;
     QString message;
@@ -173,19 +175,28 @@ class TestDeviceDialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    void clockSetChoices_data()
+    {
+        // A typed time and "Mégsem" are driven through the main window's command.
+        QTest::addColumn<int>("choice");
+        QTest::newRow("computer's time") << int(PcTime);
+        QTest::newRow("fields as shown") << int(UntouchedFields);
+        QTest::newRow("Escape") << int(Escape);
+    }
+
     void clockSetChoices()
     {
+        QFETCH(int, choice);
         TestEnv env;
         FakeClock clock(start, 7);
-        // A typed time and "Mégsem" are driven through the main window's command.
-        enum Choice { PcTime, UntouchedFields, Escape };
-        for (Choice choice : {PcTime, UntouchedFields, Escape}) {
+        {
             // The command as the main window runs it: open, read, ask, set.
             SimulatorScope s;
             UsbCom com;
             vglClkSetDlg dlg;
             const QDateTime before = dlg.time;
-            QVERIFY(com.open() == UsbOk && com.getDeviceInfo() == UsbOk);
+            QCOMPARE(com.open(), UsbOk);
+            QCOMPARE(com.getDeviceInfo(), UsbOk);
             s.sim.clearLogs();
             const QDateTime shownAt = Clock::currentDateTime();
             dlg.showDeviceInfo(&com);
@@ -208,7 +219,7 @@ private slots:
                 QCOMPARE(result, int(QDialog::Rejected));
                 QCOMPARE(dlg.time, before);
                 QVERIFY(sets.isEmpty());
-                continue;
+                return;
             }
             QCOMPARE(result, int(QDialog::Accepted));
             QCOMPARE(sets.size(), 1);
@@ -218,55 +229,70 @@ private slots:
                 // The next tick of the logger's 2-second clock after the click.
                 QVERIFY(atTick(dlg.time));
                 const qint64 wait = dlg.time.toMSecsSinceEpoch() - 160 - clickedAt.toMSecsSinceEpoch();
-                QVERIFY(wait >= 0 && wait < 2000);
+                QVERIFY(wait >= 0);
+                QVERIFY(wait < 2000);
             } else {
                 QVERIFY(qAbs(dlg.time.secsTo(shownAt)) <= 1);
             }
         }
     }
 
-    void nameChecks()
+    void nameChecks_data()
     {
-        TestEnv env;
-        QVERIFY(QFile(env.path(QStringLiteral("KAPU01.ewl"))).open(QIODevice::WriteOnly));
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refusal"); // empty: accepted
         const QString taken = QStringLiteral(
             "KAPU01 néven már van kiolvasott esemény napló.\nAdjon meg egy még nem használt nevet!");
-        const QString accepted;
+        QTest::newRow("eight letters") << "ABCDEFGH" << QString();
+        QTest::newRow("blanks around") << "  KAPU  " << QString();
+        QTest::newRow("dash and underscore") << "K-12_x" << QString();
+        QTest::newRow("no log yet") << "KAPU02" << QString();
+        QTest::newRow("blank inside") << "KA PU" << charsRefused;
+        QTest::newRow("characters before the length") << "ABCDEFGHIJ.K" << charsRefused;
+        QTest::newRow("question mark") << "AB?C" << charsRefused;
+        QTest::newRow("star") << "AB*C" << charsRefused;
+        QTest::newRow("colon") << "AB:C" << charsRefused;
+        QTest::newRow("slash") << "AB/C" << charsRefused;
+        QTest::newRow("backslash") << "AB\\C" << charsRefused;
+        QTest::newRow("empty") << "" << lengthRefused;
+        QTest::newRow("blanks only") << "    " << lengthRefused;
+        QTest::newRow("nine letters") << "ABCDEFGHI" << lengthRefused;
+        // The logger keeps 8 bytes: four accented letters fit, eight do not.
+        QTest::newRow("four accented letters") << "ÁÉÍÓ" << QString();
+        QTest::newRow("accented letter last") << "ABCDEFÉ" << QString();
+        QTest::newRow("eight accented letters") << "ÁÉÍÓÖŐÚÜ" << lengthRefused;
+        QTest::newRow("accented letter cut") << "ABCDEFGÉ" << lengthRefused;
+        QTest::newRow("log exists") << "KAPU01" << taken;
+        // Its log would be A_B.ewl, which exists: refused, never deleted afterwards.
+        QTest::newRow("log under another spelling exists")
+            << "A<B" << QStringLiteral("A<B néven már van kiolvasott esemény napló.");
+    }
+
+    void nameChecks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        TestEnv env;
+        QVERIFY(QFile(env.path(QStringLiteral("KAPU01.ewl"))).open(QIODevice::WriteOnly));
         QVERIFY(QFile(env.path(QStringLiteral("A_B.ewl"))).open(QIODevice::WriteOnly));
-        const QString aBTaken = QStringLiteral("A<B néven már van kiolvasott esemény napló.");
-        const struct {
-            const char* typed;
-            const QString& refusal;
-        } cases[] = {
-            {"ABCDEFGH", accepted}, {"  KAPU  ", accepted}, {"K-12_x", accepted}, {"KAPU02", accepted},
-            {"KA PU", charsRefused}, {"ABCDEFGHIJ.K", charsRefused}, // characters before the length
-            {"AB?C", charsRefused}, {"AB*C", charsRefused}, {"AB:C", charsRefused},
-            {"AB/C", charsRefused}, {"AB\\C", charsRefused},
-            {"", lengthRefused}, {"    ", lengthRefused}, {"ABCDEFGHI", lengthRefused},
-            // The logger keeps 8 bytes: four accented letters fit, eight do not.
-            {"ÁÉÍÓ", accepted}, {"ABCDEFÉ", accepted}, {"ÁÉÍÓÖŐÚÜ", lengthRefused}, {"ABCDEFGÉ", lengthRefused},
-            {"KAPU01", taken},
-            // Its log would be A_B.ewl, which exists: refused, never deleted afterwards.
-            {"A<B", aBTaken},
-        };
-        for (const auto& c : cases) {
-            ScriptedPrompts prompts;
-            if (!c.refusal.isEmpty())
-                prompts.expectNotice(Prompts::Kind::Warning, c.refusal);
-            InitDlg dlg;
-            dlg.NewNameEdit->setText(QString::fromUtf8(c.typed)); // the form allows 16 until the header is filled
-            QVERIFY2(dlg.validateName() == c.refusal.isEmpty(), c.typed);
-            QCOMPARE(dlg.newName, QString::fromUtf8(c.typed).trimmed());
-            if (!c.refusal.isEmpty())
-                QCOMPARE(prompts.seen().value(0).title, QStringLiteral("Inicializálás"));
-        }
+        ScriptedPrompts prompts;
+        if (!refusal.isEmpty())
+            prompts.expectNotice(Prompts::Kind::Warning, refusal);
+        InitDlg dlg;
+        dlg.NewNameEdit->setText(typed); // the form allows 16 until the header is filled
+        QCOMPARE(dlg.validateName(), refusal.isEmpty());
+        QCOMPARE(dlg.newName, typed.trimmed());
+        if (!refusal.isEmpty())
+            QCOMPARE(prompts.seen().value(0).title, QStringLiteral("Inicializálás"));
+        QVERIFY(QFileInfo::exists(env.path(QStringLiteral("A_B.ewl"))));
     }
 
     void initDialogDriven()
     {
         Rig r;
         UsbCom com;
-        QVERIFY(com.open() == UsbOk && com.getDeviceInfo() == UsbOk);
+        QCOMPARE(com.open(), UsbOk);
+        QCOMPARE(com.getDeviceInfo(), UsbOk);
         // A bad name keeps the dialog open; the good one is then taken with the computer's time.
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, charsRefused);
@@ -305,53 +331,73 @@ private slots:
         VERIFY_NO_VIOLATIONS(r.s.sim);
     }
 
-    void serviceSignalsAndUnusableLoggers()
+    void serviceSignalsAreSentAtOnce()
     {
         Rig r;
         SimulatorScope& s = r.s;
-        {
-            serviceWriteDialog dlg;
-            QCOMPARE(dlg.InfoLabel->text(), QStringLiteral("SIM00001   (modell: VGL-770)"));
-            QVERIFY(allEnabled(dlg, true));
-            s.sim.clearLogs();
-            dlg.redCheck->setChecked(true);
-            dlg.greenCheck->setChecked(true);
-            QTest::mouseClick(dlg.soundButton, Qt::LeftButton);
-            // 125000 / 2000 = 62.5: the remainder is not above half, so 62. Every change sends at once.
-            dlg.greenCheck->setChecked(false);
-            dlg.soundSpin->setValue(1000);
-            dlg.redCheck->setChecked(false);
-            dlg.soundSpin->stepBy(-10); // 500 Hz
-            QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
-            QCOMPARE(signals_(s), (QList<QPair<int, int>>{{3, 62}, {1, 125}, {0, 250}, {4, 0}}));
-            // "Ki" only reads the logger again.
-            QTest::mouseClick(dlg.RFoffButton, Qt::LeftButton);
-            QCOMPARE(signals_(s).size(), 4);
-            QVERIFY(!s.sim.framesOf(0x1D).isEmpty());
-            QCOMPARE(execWith<serviceWriteDialog>(
-                         dlg, [](serviceWriteDialog* d) { QTest::mouseClick(d->exitButton, Qt::LeftButton); }),
-                     int(QDialog::Rejected));
-            VERIFY_NO_VIOLATIONS(s.sim);
-        }
-        // Hardware code 0: shown, but the controls stay off.
-        s.device().setHardwareCode(0);
-        QVERIFY(allEnabled(*std::make_unique<serviceWriteDialog>(), false));
-        s.device().setHardwareCode(0x0202);
-        {
-            // A failed open in "Be": one error, nothing sent, the label cleared, controls as they were.
-            serviceWriteDialog dlg;
-            s.sim.clearLogs();
-            s.sim.failCall(QStringLiteral("openBySerial"));
-            ScriptedPrompts prompts;
-            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"));
-            QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
-            QCOMPARE(prompts.seen().size(), 1);
-            QCOMPARE(s.sim.framesOf(0x1E).size(), 0);
-            QCOMPARE(dlg.InfoLabel->text(), QString());
-            QVERIFY(allEnabled(dlg, true));
-        }
-        // No logger at all: one error box, an empty label, the controls off.
-        s.sim.removeDevices();
+        serviceWriteDialog dlg;
+        QCOMPARE(dlg.InfoLabel->text(), QStringLiteral("SIM00001   (modell: VGL-770)"));
+        QVERIFY(allEnabled(dlg, true));
+        s.sim.clearLogs();
+        dlg.redCheck->setChecked(true);
+        dlg.greenCheck->setChecked(true);
+        QTest::mouseClick(dlg.soundButton, Qt::LeftButton);
+        // 125000 / 2000 = 62.5: the remainder is not above half, so 62. Every change sends at once.
+        dlg.greenCheck->setChecked(false);
+        dlg.soundSpin->setValue(1000);
+        dlg.redCheck->setChecked(false);
+        dlg.soundSpin->stepBy(-10); // 500 Hz
+        QTest::mouseClick(dlg.RFonButton, Qt::LeftButton);
+        QCOMPARE(signals_(s), (QList<QPair<int, int>>{{3, 62}, {1, 125}, {0, 250}, {4, 0}}));
+        // "Ki" only reads the logger again.
+        QTest::mouseClick(dlg.RFoffButton, Qt::LeftButton);
+        QCOMPARE(signals_(s).size(), 4);
+        QVERIFY(!s.sim.framesOf(0x1D).isEmpty());
+        QCOMPARE(execWith<serviceWriteDialog>(
+                     dlg, [](serviceWriteDialog* d) { QTest::mouseClick(d->exitButton, Qt::LeftButton); }),
+                 int(QDialog::Rejected));
+        VERIFY_NO_VIOLATIONS(s.sim);
+    }
+
+    void serviceControlsStayOffWithoutHardwareCode()
+    {
+        Rig r;
+        r.s.device().setHardwareCode(0);
+        serviceWriteDialog dlg;
+        QVERIFY(allEnabled(dlg, false));
+    }
+
+    void serviceFailedOpenIsReportedOnce_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("on") << "RFonButton";
+        QTest::newRow("off") << "RFoffButton";
+        QTest::newRow("sound") << "soundButton";
+    }
+
+    void serviceFailedOpenIsReportedOnce()
+    {
+        // One error, nothing sent, the label cleared, the controls as they were.
+        QFETCH(QString, button);
+        Rig r;
+        SimulatorScope& s = r.s;
+        serviceWriteDialog dlg;
+        s.sim.clearLogs();
+        s.sim.failCall(QStringLiteral("openBySerial"));
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Hiba lépett fel az FTDI USB driverben!"));
+        QTest::mouseClick(dlg.findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(prompts.seen().size(), 1);
+        QCOMPARE(s.sim.framesOf(0x1E).size(), 0);
+        QCOMPARE(dlg.InfoLabel->text(), QString());
+        QVERIFY(allEnabled(dlg, true));
+    }
+
+    void serviceWithoutALogger()
+    {
+        // One error box, an empty label, the controls off.
+        Rig r;
+        r.s.sim.removeDevices();
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, noDevice);
         serviceWriteDialog dlg;
@@ -475,7 +521,7 @@ private slots:
     }
 
     // The read-out and tuning windows: header, bounded progress, and every way of asking to close.
-    void progressWindows()
+    void readOutHeaderShowsTheLogger()
     {
         TestEnv env;
         UsbCom com;
@@ -485,43 +531,75 @@ private slots:
         QCOMPARE(dlg.LotNo->text(), QStringLiteral("SN123456   (modell: VGL-770)"));
         QCOMPARE(dlg.Battery->palette().color(QPalette::Disabled, QPalette::Base), QColor("lime"));
         QVERIFY(!dlg.clockOk); // 400 s off with a 5-minute limit
+        QCOMPARE(dlg.RdProgressBar->maximum(), 818);
         com.deviceTime = com.pcTime.addSecs(10);
         dlg.showDeviceInfo(&com);
         QVERIFY(dlg.clockOk);
-        QCOMPARE(dlg.RdProgressBar->maximum(), 818);
+    }
+
+    void readOutProgressStaysInItsRange_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("negative") << -5 << 0;
+        QTest::newRow("beyond the range") << 500 << 100;
+        QTest::newRow("inside") << 64 << 64;
+    }
+
+    void readOutProgressStaysInItsRange()
+    {
+        QFETCH(int, step);
+        QFETCH(int, shown);
+        ReadOutDlg dlg;
         dlg.setProgressRange(100);
-        for (const auto& p : {qMakePair(-5, 0), qMakePair(500, 100), qMakePair(64, 64)}) {
-            dlg.setProgress(p.first);
-            QCOMPARE(dlg.RdProgressBar->value(), p.second);
-        }
-        dlg.setProgressRange(10);
+        dlg.setProgress(step);
+        QCOMPARE(dlg.RdProgressBar->value(), shown);
+        dlg.setProgressRange(10); // a new range starts again
         QCOMPARE(dlg.RdProgressBar->value(), 0);
-        // The driver's own close() is not mistaken for a request.
+    }
+
+    void driversOwnCloseIsNoRequest()
+    {
+        ReadOutDlg dlg;
         dlg.show();
         dlg.close();
         QVERIFY(!dlg.closeRequested);
+    }
 
-        // Each way of asking sets the flag and leaves the window open for the driver.
-        const std::function<void(ReadOutDlg&)> asks[] = {
-            [](ReadOutDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-            [](ReadOutDlg& d) { QTest::keyClick(&d, Qt::Key_Return); },
-            [](ReadOutDlg& d) { closeButton(d); },
-        };
-        for (int i = 0; i < 3; ++i) {
-            ReadOutDlg dlg;
-            dlg.setModal(true);
-            dlg.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-            asks[i](dlg);
-            // The Return shortcut clicks the button animated, a moment later.
-            QTRY_VERIFY2(dlg.closeRequested, qPrintable(QString::number(i)));
-            QVERIFY(dlg.isVisible());
-            // A request made earlier ends the wait at once, and the window really closes.
-            dlg.waitForClose();
-            QVERIFY(!dlg.isVisible());
-            QVERIFY(!QApplication::activeModalWidget());
+    void closeRequestLeavesTheWindowForTheDriver_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Escape") << 0;
+        QTest::newRow("Return") << 1;
+        QTest::newRow("close button") << 2;
+    }
+
+    void closeRequestLeavesTheWindowForTheDriver()
+    {
+        QFETCH(int, way);
+        ReadOutDlg dlg;
+        dlg.setModal(true);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        switch (way) {
+        case 0: QTest::keyClick(&dlg, Qt::Key_Escape); break;
+        case 1: QTest::keyClick(&dlg, Qt::Key_Return); break;
+        default: closeButton(dlg); break;
         }
+        // The Return shortcut clicks the button animated, a moment later.
+        QTRY_VERIFY(dlg.closeRequested);
+        QVERIFY(dlg.isVisible());
+        // A request made earlier ends the wait at once, and the window really closes.
+        dlg.waitForClose();
+        QVERIFY(!dlg.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 
+    void tuneWindowProgressAndClose()
+    {
+        TestEnv env;
+        UsbCom com;
+        fillDevice(com);
         vglClkTuneDlg tune;
         tune.showDeviceInfo(&com);
         tune.setProgress(5000);
@@ -533,7 +611,8 @@ private slots:
         tune.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tune));
         closeButton(tune);
-        QVERIFY(tune.closeRequested && tune.isVisible());
+        QVERIFY(tune.closeRequested);
+        QVERIFY(tune.isVisible());
         tune.waitForClose();
         QVERIFY(!tune.isVisible());
     }

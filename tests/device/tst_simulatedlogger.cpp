@@ -19,11 +19,15 @@ struct Link {
         : sim(s)
         , h(s.openBySerial("SIM00001"))
     {
-        if (h && configure)
-            QVERIFY(sim.resetDevice(h) && sim.setLatencyTimer(h, 8) && sim.setUsbParameters(h, 1024, 64)
-                    && sim.setBaudRate(h, 55555)
-                    && sim.setDataCharacteristics(h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
-                    && sim.setFlowControl(h, FtdiApi::FlowNone, 0x11, 0x13) && sim.setTimeouts(h, 500, 200));
+        if (h && configure) {
+            QVERIFY(sim.resetDevice(h));
+            QVERIFY(sim.setLatencyTimer(h, 8));
+            QVERIFY(sim.setUsbParameters(h, 1024, 64));
+            QVERIFY(sim.setBaudRate(h, 55555));
+            QVERIFY(sim.setDataCharacteristics(h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone));
+            QVERIFY(sim.setFlowControl(h, FtdiApi::FlowNone, 0x11, 0x13));
+            QVERIFY(sim.setTimeouts(h, 500, 200));
+        }
     }
     ~Link() { sim.close(h); }
     bool send(const QByteArray& bytes)
@@ -69,80 +73,116 @@ QDateTime local(int y, int mo, int d, int h, int mi, int s)
 
 const QByteArray clockFrame = QByteArray::fromHex("0203E6");
 
+// Two loggers, the second with a state of its own in every field the file keeps.
+void prepareStateSample(SimulatedLogger& sim)
+{
+    sim.addDevice("Vigilor", "SIM00002");
+    SimulatedDevice& dev = sim.device(1);
+    dev.setMemoryCode(0x12); // 32 KB
+    dev.fill(100);
+    dev.ringMode = SimulatedDevice::NoGap;
+    dev.calibration = 0x45;
+    dev.setClockOffset(-5000);
+    dev.setConfigBytes(95, QByteArray(1, char(0x5F)));
+    sim.device(0).openedElsewhere = true;
+}
+
 } // namespace
 
 class TestSimulatedLogger : public QObject
 {
     Q_OBJECT
 private slots:
-    void strictModeCatchesProtocolViolations()
+    void unconfiguredLinkGetsNoAnswer()
+    {
+        // The logger stays silent on a link that was not set to 55555 Bd 8N2.
+        SimulatedLogger sim;
+        Link raw(sim, false);
+        QVERIFY(raw.send("S"));
+        QCOMPARE(raw.take(1), QByteArray());
+        QCOMPARE(sim.violations().size(), 1);
+    }
+
+    void wrongFlowControlCharactersGetNoAnswer()
+    {
+        // Nor when the flow-control characters are not XON 11 and XOFF 13.
+        SimulatedLogger sim;
+        Link wrongFlow(sim, false);
+        QVERIFY(sim.resetDevice(wrongFlow.h) && sim.setBaudRate(wrongFlow.h, 55555)
+                && sim.setDataCharacteristics(wrongFlow.h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
+                && sim.setFlowControl(wrongFlow.h, FtdiApi::FlowNone, 0x00, 0x00));
+        sim.clearLogs();
+        QVERIFY(wrongFlow.send("S"));
+        QCOMPARE(wrongFlow.take(1), QByteArray());
+        QCOMPARE(sim.violations().size(), 1);
+    }
+
+    void identityReplyIsChecksummed()
     {
         SimulatedLogger sim;
-        {
-            // The logger stays silent on a link that was not set to 55555 Bd 8N2.
-            Link raw(sim, false);
-            QVERIFY(raw.send("S"));
-            QCOMPARE(raw.take(1), QByteArray());
-            QCOMPARE(sim.violations().size(), 1);
-        }
-        {
-            // Nor when the flow-control characters are not XON 11 and XOFF 13.
-            Link wrongFlow(sim, false);
-            QVERIFY(sim.resetDevice(wrongFlow.h) && sim.setBaudRate(wrongFlow.h, 55555)
-                    && sim.setDataCharacteristics(wrongFlow.h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
-                    && sim.setFlowControl(wrongFlow.h, FtdiApi::FlowNone, 0x00, 0x00));
-            sim.clearLogs();
-            QVERIFY(wrongFlow.send("S"));
-            QCOMPARE(wrongFlow.take(1), QByteArray());
-            QCOMPARE(sim.violations().size(), 1);
-        }
-        sim.clearLogs();
         Link link(sim);
         const QByteArray id = link.transact(QByteArray::fromHex("041D0000F8"));
         QCOMPARE(id, SimulatedLogger::makeReply(0x1D, QByteArray(1, '\0') + sim.device().identity()));
         QCOMPARE(quint8(id[39]), SimulatedLogger::checksum(id, 1, 39));
         VERIFY_NO_VIOLATIONS(sim);
+    }
 
-        const struct {
-            QByteArray bytes;
-            const char* expect;
-        } bad[] = {
-            {QByteArray::fromHex("0203E7"), "checksum"},
-            {QByteArray::fromHex("031D00FA"), "length 3, expected 4"},
-            {QByteArray::fromHex("0250B5"), "unknown"},
-            {frame("1B C3 0000 C4"), "sum"},
-            {frame("1C 5F 12 70"), "sum"},
-            {frame("1C FF 01 02 02"), "beyond the memory"},
-            {frame("1D 80 81"), "read of 129"},
-            {frame("1F 42 00"), "query"},
-            {frame("19 3F 00"), "calibration"},
-            {frame("02 2E 9F 60 B6"), "impossible time"}, // 31 April
-            {frame("02"), "length"},
-            {frame("08 3303"), "index 819 beyond the ring's last 818"},
-            {frame("0C 3303"), "index 819 beyond"},
-            {frame("0C FFFF"), "index 65535 beyond"},
-        };
-        for (const auto& b : bad) {
-            sim.clearLogs();
-            QCOMPARE(link.transact(b.bytes), QByteArray());
-            QCOMPARE(sim.violations().size(), 1);
-            QVERIFY2(sim.violations().first().contains(QLatin1String(b.expect)),
-                     qPrintable(sim.violations().first()));
-        }
-        // No voltage query on hardware 0404.
+    void strictModeRefusesBadFrames_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expect");
+        QTest::newRow("checksum") << QByteArray::fromHex("0203E7") << "checksum";
+        QTest::newRow("length") << QByteArray::fromHex("031D00FA") << "length 3, expected 4";
+        QTest::newRow("unknown command") << QByteArray::fromHex("0250B5") << "unknown";
+        QTest::newRow("service sum") << frame("1B C3 0000 C4") << "sum";
+        QTest::newRow("memory write sum") << frame("1C 5F 12 70") << "sum";
+        QTest::newRow("beyond the memory") << frame("1C FF 01 02 02") << "beyond the memory";
+        QTest::newRow("long identity read") << frame("1D 80 81") << "read of 129";
+        QTest::newRow("unknown query") << frame("1F 42 00") << "query";
+        QTest::newRow("calibration") << frame("19 3F 00") << "calibration";
+        QTest::newRow("31 April") << frame("02 2E 9F 60 B6") << "impossible time";
+        QTest::newRow("clock without a time") << frame("02") << "length";
+        QTest::newRow("record beyond the ring") << frame("08 3303") << "index 819 beyond the ring's last 818";
+        QTest::newRow("page beyond the ring") << frame("0C 3303") << "index 819 beyond";
+        QTest::newRow("page far beyond the ring") << frame("0C FFFF") << "index 65535 beyond";
+    }
+
+    void strictModeRefusesBadFrames()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expect);
+        SimulatedLogger sim;
+        Link link(sim);
+        sim.clearLogs();
+        QCOMPARE(link.transact(bytes), QByteArray());
+        QCOMPARE(sim.violations().size(), 1);
+        QVERIFY2(sim.violations().first().contains(expect), qPrintable(sim.violations().first()));
+    }
+
+    void noVoltageQueryOnThermistorHardware()
+    {
+        SimulatedLogger sim;
+        Link link(sim);
         sim.clearLogs();
         sim.device().setHardwareCode(0x0404);
         QCOMPARE(link.transact(QByteArray::fromHex("041F4000BA")), QByteArray());
         QCOMPARE(sim.violations().size(), 1);
+    }
 
-        // Lenient mode still records, but answers a frame with a wrong checksum.
+    void lenientModeRecordsButAnswers()
+    {
+        SimulatedLogger sim;
+        Link link(sim);
         sim.clearLogs();
         sim.setStrict(false);
         QCOMPARE(link.transact(QByteArray::fromHex("0203E7")).size(), 7);
         QCOMPARE(sim.violations().size(), 1);
-        sim.setStrict(true);
+    }
 
-        // Bytes without a wake-up, and a frame cut short, are violations too.
+    void bytesWithoutWakeUpAndCutFramesAreViolations()
+    {
+        SimulatedLogger sim;
+        Link link(sim);
         sim.clearLogs();
         QVERIFY(link.send(clockFrame));
         QCOMPARE(link.take(1), QByteArray());
@@ -177,19 +217,12 @@ private slots:
         QVERIFY(!SimulatedDevice::unpackTime(QByteArray::fromHex("2F0FA8C0")).isValid()); // 43200 units
     }
 
-    void stateFile()
+    void stateRoundTripsThroughItsFile()
     {
         TestEnv env;
         SimulatedLogger sim;
-        sim.addDevice("Vigilor", "SIM00002");
-        SimulatedDevice& dev = sim.device(1);
-        dev.setMemoryCode(0x12); // 32 KB
-        dev.fill(100);
-        dev.ringMode = SimulatedDevice::NoGap;
-        dev.calibration = 0x45;
-        dev.setClockOffset(-5000);
-        dev.setConfigBytes(95, QByteArray(1, char(0x5F)));
-        sim.device(0).openedElsewhere = true;
+        prepareStateSample(sim);
+        const SimulatedDevice& dev = sim.device(1);
         const QString path = env.path(QStringLiteral("state.json"));
         QVERIFY2(sim.save(path), qPrintable(sim.errorString()));
 
@@ -205,35 +238,52 @@ private slots:
         QCOMPARE(d.calibration, quint8(0x45));
         QCOMPARE(d.clockOffset(), qint64(-5000));
         QVERIFY(back.device(0).openedElsewhere);
+    }
 
-        // Damaged states are refused whole, with a reason, and change nothing.
+    void damagedStateIsRefusedWhole_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        SimulatedLogger sim;
+        prepareStateSample(sim);
+        const SimulatedDevice& dev = sim.device(1);
         const QByteArray good = sim.saveToData();
         const QByteArray ring = dev.ring().toBase64();
-        const QByteArray damaged[] = {
-            good.left(good.size() / 2),
-            QByteArray("[]"),
-            QByteArray(good).replace("\"version\": 1", "\"version\": 9"),
-            QByteArray(good).replace(ring, ring.left(ring.size() - 8)),
-            QByteArray(good).replace("\"ringMode\": \"no-gap\"", "\"ringMode\": \"sideways\""),
-            QByteArray(good).replace("\"calibration\": 69", "\"calibration\": 300"),
-            QByteArray(good).replace("\"serial\": \"SIM00002\"", "\"serial\": \"SIM0000200000000000\""),
-            QByteArray(good).replace(dev.config().toHex(), dev.config().left(100).toHex()),
-            QByteArray("{\"format\": \"WYX770 simulated logger\", \"version\": 1, \"devices\": "
-                       "[1,2,3,4,5,6,7,8,9]}"),
-        };
-        for (const QByteArray& bytes : damaged) {
-            SimulatedLogger victim;
-            victim.device().setName("MARAD");
-            QVERIFY(!victim.loadFromData(bytes));
-            QVERIFY(!victim.errorString().isEmpty());
-            QCOMPARE(victim.deviceCount(), 1);
-            QCOMPARE(victim.device().name(), QByteArray("MARAD   "));
-        }
+        QTest::newRow("cut in half") << good.left(good.size() / 2);
+        QTest::newRow("not an object") << QByteArray("[]");
+        QTest::newRow("unknown version") << QByteArray(good).replace("\"version\": 1", "\"version\": 9");
+        QTest::newRow("short ring") << QByteArray(good).replace(ring, ring.left(ring.size() - 8));
+        QTest::newRow("unknown ring mode")
+            << QByteArray(good).replace("\"ringMode\": \"no-gap\"", "\"ringMode\": \"sideways\"");
+        QTest::newRow("calibration beyond a byte")
+            << QByteArray(good).replace("\"calibration\": 69", "\"calibration\": 300");
+        QTest::newRow("long serial number")
+            << QByteArray(good).replace("\"serial\": \"SIM00002\"", "\"serial\": \"SIM0000200000000000\"");
+        QTest::newRow("short configuration")
+            << QByteArray(good).replace(dev.config().toHex(), dev.config().left(100).toHex());
+        QTest::newRow("devices of numbers")
+            << QByteArray("{\"format\": \"WYX770 simulated logger\", \"version\": 1, \"devices\": "
+                          "[1,2,3,4,5,6,7,8,9]}");
+    }
 
-        // The file keeper never overwrites a file it could not read.
+    void damagedStateIsRefusedWhole()
+    {
+        // With a reason, and nothing changed.
+        QFETCH(QByteArray, bytes);
+        SimulatedLogger victim;
+        victim.device().setName("MARAD");
+        QVERIFY(!victim.loadFromData(bytes));
+        QVERIFY(!victim.errorString().isEmpty());
+        QCOMPARE(victim.deviceCount(), 1);
+        QCOMPARE(victim.device().name(), QByteArray("MARAD   "));
+    }
+
+    void unreadableStateFileIsNeverOverwritten()
+    {
+        TestEnv env;
         const QByteArray cut("{\"format\": \"WYX770 simulated logger\"");
         QFile broken(env.path(QStringLiteral("broken.json")));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(cut) == cut.size());
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QCOMPARE(broken.write(cut), cut.size());
         broken.close();
         {
             SimulatedLoggerFile file(broken.fileName());

@@ -1,6 +1,7 @@
 // Service functions of the USB link: Intel HEX of the configuration memory, the files
 // written and read through the file prompts, the log erase and the value conversions.
 #include "device/intelhex.h"
+#include "support/failingdevice.h"
 #include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
@@ -71,24 +72,33 @@ private slots:
         QVERIFY(IntelHex::write(QByteArray(100, 'x')).isEmpty());
     }
 
-    void hexReadRoundTripAndMalformedInput()
+    void hexReadsBackWhatItWrites_data()
     {
-        const QByteArray image = patternImage(256);
-        const QByteArray good = IntelHex::write(image);
-        // Lower-case digits and bare LF line ends read the same.
-        for (const QByteArray& text : {good, good.toLower().replace("\r", "")}) {
-            const IntelHex::Image back = IntelHex::read(text);
-            QVERIFY(back.complete());
-            QCOMPARE(back.bytes, image);
-        }
-        // The 128-byte layout never fills the whole image.
-        IntelHex::Image back = IntelHex::read(IntelHex::write(patternImage(128)));
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray good = IntelHex::write(patternImage(256));
+        QTest::newRow("as written") << good;
+        QTest::newRow("lower case, bare LF") << good.toLower().replace("\r", "");
+    }
+
+    void hexReadsBackWhatItWrites()
+    {
+        QFETCH(QByteArray, text);
+        const IntelHex::Image back = IntelHex::read(text);
+        QVERIFY(back.complete());
+        QCOMPARE(back.bytes, patternImage(256));
+    }
+
+    void hexSmallLayoutNeverFillsTheImage()
+    {
+        const IntelHex::Image back = IntelHex::read(IntelHex::write(patternImage(128)));
         QCOMPARE(back.supplied, 128);
         QVERIFY(!back.complete());
         QCOMPARE(back.bytes, patternImage(128) + QByteArray(128, char(0xFF)));
+    }
 
-        // Records outside the image are dropped, not written elsewhere; below the base an
-        // address must not round into index 0.
+    void hexRecordsOutsideTheImageAreDropped()
+    {
+        // Not written elsewhere; below the base an address must not round into index 0.
         QByteArray text = record(0, 4, QByteArray::fromHex("00FF"));
         text += record(0xFBFF, 0, QByteArray::fromHex("AABB0000"));
         text += record(0xFBF0, 0, QByteArray(16, '\x77'));
@@ -96,32 +106,76 @@ private slots:
         text += record(0xFFFC, 0, QByteArray::fromHex("55550000"));
         text += record(0, 4, QByteArray::fromHex("00F0"));
         text += record(0x00F8, 0, QByteArray(16, '\x44')); // 8 bytes fit, 8 fall beyond 255
-        back = IntelHex::read(text);
+        const IntelHex::Image back = IntelHex::read(text);
         QCOMPARE(back.supplied, 8);
         QCOMPARE(back.bytes, QByteArray(248, char(0xFF)) + QByteArray(8, '\x44'));
+    }
 
-        // A damaged line is skipped; an end record stops the reading; an unknown base takes nothing.
-        QByteArray damaged = good;
+    void hexDamagedLineIsSkipped()
+    {
+        QByteArray damaged = IntelHex::write(patternImage(256));
         damaged[20] = damaged[20] == '0' ? '1' : '0'; // checksum no longer adds up
         QCOMPARE(IntelHex::read(damaged).supplied, 248);
+    }
+
+    void hexEndRecordStopsTheReading()
+    {
+        const QByteArray good = IntelHex::write(patternImage(256));
         const int firstData = good.indexOf('\n') + 1;
         QCOMPARE(IntelHex::read(QByteArray(good).insert(firstData, ":00000001FF\r\n")).supplied, 0);
-        QCOMPARE(
-            IntelHex::read(QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001"))))
-                .supplied,
-            0);
+    }
 
-        // Garbage of every kind reads as nothing, without going out of bounds.
-        const QByteArray longLine =
-            record(0xFC00, 0, QByteArray(20, '\x12')); // over 48 characters: cut in pieces
-        for (const QByteArray& junk :
-             {QByteArray(), QByteArray(":"), QByteArray(":0"), QByteArray(":ZZ0000000000"), QByteArray(5000, ':'),
-              QByteArray(":FF00000000") + QByteArray(600, '0'), QByteArray(":02000004") + QByteArray(60, 'F'),
-              QByteArray(":0000000400\r\n:0400FC0000AABBCC"), QByteArray("\r\n\r\n:\n:\n"),
-              record(0, 4, QByteArray::fromHex("00FF")) + longLine}) {
-            const IntelHex::Image r = IntelHex::read(junk);
-            QCOMPARE(r.bytes.size(), 256);
-            QCOMPARE(r.supplied, 0);
+    void hexUnknownBaseTakesNothing()
+    {
+        const QByteArray good = IntelHex::write(patternImage(256));
+        const int firstData = good.indexOf('\n') + 1;
+        const QByteArray text = QByteArray(good).replace(0, firstData, record(0, 4, QByteArray::fromHex("0001")));
+        QCOMPARE(IntelHex::read(text).supplied, 0);
+    }
+
+    void hexGarbageReadsAsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("junk");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("colon") << QByteArray(":");
+        QTest::newRow("one digit") << QByteArray(":0");
+        QTest::newRow("not hex") << QByteArray(":ZZ0000000000");
+        QTest::newRow("colons") << QByteArray(5000, ':');
+        QTest::newRow("count beyond the line") << QByteArray(":FF00000000") + QByteArray(600, '0');
+        QTest::newRow("long base record") << QByteArray(":02000004") + QByteArray(60, 'F');
+        QTest::newRow("short base record") << QByteArray(":0000000400\r\n:0400FC0000AABBCC");
+        QTest::newRow("blank lines") << QByteArray("\r\n\r\n:\n:\n");
+        // Over 48 characters: cut in pieces.
+        QTest::newRow("long line")
+            << record(0, 4, QByteArray::fromHex("00FF")) + record(0xFC00, 0, QByteArray(20, '\x12'));
+    }
+
+    void hexGarbageReadsAsNothing()
+    {
+        QFETCH(QByteArray, junk);
+        const IntelHex::Image r = IntelHex::read(junk);
+        QCOMPARE(r.bytes.size(), 256);
+        QCOMPARE(r.supplied, 0);
+    }
+
+    void hexReadFailureNeverGivesWrongBytes()
+    {
+        // The restore reads the file in one go; a failing read leaves a cut text, which must
+        // never make a complete image out of anything but the file's own bytes.
+        const QByteArray image = patternImage(256);
+        const QByteArray good = IntelHex::write(image);
+        const int allData = good.indexOf(":00000001FF") - 2; // the last data record, without CRLF
+        for (int limit = 0; limit < good.size(); ++limit) {
+            FailingDevice device(FailingDevice::Reads, limit, good);
+            device.open(QIODevice::ReadOnly);
+            const IntelHex::Image back = IntelHex::read(device.read(good.size()));
+            QCOMPARE(back.complete(), limit >= allData);
+            if (back.complete())
+                QCOMPARE(back.bytes, image);
+            for (int i = 0; i < IntelHex::imageSize; ++i) { // any byte set is the file's own
+                if (back.bytes.at(i) != image.at(i))
+                    QCOMPARE(back.bytes.at(i), char(0xFF));
+            }
         }
     }
 
@@ -148,13 +202,21 @@ private slots:
         QCOMPARE(r.dev().config(), original);
         QCOMPARE(r.sim.framesOf(0x1C).size(), 2);
         VERIFY_NO_VIOLATIONS(r.sim);
+    }
 
-        // A file that does not cover the image, a missing file, a cancel: nothing is written.
+    void nvmRestoreWritesNothingWithoutAWholeImage()
+    {
+        // A file that does not cover the image, a missing file, a cancel.
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
         const QString partial = env.path(QStringLiteral("partial.hex"));
         QFile f(partial);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(IntelHex::write(patternImage(128))) > 0);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(IntelHex::write(patternImage(128))) > 0);
         f.close();
         r.sim.clearLogs();
+        ScriptedPrompts prompts;
         prompts.expectFile(Prompts::Kind::OpenFile, partial);
         prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("nem tartalmaz megfelelő adatokat"));
         QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
@@ -164,18 +226,33 @@ private slots:
         prompts.expectFile(Prompts::Kind::OpenFile, QString());
         QCOMPARE(r.link.restoreSystemNvm(nullptr), UsbOk);
         QVERIFY(r.sim.frames().isEmpty());
+    }
 
-        // A save that cannot be written is reported.
+    void nvmSaveThatCannotBeWrittenIsReported()
+    {
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
+        ScriptedPrompts prompts;
         prompts.expectFile(Prompts::Kind::SaveFile, env.path(QStringLiteral("no/such/dir/x.hex")));
-        prompts.expectNotice(Prompts::Kind::Warning,
-                             QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
         QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
-        // The thermistor hardware saves 128 bytes.
+    }
+
+    void thermistorHardwareSavesHalfTheImage()
+    {
+        TestEnv env;
+        LinkRig r;
+        const QByteArray original = patternImage(256);
+        QVERIFY(r.dev().setConfig(original));
         r.dev().setHardwareCode(0x0404);
-        prompts.expectFile(Prompts::Kind::SaveFile, path + QStringLiteral("8.hex"));
+        QCOMPARE(r.link.open(), UsbOk);
+        const QString path = env.path(QStringLiteral("backup8.hex"));
+        ScriptedPrompts prompts;
+        prompts.expectFile(Prompts::Kind::SaveFile, path);
         QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
         QVERIFY(prompts.seen().last().filter.startsWith(QStringLiteral("Intel Hex8")));
-        QCOMPARE(readFile(path + QStringLiteral("8.hex")), IntelHex::write(original.left(128)));
+        QCOMPARE(readFile(path), IntelHex::write(original.left(128)));
     }
 
     void repairLogAppends()
@@ -235,27 +312,102 @@ private slots:
         QVERIFY(r.sim.framesOf(0x20).size() < 1024);
     }
 
-    void conversions()
+    void thermistorBands_data()
     {
-        TestEnv env;
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<double>("celsius");
+        QTest::newRow("below the table") << 998 << -999.99;
+        QTest::newRow("above the table") << 35 << 999.99;
+        QTest::newRow("first band's edge") << 997 << -40.0;
+        QTest::newRow("975 belongs to the second band") << 975 << -30.0;
+        QTest::newRow("first band") << 976 << (997 - 976) * 0.454545 - 40;
+        QTest::newRow("last band") << 36 << (49 - 36) * 0.714286 + 100;
+        QTest::newRow("band before it") << 50 << (67 - 50) * 0.555555 + 90;
+    }
+
+    void thermistorBands()
+    {
+        QFETCH(int, raw);
+        QFETCH(double, celsius);
         UsbCom link;
-        // Thermistor bands at their edges.
         link.hardwareCode = 0x0404;
-        const struct {
-            short raw;
-            double celsius;
-        } bands[] = {{998, -999.99}, {35, 999.99}, {997, -40.0}, {975, -30.0}, {976, (997 - 976) * 0.454545 - 40},
-                     {36, (49 - 36) * 0.714286 + 100}, {50, (67 - 50) * 0.555555 + 90}};
-        for (const auto& b : bands)
-            QCOMPARE(link.batteryTemperature(b.raw), b.celsius);
+        QCOMPARE(link.batteryTemperature(short(raw)), celsius);
+    }
+
+    void otherHardwareGivesHundredthsOfADegree()
+    {
+        UsbCom link;
         link.hardwareCode = 0x0101;
         QCOMPARE(link.batteryTemperature(-1234), -12.34);
+    }
 
-        // Memory blocks of the erase.
+    void toneDivider_data()
+    {
+        QTest::addColumn<int>("hertz");
+        QTest::addColumn<int>("divider");
+        QTest::newRow("1000 Hz") << 1000 << 125;
+        QTest::newRow("500 Hz") << 500 << 250;
+        QTest::newRow("0 Hz: no tone, no division") << 0 << 0;
+        QTest::newRow("negative") << -5 << 0;
+    }
+
+    void toneDivider()
+    {
+        QFETCH(int, hertz);
+        QFETCH(int, divider);
+        QCOMPARE(UsbCom().toneDivider(hertz), divider);
+    }
+
+    void toneFrequency_data()
+    {
+        QTest::addColumn<int>("divider");
+        QTest::addColumn<int>("hertz");
+        QTest::newRow("125") << 125 << 1000;
+        QTest::newRow("250") << 250 << 500;
+        QTest::newRow("0: no tone") << 0 << 0;
+    }
+
+    void toneFrequency()
+    {
+        QFETCH(int, divider);
+        QFETCH(int, hertz);
+        QCOMPARE(UsbCom().toneFrequency(quint16(divider)), hertz);
+    }
+
+    void calibrationCode_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("code");
+        QTest::newRow("negative") << -5 << 0x7B;
+        QTest::newRow("below the range") << -70 << 0x42;
+        QTest::newRow("above the range") << 63 << 0x3E;
+        QTest::newRow("zero") << 0 << 0;
+    }
+
+    void calibrationCode()
+    {
+        QFETCH(int, value);
+        QFETCH(int, code);
+        QCOMPARE(UsbCom().encodeCalibration(value), code);
+    }
+
+    void calibrationCodesRoundTrip()
+    {
+        UsbCom link;
+        QCOMPARE(link.decodeCalibration(0x7F), -1);
+        QCOMPARE(link.decodeCalibration(0x3E), 62);
+        for (int v = -62; v <= 62; ++v)
+            QCOMPARE(link.decodeCalibration(link.encodeCalibration(v)), v);
+    }
+
+    void memoryBlocksOfTheErase()
+    {
+        UsbCom link;
         link.memoryCode = 0x32;
         QCOMPARE(link.chipCount(), 2);
-        QCOMPARE(QList<int>({link.chipAddress(1), link.chipAddress(2), link.chipAddress(-1)}),
-                 QList<int>({0xAE, 0xC0, 0xC0}));
+        QCOMPARE(link.chipAddress(1), 0xAE);
+        QCOMPARE(link.chipAddress(2), 0xC0);
+        QCOMPARE(link.chipAddress(-1), 0xC0);
         link.memoryCode = 0x42;
         QCOMPARE(link.chipCount(), 4);
         QCOMPARE(link.chipAddress(3), 0xAE);

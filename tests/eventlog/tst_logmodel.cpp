@@ -4,11 +4,14 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/usbcom.h"
+#include "eventlog/logfilterproxymodel.h"
 #include "eventlog/logmodel.h"
+#include "support/failingdevice.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
+#include <QAbstractItemModelTester>
 #include <QLocale>
 #include <QtTest>
 
@@ -63,7 +66,8 @@ QByteArray readAll(const QString& path)
 void writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 LogFile::ReadResult readBytes(QByteArray bytes)
@@ -73,105 +77,215 @@ LogFile::ReadResult readBytes(QByteArray bytes)
     return LogFile::read(buffer);
 }
 
+// Code AAABCDEFGHIJ: "régi" (red on yellow) from 2020, "új" (blue on green) from 2023-08-16,
+// in the program's list for as long as the object lives.
+struct TwoNames {
+    TwoNames()
+    {
+        KodNev oldName, newName;
+        oldName.set("AAABCDEFGHIJ", "régi", QDate(2020, 1, 1), Qt::yellow, Qt::red);
+        newName.set("AAABCDEFGHIJ", "új", QDate(2023, 8, 16), Qt::green, Qt::blue);
+        appSettings().kodNevModel->addEntry(oldName, true);
+        appSettings().kodNevModel->addEntry(newName, true);
+    }
+    ~TwoNames() { appSettings().kodNevModel->removeRows(0, appSettings().kodNevModel->rowCount()); }
+};
+
 } // namespace
 
 class TestLogModel : public QObject
 {
     Q_OBJECT
 private slots:
-    void bytesTimesAndEquality()
+    void blankEntryIsTenFFBytes()
     {
-        TestEnv env;
-        QVERIFY(LogEntry() == fromHex("ffffffffffffffffffff")); // a blank entry is ten 0xFF bytes
+        QCOMPARE(LogEntry(), fromHex("ffffffffffffffffffff"));
+    }
+
+    void eventTimes()
+    {
         const LogEntry read = eventEntry(KindReadOut);
         QCOMPARE(read.dateTime(), QDateTime(QDate(2023, 8, 15), QTime(13, 45, 16)));
         QCOMPARE(read.secondDateTime(), QDateTime(QDate(2023, 8, 14), QTime(8, 0)));
-        QVERIFY(read.sortDateTime() == read.dateTime());
+        QCOMPARE(read.sortDateTime(), read.dateTime());
         QCOMPARE(eventEntry(KindArchived).sortDateTime(), read.secondDateTime());
+    }
 
-        // Program entries keep the times in 2-second steps.
+    void programEntryKeepsTwoSecondSteps()
+    {
         LogEntry made;
         made.makeProgramEntry(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)),
                               QDateTime(QDate(2001, 1, 1), QTime(0, 0, 2)), KindInitialised);
-        QVERIFY(made.kind() == KindInitialised && made.byte(9) == 0);
+        QCOMPARE(int(made.kind()), int(KindInitialised));
+        QCOMPARE(int(made.byte(9)), 0);
         QCOMPARE(made.dateTime(), QDateTime(QDate(2024, 2, 29), QTime(23, 59, 58)));
         QCOMPARE(made.secondDateTime(), QDateTime(QDate(2001, 1, 1), QTime(0, 0, 2)));
+    }
 
-        const LogEntry april31 = fromHex("2e9f0000000000000000"); // nothing may break on it
-        QVERIFY(!april31.dateTime().isValid() && !april31.lineText().isEmpty());
+    void impossibleDateBreaksNothing()
+    {
+        TestEnv env;
+        const LogEntry april31 = fromHex("2e9f0000000000000000");
+        QVERIFY(!april31.dateTime().isValid());
+        QVERIFY(!april31.lineText().isEmpty());
+    }
 
+    void equality_data()
+    {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<bool>("equal");
         // Logger events (200-219) match on kind and second time alone; program entries,
         // touches and unknown kinds on every byte.
-        const struct { const char *a, *b; bool equal; } pairs[] = {
-            {"d9 11111111 2f0ee100 00", "d9 22222222 2f0ee100 05", true},
-            {"c8 11111111 2f0ee100 00", "c8 22222222 2f0ee100 05", true},
-            {"d9 11111111 2f0ee100 00", "d9 11111111 2f0ee101 00", false},
-            {"d9 11111111 2f0ee100 00", "d8 11111111 2f0ee100 00", false},
-            {"dc 11111111 2f0ee100 00", "dc 22222222 2f0ee100 00", false},
-            {"2f0f60b6000123456789", "2f0f60b6000123456788", false},
-            {"e1 11111111 2f0ee100 00", "e1 11111111 2f0ee100 01", false}};
-        for (const auto& p : pairs)
-            QVERIFY2((fromHex(p.a) == fromHex(p.b)) == p.equal, p.b);
+        QTest::newRow("logger event, other first time") << QByteArray("d9 11111111 2f0ee100 00")
+                                                         << QByteArray("d9 22222222 2f0ee100 05") << true;
+        QTest::newRow("first logger event") << QByteArray("c8 11111111 2f0ee100 00")
+                                            << QByteArray("c8 22222222 2f0ee100 05") << true;
+        QTest::newRow("logger event, other second time") << QByteArray("d9 11111111 2f0ee100 00")
+                                                          << QByteArray("d9 11111111 2f0ee101 00") << false;
+        QTest::newRow("other kind") << QByteArray("d9 11111111 2f0ee100 00")
+                                    << QByteArray("d8 11111111 2f0ee100 00") << false;
+        QTest::newRow("program entry") << QByteArray("dc 11111111 2f0ee100 00")
+                                       << QByteArray("dc 22222222 2f0ee100 00") << false;
+        QTest::newRow("touch") << QByteArray("2f0f60b6000123456789") << QByteArray("2f0f60b6000123456788")
+                               << false;
+        QTest::newRow("unknown kind") << QByteArray("e1 11111111 2f0ee100 00")
+                                      << QByteArray("e1 11111111 2f0ee100 01") << false;
+    }
 
+    void equality()
+    {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(bool, equal);
+        QCOMPARE(fromHex(a.replace(' ', "")) == fromHex(b.replace(' ', "")), equal);
+    }
+
+    void streamsTenBytesAnEntry()
+    {
         const QByteArray bytes = QByteArray::fromHex("2f0f60b6000123456789dc2f0f60b62f0e384001");
         QByteArray written;
         QDataStream in(bytes), out(&written, QIODevice::WriteOnly);
         LogEntry a, b, c;
         in >> a >> b >> c;
         out << a << b;
-        QVERIFY(a.isTouch() && b == eventEntry(KindReadOut, 1) && written == bytes);
+        QVERIFY(a.isTouch());
+        QCOMPARE(b, eventEntry(KindReadOut, 1));
+        QCOMPARE(written, bytes);
         QCOMPARE(in.status(), QDataStream::ReadPastEnd);
     }
 
-    void touchAndEventTextsAndColours()
+    void touchDescriptions_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("sameCode");
+        QTest::addColumn<QString>("text");
+        // The touch is on 2023-08-15; "új" is valid from the next day, nothing before 2020.
+        QTest::newRow("old name") << QByteArray("2f0f60b6000123456789") << 0 << false << "régi";
+        QTest::newRow("new name from its day") << QByteArray("2f1060b6000123456789") << 0 << true << "új";
+        QTest::newRow("no name valid yet: the code") << QByteArray("260f60b6000123456789") << 0 << false
+                                                     << "AAABCDEFGHIJ";
+        QTest::newRow("no name, same code") << QByteArray("260f60b6000123456789") << 0 << true << "";
+        QTest::newRow("no name, code shown apart") << QByteArray("260f60b6000123456789") << int(OptPointCode)
+                                                   << false << "";
+    }
+
+    void touchDescriptions()
+    {
+        QFETCH(QByteArray, hex);
+        QFETCH(int, flags);
+        QFETCH(bool, sameCode);
+        QFETCH(QString, text);
+        TestEnv env;
+        const TwoNames names;
+        appSettings().flags = flags;
+        QCOMPARE(fromHex(hex).description(sameCode), text);
+    }
+
+    void anyDateCountsForNaming()
     {
         TestEnv env;
-        Settings& s = appSettings();
-        // Code AAABCDEFGHIJ: "régi" from 2020, "új" from 2023-08-16 (the day after the touch).
-        KodNev oldName, newName;
-        QVERIFY(oldName.set("AAABCDEFGHIJ", "régi", QDate(2020, 1, 1), Qt::yellow, Qt::red));
-        QVERIFY(newName.set("AAABCDEFGHIJ", "új", QDate(2023, 8, 16), Qt::green, Qt::blue));
-        s.kodNevModel->addEntry(oldName, true);
-        s.kodNevModel->addEntry(newName, true);
-        const LogEntry touch = fromHex("2f0f60b6000123456789");
-        const LogEntry nextDay = fromHex("2f1060b6000123456789");
-        const LogEntry before = fromHex("260f60b6000123456789"); // 2019
-        s.flags = 0;
-        QCOMPARE(touch.description(false), QStringLiteral("régi"));
-        QCOMPARE(nextDay.description(true), QStringLiteral("új"));
-        QCOMPARE(before.description(false), QStringLiteral("AAABCDEFGHIJ")); // no name valid yet
-        QVERIFY(before.description(true).isEmpty());
-        s.flags = OptPointCode;
-        QVERIFY(before.description(false).isEmpty());
-        // Any date counts for naming.
-        QVERIFY(touch.isNamed() && before.isNamed() && !fromHex("2f0f60b6ffffffffff00").isNamed());
+        const TwoNames names;
+        QVERIFY(fromHex("2f0f60b6000123456789").isNamed());
+        QVERIFY(fromHex("260f60b6000123456789").isNamed());
+        QVERIFY(!fromHex("2f0f60b6ffffffffff00").isNamed());
+    }
 
-        // Colours only with highlighting, and only from the name valid at the touch.
-        QCOMPARE(colours(touch), QStringLiteral("#000000 #ffffff"));
-        s.flags = OptColorHighlight;
-        QCOMPARE(colours(touch) + ' ' + colours(nextDay) + ' ' + colours(before),
-                 QStringLiteral("#ff0000 #ffff00 #0000ff #00ff00 #000000 #ffffff"));
+    void touchColoursComeFromTheNameValidAtTheTouch_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QString>("colours");
+        QTest::newRow("without highlighting") << QByteArray("2f0f60b6000123456789") << 0 << "#000000 #ffffff";
+        QTest::newRow("old name") << QByteArray("2f0f60b6000123456789") << int(OptColorHighlight)
+                                  << "#ff0000 #ffff00";
+        QTest::newRow("new name") << QByteArray("2f1060b6000123456789") << int(OptColorHighlight)
+                                  << "#0000ff #00ff00";
+        QTest::newRow("no name yet") << QByteArray("260f60b6000123456789") << int(OptColorHighlight)
+                                     << "#000000 #ffffff";
+        QTest::newRow("year 2099") << QByteArray("c70f60b6000123456789") << int(OptColorHighlight)
+                                   << "#0000ff #00ff00";
+    }
 
-        // 199 is still a touch (a year ending in 99, August or later).
+    void touchColoursComeFromTheNameValidAtTheTouch()
+    {
+        QFETCH(QByteArray, hex);
+        QFETCH(int, flags);
+        QFETCH(QString, colours);
+        TestEnv env;
+        const TwoNames names;
+        appSettings().flags = flags;
+        QCOMPARE(::colours(fromHex(hex)), colours);
+    }
+
+    void kind199IsStillATouch()
+    {
+        // A year ending in 99, August or later.
         const LogEntry late99 = fromHex("c70f60b6000123456789");
-        QVERIFY(late99.isTouch() && late99.markerText() == QStringLiteral(" "));
+        QVERIFY(late99.isTouch());
+        QCOMPARE(late99.markerText(), QStringLiteral(" "));
         QCOMPARE(late99.dateTime().date(), QDate(2099, 8, 15));
-        QCOMPARE(colours(late99), QStringLiteral("#0000ff #00ff00"));
+    }
 
-        s.flags = 0;
-        const LogEntry once = eventEntry(KindCase);
-        const QString second =
-            QLocale::system().toString(QDate(2023, 8, 14), QLocale::ShortFormat) + " 08:00:00";
+    void eventDescriptions_data()
+    {
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("sameCode");
+        QTest::addColumn<QString>("text");
+        const QString second = QLocale::system().toString(QDate(2023, 8, 14), QLocale::ShortFormat)
+                               + " 08:00:00";
         const QString text = QStringLiteral("burkolat zárás - nyitás");
-        QCOMPARE(once.description(false), once.codeText() + "  " + text);
-        QCOMPARE(eventEntry(KindCase, 2).description(false), second + "  " + text + "  (3x)");
-        QCOMPARE(eventEntry(KindCase, 255).description(true), text + "  (256x)");
-        s.flags = OptPointCode;
-        QCOMPARE(eventEntry(KindCase, 2).description(false), text + "  (3x)");
-        s.flags = OptColorHighlight;
-        QCOMPARE(colours(once), QStringLiteral("#ff0000 #ffffff"));
+        QTest::newRow("once") << 0 << 0 << false << eventEntry(KindCase).codeText() + "  " + text;
+        QTest::newRow("three times") << 2 << 0 << false << second + "  " + text + "  (3x)";
+        QTest::newRow("256 times, same code") << 255 << 0 << true << text + "  (256x)";
+        QTest::newRow("code shown apart") << 2 << int(OptPointCode) << false << text + "  (3x)";
+    }
 
+    void eventDescriptions()
+    {
+        QFETCH(int, repeat);
+        QFETCH(int, flags);
+        QFETCH(bool, sameCode);
+        QFETCH(QString, text);
+        TestEnv env;
+        appSettings().flags = flags;
+        QCOMPARE(eventEntry(KindCase, repeat).description(sameCode), text);
+    }
+
+    void eventColourWithHighlighting()
+    {
+        TestEnv env;
+        appSettings().flags = OptColorHighlight;
+        QCOMPARE(colours(eventEntry(KindCase)), QStringLiteral("#ff0000 #ffffff"));
+    }
+
+    void onlyKnownKindsAreInterpreted()
+    {
         // 215 to 224 are known; the kinds around them are not interpretable, whatever the count.
+        TestEnv env;
+        appSettings().flags = OptColorHighlight;
         const QString unknown = QStringLiteral("  *** Nem értelmezhető bejegyzés ***");
         QString markers;
         for (int kind = KindFirstEvent; kind <= 255; ++kind) {
@@ -179,20 +293,24 @@ private slots:
             markers += e.markerText();
             const bool known = kind >= KindDeepDischarge && kind < KindFirstUnknown;
             QVERIFY2(known != (e.description(false) == unknown), qPrintable(QString::number(kind)));
-            QVERIFY(known || colours(e) == QStringLiteral("#000000 #ffffff"));
+            if (!known)
+                QCOMPARE(colours(e), QStringLiteral("#000000 #ffffff"));
         }
         QCOMPARE(markers, QString(15, '-') + QStringLiteral("@\"#*!>?+§=") + QString(31, '-'));
-        s.kodNevModel->removeRows(0, s.kodNevModel->rowCount());
     }
 
-    void goldenDamagedTruncatedAndFailedSaves()
+    void newLogIsAHeaderWithTheEarliestDates()
     {
         TestEnv env;
-        // A new, empty log is a 32-byte file with the 0001-01-01 dates.
         QVERIFY(LogModel().save(QStringLiteral("empty.ewl"), nullptr));
         const QByteArray empty = readAll(env.path("empty.ewl"));
-        QVERIFY(empty.size() == 32 && empty.mid(22, 8).toHex() == "0221000002210000");
-        // Load and save again: byte for byte the same file, every field where it belongs.
+        QCOMPARE(empty.size(), 32);
+        QCOMPARE(empty.mid(22, 8).toHex(), QByteArray("0221000002210000"));
+    }
+
+    void goldenFileLoadsAndSavesByteForByte()
+    {
+        TestEnv env;
         writeAll(env.path("golden.ewl"), golden);
         LogModel log;
         QVERIFY(log.load(QStringLiteral("golden.ewl"), nullptr));
@@ -202,67 +320,212 @@ private slots:
         QCOMPARE(log.entryAt(0), touch(at(13, 45, 16), 0x0123456789));
         QVERIFY(log.save(QStringLiteral("again.ewl"), nullptr));
         QCOMPARE(readAll(env.path("again.ewl")), golden);
+    }
 
+    void everyPrefixKeepsOnlyWholeRecords()
+    {
         QByteArray file = golden + golden.right(10) + golden.right(10); // three records
         file[0] = 3;
-        // Every prefix: a short header is unreadable, after it only whole records count.
         for (int len = 0; len < file.size(); ++len) {
             const LogFile::ReadResult r = readBytes(file.left(len));
             QCOMPARE(int(r.status), int(len < 32 ? Status::ShortHeader : Status::ShortData));
             QCOMPARE(r.entries.size(), qMax(0, len - 32) / 10);
         }
-        // Trailing bytes are ignored; bytes 30-31 may hold anything.
-        QByteArray extra = file + "xyz";
-        extra[30] = 'Q';
-        const LogFile::ReadResult whole = readBytes(extra);
-        QVERIFY(whole.status == Status::Ok && whole.entries.size() == 3);
-        // A count of four thousand million costs nothing but the bytes that are there.
-        const LogFile::ReadResult huge = readBytes(QByteArray::fromHex("FFFFFFFF") + golden.mid(4));
-        QVERIFY(huge.status == Status::ShortData && huge.entries.size() == 1);
+    }
 
-        // Through the model: a refused header (record size, header size, magic) leaves the
-        // model as it was, with a message only when a parent is given.
+    void trailingBytesAndSpareHeaderBytesAreIgnored()
+    {
+        QByteArray file = golden + golden.right(10) + golden.right(10) + "xyz";
+        file[0] = 3;
+        file[30] = 'Q'; // bytes 30-31 may hold anything
+        const LogFile::ReadResult whole = readBytes(file);
+        QCOMPARE(int(whole.status), int(Status::Ok));
+        QCOMPARE(whole.entries.size(), 3);
+    }
+
+    void hugeCountCostsOnlyTheBytesThere()
+    {
+        const LogFile::ReadResult huge = readBytes(QByteArray::fromHex("FFFFFFFF") + golden.mid(4));
+        QCOMPARE(int(huge.status), int(Status::ShortData));
+        QCOMPARE(huge.entries.size(), 1);
+    }
+
+    void refusedHeaderLeavesTheModel_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::newRow("record size") << 4;
+        QTest::newRow("header size") << 6;
+        QTest::newRow("magic") << 11;
+    }
+
+    void refusedHeaderLeavesTheModel()
+    {
+        QFETCH(int, offset);
+        TestEnv env;
+        writeAll(env.path("golden.ewl"), golden);
+        LogModel log;
+        QVERIFY(log.load(QStringLiteral("golden.ewl"), nullptr));
+        QByteArray bad = golden;
+        bad[offset] = char(bad[offset] + 1);
+        writeAll(env.path("bad.ewl"), bad);
+        QVERIFY(!log.load(QStringLiteral("bad.ewl"), nullptr)); // silent without a parent
         QWidget parent;
         ScriptedPrompts prompts;
-        for (int offset : {4, 6, 11}) {
-            QByteArray bad = golden;
-            bad[offset] = char(bad[offset] + 1);
-            writeAll(env.path("bad.ewl"), bad);
-            QVERIFY(!log.load(QStringLiteral("bad.ewl"), nullptr)); // silent
-            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("sérült, vagy nem megfelelő."));
-            QVERIFY(!log.load(QStringLiteral("bad.ewl"), &parent));
-            QVERIFY(log.rowCount() == 1 && log.deviceName() == QStringLiteral("AB      "));
-        }
-        // A short file keeps its complete records.
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("sérült, vagy nem megfelelő."));
+        QVERIFY(!log.load(QStringLiteral("bad.ewl"), &parent));
+        QCOMPARE(log.rowCount(), 1);
+        QCOMPARE(log.deviceName(), QStringLiteral("AB      "));
+    }
+
+    void shortFileKeepsItsWholeRecords()
+    {
+        TestEnv env;
+        QByteArray file = golden + golden.right(10) + golden.right(10);
+        file[0] = 3;
         writeAll(env.path("short.ewl"), file.left(file.size() - 5));
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("adat olvasási hiba."))
-            .expectNotice(Prompts::Kind::Warning, QStringLiteral("Ez a fájl nem létezik"));
+        LogModel log;
+        QWidget parent;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("adat olvasási hiba."));
         QVERIFY(!log.load(QStringLiteral("short.ewl"), &parent));
         QCOMPARE(log.rowCount(), 2);
+        QVERIFY(!log.isModified());
+    }
+
+    void missingOrUnnamedFileIsReported()
+    {
+        TestEnv env;
+        LogModel log;
+        QWidget parent;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Ez a fájl nem létezik"));
         QVERIFY(!log.load(QStringLiteral("missing.ewl"), &parent));
         QVERIFY(!log.load(QString(), nullptr));
         QVERIFY(log.lastError().contains(QStringLiteral("Nincs név megadva")));
+    }
 
-        log.clearEntries();
+    void saveKeepsThePreviousFileAsBackup()
+    {
+        TestEnv env;
+        LogModel log;
         log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
         QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
         const QByteArray first = readAll(env.path("L.ewl"));
         log.appendProgramEntry(at(9, 0, 0), at(8, 0, 0), KindReadOut);
         QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
-        const QByteArray second = readAll(env.path("L.ewl"));
         QCOMPARE(readAll(env.path("L.ewl.bak")), first);
+    }
 
+    void failedSaveKeepsFileAndBackup()
+    {
+        TestEnv env;
+        LogModel log;
+        log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        const QByteArray saved = readAll(env.path("L.ewl"));
         // The backup cannot be replaced: the save fails, and file and backup stay as they were.
-        QVERIFY(QFile::remove(env.path("L.ewl.bak")));
         QVERIFY(QDir(env.workDir()).mkpath(QStringLiteral("L.ewl.bak/keep")));
         log.clearEntries(); // its file still holds the rows
         QVERIFY(log.isModified());
+        QWidget parent;
+        ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni"));
         QVERIFY(!log.save(QStringLiteral("L.ewl"), &parent));
         QVERIFY(log.isModified());
-        QCOMPARE(readAll(env.path("L.ewl")), second);
+        QCOMPARE(readAll(env.path("L.ewl")), saved);
         QVERIFY(QFileInfo(env.path("L.ewl.bak/keep")).isDir());
         QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), QStringList{"L.ewl"});
+    }
+
+    void blankDeviceSlotIsDropped()
+    {
+        LogModel log;
+        const QByteArray touchBytes = QByteArray::fromHex("2f0f60b6000123456789");
+        const QByteArray lastKnown = QByteArray::fromHex("e02f0f60b62f0e384000");
+        for (const QByteArray& raw : {touchBytes, QByteArray::fromHex("e12f0f60b62f0e384000"),
+                                      QByteArray(LogEntry::size, char(0xFF)), lastKnown})
+            log.appendDeviceEntry(reinterpret_cast<const unsigned char*>(raw.constData()));
+        QCOMPARE(log.rowCount(), 2);
+        QCOMPARE(log.entryAt(0), fromHex(touchBytes.toHex()));
+        QCOMPARE(log.entryAt(1), fromHex(lastKnown.toHex()));
+    }
+
+    void missingRowGivesAMarkedEntry()
+    {
+        LogModel log({touch(at(8, 0, 0), 1)});
+        LogEntry out;
+        QDateTime time;
+        QVERIFY(log.entryWithTime(0, out, time));
+        QCOMPARE(time, at(8, 0, 0));
+        for (int row : {-1, 1}) {
+            QVERIFY(!log.entryWithTime(row, out, time));
+            QCOMPARE(time, QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+            QCOMPARE(int(out.kind()), int(KindMissingRow));
+        }
+    }
+
+    void passesTheModelTester()
+    {
+        TestEnv env;
+        writeAll(env.path("golden.ewl"), golden);
+        LogModel log;
+        QAbstractItemModelTester tester(&log, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(log.load(QStringLiteral("golden.ewl"), nullptr));
+        log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
+        log.appendEntries({touch(at(9, 0, 0), 1), touch(at(9, 5, 0), 2)});
+        log.appendEntries({});
+        QVERIFY(log.save(QStringLiteral("again.ewl"), nullptr));
+        log.clearEntries();
+        QCOMPARE(log.rowCount(), 0);
+        QVERIFY(log.load(QStringLiteral("again.ewl"), nullptr));
+        QCOMPARE(log.rowCount(), 4);
+    }
+
+    void filterPassesTheModelTester()
+    {
+        TestEnv env;
+        LogModel log({touch(at(8, 0, 0), 1), eventEntry(KindCase), touch(at(9, 0, 0), 2)});
+        LogFilterProxyModel filter;
+        filter.setSourceModel(&log);
+        QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QString code = log.index(0, LogModel::ColumnCode).data().toString();
+        filter.setFilterKeyColumn(LogModel::ColumnCode);
+        filter.setFilterRegExp(QRegExp(code, Qt::CaseSensitive, QRegExp::FixedString));
+        QVERIFY(filter.isCheckpointFilterActive());
+        QCOMPARE(filter.rowCount(), 1);
+        log.appendEntries({touch(at(10, 0, 0), 1), touch(at(11, 0, 0), 3)});
+        QCOMPARE(filter.rowCount(), 2);
+        filter.setFilterRegExp(QRegExp());
+        QVERIFY(!filter.isCheckpointFilterActive());
+        QCOMPARE(filter.rowCount(), 5);
+        log.clearEntries();
+        QCOMPARE(filter.rowCount(), 0);
+    }
+
+    void everyFileWriteFailureIsReported()
+    {
+        const LogFile::ReadResult source = readBytes(golden);
+        const QVector<LogEntry> entries = {source.entries.first(), eventEntry(KindReadOut)};
+        for (int limit = 0; limit < LogFile::headerSize + 2 * LogEntry::size; ++limit) {
+            FailingDevice device(FailingDevice::Writes, limit);
+            device.open(QIODevice::WriteOnly);
+            QVERIFY2(!LogFile::write(device, source.header, entries), qPrintable(QString::number(limit)));
+            QCOMPARE(device.written().size(), limit);
+        }
+    }
+
+    void everyFileReadFailureIsACleanError()
+    {
+        QByteArray file = golden + golden.right(10) + golden.right(10); // three records
+        file[0] = 3;
+        for (int limit = 0; limit < file.size(); ++limit) {
+            FailingDevice device(FailingDevice::Reads, limit, file);
+            device.open(QIODevice::ReadOnly);
+            const LogFile::ReadResult r = LogFile::read(device);
+            QCOMPARE(int(r.status), int(limit < LogFile::headerSize ? Status::ShortHeader : Status::ShortData));
+            // Only whole records read before the failure are kept.
+            QCOMPARE(r.entries.size(), qMax(0, limit - LogFile::headerSize) / LogEntry::size);
+        }
     }
 
     void deviceNamesStayInTheWorkingDirectory()
@@ -274,8 +537,10 @@ private slots:
                                      "LPT1", QString(QChar(0)) + "x", "a*?<>|\""};
         for (const QString& name : hostile) {
             const QString file = LogFile::fileNameForDevice(name);
-            QVERIFY2(!file.contains('\\') && !file.startsWith('.'), qPrintable(file));
-            QVERIFY2(file.endsWith(QStringLiteral(".ewl")) && file.size() > 4, qPrintable(file));
+            QVERIFY2(!file.contains('\\'), qPrintable(file));
+            QVERIFY2(!file.startsWith('.'), qPrintable(file));
+            QVERIFY2(file.endsWith(QStringLiteral(".ewl")), qPrintable(file));
+            QVERIFY2(file.size() > 4, qPrintable(file));
             QCOMPARE(QFileInfo(work, file).absolutePath(), work.absolutePath());
         }
 
@@ -291,9 +556,11 @@ private slots:
         log.setDeviceIdentity(&com);
         log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindInitialised);
         QVERIFY(log.saveToDefault(nullptr));
-        QVERIFY(log.load(file, nullptr) && log.isSameDevice(&com));
+        QVERIFY(log.load(file, nullptr));
+        QVERIFY(log.isSameDevice(&com));
         QCOMPARE(LogFile::fileNameForDevice(log.deviceName()), file);
-        QVERIFY(QFile::remove(file) && log.saveToDefault(nullptr)); // unchanged: nothing written
+        QVERIFY(QFile::remove(file));
+        QVERIFY(log.saveToDefault(nullptr)); // unchanged: nothing written
         QVERIFY(!QFileInfo::exists(file));
         // A name cut inside a character by the logger (invalid UTF-8 read back) is stable too.
         com.deviceName = QString::fromUtf8("ABCDEFG\xC3");
@@ -312,7 +579,9 @@ private slots:
         event.makeProgramEntry(at(8, 30, 0), at(8, 30, 0), KindCase);
         LogModel log({touch(at(8, 0, 0), 1), event, touch(at(9, 0, 0), 2), touch(at(10, 0, 2), 3),
                       touch(at(11, 0, 2, 16), 1), touch(at(11, 1, 32, 16), 1)});
-        QVERIFY(!log.isLateEntry(1) && !log.isLateEntry(2) && log.isLateEntry(3));
+        QVERIFY(!log.isLateEntry(1));
+        QVERIFY(!log.isLateEntry(2));
+        QVERIFY(log.isLateEntry(3));
         QCOMPARE(log.elapsedText(4, true), QStringLiteral("1 nap 3:00:02"));
         QVERIFY(log.index(5, LogModel::ColumnDescription).data().toString().endsWith("( 0:01:30 )"));
     }

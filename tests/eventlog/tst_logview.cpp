@@ -43,6 +43,26 @@ LogEntry entry(unsigned char kind)
 
 } // namespace
 
+// ABC named, ABBA only from a later date; touches over an hour apart late. Extraordinary
+// rows: 0, 3, 5, 7 (a late touch) and 8. Needs a TestEnv.
+LogView* openSampleLog()
+{
+    KodNev name;
+    for (const QString& code : {QStringLiteral("ABC"), QStringLiteral("ABBA")}) {
+        name.set(code, "Kapu", QDate(code == "ABC" ? 2000 : 2030, 1, 1), Qt::yellow, Qt::black);
+        appSettings().kodNevModel->addEntry(name, true);
+    }
+    appSettings().followTime = QTime(1, 0);
+    appSettings().flags = OptColorHighlight | OptBackToBackSpecial | OptAlternateBack;
+    LogModel log;
+    log.appendEntries({entry(KindReadOut), touch(1, "ABC"), touch(2, "C"), entry(KindCase), touch(3, "C"),
+                       entry(KindClockSet), touch(4, "C"), touch(100, "C"), entry(KindReadOut)});
+    auto* view = new LogView;
+    if (!log.save(QStringLiteral("VIG1.ewl"), nullptr) || !view->loadFile(QStringLiteral("VIG1.ewl")))
+        QTest::qFail("the sample log did not load", __FILE__, __LINE__);
+    return view;
+}
+
 class TestLogView : public QObject
 {
     Q_OBJECT
@@ -68,33 +88,32 @@ private slots:
         QVERIFY(view.columnWidth(LogModel::ColumnRow) >= metrics.horizontalAdvance("1000000") + 2 * margin);
     }
 
-    void loadedLogShowsStepsClosesAndNames()
+    void loadedLogIsShownAtItsEnd()
     {
-        TestEnv env; // ABC named, ABBA only from a later date; touches over an hour apart late
-        KodNev name;
-        for (const QString& code : {QStringLiteral("ABC"), QStringLiteral("ABBA")}) {
-            name.set(code, "Kapu", QDate(code == "ABC" ? 2000 : 2030, 1, 1), Qt::yellow, Qt::black);
-            appSettings().kodNevModel->addEntry(name, true);
-        }
-        appSettings().followTime = QTime(1, 0);
-        appSettings().flags = OptColorHighlight | OptBackToBackSpecial | OptAlternateBack;
-        LogModel log; // extraordinary: rows 0, 3, 5, 7 (a late touch) and 8
-        log.appendEntries({entry(KindReadOut), touch(1, "ABC"), touch(2, "C"), entry(KindCase), touch(3, "C"),
-                           entry(KindClockSet), touch(4, "C"), touch(100, "C"), entry(KindReadOut)});
-        QVERIFY(log.save(QStringLiteral("VIG1.ewl"), nullptr));
-        QPointer<LogView> view(new LogView);
-        QVERIFY(view->loadFile(QStringLiteral("VIG1.ewl")));
-        QPointer<LogTableView> t(view->table());
-        QCOMPARE(t->currentSourceRow(), 8); // shown at its end
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        QCOMPARE(view->table()->currentSourceRow(), 8);
+    }
 
+    void coloursAndMarksOfRows()
+    {
         // Only rows without a colour of their own turn grey; the late touch is marked and slanted.
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
         auto cell = [t](int row, int column, int role) { return t->model()->index(row, column).data(role); };
         QCOMPARE(cell(1, 2, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
         QCOMPARE(cell(7, 2, Qt::BackgroundRole).value<QBrush>().color(), alternateRowColor);
         QCOMPARE(cell(7, 1, Qt::DisplayRole).toString(), markLongGap);
         QVERIFY(cell(7, 2, Qt::FontRole).value<QFont>().italic());
-        // Changed options apply at once; the headers keep the small row height and the narrow
-        // marker column.
+    }
+
+    void changedOptionsApplyAtOnce()
+    {
+        // The headers keep the small row height and the narrow marker column.
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
         QVERIFY(t->isColumnHidden(3));
         appSettings().flags |= OptPointCode;
         appSettings().fontSize = 30;
@@ -103,16 +122,29 @@ private slots:
         const QFontMetrics fm(QFont(appSettings().fontFace, appSettings().fontSize, QFont::Normal));
         QCOMPARE(t->verticalHeader()->defaultSectionSize(), fm.height());
         QCOMPARE(t->columnWidth(1), 2 * fm.horizontalAdvance(QLatin1Char('9')));
+    }
 
+    void stepsSelectOneRowEvenWithShiftHeld()
+    {
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
         view->show();
         t->selectRow(1);
-        // A held Shift must not extend the selection.
         QTest::keyPress(t, Qt::Key_Shift, Qt::ShiftModifier);
         t->nextExtraordinary();
         QTest::keyRelease(t, Qt::Key_Shift, Qt::NoModifier);
         QCOMPARE(t->currentSourceRow(), 3);
         QCOMPARE(t->selectionModel()->selectedRows().size(), 1);
+    }
+
+    void stepsGoPastFilteredRows()
+    {
         // Case openings and clock settings hidden: the steps go past them.
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
+        view->show();
         t->proxy()->setFilterKeyColumn(1);
         t->proxy()->setFilterRegExp(QRegExp(QStringLiteral("^[^#!]$")));
         t->selectRow(1);
@@ -120,15 +152,62 @@ private slots:
         QCOMPARE(t->currentSourceRow(), 7);
         t->previousExtraordinary();
         QCOMPARE(t->currentSourceRow(), 0);
+    }
+
+    void stepPastTheEndIsToldAndClosingTheTableClosesTheWindow()
+    {
+        TestEnv env;
+        QPointer<LogView> view(openSampleLog());
+        QPointer<LogTableView> t(view->table());
+        view->show();
         t->JumpToEnd();
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Information, QStringLiteral("a napló vége felé haladva"));
         t->nextExtraordinary();
         QCOMPARE(t->currentSourceRow(), 8);
         QVERIFY(t->close()); // closes the whole window
-        QTRY_VERIFY(view.isNull() && t.isNull());
+        QTRY_VERIFY(view.isNull());
+        QVERIFY(t.isNull());
+    }
 
-        // The naming walk through the real dialog.
+    void jumpsToBeginAndEnd()
+    {
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
+        t->JumpToBegin();
+        QCOMPARE(t->currentSourceRow(), 0);
+        t->JumpToEnd();
+        QCOMPARE(t->currentSourceRow(), 8);
+        LogView empty; // nothing to jump to: nothing selected, nothing breaks
+        empty.table()->JumpToBegin();
+        empty.table()->JumpToEnd();
+        QCOMPARE(empty.table()->currentSourceRow(), -1);
+    }
+
+    void multipleSelectionCountsRows()
+    {
+        TestEnv env;
+        const std::unique_ptr<LogView> view(openSampleLog());
+        LogTableView* t = view->table();
+        view->show();
+        t->selectRow(1);
+        QVERIFY(!view->hasMultipleSelection());
+        QItemSelectionModel* selection = t->selectionModel();
+        selection->select(t->model()->index(4, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(view->hasMultipleSelection());
+        // Cells of two rows, not whole rows: no row is selected.
+        selection->select(QItemSelection(t->model()->index(2, 1), t->model()->index(3, 2)),
+                          QItemSelectionModel::ClearAndSelect);
+        QVERIFY(!view->hasMultipleSelection());
+    }
+
+    void namingWalkThroughTheRealDialog()
+    {
+        TestEnv env;
+        KodNev name;
+        QVERIFY(name.set("ABBA", "Kapu", QDate(2030, 1, 1), Qt::yellow, Qt::black));
+        appSettings().kodNevModel->addEntry(name, true);
         LogView naming;
         naming.table()->logModel->appendEntries({touch(0, "ABBA"), touch(1, "BEEF"), entry(KindReadOut),
                                                touch(3, "CAFE"), touch(4, "BEEF"), touch(5, "CAFE"),
@@ -160,7 +239,8 @@ private slots:
         KodNev key;
         key.setCode(QStringLiteral("CAFE"));
         const KodNev named = names->entryAt(names->findCode(key));
-        QVERIFY(named.datedName.name == "Raktar 1" && named.datedName.validFrom == QDate(2020, 5, 1));
+        QCOMPARE(named.datedName.name, "Raktar 1");
+        QCOMPARE(named.datedName.validFrom, QDate(2020, 5, 1));
         QVERIFY(!names->isModified()); // saved at the end of the walk
     }
 };

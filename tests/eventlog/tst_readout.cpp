@@ -126,18 +126,35 @@ struct Rig {
     int m_counter = 0;
 };
 
+enum Fault { NoAnswer, ShortPage, Unplug };
+
+void retryRows()
+{
+    QTest::addColumn<bool>("retry");
+    QTest::newRow("given up") << false;
+    QTest::newRow("retried") << true;
+}
+
 } // namespace
 
 class TestReadOut : public QObject
 {
     Q_OBJECT
 private slots:
+    void firstLaterGapAndForeignReadOuts_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("erase ahead") << int(SimulatedDevice::EraseAhead);
+        QTest::newRow("no gap") << int(SimulatedDevice::NoGap);
+    }
+
     void firstLaterGapAndForeignReadOuts()
     {
-        for (const auto mode : {SimulatedDevice::EraseAhead, SimulatedDevice::NoGap}) {
+        QFETCH(int, mode);
+        {
             TestEnv env;
             Rig rig;
-            rig.dev().ringMode = mode;
+            rig.dev().ringMode = SimulatedDevice::RingMode(mode);
             const int held = rig.dev().lastIndex(); // never the slot at the write index
             rig.addTouches(1000);
             QVERIFY(rig.readOut()); // nothing may be asked
@@ -163,7 +180,8 @@ private slots:
             rig.sim().clearLogs();
             QVERIFY(rig.readOut());
             QCOMPARE(fileBytes(), unchanged);
-            QVERIFY(rig.sim().framesOf(0x0C).isEmpty() && rig.sim().framesOf(0x1C).isEmpty());
+            QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
+            QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
 
             // More than the ring holds: the gap is told and marked, the whole ring taken once.
             rig.addTouches(900);
@@ -315,72 +333,164 @@ private slots:
                  (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
     }
 
-    void abortsFaultsAndFailedSavesLoseNothing()
+    void abortedOrUnsavedReadOutLosesNothing_data()
     {
+        QTest::addColumn<bool>("earlierFile");
+        QTest::addColumn<int>("touches");
+        QTest::addColumn<bool>("blockedBackup");
+        QTest::newRow("first read-out aborted") << false << 150 << false;
+        QTest::newRow("later read-out aborted") << true << 600 << false;
+        QTest::newRow("backup cannot be replaced") << true << 10 << true;
+    }
+
+    void abortedOrUnsavedReadOutLosesNothing()
+    {
+        // Nothing kept, the logger not told, the next read-out takes every record once.
+        QFETCH(bool, earlierFile);
+        QFETCH(int, touches);
+        QFETCH(bool, blockedBackup);
         TestEnv env;
         Rig rig;
-        // Aborted (no file yet; ten pages), or saved into a blocked backup: nothing kept, the
-        // logger not told, the next read-out takes every record once.
-        for (const int n : {150, 600, 10}) {
-            rig.addTouches(n);
-            const QByteArray before = fileBytes();
-            const QByteArray readoutTime = rig.dev().config().mid(28, 4);
-            rig.sim().clearLogs();
-            if (n == 10) {
-                QVERIFY(QFile::remove("PROBA.ewl.bak") && QDir().mkpath("PROBA.ewl.bak/keep"));
-                QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni")));
-                QVERIFY(QDir("PROBA.ewl.bak").removeRecursively());
-            } else {
-                ReadOutClicker clicker(64);
-                QVERIFY(!rig.readOut());
-                QVERIFY(clicker.aborted);
-            }
+        if (earlierFile) {
+            rig.addTouches(5);
+            QVERIFY(rig.readOut());
+        }
+        rig.addTouches(touches);
+        const QByteArray before = fileBytes();
+        const QByteArray readoutTime = rig.dev().config().mid(28, 4);
+        rig.sim().clearLogs();
+        if (blockedBackup) {
+            QVERIFY(QDir().mkpath("PROBA.ewl.bak/keep"));
+            QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni")));
+            QVERIFY(QDir("PROBA.ewl.bak").removeRecursively());
+        } else {
+            ReadOutClicker clicker(64);
+            QVERIFY(!rig.readOut());
+            QVERIFY(clicker.aborted);
+        }
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
+        QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
+        QVERIFY(rig.readOut());
+        QCOMPARE(saved().touches, rig.written);
+    }
+
+    void linkFaultGivenUpOrRetried_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("retry");
+        for (const bool retry : {false, true}) {
+            const char* how = retry ? "retried" : "given up";
+            QTest::addRow("no answer, %s", how) << int(NoAnswer) << retry;
+            QTest::addRow("short page, %s", how) << int(ShortPage) << retry;
+            QTest::addRow("unplugged, %s", how) << int(Unplug) << retry;
+        }
+    }
+
+    void linkFaultGivenUpOrRetried()
+    {
+        // Either way the next read-out takes every record once, and no gap is seen.
+        QFETCH(int, fault);
+        QFETCH(bool, retry);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(100);
+        QVERIFY(rig.readOut());
+        rig.addTouches(100);
+        const QByteArray before = fileBytes();
+        switch (fault) {
+        case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
+        case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
+        case Unplug: rig.sim().unplugAfter(8, 300); break;
+        }
+        QCOMPARE(rig.readOutPastError(retry), retry);
+        if (!retry) {
+            QCOMPARE(fileBytes(), before);
+            rig.mend();
+            QVERIFY(rig.readOut());
+        }
+        QCOMPARE(saved().touches, rig.written);
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
+    }
+
+    void failedClockSetIsGivenUpOrRetried_data() { retryRows(); }
+
+    void failedClockSetIsGivenUpOrRetried()
+    {
+        QFETCH(bool, retry);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        const QByteArray before = fileBytes();
+        appSettings().flags |= OptAutoClockSet;
+        rig.dev().setClockOffset(3600 * 1000);
+        rig.addTouches(3);
+        rig.sim().clearLogs();
+        rig.sim().injectReplyFault(0x02, 0, SimulatedLogger::Silent);
+        QCOMPARE(rig.readOutPastError(retry), retry);
+        if (retry) {
+            QCOMPARE(saved().touches, rig.written);
+            QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindClockSet, KindReadOut}));
+        } else {
             QCOMPARE(fileBytes(), before);
             QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
-            QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
+        }
+    }
+
+    void failedContinuityCheckIsGivenUpOrRetried_data() { retryRows(); }
+
+    void failedContinuityCheckIsGivenUpOrRetried()
+    {
+        QFETCH(bool, retry);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        const QByteArray before = fileBytes();
+        rig.addTouches(5);
+        rig.sim().clearLogs();
+        rig.sim().injectReplyFault(0x08, 0, SimulatedLogger::Silent); // the record before the last read
+        QCOMPARE(rig.readOutPastError(retry), retry);
+        if (!retry) {
+            QCOMPARE(fileBytes(), before);
+            QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
+            rig.mend();
             QVERIFY(rig.readOut());
-            QCOMPARE(saved().touches, rig.written);
         }
-        // Each fault once given up and once retried: the next read-out takes every record once.
-        enum Fault { NoAnswer, ShortPage, Unplug };
-        for (const Fault fault : {NoAnswer, ShortPage, Unplug}) {
-            for (const bool retry : {false, true}) {
-                rig.addTouches(100);
-                const QByteArray before = fileBytes();
-                switch (fault) {
-                case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
-                case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
-                case Unplug: rig.sim().unplugAfter(8, 300); break;
-                }
-                QCOMPARE(rig.readOutPastError(retry), retry);
-                if (!retry) {
-                    QCOMPARE(fileBytes(), before);
-                    rig.mend();
-                    QVERIFY(rig.readOut());
-                }
-                QCOMPARE(saved().touches, rig.written);
-            }
-        }
-        QCOMPARE(saved().kinds, QVector<int>(9, KindReadOut).toList()); // no gap on the way
+        QCOMPARE(saved().touches, rig.written);
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut})); // never taken for a gap
+    }
+
+    void impossibleRingsAreRefused_data()
+    {
+        QTest::addColumn<bool>("badIndex");
+        QTest::newRow("write index beyond the ring") << true;
+        QTest::newRow("unknown memory size") << false;
     }
 
     void impossibleRingsAreRefused()
     {
+        QFETCH(bool, badIndex);
         TestEnv env;
-        for (const bool badIndex : {true, false}) {
-            Rig rig;
-            rig.addTouches(5);
-            badIndex ? rig.dev().setWriteIndex(5000) : rig.dev().setMemoryCode(0x15);
-            QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply)));
-            QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
-            QVERIFY(!QFileInfo::exists(logPath));
-        }
-        // An impossible ring position in the file counts as a gap.
+        Rig rig;
+        rig.addTouches(5);
+        badIndex ? rig.dev().setWriteIndex(5000) : rig.dev().setMemoryCode(0x15);
+        QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply)));
+        QVERIFY(rig.sim().framesOf(0x0C).isEmpty());
+        QVERIFY(!QFileInfo::exists(logPath));
+    }
+
+    void impossibleRingPositionInTheFileIsAGap()
+    {
+        TestEnv env;
         Rig rig;
         rig.addTouches(5);
         QVERIFY(rig.readOut());
         QFile f(logPath);
-        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12) && f.write("\xD0\x07") == 2); // 2000
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(12));
+        QCOMPARE(f.write("\xD0\x07"), 2); // 2000
         f.close();
         rig.addTouches(3);
         QVERIFY(rig.readOutAsked(Prompts::Kind::Information, gapNotice));

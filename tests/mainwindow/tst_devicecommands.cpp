@@ -25,6 +25,21 @@ LogModel* activeLog(MainWindow& w)
     return view ? view->table()->logModel : nullptr;
 }
 
+// A shown main window beside a simulated logger, and a socket that hands it paths as a
+// second start of the program would. Needs a TestEnv.
+struct DatagramRig {
+    DatagramRig() { w.show(); }
+    bool listening() { return w.setInstancePort(0); }
+    void send(const QByteArray& bytes)
+    {
+        QCOMPARE(sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
+                 qint64(bytes.size()));
+    }
+    SimulatorScope sim;
+    MainWindow w;
+    QUdpSocket sender;
+};
+
 } // namespace
 
 class TestDeviceCommands : public QObject
@@ -71,7 +86,7 @@ private slots:
         QCOMPARE(sim.violations(), QString());
     }
 
-    void initialisationAndMissingLogger()
+    void initialisationStartsANewLog()
     {
         TestEnv env;
         SimulatorScope sim;
@@ -100,8 +115,19 @@ private slots:
             QCOMPARE(recentFiles().first(), path);
         }
 
-        // Without a logger every command says so and leaves windows and files alone.
+        // A name of non-ASCII letters gives one log file, the one the window shows.
+        QCOMPARE(QDir(env.workDir()).entryList({"*.ewl"}, QDir::Files, QDir::Name),
+                 QStringList({"UJ.ewl", "ÉVA.ewl"}));
+    }
+
+    void withoutALoggerEveryCommandSaysSo()
+    {
+        // Windows and files are left alone.
+        TestEnv env;
+        SimulatorScope sim;
         sim.sim.removeDevices();
+        MainWindow w;
+        w.show();
         const QString noDevice = UsbCom::errorText(UsbNoDevice);
         ScriptedPrompts prompts;
         for (int i = 0; i < 3; ++i)
@@ -114,68 +140,80 @@ private slots:
         w.initialize();
         w.clockTune();
         w.clockTune(); // "Nem": nothing more
-        QCOMPARE(openWindows(w).size(), 2);
-        QCOMPARE(recentFiles().size(), 2);
-        // A name of non-ASCII letters gives one log file, the one the window shows.
-        QCOMPARE(QDir(env.workDir()).entryList({"*.ewl"}, QDir::Files, QDir::Name),
-                 QStringList({"UJ.ewl", "ÉVA.ewl"}));
+        QCOMPARE(openWindows(w).size(), 0);
+        QVERIFY(recentFiles().isEmpty());
+        QVERIFY(QDir(env.workDir()).entryList({"*.ewl"}, QDir::Files).isEmpty());
     }
 
-    void datagramsAndClockSet()
+    void badDatagramsAreDroppedAndRelativePathsLieInTheWorkingDirectory()
     {
         TestEnv env;
-        SimulatorScope sim;
-        MainWindow w;
-        w.show();
-        QVERIFY(w.setInstancePort(0));
-        const QString sent = env.path("sent.txt"), during = env.path("during.txt");
+        DatagramRig r;
+        QVERIFY(r.listening());
+        const QString sent = env.path("sent.txt");
         writeBytes(sent);
-        writeBytes(during);
-        QUdpSocket sender;
-        auto send = [&](const QByteArray& bytes) {
-            QCOMPARE(
-                sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
-                qint64(bytes.size()));
-        };
-        // Bad paths are dropped; a relative one lies in the process's current (here: working) directory.
-        send(QByteArray());
-        send("/bad\x01name.txt");
-        send(QByteArray(maxDatagramPathBytes + 1, 'a'));
-        send(QByteArray("sent.txt\0tail", 13));
-        QTRY_COMPARE(openWindows(w).size(), 1);
-        QCOMPARE(activeTxt(w)->currentFile(), sent);
-        // The same path again only activates the open window.
-        w.newTxtFile();
-        send(sent.toLocal8Bit());
-        QTRY_COMPARE(activeTxt(w)->currentFile(), sent);
-        QCOMPARE(openWindows(w).size(), 2);
+        r.send(QByteArray());
+        r.send("/bad\x01name.txt");
+        r.send(QByteArray(maxDatagramPathBytes + 1, 'a'));
+        r.send(QByteArray("sent.txt\0tail", 13));
+        QTRY_COMPARE(openWindows(r.w).size(), 1);
+        QCOMPARE(activeTxt(r.w)->currentFile(), sent);
+    }
 
-        // A path handed over while the device dialog is up waits for the command to end.
+    void samePathAgainOnlyActivatesItsWindow()
+    {
+        TestEnv env;
+        DatagramRig r;
+        QVERIFY(r.listening());
+        const QString sent = env.path("sent.txt");
+        writeBytes(sent);
+        r.send(sent.toLocal8Bit());
+        QTRY_COMPARE(openWindows(r.w).size(), 1);
+        r.w.newTxtFile();
+        r.send(sent.toLocal8Bit());
+        QTRY_COMPARE(activeTxt(r.w)->currentFile(), sent);
+        QCOMPARE(openWindows(r.w).size(), 2);
+    }
+
+    void pathDuringADeviceDialogWaitsForTheCommand()
+    {
+        // The clock setting is cancelled: no message, the clock untouched.
+        TestEnv env;
+        DatagramRig r;
+        QVERIFY(r.listening());
+        const QString during = env.path("during.txt");
+        writeBytes(during);
         ModalDriver driver;
         driver.onModal("vglClkSetDlg", [&](QWidget* d) {
-            send(during.toLocal8Bit());
+            r.send(during.toLocal8Bit());
             QTest::qWait(200);
-            QCOMPARE(openWindows(w).size(), 2);
+            QCOMPARE(openWindows(r.w).size(), 0);
             static_cast<QDialog*>(d)->reject();
         });
-        const int setsBefore = sim.sim.framesOf(0x02).size();
-        w.timeSet(); // cancelled: no message, clock untouched
+        const int setsBefore = r.sim.sim.framesOf(0x02).size();
+        r.w.timeSet();
         QVERIFY(driver.allDone());
-        QCOMPARE(sim.sim.framesOf(0x02).size(), setsBefore);
-        QCOMPARE(openWindows(w).size(), 3);
-        QCOMPARE(activeTxt(w)->currentFile(), during);
+        QCOMPARE(r.sim.sim.framesOf(0x02).size(), setsBefore);
+        QCOMPARE(openWindows(r.w).size(), 1);
+        QCOMPARE(activeTxt(r.w)->currentFile(), during);
+    }
 
-        // A given time goes to the logger without a message box of the command's own.
+    void givenClockTimeGoesToTheLogger()
+    {
+        // Without a message box of the command's own.
+        TestEnv env;
+        DatagramRig r;
         const QDateTime given(QDate(2024, 2, 3), QTime(4, 5, 6));
+        ModalDriver driver;
         driver.onModal("vglClkSetDlg", [&](QWidget* d) {
             auto* dialog = static_cast<vglClkSetDlg*>(d);
             dialog->dateEdit->setDate(given.date());
             dialog->timeEdit->setTime(given.time());
             dialog->given->click();
         });
-        w.timeSet();
+        r.w.timeSet();
         QVERIFY(driver.allDone());
-        QVERIFY(qAbs(sim.device().now().secsTo(given)) <= 2);
+        QVERIFY(qAbs(r.sim.device().now().secsTo(given)) <= 2);
     }
 };
 

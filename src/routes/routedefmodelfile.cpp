@@ -1,0 +1,165 @@
+// Opening, importing and saving a route plan: the file checks and messages around the
+// readers and the writer of routeplanfile.cpp.
+#include "routes/routedefmodel.h"
+#include "routes/routeplanfile.h"
+
+#include "core/constants.h"
+#include "core/helpers.h"
+#include "core/prompts.h"
+#include "core/safesave.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+enum class OpenFailure { None, NoName, Missing, Unreadable };
+
+QString openTitle()
+{
+    return QCoreApplication::translate("RouteDefModel", "Útvonal terv megnyitás");
+}
+
+QString saveTitle()
+{
+    return QCoreApplication::translate("RouteDefModel", "Útvonal terv mentés");
+}
+
+void warn(QWidget* parent, const QString& title, const QString& text)
+{
+    if (parent)
+        Prompts::warning(parent, title, text);
+}
+
+// The checks before a plan file is read; false after the message.
+bool openForReading(QFile& file, const QString& fileName, QWidget* parent)
+{
+    if (fileName.isEmpty()) {
+        warn(parent, openTitle(),
+             QCoreApplication::translate("RouteDefModel",
+                                         "Nem sikerült megnyitni az útvonal tervet\nNincs név megadva hozzá!"));
+        return false;
+    }
+    file.setFileName(appSettings().workPath(fileName));
+    if (!file.exists()) {
+        warn(parent, openTitle(),
+             QCoreApplication::translate("RouteDefModel",
+                                         "Nem sikerült megnyitni az útvonal tervet\n%1\nEz a fájl nem létezik")
+                 .arg(fileName));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn(parent, openTitle(),
+             QCoreApplication::translate("RouteDefModel", "Nem sikerült megnyitni az útvonal tervet:\n%1\n%2")
+                 .arg(fileName, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool hasExtension(const QString& name, const QString& ext)
+{
+    return name.endsWith(QLatin1Char('.') + ext, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+bool RouteDefModel::load(QString fileName, QWidget* parent)
+{
+    QFile file;
+    if (!openForReading(file, fileName, parent))
+        return false;
+    m_filePath = QFileInfo(file.fileName()).absoluteFilePath();
+    m_fileName = QFileInfo(m_filePath).fileName();
+    RoutePlanFile::ReadStatus status;
+    {
+        const WaitCursor wait;
+        status = RoutePlanFile::read(file, *this);
+    }
+    file.close();
+    switch (status) {
+    case RoutePlanFile::ReadStatus::Ok:
+        modified = false;
+        return true;
+    case RoutePlanFile::ReadStatus::BadMagic:
+        warn(parent, openTitle(), tr("%1\nNem megfelelő, vagy sérült fájl.").arg(fileName));
+        return false;
+    case RoutePlanFile::ReadStatus::Damaged:
+        break;
+    }
+    warn(parent, openTitle(), tr("Az adatok beolvasása során hiba lépett fel!"));
+    return false;
+}
+
+bool RouteDefModel::import(QString fileName, QWidget* parent)
+{
+    QFile file;
+    if (!openForReading(file, fileName, parent)) {
+        modified = false;
+        return false;
+    }
+    m_filePath = QFileInfo(file.fileName()).absoluteFilePath();
+    m_fileName = QFileInfo(m_filePath).fileName();
+    RoutePlanFile::ReadStatus status;
+    {
+        const WaitCursor wait;
+        status = RoutePlanFile::readLegacy(file, *this);
+    }
+    file.close();
+    if (status != RoutePlanFile::ReadStatus::Ok) {
+        modified = false;
+        warn(parent, openTitle(), tr("%1\nAdat olvasási hiba").arg(fileName));
+        return false;
+    }
+    modified = true; // not yet saved as "erd"
+    return true;
+}
+
+bool RouteDefModel::saveAs(QString fileName, QWidget* parent, bool silentOverwrite)
+{
+    if (fileName.isEmpty()) {
+        warn(parent, saveTitle(), tr("Nem sikerült elmenteni az útvonal tervet\nNincs név megadva hozzá!"));
+        return false;
+    }
+    return writePlan(appSettings().workPath(fileName), fileName, parent, silentOverwrite);
+}
+
+bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, QWidget* parent,
+                              bool silentOverwrite)
+{
+    if (QFileInfo::exists(target) && !silentOverwrite
+        && !askYesNo(parent, saveTitle(), tr("%1 nevű útvonal terv már létezik.\nFelülírjuk?").arg(target),
+                     tr("Igen"), tr("Mégsem")))
+        return false; // the plan keeps its name: a later save asks again
+    bool ok;
+    {
+        const WaitCursor wait;
+        ok = saveWithBackup(target, [this](QIODevice& out) { return RoutePlanFile::write(out, *this); });
+    }
+    if (!ok) {
+        warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!"));
+        return false;
+    }
+    m_fileName = nameAfter;
+    m_filePath = target;
+    modified = false;
+    return true;
+}
+
+bool RouteDefModel::save(QWidget* parent)
+{
+    if (!modified)
+        return true;
+    // Written back where it came from, never over a same-named file elsewhere.
+    const QString path = m_filePath.isEmpty() ? appSettings().workPath(m_fileName) : m_filePath;
+    if (hasExtension(path, extRoutePlanImport)) {
+        const auto asPlan = [](const QString& name) {
+            return name.left(name.size() - 4) + QLatin1Char('.') + extRoutePlan;
+        };
+        const QString name = hasExtension(m_fileName, extRoutePlanImport) ? asPlan(m_fileName) : m_fileName;
+        return writePlan(asPlan(path), name, parent, false);
+    }
+    return writePlan(path, m_fileName, parent, true);
+}

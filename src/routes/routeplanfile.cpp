@@ -1,0 +1,229 @@
+#include "routes/routeplanfile.h"
+
+#include "routes/routedefmodel.h"
+
+#include <QDataStream>
+#include <QFileDevice>
+
+// Fills a model quietly inside one reset (a friend of the model).
+class RoutePlanReader
+{
+public:
+    explicit RoutePlanReader(RouteDefModel& m) : model(m)
+    {
+        model.beginResetModel();
+        delete model.root;
+        model.buildDefaultTree();
+        model.quietInserts = true;
+    }
+    ~RoutePlanReader()
+    {
+        model.quietInserts = false;
+        model.endResetModel();
+    }
+    RoutePlanReader(const RoutePlanReader&) = delete;
+    RoutePlanReader& operator=(const RoutePlanReader&) = delete;
+
+    RoutePlanFile::ReadStatus readErd(QIODevice& device);
+    RoutePlanFile::ReadStatus readLegacy(QIODevice& device);
+
+private:
+    RouteDefModel& model;
+};
+
+namespace {
+
+using RoutePlanFile::ReadStatus;
+
+const QByteArray tagRouteDef = QByteArray::fromHex("ffff02000900") + "CRouteDef";
+const QByteArray tagStart = QByteArray::fromHex("ffff02000600") + "CStart";
+const QByteArray tagCheckPoint = QByteArray::fromHex("ffff00000900") + "CChkPoint";
+
+bool good(const QDataStream& in)
+{
+    return in.status() == QDataStream::Ok;
+}
+
+// A class tag of the older format: the exact bytes, or a failed read.
+bool readTag(QDataStream& in, const QByteArray& tag)
+{
+    QByteArray bytes(tag.size(), '\0');
+    return in.readRawData(bytes.data(), bytes.size()) == tag.size() && bytes == tag;
+}
+
+bool skip(QDataStream& in, int n)
+{
+    return in.skipRawData(n) == n;
+}
+
+} // namespace
+
+ReadStatus RoutePlanReader::readErd(QIODevice& device)
+{
+    QDataStream in(&device);
+    qint32 magic = 0;
+    in >> magic;
+    if (!good(in))
+        return ReadStatus::Damaged;
+    if (magic != RoutePlanFile::magic)
+        return ReadStatus::BadMagic;
+    qint16 tolerance = 0;
+    qint16 logCount = 0;
+    in >> tolerance >> logCount;
+    if (!good(in))
+        return ReadStatus::Damaged;
+    model.setTolerance(tolerance);
+    for (int i = 0; i < logCount; ++i) {
+        QString name;
+        in >> name;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        model.addLog(RouteDefModel::nameKey(name));
+    }
+    qint16 routeCount = 0;
+    in >> routeCount;
+    if (!good(in))
+        return ReadStatus::Damaged;
+    for (int r = 0; r < routeCount; ++r) {
+        RouteHead head;
+        in >> head;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        model.addRoute(head); // a repeated name merges into the earlier route
+        const int row = model.findRoute(head.name).row();
+        qint16 count = 0;
+        in >> count;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        for (int s = 0; s < count; ++s) {
+            RouteStart start;
+            in >> start;
+            if (!good(in))
+                return ReadStatus::Damaged;
+            model.addStart(start, model.startsGroupIndex(row));
+        }
+        in >> count;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        for (int p = 0; p < count; ++p) {
+            RoutePoint point;
+            in >> point;
+            if (!good(in))
+                return ReadStatus::Damaged;
+            model.addPoint(point, model.pointsGroupIndex(row), true);
+        }
+    }
+    return ReadStatus::Ok;
+}
+
+ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
+{
+    QDataStream in(&device);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint16 logCount = 0;
+    in >> logCount;
+    if (!good(in))
+        return ReadStatus::Damaged;
+    for (int i = 0; i < logCount; ++i) {
+        quint8 length = 0;
+        in >> length;
+        QByteArray bytes(qMin<int>(length, 80), '\0');
+        if (!good(in) || in.readRawData(bytes.data(), bytes.size()) != bytes.size()
+            || !skip(in, length - bytes.size()))
+            return ReadStatus::Damaged;
+        const int zero = bytes.indexOf('\0');
+        if (zero >= 0)
+            bytes.truncate(zero);
+        model.addLog(QString::fromUtf8(bytes));
+    }
+    quint16 routeCount = 0;
+    in >> routeCount;
+    if (!good(in))
+        return ReadStatus::Damaged;
+    if (routeCount != 0 && !readTag(in, tagRouteDef))
+        return ReadStatus::Damaged;
+    bool firstStart = true;
+    bool firstPoint = true;
+    for (int r = 0; r < routeCount; ++r) {
+        if (r > 0 && !skip(in, 2))
+            return ReadStatus::Damaged;
+        RouteHead head;
+        in >> head;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        model.addRoute(head);
+        const int row = model.findRoute(head.name).row();
+        // The type of the record just read decides the start layout, also for a merged route.
+        const bool serviceType = head.type == RouteFreeOrderFreeStart;
+        quint16 count = 0;
+        in >> count;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        for (int s = 0; s < count; ++s) {
+            if (firstStart ? !readTag(in, tagStart) : !skip(in, 2))
+                return ReadStatus::Damaged;
+            firstStart = false;
+            RouteStart start;
+            start.readLegacy(in, serviceType);
+            if (!good(in))
+                return ReadStatus::Damaged;
+            model.addStart(start, model.startsGroupIndex(row));
+        }
+        in >> count;
+        if (!good(in))
+            return ReadStatus::Damaged;
+        for (int p = 0; p < count; ++p) {
+            if (firstPoint ? !readTag(in, tagCheckPoint) : !skip(in, 2))
+                return ReadStatus::Damaged;
+            firstPoint = false;
+            RoutePoint point;
+            in >> point;
+            if (!good(in))
+                return ReadStatus::Damaged;
+            model.addPoint(point, model.pointsGroupIndex(row), true);
+        }
+    }
+    qint16 tolerance = 0;
+    in >> tolerance;
+    if (!good(in))
+        return ReadStatus::Damaged;
+    model.setTolerance(tolerance);
+    return ReadStatus::Ok;
+}
+
+namespace RoutePlanFile {
+
+ReadStatus read(QIODevice& device, RouteDefModel& model)
+{
+    return RoutePlanReader(model).readErd(device);
+}
+
+ReadStatus readLegacy(QIODevice& device, RouteDefModel& model)
+{
+    return RoutePlanReader(model).readLegacy(device);
+}
+
+bool write(QIODevice& device, const RouteDefModel& model)
+{
+    QDataStream out(&device);
+    out << magic << qint16(model.tolerance()) << qint16(model.logCount());
+    for (int l = 0; l < model.logCount(); ++l)
+        out << RouteDefModel::nameKey(model.logName(l));
+    out << qint16(model.routeCount());
+    for (int r = 0; r < model.routeCount() && out.status() == QDataStream::Ok; ++r) {
+        out << model.routeHead(r) << qint16(model.startCount(r));
+        for (int s = 0; s < model.startCount(r); ++s)
+            out << model.routeStart(r, s);
+        out << qint16(model.pointCount(r));
+        for (int p = 0; p < model.pointCount(r); ++p)
+            out << model.routePoint(r, p);
+    }
+    if (out.status() != QDataStream::Ok)
+        return false;
+    // A buffered file reports a full disk only when flushed.
+    if (auto* file = qobject_cast<QFileDevice*>(&device))
+        return file->flush();
+    return true;
+}
+
+} // namespace RoutePlanFile

@@ -1,0 +1,212 @@
+// Every user text must reach lupdate under the context it is looked up in at run time.
+// lupdate itself reports tr() it cannot place (a class without Q_OBJECT or
+// Q_DECLARE_TR_FUNCTIONS, a free function); the source scan catches texts that never pass
+// through tr at all: a literal handed straight to a widget, a message box or a prompt.
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString sourceRoot = QStringLiteral(WYX_SOURCE_DIR);
+
+// Calls whose arguments are shown to the user.
+const QRegularExpression sinkCall(QStringLiteral(
+    "\\b(set(Text|WindowTitle|LabelText|ToolTip|StatusTip|WhatsThis|PlaceholderText|Title|ButtonText"
+    "|CancelButtonText|TabText|ItemText|HeaderLabels)|showMessage|addAction|addMenu|addItems?|askYesNo"
+    "|Prompts::\\w+|QMessageBox::\\w+|QInputDialog::\\w+)\\s*\\("));
+// Containers of button texts and the like, filled one text at a time.
+const QRegularExpression listFill(QStringLiteral(
+    "\\b\\w*(buttons|Buttons|labels|Labels|captions|Captions)\\s*(\\[[^\\]]*\\])?\\s*(=|<<|\\.append\\s*\\(|"
+    "\\.prepend\\s*\\(|\\.insert\\s*\\([^,]*,)\\s*"));
+// A literal that does not go through tr.
+const QRegularExpression wrappedLiteral(QStringLiteral(
+    "\\A(?:QStringLiteral|QLatin1String|QString::fromUtf8|QString::fromLatin1|QString)"
+    "\\s*\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
+const QRegularExpression bareLiteral(QStringLiteral("\\A\"((?:[^\"\\\\]|\\\\.)*)\""));
+// A word a person reads: any lower-case or accented letter (format strings and names such
+// as "WYX770" or "%1 (%2)" are not texts to translate).
+const QRegularExpression wordLike(QStringLiteral("[a-z\\x{80}-\\x{ffff}]"));
+
+// The source with comments blanked out (line breaks kept, string literals untouched).
+QString withoutComments(const QString& text)
+{
+    QString out = text;
+    for (int i = 0; i < out.size(); ++i) {
+        const QChar c = out.at(i);
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            for (++i; i < out.size() && out.at(i) != c; ++i) {
+                if (out.at(i) == QLatin1Char('\\'))
+                    ++i;
+            }
+        } else if (out.midRef(i, 2) == QLatin1String("//")) {
+            for (; i < out.size() && out.at(i) != QLatin1Char('\n'); ++i)
+                out[i] = QLatin1Char(' ');
+        } else if (out.midRef(i, 2) == QLatin1String("/*")) {
+            for (; i < out.size() && out.midRef(i, 2) != QLatin1String("*/"); ++i) {
+                if (out.at(i) != QLatin1Char('\n'))
+                    out[i] = QLatin1Char(' ');
+            }
+            if (i < out.size())
+                out[i] = out[i + 1] = QLatin1Char(' ');
+            ++i;
+        }
+    }
+    return out;
+}
+
+// The untranslated literals among the text from `from` up to the closing parenthesis of
+// the call (or, with stopAtSemicolon, up to the end of the statement) at the call's own
+// level: a literal inside a nested call (tr, arg, a format) is that call's business.
+QStringList literalsAtTopLevel(const QString& code, int from, bool stopAtSemicolon)
+{
+    QStringList found;
+    int depth = 0;
+    for (int i = from; i < code.size(); ++i) {
+        const QChar c = code.at(i);
+        if (c == QLatin1Char('(')) {
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            if (--depth < 0)
+                break;
+        } else if (c == QLatin1Char(';') && stopAtSemicolon && depth == 0) {
+            break;
+        } else if (c == QLatin1Char('"')) {
+            const QRegularExpressionMatch m = bareLiteral.match(code.midRef(i));
+            if (depth == 0 && m.hasMatch() && m.captured(1).contains(wordLike))
+                found << m.captured(0);
+            i += m.hasMatch() ? m.capturedLength() - 1 : 0;
+        } else if (depth == 0 && c.isLetter() && (i == 0 || !code.at(i - 1).isLetterOrNumber())) {
+            const QRegularExpressionMatch m = wrappedLiteral.match(code.midRef(i));
+            if (m.hasMatch()) {
+                if (m.captured(1).contains(wordLike))
+                    found << m.captured(0) + QLatin1Char(')');
+                i += m.capturedLength() - 1;
+                ++depth; // inside the wrapper's own parenthesis until its ')'
+            }
+        }
+    }
+    return found;
+}
+
+// "line: literal" for every user-visible literal that bypasses tr in one source text.
+QStringList untranslatedTexts(const QString& source)
+{
+    const QString code = withoutComments(source);
+    QStringList problems;
+    auto report = [&](int at, const QStringList& literals) {
+        const int line = code.leftRef(at).count(QLatin1Char('\n')) + 1;
+        for (const QString& literal : literals)
+            problems << QStringLiteral("%1: %2").arg(line).arg(literal);
+    };
+    for (auto it = sinkCall.globalMatch(code); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        report(m.capturedStart(), literalsAtTopLevel(code, m.capturedEnd(), false));
+    }
+    for (auto it = listFill.globalMatch(code); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        report(m.capturedStart(), literalsAtTopLevel(code, m.capturedEnd(), true));
+    }
+    return problems;
+}
+
+QString lupdateProgram()
+{
+    QString found = QStandardPaths::findExecutable(QStringLiteral("lupdate"));
+    const QStringList qtBin = {QStringLiteral("/usr/lib/qt5/bin"), QStringLiteral("/usr/lib/x86_64-linux-gnu/qt5/bin")};
+    for (const QString& dir : qtBin) {
+        if (found.isEmpty())
+            found = QStandardPaths::findExecutable(QStringLiteral("lupdate"), {dir});
+    }
+    return found;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lupdatePlacesEveryText()
+    {
+        const QString lupdate = lupdateProgram();
+        if (lupdate.isEmpty())
+            QSKIP("lupdate is not installed (Debian: qttools5-dev-tools)");
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        QProcess run;
+        run.setWorkingDirectory(sourceRoot);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(lupdate, {QStringLiteral("-recursive"), QStringLiteral("-no-obsolete"), QStringLiteral("src"),
+                            QStringLiteral("forms"), QStringLiteral("-ts"), out.filePath(QStringLiteral("check.ts"))});
+        QVERIFY(run.waitForFinished(120000));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), 0);
+        // lupdate reports a text it cannot place as "file:line: message".
+        const QRegularExpression problem(QStringLiteral("^\\S+:\\d+: |warning|error"),
+                                         QRegularExpression::CaseInsensitiveOption);
+        QStringList problems;
+        for (const QString& line : QString::fromLocal8Bit(run.readAll()).split(QLatin1Char('\n'))) {
+            if (line.contains(problem))
+                problems << line;
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        QVERIFY(QFile(out.filePath(QStringLiteral("check.ts"))).size() > 0);
+    }
+
+    void scanFindsLiteralsThatBypassTr_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("found");
+        QTest::newRow("button list") << "buttons[0] = QStringLiteral(\"Megszakít\");" << 1;
+        QTest::newRow("button list append") << "buttons.append(QStringLiteral(\"Ismét\"));" << 1;
+        QTest::newRow("button list through tr") << "buttons[0] = tr(\"Megszakít\");" << 0;
+        QTest::newRow("label") << "ui->label->setText(QStringLiteral(\"Kész\"));" << 1;
+        QTest::newRow("bare title") << "setWindowTitle(\"Beállítás\");" << 1;
+        QTest::newRow("latin1 joined") << "setText(tr(\"a\") + QLatin1String(\" perc\"));" << 1;
+        QTest::newRow("prompt over lines")
+            << "Prompts::warning(parent,\n    QStringLiteral(\"WYX770\"),\n    QString::fromUtf8(\"hiba\"));" << 1;
+        QTest::newRow("braced list in a prompt")
+            << "Prompts::choose(p, k, t, x, QStringList{QStringLiteral(\"Mégsem\")}, false);" << 1;
+        QTest::newRow("through tr") << "setText(tr(\"Kész\"));" << 0;
+        QTest::newRow("through translate") << "setText(QCoreApplication::translate(\"UsbCom\", \"Kész\"));" << 0;
+        QTest::newRow("format inside arg") << "setText(tr(\"%1\").arg(d.toString(QStringLiteral(\"yyyy\"))));" << 0;
+        QTest::newRow("name, no word") << "Prompts::warning(p, QStringLiteral(\"WYX770\"), tr(\"x\"));" << 0;
+        QTest::newRow("pure format") << "setText(QStringLiteral(\"%1 (%2)\").arg(a, b));" << 0;
+        QTest::newRow("comment") << "// setText(QStringLiteral(\"Kész\"));\nsetText(tr(\"x\"));" << 0;
+        QTest::newRow("other call") << "settings.setValue(QStringLiteral(\"fontface\"), v);" << 0;
+    }
+
+    void scanFindsLiteralsThatBypassTr()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, found);
+        QCOMPARE(untranslatedTexts(code).size(), found);
+    }
+
+    void userTextsGoThroughTr()
+    {
+        QStringList problems;
+        QDirIterator it(sourceRoot + QStringLiteral("/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                        QDir::Files, QDirIterator::Subdirectories);
+        int files = 0;
+        while (it.hasNext()) {
+            QFile file(it.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            ++files;
+            const QString relative = QDir(sourceRoot).relativeFilePath(file.fileName());
+            for (const QString& p : untranslatedTexts(QString::fromUtf8(file.readAll())))
+                problems << relative + QLatin1Char(':') + p;
+        }
+        QVERIFY(files > 10);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
