@@ -11,13 +11,19 @@ QString backupPathFor(const QString& path)
     return path + QLatin1Char('.') + extBackup;
 }
 
-bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer)
+bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer, QString* errorText)
 {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    const auto failed = [&file, errorText] {
+        if (errorText)
+            *errorText = file.errorString();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
     if (!writer(file)) {
+        failed();
         file.cancelWriting();
         return false;
     }
@@ -25,11 +31,13 @@ bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& 
     const bool hadOld = QFileInfo::exists(path);
     if (hadOld) {
         if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::rename(path, backup)) {
+            failed();
             file.cancelWriting();
             return false;
         }
     }
     if (!file.commit()) {
+        failed();
         if (hadOld)
             QFile::rename(backup, path);
         return false;

@@ -9,8 +9,10 @@
 class QIODevice;
 
 // writer fills the device and returns false on failure. Returns true when the new file is
-// in place; on false the old file (or, at worst, its backup) is still there.
-bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer);
+// in place; on false the old file (or, at worst, its backup) is still there, and
+// errorText (when given) gets the file's error text, if it has one.
+bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer,
+                    QString* errorText = nullptr);
 
 // "<path>.bak"
 QString backupPathFor(const QString& path);

@@ -1,0 +1,259 @@
+// The route-plan window's printout, PDF, text and XML exports and its XML import.
+#include "routes/routedefview.h"
+
+#include "routes/routeplanlayout.h"
+#include "routes/routeplanxml.h"
+
+#include "core/constants.h"
+#include "core/helpers.h"
+#include "core/prompts.h"
+#include "core/safesave.h"
+#include "core/settings.h"
+#include "core/spreadsheetxml.h"
+#include "core/wyxapp.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+QString withExtension(const QString& fileName, const QString& extension)
+{
+    if (fileName.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
+        return fileName;
+    return fileName + QLatin1Char('.') + extension;
+}
+
+// A buffered write can fail only when flushed; the save routine must not see it late.
+bool flushed(QIODevice& device)
+{
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return !file || (file->flush() && file->error() == QFileDevice::NoError);
+}
+
+} // namespace
+
+bool RouteDefView::exportFile(const QString& fileName, const QString& extension,
+                              const std::function<bool(QIODevice&)>& writer)
+{
+    const QString name = withExtension(fileName, extension);
+    const QString path = appSettings().workPath(name);
+    if (QFileInfo::exists(path)
+        && !askYesNo(this, tr("Exportálás"),
+                     tr("%1 nevű fájl már létezik.\nFelülírjuk?").arg(QFileInfo(path).fileName()), tr("Igen"),
+                     tr("Mégsem")))
+        return false;
+    bool writeFailed = false;
+    QString errorText;
+    bool ok = false;
+    {
+        const WaitCursor wait;
+        ok = saveWithBackup(
+            path,
+            [&](QIODevice& out) {
+                writeFailed = !writer(out) || !flushed(out);
+                return !writeFailed;
+            },
+            &errorText);
+    }
+    if (ok)
+        return true;
+    // Nothing was put under the asked name: the old file, if any, is still there.
+    Prompts::warning(this, tr("Útvonal terv exportálás"),
+                     writeFailed ? tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name)
+                                 : tr("%1 exportálása nem sikerült\n%2.").arg(name, errorText));
+    return false;
+}
+
+bool RouteDefView::exportToTxt(QString fileName)
+{
+    return exportFile(fileName, extText, [this](QIODevice& out) {
+        // Binary mode: the lines carry their own CR LF; no byte-order mark.
+        QTextStream stream(&out);
+        stream.setCodec("UTF-8");
+        stream << planText(routeModel);
+        stream.flush();
+        return stream.status() == QTextStream::Ok;
+    });
+}
+
+bool RouteDefView::exportToXml(QString fileName)
+{
+    return exportFile(fileName, extXml, [this](QIODevice& out) {
+        SpreadsheetXmlWriter writer(&out);
+        writePlanXml(writer, routeModel);
+        writer.writeEndDocument();
+        return !writer.hasError();
+    });
+}
+
+bool RouteDefView::importFromXml(QString fileName)
+{
+    const QString name = withExtension(fileName, extXml);
+    const QString title = tr("Útvonal terv importálás");
+    QFile file(appSettings().workPath(name));
+    if (!file.exists()) {
+        Prompts::warning(this, title, tr("%1 nem létezik.").arg(name));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Prompts::warning(this, title, tr("%1 importálása nem sikerült\n%2.").arg(name, file.errorString()));
+        return false;
+    }
+    PlanXmlResult result;
+    {
+        const WaitCursor wait;
+        result = readPlanXml(file, routeModel);
+    }
+    file.close();
+    // What was read before an error stays in the plan.
+    setWindowModified(true);
+    emit haveLog(routeModel.logCount() > 0);
+    emit haveRoute(routeModel.routeCount() > 0);
+    selectChange();
+    if (result.ok)
+        return true;
+    Prompts::warning(this, title,
+                     tr("%1 importálása nem sikerült\n%2.").arg(name, result.error) + QLatin1Char('\n')
+                         + tr("A beolvasás a fájl %1. soránál megállt.").arg(result.line));
+    return false;
+}
+
+bool RouteDefView::print(QPrinter* out)
+{
+    return print(out, PageSetAll);
+}
+
+bool RouteDefView::print(QPrinter* out, int pageRange)
+{
+    return out && paintPlan(out, pageRange, out->outputFileName());
+}
+
+bool RouteDefView::exportToPdf(QPrinter* out)
+{
+    return exportToPdf(out, PageSetAll);
+}
+
+bool RouteDefView::exportToPdf(QPrinter* out, int pageRange)
+{
+    if (!out)
+        return false;
+    const QString target = out->outputFileName();
+    if (target.isEmpty())
+        return paintPlan(out, pageRange, target);
+    // Drawn into a file of our own first, so that a failure leaves no half-written PDF
+    // under the chosen name (and an older file there stays).
+    QTemporaryDir scratch;
+    const QString drawn = scratch.path() + QStringLiteral("/plan.pdf");
+    if (scratch.isValid())
+        out->setOutputFileName(drawn);
+    const bool painted = paintPlan(out, pageRange, target);
+    out->setOutputFileName(target);
+    if (!painted || !scratch.isValid())
+        return painted;
+    QFile pdf(drawn);
+    QString errorText;
+    bool ok = pdf.open(QIODevice::ReadOnly);
+    if (ok) {
+        const WaitCursor wait;
+        ok = saveWithBackup(
+            target, [&pdf](QIODevice& dest) { return dest.write(pdf.readAll()) == pdf.size() && flushed(dest); },
+            &errorText);
+    } else {
+        errorText = pdf.errorString();
+    }
+    if (!ok)
+        Prompts::warning(this, tr("Útvonal terv exportálás"),
+                         tr("%1 exportálása nem sikerült\n%2.").arg(target, errorText));
+    return ok;
+}
+
+bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownName)
+{
+    const QFont font = documentFont();
+    const QFontMetrics metrics(font, out);
+    const int ls = qMax(1, metrics.lineSpacing());
+    const QRect page = out->pageLayout().paintRectPixels(out->resolution());
+    const int W = page.width() - 1;
+    const int H = page.height();
+    const int linesPerPage = H / ls;
+    if (linesPerPage < 3) {
+        Prompts::warning(this, tr("Nyomtatás"),
+                         tr("A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
+        return false;
+    }
+    const int body = linesPerPage - 2;
+    const QList<PlanPrintLine> lines = planPrintLines(routeModel);
+    const QVector<int> pages = planPageSequence(lines.size(), body, out->fromPage(), out->toPage(), pageRange);
+    if (pages.isEmpty())
+        return true;
+
+    QPainter painter;
+    if (!painter.begin(out)) {
+        // An unwritable PDF target or a printer that cannot start: never shown as done.
+        Prompts::warning(this, tr("Nyomtatás"),
+                         shownName.isEmpty() ? tr("A nyomtatás nem indítható.")
+                                             : tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(shownName));
+        return false;
+    }
+    const WaitCursor wait;
+    painter.setFont(font);
+    const int M = painter.fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
+    const QString footer = tr("%1   %2 oldal");
+    bool firstPage = true;
+    for (const int p : pages) {
+        if (!firstPage && !out->newPage())
+            break;
+        firstPage = false;
+        int y = 0;
+        for (int i = (p - 1) * body; i < lines.size() && i < p * body; ++i, y += ls) {
+            const PlanPrintLine& line = lines.at(i);
+            if (line.level < 0)
+                continue;
+            const int indent = 3 * M * line.level;
+            if (line.routeMarker)
+                painter.drawText(QRect(0, y, indent, ls), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
+                                 QStringLiteral("\u25BA "));
+            painter.drawText(QRect(indent, y, W - indent, ls), flags, line.text);
+        }
+        painter.drawText(QRect(0, H - ls, W, ls), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
+                         footer.arg(routeModel.fileName()).arg(p));
+    }
+    return painter.end();
+}
+
+DocumentWindow::Outcome RouteDefView::printDocument(QPrinter* out, ExportRange, int pageSet)
+{
+    return print(out, pageSet) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome RouteDefView::exportDocument(DocumentFormat format, const QString& fileName,
+                                                     const ExportChoice&)
+{
+    switch (format) {
+    case FormatText:
+        return exportToTxt(fileName) ? Done : NotDone;
+    case FormatXml:
+        return exportToXml(fileName) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
+}
+
+DocumentWindow::Outcome RouteDefView::exportPdf(QPrinter* out, ExportRange)
+{
+    return exportToPdf(out, PageSetAll) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome RouteDefView::importDocument(DocumentFormat format, const QString& fileName)
+{
+    if (format != FormatXml)
+        return NotOffered;
+    return importFromXml(fileName) ? Done : NotDone;
+}
