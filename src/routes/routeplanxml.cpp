@@ -140,9 +140,10 @@ private:
             return formatError(); // the plan file keeps the type in one byte
         if (!groupFull(model.routesGroupIndex()))
             model.addRoute(RouteHead(name, type, RouteTime::parse(durationText)));
-        // A name already present merges into that route.
+        // A name already present merges into that route; its points then follow the
+        // rule of the route they join, so a fixed-order route never gets equal offsets.
         route = model.findRoute(name);
-        routeType = type;
+        routeType = route.isValid() ? model.routeHead(route.row()).type : type;
         expect = Expect::StartsTag;
     }
 

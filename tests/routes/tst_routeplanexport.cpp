@@ -271,6 +271,10 @@ private slots:
             << sheet(head() + route("R") + starts + points + route("r") + starts
                      + row({"_ERD_V1.0_POINTS_"}) + row({"#C", "0:05", "", "", ""}))
             << true << "10 L1.EWL R/0 s08:00 p00:05 BBAAAAAAAAAA";
+        QTest::newRow("merge keeps the fixed order")
+            << sheet(head() + route("R", 1) + starts + points + route("r", 2) + row({"_ERD_V1.0_STARTS_"})
+                     + row({"_ERD_V1.0_POINTS_"}) + row({"#C", "0:05", "", "", ""}))
+            << true << "10 L1.EWL R/1 s08:00 p00:05 BBAAAAAAAAAA";
         QTest::newRow("bad code") << sheet(head() + route("R") + starts + row({"_ERD_V1.0_POINTS_"})
                                            + row({"#X1", "0:05", "", "", ""}) + route("S"))
                                   << false << "10 L1.EWL R/0 s08:00";
