@@ -183,8 +183,9 @@ bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownN
     const int H = page.height();
     const int linesPerPage = H / ls;
     if (linesPerPage < 3) {
-        Prompts::warning(this, tr("Nyomtatás"),
-                         tr("A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
+        Prompts::warning(
+            this, tr("Nyomtatás"),
+            tr("A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
         return false;
     }
     const int body = linesPerPage - 2;
@@ -196,9 +197,10 @@ bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownN
     QPainter painter;
     if (!painter.begin(out)) {
         // An unwritable PDF target or a printer that cannot start: never shown as done.
-        Prompts::warning(this, tr("Nyomtatás"),
-                         shownName.isEmpty() ? tr("A nyomtatás nem indítható.")
-                                             : tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(shownName));
+        const QString text = shownName.isEmpty()
+            ? tr("A nyomtatás nem indítható.")
+            : tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(shownName);
+        Prompts::warning(this, tr("Nyomtatás"), text);
         return false;
     }
     const WaitCursor wait;

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString trView(const char* text)
-{
-    return QCoreApplication::translate("RouteDefView", text);
-}
-
 // Types 0 and 1 give their checkpoints a time; a route without a type (-1, or 255 as a
 // file gives it back) counts as above 1.
 bool timedPoints(int type)
@@ -33,7 +28,7 @@ QString routeTimeText(const RouteHead& head)
 
 QString routeLine(const RouteHead& head)
 {
-    return trView("%1 útvonal:  %2    %3")
+    return QCoreApplication::translate("RouteDefView", "%1 útvonal:  %2    %3")
         .arg(head.name, RouteDefModel::routeTypeName(head.type, true), routeTimeText(head));
 }
 
@@ -45,12 +40,14 @@ QString startText(int type, const RouteStart& s)
     case RouteFreeOrderFixedStart:
         return s.t1.toString();
     case RouteFixedOrderFreeStart:
-        return trView("kezdete %1  vége %2").arg(s.t1.toString(), s.t2.toString());
+        return QCoreApplication::translate("RouteDefView", "kezdete %1  vége %2")
+            .arg(s.t1.toString(), s.t2.toString());
     case RouteFreeOrderFreeStart:
-        return trView("kezdete %1  vége %2   %3 kör, közte max.%4 szünet")
+        return QCoreApplication::translate("RouteDefView", "kezdete %1  vége %2   %3 kör, közte max.%4 szünet")
             .arg(s.t1.toString(), s.t2.toString(), QString::number(s.count), s.t4.toString());
     case RouteFreeOrderFlexibleStart:
-        return trView("kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4")
+        return QCoreApplication::translate("RouteDefView",
+                                           "kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4")
             .arg(s.t1.toString(), s.t2.toString(), s.t3.toString(), s.t4.toString(), QString::number(s.count));
     default:
         return QString();
@@ -76,7 +73,7 @@ QString caption(const RouteDefModel& m, const QModelIndex& group)
 
 QString headingText(const RouteDefModel& m)
 {
-    return trView("\"%1\" útvonal terv, elvárt pontossága: %2 perc")
+    return QCoreApplication::translate("RouteDefView", "\"%1\" útvonal terv, elvárt pontossága: %2 perc")
         .arg(planBaseName(m.fileName()))
         .arg(m.tolerance());
 }
@@ -154,7 +151,7 @@ QString planText(const RouteDefModel& m)
 
 void writePlanXml(SpreadsheetXmlWriter& w, const RouteDefModel& m)
 {
-    w.writeHeader(trView("Útvonal terv"), m.countItems(QModelIndex()), 5);
+    w.writeHeader(QCoreApplication::translate("RouteDefView", "Útvonal terv"), m.countItems(QModelIndex()), 5);
     w.writeStartElement(xmlRow);
     w.writeStringCell(erdTagAccuracy);
     w.writeNumberCell(m.tolerance());

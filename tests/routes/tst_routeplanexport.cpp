@@ -390,6 +390,18 @@ private slots:
         QVERIFY(!QFile::exists(env->path("missing/plan.pdf")));
     }
 
+    void printerThatCannotStartIsReported()
+    {
+        // Printing straight to the file: the painter cannot begin.
+        RouteDefView v;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(env->path("missing/plan.pdf"));
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, "missing/plan.pdf exportálása nem sikerült\nFájl írási hiba.");
+        QCOMPARE(v.printDocument(&printer, RangeAll, PageSetAll), DocumentWindow::NotDone);
+    }
+
     void fontTooLargeForThePagePrintsNothing()
     {
         appSettings().fontSize = 900;
