@@ -360,6 +360,26 @@ private slots:
         QCOMPARE(plan->model()->logCount(), 1);
     }
 
+    void extractionNeverReplacesAnUnreadablePlan()
+    {
+        TestEnv env;
+        writeTouchLog(env.path("guard1.ewl"));
+        writeBytes(env.path("morning.erd"), "not a plan");
+        MainWindow w;
+        w.show();
+        QVERIFY(openSelectedLog(w, env.path("guard1.ewl"), 0, 2));
+        {
+            ModalDriver driver;
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning, QString()); // the plan's own load message
+            answerExtraction(driver, "morning", "Reggel");
+            w.extractRoute();
+            QVERIFY(driver.allDone());
+        }
+        QCOMPARE(openWindows(w).size(), 1); // the plan window went without a save question
+        QCOMPARE(readBytes(env.path("morning.erd")), QByteArray("not a plan"));
+    }
+
     void extractionUsesTheRowsShownThroughTheFilter()
     {
         // Rows 1..2 as shown are the 8:07 and 8:12 touches: offsets 0 and 5.
