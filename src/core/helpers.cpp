@@ -69,7 +69,7 @@ void packDeviceTime(const QDateTime& t, unsigned char out[4])
     out[3] = uchar(u & 0xFF);
 }
 
-QDateTime unpackDeviceTime(const unsigned char in[4])
+QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec)
 {
     const int pivot = appSettings().century;
     const int base = (pivot / 100) * 100;
@@ -81,7 +81,7 @@ QDateTime unpackDeviceTime(const unsigned char in[4])
     const int hour = u / 1800;
     const int minute = u / 30 - hour * 60;
     const int second = (u % 30) * 2;
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::LocalTime);
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), spec);
 }
 
 QString codeToLetters(const unsigned char code[6])

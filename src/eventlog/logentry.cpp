@@ -82,6 +82,11 @@ QDateTime LogEntry::dateTime() const
     return unpackDeviceTime(isTouch() ? m_bytes : m_bytes + 1);
 }
 
+QDateTime LogEntry::wallClock() const
+{
+    return unpackDeviceTime(isTouch() ? m_bytes : m_bytes + 1, Qt::UTC);
+}
+
 QDateTime LogEntry::secondDateTime() const
 {
     return unpackDeviceTime(m_bytes + 5);
@@ -127,7 +132,7 @@ int LogEntry::validNameRow(const KodNevModel* names) const
         return -1;
     KodNev key;
     key.setCodeBytes(codeBytes());
-    key.datedName.setDate(dateTime().date());
+    key.datedName.setDate(wallClock().date());
     return names->findValidAt(key);
 }
 

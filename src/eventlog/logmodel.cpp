@@ -30,9 +30,7 @@ bool optionSet(int bit)
 // The wall-clock reading as UTC, so that daylight-saving shifts play no part in differences.
 QDateTime wallClock(const LogEntry& e)
 {
-    QDateTime t = e.dateTime();
-    t.setTimeSpec(Qt::UTC);
-    return t;
+    return e.wallClock();
 }
 
 } // namespace
@@ -212,10 +210,16 @@ QString LogModel::elapsedText(int row, bool sameCode) const
     } else {
         before = previousTouch(row);
     }
-    if (before < 0)
+    return elapsedBetween(before, row);
+}
+
+QString LogModel::elapsedBetween(int before, int row) const
+{
+    if (before < 0 || before >= row || row >= m_entries.size() || !m_entries.at(before).isTouch()
+        || !m_entries.at(row).isTouch())
         return QString();
     const QDateTime t0 = wallClock(m_entries.at(before));
-    const QDateTime t1 = wallClock(e);
+    const QDateTime t1 = wallClock(m_entries.at(row));
     const qint64 s = t0.secsTo(t1);
     if (s < 0)
         return QString();
@@ -333,8 +337,9 @@ bool LogModel::load(const QString& path, QWidget* parent)
     if (!info.exists())
         return fail(tr("Nem sikerült megnyitni az esemény naplót\n%1\nEz a fájl nem létezik").arg(path));
     QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, file.errorString()));
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty())
+        return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, openError));
 
     LogFile::ReadResult result;
     {
@@ -342,8 +347,7 @@ bool LogModel::load(const QString& path, QWidget* parent)
         result = LogFile::read(file);
     }
     switch (result.status) {
-    case LogFile::ReadStatus::ShortHeader:
-        return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, file.errorString()));
+    case LogFile::ReadStatus::ShortHeader: // a cut header is damage, not an open failure
     case LogFile::ReadStatus::Damaged:
         return fail(tr("A beolvasás sikertelen!\n%1\nsérült, vagy nem megfelelő.").arg(path));
     case LogFile::ReadStatus::Ok:
@@ -372,14 +376,16 @@ bool LogModel::save(const QString& path, QWidget* parent)
     };
     if (path.isEmpty())
         return fail(tr("Nem sikerült elmenteni az esemény naplót\nNincs név megadva hozzá!"));
-    bool ok;
+    SafeSave::Result result;
     {
         WaitCursor wait;
-        ok = saveWithBackup(absolutePath(path),
-                            [this](QIODevice& device) { return LogFile::write(device, m_header, m_entries); });
+        saveWithBackup(absolutePath(path),
+                       [this](QIODevice& device) { return LogFile::write(device, m_header, m_entries); }, &result);
     }
-    if (!ok)
-        return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1").arg(path));
+    if (result.failure == SafeSave::Failure::Write)
+        return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
+    if (!result.ok())
+        return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1").arg(result.errorString));
     m_modified = false;
     m_lastError.clear();
     return true;

@@ -11,8 +11,10 @@
 #include <QString>
 #include <QVector>
 
+class LogFindDlg;
 class QWidget;
 class UsbCom;
+struct LogSearchCriteria;
 
 class LogModel : public QAbstractTableModel
 {
@@ -54,6 +56,8 @@ public:
     bool isLateEntry(int row) const;
     // Time since the previous touch (of the same code when sameCode), "[d nap ]H:mm:ss".
     QString elapsedText(int row, bool sameCode) const;
+    // The same from the touch at row before; empty unless both are touches, before first.
+    QString elapsedBetween(int before, int row) const;
     int nextExtraordinary(int row) const;
     int previousExtraordinary(int row) const;
 
@@ -84,6 +88,29 @@ public:
     bool readOut(UsbCom* device);
     // Walks the log and offers every touched code that has no name for naming.
     void nameUnnamedPoints();
+
+    // --- search: the start row itself is never tested, and the search never wraps ---
+    bool matches(int row, const LogFindDlg* dlg) const;
+    int findFrom(int row, const LogFindDlg* dlg) const;
+    bool matches(int row, const LogSearchCriteria& criteria) const;
+    int findFrom(int row, const LogSearchCriteria& criteria) const;
+
+    // --- archiving ---
+    enum class ArchiveResult { Done, ArchiveNotWritten, LogNotSaved, BadBoundary };
+    // The row that ends the read-out before the last count read-outs (the last row, a
+    // read-out's own entry, not counted); 0 when there are fewer.
+    int rowOfNthLastReadout(int count) const;
+    // The first row of the trailing stretch dated on or after date, at most the last row.
+    int rowOfDate(const QDate& date) const;
+    // Writes the whole log to a new archive file of today, then keeps the rows from boundary
+    // on (none when negative) behind one archiving entry and saves that to logPath (the
+    // logger's default log when empty). Any failure leaves the log and its file unchanged
+    // and no new archive behind; lastError() says which step failed.
+    bool archive(int boundary, const QString& logPath = QString());
+    ArchiveResult archiveTo(int boundary, const QString& logPath, QString* archivePath = nullptr);
+    // "<device>_yyyy-MM-dd.ewa" in the archive directory, with "_2", "_3", ... before the
+    // extension when that day's name is taken: never an existing file.
+    QString archiveFilePath(const QDate& day) const;
 
 private:
     friend class LogReadOut;

@@ -1,5 +1,6 @@
 #include "eventlog/logtableview.h"
 
+#include "codenames/kodnevmodel.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -29,6 +30,15 @@ LogTableView::LogTableView(QWidget* parent)
     connect(homeShortcut, &QShortcut::activated, this, &LogTableView::JumpToBegin);
     endShortcut = new QShortcut(QKeySequence(Qt::Key_End), this, nullptr, nullptr, Qt::WindowShortcut);
     connect(endShortcut, &QShortcut::activated, this, &LogTableView::JumpToEnd);
+
+    // Names and colours come from the code-name list: show its changes at once.
+    if (const KodNevModel* names = appSettings().kodNevModel) {
+        auto repaint = [this] { viewport()->update(); };
+        connect(names, &QAbstractItemModel::dataChanged, this, repaint);
+        connect(names, &QAbstractItemModel::rowsInserted, this, repaint);
+        connect(names, &QAbstractItemModel::rowsRemoved, this, repaint);
+        connect(names, &QAbstractItemModel::modelReset, this, repaint);
+    }
 }
 
 LogTableView::~LogTableView() = default;
@@ -48,9 +58,12 @@ void LogTableView::setupColumns()
     const Settings& settings = appSettings();
     setShowGrid(false);
     const QFontMetrics metrics(documentFont());
-    // The headers would round small sizes up to their own minimum.
-    verticalHeader()->setMinimumSectionSize(metrics.height());
-    verticalHeader()->setDefaultSectionSize(metrics.height());
+    // The headers would round small sizes up to their own minimum. Each row header is
+    // touched when the size changes, so only a new size is set (a filter runs this too).
+    if (verticalHeader()->defaultSectionSize() != metrics.height()) {
+        verticalHeader()->setMinimumSectionSize(metrics.height());
+        verticalHeader()->setDefaultSectionSize(metrics.height());
+    }
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
     horizontalHeader()->setMinimumSectionSize(2 * nine);
     setColumnWidth(LogModel::ColumnRow, 7 * nine);

@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "codenames/kodnevview.h"
 #include "core/printexport.h"
 #include "core/settings.h"
 #include "core/singleinstance.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow()
     createActions();
     createMenus();
     createToolBars();
+    createLogFindDialog();
     updateMenus();
     switchLanguage();
     mdiArea->cascadeSubWindows();
@@ -130,6 +132,10 @@ void MainWindow::updateMenus()
         addPointToErdAct->setEnabled(current > RouteGroupItem);
         removeStartFromErdAct->setEnabled(current == StartItem);
         removePointFromErdAct->setEnabled(current == PointItem);
+    }
+    if (const KodnevView* names = qobject_cast<KodnevView*>(activeMdiChild())) {
+        kodNevEditEntryAct->setEnabled(names->hasSelection());
+        kodNevDeleteEntryAct->setEnabled(names->hasSelection());
     }
     // Later moves of the current row arrive through the log window's stayOnPoint.
     if (const LogView* log = activeLogView())

@@ -7,6 +7,7 @@
 #include <functional>
 
 class DocumentWindow;
+class KodnevView;
 class LogFindDlg;
 class LogView;
 class TxtView;
@@ -37,12 +38,14 @@ public:
     DocumentWindow* activeDocument() const;
     // New document windows, added to the MDI area but not yet shown.
     TxtView* createTxtView();
+    KodnevView* createKodnevView();
     LogView* createLogView();
     RouteDefView* createRouteDefView();
     // The sub-window that already shows this file, or null.
     QMdiSubWindow* findMdiChild(const QString& fileName) const;
     // Opens the file in the window kind its extension names; an open file is activated.
-    void loadFile(const QString& fileName);
+    // With failures given, a failed load adds its message there instead of showing it.
+    void loadFile(const QString& fileName, QStringList* failures = nullptr);
     // Records the file as the most recent one.
     void setCurrentFile(const QString& fileName);
 
@@ -151,6 +154,16 @@ private:
     // Saves the active document when it is of this kind, then shows the message.
     void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();
+    // Files handed over by other starts: their failures are told in one message at a time.
+    void openHandedOverFiles(const QStringList& files);
+    QStringList handOverFailures;
+    bool handOverReportShown = false;
+
+    // mainwindow_codenames.cpp
+    KodnevView* activeKodnevView() const;
+
+    // mainwindow_logtools.cpp
+    void createLogFindDialog();
 
     // mainwindow_device.cpp: device commands do not nest, and a file path handed over
     // meanwhile waits for their end. The logger is opened first when a command asks for it.
@@ -158,6 +171,14 @@ private:
     void runDeviceCommand(DeviceAccess access, const std::function<void(UsbCom&)>& command);
     bool deviceCommandRunning = false;
     QStringList deferredFiles;
+
+    // mainwindow_printexport.cpp
+    // The export dialog for the active document when it is of this kind, then its export.
+    void exportActiveDocument(int kind);
+    // A file picked with this caption and filter, imported into the active document of this
+    // kind when its extension is one of extensions (in any letter case).
+    void importActiveDocument(int kind, const QString& caption, const QString& filter,
+                              const QStringList& extensions);
 
     // mainwindow_options.cpp
     void loadTranslations();

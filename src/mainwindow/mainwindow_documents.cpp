@@ -22,9 +22,12 @@
 #include <QTextEdit>
 #include <QUdpSocket>
 
+#include <utility>
+
 namespace {
 
 constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
+constexpr int maxReportedFailures = 5; // the rest of a flood is only counted
 
 // A file name as a menu entry: its "&" are letters, not accelerators.
 QString menuSafe(const QString& text)
@@ -124,7 +127,7 @@ QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
     return nullptr;
 }
 
-void MainWindow::loadFile(const QString& fileName)
+void MainWindow::loadFile(const QString& fileName, QStringList* failures)
 {
     if (fileName.isEmpty())
         return;
@@ -135,18 +138,20 @@ void MainWindow::loadFile(const QString& fileName)
     QMdiSubWindow* window = nullptr;
     bool loaded = false;
     QString message;
+    QString failure;
+    QString* failureOut = failures ? &failure : nullptr;
     switch (documentKindForName(fileName)) {
     case LogViewKind: {
         LogView* log = createLogView();
         window = log;
-        loaded = log->loadFile(fileName);
+        loaded = log->loadFile(fileName, failureOut);
         message = tr("Esemény napló fájl betöltve");
         break;
     }
     case TxtViewKind: {
         TxtView* text = createTxtView();
         window = qobject_cast<QMdiSubWindow*>(text->parentWidget());
-        loaded = text->loadFile(fileName);
+        loaded = text->loadFile(fileName, failureOut);
         message = tr("Szöveg fájl betöltve");
         break;
     }
@@ -164,7 +169,9 @@ void MainWindow::loadFile(const QString& fileName)
         return;
     }
     if (!loaded) {
-        window->close(); // the loader has said why
+        window->close(); // the loader has said why, or told failures
+        if (failures)
+            failures->append(failure);
         return;
     }
     statusBar()->showMessage(message, 2000);
@@ -325,6 +332,7 @@ quint16 MainWindow::instanceListenerPort() const
 
 void MainWindow::readPendingDatagrams()
 {
+    QStringList files;
     while (udpSocket->hasPendingDatagrams()) {
         QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
         if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
@@ -338,17 +346,41 @@ void MainWindow::readPendingDatagrams()
                 deferredFiles.append(path);
             continue;
         }
-        loadFile(path);
-        activateWindow();
+        files.append(path);
     }
+    openHandedOverFiles(files);
+}
+
+void MainWindow::openHandedOverFiles(const QStringList& files)
+{
+    for (const QString& path : files)
+        loadFile(path, &handOverFailures);
+    if (!files.isEmpty())
+        activateWindow();
+    // Told from the event loop, not from inside the socket's signal: a box shown there would
+    // stall the socket until it closes. Failures arriving while a box is up join the list
+    // and are told after it, never in a box stacked on it.
+    if (handOverFailures.isEmpty() || handOverReportShown)
+        return;
+    handOverReportShown = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            while (!handOverFailures.isEmpty()) {
+                const QStringList failures = std::exchange(handOverFailures, QStringList());
+                QStringList shown = failures.mid(0, maxReportedFailures);
+                if (failures.size() > maxReportedFailures)
+                    shown.append(tr("... és további %n fájl.", nullptr, failures.size() - maxReportedFailures));
+                Prompts::warning(this, tr("Fájl megnyitás"), shown.join(QLatin1String("\n\n")));
+            }
+            handOverReportShown = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::openDeferredFiles()
 {
     if (deferredFiles.isEmpty())
         return;
-    const QStringList files = std::exchange(deferredFiles, QStringList());
-    for (const QString& path : files)
-        loadFile(path);
-    activateWindow();
+    openHandedOverFiles(std::exchange(deferredFiles, QStringList()));
 }

@@ -1,7 +1,20 @@
 #include "mainwindow/mainwindow.h"
 
+#include "eventlog/archivedlg.h"
+#include "eventlog/logfinddlg.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+void MainWindow::createLogFindDialog()
+{
+    // One search dialog for the program's whole run: it keeps the criteria between searches.
+    logFindDlg = new LogFindDlg(this);
+    connect(logFindDlg, &LogFindDlg::findIt, this, &MainWindow::findLogEntry);
+}
 
 void MainWindow::nextSpecialCmd()
 {
@@ -21,9 +34,41 @@ void MainWindow::unNamedPointsCmd()
         log->table()->nameUnnamedPoints();
 }
 
-// Filled in together with the search, filter, archive and naming dialogs.
-void MainWindow::findCmd() {}
-void MainWindow::filterCmd() {}
-void MainWindow::findLogEntry() {}
-void MainWindow::namedCurrentPointCmd() {}
-void MainWindow::logArchive() {}
+void MainWindow::findCmd()
+{
+    if (LogView* log = activeLogView()) {
+        log->table()->prefillFindDialog(logFindDlg);
+        logFindDlg->show();
+    }
+}
+
+void MainWindow::findLogEntry()
+{
+    // The search dialog has the focus: the log is the MDI area's current window.
+    if (auto* log = qobject_cast<LogView*>(mdiArea->currentSubWindow())) {
+        log->table()->findNext(logFindDlg);
+        activateWindow();
+    }
+}
+
+void MainWindow::filterCmd()
+{
+    if (LogView* log = activeLogView())
+        log->filterLog();
+}
+
+void MainWindow::namedCurrentPointCmd()
+{
+    if (LogView* log = activeLogView())
+        log->table()->nameCurrentPoint();
+}
+
+void MainWindow::logArchive()
+{
+    QPointer<LogView> log = activeLogView();
+    if (!log)
+        return;
+    archiveDlg dlg;
+    if (dlg.exec() == QDialog::Accepted && log)
+        log->table()->archive(dlg.mode(), dlg.readSpin->value(), dlg.dateEdit->date());
+}

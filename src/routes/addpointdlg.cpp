@@ -2,15 +2,26 @@
 
 #include "routes/routetimefields.h"
 
+#include "codenames/pointselectpopupdlg.h"
 #include "core/helpers.h"
 
 #include <QRegularExpressionValidator>
 
 namespace {
 
+// The code-name list's own picker; it warns by itself when no checkpoint has a name.
+bool pickFromCodeNames(QWidget* parent, QString* code)
+{
+    PointSelectPopUpDlg dlg(parent);
+    if (dlg.exec() != 1)
+        return false;
+    *code = dlg.selectedCode();
+    return true;
+}
+
 addPointDlg::PointPicker& picker()
 {
-    static addPointDlg::PointPicker p;
+    static addPointDlg::PointPicker p = pickFromCodeNames;
     return p;
 }
 
@@ -25,7 +36,7 @@ addPointDlg::addPointDlg(QWidget* parent) : QDialog(parent)
 
 void addPointDlg::setPointPicker(const PointPicker& p)
 {
-    picker() = p;
+    picker() = p ? p : pickFromCodeNames;
 }
 
 void addPointDlg::setRoute(const RouteHead& head)

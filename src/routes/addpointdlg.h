@@ -18,9 +18,9 @@ public:
     // The offset of the day and time fields, and the code padded to 12 letters.
     RoutePoint routePoint() const;
 
-    // The checkpoint picker of the code-name list: shown with the given parent, it gives
-    // the chosen code's letters and true, or false when cancelled. Set by whoever owns the
-    // picker; without it the browse button does nothing.
+    // The checkpoint picker behind the browse button: shown with the given parent, it gives
+    // the chosen code's letters and true, or false when cancelled. The code-name list's
+    // picker unless replaced (tests); an empty one puts that back.
     using PointPicker = std::function<bool(QWidget* parent, QString* code)>;
     static void setPointPicker(const PointPicker& picker);
 

@@ -5,68 +5,38 @@
 #include "routes/routeplanxml.h"
 
 #include "core/constants.h"
+#include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
-#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/spreadsheetxml.h"
 #include "core/wyxapp.h"
 
 #include <QFile>
-#include <QFileDevice>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextStream>
-
-namespace {
-
-QString withExtension(const QString& fileName, const QString& extension)
-{
-    if (fileName.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
-        return fileName;
-    return fileName + QLatin1Char('.') + extension;
-}
-
-// A buffered write can fail only when flushed; the save routine must not see it late.
-bool flushed(QIODevice& device)
-{
-    auto* file = qobject_cast<QFileDevice*>(&device);
-    return !file || (file->flush() && file->error() == QFileDevice::NoError);
-}
-
-} // namespace
 
 bool RouteDefView::exportFile(const QString& fileName, const QString& extension,
                               const std::function<bool(QIODevice&)>& writer)
 {
-    const QString name = withExtension(fileName, extension);
-    const QString path = appSettings().workPath(name);
-    if (QFileInfo::exists(path)
-        && !askYesNo(this, tr("Exportálás"),
-                     tr("%1 nevű fájl már létezik.\nFelülírjuk?").arg(QFileInfo(path).fileName()), tr("Igen"),
-                     tr("Mégsem")))
+    const QString name = completedExportName(fileName, extension);
+    const QString path = exportTargetPath(fileName, extension);
+    if (!confirmExportOverwrite(this, tr("Exportálás"), path))
         return false;
-    bool writeFailed = false;
     QString errorText;
-    bool ok = false;
+    ExportWrite result;
     {
         const WaitCursor wait;
-        ok = saveWithBackup(
-            path,
-            [&](QIODevice& out) {
-                writeFailed = !writer(out) || !flushed(out);
-                return !writeFailed;
-            },
-            &errorText);
+        result = writeExportFile(path, writer, &errorText);
     }
-    if (ok)
+    if (result == ExportWrite::Written)
         return true;
-    // Nothing was put under the asked name: the old file, if any, is still there.
+    // Nothing was put under the asked name: an old file there is as it was.
     Prompts::warning(this, tr("Útvonal terv exportálás"),
-                     writeFailed ? tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name)
-                                 : tr("%1 exportálása nem sikerült\n%2.").arg(name, errorText));
+                     result == ExportWrite::WriteFailed
+                         ? tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name)
+                         : tr("%1 exportálása nem sikerült\n%2.").arg(name, errorText));
     return false;
 }
 
@@ -94,7 +64,7 @@ bool RouteDefView::exportToXml(QString fileName)
 
 bool RouteDefView::importFromXml(QString fileName)
 {
-    const QString name = withExtension(fileName, extXml);
+    const QString name = completedExportName(fileName, extXml);
     const QString title = tr("Útvonal terv importálás");
     QFile file(appSettings().workPath(name));
     if (!file.exists()) {
@@ -143,34 +113,10 @@ bool RouteDefView::exportToPdf(QPrinter* out, int pageRange)
 {
     if (!out)
         return false;
+    // Drawn into a file beside the target first: a failure leaves no half-written PDF
+    // under the chosen name.
     const QString target = out->outputFileName();
-    if (target.isEmpty())
-        return paintPlan(out, pageRange, target);
-    // Drawn into a file of our own first, so that a failure leaves no half-written PDF
-    // under the chosen name (and an older file there stays).
-    QTemporaryDir scratch;
-    const QString drawn = scratch.path() + QStringLiteral("/plan.pdf");
-    if (scratch.isValid())
-        out->setOutputFileName(drawn);
-    const bool painted = paintPlan(out, pageRange, target);
-    out->setOutputFileName(target);
-    if (!painted || !scratch.isValid())
-        return painted;
-    QFile pdf(drawn);
-    QString errorText;
-    bool ok = pdf.open(QIODevice::ReadOnly);
-    if (ok) {
-        const WaitCursor wait;
-        ok = saveWithBackup(
-            target, [&pdf](QIODevice& dest) { return dest.write(pdf.readAll()) == pdf.size() && flushed(dest); },
-            &errorText);
-    } else {
-        errorText = pdf.errorString();
-    }
-    if (!ok)
-        Prompts::warning(this, tr("Útvonal terv exportálás"),
-                         tr("%1 exportálása nem sikerült\n%2.").arg(target, errorText));
-    return ok;
+    return paintToPrinterFile(this, out, [&](QPrinter* printer) { return paintPlan(printer, pageRange, target); });
 }
 
 bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownName)

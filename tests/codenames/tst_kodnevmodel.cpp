@@ -6,6 +6,7 @@
 #include "codenames/kodnevfile.h"
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 
 #include <QAbstractItemModelTester>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -686,6 +688,81 @@ private slots:
         QCOMPARE(fileBytes(codeFile()).left(52).toHex(),
                  (QByteArray::fromHex("0ec0020100000004") + kapuCore + black + white).toHex());
         QCOMPARE(fileBytes(codeFile() + ".bak"), file);
+    }
+
+    // Loading gives the list that adding the records one by one gives, in any file order.
+    void loadedOrderIsTheInsertionRule()
+    {
+        TestEnv env;
+        KodNevModel added;
+        QList<KodNev> records;
+        const QStringList codes = {"a", "bc", "dd", "p", "abc"};
+        for (int i = 0; i < 200; ++i) {
+            const KodNev e = entry(codes.at((i * 7) % codes.size()), QDate(2000 + (i * 13) % 17, 1, 1),
+                                   QStringLiteral("n%1").arg(i));
+            if (added.findExact(e) >= 0)
+                continue; // same code and date: the question is tested above
+            added.addEntry(e, false);
+            records.append(e);
+        }
+        {
+            QFile f(codeFile());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(KodNevFile::write(f, records));
+        }
+        KodNevModel loaded;
+        QVERIFY(loaded.load(nullptr));
+        QCOMPARE(loaded.rowCount(), added.rowCount());
+        for (int r = 0; r < added.rowCount(); ++r)
+            QCOMPARE(loaded.entryAt(r).datedName.name, added.entryAt(r).datedName.name);
+    }
+
+    // Every file operation of the save failed in turn: file and backup stay, the failure is
+    // told and the list stays modified.
+    void everyFailedSaveKeepsFileAndBackup()
+    {
+        TestEnv env;
+        KodNevModel m;
+        m.addEntry(entry("abc", 2001, "Kapu"), false);
+        QVERIFY(m.save());
+        m.addEntry(entry("abd", 2002, "Kert"), false);
+        QVERIFY(m.save());
+        const QByteArray file = fileBytes(codeFile()), backup = fileBytes(codeFile() + ".bak");
+        m.addEntry(entry("abe", 2003, "Tető"), false);
+        int total = 0;
+        {
+            KodNevModel probe(QList<KodNev>{entry("abc", 2001, "Kapu")});
+            probe.addEntry(entry("abf", 2004, "x"), false);
+            QDir(env.workDir()).mkpath("probe");
+            appSettings().workDir = env.path("probe");
+            QVERIFY(probe.save());
+            probe.addEntry(entry("abg", 2004, "y"), false);
+            SafeSave::FaultScope count;
+            QVERIFY(probe.save());
+            total = count.operations();
+            appSettings().workDir = env.workDir();
+        }
+        for (int i = 1; i < total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Information, "A kód-név fájl mentése sikertelen!");
+            QVERIFY2(!m.save(), qPrintable(QString::number(i)));
+            QVERIFY(m.isModified());
+            QCOMPARE(fileBytes(codeFile()), file);
+            QCOMPARE(fileBytes(codeFile() + ".bak"), backup);
+        }
+    }
+
+    void fifoUnderTheFileNameDoesNotBlock()
+    {
+        TestEnv env;
+        QCOMPARE(::mkfifo(QFile::encodeName(codeFile()).constData(), 0600), 0);
+        KodNevModel m;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, "A beolvasás sikertelen!");
+        QVERIFY(!m.load(nullptr));
+        QCOMPARE(m.rowCount(), 0);
     }
 
     void damagedFileIsReportedOnceAndLeavesTheList()

@@ -2,6 +2,7 @@
 #include "ui_readoutdlg.h"
 
 #include "core/constants.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/readoutdlg.h"
@@ -243,6 +244,43 @@ private slots:
         QCOMPARE(saved().touches, rig.written);
         QCOMPARE(saved().kinds,
                  (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
+    }
+
+    // A save that fails at any of its steps keeps the old file; the logger is not told of
+    // the read-out, so the next one takes the same records again.
+    void failedSaveIsNotToldToTheLogger_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("flush") << int(SafeSave::Op::Flush) << QStringLiteral("adat írási hiba.");
+        QTest::newRow("fsync") << int(SafeSave::Op::Sync) << QStringLiteral("adat írási hiba.");
+        QTest::newRow("close") << int(SafeSave::Op::Close) << QStringLiteral("adat írási hiba.");
+        QTest::newRow("link") << int(SafeSave::Op::Link) << QStringLiteral("Nem sikerült elmenteni");
+        QTest::newRow("rename") << int(SafeSave::Op::Rename) << QStringLiteral("Nem sikerült elmenteni");
+    }
+
+    void failedSaveIsNotToldToTheLogger()
+    {
+        QFETCH(int, op);
+        QFETCH(QString, message);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(20);
+        QVERIFY(rig.readOut());
+        rig.addTouches(30);
+        const QByteArray before = fileBytes();
+        const QByteArray readoutTime = rig.dev().config().mid(28, 4);
+        rig.sim().clearLogs();
+        {
+            SafeSave::FaultScope faults;
+            faults.failNth(SafeSave::Op(op), 1, ENOSPC);
+            QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, message));
+        }
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
+        QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
+        QVERIFY(rig.readOut());
+        QCOMPARE(saved().touches, rig.written);
     }
 
     void abortedOrUnsavedReadOutLosesNothing_data()

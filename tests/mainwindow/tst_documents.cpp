@@ -4,6 +4,8 @@
 #include "eventlog/logview.h"
 
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QUdpSocket>
 
 namespace {
 
@@ -231,6 +233,53 @@ private slots:
         printer.setOutputFileName(env.path("a.pdf"));
         QCOMPARE(document->printDocument(&printer, RangeAll, PageSetAll), DocumentWindow::Done);
         QVERIFY(QFileInfo(env.path("a.pdf")).size() > 0);
+    }
+
+    // A flood of paths that cannot be opened: their failures are gathered, and a message
+    // box is never stacked on another, however many arrive while one is shown.
+    void handedOverFailuresInOneMessage()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QUdpSocket sender;
+        const int flood = 300;
+        int depth = 0, deepest = 0, boxes = 0, listed = 0;
+        QStringList texts;
+        auto send = [&](int i) {
+            const QString name = QStringLiteral("missing%1.%2").arg(i).arg(i % 2 ? "ewl" : "txt");
+            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
+                                 w.instanceListenerPort());
+        };
+        const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
+            deepest = qMax(deepest, ++depth);
+            ++boxes;
+            texts << r.text;
+            listed += r.text.count(QStringLiteral("nem létezik")) + r.text.count(QStringLiteral("megnyitása sikertelen"));
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("további (\\d+) fájl")).match(r.text);
+            if (m.hasMatch())
+                listed += m.captured(1).toInt();
+            if (boxes == 1) {
+                // The rest of the flood arrives while the first box is up.
+                for (int i = 1; i < flood; ++i) {
+                    send(i);
+                    if (i % 25 == 0)
+                        QTest::qWait(10);
+                }
+                QTest::qWait(200);
+            }
+            --depth;
+            return Prompts::Answer{0, {}, {}};
+        });
+        send(0);
+        QTRY_COMPARE(listed, flood);
+        Prompts::setHandler(previous);
+        QCOMPARE(deepest, 1);
+        QVERIFY2(boxes <= 3, qPrintable(QString::number(boxes)));
+        QVERIFY(texts.first().contains(QStringLiteral("Ez a fájl nem létezik"))
+                || texts.first().contains(QStringLiteral("fájl megnyitása sikertelen")));
+        QCOMPARE(openWindows(w).size(), 0);
     }
 };
 

@@ -362,7 +362,6 @@ private slots:
         int pos = 0;
         QString text = "abq";
         QCOMPARE(dlg.CodeEdit->validator()->validate(text, pos), QValidator::Invalid);
-        dlg.PointPopup(); // no picker: nothing happens
         addPointDlg::setPointPicker([](QWidget* parent, QString* code) {
             *code = QStringLiteral("BBBBBBBBBBBB");
             return parent != nullptr;
@@ -370,6 +369,18 @@ private slots:
         dlg.PointPopup();
         addPointDlg::setPointPicker(addPointDlg::PointPicker());
         QCOMPARE(dlg.CodeEdit->text(), QStringLiteral("BBBBBBBBBBBB"));
+    }
+
+    void pointBrowseUsesTheCodeNameListsPicker()
+    {
+        TestEnv env; // an empty code-name list: the picker warns and nothing is chosen
+        addPointDlg dlg;
+        dlg.setRoute(RouteHead("Kör", 1, RouteTime()));
+        dlg.CodeEdit->setText("ABC");
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, "Nincs egyetlen elnevezett ellenőrző pont sem!");
+        dlg.PointPopup();
+        QCOMPARE(dlg.CodeEdit->text(), QStringLiteral("ABC"));
     }
 
     void dayAndTimeWidget_data()

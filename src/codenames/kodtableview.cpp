@@ -1,0 +1,102 @@
+#include "codenames/kodtableview.h"
+
+#include "codenames/kodnevmodel.h"
+#include "core/printexport.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+
+KodTableView::KodTableView(QWidget* parent)
+    : QTableView(parent)
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    KodNevModel* names = appSettings().kodNevModel;
+    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(names);
+    m_proxy->setDynamicSortFilter(true);
+    setModel(m_proxy);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    homeShortcut = new QShortcut(QKeySequence(Qt::Key_Home), this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(homeShortcut, &QShortcut::activated, this, &KodTableView::JumpToBegin);
+    endShortcut = new QShortcut(QKeySequence(Qt::Key_End), this, nullptr, nullptr, Qt::WindowShortcut);
+    connect(endShortcut, &QShortcut::activated, this, &KodTableView::JumpToEnd);
+    connect(names, &KodNevModel::reloaded, this, &KodTableView::JumpToEnd);
+}
+
+KodTableView::~KodTableView() = default;
+
+QSize KodTableView::sizeHint() const
+{
+    return QSize(640, 400);
+}
+
+void KodTableView::setupView()
+{
+    const Settings& s = appSettings();
+    setMinimumWidth(340);
+    setShowGrid(false);
+    const QFont font(s.fontFace, s.fontSize, 50, false);
+    const QFontMetrics metrics(font);
+    verticalHeader()->setMinimumSectionSize(metrics.height());
+    verticalHeader()->setDefaultSectionSize(metrics.height());
+    horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+    setColumnWidth(0, 6 * nine);
+    setColumnWidth(2, 14 * metrics.horizontalAdvance(QLatin1Char('M')));
+    setColumnWidth(1, 14 * nine);
+}
+
+int KodTableView::currentSourceRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return -1;
+    return m_proxy->mapToSource(selected.first()).row();
+}
+
+bool KodTableView::close()
+{
+    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return window->close();
+    return QTableView::close();
+}
+
+void KodTableView::JumpToBegin()
+{
+    if (model()->rowCount() < 1 || currentIndex().row() == 0)
+        return;
+    selectRow(0);
+    scrollToTop();
+}
+
+void KodTableView::JumpToEnd()
+{
+    const int rows = model()->rowCount();
+    if (rows < 1 || (currentIndex().isValid() && currentIndex().row() == rows - 1))
+        return;
+    selectRow(rows - 1);
+    scrollToBottom();
+}
+
+QPair<int, int> kodNevRowSpan(int range, int rowCount, int cursorRow)
+{
+    const int last = rowCount - 1;
+    if (rowCount < 1)
+        return {0, -1};
+    if (cursorRow < 0 || cursorRow > last)
+        return {0, last};
+    switch (range) {
+    case RangeSelection: return {cursorRow, cursorRow};
+    case RangeToCursor: return {0, cursorRow};
+    case RangeFromCursor: return {cursorRow, last};
+    default: return {0, last};
+    }
+}

@@ -1,0 +1,45 @@
+#include "codenames/pointselectpopupdlg.h"
+
+#include "codenames/kodnevmodel.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+namespace {
+constexpr int nameColumn = 3;
+constexpr int codeColumn = 2;
+} // namespace
+
+PointSelectPopUpDlg::PointSelectPopUpDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setupUi(this);
+    listView->setModel(appSettings().kodNevModel);
+    listView->setModelColumn(nameColumn);
+}
+
+PointSelectPopUpDlg::~PointSelectPopUpDlg() = default;
+
+QString PointSelectPopUpDlg::selectedCode() const
+{
+    const QModelIndex current = listView->currentIndex();
+    if (!current.isValid())
+        return QString();
+    return current.model()->index(current.row(), codeColumn).data(Qt::DisplayRole).toString();
+}
+
+int PointSelectPopUpDlg::exec()
+{
+    if (appSettings().kodNevModel->rowCount() == 0) {
+        Prompts::warning(this, tr("Ellenőrző pont kiválasztás"), tr("Nincs egyetlen elnevezett ellenőrző pont sem!"));
+        return 0;
+    }
+    return QDialog::exec();
+}
+
+void PointSelectPopUpDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi(this);
+}
