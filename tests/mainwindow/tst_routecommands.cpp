@@ -5,6 +5,7 @@
 #include "eventlog/logfilterproxymodel.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"
+#include "mainwindow/exportdlg.h"
 #include "routes/addroutedlg.h"
 #include "routes/extractroutedlg.h"
 #include "routes/routedefview.h"
@@ -400,6 +401,41 @@ private slots:
             QVERIFY(driver.allDone());
         }
         QCOMPARE(openWindows(w).size(), 1);
+    }
+
+    void planExportedFromTheMenuImportsIntoANewPlan()
+    {
+        TestEnv env;
+        writePlan(env.path("plan.erd"));
+        MainWindow w;
+        w.show();
+        w.loadFile("plan.erd");
+        {
+            ModalDriver driver;
+            driver.onModal("ExportDlg", [](QWidget* widget) {
+                auto* d = static_cast<ExportDlg*>(widget);
+                QCOMPARE(d->fileNameEdit->text(), QStringLiteral("plan.txt"));
+                d->exportTypeCombo->setCurrentIndex(1); // XML
+                d->fileNameEdit->setText("copy");
+                d->accept();
+            });
+            act(w, "routeExportAct")->trigger();
+            QVERIFY(driver.allDone());
+        }
+        QVERIFY(readBytes(env.path("copy.xml")).contains("_ERD_V1.0_POINTS_"));
+        w.newErdFile();
+        RouteDefView* fresh = activePlan(w);
+        QVERIFY(!act(w, "removeRouteFromErdAct")->isEnabled());
+        {
+            ScriptedPrompts prompts;
+            prompts.expectFile(Prompts::Kind::OpenFile, env.path("copy.xml"));
+            act(w, "routeImportAct")->trigger();
+        }
+        QCOMPARE(fresh->model()->routeCount(), 1);
+        QCOMPARE(fresh->model()->routePoint(0, 0).describe(false), QStringLiteral("BAAAAAAAAAAA"));
+        QVERIFY(act(w, "removeRouteFromErdAct")->isEnabled()); // told by the window
+        QVERIFY(act(w, "removeLogFromErdAct")->isEnabled());
+        fresh->setWindowModified(false);
     }
 
     void extractionNeedsAnActiveLog()
