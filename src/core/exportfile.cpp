@@ -1,5 +1,7 @@
 #include "core/exportfile.h"
 
+#include "core/safesave.h"
+
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -10,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -91,23 +92,23 @@ bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString
 ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODevice&)>& writer,
                             QString* errorString)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // Binary: the lines carry their own CR LF.
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return ExportWrite::OpenFailed;
-    }
-    // A buffered write can fail unseen until the flush; commit alone would not tell.
-    BlockWriter blocks(file);
-    const bool written =
-        writer(blocks) && blocks.flushBlock() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!written) {
-        file.cancelWriting();
-        return ExportWrite::WriteFailed;
-    }
-    return file.commit() ? ExportWrite::Written : ExportWrite::WriteFailed;
+    // Written beside the target and swapped in only when complete and synced; binary, as the
+    // lines carry their own CR LF.
+    SafeSave::Result result;
+    const bool saved = saveReplacing(
+        path,
+        [&](QIODevice& device) {
+            BlockWriter blocks(device);
+            return writer(blocks) && blocks.flushBlock();
+        },
+        &result);
+    if (saved)
+        return ExportWrite::Written;
+    if (errorString)
+        *errorString = result.errorString;
+    return result.failure == SafeSave::Failure::Open || result.failure == SafeSave::Failure::NotRegular
+               ? ExportWrite::OpenFailed
+               : ExportWrite::WriteFailed;
 }
 
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint)

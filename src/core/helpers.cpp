@@ -101,7 +101,8 @@ bool bytesEqual(const unsigned char* a, const unsigned char* b, int n)
 
 QString nextNumberedName(const QString& name)
 {
-    static const QRegularExpression trailingDigits(QStringLiteral("\\d+$"));
+    // \z: "$" would also match before a final line feed.
+    static const QRegularExpression trailingDigits(QStringLiteral("\\d+\\z"));
     const QRegularExpressionMatch m = trailingDigits.match(name);
     if (!m.hasMatch())
         return name + QLatin1Char('2');
@@ -132,7 +133,9 @@ QString helpCollectionFile()
 
 QDate parseDate(const QString& text)
 {
-    static const QRegularExpression separators(QStringLiteral("[-.,:;_\\s]"));
+    // Any Unicode white space separates, a no-break space too.
+    static const QRegularExpression separators(QStringLiteral("[-.,:;_\\s]"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     const QStringList parts = text.split(separators, Qt::SkipEmptyParts);
     if (parts.size() != 3)
         return QDate();

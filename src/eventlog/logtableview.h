@@ -76,6 +76,7 @@ public slots:
 
 private:
     bool exportTo(const QString& fileName, ExportRange range, bool xml);
+    void fitRowColumn();
     void selectOnlyRow(int proxyRow);
     // Steps with next (true) or previous through the log to a row the filter shows.
     void stepExtraordinary(bool forward);

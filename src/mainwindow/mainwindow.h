@@ -30,6 +30,8 @@ class MainWindow : public QMainWindow
 public:
     MainWindow();
     ~MainWindow() override;
+    // The local UDP port this instance's later starts hand their files to.
+    quint16 listenerPort() const;
 
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
@@ -144,7 +146,7 @@ private:
 
     // mainwindow_documents.cpp
     void updateRecentFileActions();
-    void fitNewWindow(QWidget* window) const;
+    void fitNewWindow(QMdiSubWindow* window) const;
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
     // mainwindow_routes.cpp

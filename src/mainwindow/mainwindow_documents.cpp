@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <utility>
@@ -63,18 +64,63 @@ LogView* MainWindow::activeLogView() const
     return qobject_cast<LogView*>(activeMdiChild());
 }
 
-void MainWindow::fitNewWindow(QWidget* window) const
+namespace {
+
+// The area places a new window when it is shown, cascading it from the others, which can
+// push it past the area's edges: once placed, it is moved back inside and, where it must
+// be, made smaller.
+class KeepInsideArea : public QObject
 {
-    const QRect area = contentsRect();
-    if (area.width() > 100 && area.height() > 200)
-        window->resize(area.width() - 50, area.height() - 100);
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QMdiSubWindow*>(watched);
+            QTimer::singleShot(0, window, [window] { fitInside(window); });
+        }
+        return false;
+    }
+
+private:
+    static void fitInside(QMdiSubWindow* window)
+    {
+        QMdiArea* area = window->mdiArea();
+        if (!area || window->isMaximized() || window->isMinimized())
+            return;
+        const QRect bounds = area->viewport()->rect();
+        QRect g = window->geometry();
+        g.setSize(g.size().boundedTo(bounds.size()));
+        g.moveLeft(qBound(0, g.left(), bounds.width() - g.width()));
+        g.moveTop(qBound(0, g.top(), bounds.height() - g.height()));
+        if (g != window->geometry())
+            window->setGeometry(g);
+    }
+};
+
+} // namespace
+
+// A new window takes most of the window area, and never more than the area holds. Before
+// the main window is shown the area has no size yet: its own size stands in for it.
+void MainWindow::fitNewWindow(QMdiSubWindow* window) const
+{
+    const QRect own = contentsRect();
+    QSize size(own.width() - 50, own.height() - 100);
+    if (own.width() <= 100 || own.height() <= 200)
+        size = window->size();
+    if (mdiArea->isVisible())
+        size = size.boundedTo(mdiArea->viewport()->size());
+    window->resize(size.expandedTo(window->minimumSizeHint()).boundedTo(
+        mdiArea->isVisible() ? mdiArea->viewport()->size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    window->installEventFilter(new KeepInsideArea(window));
 }
 
 TxtView* MainWindow::createTxtView()
 {
     auto* view = new TxtView;
-    fitNewWindow(view);
-    mdiArea->addSubWindow(view);
+    fitNewWindow(mdiArea->addSubWindow(view));
     connect(view, &QTextEdit::copyAvailable, cutTxtAct, &QAction::setEnabled);
     connect(view, &QTextEdit::copyAvailable, copyTxtAct, &QAction::setEnabled);
     return view;
@@ -83,8 +129,8 @@ TxtView* MainWindow::createTxtView()
 LogView* MainWindow::createLogView()
 {
     auto* view = new LogView;
-    fitNewWindow(view);
     mdiArea->addSubWindow(view);
+    fitNewWindow(view);
     connect(view, &LogView::LocalMenuInvoked, this, &MainWindow::LogContextMenuEvent);
     connect(view, &LogView::stayOnPoint, namedCurrentPointCmdAct, &QAction::setEnabled);
     return view;
@@ -94,6 +140,7 @@ RouteDefView* MainWindow::createRouteDefView()
 {
     auto* view = new RouteDefView;
     mdiArea->addSubWindow(view);
+    fitNewWindow(view); // the plan's own size hint can be wider than the area
     connect(view, &RouteDefView::haveLog, removeLogFromErdAct, &QAction::setEnabled);
     connect(view, &RouteDefView::haveRoute, removeRouteFromErdAct, &QAction::setEnabled);
     connect(view, &RouteDefView::stayOnRoute, addStartToErdAct, &QAction::setEnabled);

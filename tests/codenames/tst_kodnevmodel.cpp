@@ -572,6 +572,54 @@ private slots:
         }
     }
 
+    // A version-2 file is read as stored: names of any length and colours of every kind the
+    // writer writes come back unchanged, so a load and a save lose nothing.
+    void versionTwoRoundTripsNamesAndColourKinds()
+    {
+        TestEnv env;
+        const QList<QColor> kinds = {QColor::fromRgb(1, 2, 3),          QColor::fromHsv(120, 200, 100, 50),
+                                     QColor::fromHsv(-1, 0, 128),        QColor::fromCmyk(10, 20, 30, 40),
+                                     QColor::fromHsl(300, 100, 150),     QColor::fromRgbF(1.5, -0.25, 0.5),
+                                     QColor::fromRgbF(0.5, 0.25, 0.125).toExtendedRgb()};
+        QList<KodNev> entries;
+        for (int i = 0; i < kinds.size(); ++i) {
+            KodNev k = entry("abc", QDate(2001, 1, 1 + i), "Kapu");
+            k.foregroundColor = kinds.at(i);
+            k.backgroundColor = kinds.at(kinds.size() - 1 - i);
+            entries << k;
+        }
+        entries[0].datedName.name.clear();
+        entries[1].datedName.name = QString(100, QLatin1Char('x'));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(KodNevFile::write(buffer, entries));
+        const KodNevFile::ReadResult r = readBytes(bytes);
+        QVERIFY(r.status == KodNevFile::ReadStatus::Ok);
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(r.records.size(), entries.size());
+        for (int i = 0; i < entries.size(); ++i) {
+            QCOMPARE(r.records.at(i).datedName.name, entries.at(i).datedName.name);
+            QCOMPARE(r.records.at(i).foregroundColor, entries.at(i).foregroundColor);
+            QCOMPARE(int(r.records.at(i).foregroundColor.spec()), int(entries.at(i).foregroundColor.spec()));
+            QCOMPARE(r.records.at(i).backgroundColor, entries.at(i).backgroundColor);
+        }
+        // Components a writer never produces give the colour's default.
+        const struct { const char* hex; QColor expected; } broken[] = {
+            {"02ffff9c40ffffffff0000", Qt::black},  // hue 400 degrees
+            {"04ffff9c40ffffffff0000", Qt::black},
+            {"05ffff7c003c003c000000", Qt::black},  // an infinite red
+            {"06ffff0000000000000000", Qt::black},  // no such kind
+            {"00ffff0000000000000000", Qt::black}}; // invalid
+        for (const auto& c : broken) {
+            const QByteArray one = QByteArray::fromHex("0ec0020100000001") + kapuCore + QByteArray::fromHex(c.hex)
+                                   + white;
+            const KodNevFile::ReadResult b = readBytes(one);
+            QVERIFY2(b.status == KodNevFile::ReadStatus::Ok, c.hex);
+            QCOMPARE(b.records.value(0).foregroundColor, c.expected);
+        }
+    }
+
     void changedField_data()
     {
         QTest::addColumn<int>("offset");

@@ -106,6 +106,20 @@ private slots:
         QCOMPARE(sim.violations().size(), 1);
     }
 
+    void wrongFlowControlCharactersGetNoAnswer()
+    {
+        // Nor when the flow-control characters are not XON 11 and XOFF 13.
+        SimulatedLogger sim;
+        Link wrongFlow(sim, false);
+        QVERIFY(sim.resetDevice(wrongFlow.h) && sim.setBaudRate(wrongFlow.h, 55555)
+                && sim.setDataCharacteristics(wrongFlow.h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
+                && sim.setFlowControl(wrongFlow.h, FtdiApi::FlowNone, 0x00, 0x00));
+        sim.clearLogs();
+        QVERIFY(wrongFlow.send("S"));
+        QCOMPARE(wrongFlow.take(1), QByteArray());
+        QCOMPARE(sim.violations().size(), 1);
+    }
+
     void identityReplyIsChecksummed()
     {
         SimulatedLogger sim;
@@ -131,6 +145,9 @@ private slots:
         QTest::newRow("calibration") << frame("19 3F 00") << "calibration";
         QTest::newRow("31 April") << frame("02 2E 9F 60 B6") << "impossible time";
         QTest::newRow("clock without a time") << frame("02") << "length";
+        QTest::newRow("record beyond the ring") << frame("08 3303") << "index 819 beyond the ring's last 818";
+        QTest::newRow("page beyond the ring") << frame("0C 3303") << "index 819 beyond";
+        QTest::newRow("page far beyond the ring") << frame("0C FFFF") << "index 65535 beyond";
     }
 
     void strictModeRefusesBadFrames()

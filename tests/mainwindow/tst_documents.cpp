@@ -33,6 +33,32 @@ class TestDocuments : public QObject
 {
     Q_OBJECT
 private slots:
+    // A document window opens inside the window area, its table within its frame, and
+    // tiling keeps every window inside the area.
+    void documentWindowsFitTheArea()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.resize(800, 600); // the default window size
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        writeLog(env.path("log.ewl"));
+        writeBytes(env.path("a.txt"));
+        w.loadFile(env.path("log.ewl"));
+        w.loadFile(env.path("a.txt"));
+        auto* mdi = w.findChild<QMdiArea*>();
+        const QRect area = mdi->viewport()->rect();
+        for (QMdiSubWindow* window : openWindows(w))
+            QTRY_VERIFY2(area.contains(window->geometry()), qPrintable(window->windowTitle()));
+        auto* log = qobject_cast<LogView*>(w.findMdiChild(env.path("log.ewl")));
+        QVERIFY(log->widget()->geometry().right() <= log->contentsRect().right());
+        QVERIFY(log->minimumSizeHint().width() <= area.width() / 2);
+        mdi->tileSubWindows();
+        for (QMdiSubWindow* window : openWindows(w))
+            QVERIFY2(area.contains(window->geometry()), qPrintable(window->windowTitle()));
+        mdi->closeAllSubWindows();
+    }
+
 
     void extensionChoosesTheWindowInAnyCase_data()
     {
