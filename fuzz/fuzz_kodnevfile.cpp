@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     KodNevModel model;
     for (const KodNev& record : result.records) {
-        const int length = record.datedName.name.size();
-        if (length < 1 || length > DatedName::maxNameLength || !record.datedName.validFrom.isValid()
+        if (!record.datedName.validFrom.isValid()
             || !record.foregroundColor.isValid() || !record.backgroundColor.isValid())
             abort();
         model.addEntry(record, true);

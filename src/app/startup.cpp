@@ -31,7 +31,7 @@ int wyxMain(int argc, char** argv)
 
     SingleInstanceGuard guard(instanceKey());
     if (!guard.acquire()) {
-        handOffToRunningInstance(QCoreApplication::arguments(), instancePort());
+        handOffToRunningInstance(QCoreApplication::arguments(), SingleInstanceGuard::publishedPort(instanceKey()));
         return 0;
     }
 
@@ -51,6 +51,7 @@ int wyxMain(int argc, char** argv)
     const std::time_t t0 = std::time(nullptr);
     QCoreApplication::processEvents();
     MainWindow mainWindow;
+    guard.publishPort(mainWindow.listenerPort());
     mainWindow.setMinimumSize(340, 200);
     mainWindow.setWindowIcon(QIcon(QStringLiteral(":/images/wyx.ico")));
     // The splash stays at least until the whole-second clock is 1.5 s past t0.

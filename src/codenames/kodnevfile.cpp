@@ -14,16 +14,57 @@ constexpr int recordStreamVersion = QDataStream::Qt_4_6;
 constexpr qint64 minRecordSizeV1 = 6 + 4 + 4;
 constexpr qint64 minRecordSizeV2 = minRecordSizeV1 + 2 * 11;
 
-// Read by hand: an unknown colour kind must never reach a QColor, whose accessors
-// assume a valid kind. Only the RGB colours this program writes are taken.
+// Qt's 11-byte colour record: kind, alpha, three components and a padding word. Checked
+// before it reaches a QColor, whose accessors assume a known kind and components in range:
+// every kind QColor writes is taken back as written, anything else gives the fallback.
+bool hueInRange(quint16 hue)
+{
+    return hue < 36000 || hue == 0xFFFF; // centidegrees, or none (achromatic)
+}
+
+bool finiteHalf(quint16 bits)
+{
+    return (bits & 0x7C00) != 0x7C00; // exponent all ones: infinite or not a number
+}
+
 QColor readColor(QDataStream& in, const QColor& fallback)
 {
-    qint8 colourKind = 0;
-    quint16 alpha = 0, red = 0, green = 0, blue = 0, pad = 0;
-    in >> colourKind >> alpha >> red >> green >> blue >> pad;
-    if (colourKind != QColor::Rgb)
+    qint8 kind = 0;
+    quint16 word[5] = {};
+    in >> kind;
+    for (quint16& w : word)
+        in >> w;
+    if (in.status() != QDataStream::Ok)
         return fallback;
-    return QColor::fromRgba64(red, green, blue, alpha);
+    bool sound = false;
+    switch (kind) {
+    case QColor::Rgb:
+    case QColor::Cmyk:
+        sound = true;
+        break;
+    case QColor::Hsv:
+    case QColor::Hsl:
+        sound = hueInRange(word[1]);
+        break;
+    case QColor::ExtendedRgb:
+        sound = finiteHalf(word[0]) && finiteHalf(word[1]) && finiteHalf(word[2]) && finiteHalf(word[3]);
+        break;
+    default:
+        break;
+    }
+    if (!sound)
+        return fallback;
+    QByteArray bytes;
+    QDataStream copy(&bytes, QIODevice::WriteOnly);
+    copy.setVersion(in.version());
+    copy << kind;
+    for (quint16 w : word)
+        copy << w;
+    QDataStream back(bytes);
+    back.setVersion(in.version());
+    QColor colour;
+    back >> colour;
+    return colour.isValid() ? colour : fallback;
 }
 
 // A fresh entry per record, so a bad field can never carry the previous record's value.
@@ -77,8 +118,10 @@ ReadResult read(QIODevice& device)
         KodNev entry;
         if (!readRecord(in, version2, entry))
             return result;
+        // Version 2 records are kept as stored, so that a save never deletes one; a
+        // version-1 record without a usable name has nothing worth keeping.
         const int length = entry.datedName.name.size();
-        if (length < 1 || length > DatedName::maxNameLength) {
+        if (!version2 && (length < 1 || length > DatedName::maxNameLength)) {
             ++result.skipped;
             continue;
         }

@@ -21,7 +21,7 @@ enum class ReadStatus {
 struct ReadResult {
     ReadStatus status = ReadStatus::Damaged;
     QList<KodNev> records; // in file order; only complete records, only when Ok
-    int skipped = 0;       // records dropped for a name outside 1 to 80 characters
+    int skipped = 0;       // version-1 records dropped for a name outside 1 to 80 characters
 };
 
 ReadResult read(QIODevice& device);

@@ -13,7 +13,10 @@
 #include <QFileInfo>
 #include <QBrush>
 #include <QLocale>
-#include <QSaveFile>
+#include <QHash>
+
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -55,8 +58,37 @@ bool askRename(const KodNev& existing, const KodNev& entry)
                     KodNevModel::tr("Mégsem"));
 }
 
-// Writes the new file completely before touching the old one, so any failure leaves the
-// file and its backup as they were.
+// The list that adding the records one by one gives: the names of one code together in
+// ascending date order, the codes in the order first met. Adding row by row would scan and
+// shift the whole list for every record (quadratic in the list's length).
+QList<KodNev> orderedAsAdded(const QList<KodNev>& records)
+{
+    std::vector<std::map<qint64, KodNev>> groups;
+    QHash<quint64, int> groupOf;
+    groupOf.reserve(records.size());
+    for (const KodNev& record : records) {
+        auto found = groupOf.constFind(record.codeKey());
+        int g;
+        if (found == groupOf.constEnd()) {
+            g = int(groups.size());
+            groupOf.insert(record.codeKey(), g);
+            groups.emplace_back();
+        } else {
+            g = found.value();
+        }
+        auto& group = groups[size_t(g)];
+        const auto [at, added] = group.emplace(record.datedName.validFrom.toJulianDay(), record);
+        if (!added && askRename(at->second, record))
+            at->second = record;
+    }
+    QList<KodNev> list;
+    list.reserve(records.size());
+    for (const auto& group : groups)
+        for (const auto& dated : group)
+            list.append(dated.second);
+    return list;
+}
+
 QVariant displayValue(const KodNev& e, const QModelIndex& index)
 {
     switch (index.column()) {
@@ -271,7 +303,7 @@ bool KodNevModel::load(QWidget* parent)
         return false;
     const QString title = tr("Kód-név lista beolvasás");
     KodNevFile::ReadResult result;
-    if (file.open(QIODevice::ReadOnly))
+    if (openRegularFile(file).isEmpty())
         result = KodNevFile::read(file);
     file.close();
     if (result.status != KodNevFile::ReadStatus::Ok) {
@@ -281,14 +313,7 @@ bool KodNevModel::load(QWidget* parent)
         return false;
     }
     // Ordered (and any same-date question asked) before the model is reset.
-    QList<KodNev> list;
-    for (const KodNev& record : result.records) {
-        const Placement p = placeFor(list, record);
-        if (!p.sameDate)
-            list.insert(p.row, record);
-        else if (askRename(list.at(p.row), record))
-            list[p.row] = record;
-    }
+    const QList<KodNev> list = orderedAsAdded(result.records);
     beginResetModel();
     entries = list;
     rowIndexValid = false;
@@ -315,7 +340,7 @@ bool KodNevModel::save()
         if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
             return false;
     }
-    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); })) {
+    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, nullptr)) {
         Prompts::information(nullptr, tr("Hibaüzenet"), tr("A kód-név fájl mentése sikertelen!"));
         return false;
     }

@@ -105,6 +105,7 @@ void UnNamedPointDlg::on_backgroundButton_clicked()
     const QColor chosen = Prompts::color(parentWidget(), backgroundColor);
     if (chosen.isValid() && chosen != backgroundColor)
         setBackgroundColor(chosen);
+    nevEdit->setFocus(); // the name is what is typed next
 }
 
 void UnNamedPointDlg::on_foregroundButton_clicked()
@@ -112,6 +113,7 @@ void UnNamedPointDlg::on_foregroundButton_clicked()
     const QColor chosen = Prompts::color(parentWidget(), foregroundColor);
     if (chosen.isValid() && chosen != foregroundColor)
         setForegroundColor(chosen);
+    nevEdit->setFocus();
 }
 
 void UnNamedPointDlg::reject()

@@ -85,12 +85,12 @@ void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time)
     time = QTime(hour, minute, second);
 }
 
-QDateTime unpackDeviceTime(const unsigned char in[4])
+QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec)
 {
     QDate date;
     QTime time;
     unpackDeviceStamp(in, date, time);
-    return QDateTime(date, time, Qt::LocalTime);
+    return QDateTime(date, time, spec);
 }
 
 QString codeToLetters(const unsigned char code[6])
@@ -110,7 +110,8 @@ bool bytesEqual(const unsigned char* a, const unsigned char* b, int n)
 
 QString nextNumberedName(const QString& name)
 {
-    static const QRegularExpression trailingDigits(QStringLiteral("\\d+$"));
+    // \z: "$" would also match before a final line feed.
+    static const QRegularExpression trailingDigits(QStringLiteral("\\d+\\z"));
     const QRegularExpressionMatch m = trailingDigits.match(name);
     if (!m.hasMatch())
         return name + QLatin1Char('2');
@@ -141,7 +142,9 @@ QString helpCollectionFile()
 
 QDate parseDate(const QString& text)
 {
-    static const QRegularExpression separators(QStringLiteral("[-.,:;_\\s]"));
+    // Any Unicode white space separates, a no-break space too.
+    static const QRegularExpression separators(QStringLiteral("[-.,:;_\\s]"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     const QStringList parts = text.split(separators, Qt::SkipEmptyParts);
     if (parts.size() != 3)
         return QDate();

@@ -35,9 +35,11 @@ void toFixedBytes(const QString& text, unsigned char* dst, int n);
 void packDeviceTime(const QDateTime& t, unsigned char out[4]);
 // The inverse; the century comes from Settings::century. Out-of-range fields are
 // clamped, but the day is not checked against the month (31 April gives an invalid time).
-QDateTime unpackDeviceTime(const unsigned char in[4]);
-// The same reading as a date and a time of day, without the local-time conversion that
-// building a QDateTime costs; date() and time() of unpackDeviceTime give the same values.
+// With Qt::UTC the fields are taken as they stand, without a conversion through the local
+// zone (much cheaper, and a stamp inside a clock change's gap keeps its wall-clock time).
+QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec = Qt::LocalTime);
+// The same reading as a date and a time of day, without building a QDateTime at all;
+// date() and time() of unpackDeviceTime give the same values.
 void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time);
 
 // The 12 letters "A".."P" of a 6-byte checkpoint code, high nibble first.

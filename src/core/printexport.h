@@ -50,4 +50,40 @@ struct ExportChoice {
 // the low two bits do. Empty when no page of the set lies in the range.
 QVector<int> pageSequence(int firstPage, int lastPage, int pageSet);
 
+// An inclusive span of rows; empty when last < first.
+struct RowSpan {
+    int first = 0;
+    int last = -1;
+    int count() const { return last < first ? 0 : last - first + 1; }
+};
+
+// The rows an ExportRange covers in a document of rowCount rows. markFirst..markLast are
+// the selected rows (lowest and highest, in any order) or the cursor row twice; -1 when
+// nothing is marked. With nothing marked every range covers the whole document.
+RowSpan exportRowSpan(ExportRange range, int rowCount, int markFirst, int markLast);
+
+// One printed page: its number in the covered span and the rows it shows.
+struct PrintedPage {
+    int number = 0;
+    int firstRow = 0; // offset from the span's first row
+    int rowCount = 0;
+    bool operator==(const PrintedPage& o) const
+    {
+        return number == o.number && firstRow == o.firstRow && rowCount == o.rowCount;
+    }
+};
+
+// How a span of rows spreads over printed pages. A page holds a header line, half a line
+// of space above and below the rows, and a footer line.
+struct PagePlan {
+    bool tooSmall = false; // the page holds 3 lines or fewer: nothing can be printed
+    int rowsPerPage = 0;
+    int pageCount = 0; // pages of the whole span
+    QVector<PrintedPage> pages; // to print, in printing order
+};
+
+// lines: whole text lines on a page; rows: rows of the span; fromPage/toPage: the
+// printer's page range (0 = not set); pageSet: a PageSet code.
+PagePlan planPages(int lines, int rows, int fromPage, int toPage, int pageSet);
+
 Q_DECLARE_METATYPE(ExportRange)

@@ -63,9 +63,13 @@ Answer showReal(const Request& r)
     case Kind::OpenFile:
         answer.path = QFileDialog::getOpenFileName(r.parent, r.text, r.directory, r.filter);
         break;
-    case Kind::SaveFile:
-        answer.path = QFileDialog::getSaveFileName(r.parent, r.text, r.directory, r.filter);
+    case Kind::SaveFile: {
+        QString selected = r.selectedFilter;
+        answer.path = QFileDialog::getSaveFileName(
+            r.parent, r.text, r.directory, r.filter, selected.isEmpty() ? nullptr : &selected,
+            r.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
         break;
+    }
     case Kind::Directory:
         answer.path = QFileDialog::getExistingDirectory(r.parent, r.text, r.directory);
         break;
@@ -152,6 +156,20 @@ QString openFileName(QWidget* parent, const QString& caption, const QString& dir
 QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
     return file(Kind::SaveFile, parent, caption, dir, filter);
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                     const QString& selectedFilter, bool confirmOverwrite)
+{
+    Request r;
+    r.kind = Kind::SaveFile;
+    r.parent = parent;
+    r.text = caption;
+    r.directory = dir;
+    r.filter = filter;
+    r.selectedFilter = selectedFilter;
+    r.confirmOverwrite = confirmOverwrite;
+    return ask(r).path;
 }
 
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir)

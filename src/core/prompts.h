@@ -32,7 +32,9 @@ struct Request {
     QStringList buttons;   // message boxes with custom buttons (first is the default)
     bool hasEscape = true; // false: Escape and the close button do not end the box
     QString directory;     // file dialogs: start directory or proposed name
-    QString filter;        // file dialogs
+    QString filter;        // file dialogs: ";;"-separated, in the order shown
+    QString selectedFilter;    // file dialogs: the filter chosen at the start (empty: the first)
+    bool confirmOverwrite = true; // save dialog: asks before an existing file is chosen
     QColor color;          // colour dialog: initial colour
     QPixmap icon;          // message boxes: replaces the kind's standard icon when set
     Qt::TextFormat textFormat = Qt::AutoText;
@@ -61,6 +63,10 @@ int choose(QWidget* parent, Kind kind, const QString& title, const QString& text
            bool hasEscape);
 QString openFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
 QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
+// With the filter selected at the start and, for a file that is added to rather than
+// replaced, confirmOverwrite false.
+QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                     const QString& selectedFilter, bool confirmOverwrite);
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
 QColor color(QWidget* parent, const QColor& initial, const QString& title = QString());
 

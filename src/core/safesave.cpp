@@ -2,37 +2,504 @@
 
 #include "core/constants.h"
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QIODevice>
+#include <QRandomGenerator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+#include <vector>
+
+namespace SafeSave {
+namespace {
+
+constexpr int opKinds = int(Op::Count);
+constexpr qint64 chunkSize = 64 * 1024;
+
+struct FaultState {
+    bool active = false;
+    int count = 0;
+    int counts[opKinds] = {};
+    int failAt = 0;
+    int failAtError = ENOSPC;
+    struct Rule {
+        Op op;
+        int nth;
+        int error;
+    };
+    std::vector<Rule> rules;
+    qint64 shortWrite = -1;
+};
+
+FaultState& faults()
+{
+    static FaultState state;
+    return state;
+}
+
+QString systemError(int code)
+{
+    return qt_error_string(code);
+}
+
+QString notRegularText()
+{
+    return QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)");
+}
+
+QString writeFailedText()
+{
+    return QCoreApplication::translate("SafeSave", "írási hiba");
+}
+
+// ---- The file operations, each through the seam
+
+int sysOpen(const QByteArray& path, int flags, mode_t mode = 0666)
+{
+    if (injectedFault(Op::Open))
+        return -1;
+    int fd;
+    do
+        fd = ::open(path.constData(), flags | O_CLOEXEC, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+bool writeAllRaw(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+bool sysWrite(int fd, const char* data, qint64 size, Op op)
+{
+    if (injectedFault(op)) {
+        const int code = errno;
+        const qint64 part = faults().shortWrite;
+        if (part > 0)
+            writeAllRaw(fd, data, qMin(part, size)); // what a full disk lets through
+        errno = code;
+        return false;
+    }
+    return writeAllRaw(fd, data, size);
+}
+
+bool sysSync(int fd)
+{
+    if (injectedFault(Op::Sync))
+        return false;
+    int r;
+    do
+        r = ::fsync(fd);
+    while (r < 0 && errno == EINTR);
+    return r == 0;
+}
+
+bool sysClose(int fd)
+{
+    if (injectedFault(Op::Close)) {
+        const int code = errno;
+        ::close(fd);
+        errno = code;
+        return false;
+    }
+    return ::close(fd) == 0;
+}
+
+bool sysLink(const QByteArray& from, const QByteArray& to)
+{
+    return !injectedFault(Op::Link) && ::link(from.constData(), to.constData()) == 0;
+}
+
+bool sysRename(const QByteArray& from, const QByteArray& to)
+{
+    return !injectedFault(Op::Rename) && ::rename(from.constData(), to.constData()) == 0;
+}
+
+bool sysRemove(const QByteArray& path)
+{
+    return !injectedFault(Op::Remove) && ::unlink(path.constData()) == 0;
+}
+
+bool sysTruncate(int fd, off_t size)
+{
+    return !injectedFault(Op::Truncate) && ::ftruncate(fd, size) == 0;
+}
+
+// Collects the writer's bytes and hands them to the file in chunks; the first failure
+// sticks, so a writer that ignores it still cannot make the save pass.
+class ChunkedFile : public QIODevice
+{
+public:
+    explicit ChunkedFile(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    ~ChunkedFile() override { abandon(); }
+
+    // Flush, fsync and close, each checked.
+    bool finish()
+    {
+        if (m_fd < 0)
+            return false;
+        bool ok = !m_failed && sysWrite(m_fd, m_pending.constData(), m_pending.size(), Op::Flush);
+        m_pending.clear();
+        ok = ok && sysSync(m_fd);
+        if (!ok)
+            remember(errno);
+        const int fd = std::exchange(m_fd, -1);
+        if (!sysClose(fd) && ok) {
+            remember(errno);
+            ok = false;
+        }
+        QIODevice::close();
+        return ok;
+    }
+    void abandon()
+    {
+        if (m_fd >= 0)
+            ::close(std::exchange(m_fd, -1));
+        QIODevice::close();
+    }
+    bool failed() const { return m_failed; }
+    QString reason() const { return m_reason.isEmpty() ? writeFailedText() : m_reason; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (m_failed || m_fd < 0)
+            return -1;
+        m_pending.append(data, int(size));
+        if (m_pending.size() >= chunkSize) {
+            if (!sysWrite(m_fd, m_pending.constData(), m_pending.size(), Op::Write)) {
+                remember(errno);
+                return -1;
+            }
+            m_pending.clear();
+        }
+        return size;
+    }
+
+private:
+    void remember(int code)
+    {
+        m_failed = true;
+        if (m_reason.isEmpty())
+            m_reason = systemError(code);
+    }
+
+    int m_fd;
+    QByteArray m_pending;
+    bool m_failed = false;
+    QString m_reason;
+};
+
+// The file a name finally stands for: links are followed (also a dangling one), so the
+// link itself is never replaced.
+QString resolveLinks(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int depth = 0; depth < 40; ++depth) {
+        const QFileInfo info(current);
+        if (!info.isSymLink())
+            return current;
+        current = QFileInfo(info.dir(), info.symLinkTarget()).absoluteFilePath();
+    }
+    return current;
+}
+
+Result failed(Failure failure, const QString& reason)
+{
+    Result r;
+    r.failure = failure;
+    r.errorString = reason;
+    return r;
+}
+
+// Creates a fresh temporary file beside target; its name goes to tempName.
+int createTemp(const QString& target, QByteArray& tempName)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString suffix = QString::number(QRandomGenerator::global()->generate() % 0xFFFFFF, 36);
+        tempName = QFile::encodeName(target + QLatin1Char('.') + suffix + QLatin1String(".tmp"));
+        const int fd = sysOpen(tempName, O_WRONLY | O_CREAT | O_EXCL);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Copies a file where no hard link can be made (some file systems have none).
+bool copyFile(const QByteArray& from, const QByteArray& to)
+{
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    const int out = sysOpen(to, O_WRONLY | O_CREAT | O_EXCL);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    ChunkedFile copy(out);
+    char buffer[chunkSize];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0)
+            break;
+        if (copy.write(buffer, n) != n) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    ok = ok && copy.finish();
+    if (!ok)
+        ::unlink(to.constData());
+    return ok;
+}
+
+void syncDirectory(const QString& file)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, bool keepBackup)
+{
+    const QString target = resolveLinks(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old;
+    const bool hadOld = ::stat(targetName.constData(), &old) == 0;
+    if (hadOld && !S_ISREG(old.st_mode))
+        return failed(Failure::NotRegular, notRegularText());
+
+    // A backup name taken by a folder would stop the rotation half way: refuse up front.
+    struct stat backupStat;
+    if (keepBackup && hadOld && ::lstat(QFile::encodeName(backupPathFor(target)).constData(), &backupStat) == 0
+        && S_ISDIR(backupStat.st_mode))
+        return failed(Failure::Replace, systemError(EISDIR));
+
+    // 1. The new contents, complete and on disk, under a temporary name.
+    QByteArray temp;
+    const int fd = createTemp(target, temp);
+    if (fd < 0)
+        return failed(Failure::Open, systemError(errno));
+    if (hadOld)
+        ::fchmod(fd, old.st_mode & 07777);
+    {
+        ChunkedFile file(fd);
+        const bool written = writer(file) && !file.failed();
+        if (!written || !file.finish()) {
+            const QString reason = file.reason();
+            file.abandon();
+            sysRemove(temp);
+            return failed(Failure::Write, reason);
+        }
+    }
+
+    // 2. The old file gets a second name, so it survives the rename as the coming backup.
+    QByteArray backupTemp;
+    if (keepBackup && hadOld) {
+        const QString backup = backupPathFor(target);
+        backupTemp = QFile::encodeName(backup + QLatin1String(".tmp"));
+        struct stat stale;
+        bool ready = ::lstat(backupTemp.constData(), &stale) != 0 || sysRemove(backupTemp);
+        if (ready && !sysLink(targetName, backupTemp)) {
+            const int code = errno;
+            ready = (code == EPERM || code == EOPNOTSUPP || code == EXDEV || code == EMLINK || code == ENOSYS)
+                    && copyFile(targetName, backupTemp);
+            errno = code;
+        }
+        if (!ready) {
+            const int code = errno;
+            sysRemove(temp);
+            return failed(Failure::Replace, systemError(code));
+        }
+    }
+
+    // 3. The new file takes the name in one step; only then does the old backup go.
+    if (!sysRename(temp, targetName)) {
+        const int code = errno;
+        if (!backupTemp.isEmpty())
+            sysRemove(backupTemp);
+        sysRemove(temp);
+        return failed(Failure::Replace, systemError(code));
+    }
+    // When this rename fails the document is saved and the old version waits under
+    // "<file>.bak.tmp" beside the previous backup; the next save clears it.
+    if (!backupTemp.isEmpty())
+        sysRename(backupTemp, QFile::encodeName(backupPathFor(target)));
+    syncDirectory(target);
+    return Result();
+}
+
+bool report(const Result& result, Result* error)
+{
+    if (error)
+        *error = result;
+    return result.ok();
+}
+
+} // namespace
+
+FaultScope::FaultScope()
+{
+    reset();
+}
+
+FaultScope::~FaultScope()
+{
+    faults() = FaultState();
+}
+
+void FaultScope::failAt(int n, int errorCode)
+{
+    faults().failAt = n;
+    faults().failAtError = errorCode;
+}
+
+void FaultScope::failNth(Op op, int n, int errorCode)
+{
+    faults().rules.push_back({op, n, errorCode});
+}
+
+void FaultScope::setShortWriteBytes(qint64 bytes)
+{
+    faults().shortWrite = bytes;
+}
+
+void FaultScope::reset()
+{
+    faults() = FaultState();
+    faults().active = true;
+}
+
+int FaultScope::operations() const
+{
+    return faults().count;
+}
+
+int FaultScope::operations(Op op) const
+{
+    return faults().counts[int(op)];
+}
+
+bool injectedFault(Op op)
+{
+    FaultState& s = faults();
+    if (!s.active)
+        return false;
+    ++s.count;
+    const int nth = ++s.counts[int(op)];
+    if (s.failAt == s.count) {
+        errno = s.failAtError;
+        return true;
+    }
+    for (const FaultState::Rule& rule : s.rules) {
+        if (rule.op == op && rule.nth == nth) {
+            errno = rule.error;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace SafeSave
+
+using namespace SafeSave;
 
 QString backupPathFor(const QString& path)
 {
     return path + QLatin1Char('.') + extBackup;
 }
 
-bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer)
+bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writer(file)) {
-        file.cancelWriting();
-        return false;
+    return report(save(path, writer, true), error);
+}
+
+bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error)
+{
+    return report(save(path, writer, false), error);
+}
+
+Result appendToFile(const QString& path, const QByteArray& bytes)
+{
+    const QString target = resolveLinks(path);
+    const QByteArray name = QFile::encodeName(target);
+    struct stat st;
+    const bool existed = ::stat(name.constData(), &st) == 0;
+    if (existed && !S_ISREG(st.st_mode))
+        return failed(Failure::NotRegular, notRegularText());
+    const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND);
+    if (fd < 0)
+        return failed(Failure::Open, systemError(errno));
+    // The length after opening: what is there now is what a failure must leave.
+    const off_t oldSize = ::fstat(fd, &st) == 0 ? st.st_size : 0;
+    bool ok = sysWrite(fd, bytes.constData(), bytes.size(), Op::Write) && sysSync(fd);
+    int code = ok ? 0 : errno;
+    if (!ok)
+        sysTruncate(fd, oldSize);
+    if (!sysClose(fd) && ok) {
+        code = errno;
+        ok = false;
+        // Closing failed after the data went out: take the addition back by name.
+        if (!injectedFault(Op::Truncate))
+            ::truncate(name.constData(), oldSize);
     }
-    const QString backup = backupPathFor(path);
-    const bool hadOld = QFileInfo::exists(path);
-    if (hadOld) {
-        if ((QFileInfo::exists(backup) && !QFile::remove(backup)) || !QFile::rename(path, backup)) {
-            file.cancelWriting();
-            return false;
-        }
+    if (!ok) {
+        if (!existed)
+            ::unlink(name.constData());
+        return failed(Failure::Write, systemError(code));
     }
-    if (!file.commit()) {
-        if (hadOld)
-            QFile::rename(backup, path);
-        return false;
+    return Result();
+}
+
+QString openRegularFile(QFile& file, QIODevice::OpenMode mode)
+{
+    // Opened without blocking and looked at before anything is read: a FIFO's open would
+    // otherwise wait for a writer forever.
+    const QByteArray name = QFile::encodeName(file.fileName());
+    const int flags = (mode & QIODevice::WriteOnly) ? ((mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY) : O_RDONLY;
+    int fd;
+    do
+        fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return systemError(errno);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegularText();
     }
-    return true;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return QString();
 }

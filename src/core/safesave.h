@@ -1,16 +1,97 @@
 #pragma once
-// Saving a document so that a failure at any moment leaves the old file or its backup:
-// the new contents are written completely to a temporary file first; only then is an
-// existing file moved to "<path>.bak" (replacing an older backup) and the new one put in
-// its place. Used by every file users keep.
+// Saving a document so that a failure at any moment leaves the old file or its backup.
+//
+// saveWithBackup writes the new contents completely to a temporary file beside the
+// document, checking every write, the flush, fsync and close. Only then is the old file
+// hard-linked to "<file>.bak.tmp", the new file renamed over the document and the link
+// renamed over "<file>.bak". So the document's name holds a complete file (old or new) at
+// every instant, and the previous backup goes only once the new file is in place. A
+// document reached through a symbolic link is saved into the link's target (the link
+// stays), and the target's old contents become the backup beside the target. Where no
+// hard link can be made (some file systems), the old file is copied instead. Should only the
+// very last rename fail, the document is saved (and reported so) and its old version waits
+// under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
+//
+// Test seam: every file operation of saveWithBackup, saveReplacing and appendToFile goes
+// through one hook. A test makes the Nth operation fail, whatever its kind, or the Nth
+// operation of one kind:
+//
+//     SafeSave::FaultScope faults;          // counts from here, restores on destruction
+//     faults.failAt(3);                     // the third operation fails with ENOSPC
+//     faults.failNth(SafeSave::Op::Sync, 1, EIO);
+//     ... save ...; faults.operations()     // how many were done (for a sweep over all)
+//
+// A sweep runs the save once without faults to learn its operation count, then once per
+// operation with failAt(i), and checks the document, its backup and the report each time.
+// Any new save goes through saveWithBackup, saveReplacing or appendToFile, so it is
+// covered by the seam without further work.
+#include <QFile>
 #include <QString>
+#include <cerrno>
 #include <functional>
 
 class QIODevice;
 
-// writer fills the device and returns false on failure. Returns true when the new file is
-// in place; on false the old file (or, at worst, its backup) is still there.
-bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer);
+namespace SafeSave {
+
+enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Count };
+
+enum class Failure {
+    None,
+    Open,       // the new file (or the file appended to) could not be created or opened
+    Write,      // writing, flushing, syncing or closing the new contents failed
+    Replace,    // the new file could not take the document's place
+    NotRegular  // the document's name holds a folder, a device or a FIFO
+};
+
+struct Result {
+    Failure failure = Failure::None;
+    QString errorString; // the system's reason, empty on success
+    bool ok() const { return failure == Failure::None; }
+    explicit operator bool() const { return ok(); }
+};
+
+// Fault injection for tests. Thread-unsafe by design: saves run on the GUI thread.
+class FaultScope
+{
+public:
+    FaultScope();
+    ~FaultScope();
+    FaultScope(const FaultScope&) = delete;
+    FaultScope& operator=(const FaultScope&) = delete;
+
+    // The nth operation (from 1, counted over all kinds) fails with errorCode.
+    void failAt(int n, int errorCode = ENOSPC);
+    // The nth operation of this kind fails (may be given for several kinds).
+    void failNth(Op op, int n, int errorCode = EIO);
+    // A write or flush that fails writes only this many bytes first (a short write);
+    // -1: it writes nothing and reports the error.
+    void setShortWriteBytes(qint64 bytes);
+    void reset();
+    int operations() const;
+    int operations(Op op) const;
+};
+
+// Hooks the seam's users call; they return false (with errno set) when a fault is due.
+bool injectedFault(Op op);
+
+} // namespace SafeSave
+
+// writer fills the device and returns false on failure. On failure the old file and its
+// backup are as they were (see the header comment) and error, when given, says why.
+bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer,
+                    SafeSave::Result* error = nullptr);
+// The same, without keeping a backup (documents whose old version need not be kept).
+bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& writer,
+                   SafeSave::Result* error = nullptr);
+// Appends bytes to a file (created when missing), flushed and synced. On failure the file
+// is cut back to its old length, so it never keeps half an addition.
+SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
+
+// Opens a file for reading only when it is a regular file: a FIFO, device or folder under a
+// document's name would block the program or feed it endless data. Returns an empty string
+// on success, else the reason (the file's own error text, or one saying it is no file).
+QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
 // "<path>.bak"
 QString backupPathFor(const QString& path);

@@ -1,9 +1,12 @@
 #include "core/singleinstance.h"
 
-#include <QHostAddress>
+#include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QUdpSocket>
 #include <QtGlobal>
+
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -55,10 +58,37 @@ QString handOffArgument(const QStringList& args)
     return last;
 }
 
+bool udpPortOwnedByThisUser(quint16 port, const QString& netUdpTable)
+{
+#ifdef Q_OS_UNIX
+    QFile table(netUdpTable);
+    if (!table.open(QIODevice::ReadOnly))
+        return true; // no table to ask (not Linux)
+    const QString wanted = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper();
+    // "sl local_address rem_address st tx_queue:rx_queue tr:tm->when retrnsmt uid ..."
+    // readAll: the kernel's tables report a size of 0, so atEnd() would hold at once.
+    const QList<QByteArray> lines = table.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 8 || !fields.at(1).toUpper().endsWith(wanted.toLatin1()))
+            continue;
+        bool ok = false;
+        const uint uid = fields.at(7).toUInt(&ok);
+        if (ok && uid == uint(getuid()))
+            return true;
+    }
+    return false;
+#else
+    Q_UNUSED(port)
+    Q_UNUSED(netUdpTable)
+    return true; // sessions keep users apart
+#endif
+}
+
 bool handOffToRunningInstance(const QStringList& args, quint16 port)
 {
     const QString arg = handOffArgument(args);
-    if (arg.isNull())
+    if (arg.isNull() || port == 0 || !udpPortOwnedByThisUser(port))
         return false;
     // The running instance has another working directory: send the path absolute.
     QUdpSocket socket;
@@ -76,7 +106,31 @@ bool SingleInstanceGuard::acquire()
     if (m_memory.attach())
         m_memory.detach();
 #endif
-    if (m_memory.create(1, QSharedMemory::ReadWrite))
+    if (m_memory.create(sizeof(quint16), QSharedMemory::ReadWrite)) {
+        publishPort(0);
         return true;
+    }
     return m_memory.error() != QSharedMemory::AlreadyExists;
+}
+
+void SingleInstanceGuard::publishPort(quint16 port)
+{
+    if (!m_memory.isAttached() || m_memory.size() < int(sizeof port) || !m_memory.lock())
+        return;
+    std::memcpy(m_memory.data(), &port, sizeof port);
+    m_memory.unlock();
+}
+
+quint16 SingleInstanceGuard::publishedPort(const QString& key)
+{
+    QSharedMemory memory(key);
+    quint16 port = 0;
+    if (!memory.attach(QSharedMemory::ReadOnly))
+        return 0;
+    if (memory.size() >= int(sizeof port) && memory.lock()) {
+        std::memcpy(&port, memory.constData(), sizeof port);
+        memory.unlock();
+    }
+    memory.detach();
+    return port;
 }

@@ -18,11 +18,29 @@ void setFieldText(QWidget* field, const QString& text)
     if (auto* label = qobject_cast<QLabel*>(field))
         label->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->setText(text);
+        setLineText(edit, text);
     field->repaint();
 }
 
 } // namespace
+
+void setLineText(QLineEdit* line, const QString& text)
+{
+    line->setText(text);
+    // setText leaves the cursor at the end, which scrolls a long line to its end.
+    line->setCursorPosition(0);
+}
+
+void fillStatusLines(const UsbCom& device, QLineEdit* battery, QLineEdit* caseLine, QLineEdit* moisture,
+                     QLineEdit* clock)
+{
+    setLineText(battery, device.batteryStatusLine(battery));
+    setLineText(caseLine, device.caseStatusLine(caseLine));
+    setLineText(moisture, device.moistureStatusLine(moisture));
+    setLineText(clock, device.clockStatusLine(clock));
+    for (QLineEdit* line : {battery, caseLine, moisture, clock})
+        line->repaint();
+}
 
 QString serialAndModel(const UsbCom& device)
 {
@@ -35,6 +53,11 @@ void paintStatus(QWidget* field, bool good)
     palette.setBrush(QPalette::All, QPalette::Text, QColor("black"));
     palette.setBrush(QPalette::All, QPalette::Base, QColor(good ? "lime" : "tomato"));
     field->setPalette(palette);
+}
+
+void paintNeutral(QWidget* field)
+{
+    field->setPalette(QPalette());
 }
 
 void setBlackText(QWidget* field)
@@ -55,14 +78,7 @@ void fillHeader(UsbCom* device, QWidget* ident, QWidget* lotNo, QWidget* readout
         if (blackText)
             setBlackText(fields[i]);
     }
-    battery->setText(device->batteryStatusLine(battery));
-    battery->repaint();
-    caseLine->setText(device->caseStatusLine(caseLine));
-    caseLine->repaint();
-    moisture->setText(device->moistureStatusLine(moisture));
-    moisture->repaint();
-    clock->setText(device->clockStatusLine(clock));
-    clock->repaint();
+    fillStatusLines(*device, battery, caseLine, moisture, clock);
 }
 
 void pumpAndShow(QProgressBar* bar, int value)

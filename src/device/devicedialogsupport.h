@@ -23,6 +23,13 @@ void fillHeader(UsbCom* device, QWidget* ident, QWidget* lotNo, QWidget* readout
 
 // Colours a status field: black text on lime when good, on tomato when bad.
 void paintStatus(QWidget* field, bool good);
+// Sets the text showing its start, also when it is longer than the field.
+void setLineText(QLineEdit* line, const QString& text);
+// The four coloured status lines of a device.
+void fillStatusLines(const UsbCom& device, QLineEdit* battery, QLineEdit* caseLine, QLineEdit* moisture,
+                     QLineEdit* clock);
+// The field's ordinary colours: no verdict.
+void paintNeutral(QWidget* field);
 
 // Black text in every colour group (disabled fields stay legible).
 void setBlackText(QWidget* field);

@@ -1,5 +1,7 @@
 #include "device/libftdibackend.h"
 
+#include "device/serialportusage.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
@@ -79,20 +81,36 @@ bool LibFtdiBackend::strings(libusb_device* dev, QByteArray& serial, QByteArray&
     return true;
 }
 
+// libftdi has no "opened elsewhere" flag. Asked without opening the chip through libftdi
+// (which would detach the kernel's serial driver from it) and without detaching anything.
 bool LibFtdiBackend::openedElsewhere(libusb_device* dev)
 {
-    // libftdi has no such flag: a device whose interface cannot be claimed is in use.
     for (const Open& o : m_open)
         if (o.ctx->usb_dev && libusb_get_device(o.ctx->usb_dev) == dev)
             return true;
-    ftdi_context* probe = newContext();
-    if (!probe)
-        return false;
-    const int rc = ftdi_usb_open_dev(probe, dev);
-    if (rc == 0)
-        ftdi_usb_close(probe);
-    ftdi_free(probe);
-    return rc == -5; // "unable to claim usb device"
+    libusb_device_handle* h = nullptr;
+    if (libusb_open(dev, &h) != 0)
+        return false; // opening it will tell
+    bool busy = false;
+    if (libusb_kernel_driver_active(h, 0) == 1) {
+        // The kernel's serial driver has it: busy when a program holds its tty open.
+        uint8_t ports[8] = {};
+        const int depth = libusb_get_port_numbers(dev, ports, int(sizeof ports));
+        QList<int> path;
+        for (int i = 0; i < depth; ++i)
+            path << ports[i];
+        busy = depth > 0
+            && SerialPortUsage::anyOpen(SerialPortUsage::ttyNodes(
+                SerialPortUsage::interfaceDir(libusb_get_bus_number(dev), path)));
+    } else {
+        // Another libusb program holds the interface when it cannot be claimed.
+        const int rc = libusb_claim_interface(h, 0);
+        busy = rc == LIBUSB_ERROR_BUSY;
+        if (rc == 0)
+            libusb_release_interface(h, 0);
+    }
+    libusb_close(h);
+    return busy;
 }
 
 bool LibFtdiBackend::getDeviceInfoDetail(int index, unsigned& flags, QByteArray& serial, QByteArray& description)
@@ -105,7 +123,8 @@ bool LibFtdiBackend::getDeviceInfoDetail(int index, unsigned& flags, QByteArray&
     libusb_device* dev = m_devices[size_t(index)];
     if (!strings(dev, serial, description))
         return false;
-    flags = openedElsewhere(dev) ? 1u : 0u;
+    // Only our loggers are probed: another program's serial adapter is never touched.
+    flags = SerialPortUsage::worthProbing(description) && openedElsewhere(dev) ? 1u : 0u;
     return true;
 }
 

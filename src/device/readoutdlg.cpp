@@ -44,6 +44,15 @@ void ReadOutDlg::setButtonText(const QString& text)
     ActionButton->repaint();
 }
 
+void ReadOutDlg::showNotice(const QString& text)
+{
+    QPalette palette = Notice->palette();
+    palette.setColor(QPalette::WindowText, QColor(QStringLiteral("darkRed")));
+    Notice->setPalette(palette);
+    Notice->setText(text);
+    Notice->show();
+}
+
 void ReadOutDlg::waitForClose()
 {
     DeviceDialogs::pumpUntil(closeRequested);

@@ -20,6 +20,7 @@ public:
     void setProgress(int value);
     void setProgressVisible(bool visible);
     void setButtonText(const QString& text);
+    void showNotice(const QString& text); // a line under the progress bar, in dark red
     void waitForClose();
 
     bool clockOk = false;        // the device clock was within tolerance at showDeviceInfo

@@ -50,10 +50,7 @@ void StatusDlg::reload()
         field->repaint();
     }
 
-    Battery->setText(device.batteryStatusLine(Battery));
-    Shell->setText(device.caseStatusLine(Shell));
-    moisture->setText(device.moistureStatusLine(moisture));
-    clock->setText(device.clockStatusLine(clock));
+    DeviceDialogs::fillStatusLines(device, Battery, Shell, moisture, clock);
 }
 
 void StatusDlg::changeEvent(QEvent* event)

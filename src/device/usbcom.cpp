@@ -1,9 +1,11 @@
 #include "device/usbcom.h"
 
+#include "core/clock.h"
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <cstring>
 
@@ -19,6 +21,8 @@ constexpr int maxMemoryChunk = 128;
 constexpr int readTimeoutMs = 500;
 constexpr int pageReadTimeoutMs = 1500;
 constexpr int writeTimeoutMs = 200;
+constexpr int clockSampleDelayMs = 500;
+constexpr int maxStrayBytes = 2048; // more than any reply's tail
 
 enum Command : unsigned char {
     CmdSetClock = 0x02,
@@ -171,6 +175,43 @@ UsbErrorCodes UsbCom::sendFrame(unsigned char* request, unsigned char* answer)
     return transact(request, answer);
 }
 
+// The rest of a reply that went wrong may still be on its way, after any purge: read and
+// drop what arrives until one whole read time-out passes in silence, so that the next
+// wake-up answer is the logger's and not a stray byte. Bounded against a chattering line.
+void UsbCom::awaitQuietLine()
+{
+    FtdiApi& api = ftdiApi();
+    unsigned char sink[1024];
+    for (int read = 0; read < 16; ++read) {
+        int got = 0;
+        if (!api.read(handle, sink, int(sizeof sink), got) || got == 0)
+            break;
+    }
+    api.purgeRx(handle);
+}
+
+// One wake-up try: 'S', then the answer 'B'. Stray bytes before it (the tail of an earlier
+// reply) are passed over until the answer comes or the line stays quiet for a time-out.
+UsbErrorCodes UsbCom::wakeUp(unsigned char* answer)
+{
+    FtdiApi& api = ftdiApi();
+    int written = 0;
+    if (!api.write(handle, &wakeUpByte, 1, written))
+        return UsbTransferError;
+    bool stray = false;
+    for (int skipped = 0; skipped < maxStrayBytes; ++skipped) {
+        int got = 0;
+        if (!api.read(handle, answer, 1, got))
+            return UsbTransferError;
+        if (got < 1)
+            return stray ? UsbBadReply : UsbNoDevice;
+        if (answer[0] == wakeUpAnswer)
+            return UsbOk;
+        stray = true;
+    }
+    return UsbBadReply;
+}
+
 UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answer)
 {
     if (!handle)
@@ -179,24 +220,18 @@ UsbErrorCodes UsbCom::transact(const unsigned char* request, unsigned char* answ
     const int frameLength = request[0] + 1;
     UsbErrorCodes result = UsbNoDevice;
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        // Late bytes of a timed-out reply (of this command or the one before) would
-        // otherwise pass as the next answer.
-        api.purgeRx(handle);
+        // Whatever is left of an earlier reply must not pass as this one's answer.
+        if (attempt == 0)
+            api.purgeRx(handle);
+        else
+            awaitQuietLine();
 
         UsbErrorCodes wake = UsbNoDevice;
-        for (int tryNo = 0; tryNo < wakeUpTries; ++tryNo) {
-            int written = 0;
-            int got = 0;
-            if (!api.write(handle, &wakeUpByte, 1, written) || !api.read(handle, answer, 1, got))
-                wake = UsbTransferError;
-            else if (got < 1)
-                wake = UsbNoDevice;
-            else if (answer[0] != wakeUpAnswer)
-                wake = UsbBadReply;
-            else {
-                wake = UsbOk;
-                break;
-            }
+        for (int tryNo = 0; tryNo < wakeUpTries && wake != UsbOk; ++tryNo) {
+            // After a failed read the line is not quiet yet.
+            if (tryNo > 0 && wake == UsbTransferError)
+                awaitQuietLine();
+            wake = wakeUp(answer);
         }
         if (wake != UsbOk)
             return wake;
@@ -307,6 +342,23 @@ UsbErrorCodes UsbCom::getClock()
     frame[1] = CmdReadClock;
     setChecksum(frame);
     pcTime = waitDeviceTick();
+    // The logger counts in 2-second steps. Asked at once, up to 150 ms before the step that
+    // pcTime names, a clock in step with the computer's would still show the step before
+    // and read 2 seconds slow; asked half a second into the step, a clock a little ahead
+    // or behind reads as that step.
+    const qint64 sampleAt = QDateTime(pcTime.date(), QTime(pcTime.time().hour(), pcTime.time().minute(),
+                                                           pcTime.time().second()))
+                                .toMSecsSinceEpoch()
+        + clockSampleDelayMs;
+    QElapsedTimer still; // a clock that stands still (a test's) must not hold the program
+    still.start();
+    for (qint64 now = Clock::currentMSecsSinceEpoch(), seen = now; now < sampleAt && !still.hasExpired(50);
+         now = Clock::currentMSecsSinceEpoch()) {
+        if (now != seen) {
+            seen = now;
+            still.restart();
+        }
+    }
     UsbErrorCodes result = transact(frame, reply);
     if (result == UsbOk) {
         if (reply[0] < 5)

@@ -224,4 +224,8 @@ private:
     UsbErrorCodes sendPackedTime(unsigned char command, const QDateTime& t);
     UsbErrorCodes sendName(const QString& name);
     UsbErrorCodes configure();
+    void awaitQuietLine();
+    UsbErrorCodes wakeUp(unsigned char* answer);
+    bool clockWasRead() const;
+    bool tuneCalibration(qint64 elapsed);
 };

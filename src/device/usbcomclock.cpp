@@ -3,6 +3,7 @@
 // clock setting.
 #include "device/usbcom.h"
 
+#include "core/constants.h"
 #include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -13,6 +14,8 @@
 #include <QTime>
 #include <QtGlobal>
 
+#include <cmath>
+
 #include <vector>
 
 namespace {
@@ -20,6 +23,7 @@ namespace {
 const unsigned char clockSetEvent = 219;
 const qint64 minimumTuningSecs = 259200; // three days
 const double secsPerDayPerStep = 0.263671875;
+const int maxCalibration = 62;
 
 QString dateText(const QDateTime& t)
 {
@@ -31,15 +35,35 @@ QString timeText(const QDateTime& t)
     return t.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
+// The logger's clock knows no daylight saving time. Its times are compared as wall-clock
+// fields, so that a logger still on winter time in the hour the clocks skip in spring
+// (a local time that does not exist) reads as an hour slow, not as an impossible date.
+bool wallClockValid(const QDateTime& t)
+{
+    return t.date().isValid() && t.time().isValid();
+}
+
+qint64 wallSecs(const QDateTime& from, const QDateTime& to)
+{
+    return QDateTime(from.date(), from.time(), Qt::UTC).secsTo(QDateTime(to.date(), to.time(), Qt::UTC));
+}
+
 } // namespace
+
+// Every clock read stamps pcTime with the computer's time; the cleared value means that
+// nothing was read, and nothing read has no verdict.
+bool UsbCom::clockWasRead() const
+{
+    return wallClockValid(pcTime) && wallSecs(pcTime, nullDeviceTime) != 0;
+}
 
 bool UsbCom::clockWithinTolerance() const
 {
     // An impossible logger date is never accurate: secsTo would read it as 0.
-    if (!pcTime.isValid() || !deviceTime.isValid())
+    if (!clockWasRead() || !wallClockValid(deviceTime))
         return false;
     const qint64 limit = QTime(0, 0).secsTo(appSettings().clockAdjustLimit);
-    return qAbs(pcTime.secsTo(deviceTime)) < limit;
+    return qAbs(wallSecs(pcTime, deviceTime)) < limit;
 }
 
 QString UsbCom::batteryPercentText() const
@@ -62,14 +86,14 @@ QString UsbCom::batteryPercentText() const
 
 QString UsbCom::clockDriftText() const
 {
-    if (!pcTime.isValid() || !deviceTime.isValid())
+    if (!clockWasRead() || !wallClockValid(deviceTime))
         return tr("- - -");
-    const qint64 days = pcTime.daysTo(deviceTime);
+    const qint64 days = pcTime.date().daysTo(deviceTime.date());
     if (days < -3)
         return tr("Késik %1 napot").arg(-days);
     if (days > 3)
         return tr("Siet %1 napot").arg(days);
-    const qint64 s = pcTime.secsTo(deviceTime);
+    const qint64 s = wallSecs(pcTime, deviceTime);
     if (s == 0)
         return tr("Pontos");
     if (s > 0) {
@@ -113,8 +137,26 @@ QString UsbCom::moistureStatusLine(QWidget* field) const
 
 QString UsbCom::clockStatusLine(QWidget* field) const
 {
+    if (!clockWasRead()) {
+        DeviceDialogs::paintNeutral(field);
+        return QString();
+    }
     DeviceDialogs::paintStatus(field, clockWithinTolerance());
     return tr("%1 %2   %3").arg(dateText(deviceTime), timeText(deviceTime), clockDriftText());
+}
+
+// The calibration for the drift measured over elapsed seconds, into clockCalibration;
+// false, with clockCalibration unchanged, when it lies beyond the adjustable range.
+bool UsbCom::tuneCalibration(qint64 elapsed)
+{
+    const double days = elapsed / 86400.0;
+    double steps = wallSecs(pcTime, deviceTime) / days / secsPerDayPerStep;
+    steps += steps >= 0 ? 1.5 : -0.5;
+    const double tuned = std::trunc(steps) + decodeCalibration(clockCalibration);
+    if (tuned < -maxCalibration || tuned > maxCalibration)
+        return false;
+    clockCalibration = static_cast<quint8>(encodeCalibration(int(tuned)));
+    return true;
 }
 
 UsbErrorCodes UsbCom::tuneClock()
@@ -160,24 +202,23 @@ UsbErrorCodes UsbCom::tuneClock()
     dialog.setProgress(scanned);
 
     const QColor refused("darkRed");
-    const qint64 elapsed = found && lastSet.isValid() ? lastSet.secsTo(pcTime) : 0;
-    if (!found || !lastSet.isValid()) {
+    const bool lastSetValid = found && wallClockValid(lastSet);
+    const qint64 elapsed = lastSetValid ? wallSecs(lastSet, pcTime) : 0;
+    if (!lastSetValid) {
         dialog.setMessage(tr("Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"),
                           refused);
     } else if (elapsed < minimumTuningSecs) {
         // A clock setting dated after the computer's time would flip the correction.
         dialog.setMessage(tr("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!"), refused);
-    } else if (!deviceTime.isValid()) {
+    } else if (!wallClockValid(deviceTime)) {
         // An impossible logger date gives no drift to measure.
         dialog.setMessage(tr("A behangolás nem sikerült!"), refused);
         result = UsbBadReply;
+    } else if (!tuneCalibration(elapsed)) {
+        // A drift beyond the calibration's reach is a clock set wrongly, not a slow or fast
+        // crystal: a saturated value would only make the clock worse.
+        dialog.setMessage(tr("Az óra eltérése túl nagy,\naz óra behangolása nem lehetséges!"), refused);
     } else {
-        const double days = elapsed / 86400.0;
-        double steps = pcTime.secsTo(deviceTime) / days / secsPerDayPerStep;
-        steps += steps >= 0 ? 1.5 : -0.5;
-        // Anything beyond the register's range ends clamped anyway; keeps the int sane.
-        steps = qBound(-1000.0, steps, 1000.0);
-        clockCalibration = static_cast<quint8>(encodeCalibration(int(steps) + decodeCalibration(clockCalibration)));
         result = setCalibration();
         if (result != UsbOk) {
             dialog.setMessage(tr("A behangolás nem sikerült!"), refused);

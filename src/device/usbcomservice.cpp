@@ -7,6 +7,7 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/devicedialogsupport.h"
@@ -15,7 +16,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <memory>
 
 namespace {
@@ -46,23 +46,6 @@ QString withExtension(QString path, const QString& ext)
 QString dateTimeText(const QDateTime& t)
 {
     return t.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-}
-
-// Writes the whole file or nothing: on any failure the previous file stays as it was.
-// openError gets the reason an open failed; false with an empty openError is a write failure.
-bool saveWhole(const QString& path, const QByteArray& bytes, QString& openError)
-{
-    openError.clear();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        openError = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace
@@ -311,7 +294,8 @@ UsbErrorCodes UsbCom::saveRepairLog(QWidget* parent)
     const QString title = tr("Javítási napló mentés");
     const QString proposed = QDir(appSettings().workDir)
                                  .filePath(QStringLiteral("S-%1.%2").arg(serialNumber.trimmed(), extText));
-    QString path = Prompts::saveFileName(parent, title, proposed, filterText());
+    // The history is added to, so choosing an existing file is the normal case.
+    QString path = Prompts::saveFileName(parent, title, proposed, filterText(), filterText(), false);
     if (path.isEmpty())
         return UsbOk;
     path = withExtension(path, extText);
@@ -337,24 +321,13 @@ UsbErrorCodes UsbCom::saveRepairLog(QWidget* parent)
             + QStringLiteral("firmware: 0x%1,    ").arg(QString::number(firmwareVersion, 16).rightJustified(4, QLatin1Char('0')).toUpper())
             + QStringLiteral("óra hangolás: 0x%1\r\n\r\n\r\n").arg(QString::number(clockCalibration, 16).rightJustified(2, QLatin1Char('0')).toUpper());
 
-    // Appending in place could leave half a record behind; rewrite old + new at once.
-    QByteArray content;
-    QFile old(path);
-    if (old.exists()) {
-        if (!old.open(QIODevice::ReadOnly)) {
-            Prompts::warning(parent, title, tr("A javítási napló mentése nem sikerült\n%1.").arg(old.errorString()));
-            return UsbOk;
-        }
-        content = old.readAll();
-        old.close();
-    }
-    content += text.toUtf8();
-    QString openError;
-    if (!saveWhole(path, content, openError)) {
-        Prompts::warning(parent, title,
-                         openError.isEmpty() ? tr("A javítási napló mentése nem sikerült\n%1 fájl írási hiba.").arg(path)
-                                             : tr("A javítási napló mentése nem sikerült\n%1.").arg(openError));
-    }
+    // Added to the end and never rewritten, so the earlier records are never at stake; a
+    // failed addition is cut off again.
+    const SafeSave::Result saved = appendToFile(path, text.toUtf8());
+    if (saved.failure == SafeSave::Failure::Write)
+        Prompts::warning(parent, title, tr("A javítási napló mentése nem sikerült\n%1 fájl írási hiba.").arg(path));
+    else if (!saved.ok())
+        Prompts::warning(parent, title, tr("A javítási napló mentése nem sikerült\n%1.").arg(saved.errorString));
     return UsbOk;
 }
 
@@ -369,10 +342,9 @@ UsbErrorCodes UsbCom::saveSystemNvm(QWidget* parent)
     const QString name = QStringLiteral("%1_%2.%3")
                              .arg(serialNumber.trimmed(),
                                   Clock::currentDateTime().date().toString(QStringLiteral("yyyy-MM-dd")), extHex);
-    // The filter matching the image size comes first, so that it is the selected one.
-    const QString filters = small ? filterHex8 + QStringLiteral(";;") + filterHex32
-                                  : filterHex32 + QStringLiteral(";;") + filterHex8;
-    QString path = Prompts::saveFileName(parent, title, QDir(appSettings().workDir).filePath(name), filters);
+    const QString filters = filterHex8 + QStringLiteral(";;") + filterHex32;
+    QString path = Prompts::saveFileName(parent, title, QDir(appSettings().workDir).filePath(name), filters,
+                                         small ? filterHex8 : filterHex32, true);
     if (path.isEmpty())
         return UsbOk;
     path = withExtension(path, extHex);
@@ -381,13 +353,13 @@ UsbErrorCodes UsbCom::saveSystemNvm(QWidget* parent)
     result = readConfigRange(reinterpret_cast<unsigned char*>(image.data()), size, 0);
     if (result != UsbOk)
         return result;
-    QString openError;
-    if (!saveWhole(path, IntelHex::write(image), openError)) {
-        Prompts::warning(parent, title,
-                         openError.isEmpty()
-                             ? tr("A konfigurációs NVM mentése nem sikerült\n%1 fájl írási hiba.").arg(path)
-                             : tr("A konfigurációs NVM mentése nem sikerült\n%1.").arg(openError));
-    }
+    const QByteArray hex = IntelHex::write(image);
+    SafeSave::Result saved;
+    saveReplacing(path, [&hex](QIODevice& out) { return out.write(hex) == hex.size(); }, &saved);
+    if (saved.failure == SafeSave::Failure::Write)
+        Prompts::warning(parent, title, tr("A konfigurációs NVM mentése nem sikerült\n%1 fájl írási hiba.").arg(path));
+    else if (!saved.ok())
+        Prompts::warning(parent, title, tr("A konfigurációs NVM mentése nem sikerült\n%1.").arg(saved.errorString));
     return UsbOk;
 }
 
@@ -399,8 +371,9 @@ UsbErrorCodes UsbCom::restoreSystemNvm(QWidget* parent)
     if (path.isEmpty())
         return UsbOk;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::warning(parent, title, tr("%1 fájl megnyitása nem sikerült\n%2.").arg(path, file.errorString()));
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty()) {
+        Prompts::warning(parent, title, tr("%1 fájl megnyitása nem sikerült\n%2.").arg(path, openError));
         return UsbOk;
     }
     const IntelHex::Image image = IntelHex::read(file.read(maxHexFileSize));

@@ -3,6 +3,8 @@
 #include "device/devicedialogsupport.h"
 #include "device/usbcom.h"
 
+#include <QLayout>
+
 
 vglClkTuneDlg::vglClkTuneDlg(QWidget* parent)
     : QDialog(parent)
@@ -31,6 +33,9 @@ void vglClkTuneDlg::setMessage(const QString& text, const QColor& colour)
     palette.setColor(QPalette::All, QPalette::WindowText, colour);
     Message->setPalette(palette);
     Message->setText(text);
+    // A longer message grows the window rather than being clipped by it.
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()));
     Message->repaint();
 }
 

@@ -90,6 +90,11 @@ QDateTime LogEntry::dateTime() const
     return unpackDeviceTime(isTouch() ? m_bytes : m_bytes + 1);
 }
 
+QDateTime LogEntry::wallClock() const
+{
+    return unpackDeviceTime(isTouch() ? m_bytes : m_bytes + 1, Qt::UTC);
+}
+
 QDateTime LogEntry::secondDateTime() const
 {
     return unpackDeviceTime(m_bytes + 5);

@@ -56,6 +56,8 @@ public:
 
     QDateTime dateTime() const;
     QDateTime secondDateTime() const;
+    // dateTime() as the logger wrote it, in UTC terms: for differences between stamps.
+    QDateTime wallClock() const;
     // Archive entries sort by their second time, everything else by the first.
     QDateTime sortDateTime() const;
     QDateTime copyWithDateTime(unsigned char* out) const;

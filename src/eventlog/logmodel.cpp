@@ -349,8 +349,9 @@ bool LogModel::load(const QString& path, QWidget* parent)
     if (!info.exists())
         return fail(tr("Nem sikerült megnyitni az esemény naplót\n%1\nEz a fájl nem létezik").arg(path));
     QFile file(info.absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, file.errorString()));
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty())
+        return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, openError));
 
     LogFile::ReadResult result;
     {
@@ -358,8 +359,7 @@ bool LogModel::load(const QString& path, QWidget* parent)
         result = LogFile::read(file);
     }
     switch (result.status) {
-    case LogFile::ReadStatus::ShortHeader:
-        return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, file.errorString()));
+    case LogFile::ReadStatus::ShortHeader: // a cut header is damage, not an open failure
     case LogFile::ReadStatus::Damaged:
         return fail(tr("A beolvasás sikertelen!\n%1\nsérült, vagy nem megfelelő.").arg(path));
     case LogFile::ReadStatus::Ok:
@@ -388,14 +388,16 @@ bool LogModel::save(const QString& path, QWidget* parent)
     };
     if (path.isEmpty())
         return fail(tr("Nem sikerült elmenteni az esemény naplót\nNincs név megadva hozzá!"));
-    bool ok;
+    SafeSave::Result result;
     {
         WaitCursor wait;
-        ok = saveWithBackup(absolutePath(path),
-                            [this](QIODevice& device) { return LogFile::write(device, m_header, m_entries); });
+        saveWithBackup(absolutePath(path),
+                       [this](QIODevice& device) { return LogFile::write(device, m_header, m_entries); }, &result);
     }
-    if (!ok)
-        return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1").arg(path));
+    if (result.failure == SafeSave::Failure::Write)
+        return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
+    if (!result.ok())
+        return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1").arg(result.errorString));
     m_modified = false;
     m_lastError.clear();
     return true;

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QShortcut>
+#include <QStyle>
 
 LogTableView::LogTableView(QWidget* parent)
     : QTableView(parent)
@@ -25,6 +26,10 @@ LogTableView::LogTableView(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAttribute(Qt::WA_DeleteOnClose);
+
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(logModel, signal, this, &LogTableView::fitRowColumn);
+    connect(logModel, &QAbstractItemModel::modelReset, this, &LogTableView::fitRowColumn);
 
     homeShortcut = new QShortcut(QKeySequence(Qt::Key_Home), this, nullptr, nullptr, Qt::WindowShortcut);
     connect(homeShortcut, &QShortcut::activated, this, &LogTableView::JumpToBegin);
@@ -66,13 +71,26 @@ void LogTableView::setupColumns()
     }
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
     horizontalHeader()->setMinimumSectionSize(2 * nine);
-    setColumnWidth(LogModel::ColumnRow, 7 * nine);
     setColumnWidth(LogModel::ColumnMarker, 2 * nine);
     setColumnWidth(LogModel::ColumnDateTime, 24 * nine);
     setColumnWidth(LogModel::ColumnCode, 24 * nine);
-    setMinimumWidth(81 * nine);
+    // The columns' 81 nines are no minimum of the view: a narrower window scrolls them
+    // rather than pushing the table past its own frame and the window area.
+    fitRowColumn();
     setColumnHidden(LogModel::ColumnCode, !(settings.flags & OptPointCode));
     horizontalHeader()->setSectionResizeMode(LogModel::ColumnDescription, QHeaderView::Stretch);
+}
+
+// Seven nines, or wider when the largest row number and the cell's margins need it.
+void LogTableView::fitRowColumn()
+{
+    const QFontMetrics metrics(documentFont());
+    const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int largest = metrics.horizontalAdvance(QString::number(qMax(1, logModel->rowCount())));
+    const int width = qMax(7 * nine, largest + 2 * margin + nine / 2);
+    if (columnWidth(LogModel::ColumnRow) != width)
+        setColumnWidth(LogModel::ColumnRow, width);
 }
 
 int LogTableView::currentSourceRow() const

@@ -1,10 +1,14 @@
 #pragma once
 // The table of a log window. It owns the log's model and shows it through the filter
 // proxy, so every command maps the rows the user sees to rows of the log first.
+#include "core/printexport.h"
+
 #include <QTableView>
 
 class LogFilterProxyModel;
 class LogFindDlg;
+class QIODevice;
+class QPrinter;
 class LogModel;
 struct LogSearchCriteria;
 class QShortcut;
@@ -50,15 +54,29 @@ public:
     // The log row of the current index, or -1.
     int currentSourceRow() const;
 
+    // The shown rows an export or print covers: a selection from its lowest to its highest
+    // row; with nothing selected every range covers all shown rows.
+    RowSpan exportSpan(ExportRange range) const;
+    // Writes the span as text lines or XML spreadsheet rows; false on a write failure.
+    bool writeText(QIODevice& device, const RowSpan& span) const;
+    bool writeXml(QIODevice& device, const RowSpan& span) const;
+
     LogModel* logModel = nullptr;
 
 public slots:
+    // Each returns true when the file or the pages were written; failures are reported.
+    bool exportToTxt(const QString& fileName, ExportRange range);
+    bool exportToXml(const QString& fileName, ExportRange range);
+    bool print(QPrinter* out, const QString& filename, ExportRange dataRange, int pageRange = PageSetAll);
+
     // Closes the log window the table sits in.
     bool close();
     void JumpToBegin();
     void JumpToEnd();
 
 private:
+    bool exportTo(const QString& fileName, ExportRange range, bool xml);
+    void fitRowColumn();
     void selectOnlyRow(int proxyRow);
     // Steps with next (true) or previous through the log to a row the filter shows.
     void stepExtraordinary(bool forward);

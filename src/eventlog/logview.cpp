@@ -1,5 +1,9 @@
 #include "eventlog/logview.h"
 
+#include "core/exportfile.h"
+#include "core/helpers.h"
+#include "eventlog/logmodel.h"
+
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logtableview.h"
@@ -36,9 +40,11 @@ void LogView::setCurrentFile(const QString& fileName)
     setObjectName(file.fileName());
 }
 
-bool LogView::loadFile(const QString& fileName)
+bool LogView::loadFile(const QString& fileName, QString* failure)
 {
-    const bool loaded = table()->loadFile(fileName, this);
+    const bool loaded = table()->loadFile(fileName, failure ? nullptr : this);
+    if (!loaded && failure)
+        *failure = table()->logModel->lastError();
     if (loaded)
         setCurrentFile(fileName);
     return loaded;
@@ -70,6 +76,62 @@ bool LogView::isCurrentNormal() const
 void LogView::filterLog()
 {
     table()->filterLog();
+}
+
+bool LogView::exportToTxt(const QString& fileName, ExportRange range)
+{
+    return table()->exportToTxt(fileName, range);
+}
+
+bool LogView::exportToXml(const QString& fileName, ExportRange range)
+{
+    return table()->exportToXml(fileName, range);
+}
+
+bool LogView::exportToPdf(QPrinter* out, ExportRange range)
+{
+    WaitCursor wait;
+    return paintToPrinterFile(this, out, [&](QPrinter* printer) {
+        return table()->print(printer, currentFile, range, PageSetAll);
+    });
+}
+
+bool LogView::print(QPrinter* out, ExportRange dataRange, int pageRange)
+{
+    return table()->print(out, currentFile, dataRange, pageRange);
+}
+
+bool LogView::print(QPrinter* out, ExportRange dataRange)
+{
+    return print(out, dataRange, PageSetAll);
+}
+
+bool LogView::print(QPrinter* out)
+{
+    return print(out, RangeAll, PageSetAll);
+}
+
+DocumentWindow::Outcome LogView::printDocument(QPrinter* out, ExportRange rows, int pageSet)
+{
+    return print(out, rows, pageSet) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome LogView::exportDocument(DocumentFormat format, const QString& fileName,
+                                                const ExportChoice& choice)
+{
+    switch (format) {
+    case FormatText:
+        return exportToTxt(fileName, choice.range) ? Done : NotDone;
+    case FormatXml:
+        return exportToXml(fileName, choice.range) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
+}
+
+DocumentWindow::Outcome LogView::exportPdf(QPrinter* out, ExportRange rows)
+{
+    return exportToPdf(out, rows) ? Done : NotDone;
 }
 
 void LogView::selectChange()

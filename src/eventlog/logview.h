@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 
 class LogTableView;
+class QPrinter;
 
 class LogView : public QMdiSubWindow, public DocumentWindow
 {
@@ -17,7 +18,8 @@ public:
 
     // Relative names lie in the working directory, as for the log model.
     void setCurrentFile(const QString& fileName);
-    bool loadFile(const QString& fileName);
+    // With failure given, a failure is described there instead of in a message box.
+    bool loadFile(const QString& fileName, QString* failure = nullptr);
     bool hasMultipleSelection() const override;
     bool isCurrentNormal() const;
     // The filter command on the table.
@@ -28,6 +30,9 @@ public:
     ViewKind viewKind() const override { return LogViewKind; }
     QString documentFile() const override { return currentFile; }
     bool isDocumentModified() const override { return isWindowModified(); }
+    Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
+    Outcome exportDocument(DocumentFormat format, const QString& fileName, const ExportChoice& choice) override;
+    Outcome exportPdf(QPrinter* out, ExportRange rows) override;
 
     QString currentFile; // absolute path of the log's file; empty until named
 
@@ -36,6 +41,15 @@ signals:
     void stayOnPoint(bool onPoint);
 
 public slots:
+    // Exports and prints of the shown rows; true when written, failures are reported.
+    bool exportToTxt(const QString& fileName, ExportRange range);
+    bool exportToXml(const QString& fileName, ExportRange range);
+    // The printer already writes to the PDF file; the file appears only when complete.
+    bool exportToPdf(QPrinter* out, ExportRange range);
+    bool print(QPrinter* out, ExportRange dataRange, int pageRange);
+    bool print(QPrinter* out, ExportRange dataRange);
+    bool print(QPrinter* out);
+
     void selectChange();
     void Reinitialize();
 

@@ -89,17 +89,23 @@ bool LogReadOut::continuityHolds(bool& failed)
     if (!m_log.hasRegularEntry())
         return true;
     const int idx = ring == 0 ? m_device.lastIndex : ring - 1;
-    UsbErrorCodes r;
-    while ((r = m_device.readEntry(quint16(idx))) != UsbOk) {
-        if (!m_device.showError(r, true)) {
-            m_device.refreshClockIfClosed();
+    // A garbled reply of the right length would pass for a lost ring and bring the whole
+    // ring in again: a gap is declared only when a second reading disagrees as well.
+    for (int reading = 0; reading < 2; ++reading) {
+        UsbErrorCodes r;
+        while ((r = m_device.readEntry(quint16(idx))) != UsbOk) {
+            if (!m_device.showError(r, true)) {
+                m_device.refreshClockIfClosed();
+                m_device.open();
+                failed = true;
+                return false;
+            }
             m_device.open();
-            failed = true;
-            return false;
         }
-        m_device.open();
+        if (m_log.lastRegularEquals(m_device.lastEntry))
+            return true;
     }
-    return m_log.lastRegularEquals(m_device.lastEntry) || m_log.kindAt(m_log.rowCount() - 1) == KindForeignInit;
+    return m_log.kindAt(m_log.rowCount() - 1) == KindForeignInit;
 }
 
 bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& taken)
@@ -141,7 +147,8 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
     return true;
 }
 
-void LogReadOut::commit(const QVector<LogEntry>& taken, bool foreign)
+// False when the logger could not be told of the read-out (the log is saved all the same).
+bool LogReadOut::commit(const QVector<LogEntry>& taken, bool foreign)
 {
     QVector<LogEntry> records;
     records.reserve(m_head.size() + taken.size() + 1);
@@ -153,9 +160,9 @@ void LogReadOut::commit(const QVector<LogEntry>& taken, bool foreign)
     m_log.appendEntries(records);
     // The logger hears of this read-out only once the records are safe on disk.
     if (m_log.saveToDefault(nullptr))
-        m_device.writeReadoutTime();
-    else
-        Prompts::warning(nullptr, LogModel::tr("Esemény napló mentés"), m_log.lastError());
+        return m_device.writeReadoutTime() == UsbOk;
+    Prompts::warning(nullptr, LogModel::tr("Esemény napló mentés"), m_log.lastError());
+    return true;
 }
 
 bool LogReadOut::run()
@@ -195,25 +202,32 @@ bool LogReadOut::run()
     }
 
     // The end is the write index as read after any clock set, so the logger's own
-    // clock-set record is taken too. A whole ring starts at the write index: oldest first.
+    // clock-set record is taken too. The slot at the write index is never taken: it is
+    // erased or about to be overwritten, and whatever the logger writes there during the
+    // read-out is the first record of the next one. A whole ring is every other slot,
+    // oldest first.
     const int end = m_device.writeIndex;
-    const int start = wholeRing ? end : m_log.ringIndex();
-    const int count = wholeRing ? ringSlots() : m_device.ringDistance(unsigned(start), unsigned(end));
+    const int start = wholeRing ? (end + 1) % ringSlots() : m_log.ringIndex();
+    const int count = wholeRing ? ringSlots() - 1 : m_device.ringDistance(unsigned(start), unsigned(end));
     dlg.setProgressRange(count);
     dlg.show();
 
+    bool toldOfReadOut = true;
     if (count > 0) {
         QVector<LogEntry> taken;
         if (!takeRecords(dlg, start, count, taken)) {
             dlg.close();
             return false;
         }
-        commit(taken, foreign);
+        if (!commit(taken, foreign)) {
+            dlg.showNotice(tr("A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni."));
+            toldOfReadOut = false;
+        }
     }
 
     dlg.setProgressVisible(false);
     dlg.setButtonText(tr("OK"));
-    if (m_device.statusBits >= 32 && dlg.clockOk)
+    if (m_device.statusBits >= 32 && dlg.clockOk && toldOfReadOut)
         dlg.close();
     else
         dlg.waitForClose();

@@ -24,7 +24,7 @@ private:
     bool refuseBadRing();
     bool continuityHolds(bool& failed);
     bool takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& taken);
-    void commit(const QVector<LogEntry>& taken, bool foreign);
+    bool commit(const QVector<LogEntry>& taken, bool foreign);
     LogEntry programEntry(const QDateTime& first, const QDateTime& second, unsigned char kind) const;
     int ringSlots() const;
 

@@ -6,6 +6,7 @@
 #include "core/singleinstance.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
+#include "mainwindow/helpbrowser.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QTextEdit>
 #include <QUdpSocket>
+#include <utility>
 
 namespace {
 
@@ -56,7 +58,10 @@ MainWindow::MainWindow()
     printer = new QPrinter(QPrinter::HighResolution);
 
     udpSocket = new QUdpSocket(this);
-    udpSocket->bind(QHostAddress::LocalHost, instancePort()); // a failed bind is not reported
+    // The preferred port may be held by another user's program: then any free one. The
+    // start-up publishes the port to this user's later starts.
+    if (!udpSocket->bind(QHostAddress::LocalHost, instancePort()))
+        udpSocket->bind(QHostAddress(QHostAddress::LocalHost), 0);
     connect(udpSocket, &QUdpSocket::readyRead, this, &MainWindow::readPendingDatagrams);
 
     // A relative argument means the directory we were started in, not the working directory.
@@ -68,8 +73,14 @@ MainWindow::MainWindow()
     createHelpWindows();
 }
 
+quint16 MainWindow::listenerPort() const
+{
+    return udpSocket->localPort();
+}
+
 MainWindow::~MainWindow()
 {
+    destroyHelpDock(this, std::exchange(helpDock, nullptr));
     delete printer;
     delete mdiArea;
 }

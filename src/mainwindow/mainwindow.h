@@ -29,6 +29,8 @@ class MainWindow : public QMainWindow
 public:
     MainWindow();
     ~MainWindow() override;
+    // The local UDP port this instance's later starts hand their files to.
+    quint16 listenerPort() const;
 
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
@@ -42,7 +44,8 @@ public:
     // The sub-window that already shows this file, or null.
     QMdiSubWindow* findMdiChild(const QString& fileName) const;
     // Opens the file in the window kind its extension names; an open file is activated.
-    void loadFile(const QString& fileName);
+    // With failures given, a failed load adds its message there instead of showing it.
+    void loadFile(const QString& fileName, QStringList* failures = nullptr);
     // Records the file as the most recent one.
     void setCurrentFile(const QString& fileName);
 
@@ -141,12 +144,16 @@ private:
 
     // mainwindow_documents.cpp
     void updateRecentFileActions();
-    void fitNewWindow(QWidget* window) const;
+    void fitNewWindow(QMdiSubWindow* window) const;
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
     // Saves the active document when it is of this kind, then shows the message.
     void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();
+    // Files handed over by other starts: their failures are told in one message at a time.
+    void openHandedOverFiles(const QStringList& files);
+    QStringList handOverFailures;
+    bool handOverReportShown = false;
 
     // mainwindow_codenames.cpp
     KodnevView* activeKodnevView() const;
@@ -160,6 +167,14 @@ private:
     void runDeviceCommand(DeviceAccess access, const std::function<void(UsbCom&)>& command);
     bool deviceCommandRunning = false;
     QStringList deferredFiles;
+
+    // mainwindow_printexport.cpp
+    // The export dialog for the active document when it is of this kind, then its export.
+    void exportActiveDocument(int kind);
+    // A file picked with this caption and filter, imported into the active document of this
+    // kind when its extension is one of extensions (in any letter case).
+    void importActiveDocument(int kind, const QString& caption, const QString& filter,
+                              const QStringList& extensions);
 
     // mainwindow_options.cpp
     void loadTranslations();

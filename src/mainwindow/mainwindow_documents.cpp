@@ -19,11 +19,15 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QUdpSocket>
+
+#include <utility>
 
 namespace {
 
 constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
+constexpr int maxReportedFailures = 5; // the rest of a flood is only counted
 
 // A file name as a menu entry: its "&" are letters, not accelerators.
 QString menuSafe(const QString& text)
@@ -59,18 +63,63 @@ LogView* MainWindow::activeLogView() const
     return qobject_cast<LogView*>(activeMdiChild());
 }
 
-void MainWindow::fitNewWindow(QWidget* window) const
+namespace {
+
+// The area places a new window when it is shown, cascading it from the others, which can
+// push it past the area's edges: once placed, it is moved back inside and, where it must
+// be, made smaller.
+class KeepInsideArea : public QObject
 {
-    const QRect area = contentsRect();
-    if (area.width() > 100 && area.height() > 200)
-        window->resize(area.width() - 50, area.height() - 100);
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QMdiSubWindow*>(watched);
+            QTimer::singleShot(0, window, [window] { fitInside(window); });
+        }
+        return false;
+    }
+
+private:
+    static void fitInside(QMdiSubWindow* window)
+    {
+        QMdiArea* area = window->mdiArea();
+        if (!area || window->isMaximized() || window->isMinimized())
+            return;
+        const QRect bounds = area->viewport()->rect();
+        QRect g = window->geometry();
+        g.setSize(g.size().boundedTo(bounds.size()));
+        g.moveLeft(qBound(0, g.left(), bounds.width() - g.width()));
+        g.moveTop(qBound(0, g.top(), bounds.height() - g.height()));
+        if (g != window->geometry())
+            window->setGeometry(g);
+    }
+};
+
+} // namespace
+
+// A new window takes most of the window area, and never more than the area holds. Before
+// the main window is shown the area has no size yet: its own size stands in for it.
+void MainWindow::fitNewWindow(QMdiSubWindow* window) const
+{
+    const QRect own = contentsRect();
+    QSize size(own.width() - 50, own.height() - 100);
+    if (own.width() <= 100 || own.height() <= 200)
+        size = window->size();
+    if (mdiArea->isVisible())
+        size = size.boundedTo(mdiArea->viewport()->size());
+    window->resize(size.expandedTo(window->minimumSizeHint()).boundedTo(
+        mdiArea->isVisible() ? mdiArea->viewport()->size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    window->installEventFilter(new KeepInsideArea(window));
 }
 
 TxtView* MainWindow::createTxtView()
 {
     auto* view = new TxtView;
-    fitNewWindow(view);
-    mdiArea->addSubWindow(view);
+    fitNewWindow(mdiArea->addSubWindow(view));
     connect(view, &QTextEdit::copyAvailable, cutTxtAct, &QAction::setEnabled);
     connect(view, &QTextEdit::copyAvailable, copyTxtAct, &QAction::setEnabled);
     return view;
@@ -79,8 +128,8 @@ TxtView* MainWindow::createTxtView()
 LogView* MainWindow::createLogView()
 {
     auto* view = new LogView;
-    fitNewWindow(view);
     mdiArea->addSubWindow(view);
+    fitNewWindow(view);
     connect(view, &LogView::LocalMenuInvoked, this, &MainWindow::LogContextMenuEvent);
     connect(view, &LogView::stayOnPoint, namedCurrentPointCmdAct, &QAction::setEnabled);
     return view;
@@ -109,7 +158,7 @@ QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
     return nullptr;
 }
 
-void MainWindow::loadFile(const QString& fileName)
+void MainWindow::loadFile(const QString& fileName, QStringList* failures)
 {
     if (fileName.isEmpty())
         return;
@@ -120,18 +169,20 @@ void MainWindow::loadFile(const QString& fileName)
     QMdiSubWindow* window = nullptr;
     bool loaded = false;
     QString message;
+    QString failure;
+    QString* failureOut = failures ? &failure : nullptr;
     switch (documentKindForName(fileName)) {
     case LogViewKind: {
         LogView* log = createLogView();
         window = log;
-        loaded = log->loadFile(fileName);
+        loaded = log->loadFile(fileName, failureOut);
         message = tr("Esemény napló fájl betöltve");
         break;
     }
     case TxtViewKind: {
         TxtView* text = createTxtView();
         window = qobject_cast<QMdiSubWindow*>(text->parentWidget());
-        loaded = text->loadFile(fileName);
+        loaded = text->loadFile(fileName, failureOut);
         message = tr("Szöveg fájl betöltve");
         break;
     }
@@ -140,7 +191,9 @@ void MainWindow::loadFile(const QString& fileName)
         return;
     }
     if (!loaded) {
-        window->close(); // the loader has said why
+        window->close(); // the loader has said why, or told failures
+        if (failures)
+            failures->append(failure);
         return;
     }
     statusBar()->showMessage(message, 2000);
@@ -299,6 +352,7 @@ quint16 MainWindow::instanceListenerPort() const
 
 void MainWindow::readPendingDatagrams()
 {
+    QStringList files;
     while (udpSocket->hasPendingDatagrams()) {
         QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
         if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
@@ -312,17 +366,41 @@ void MainWindow::readPendingDatagrams()
                 deferredFiles.append(path);
             continue;
         }
-        loadFile(path);
-        activateWindow();
+        files.append(path);
     }
+    openHandedOverFiles(files);
+}
+
+void MainWindow::openHandedOverFiles(const QStringList& files)
+{
+    for (const QString& path : files)
+        loadFile(path, &handOverFailures);
+    if (!files.isEmpty())
+        activateWindow();
+    // Told from the event loop, not from inside the socket's signal: a box shown there would
+    // stall the socket until it closes. Failures arriving while a box is up join the list
+    // and are told after it, never in a box stacked on it.
+    if (handOverFailures.isEmpty() || handOverReportShown)
+        return;
+    handOverReportShown = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            while (!handOverFailures.isEmpty()) {
+                const QStringList failures = std::exchange(handOverFailures, QStringList());
+                QStringList shown = failures.mid(0, maxReportedFailures);
+                if (failures.size() > maxReportedFailures)
+                    shown.append(tr("... és további %n fájl.", nullptr, failures.size() - maxReportedFailures));
+                Prompts::warning(this, tr("Fájl megnyitás"), shown.join(QLatin1String("\n\n")));
+            }
+            handOverReportShown = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::openDeferredFiles()
 {
     if (deferredFiles.isEmpty())
         return;
-    const QStringList files = std::exchange(deferredFiles, QStringList());
-    for (const QString& path : files)
-        loadFile(path);
-    activateWindow();
+    openHandedOverFiles(std::exchange(deferredFiles, QStringList()));
 }

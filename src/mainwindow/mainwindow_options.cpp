@@ -1,10 +1,18 @@
 #include "mainwindow/mainwindow.h"
 
+#include "core/printexport.h"
 #include "core/product.h"
 #include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "mainwindow/helpbrowser.h"
+#include "mainwindow/optiondlg.h"
+#include "mainwindow/programfiles.h"
 
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QIcon>
+#include <utility>
 
 void MainWindow::switchLayoutDirection()
 {
@@ -40,9 +48,51 @@ void MainWindow::about()
     Prompts::ask(request);
 }
 
-// Filled in together with the options dialog, the help window and the translations.
-void MainWindow::loadTranslations() {}
-void MainWindow::setupOption() {}
-void MainWindow::help() {}
-void MainWindow::switchHelpLanguage() {}
-void MainWindow::createHelpWindows() {}
+void MainWindow::loadTranslations()
+{
+    loadProgramTranslations(appTranslator, qtTranslator, appSettings().flags);
+}
+
+void MainWindow::setupOption()
+{
+    OptionDlg dialog(this);
+    // The texts first, then the help in the new language.
+    connect(&dialog, &OptionDlg::languageChanged, this, &MainWindow::switchLanguage);
+    connect(&dialog, &OptionDlg::languageChanged, this, &MainWindow::switchHelpLanguage);
+    dialog.exec();
+}
+
+void MainWindow::help()
+{
+    HelpBrowser* browser = helpBrowserOf(helpDock);
+    if (!browser)
+        return;
+    QString page;
+    switch (activeViewKind()) {
+    case LogViewKind: page = QStringLiteral("doc/logs.html"); break;
+    case RouteDefViewKind:
+    case EvaluationViewKind: page = QStringLiteral("doc/routes.html"); break;
+    case KodnevViewKind: page = QStringLiteral("doc/points.html"); break;
+    default: page = QStringLiteral("doc/index.html"); break;
+    }
+    if (browser->engine())
+        browser->setSource(helpPageUrl(page));
+    helpDock->show();
+    helpDock->raise();
+    helpDock->activateWindow();
+    browser->refreshTrees();
+}
+
+void MainWindow::switchHelpLanguage()
+{
+    const bool visible = helpDock && helpDock->isVisible();
+    destroyHelpDock(this, std::exchange(helpDock, nullptr));
+    createHelpWindows();
+    helpDock->setVisible(visible);
+}
+
+void MainWindow::createHelpWindows()
+{
+    // Without a collection for the language the dock stays empty.
+    helpDock = createHelpDock(this, helpCollectionPath());
+}

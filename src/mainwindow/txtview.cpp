@@ -3,6 +3,7 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "mainwindow/documentpaths.h"
@@ -11,12 +12,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
 
 int untitledNumber = 1; // shared by every text window of the run; numbers are never reused
+
+qint64 longestLine(const QByteArray& bytes)
+{
+    qint64 longest = 0;
+    qint64 start = 0;
+    for (;;) {
+        const qint64 end = bytes.indexOf('\n', int(start));
+        const qint64 stop = end < 0 ? bytes.size() : end;
+        longest = qMax(longest, stop - start);
+        if (end < 0)
+            return longest;
+        start = end + 1;
+    }
+}
 
 } // namespace
 
@@ -46,27 +60,38 @@ void TxtView::newFile()
             Qt::UniqueConnection);
 }
 
-bool TxtView::loadFile(const QString& fileName)
+bool TxtView::loadFile(const QString& fileName, QString* failure)
 {
+    auto fail = [&](const QString& reason) {
+        const QString text = tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, reason);
+        if (failure)
+            *failure = text;
+        else
+            Prompts::warning(this, tr("Szövegfájl megnyitás"), text);
+        return false;
+    };
     const QString path = pathInWorkDir(fileName);
     QFile file(path);
-    if (!file.open(QFile::ReadOnly | QFile::Text)) {
-        Prompts::warning(this, tr("Szövegfájl megnyitás"),
-                         tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, file.errorString()));
-        return false;
-    }
+    const QString openError = openRegularFile(file, QFile::ReadOnly | QFile::Text);
+    if (!openError.isEmpty())
+        return fail(openError);
+    if (file.size() > maxFileSize)
+        return fail(tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024)));
     QString text;
     {
         WaitCursor wait;
-        QTextStream in(&file);
+        // Bounded even when the file grows meanwhile.
+        const QByteArray bytes = file.read(maxFileSize + 1);
+        // A read that breaks off half way must not pass for the whole file.
+        if (file.error() != QFile::NoError)
+            return fail(file.errorString());
+        if (bytes.size() > maxFileSize)
+            return fail(tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024)));
+        if (longestLine(bytes) > maxLineLength)
+            return fail(tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength));
+        QTextStream in(bytes);
         in.setCodec("UTF-8");
         text = in.readAll();
-    }
-    // A read that breaks off half way must not pass for the whole file.
-    if (file.error() != QFile::NoError) {
-        Prompts::warning(this, tr("Szövegfájl megnyitás"),
-                         tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, file.errorString()));
-        return false;
     }
     setPlainText(text);
     setCurrentFile(path);
@@ -79,21 +104,23 @@ bool TxtView::saveFile(const QString& fileName)
 {
     const QString path = pathInWorkDir(fileName);
     // Written beside the old file and swapped in only when complete: a failure keeps the old text.
-    QSaveFile file(path);
-    bool written = false;
-    if (file.open(QFile::WriteOnly | QFile::Text)) {
+    SafeSave::Result result;
+    {
         WaitCursor wait;
-        QTextStream out(&file);
-        out.setCodec("UTF-8");
-        out.setGenerateByteOrderMark(false);
-        out << toPlainText();
-        out.flush();
-        written = out.status() == QTextStream::Ok && file.commit();
+        const QString text = toPlainText();
+        saveReplacing(path,
+                      [&text](QIODevice& device) {
+                          QTextStream out(&device);
+                          out.setCodec("UTF-8");
+                          out.setGenerateByteOrderMark(false);
+                          out << text;
+                          out.flush();
+                          return out.status() == QTextStream::Ok;
+                      },
+                      &result);
     }
-    if (!written) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        Prompts::warning(this, tr("Mentés"), tr("%1 mentése nem sikerült!\n%2.").arg(fileName, reason));
+    if (!result.ok()) {
+        Prompts::warning(this, tr("Mentés"), tr("%1 mentése nem sikerült!\n%2.").arg(fileName, result.errorString));
         return false;
     }
     setCurrentFile(path);

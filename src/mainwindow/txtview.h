@@ -15,7 +15,12 @@ public:
     TxtView();
 
     void newFile();
-    bool loadFile(const QString& fileName);
+    // Files beyond these limits are refused: the editor would take minutes to lay them out.
+    static constexpr qint64 maxFileSize = 8 * 1024 * 1024;
+    static constexpr qint64 maxLineLength = 4096;
+
+    // With failure given, a failure is described there instead of in a message box.
+    bool loadFile(const QString& fileName, QString* failure = nullptr);
     bool save();
     bool saveAs();
     bool saveFile(const QString& fileName);

@@ -82,6 +82,17 @@ public:
     RoutePoint routePoint(int r, int p) const;
 
     // The time-window checks of the evaluation live in a source file of their own.
+    // Window word of a touch at minute against (route, point, start); actualStart (the
+    // run's start minute, route type 1 only) is RouteWindow::startNotGiven when unknown.
+    quint32 checkWindow(int minute, int route, int point, int start, int actualStart) const;
+    // The best (route, point, start) for a touch over the whole plan; the out rows are
+    // left alone when the plan has no route.
+    quint32 bestMatch(const unsigned char code[6], int minute, int& route, int& point, int& start) const;
+    // The touch judged against the point a run expects next; point may move to the point
+    // actually touched. actualStart: the run's start minute.
+    quint32 checkNextPoint(const unsigned char code[6], int minute, int route, int& point, int start,
+                           int actualStart) const;
+    bool startCovers(int route, int start, int minute) const;
 
     bool isModified() const { return modified; }
     void setModified(bool on) { modified = on; }

@@ -40,7 +40,7 @@ void SimulatedLogger::removeDevices()
 bool SimulatedLogger::Session::linkConfigured() const
 {
     return baud == 55555 && dataBits == 8 && stopBits == StopBits2 && parity == ParityNone
-        && flow == FlowNone;
+        && flow == FlowNone && xon == 0x11 && xoff == 0x13;
 }
 
 int SimulatedLogger::callCount(const QString& name) const
@@ -256,7 +256,10 @@ bool SimulatedLogger::setFlowControl(Handle h, FlowControl flow, char xon, char 
 {
     if (!configure(h, QStringLiteral("setFlowControl %1 %2 %3").arg(int(flow)).arg(hex(quint8(xon))).arg(hex(quint8(xoff)))))
         return false;
-    session(h, "setFlowControl")->flow = flow;
+    Session* s = session(h, "setFlowControl");
+    s->flow = flow;
+    s->xon = quint8(xon);
+    s->xoff = quint8(xoff);
     return true;
 }
 
@@ -269,24 +272,37 @@ bool SimulatedLogger::setTimeouts(Handle h, int readMs, int writeMs)
     return true;
 }
 
+void SimulatedLogger::land(Session& s)
+{
+    s.rx.append(s.inFlight);
+    s.inFlight.clear();
+}
+
 bool SimulatedLogger::read(Handle h, unsigned char* buf, int n, int& got)
 {
     got = 0;
     log(QStringLiteral("read %1").arg(n));
-    if (callFails(QStringLiteral("read")))
-        return false;
     Session* s = session(h, "read");
+    if (callFails(QStringLiteral("read"))) {
+        // The driver gave up, but the logger's reply is still on its way.
+        if (s) {
+            s->inFlight.prepend(s->rx);
+            s->rx.clear();
+        }
+        return false;
+    }
     if (!s || n < 0 || (n > 0 && !buf))
         return false;
+    land(*s);
     const int take = qMin(n, s->rx.size());
     memcpy(buf, s->rx.constData(), size_t(take));
     s->rx.remove(0, take);
     got = take;
     if (got == n)
         return true;
-    // The read timed out: a late tail arrives now, and a half-received frame is dropped
-    // by the logger's own receive time-out.
-    s->rx.append(s->late);
+    // The read timed out: a late tail is on its way now, and a half-received frame is
+    // dropped by the logger's own receive time-out.
+    s->inFlight.append(s->late);
     s->late.clear();
     if (s->awake) {
         violation(s->frame.isEmpty()
@@ -308,6 +324,7 @@ bool SimulatedLogger::write(Handle h, const unsigned char* buf, int n, int& writ
     Session* s = session(h, "write");
     if (!s || !m_devices[size_t(s->device)].pluggedIn || n < 0)
         return false;
+    land(*s);
     if (fails) {
         // Nothing or a broken part went out; the logger's receive time-out drops it.
         s->awake = false;
@@ -337,7 +354,7 @@ bool SimulatedLogger::purgeRx(Handle h)
     Session* s = session(h, "purgeRx");
     if (!s)
         return false;
+    // Bytes still on the wire are beyond a purge's reach.
     s->rx.clear();
-    s->late.clear();
     return true;
 }

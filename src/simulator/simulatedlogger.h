@@ -24,7 +24,8 @@ public:
         ShortBody,  // the last arg bytes of the reply are not sent
         Garbage,    // bytes are inserted at offset arg of the reply
         LoseBytes,  // count bytes from offset arg are lost
-        LateTail,   // the reply from offset arg arrives only after the reader timed out
+        LateTail,   // the reply from offset arg arrives only after the reader timed out,
+                    // at the program's next read or write (a purge in between misses it)
         Unplug      // the device is unplugged after arg bytes of the reply
     };
 
@@ -80,6 +81,9 @@ public:
 
     // Called after every command that changed a device's memory, clock or ring.
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+    // Called with every complete request frame before the logger acts on it, so that a test
+    // can let the logger log a record in the middle of a read-out.
+    void setFrameHandler(std::function<void(const QByteArray&)> handler) { m_frameHandler = std::move(handler); }
 
     // State file (JSON, versioned). load() replaces the devices only when the whole file is
     // sound; otherwise it returns false with errorString() set and changes nothing.
@@ -114,10 +118,13 @@ private:
         int stopBits = -1;
         int parity = -1;
         int flow = -1;
+        int xon = -1;
+        int xoff = -1;
         bool awake = false;
         QByteArray frame; // bytes of the frame being received
         QByteArray rx;    // bytes the program can read now
         QByteArray late;  // bytes that arrive after the next read times out
+        QByteArray inFlight; // on the wire: they reach rx at the next read or write, after any purge
         bool linkConfigured() const;
     };
     struct Fault {
@@ -146,6 +153,7 @@ private:
     QByteArray execute(SimulatedDevice& dev, const QByteArray& frame, bool& changed);
     void deliver(Session& s, const QByteArray& reply);
     void unplug(int device);
+    static void land(Session& s);
     void notifyChanged();
 
     std::vector<SimulatedDevice> m_devices;
@@ -167,5 +175,6 @@ private:
     int m_unplugAfter = -1;
     int m_unplugKeep = -1;
     std::function<void()> m_changed;
+    std::function<void(const QByteArray&)> m_frameHandler;
     QString m_error;
 };

@@ -91,7 +91,8 @@ void SimulatedLogger::receive(Session& s, unsigned char byte)
 {
     if (!s.awake) {
         if (!s.linkConfigured()) {
-            violation(QStringLiteral("wake-up on a link not configured as 55555 Bd 8N2 without flow control"));
+            violation(QStringLiteral("wake-up on a link not configured as 55555 Bd 8N2 without flow control "
+                                     "(XON 11, XOFF 13)"));
             if (m_strict)
                 return;
         }
@@ -158,6 +159,14 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
         return quint8(sum & 0xFF);
     };
     switch (cmd) {
+    case 0x08:
+    case 0x0C: {
+        // A real logger would read whatever memory lies beyond its ring.
+        const int index = quint8(f[2]) | (quint8(f[3]) << 8);
+        if (index > dev.lastIndex())
+            bad(QStringLiteral("index %1 beyond the ring's last %2").arg(index).arg(dev.lastIndex()));
+        break;
+    }
     case 0x02:
     case 0x05:
         if (!SimulatedDevice::unpackTime(f.mid(2, 4)).isValid())
@@ -299,6 +308,8 @@ void SimulatedLogger::handleFrame(Session& s, const QByteArray& frame)
 {
     if (m_recording)
         m_frames.append(frame);
+    if (m_frameHandler)
+        m_frameHandler(frame);
     SimulatedDevice& dev = m_devices[size_t(s.device)];
     const int cmd = frame.size() > 1 ? quint8(frame[1]) : -1;
     const bool sound = checkFrame(dev, frame);

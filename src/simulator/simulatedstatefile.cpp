@@ -1,11 +1,12 @@
 #include "simulator/simulatedlogger.h"
 #include "simulator/simulatedloggerfile.h"
 
+#include "core/safesave.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
 #include <utility>
 
@@ -56,15 +57,10 @@ QByteArray SimulatedLogger::saveToData() const
 
 bool SimulatedLogger::save(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
     const QByteArray data = saveToData();
-    if (file.write(data) != data.size() || !file.commit()) {
-        m_error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        file.cancelWriting();
+    SafeSave::Result result;
+    if (!saveReplacing(path, [&data](QIODevice& out) { return out.write(data) == data.size(); }, &result)) {
+        m_error = QStringLiteral("%1: %2").arg(path, result.errorString);
         return false;
     }
     m_error.clear();
@@ -74,8 +70,9 @@ bool SimulatedLogger::save(const QString& path)
 bool SimulatedLogger::load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty()) {
+        m_error = QStringLiteral("%1: %2").arg(path, openError);
         return false;
     }
     if (file.size() > maxStateFileSize) {

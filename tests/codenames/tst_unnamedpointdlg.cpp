@@ -92,6 +92,25 @@ private slots:
         QVERIFY(dlg.exitClicked);
     }
 
+    // After either colour dialog the name field has the keyboard again.
+    void colourChoiceGivesFocusBackToTheName()
+    {
+        TestEnv env;
+        UnNamedPointDlg dlg;
+        QStringList focused;
+        QVERIFY(!ask(dlg, QStringLiteral("ABCDEFGHIJKL"), [&focused](UnNamedPointDlg* d) {
+            for (QPushButton* button : {d->backgroundButton, d->foregroundButton}) {
+                ScriptedPrompts prompts;
+                prompts.expect(Prompts::Kind::Color, QString(), Prompts::Answer{0, {}, QColor(Qt::cyan)});
+                QTest::mouseClick(button, Qt::LeftButton);
+                focused << (d->focusWidget() ? d->focusWidget()->objectName() : QString());
+            }
+            QTest::mouseClick(d->skipButton, Qt::LeftButton);
+        }));
+        QCOMPARE(focused, QStringList({"nevEdit", "nevEdit"}));
+        QCOMPARE(dlg.foregroundColor, QColor(Qt::cyan));
+    }
+
     void everyWayOutEndsTheSearch()
     {
         TestEnv env;

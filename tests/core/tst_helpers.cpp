@@ -179,6 +179,7 @@ private slots:
         QTest::newRow("empty") << "" << "2";
         QTest::newRow("number inside") << "1a" << "1a2";
         QTest::newRow("no arg() substitution") << "Őrjárat %1" << "Őrjárat %2";
+        QTest::newRow("line feed after the number") << "Route 9\n" << "Route 9\n2";
     }
 
     void nextNumberedName()
@@ -196,6 +197,9 @@ private slots:
         QTest::newRow("Hungarian") << "2023. 08. 15." << QDate(2023, 8, 15);
         QTest::newRow("other separators") << " 2023_8;15 " << QDate(2023, 8, 15);
         QTest::newRow("mixed separators") << "2023:8,15" << QDate(2023, 8, 15);
+        QTest::newRow("no-break spaces") << QString::fromUtf8("2023.\u00A008.\u00A015.") << QDate(2023, 8, 15);
+        QTest::newRow("thin and ideographic spaces") << QString::fromUtf8("2023\u2009" "08\u3000" "15")
+                                                     << QDate(2023, 8, 15);
         QTest::newRow("no year") << "15.08" << QDate();
         QTest::newRow("empty") << "" << QDate();
         QTest::newRow("a fourth number") << "2023-08-15-01" << QDate();

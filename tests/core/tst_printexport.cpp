@@ -2,6 +2,48 @@
 
 #include "core/printexport.h"
 
+namespace {
+
+// The printing loop as the page layout describes it, step by step, kept deliberately
+// naive: a counter runs from the first to the last page while the page number moves by
+// the (possibly negative) step.
+QVector<PrintedPage> referencePages(int lines, int rows, int fromPage, int toPage, int pageSet)
+{
+    QVector<PrintedPage> out;
+    if (lines <= 3)
+        return out;
+    const int perPage = lines - 3;
+    int last = (rows + perPage - 1) / perPage;
+    int first = fromPage != 0 ? fromPage : 1;
+    if (toPage > 0 && toPage < last)
+        last = toPage;
+    int step = 1;
+    const int which = pageSet & 3;
+    if (which == PageSetOdd) {
+        step = 2;
+        if (last % 2 == 0)
+            --last;
+        if (first % 2 == 0)
+            ++first;
+    } else if (which == PageSetEven) {
+        step = 2;
+        if (last % 2 == 1)
+            --last;
+        if (first % 2 == 1)
+            ++first;
+    }
+    const bool reverse = pageSet & PageSetReverse;
+    int page = reverse ? last : first;
+    for (int counter = first; counter <= last; counter += step) {
+        const int start = (page - 1) * perPage;
+        out.append({page, start, qMax(0, qMin(perPage, rows - start))});
+        page += reverse ? -step : step;
+    }
+    return out;
+}
+
+} // namespace
+
 class TestPrintExport : public QObject
 {
     Q_OBJECT
@@ -35,6 +77,130 @@ private slots:
         QFETCH(int, pageSet);
         QFETCH(QVector<int>, pages);
         QCOMPARE(::pageSequence(first, last, pageSet), pages);
+    }
+
+    // Every combination of page height, span length, printer range and page set that a
+    // small document can meet agrees with the printing loop, and no page is empty.
+    void planMatchesPrintingLoopExhaustively()
+    {
+        const int pageSets[] = {0, 1, 2, 3, 16, 17, 18, 19};
+        int checked = 0;
+        for (int lines = 0; lines <= 9; ++lines)
+            for (int rows = 0; rows <= 40; ++rows)
+                for (int from = 0; from <= 9; ++from)
+                    for (int to = 0; to <= 9; ++to)
+                        for (int set : pageSets) {
+                            const PagePlan plan = planPages(lines, rows, from, to, set);
+                            const QVector<PrintedPage> expected = referencePages(lines, rows, from, to, set);
+                            if (plan.pages != expected) {
+                                QFAIL(qPrintable(QStringLiteral("lines %1 rows %2 from %3 to %4 set %5")
+                                                     .arg(lines).arg(rows).arg(from).arg(to).arg(set)));
+                            }
+                            for (const PrintedPage& page : plan.pages) {
+                                if (page.rowCount <= 0 || page.firstRow + page.rowCount > rows)
+                                    QFAIL(qPrintable(QStringLiteral("empty or overlong page %1 of %2 rows")
+                                                         .arg(page.number).arg(rows)));
+                            }
+                            ++checked;
+                        }
+        QCOMPARE(checked, 10 * 41 * 10 * 10 * 8);
+    }
+
+    // All pages in natural order show every row exactly once.
+    void allPagesCoverEveryRowOnce()
+    {
+        for (int lines = 4; lines <= 12; ++lines)
+            for (int rows = 0; rows <= 60; ++rows) {
+                const PagePlan plan = planPages(lines, rows, 0, 0, PageSetAll);
+                int next = 0;
+                for (const PrintedPage& page : plan.pages) {
+                    QCOMPARE(page.firstRow, next);
+                    next += page.rowCount;
+                }
+                QCOMPARE(next, rows);
+                QCOMPARE(plan.pageCount, plan.pages.size());
+            }
+    }
+
+    void plans_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("pageSet");
+        QTest::addColumn<QVector<int>>("numbers");
+        QTest::addColumn<QVector<int>>("counts");
+        using V = QVector<int>;
+        QTest::newRow("10 rows, 4 a page") << 7 << 10 << 0 << 0 << 0 << V{1, 2, 3} << V{4, 4, 2};
+        QTest::newRow("4 lines: one row a page") << 4 << 2 << 0 << 0 << 0 << V{1, 2} << V{1, 1};
+        QTest::newRow("25 rows, pages 2 to 3") << 13 << 25 << 2 << 3 << 0 << V{2, 3} << V{10, 5};
+        QTest::newRow("odd reversed of 3") << 13 << 25 << 0 << 0 << 17 << V{3, 1} << V{5, 10};
+        QTest::newRow("odd of 4") << 5 << 8 << 0 << 0 << 1 << V{1, 3} << V{2, 2};
+        QTest::newRow("even of 4") << 5 << 8 << 0 << 0 << 2 << V{2, 4} << V{2, 2};
+        QTest::newRow("even reversed of 4") << 5 << 8 << 0 << 0 << 18 << V{4, 2} << V{2, 2};
+        QTest::newRow("all reversed") << 5 << 5 << 0 << 0 << 16 << V{3, 2, 1} << V{1, 2, 2};
+        QTest::newRow("to-page 0 is the end") << 5 << 10 << 2 << 0 << 0 << V{2, 3, 4, 5} << V{2, 2, 2, 2};
+        QTest::newRow("to-page past the end") << 5 << 4 << 1 << 9 << 0 << V{1, 2} << V{2, 2};
+        QTest::newRow("from past the end") << 5 << 4 << 3 << 0 << 0 << V{} << V{};
+        QTest::newRow("empty span") << 10 << 0 << 0 << 0 << 0 << V{} << V{};
+        QTest::newRow("too small") << 3 << 10 << 0 << 0 << 0 << V{} << V{};
+    }
+
+    void plans()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, rows);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, pageSet);
+        QFETCH(QVector<int>, numbers);
+        QFETCH(QVector<int>, counts);
+        const PagePlan plan = planPages(lines, rows, from, to, pageSet);
+        QVector<int> gotNumbers, gotCounts;
+        for (const PrintedPage& page : plan.pages) {
+            gotNumbers << page.number;
+            gotCounts << page.rowCount;
+        }
+        QCOMPARE(gotNumbers, numbers);
+        QCOMPARE(gotCounts, counts);
+        QCOMPARE(plan.tooSmall, lines <= 3);
+    }
+
+    void rowSpans_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("markFirst");
+        QTest::addColumn<int>("markLast");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::newRow("all") << int(RangeAll) << 10 << 3 << 5 << 0 << 9;
+        QTest::newRow("pages: all rows") << int(RangePages) << 10 << 3 << 5 << 0 << 9;
+        QTest::newRow("selection") << int(RangeSelection) << 10 << 3 << 5 << 3 << 5;
+        QTest::newRow("selection bottom-up") << int(RangeSelection) << 10 << 5 << 3 << 3 << 5;
+        QTest::newRow("selection, nothing marked") << int(RangeSelection) << 10 << -1 << -1 << 0 << 9;
+        QTest::newRow("selection past the end") << int(RangeSelection) << 10 << 8 << 14 << 8 << 9;
+        QTest::newRow("mark beyond the rows") << int(RangeSelection) << 10 << 12 << 14 << 0 << 9;
+        QTest::newRow("to cursor") << int(RangeToCursor) << 10 << 4 << 4 << 0 << 4;
+        QTest::newRow("from cursor") << int(RangeFromCursor) << 10 << 4 << 4 << 4 << 9;
+        QTest::newRow("from cursor, none") << int(RangeFromCursor) << 10 << -1 << -1 << 0 << 9;
+        QTest::newRow("empty document") << int(RangeSelection) << 0 << -1 << -1 << 0 << -1;
+        QTest::newRow("unknown range") << 9 << 10 << 4 << 4 << 0 << 9;
+    }
+
+    void rowSpans()
+    {
+        QFETCH(int, range);
+        QFETCH(int, rows);
+        QFETCH(int, markFirst);
+        QFETCH(int, markLast);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        const RowSpan span = exportRowSpan(ExportRange(range), rows, markFirst, markLast);
+        QCOMPARE(span.first, first);
+        QCOMPARE(span.last, last);
+        QCOMPARE(span.count(), last - first + 1);
     }
 };
 

@@ -77,6 +77,30 @@ private slots:
 
     // One flow of real program starts: a second start hands its file over and ends, a bare
     // one sends nothing, and a killed first instance's segment does not block the next start.
+    // The file goes only to a port this user's program holds, never to another user's.
+    void handOffOnlyToThisUsersPort()
+    {
+        TestEnv env;
+        Listener listener;
+        QVERIFY(listener.bound);
+        QVERIFY(udpPortOwnedByThisUser(listener.port()));
+        const QStringList args = {QStringLiteral("wyx770"), env.path(QStringLiteral("a.ewl"))};
+        QVERIFY(handOffToRunningInstance(args, listener.port()));
+        QCOMPARE(listener.next(), env.path(QStringLiteral("a.ewl")).toLocal8Bit());
+
+        // The same port as another user's (uid 4242) in a copy of the kernel's table.
+        const QString table = env.path(QStringLiteral("udp"));
+        QFile f(table);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray port = QByteArray::number(listener.port(), 16).rightJustified(4, '0').toUpper();
+        f.write("  sl  local_address rem_address   st tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode\n"
+                "  12: 0100007F:" + port + " 00000000:0000 07 00000000:00000000 00:00000000 00000000  4242        0 1 2\n");
+        f.close();
+        QVERIFY(!udpPortOwnedByThisUser(listener.port(), table));
+        QVERIFY(!handOffToRunningInstance(args, 0)); // nothing published
+        QVERIFY(listener.nothingBefore("marker"));
+    }
+
     void laterStartsOfTheProgram()
     {
         TestEnv env;
@@ -97,7 +121,18 @@ private slots:
 
         QProcess first;
         QVERIFY(start(first, {}));
-        QTRY_VERIFY_WITH_TIMEOUT(segmentExists(key), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(segmentExists(key) && SingleInstanceGuard::publishedPort(key) != 0, 60000);
+        // The preferred port is the test's: the first instance listens on its own port and
+        // publishes that; stand in for it with the test's listener.
+        QVERIFY(SingleInstanceGuard::publishedPort(key) != listener.port());
+        {
+            QSharedMemory segment(key);
+            QVERIFY(segment.attach());
+            const quint16 port = listener.port();
+            QVERIFY(segment.lock());
+            memcpy(segment.data(), &port, sizeof port);
+            segment.unlock();
+        }
 
         const auto endsAtOnce = [&](const QStringList& args) {
             QProcess p;

@@ -617,19 +617,53 @@ private slots:
         QVERIFY(!tune.isVisible());
     }
 
+    // A header line longer than its field shows its start (the charge level, the date).
+    void headerLinesShowTheirStart()
+    {
+        TestEnv env;
+        UsbCom com;
+        fillDevice(com);
+        vglClkTuneDlg dlg;
+        dlg.resize(240, dlg.height());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.showDeviceInfo(&com);
+        for (const QLineEdit* line : {dlg.Batt, dlg.Enclosure, dlg.Moisture, dlg.Clock}) {
+            QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) > line->width(), qPrintable(line->text()));
+            QCOMPARE(line->cursorPosition(), 0);
+        }
+    }
+
+    // The tuning window's two-line messages get the height they need.
+    void tuneMessagesAreNotClipped()
+    {
+        TestEnv env;
+        vglClkTuneDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.setMessage(QStringLiteral("Nincs az esemény naplóban óra beállítás bejegyzés,\naz óra behangolása nem lehetséges!"),
+                       QColor("darkRed"));
+        QTRY_VERIFY(dlg.Message->height() >= dlg.Message->sizeHint().height());
+        QVERIFY(dlg.Message->height() >= 2 * dlg.Message->fontMetrics().lineSpacing());
+    }
+
     void driftCorrectionClampingAndThreeDays_data()
     {
         QTest::addColumn<qint64>("age");
         QTest::addColumn<int>("drift");
         QTest::addColumn<int>("before");
-        QTest::addColumn<int>("after"); // -1: refused as too early
+        QTest::addColumn<int>("after"); // -1: refused as too early, -2: beyond the calibration's range
         // +10 s in 4 days: 9.48 steps, +1.5, truncated: 10; -10 s: -9.98 truncated: -9.
         QTest::newRow("fast") << qint64(4 * dayS) << 10 << 0 << 0x0A;
         QTest::newRow("slow") << qint64(4 * dayS) << -10 << 0 << 0x77;
         QTest::newRow("fast from -1") << qint64(4 * dayS) << 10 << 0x7F << 0x09;
-        QTest::newRow("clamped high") << qint64(4 * dayS) << 10 << 0x3C << 0x3E;
-        QTest::newRow("clamped low") << qint64(4 * dayS) << -10 << 0x42 << 0x42;
-        QTest::newRow("decades off") << qint64(3 * dayS) << 2000000 << 0 << 0x3E;
+        QTest::newRow("up to the top") << qint64(4 * dayS) << 10 << 0x34 << 0x3E;
+        QTest::newRow("beyond the top") << qint64(4 * dayS) << 10 << 0x3C << -2;
+        QTest::newRow("down to the bottom") << qint64(4 * dayS) << -10 << 0x4B << 0x42;
+        QTest::newRow("beyond the bottom") << qint64(4 * dayS) << -10 << 0x42 << -2;
+        // A clock set a few minutes off is no drift of the crystal.
+        QTest::newRow("minutes off") << qint64(4 * dayS) << 300 << 0 << -2;
+        QTest::newRow("decades off") << qint64(3 * dayS) << 2000000 << 0 << -2;
         QTest::newRow("accurate") << qint64(30 * dayS) << 0 << 0 << 0x01;
         QTest::newRow("two seconds short of three days") << qint64(259198) << 20 << 0 << -1;
         QTest::newRow("exactly three days") << qint64(259200) << 20 << 0 << 0x1A;
@@ -650,7 +684,9 @@ private slots:
         QCOMPARE(out.result, UsbOk);
         if (after < 0) {
             QCOMPARE(out.message,
-                     QStringLiteral("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!"));
+                     after == -1
+                         ? QStringLiteral("Kevés idő telt el az óra beállítás óta,\na hangolás még nem lehetséges!")
+                         : QStringLiteral("Az óra eltérése túl nagy,\naz óra behangolása nem lehetséges!"));
             QCOMPARE(out.colour, QColor("darkRed"));
             QCOMPARE(r.frames(0x19) + r.frames(0x02), 0);
             QCOMPARE(int(r.s.device().calibration), before);

@@ -1,12 +1,15 @@
 // The simulated logger itself: the protocol checks of its strict mode, the commands as the
 // real logger answers them, its ring and clock, the state file and the injected faults.
 #include "devicetestutil.h"
+#include "core/safesave.h"
 #include "simulator/simulatedloggerfile.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -103,6 +106,20 @@ private slots:
         QCOMPARE(sim.violations().size(), 1);
     }
 
+    void wrongFlowControlCharactersGetNoAnswer()
+    {
+        // Nor when the flow-control characters are not XON 11 and XOFF 13.
+        SimulatedLogger sim;
+        Link wrongFlow(sim, false);
+        QVERIFY(sim.resetDevice(wrongFlow.h) && sim.setBaudRate(wrongFlow.h, 55555)
+                && sim.setDataCharacteristics(wrongFlow.h, 8, FtdiApi::StopBits2, FtdiApi::ParityNone)
+                && sim.setFlowControl(wrongFlow.h, FtdiApi::FlowNone, 0x00, 0x00));
+        sim.clearLogs();
+        QVERIFY(wrongFlow.send("S"));
+        QCOMPARE(wrongFlow.take(1), QByteArray());
+        QCOMPARE(sim.violations().size(), 1);
+    }
+
     void identityReplyIsChecksummed()
     {
         SimulatedLogger sim;
@@ -128,6 +145,9 @@ private slots:
         QTest::newRow("calibration") << frame("19 3F 00") << "calibration";
         QTest::newRow("31 April") << frame("02 2E 9F 60 B6") << "impossible time";
         QTest::newRow("clock without a time") << frame("02") << "length";
+        QTest::newRow("record beyond the ring") << frame("08 3303") << "index 819 beyond the ring's last 818";
+        QTest::newRow("page beyond the ring") << frame("0C 3303") << "index 819 beyond";
+        QTest::newRow("page far beyond the ring") << frame("0C FFFF") << "index 65535 beyond";
     }
 
     void strictModeRefusesBadFrames()
@@ -275,6 +295,43 @@ private slots:
         }
         QVERIFY(broken.open(QIODevice::ReadOnly));
         QCOMPARE(broken.readAll(), cut);
+    }
+
+    // Every file operation of the state save failed in turn: the old state stays and the
+    // failure is reported with its reason; a FIFO under the name is not read.
+    void stateFileSurvivesEveryFailedSave()
+    {
+        TestEnv env;
+        const QString path = env.path(QStringLiteral("state.json"));
+        SimulatedLogger sim;
+        sim.device().fill(10);
+        QVERIFY(sim.save(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        sim.device().fill(20);
+        int total = 0;
+        {
+            SafeSave::FaultScope count;
+            QVERIFY(sim.save(env.path(QStringLiteral("probe.json"))));
+            total = count.operations();
+        }
+        for (int i = 1; i <= total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i, EIO);
+            faults.setShortWriteBytes(50);
+            QVERIFY2(!sim.save(path), qPrintable(QString::number(i)));
+            QVERIFY(sim.errorString().contains(qt_error_string(EIO)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+            file.close();
+        }
+        const QString fifo = env.path(QStringLiteral("fifo.json"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        SimulatedLogger reader;
+        QVERIFY(!reader.load(fifo));
+        QVERIFY(!reader.errorString().isEmpty());
     }
 };
 

@@ -1,5 +1,7 @@
 // Service functions of the USB link: Intel HEX of the configuration memory, the files
 // written and read through the file prompts, the log erase and the value conversions.
+#include "core/constants.h"
+#include "core/safesave.h"
 #include "device/intelhex.h"
 #include "support/failingdevice.h"
 #include "support/modaldriver.h"
@@ -283,6 +285,91 @@ private slots:
         prompts.expectFile(Prompts::Kind::SaveFile, QString());
         QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
         QCOMPARE(QString::fromUtf8(readFile(path)), text);
+    }
+
+    // The memory-save dialog offers both filters in their fixed order, the one of the
+    // logger's image size preselected; the repair history's dialog offers the text filter
+    // and does not ask about the file it adds to.
+    void fileDialogsOfferTheirFilters_data()
+    {
+        QTest::addColumn<int>("hardware");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("256 bytes") << 0x0303 << filterHex32;
+        QTest::newRow("128 bytes") << 0x0404 << filterHex8;
+    }
+
+    void fileDialogsOfferTheirFilters()
+    {
+        QFETCH(int, hardware);
+        QFETCH(QString, selected);
+        TestEnv env;
+        LinkRig r;
+        r.dev().setHardwareCode(quint16(hardware));
+        QCOMPARE(r.link.open(), UsbOk);
+        ScriptedPrompts prompts;
+        prompts.expectFile(Prompts::Kind::SaveFile, QString());
+        QCOMPARE(r.link.saveSystemNvm(nullptr), UsbOk);
+        const Prompts::Request& hex = prompts.seen().last();
+        QCOMPARE(hex.filter, filterHex8 + QStringLiteral(";;") + filterHex32);
+        QCOMPARE(hex.selectedFilter, selected);
+        QVERIFY(hex.confirmOverwrite);
+        prompts.expectFile(Prompts::Kind::SaveFile, QString());
+        QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
+        const Prompts::Request& repair = prompts.seen().last();
+        QCOMPARE(repair.filter, filterText());
+        QCOMPARE(repair.selectedFilter, filterText());
+        QVERIFY(!repair.confirmOverwrite);
+    }
+
+    // Every file operation failed in turn: the history keeps exactly its old records and the
+    // failure is told; the memory image keeps its old file.
+    void failedServiceSavesKeepOldFiles_data()
+    {
+        QTest::addColumn<bool>("repair");
+        QTest::newRow("repair history") << true;
+        QTest::newRow("memory image") << false;
+    }
+
+    void failedServiceSavesKeepOldFiles()
+    {
+        QFETCH(bool, repair);
+        TestEnv env;
+        LinkRig r;
+        QVERIFY(r.dev().setConfig(patternImage(256)));
+        QCOMPARE(r.link.open(), UsbOk);
+        const QString path = env.path(repair ? QStringLiteral("S-1.txt") : QStringLiteral("n.hex"));
+        ScriptedPrompts prompts;
+        auto save = [&](bool failing = false) {
+            prompts.expectFile(Prompts::Kind::SaveFile, path);
+            if (failing)
+                prompts.expectNotice(Prompts::Kind::Warning,
+                                     repair ? QStringLiteral("A javítási napló mentése nem sikerült")
+                                            : QStringLiteral("A konfigurációs NVM mentése nem sikerült"));
+            QCOMPARE(repair ? r.link.saveRepairLog(nullptr) : r.link.saveSystemNvm(nullptr), UsbOk);
+        };
+        save();
+        const QByteArray old = readFile(path);
+        QVERIFY(!old.isEmpty());
+        int total = 0;
+        {
+            SafeSave::FaultScope count;
+            save();
+            total = count.operations();
+            QVERIFY(total >= 3);
+        }
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        for (int i = 1; i <= total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            faults.setShortWriteBytes(7);
+            save(true);
+            QCOMPARE(readFile(path), old);
+        }
+        QCOMPARE(prompts.pending(), 0);
     }
 
     void eraseLogWalksEveryBlock()

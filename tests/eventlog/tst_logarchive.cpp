@@ -7,6 +7,7 @@
 #include "codenames/kodneveditdialog.h"
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "eventlog/archivedlg.h"
 #include "eventlog/logfile.h"
@@ -267,6 +268,42 @@ private slots:
         if (failing != 0)
             QCOMPARE(QDir(env.root() + "/archive").entryList(QDir::Files).size(), 0);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // Every file operation of the archive's two saves failed in turn: the log file, its
+    // backup and the log in memory stay, and no archive is left behind (only the shortened
+    // log's last step, the backup's rename, leaves the archiving done).
+    void everyFailedOperationLeavesTheLog()
+    {
+        TestEnv env;
+        QDir(env.root()).mkpath("archive");
+        appSettings().archiveDir = env.root() + "/archive";
+        LogView view;
+        openLog(view, threeReadouts(), QStringLiteral("VIG1"));
+        const QString logFile = env.path("VIG1.ewl");
+        QVERIFY(view.table()->logModel->save(logFile, nullptr));
+        const QByteArray before = bytesOf(logFile), backup = bytesOf(logFile + ".bak");
+        LogModel* log = view.table()->logModel;
+        int total = 0;
+        {
+            LogModel probe;
+            QVERIFY(QFile::copy(logFile, env.path("PROBE.ewl")));
+            QVERIFY(probe.load(env.path("PROBE.ewl"), nullptr));
+            SafeSave::FaultScope count;
+            QVERIFY(probe.archive(1, env.path("PROBE.ewl")));
+            total = count.operations();
+            for (const QString& name : QDir(env.root() + "/archive").entryList(QDir::Files))
+                QFile::remove(env.root() + "/archive/" + name);
+        }
+        for (int i = 1; i < total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            QVERIFY2(!log->archive(1, logFile), qPrintable(QString::number(i)));
+            QCOMPARE(log->entries(), threeReadouts());
+            QCOMPARE(bytesOf(logFile), before);
+            QCOMPARE(bytesOf(logFile + ".bak"), backup);
+            QCOMPARE(QDir(env.root() + "/archive").entryList(QDir::Files), QStringList());
+        }
     }
 
     void nameCurrentPoint()

@@ -1,6 +1,7 @@
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"
 #include "core/helpers.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/usbcom.h"
@@ -14,6 +15,8 @@
 #include <QAbstractItemModelTester>
 #include <QLocale>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -435,6 +438,100 @@ private slots:
         QCOMPARE(readAll(env.path("L.ewl")), saved);
         QVERIFY(QFileInfo(env.path("L.ewl.bak/keep")).isDir());
         QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), QStringList{"L.ewl"});
+    }
+
+    // A failed save says why, keeps the file and its backup and leaves the log modified.
+    void failedSaveNamesTheReason_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QString>("message");
+        const QString writeFailed = QStringLiteral("A mentés sikertelen!\nL.ewl\nadat írási hiba.");
+        const QString notSaved = QStringLiteral("Nem sikerült elmenteni az esemény naplót\n") + qt_error_string(EIO);
+        QTest::newRow("open") << int(SafeSave::Op::Open) << notSaved;
+        QTest::newRow("flush") << int(SafeSave::Op::Flush) << writeFailed;
+        QTest::newRow("fsync") << int(SafeSave::Op::Sync) << writeFailed;
+        QTest::newRow("close") << int(SafeSave::Op::Close) << writeFailed;
+        QTest::newRow("link") << int(SafeSave::Op::Link) << notSaved;
+        QTest::newRow("rename") << int(SafeSave::Op::Rename) << notSaved;
+    }
+
+    void failedSaveNamesTheReason()
+    {
+        QFETCH(int, op);
+        QFETCH(QString, message);
+        TestEnv env;
+        LogModel log;
+        log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        log.appendProgramEntry(at(9, 0, 0), at(8, 0, 0), KindReadOut);
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        const QByteArray file = readAll(env.path("L.ewl")), backup = readAll(env.path("L.ewl.bak"));
+        log.appendProgramEntry(at(10, 0, 0), at(9, 0, 0), KindReadOut);
+
+        QWidget parent;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, message);
+        SafeSave::FaultScope faults;
+        faults.failNth(SafeSave::Op(op), 1, EIO);
+        QVERIFY(!log.save(QStringLiteral("L.ewl"), &parent));
+        QCOMPARE(prompts.seen().last().text, message);
+        QCOMPARE(prompts.seen().last().title, QStringLiteral("Esemény napló mentés"));
+        QVERIFY(log.isModified());
+        QCOMPARE(readAll(env.path("L.ewl")), file);
+        QCOMPARE(readAll(env.path("L.ewl.bak")), backup);
+    }
+
+    // Every file operation of the save failed in turn: never a short or lost file.
+    void everyFailedOperationKeepsLogAndBackup()
+    {
+        TestEnv env;
+        LogModel log;
+        for (int i = 0; i < 8000; ++i) // past one write chunk
+            log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        log.appendProgramEntry(at(9, 0, 0), at(8, 0, 0), KindReadOut);
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        const QByteArray file = readAll(env.path("L.ewl")), backup = readAll(env.path("L.ewl.bak"));
+        log.appendProgramEntry(at(10, 0, 0), at(9, 0, 0), KindReadOut);
+        int total = 0;
+        QVERIFY(log.save(QStringLiteral("copy.ewl"), nullptr));
+        {
+            SafeSave::FaultScope count;
+            QVERIFY(log.save(QStringLiteral("copy.ewl"), nullptr)); // with the rotation
+            total = count.operations() + 1;
+        }
+        log.appendProgramEntry(at(11, 0, 0), at(10, 0, 0), KindReadOut);
+        for (int i = 1; i < total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            faults.setShortWriteBytes(100);
+            if (log.save(QStringLiteral("L.ewl"), nullptr)) {
+                QCOMPARE(i, total - 1); // the backup's own rename: the log itself is saved
+                break;
+            }
+            QVERIFY(log.isModified());
+            QVERIFY(!log.lastError().isEmpty());
+            QCOMPARE(readAll(env.path("L.ewl")), file);
+            QCOMPARE(readAll(env.path("L.ewl.bak")), backup);
+        }
+    }
+
+    void shortOrSpecialFilesAreRefused()
+    {
+        TestEnv env;
+        LogModel log;
+        QWidget parent;
+        ScriptedPrompts prompts;
+        // Shorter than its header: damaged, never an open failure with "Unknown error".
+        writeAll(env.path("cut.ewl"), golden.left(10));
+        prompts.expectNotice(Prompts::Kind::Warning, QString());
+        QVERIFY(!log.load(QStringLiteral("cut.ewl"), &parent));
+        QCOMPARE(prompts.seen().last().text, QStringLiteral("A beolvasás sikertelen!\ncut.ewl\nsérült, vagy nem megfelelő."));
+        // A FIFO under a log's name is not opened (its open would wait for a writer forever).
+        QCOMPARE(::mkfifo(QFile::encodeName(env.path("pipe.ewl")).constData(), 0600), 0);
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("Nem sikerült megnyitni az esemény naplót:\npipe.ewl\n"));
+        QVERIFY(!log.load(QStringLiteral("pipe.ewl"), &parent));
+        QCOMPARE(log.rowCount(), 0);
     }
 
     void blankDeviceSlotIsDropped()

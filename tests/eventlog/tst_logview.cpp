@@ -14,6 +14,7 @@
 #include "support/testmain.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QPointer>
 #include <QTimer>
 
@@ -66,6 +67,27 @@ class TestLogView : public QObject
 {
     Q_OBJECT
 private slots:
+    // The row-number column is wide enough for the largest row number, and never narrower
+    // than seven nines.
+    void rowNumbersFitTheirColumn()
+    {
+        TestEnv env;
+        LogTableView view;
+        view.setupColumns();
+        const QFontMetrics metrics(documentFont());
+        const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+        QCOMPARE(view.columnWidth(LogModel::ColumnRow), 7 * nine);
+        const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+        for (const int rows : {99999, 100000, 1000000}) {
+            view.logModel->appendEntries(QVector<LogEntry>(rows - view.logModel->rowCount(), touch(1, "ABC")));
+            const int text = metrics.horizontalAdvance(QString::number(rows));
+            QVERIFY2(view.columnWidth(LogModel::ColumnRow) >= text + 2 * margin, qPrintable(QString::number(rows)));
+            QVERIFY(view.columnWidth(LogModel::ColumnRow) >= 7 * nine);
+        }
+        view.setupColumns(); // a reset of the layout keeps it
+        QVERIFY(view.columnWidth(LogModel::ColumnRow) >= metrics.horizontalAdvance("1000000") + 2 * margin);
+    }
+
     void loadedLogIsShownAtItsEnd()
     {
         TestEnv env;

@@ -2,6 +2,7 @@
 #include "ui_readoutdlg.h"
 
 #include "core/constants.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "device/readoutdlg.h"
@@ -155,7 +156,7 @@ private slots:
             TestEnv env;
             Rig rig;
             rig.dev().ringMode = SimulatedDevice::RingMode(mode);
-            const int held = rig.dev().lastIndex() + (mode == SimulatedDevice::EraseAhead ? 0 : 1);
+            const int held = rig.dev().lastIndex(); // never the slot at the write index
             rig.addTouches(1000);
             QVERIFY(rig.readOut()); // nothing may be asked
             const Saved first = saved();
@@ -210,6 +211,94 @@ private slots:
         }
     }
 
+    // A record the logger writes while its ring is being read goes to the next read-out,
+    // once and in order, in both ring modes; the slot at the write index is never taken.
+    void recordArrivingDuringReadOutIsTakenOnce()
+    {
+        for (const auto mode : {SimulatedDevice::EraseAhead, SimulatedDevice::NoGap}) {
+            TestEnv env;
+            Rig rig;
+            rig.dev().ringMode = mode;
+            const int held = rig.dev().lastIndex();
+            bool arrived = false;
+            rig.sim().setFrameHandler([&](const QByteArray& frame) {
+                if (quint8(frame.at(1)) == 0x0C && !arrived) {
+                    arrived = true;
+                    rig.addTouches(1);
+                }
+            });
+            // A stale record at the write index of a ring not yet full.
+            rig.addTouches(20);
+            rig.dev().setRecord(rig.dev().writeIndex(), SimulatedDevice::packTime(QDateTime(
+                QDate(2023, 5, 5), QTime(5, 5))) + QByteArray::fromHex("0A0BFFFFFFFF"));
+            QVERIFY(rig.readOut());
+            QVERIFY(arrived);
+            QCOMPARE(saved().touches, rig.written.mid(0, 20));
+            QVERIFY(rig.readOut());
+            QCOMPARE(saved().touches, rig.written);
+
+            // The same in a full ring, and for a later read-out.
+            for (const int n : {2000, 100}) {
+                arrived = false;
+                rig.addTouches(n);
+                const Records before = saved().touches;
+                // Erasing ahead, the arriving record costs the oldest one of a full ring.
+                const int kept = held - (mode == SimulatedDevice::EraseAhead ? 1 : 0);
+                const Records expected = n > held ? rig.written.mid(rig.written.size() - kept)
+                                                  : rig.written.mid(rig.written.size() - n);
+                ScriptedPrompts prompts;
+                if (n > held)
+                    prompts.expectButton(Prompts::Kind::Information, gapNotice, 0);
+                QVERIFY(rig.readOut());
+                QVERIFY(arrived);
+                QCOMPARE(saved().touches, before + expected);
+                QVERIFY(rig.readOut());
+                QCOMPARE(saved().touches, before + expected + rig.written.mid(rig.written.size() - 1));
+            }
+            VERIFY_NO_VIOLATIONS(rig.sim());
+        }
+    }
+
+    // A garbled reply of plausible length to the continuity read is read again, not taken
+    // for lost records; a real gap still shows after the second reading.
+    void garbledContinuityReplyIsNoGap()
+    {
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        rig.addTouches(5);
+        rig.sim().injectReplyFault(0x08, 1, SimulatedLogger::Garbage, 2, 1, QByteArray::fromHex("5A5A5A"));
+        QVERIFY(rig.readOut());
+        QCOMPARE(rig.sim().framesOf(0x08).size(), 2);
+        QCOMPARE(saved().touches, rig.written);
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
+    }
+
+    // The log is saved, but the logger never heard of the read-out: the window says so and
+    // stays open even for a logger whose state would close it at once.
+    void unwrittenReadoutTimeIsTold()
+    {
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        rig.sim().injectReplyFault(0x1C, 0, SimulatedLogger::Silent);
+        QString notice;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dlg = qobject_cast<ReadOutDlg*>(QApplication::activeModalWidget());
+            if (dlg && dlg->ActionButton->text() == QStringLiteral("OK")) {
+                notice = dlg->Notice->isVisible() ? dlg->Notice->text() : QStringLiteral("(hidden)");
+                QTest::mouseClick(dlg->ActionButton, Qt::LeftButton);
+            }
+        });
+        timer.start(0);
+        QVERIFY(rig.readOut());
+        QVERIFY2(notice.contains(QStringLiteral("nem sikerült a készülékbe írni")), qPrintable(notice));
+        QCOMPARE(saved().touches, rig.written);
+        QVERIFY(!rig.sim().framesOf(0x1C).isEmpty());
+    }
+
     void clockOffSetOrDeclined()
     {
         TestEnv env;
@@ -243,6 +332,43 @@ private slots:
         QCOMPARE(saved().touches, rig.written);
         QCOMPARE(saved().kinds,
                  (Kinds{KindReadOut, KindReadOut, KindClockSet, KindReadOut, KindClockSet, KindReadOut}));
+    }
+
+    // A save that fails at any of its steps keeps the old file; the logger is not told of
+    // the read-out, so the next one takes the same records again.
+    void failedSaveIsNotToldToTheLogger_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("flush") << int(SafeSave::Op::Flush) << QStringLiteral("adat írási hiba.");
+        QTest::newRow("fsync") << int(SafeSave::Op::Sync) << QStringLiteral("adat írási hiba.");
+        QTest::newRow("close") << int(SafeSave::Op::Close) << QStringLiteral("adat írási hiba.");
+        QTest::newRow("link") << int(SafeSave::Op::Link) << QStringLiteral("Nem sikerült elmenteni");
+        QTest::newRow("rename") << int(SafeSave::Op::Rename) << QStringLiteral("Nem sikerült elmenteni");
+    }
+
+    void failedSaveIsNotToldToTheLogger()
+    {
+        QFETCH(int, op);
+        QFETCH(QString, message);
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(20);
+        QVERIFY(rig.readOut());
+        rig.addTouches(30);
+        const QByteArray before = fileBytes();
+        const QByteArray readoutTime = rig.dev().config().mid(28, 4);
+        rig.sim().clearLogs();
+        {
+            SafeSave::FaultScope faults;
+            faults.failNth(SafeSave::Op(op), 1, ENOSPC);
+            QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, message));
+        }
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(rig.sim().framesOf(0x1C).isEmpty());
+        QCOMPARE(rig.dev().config().mid(28, 4), readoutTime);
+        QVERIFY(rig.readOut());
+        QCOMPARE(saved().touches, rig.written);
     }
 
     void abortedOrUnsavedReadOutLosesNothing_data()

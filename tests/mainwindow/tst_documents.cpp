@@ -4,6 +4,8 @@
 #include "eventlog/logview.h"
 
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QUdpSocket>
 
 namespace {
 
@@ -31,6 +33,32 @@ class TestDocuments : public QObject
 {
     Q_OBJECT
 private slots:
+    // A document window opens inside the window area, its table within its frame, and
+    // tiling keeps every window inside the area.
+    void documentWindowsFitTheArea()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.resize(800, 600); // the default window size
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        writeLog(env.path("log.ewl"));
+        writeBytes(env.path("a.txt"));
+        w.loadFile(env.path("log.ewl"));
+        w.loadFile(env.path("a.txt"));
+        auto* mdi = w.findChild<QMdiArea*>();
+        const QRect area = mdi->viewport()->rect();
+        for (QMdiSubWindow* window : openWindows(w))
+            QTRY_VERIFY2(area.contains(window->geometry()), qPrintable(window->windowTitle()));
+        auto* log = qobject_cast<LogView*>(w.findMdiChild(env.path("log.ewl")));
+        QVERIFY(log->widget()->geometry().right() <= log->contentsRect().right());
+        QVERIFY(log->minimumSizeHint().width() <= area.width() / 2);
+        mdi->tileSubWindows();
+        for (QMdiSubWindow* window : openWindows(w))
+            QVERIFY2(area.contains(window->geometry()), qPrintable(window->windowTitle()));
+        mdi->closeAllSubWindows();
+    }
+
 
     void extensionChoosesTheWindowInAnyCase_data()
     {
@@ -231,6 +259,53 @@ private slots:
         printer.setOutputFileName(env.path("a.pdf"));
         QCOMPARE(document->printDocument(&printer, RangeAll, PageSetAll), DocumentWindow::Done);
         QVERIFY(QFileInfo(env.path("a.pdf")).size() > 0);
+    }
+
+    // A flood of paths that cannot be opened: their failures are gathered, and a message
+    // box is never stacked on another, however many arrive while one is shown.
+    void handedOverFailuresInOneMessage()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QUdpSocket sender;
+        const int flood = 300;
+        int depth = 0, deepest = 0, boxes = 0, listed = 0;
+        QStringList texts;
+        auto send = [&](int i) {
+            const QString name = QStringLiteral("missing%1.%2").arg(i).arg(i % 2 ? "ewl" : "txt");
+            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
+                                 w.instanceListenerPort());
+        };
+        const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
+            deepest = qMax(deepest, ++depth);
+            ++boxes;
+            texts << r.text;
+            listed += r.text.count(QStringLiteral("nem létezik")) + r.text.count(QStringLiteral("megnyitása sikertelen"));
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("további (\\d+) fájl")).match(r.text);
+            if (m.hasMatch())
+                listed += m.captured(1).toInt();
+            if (boxes == 1) {
+                // The rest of the flood arrives while the first box is up.
+                for (int i = 1; i < flood; ++i) {
+                    send(i);
+                    if (i % 25 == 0)
+                        QTest::qWait(10);
+                }
+                QTest::qWait(200);
+            }
+            --depth;
+            return Prompts::Answer{0, {}, {}};
+        });
+        send(0);
+        QTRY_COMPARE(listed, flood);
+        Prompts::setHandler(previous);
+        QCOMPARE(deepest, 1);
+        QVERIFY2(boxes <= 3, qPrintable(QString::number(boxes)));
+        QVERIFY(texts.first().contains(QStringLiteral("Ez a fájl nem létezik"))
+                || texts.first().contains(QStringLiteral("fájl megnyitása sikertelen")));
+        QCOMPARE(openWindows(w).size(), 0);
     }
 };
 

@@ -1,11 +1,14 @@
 #include "mainwindow/documenttestutil.h"
 
+#include "core/safesave.h"
 #include "core/settings.h"
 
+#include <QDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,6 +135,88 @@ private slots:
         w.saveTxt(); // with room again
         QCOMPARE(readBytes(path).size(), 20000);
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("A fájl elmentve"));
+    }
+
+    // Every file operation of the save failed in turn: the old text stays, the failure is
+    // told with its reason and the window stays modified.
+    void everyFailedSaveOperationKeepsOldText()
+    {
+        TestEnv env;
+        const QString path = env.path("sweep.txt");
+        writeBytes(path, "old text\n");
+        TxtView view;
+        QVERIFY(view.loadFile(path));
+        view.setPlainText(QStringLiteral("new text\n"));
+        int total = 0;
+        {
+            TxtView probe;
+            probe.setPlainText(QStringLiteral("x"));
+            QVERIFY(probe.saveFile(env.path("probe.txt")));
+            SafeSave::FaultScope count;
+            QVERIFY(probe.saveFile(env.path("probe.txt")));
+            total = count.operations();
+        }
+        for (int i = 1; i <= total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i, EIO);
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning,
+                                 QStringLiteral("%1 mentése nem sikerült!\n%2.").arg(path, qt_error_string(EIO)));
+            QVERIFY2(!view.saveFile(path), qPrintable(QString::number(i)));
+            QCOMPARE(readBytes(path), QByteArray("old text\n"));
+            QVERIFY(view.isWindowModified());
+        }
+        QVERIFY(view.saveFile(path));
+        QCOMPARE(readBytes(path), QByteArray("new text\n"));
+    }
+
+    // Special, huge and long-lined files are refused at once with the reason.
+    void hostileFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("fifo") << "fifo" << "nem közönséges fájl";
+        QTest::newRow("device") << "device" << "nem közönséges fájl";
+        QTest::newRow("folder") << "folder" << "nem közönséges fájl";
+        QTest::newRow("huge") << "huge" << "A fájl nagyobb 8 MB-nál";
+        QTest::newRow("long line") << "line" << "A fájl egy sora hosszabb 4096 karakternél";
+    }
+
+    void hostileFilesAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        TestEnv env;
+        QString path = env.path("bad.txt");
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "device") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (kind == "folder") {
+            QVERIFY(QDir(env.workDir()).mkpath("bad.txt"));
+        } else if (kind == "huge") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(TxtView::maxFileSize + 1)); // sparse: no disk used
+        } else {
+            writeBytes(path, "short\n" + QByteArray(TxtView::maxLineLength + 1, 'x') + "\nshort\n");
+        }
+        TxtView view;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, reason);
+        QVERIFY(!view.loadFile(path));
+        QCOMPARE(prompts.seen().last().title, QStringLiteral("Szövegfájl megnyitás"));
+        QVERIFY(view.toPlainText().isEmpty());
+    }
+
+    void linesAtTheLimitOpen()
+    {
+        TestEnv env;
+        const QByteArray line(TxtView::maxLineLength, 'x');
+        writeBytes(env.path("ok.txt"), line + "\r\n" + line);
+        TxtView view;
+        QVERIFY(view.loadFile(env.path("ok.txt")));
+        QCOMPARE(view.toPlainText().size(), 2 * int(TxtView::maxLineLength) + 1);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "support/testenv.h"
 #include "support/testmain.h"
 
+#include "core/safesave.h"
 #include "routes/routedefmodel.h"
 #include "routes/routeplanfile.h"
 
@@ -356,6 +357,40 @@ private slots:
         }
         QFile::setPermissions(env->workDir(), mode);
         QCOMPARE(fileBytes(env->path("plan.erd")), full);
+    }
+
+    // Every file operation of the save failed in turn: plan file and backup stay, the
+    // failure is told and the plan stays modified.
+    void everyFailedSaveOperationKeepsPlanAndBackup()
+    {
+        RouteDefModel m;
+        fillRich(m);
+        QVERIFY(m.saveAs("plan.erd", nullptr));
+        m.addLog("more.ewl");
+        QVERIFY(m.save(nullptr));
+        const QByteArray file = fileBytes(env->path("plan.erd")), backup = fileBytes(env->path("plan.erd.bak"));
+        m.setTolerance(30);
+        int total = 0;
+        {
+            RouteDefModel probe;
+            fillRich(probe);
+            QVERIFY(probe.saveAs("probe.erd", nullptr));
+            probe.setTolerance(31);
+            SafeSave::FaultScope count;
+            QVERIFY(probe.save(nullptr));
+            total = count.operations();
+        }
+        QWidget parent;
+        for (int i = 1; i < total; ++i) {
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning, "Az adatok lemezre írása során hiba lépett fel!");
+            QVERIFY2(!m.save(&parent), qPrintable(QString::number(i)));
+            QVERIFY(m.isModified());
+            QCOMPARE(fileBytes(env->path("plan.erd")), file);
+            QCOMPARE(fileBytes(env->path("plan.erd.bak")), backup);
+        }
     }
 
 private:

@@ -1,0 +1,142 @@
+#include "codenames/kodnevexport.h"
+
+#include "codenames/kodnevmodel.h"
+#include "core/constants.h"
+#include "core/exportfile.h"
+#include "core/helpers.h"
+#include "core/pageprinter.h"
+#include "core/prompts.h"
+#include "core/spreadsheetxml.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextStream>
+
+namespace KodNevExport {
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("KodnevView", text);
+}
+
+// The fields of one entry in file order.
+QStringList fieldsOf(const KodNev& entry, Fields fields)
+{
+    QStringList out;
+    if (fields.date)
+        out << entry.datedName.validFrom.toString(Qt::SystemLocaleShortDate);
+    out << entry.codeText() << entry.datedName.name;
+    if (fields.colors)
+        out << entry.backgroundColor.name() << entry.foregroundColor.name();
+    return out;
+}
+
+bool exportTo(QWidget* parent, const KodNevModel& list, const QString& fileName, const RowSpan& span,
+              Fields fields, bool xml)
+{
+    const QString name = completedExportName(fileName, xml ? extXml : extText);
+    const QString path = exportTargetPath(fileName, xml ? extXml : extText);
+    if (!confirmExportOverwrite(parent, translated("Exportálás"), path))
+        return false;
+    QString error;
+    ExportWrite result;
+    {
+        WaitCursor wait;
+        result = writeExportFile(
+            path,
+            [&](QIODevice& device) {
+                return xml ? writeXml(device, list, span, fields) : writeText(device, list, span, fields);
+            },
+            &error);
+    }
+    const QString title = translated("Kód-név lista exportálás");
+    if (result == ExportWrite::OpenFailed)
+        Prompts::warning(parent, title, translated("%1 exportálása nem sikerült\n%2.").arg(name, error));
+    else if (result == ExportWrite::WriteFailed)
+        Prompts::warning(parent, title, translated("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name));
+    return result == ExportWrite::Written;
+}
+
+} // namespace
+
+bool writeText(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields)
+{
+    QTextStream out(&device);
+    out.setCodec("UTF-8");
+    out.setGenerateByteOrderMark(false);
+    for (int row = span.first; row <= span.last && out.status() == QTextStream::Ok; ++row)
+        out << fieldsOf(list.entryAt(row), fields).join(QLatin1Char('\t')) << "\r\n";
+    out.flush();
+    return out.status() == QTextStream::Ok;
+}
+
+bool writeXml(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields)
+{
+    SpreadsheetXmlWriter xml(&device);
+    xml.writeHeader(translated("Kódlista"), span.count(), fields.count());
+    for (int row = span.first; row <= span.last && !xml.hasError(); ++row) {
+        xml.writeStartElement(xmlRow);
+        for (const QString& field : fieldsOf(list.entryAt(row), fields))
+            xml.writeStringCell(field);
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return !xml.hasError();
+}
+
+bool exportToTxt(QWidget* parent, const KodNevModel& list, const QString& fileName, const RowSpan& span,
+                 Fields fields)
+{
+    return exportTo(parent, list, fileName, span, fields, false);
+}
+
+bool exportToXml(QWidget* parent, const KodNevModel& list, const QString& fileName, const RowSpan& span,
+                 Fields fields)
+{
+    return exportTo(parent, list, fileName, span, fields, true);
+}
+
+bool print(QWidget* parent, QPrinter* out, const KodNevModel& list, const RowSpan& span, int pageSet,
+           const QString& footerPath)
+{
+    PagePrinter pages(out);
+    const int nine = pages.metrics().horizontalAdvance(QLatin1Char('9'));
+    const int em = pages.metrics().horizontalAdvance(QLatin1Char('M'));
+    const int edge[5] = {0, 6 * nine, 20 * nine, 20 * nine + 14 * em, pages.pageWidth()};
+    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
+    const bool colour = out->colorMode() == QPrinter::Color;
+    auto header = [&](QPainter& painter) {
+        for (int column = 0; column < 4; ++column)
+            painter.drawText(pages.headerRect(edge[column], edge[column + 1] - 1), flags,
+                             list.headerData(column, Qt::Horizontal).toString());
+    };
+    auto row = [&](QPainter& painter, int offset, int k) {
+        const int r = span.first + offset;
+        if (colour) {
+            const QModelIndex first = list.index(r, 0);
+            painter.setPen(first.data(Qt::ForegroundRole).value<QBrush>().color());
+            painter.setBackground(QBrush(first.data(Qt::BackgroundRole).value<QBrush>().color()));
+        }
+        const KodNev entry = list.entryAt(r);
+        const QString cells[4] = {PagePrinter::padded(QString::number(r + 1)),
+                                  PagePrinter::padded(entry.datedName.validFrom.toString(Qt::SystemLocaleShortDate)),
+                                  PagePrinter::padded(entry.codeText()), entry.datedName.name};
+        for (int column = 0; column < 4; ++column)
+            painter.drawText(pages.rowRect(k, edge[column], edge[column + 1] - 1), flags, cells[column]);
+    };
+    return pages.print(parent, span.count(), pageSet, footerPath, header, row);
+}
+
+bool exportToPdf(QWidget* parent, QPrinter* out, const KodNevModel& list, const RowSpan& span,
+                 const QString& footerPath)
+{
+    WaitCursor wait;
+    return paintToPrinterFile(parent, out, [&](QPrinter* printer) {
+        return print(parent, printer, list, span, PageSetAll, footerPath);
+    });
+}
+
+} // namespace KodNevExport

@@ -1,0 +1,218 @@
+#include "codenames/kodnevimport.h"
+
+#include "codenames/kodnevmodel.h"
+#include "core/constants.h"
+#include "core/exportfile.h"
+#include "core/helpers.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/spreadsheetxml.h"
+#include "core/wyxapp.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextCodec>
+
+namespace KodNevImport {
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("KodnevView", text);
+}
+
+// A record without a date: a new code is named from the start of the century, a code
+// already named gets a new step from today.
+QDate derivedDate(const KodNevModel& list, const KodNev& entry, int century)
+{
+    return list.findCode(entry) < 0 ? QDate(century, 1, 1) : QDate::currentDate();
+}
+
+// Reads one line of at most maxLineLength bytes; an overlong one is consumed to its end
+// and reported as too long. False at the end of the device.
+bool readLine(QIODevice& device, QByteArray& line, bool& tooLong)
+{
+    if (device.atEnd())
+        return false;
+    line = device.readLine(maxLineLength + 2); // at most one byte more than allowed
+    tooLong = line.size() > maxLineLength && !line.endsWith('\n');
+    if (tooLong) {
+        char c = 0;
+        while (device.getChar(&c) && c != '\n') {
+        }
+    }
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return true;
+}
+
+} // namespace
+
+Result readText(QIODevice& device, KodNevModel& list, int century)
+{
+    Result result;
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    static const QRegularExpression tab(QStringLiteral("\t"));
+    QByteArray raw;
+    bool tooLong = false;
+    int lineNumber = 0;
+    while (readLine(device, raw, tooLong)) {
+        ++lineNumber;
+        if (tooLong) {
+            ++result.skipped;
+            continue;
+        }
+        if (lineNumber == 1 && raw.startsWith("\xef\xbb\xbf"))
+            raw.remove(0, 3);
+        QTextCodec::ConverterState state;
+        const QString line = utf8->toUnicode(raw.constData(), raw.size(), &state);
+        if (state.invalidChars > 0) {
+            result.error = translated("nem UTF-8 kódolású szöveg");
+            result.stoppedAt = lineNumber;
+            return result;
+        }
+        const QStringList fields = line.split(tab, Qt::SkipEmptyParts);
+        if (fields.size() < 2) {
+            ++result.skipped;
+            continue;
+        }
+        KodNev entry; // fresh for every line
+        QDate date = QDate::fromString(fields.at(0), Qt::SystemLocaleShortDate);
+        const int k = date.isValid() ? 1 : 0;
+        if (fields.size() < k + 2 || !entry.setCode(fields.at(k)) || !entry.datedName.setName(fields.at(k + 1))) {
+            ++result.skipped;
+            continue;
+        }
+        if (!date.isValid())
+            date = derivedDate(list, entry, century);
+        entry.datedName.setDate(date);
+        if (fields.size() > k + 2) {
+            entry.setBackgroundColorName(fields.at(k + 2));
+            if (fields.size() > k + 3)
+                entry.setForegroundColorName(fields.at(k + 3));
+        }
+        if (list.addEntry(entry, true))
+            ++result.added;
+    }
+    return result;
+}
+
+Result readXml(QIODevice& device, KodNevModel& list, int century)
+{
+    Result result;
+    SpreadsheetXmlReader reader(&device);
+    int row = 0;
+    auto stop = [&](const QString& error) {
+        result.error = error;
+        result.stoppedAt = row;
+        return result;
+    };
+    for (;;) {
+        if (!reader.nextRow()) {
+            if (reader.hasError())
+                return stop(reader.errorString());
+            // Short of the document's end the reader stops only on a row it cannot read.
+            if (reader.atEnd())
+                return result;
+            ++row;
+            return stop(translated("a sor nem cellákkal kezdődik"));
+        }
+        ++row;
+        KodNev entry; // fresh for every row
+        const QString first = reader.readElementText();
+        QDate date = QDate::fromString(first, Qt::SystemLocaleShortDate);
+        QString code = first;
+        bool complete = true;
+        if (date.isValid()) {
+            complete = reader.nextCell();
+            if (complete)
+                code = reader.readElementText();
+        }
+        QString name;
+        QStringList colours;
+        if (complete) {
+            complete = reader.nextCell();
+            if (complete) {
+                name = reader.readElementText();
+                while (colours.size() < 2 && reader.nextCell())
+                    colours << reader.readElementText();
+            }
+        }
+        if (reader.hasError())
+            return stop(reader.errorString());
+        if (!complete) {
+            ++result.skipped;
+            continue;
+        }
+        if (!entry.setCode(code))
+            return stop(translated("érvénytelen kód: %1").arg(code.left(20)));
+        if (!date.isValid())
+            date = derivedDate(list, entry, century);
+        entry.datedName.setDate(date);
+        if (!entry.datedName.setName(name)) {
+            ++result.skipped; // empty or overlong
+            continue;
+        }
+        if (!colours.isEmpty()) {
+            entry.setBackgroundColorName(colours.at(0));
+            if (colours.size() > 1)
+                entry.setForegroundColorName(colours.at(1));
+        }
+        if (list.addEntry(entry, true))
+            ++result.added;
+    }
+}
+
+namespace {
+
+bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, bool xml)
+{
+    const QString name = completedExportName(fileName, xml ? extXml : extText);
+    const QString path = appSettings().workPath(name);
+    const QString title = translated("Kód-név lista importálás");
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        Prompts::warning(parent, title, translated("%1 nem létezik.").arg(name));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Prompts::warning(parent, title, translated("%1 importálása nem sikerült\n%2.").arg(name, file.errorString()));
+        return false;
+    }
+    if (file.size() > maxFileSize) {
+        Prompts::warning(parent, title,
+                         translated("%1 importálása nem sikerült\n%2.")
+                             .arg(name, translated("a fájl túl nagy egy kód-név listához")));
+        return false;
+    }
+    Result result;
+    {
+        WaitCursor wait;
+        result = xml ? readXml(file, list, appSettings().century) : readText(file, list, appSettings().century);
+    }
+    if (result.error.isEmpty())
+        return true;
+    const QString where = result.stoppedAt > 0
+                              ? translated("%1. sor: %2").arg(result.stoppedAt).arg(result.error)
+                              : result.error;
+    Prompts::warning(parent, title, translated("%1 importálása nem sikerült\n%2.").arg(name, where));
+    return false;
+}
+
+} // namespace
+
+bool importFromTxt(QWidget* parent, KodNevModel& list, const QString& fileName)
+{
+    return importFile(parent, list, fileName, false);
+}
+
+bool importFromXml(QWidget* parent, KodNevModel& list, const QString& fileName)
+{
+    return importFile(parent, list, fileName, true);
+}
+
+} // namespace KodNevImport

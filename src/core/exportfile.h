@@ -1,0 +1,33 @@
+#pragma once
+// Where an export goes and how it is written: the name completed with the format's
+// extension, a relative name in the working directory, a question before an existing
+// file is replaced, and the contents written to a temporary file that takes the asked
+// name only when it is complete, so a failed export never leaves a half-written file
+// under that name (and an old file there stays as it was).
+#include <QString>
+#include <functional>
+
+class QIODevice;
+class QPrinter;
+class QWidget;
+
+// fileName with "." + ext appended unless it already ends so (in any letter case).
+QString completedExportName(const QString& fileName, const QString& ext);
+// The completed name as an absolute path; a relative name lies in the working directory.
+QString exportTargetPath(const QString& fileName, const QString& ext);
+
+// True when path does not exist or the user agrees to replace it ("Igen" / "Mégsem").
+bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString& path);
+
+enum class ExportWrite { Written, OpenFailed, WriteFailed };
+
+// writer fills the device and returns false on a write failure. errorString receives the
+// device's error text when the file cannot be opened.
+ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODevice&)>& writer,
+                            QString* errorString = nullptr);
+
+// For a printer writing a PDF file: paints into a temporary file beside the printer's
+// output file and puts it in place when paint returns true. Any other printer is painted
+// directly. Returns paint's result; false too, with a warning, when the finished file
+// cannot be put in place.
+bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint);

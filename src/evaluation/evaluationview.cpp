@@ -1,0 +1,81 @@
+#include "evaluation/evaluationview.h"
+
+#include "core/constants.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QItemSelectionModel>
+
+EvaluationView::EvaluationView()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(QStringLiteral(":/images/rep.ico")));
+    m_table = new EvaluationTableView;
+    m_table->setupView();
+    setWidget(m_table);
+    connect(&appSettings(), &Settings::optionsChanged, this, &EvaluationView::Reinitialize);
+}
+
+EvaluationView::~EvaluationView() = default;
+
+void EvaluationView::setCurrentFile(const QString& fileName)
+{
+    m_currentFile = appSettings().workPath(fileName);
+    setWindowModified(false);
+    const QString shown = QFileInfo(m_currentFile).fileName();
+    setWindowTitle(shown + QStringLiteral("[*]"));
+    setObjectName(shown);
+}
+
+bool EvaluationView::loadFile(const QString& fileName)
+{
+    const bool ok = model()->load(fileName, this);
+    if (ok)
+        setCurrentFile(fileName);
+    return ok;
+}
+
+bool EvaluationView::save()
+{
+    if (m_currentFile.isEmpty())
+        setCurrentFile(model()->title() + QLatin1Char('.') + extReport);
+    return model()->save(m_currentFile, this, false);
+}
+
+bool EvaluationView::saveAs()
+{
+    const QString proposed = m_currentFile.isEmpty()
+                                 ? appSettings().workPath(model()->title() + QLatin1Char('.') + extReport)
+                                 : m_currentFile;
+    QString name = Prompts::saveFileName(this, tr("Teljesítés jelentés mentés"), proposed,
+                                         tr("Teljesítés jelentések (*.%1)").arg(extReport));
+    if (name.isEmpty())
+        return false;
+    if (!name.endsWith(QLatin1Char('.') + extReport, Qt::CaseInsensitive))
+        name += QLatin1Char('.') + extReport;
+    const bool ok = model()->save(name, this, true);
+    if (ok)
+        setCurrentFile(name);
+    return ok;
+}
+
+bool EvaluationView::hasMultipleSelection() const
+{
+    const QItemSelectionModel* selection = m_table->selectionModel();
+    return selection && selection->selectedRows().size() > 1;
+}
+
+QSize EvaluationView::sizeHint() const
+{
+    return QSize(640, 400);
+}
+
+void EvaluationView::Reinitialize()
+{
+    m_table->setupView();
+    m_table->viewport()->update();
+    update();
+}

@@ -1,0 +1,56 @@
+#include "mainwindow/programfiles.h"
+
+#include "core/helpers.h"
+#include "core/settings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+QString& directoryOverride()
+{
+    static QString directory;
+    return directory;
+}
+} // namespace
+
+QString programDirectory()
+{
+    return directoryOverride().isEmpty() ? QCoreApplication::applicationDirPath() : directoryOverride();
+}
+
+void setProgramDirectory(const QString& directory)
+{
+    directoryOverride() = directory;
+}
+
+TranslationNames translationNamesFor(int flags, const QString& localeName)
+{
+    switch (flags & OptLanguageMask) {
+    case OptLanguageAuto:
+        return {QStringLiteral("wyx770_") + localeName.left(2), QStringLiteral("qt_") + localeName};
+    case OptLanguageHungarian: return {QStringLiteral("wyx770_hu"), QStringLiteral("qt_hu")};
+    case OptLanguageGerman: return {QStringLiteral("wyx770_de"), QStringLiteral("qt_de")};
+    default: return {QStringLiteral("wyx770_en"), QStringLiteral("qt_en")};
+    }
+}
+
+void loadProgramTranslations(QTranslator& program, QTranslator& qt, int flags)
+{
+    const QString dir = programDirectory() + QStringLiteral("/translations");
+    const TranslationNames names = translationNamesFor(flags, QLocale::system().name());
+    // A file that is not there leaves the translator empty: the texts stay as written.
+    program.load(names.program, dir);
+    if (!qt.load(names.qt, dir))
+        qt.load(names.qt, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+}
+
+QString helpCollectionPath()
+{
+    const QString path = programDirectory() + QLatin1Char('/') + helpCollectionFile();
+    // The help engine would create an empty collection in the program's directory.
+    return QFileInfo(path).isFile() ? path : QString();
+}

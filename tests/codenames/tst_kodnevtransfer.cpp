@@ -1,0 +1,377 @@
+#include "support/scriptedprompts.h"
+#include "support/testenv.h"
+#include "support/testmain.h"
+
+#include "codenames/kodnevexport.h"
+#include "codenames/kodnevimport.h"
+#include "codenames/kodnevmodel.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QAbstractItemModelTester>
+#include <QBuffer>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+KodNev entry(const QString& code, const QDate& date, const QString& name, const QColor& back = Qt::white,
+             const QColor& fore = Qt::black)
+{
+    KodNev k;
+    if (!k.set(code, name, date, back, fore))
+        qFatal("bad test entry");
+    return k;
+}
+
+// Three entries: two steps of ABC and one of PP.
+QList<KodNev> sample()
+{
+    return {entry("ABC", QDate(2001, 1, 1), "Kapu", QColor("#ffff00"), QColor("#0000ff")),
+            entry("ABC", QDate(2023, 6, 30), "Főkapu"), entry("PP", QDate(1999, 12, 31), "Raktár, hátsó")};
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray text(const KodNevModel& list, KodNevExport::Fields fields)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    KodNevExport::writeText(buffer, list, exportRowSpan(RangeAll, list.rowCount(), -1, -1), fields);
+    return buffer.data();
+}
+
+QByteArray xml(const KodNevModel& list, KodNevExport::Fields fields)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    KodNevExport::writeXml(buffer, list, exportRowSpan(RangeAll, list.rowCount(), -1, -1), fields);
+    return buffer.data();
+}
+
+KodNevImport::Result importText(KodNevModel& list, const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return KodNevImport::readText(buffer, list, 2000);
+}
+
+KodNevImport::Result importXml(KodNevModel& list, const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return KodNevImport::readXml(buffer, list, 2000);
+}
+
+QByteArray xmlRows(const QStringList& rows)
+{
+    QByteArray out = "<?xml version=\"1.0\"?><Workbook xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">"
+                     "<Worksheet><Table>";
+    for (const QString& row : rows) {
+        out += "<Row>";
+        for (const QString& cell : row.split('|'))
+            out += "<Cell><Data ss:Type=\"String\">" + cell.toUtf8() + "</Data></Cell>";
+        out += "</Row>";
+    }
+    return out + "</Table></Worksheet></Workbook>";
+}
+
+bool sameEntries(const KodNevModel& a, const KodNevModel& b)
+{
+    if (a.rowCount() != b.rowCount())
+        return false;
+    for (int r = 0; r < a.rowCount(); ++r) {
+        const KodNev x = a.entryAt(r), y = b.entryAt(r);
+        if (x != y || x.backgroundColor != y.backgroundColor || x.foregroundColor != y.foregroundColor)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestKodNevTransfer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void textByteForByte()
+    {
+        KodNevModel list(sample());
+        QCOMPARE(text(list, {false, false}), QByteArray("ABCAAAAAAAAA\tKapu\r\n"
+                                                       "ABCAAAAAAAAA\tF\xc5\x91kapu\r\n"
+                                                       "PPAAAAAAAAAA\tRakt\xc3\xa1r, h\xc3\xa1ts\xc3\xb3\r\n"));
+        QCOMPARE(text(list, {true, true}).split('\n').first(),
+                 QByteArray("1 Jan 2001\tABCAAAAAAAAA\tKapu\t#ffff00\t#0000ff\r"));
+    }
+
+    void xmlDeclaresItsColumns_data()
+    {
+        QTest::addColumn<bool>("date");
+        QTest::addColumn<bool>("colors");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("neither") << false << false << 2;
+        QTest::newRow("date") << true << false << 3;
+        QTest::newRow("colours") << false << true << 4;
+        QTest::newRow("both") << true << true << 5;
+    }
+
+    void xmlDeclaresItsColumns()
+    {
+        QFETCH(bool, date);
+        QFETCH(bool, colors);
+        QFETCH(int, columns);
+        KodNevModel list(sample());
+        const QByteArray doc = xml(list, {date, colors});
+        QVERIFY(doc.contains(QStringLiteral("ss:ExpandedColumnCount=\"%1\" ss:ExpandedRowCount=\"3\"")
+                                 .arg(columns).toUtf8()));
+        QVERIFY(doc.contains("ss:Name=\"Kódlista\""));
+        QCOMPARE(doc.count("<Cell>"), 3 * columns);
+    }
+
+    void emptyListExports()
+    {
+        KodNevModel list;
+        QCOMPARE(text(list, {}), QByteArray());
+        QVERIFY(xml(list, {}).contains("ss:ExpandedRowCount=\"0\""));
+        QVERIFY(!xml(list, {}).contains("<Row"));
+    }
+
+    void roundTrips_data()
+    {
+        QTest::addColumn<bool>("asXml");
+        QTest::newRow("text") << false;
+        QTest::newRow("xml") << true;
+    }
+
+    // Written with both options and read back, the list is the same.
+    void roundTrips()
+    {
+        QFETCH(bool, asXml);
+        KodNevModel list(sample());
+        KodNevModel back;
+        QAbstractItemModelTester tester(&back);
+        const KodNevImport::Result r =
+            asXml ? importXml(back, xml(list, {true, true})) : importText(back, text(list, {true, true}));
+        QCOMPARE(r.error, QString());
+        QCOMPARE(r.added, 3);
+        QVERIFY(sameEntries(list, back));
+    }
+
+    void textLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<QString>("foreground");
+        const QDate century(2000, 1, 1);
+        QTest::newRow("two fields") << QByteArray("ab\tKert") << "ABAAAAAAAAAA" << "Kert" << century << "#ffffff"
+                                    << "#000000";
+        QTest::newRow("named code: today") << QByteArray("ABC\tÚj") << "ABCAAAAAAAAA" << "Új"
+                                           << QDate::currentDate() << "#ffffff" << "#000000";
+        QTest::newRow("date leads") << QByteArray("3 Feb 2010\tP\tRaktár\t#102030") << "PAAAAAAAAAAA" << "Raktár"
+                                    << QDate(2010, 2, 3) << "#102030" << "#000000";
+        QTest::newRow("runs of tabs") << QByteArray("\tC\t\tUdvar\t\tred\tnonsense\t") << "CAAAAAAAAAAA" << "Udvar"
+                                      << century << "#ff0000" << "#000000";
+        QTest::newRow("bad colours") << QByteArray("D\tTorony\tzzz\tqqq\r") << "DAAAAAAAAAAA" << "Torony" << century
+                                     << "#ffffff" << "#000000";
+    }
+
+    void textLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        QFETCH(QDate, date);
+        QFETCH(QString, background);
+        QFETCH(QString, foreground);
+        KodNevModel list({entry("ABC", QDate(2001, 1, 1), "Kapu")});
+        const KodNevImport::Result r = importText(list, line);
+        QCOMPARE(r.added, 1);
+        KodNev key;
+        key.setCode(code);
+        key.datedName.setDate(date);
+        const KodNev got = list.entryAt(list.findExact(key));
+        QCOMPARE(got.codeText(), code);
+        QCOMPARE(got.datedName.name, name);
+        QCOMPARE(got.datedName.validFrom, date);
+        QCOMPARE(got.backgroundColor.name(), background);
+        QCOMPARE(got.foregroundColor.name(), foreground);
+    }
+
+    // Bad lines are passed over; a refused name never leaves another record's name or
+    // colours on the entry that follows.
+    void badLinesAreSkippedAlone()
+    {
+        KodNevModel list;
+        const QByteArray name81(81, 'x');
+        const KodNevImport::Result r = importText(list, "A\tElső\t#ff0000\t#00ff00\r\n"
+                                                        "B\t" + name81 + "\t#0000ff\r\n"
+                                                        "Q\tRossz kód\r\n"
+                                                        "C\r\n"
+                                                        "\r\n"
+                                                        + QByteArray(5000, 'y') + "\r\n"
+                                                        "D\tUtolsó\r\n");
+        QCOMPARE(r.error, QString());
+        QCOMPARE(r.added, 2);
+        QCOMPARE(r.skipped, 5);
+        QCOMPARE(list.rowCount(), 2);
+        QCOMPARE(list.entryAt(1).datedName.name, QStringLiteral("Utolsó"));
+        QCOMPARE(list.entryAt(1).backgroundColor, QColor(Qt::white));
+        QCOMPARE(list.entryAt(1).foregroundColor, QColor(Qt::black));
+    }
+
+    void sameCodeAndDateReplaces()
+    {
+        KodNevModel list({entry("ABC", QDate(2001, 1, 1), "Kapu")});
+        importText(list, "1 Jan 2001\tABC\tÚj név\r\n");
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.entryAt(0).datedName.name, QStringLiteral("Új név"));
+    }
+
+    void nonUtf8StopsWithLine()
+    {
+        KodNevModel list;
+        const KodNevImport::Result r = importText(list, "A\tJó\r\nB\tRossz \xe1 bet\xfb\r\nC\tSoha\r\n");
+        QCOMPARE(r.added, 1);
+        QCOMPARE(r.stoppedAt, 2);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(list.rowCount(), 1);
+    }
+
+    void xmlInvalidCodeKeepsRowsBefore()
+    {
+        KodNevModel list;
+        const KodNevImport::Result r = importXml(list, xmlRows({"A|Első", "XYZ|Második", "C|Harmadik"}));
+        QCOMPARE(r.added, 1);
+        QCOMPARE(r.stoppedAt, 2);
+        QVERIFY(r.error.contains("XYZ"));
+        QCOMPARE(list.entryAt(0).datedName.name, QStringLiteral("Első"));
+    }
+
+    void xmlDamage_data()
+    {
+        QTest::addColumn<QByteArray>("doc");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("stoppedAt");
+        const QByteArray bomb = "<?xml version=\"1.0\"?><!DOCTYPE l [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
+                                "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                                "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                                "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+                                "<Workbook><Worksheet><Table><Row><Cell><Data>A</Data></Cell><Cell><Data>&g;</Data>"
+                                "</Cell></Row></Table></Worksheet></Workbook>";
+        QTest::newRow("entity bomb") << bomb << 0 << 1;
+        QByteArray cut = xmlRows({"A|Első", "B|Második"});
+        cut.chop(40);
+        QTest::newRow("cut short") << cut << 1 << 2;
+        QTest::newRow("row without cells") << xmlRows({"A|Első"}).replace("</Table>", "<Row><X/></Row></Table>") << 1
+                                           << 2;
+        QTest::newRow("not xml") << QByteArray("A\tKapu\r\n") << 0 << 0;
+        QTest::newRow("code only") << xmlRows({"A", "B|Név"}) << 1 << 0;
+        QTest::newRow("long name skipped") << xmlRows({"A|" + QString(81, 'n'), "B|Név"}) << 1 << 0;
+    }
+
+    // Damaged files say where they stopped; the rows before stay, nothing after is added.
+    void xmlDamage()
+    {
+        QFETCH(QByteArray, doc);
+        QFETCH(int, added);
+        QFETCH(int, stoppedAt);
+        KodNevModel list;
+        const KodNevImport::Result r = importXml(list, doc);
+        QCOMPARE(r.added, added);
+        QCOMPARE(list.rowCount(), added);
+        QCOMPARE(r.stoppedAt, stoppedAt);
+        if (QByteArray(QTest::currentDataTag()) != "code only" && QByteArray(QTest::currentDataTag()) != "long name skipped")
+            QVERIFY(!r.error.isEmpty());
+    }
+
+    void fileMessagesNameTheFile()
+    {
+        TestEnv env;
+        KodNevModel list;
+        {
+            ScriptedPrompts prompts;
+            prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("nincs.txt nem létezik."));
+            QVERIFY(!KodNevImport::importFromTxt(nullptr, list, QStringLiteral("nincs")));
+            QCOMPARE(prompts.seen().first().title, QStringLiteral("Kód-név lista importálás"));
+        }
+        writeFile(env.path("rossz.xml"), xmlRows({"A|Első", "XYZ|Második"}));
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("rossz.xml importálása nem sikerült\n2. sor: "));
+        QVERIFY(!KodNevImport::importFromXml(nullptr, list, QStringLiteral("rossz.XML").toLower()));
+        QCOMPARE(list.rowCount(), 1);
+    }
+
+    void exportFileAsksAndCompletes()
+    {
+        TestEnv env;
+        KodNevModel list(sample());
+        const RowSpan all = exportRowSpan(RangeAll, list.rowCount(), -1, -1);
+        QVERIFY(KodNevExport::exportToTxt(nullptr, list, QStringLiteral("lista"), all, {false, false}));
+        QCOMPARE(readFile(env.path("lista.txt")), text(list, {false, false}));
+        ScriptedPrompts prompts;
+        prompts.expectQuestion(QStringLiteral("lista.txt nevű fájl már létezik."), false);
+        QVERIFY(!KodNevExport::exportToTxt(nullptr, list, QStringLiteral("lista.txt"), RowSpan{0, 0}, {}));
+        QCOMPARE(readFile(env.path("lista.txt")), text(list, {false, false}));
+        QVERIFY(KodNevExport::exportToXml(nullptr, list, QStringLiteral("LISTA.XML"), all, {}));
+        QVERIFY(QFileInfo::exists(env.path("LISTA.XML")));
+    }
+
+    // Export through a file and import back through the file, as the window will.
+    void fileRoundTrip()
+    {
+        TestEnv env;
+        KodNevModel list(sample());
+        const RowSpan all = exportRowSpan(RangeAll, list.rowCount(), -1, -1);
+        QVERIFY(KodNevExport::exportToXml(nullptr, list, QStringLiteral("k"), all, {true, true}));
+        KodNevModel back;
+        QVERIFY(KodNevImport::importFromXml(nullptr, back, QStringLiteral("k.xml")));
+        QVERIFY(sameEntries(list, back));
+    }
+
+    void pdfPagesAndFooter()
+    {
+        TestEnv env;
+        QList<KodNev> many;
+        for (int i = 0; i < 200; ++i)
+            many << entry(QStringLiteral("B%1").arg(QChar('A' + i % 16)) + QChar('A' + i / 16),
+                          QDate(2001, 1, 1), QStringLiteral("Pont %1").arg(i + 1));
+        KodNevModel list(many);
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(env.path("k.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        const RowSpan span = exportRowSpan(RangeFromCursor, list.rowCount(), 50, 50);
+        QVERIFY(KodNevExport::exportToPdf(nullptr, &printer, list, span, QStringLiteral("/x/kodlista.kod")));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), env.path("k.pdf"), QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() > 2);
+        QVERIFY(pages.first().contains(QStringLiteral("Pont 51")));
+        QVERIFY(!pages.first().contains(QStringLiteral("Pont 50 ")));
+        QVERIFY(pages.first().contains(QRegularExpression(QStringLiteral("/x/kodlista.kod\\s+1 oldal"))));
+        QVERIFY(pages.last().contains(QStringLiteral("Pont 200")));
+        QVERIFY(pages.first().contains(QStringLiteral("Megnevezés")));
+    }
+};
+
+WYX_TEST_MAIN(TestKodNevTransfer)
+#include "tst_kodnevtransfer.moc"

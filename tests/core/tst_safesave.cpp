@@ -1,0 +1,353 @@
+// The shared save routine under every fault of its own file operations, on a full file
+// system, through a symbolic link, and the regular-file guard of the readers.
+#include "core/safesave.h"
+#include "support/testenv.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using SafeSave::Op;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
+// Larger than one write chunk, so the save has a write of its own besides the flush.
+QByteArray bigContent(char fill)
+{
+    return QByteArray(200 * 1024, fill);
+}
+
+std::function<bool(QIODevice&)> writing(const QByteArray& bytes)
+{
+    return [bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); };
+}
+
+QStringList strayFiles(const QString& dir, const QStringList& keep)
+{
+    QStringList files = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& k : keep)
+        files.removeAll(k);
+    return files;
+}
+
+} // namespace
+
+class TestSafeSave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every operation of a save, failed one at a time: the save either reports the failure
+    // with the document and backup as they were, or has the new file in place.
+    void everyFailedOperationKeepsOldFileAndBackup()
+    {
+        TestEnv env;
+        const QString doc = env.path("doc.ewl");
+        const QByteArray older = "older", old = bigContent('o'), fresh = bigContent('n');
+        int total = 0;
+        {
+            writeFile(doc, old);
+            writeFile(backupPathFor(doc), older);
+            SafeSave::FaultScope faults;
+            QVERIFY(saveWithBackup(doc, writing(fresh)));
+            total = faults.operations();
+            QCOMPARE(faults.operations(Op::Write), 1);
+            QCOMPARE(faults.operations(Op::Link), 1);
+            QCOMPARE(faults.operations(Op::Rename), 2);
+            QCOMPARE(readAll(backupPathFor(doc)), old);
+        }
+        for (int i = 1; i <= total; ++i) {
+            writeFile(doc, old);
+            writeFile(backupPathFor(doc), older);
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            SafeSave::Result result;
+            const bool saved = saveWithBackup(doc, writing(fresh), &result);
+            if (i == total) {
+                // Only the last rename, of the backup: the document is saved, the old version
+                // waits beside the untouched previous backup.
+                QVERIFY2(saved, qPrintable(QString::number(i)));
+                QCOMPARE(readAll(doc), fresh);
+                QCOMPARE(readAll(backupPathFor(doc)), older);
+                QCOMPARE(readAll(backupPathFor(doc) + ".tmp"), old);
+                continue;
+            }
+            QVERIFY2(!saved, qPrintable(QString::number(i)));
+            QVERIFY(!result.errorString.isEmpty());
+            QCOMPARE(readAll(doc), old);
+            QCOMPARE(readAll(backupPathFor(doc)), older);
+            QCOMPARE(strayFiles(env.workDir(), {"doc.ewl", "doc.ewl.bak"}), QStringList());
+        }
+        // A stale ".bak.tmp" of an interrupted save is cleared by the next one.
+        QVERIFY(saveWithBackup(doc, writing("again")));
+        QCOMPARE(strayFiles(env.workDir(), {"doc.ewl", "doc.ewl.bak"}), QStringList());
+        QCOMPARE(readAll(backupPathFor(doc)), fresh);
+    }
+
+    void failureKindNamesTheStep_data()
+    {
+        QTest::addColumn<int>("op");
+        QTest::addColumn<int>("failure");
+        QTest::newRow("open") << int(Op::Open) << int(SafeSave::Failure::Open);
+        QTest::newRow("write") << int(Op::Write) << int(SafeSave::Failure::Write);
+        QTest::newRow("flush") << int(Op::Flush) << int(SafeSave::Failure::Write);
+        QTest::newRow("fsync") << int(Op::Sync) << int(SafeSave::Failure::Write);
+        QTest::newRow("close") << int(Op::Close) << int(SafeSave::Failure::Write);
+        QTest::newRow("link") << int(Op::Link) << int(SafeSave::Failure::Replace);
+        QTest::newRow("rename") << int(Op::Rename) << int(SafeSave::Failure::Replace);
+    }
+
+    void failureKindNamesTheStep()
+    {
+        QFETCH(int, op);
+        QFETCH(int, failure);
+        TestEnv env;
+        const QString doc = env.path("a.kod");
+        writeFile(doc, "old");
+        SafeSave::FaultScope faults;
+        faults.failNth(Op(op), 1, EIO);
+        SafeSave::Result result;
+        QVERIFY(!saveWithBackup(doc, writing(bigContent('x')), &result));
+        QCOMPARE(int(result.failure), failure);
+        QCOMPARE(result.errorString, qt_error_string(EIO));
+        QCOMPARE(readAll(doc), QByteArray("old"));
+    }
+
+    // A write that fails after part of its bytes (a full disk) fails the save even when the
+    // writer does not look at the device's answers.
+    void shortWriteFailsEvenWhenTheWriterIgnoresIt()
+    {
+        TestEnv env;
+        const QString doc = env.path("t.txt");
+        writeFile(doc, "old text");
+        SafeSave::FaultScope faults;
+        faults.failNth(Op::Flush, 1, ENOSPC);
+        faults.setShortWriteBytes(10);
+        SafeSave::Result result;
+        QVERIFY(!saveReplacing(
+            doc, [](QIODevice& out) { out.write(QByteArray(100, 'n')); return true; }, &result));
+        QCOMPARE(int(result.failure), int(SafeSave::Failure::Write));
+        QCOMPARE(result.errorString, qt_error_string(ENOSPC));
+        QCOMPARE(readAll(doc), QByteArray("old text"));
+        QCOMPARE(strayFiles(env.workDir(), {"t.txt"}), QStringList());
+    }
+
+    void newFileGetsNoBackupAndKeepsNoTemporary()
+    {
+        TestEnv env;
+        const QString doc = env.path("new.ewl");
+        QVERIFY(saveWithBackup(doc, writing("first")));
+        QCOMPARE(readAll(doc), QByteArray("first"));
+        QCOMPARE(strayFiles(env.workDir(), {"new.ewl"}), QStringList());
+        QVERIFY(saveReplacing(doc, writing("second")));
+        QCOMPARE(strayFiles(env.workDir(), {"new.ewl"}), QStringList());
+    }
+
+    // A file system without hard links: the old file is copied to become the backup.
+    void withoutHardLinksTheBackupIsACopy()
+    {
+        TestEnv env;
+        const QString doc = env.path("v.ewl");
+        writeFile(doc, "old");
+        writeFile(backupPathFor(doc), "older");
+        {
+            SafeSave::FaultScope faults;
+            faults.failNth(Op::Link, 1, EPERM);
+            QVERIFY(saveWithBackup(doc, writing("new")));
+        }
+        QCOMPARE(readAll(doc), QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
+        // The copy failing too leaves everything as it was.
+        SafeSave::FaultScope faults;
+        faults.failNth(Op::Link, 1, EPERM);
+        faults.failNth(Op::Sync, 2, EIO); // the copy's own fsync
+        QVERIFY(!saveWithBackup(doc, writing("newer")));
+        QCOMPARE(readAll(doc), QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
+        QCOMPARE(strayFiles(env.workDir(), {"v.ewl", "v.ewl.bak"}), QStringList());
+    }
+
+    void permissionsOfTheOldFileStay()
+    {
+        TestEnv env;
+        const QString doc = env.path("p.txt");
+        writeFile(doc, "old");
+        QVERIFY(::chmod(QFile::encodeName(doc).constData(), 0640) == 0);
+        QVERIFY(saveReplacing(doc, writing("new")));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(doc).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0640);
+    }
+
+    // Saving through a symbolic link keeps the link; the target's old contents become the
+    // backup beside the target.
+    void symbolicLinkStaysAndItsTargetIsBackedUp()
+    {
+        TestEnv env;
+        QVERIFY(QDir(env.workDir()).mkpath("real"));
+        const QString target = env.path("real/doc.ewl");
+        const QString link = env.path("doc.ewl");
+        writeFile(target, "old");
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(saveWithBackup(link, writing("new")));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(target), QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(target)), QByteArray("old"));
+        QVERIFY(!QFileInfo::exists(backupPathFor(link)));
+
+        // A failure leaves link, target and backup alone.
+        SafeSave::FaultScope faults;
+        faults.failNth(Op::Sync, 1);
+        QVERIFY(!saveWithBackup(link, writing("newer")));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(target), QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(target)), QByteArray("old"));
+    }
+
+    void folderOrFifoUnderTheNameIsNotReplaced()
+    {
+        TestEnv env;
+        QVERIFY(QDir(env.workDir()).mkpath("dir.txt"));
+        SafeSave::Result result;
+        QVERIFY(!saveReplacing(env.path("dir.txt"), writing("x"), &result));
+        QCOMPARE(int(result.failure), int(SafeSave::Failure::NotRegular));
+        QVERIFY(QFileInfo(env.path("dir.txt")).isDir());
+        QCOMPARE(::mkfifo(QFile::encodeName(env.path("pipe.kod")).constData(), 0600), 0);
+        QVERIFY(!saveWithBackup(env.path("pipe.kod"), writing("x"), &result));
+        QCOMPARE(int(result.failure), int(SafeSave::Failure::NotRegular));
+    }
+
+    // Appending: every failure leaves exactly the old contents.
+    void appendKeepsOldRecordsUnderEveryFault()
+    {
+        TestEnv env;
+        const QString doc = env.path("S-1.txt");
+        const QByteArray old = "record 1\r\n", added = "record 2\r\n";
+        int total = 0;
+        {
+            writeFile(doc, old);
+            SafeSave::FaultScope faults;
+            QVERIFY(appendToFile(doc, added).ok());
+            total = faults.operations();
+            QCOMPARE(readAll(doc), old + added);
+        }
+        for (int i = 1; i <= total; ++i) {
+            writeFile(doc, old);
+            SafeSave::FaultScope faults;
+            faults.failAt(i);
+            faults.setShortWriteBytes(4);
+            const SafeSave::Result result = appendToFile(doc, added);
+            QVERIFY2(!result.ok(), qPrintable(QString::number(i)));
+            QCOMPARE(readAll(doc), old);
+        }
+        // A history that did not exist is not left behind empty.
+        SafeSave::FaultScope faults;
+        faults.failNth(Op::Write, 1);
+        QVERIFY(!appendToFile(env.path("S-2.txt"), added).ok());
+        QVERIFY(!QFileInfo::exists(env.path("S-2.txt")));
+    }
+
+    void readersOpenOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("device") << "device";
+    }
+
+    void readersOpenOnlyRegularFiles()
+    {
+        QFETCH(QString, kind);
+        TestEnv env;
+        QString path = env.path("x.ewl");
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir(env.workDir()).mkpath("x.ewl"));
+        else
+            path = QStringLiteral("/dev/zero");
+        QFile file(path);
+        QElapsedTimer timer;
+        timer.start();
+        const QString error = openRegularFile(file);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!file.isOpen());
+        QVERIFY(timer.elapsed() < 5000); // a blocked open never returns at all
+    }
+
+    void regularFileOpensForReading()
+    {
+        TestEnv env;
+        writeFile(env.path("r.txt"), "text");
+        QFile file(env.path("r.txt"));
+        QCOMPARE(openRegularFile(file), QString());
+        QCOMPARE(file.readAll(), QByteArray("text"));
+        QFile missing(env.path("none.txt"));
+        QCOMPARE(openRegularFile(missing), qt_error_string(ENOENT));
+    }
+
+    // A real full file system, at every 4 KiB step of free space (root only: it mounts a
+    // small tmpfs of its own).
+    void fullFileSystemKeepsOldFileAndBackup()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        QTemporaryDir mountPoint;
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("no tmpfs can be mounted here");
+        struct Unmount {
+            QByteArray where;
+            ~Unmount() { ::umount2(where.constData(), MNT_DETACH); }
+        } unmount{where};
+        const QString doc = mountPoint.path() + "/doc.ewl";
+        const QByteArray old(40 * 1024, 'o'), fresh(60 * 1024, 'n');
+        bool sawFailure = false, sawSuccess = false;
+        for (int filler = 0; filler <= 256; filler += 4) {
+            for (const QString& name : QDir(mountPoint.path()).entryList(QDir::Files))
+                QFile::remove(mountPoint.path() + '/' + name);
+            writeFile(doc, old);
+            writeFile(backupPathFor(doc), "older");
+            QFile fill(mountPoint.path() + "/fill");
+            fill.open(QIODevice::WriteOnly);
+            fill.write(QByteArray(filler * 1024, 'f'));
+            fill.close();
+            SafeSave::Result result;
+            if (saveWithBackup(doc, writing(fresh), &result)) {
+                sawSuccess = true;
+                QCOMPARE(readAll(doc), fresh);
+                QCOMPARE(readAll(backupPathFor(doc)), old);
+            } else {
+                sawFailure = true;
+                QCOMPARE(readAll(doc), old);
+                QCOMPARE(readAll(backupPathFor(doc)), QByteArray("older"));
+            }
+        }
+        QVERIFY(sawSuccess);
+        QVERIFY(sawFailure);
+    }
+};
+
+WYX_TEST_MAIN(TestSafeSave)
+#include "tst_safesave.moc"

@@ -1,0 +1,201 @@
+#include "mainwindow/documenttestutil.h"
+#include "support/modaldriver.h"
+
+#include "core/settings.h"
+#include "eventlog/logmodel.h"
+#include "mainwindow/helpbrowser.h"
+#include "mainwindow/optiondlg.h"
+#include "mainwindow/programfiles.h"
+
+#include <QDir>
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace {
+
+QStringList menuTitles(MainWindow& w)
+{
+    QStringList titles;
+    for (QAction* menu : w.menuBar()->actions()) {
+        if (!menu->isSeparator())
+            titles << menu->text();
+    }
+    return titles;
+}
+
+QString actionText(MainWindow& w, const char* name)
+{
+    auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
+    return action ? action->text() : QStringLiteral("<none>");
+}
+
+void setLanguage(int language)
+{
+    appSettings().flags = (appSettings().flags & ~OptLanguageMask) | language;
+}
+
+// Lets the language change that loading the translators posts reach every widget.
+void deliverLanguageChange()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::processEvents();
+}
+
+QDockWidget* helpDock(MainWindow& w)
+{
+    return w.findChild<QDockWidget*>(QStringLiteral("helpDock"));
+}
+
+QString shownPage(MainWindow& w)
+{
+    HelpBrowser* browser = helpBrowserOf(helpDock(w));
+    return browser ? browser->source().path() : QStringLiteral("<no browser>");
+}
+
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(images); }
+    void init() { setProgramDirectory(QStringLiteral(WYX_BUILD_DIR)); }
+    void cleanup()
+    {
+        setLanguage(OptLanguageHungarian);
+        setProgramDirectory(QString());
+    }
+
+    void menusAndOpenDialogFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("logHeader");
+        QTest::newRow("de") << int(OptLanguageGerman)
+                            << QStringList{"&Datei", "&Bearbeiten", "D&atenübertragung", "&Ansicht", "&Hilfe"}
+                            << "&Einstellungen..." << "Optionen" << "Beschreibung";
+        QTest::newRow("en") << int(OptLanguageEnglish)
+                            << QStringList{"&File", "&Edit", "&Data transfer", "&View", "&Help"} << "&Options..."
+                            << "Options" << "Description";
+        QTest::newRow("hu") << int(OptLanguageHungarian)
+                            << QStringList{"&File", "Sz&erkeszt", "&Adatátvitel", "&Nézet", "&Súgó"}
+                            << "&Beállítások..." << "Opciók" << "Leírás";
+    }
+
+    void menusAndOpenDialogFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, menus);
+        QFETCH(QString, options);
+        QFETCH(QString, title);
+        QFETCH(QString, logHeader);
+        TestEnv env;
+        setLanguage(OptLanguageHungarian);
+        MainWindow w;
+        OptionDlg dialog(&w);
+        dialog.show();
+        setLanguage(language);
+        w.switchLanguage();
+        deliverLanguageChange();
+        QCOMPARE(menuTitles(w), menus);
+        QCOMPARE(actionText(w, "setupOptionAct"), options);
+        QCOMPARE(dialog.windowTitle(), title);
+        LogModel log;
+        QCOMPARE(log.headerData(LogModel::ColumnDescription, Qt::Horizontal).toString(), logHeader);
+    }
+
+    void systemLocaleChangeReloadsTheTranslations()
+    {
+        TestEnv env;
+        setLanguage(OptLanguageHungarian);
+        MainWindow w;
+        setLanguage(OptLanguageGerman);
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(&w, &change);
+        QCOMPARE(actionText(w, "readOutAct"), QStringLiteral("&Auslesen"));
+    }
+
+    // Choosing "Angol" in the options command switches the whole window, and its help.
+    void optionsCommandSwitchesLanguageAndHelp()
+    {
+        TestEnv env;
+        setLanguage(OptLanguageHungarian);
+        MainWindow w;
+        w.help();
+        QVERIFY(helpDock(w)->isVisible());
+        ModalDriver driver;
+        driver.onModal("OptionDlg", [](QWidget* d) {
+            auto* dialog = static_cast<OptionDlg*>(d);
+            dialog->languageCombo->setCurrentIndex(3);
+            QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+        });
+        w.setupOption();
+        QVERIFY(driver.allDone());
+        deliverLanguageChange();
+        QCOMPARE(appSettings().flags & OptLanguageMask, int(OptLanguageEnglish));
+        QCOMPARE(actionText(w, "helpAct"), QStringLiteral("&Help..."));
+        QDockWidget* dock = helpDock(w);
+        QVERIFY(dock->isVisible());
+        QCOMPARE(dock->windowTitle(), QStringLiteral("Help"));
+        HelpBrowser* browser = helpBrowserOf(dock);
+        QVERIFY(browser->toPlainText().contains("dispatcher's guide"));
+    }
+
+    void helpVisibilityKeptAcrossLanguages()
+    {
+        TestEnv env;
+        setLanguage(OptLanguageHungarian);
+        MainWindow w;
+        QVERIFY(!helpDock(w)->isVisible());
+        setLanguage(OptLanguageGerman);
+        w.switchHelpLanguage();
+        QCOMPARE(helpDock(w)->isVisible(), false);
+        w.help();
+        QVERIFY(helpBrowserOf(helpDock(w))->toPlainText().contains("Handbuch für die Leitstelle"));
+        setLanguage(OptLanguageEnglish);
+        w.switchHelpLanguage();
+        QCOMPARE(w.findChildren<QDockWidget*>().size(), 1); // the old dock is gone
+        QVERIFY(helpDock(w)->isVisible());
+        QVERIFY(helpBrowserOf(helpDock(w))->toPlainText().contains("dispatcher's guide"));
+    }
+
+    void contextHelpOpensThePageOfTheActiveWindow()
+    {
+        TestEnv env;
+        setLanguage(OptLanguageEnglish);
+        writeLog(env.path("PROBA.ewl"));
+        writeBytes(env.path("jegyzet.txt"));
+        MainWindow w;
+        w.show();
+        w.help();
+        QCOMPARE(shownPage(w), QStringLiteral("/doc/index.html"));
+        w.loadFile(env.path("PROBA.ewl"));
+        QCOMPARE(w.activeViewKind(), int(LogViewKind));
+        w.help();
+        QCOMPARE(shownPage(w), QStringLiteral("/doc/logs.html"));
+        w.loadFile(env.path("jegyzet.txt"));
+        QCOMPARE(w.activeViewKind(), int(TxtViewKind));
+        w.help();
+        QCOMPARE(shownPage(w), QStringLiteral("/doc/index.html"));
+    }
+
+    void missingHelpGivesAnEmptyDockAndCreatesNothing()
+    {
+        TestEnv env;
+        const QString dir = env.root() + QStringLiteral("/program");
+        QVERIFY(QDir().mkpath(dir));
+        setProgramDirectory(dir);
+        MainWindow w;
+        w.help();
+        QVERIFY(helpDock(w)->isVisible());
+        QVERIFY(helpBrowserOf(helpDock(w))->toPlainText().isEmpty());
+        w.switchHelpLanguage();
+        QCOMPARE(QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+};
+
+WYX_TEST_MAIN(TestLanguage)
+#include "tst_language.moc"

@@ -1,0 +1,26 @@
+# Runs lupdate over copies of the German and English sources and fails when any text of
+# src/ or forms/ has no finished translation.
+set(failed "")
+foreach(lang de en)
+  file(REMOVE_RECURSE ${WORK_DIR}/${lang})
+  file(MAKE_DIRECTORY ${WORK_DIR}/${lang})
+  set(copy ${WORK_DIR}/${lang}/wyx770_${lang}.ts)
+  file(COPY_FILE ${SOURCE_DIR}/translations/wyx770_${lang}.ts ${copy})
+  execute_process(COMMAND ${LUPDATE} -no-obsolete -locations none ${SOURCE_DIR}/src ${SOURCE_DIR}/forms
+                          -source-language hu_HU -target-language ${lang} -ts ${copy}
+                  RESULT_VARIABLE result OUTPUT_QUIET)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "lupdate failed for ${lang}")
+  endif()
+  file(READ ${copy} ts)
+  string(REGEX MATCHALL "<source>[^<]*</source>[ \n\t]*<translation type=\"unfinished\"" open "${ts}")
+  list(LENGTH open count)
+  if(count GREATER 0)
+    string(REGEX REPLACE "<translation type=\"unfinished\"|<source>|</source>|[ \t]*\n[ \t]*" "" texts "${open}")
+    message("${lang}: ${count} texts without translation:\n  ${texts}")
+    set(failed "${failed} ${lang}")
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "Untranslated texts in:${failed}")
+endif()
