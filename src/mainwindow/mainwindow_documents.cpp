@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
+#include "evaluation/evaluationview.h"
 #include "mainwindow/documentpaths.h"
 #include "mainwindow/txtview.h"
 
@@ -186,8 +187,15 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
         message = tr("Szöveg fájl betöltve");
         break;
     }
+    case EvaluationViewKind: {
+        EvaluationView* report = createEvaluationView();
+        window = report;
+        loaded = report->loadFile(fileName, failureOut);
+        message = tr("Teljesítés jelentés fájl betöltve");
+        break;
+    }
     default:
-        // Route plans and reports open here once their windows exist; other names are ignored.
+        // Route plans open here once their window exists; other names are ignored.
         return;
     }
     if (!loaded) {
@@ -360,8 +368,9 @@ void MainWindow::readPendingDatagrams()
         const QString path = datagramPath(bytes);
         if (path.isNull())
             continue;
-        if (deviceCommandRunning) {
-            // Opening windows in the middle of a read-out could even open the log being read.
+        if (deviceCommandRunning || fulfilmentRunning) {
+            // Opening windows in the middle of a read-out could even open the log being read;
+            // in the middle of an evaluation, the report being filled.
             if (!deferredFiles.contains(path) && deferredFiles.size() < maxDeferredFiles)
                 deferredFiles.append(path);
             continue;
