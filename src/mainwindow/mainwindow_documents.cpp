@@ -10,6 +10,7 @@
 #include "evaluation/evaluationview.h"
 #include "mainwindow/documentpaths.h"
 #include "mainwindow/txtview.h"
+#include "routes/routedefview.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -136,6 +137,21 @@ LogView* MainWindow::createLogView()
     return view;
 }
 
+RouteDefView* MainWindow::createRouteDefView()
+{
+    auto* view = new RouteDefView;
+    mdiArea->addSubWindow(view);
+    fitNewWindow(view); // the plan's own size hint can be wider than the area
+    connect(view, &RouteDefView::haveLog, removeLogFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::haveRoute, removeRouteFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnRoute, addStartToErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnRoute, addPointToErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnStart, removeStartFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnPoint, removePointFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::LocalMenuInvoked, this, &MainWindow::ErdContextMenuEvent);
+    return view;
+}
+
 QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
 {
     // Relative names lie in the working directory, as they do for every loader.
@@ -187,6 +203,15 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
         message = tr("Szöveg fájl betöltve");
         break;
     }
+    case RouteDefViewKind: {
+        RouteDefView* plan = createRouteDefView();
+        window = plan;
+        loaded = plan->loadFile(fileName); // anything but "erd" is imported from the older format
+        if (!loaded)
+            plan->setWindowModified(false); // closes without the save question
+        message = tr("Útvonal terv fájl betöltve");
+        break;
+    }
     case EvaluationViewKind: {
         EvaluationView* report = createEvaluationView();
         window = report;
@@ -195,17 +220,19 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
         break;
     }
     default:
-        // Route plans open here once their window exists; other names are ignored.
+        // Other names are ignored.
         return;
     }
     if (!loaded) {
         window->close(); // the loader has said why, or told failures
-        if (failures)
+        if (failures && !failure.isEmpty())
             failures->append(failure);
         return;
     }
     statusBar()->showMessage(message, 2000);
     window->show();
+    if (auto* plan = qobject_cast<RouteDefView*>(window))
+        plan->expandDefault();
     setCurrentFile(fileName);
 }
 

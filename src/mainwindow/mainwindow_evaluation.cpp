@@ -47,9 +47,7 @@ void MainWindow::fulfilment(RouteDefModel* model)
 
 void MainWindow::fulfilmentCurrent()
 {
-    if (activeViewKind() != RouteDefViewKind)
-        return;
-    if (auto* plan = qobject_cast<RouteDefView*>(activeMdiChild()))
+    if (RouteDefView* plan = activeRouteDefView())
         runFulfilment(plan->model(), plan->currentFile());
 }
 

@@ -98,11 +98,9 @@ void runFromMenu(MainWindow& w, const QString& planFile)
 
 RouteDefView* addPlanWindow(MainWindow& w)
 {
-    auto* view = new RouteDefView;
-    auto* area = w.findChild<QMdiArea*>();
-    area->addSubWindow(view);
+    RouteDefView* view = w.createRouteDefView();
     view->show();
-    area->setActiveSubWindow(view);
+    w.findChild<QMdiArea*>()->setActiveSubWindow(view);
     return view;
 }
 
@@ -176,8 +174,9 @@ private slots:
         writePlanAndLog(env);
         MainWindow w;
         w.show();
-        RouteDefView* plan = addPlanWindow(w);
-        QVERIFY(plan->loadFile(env.path("terv.erd")));
+        w.loadFile(env.path("terv.erd"));
+        auto* plan = qobject_cast<RouteDefView*>(w.activeMdiChild());
+        QVERIFY(plan);
         QCOMPARE(int(w.activeViewKind()), int(RouteDefViewKind));
         QVERIFY(action(w, "fulfilmentCurrentAct")->isEnabled());
 
