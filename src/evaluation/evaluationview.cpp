@@ -33,11 +33,13 @@ void EvaluationView::setCurrentFile(const QString& fileName)
     setObjectName(shown);
 }
 
-bool EvaluationView::loadFile(const QString& fileName)
+bool EvaluationView::loadFile(const QString& fileName, QString* failure)
 {
-    const bool ok = model()->load(fileName, this);
+    const bool ok = model()->load(fileName, failure ? nullptr : this);
     if (ok)
         setCurrentFile(fileName);
+    else if (failure)
+        *failure = model()->lastError();
     return ok;
 }
 

@@ -20,7 +20,8 @@ public:
     QString currentFile() const { return m_currentFile; }
     // A relative name lies in the working directory, where the model reads and writes it.
     void setCurrentFile(const QString& fileName);
-    bool loadFile(const QString& fileName);
+    // With failure given, a failed load puts its message there instead of showing it.
+    bool loadFile(const QString& fileName, QString* failure = nullptr);
     bool save();
     bool saveAs();
     QSize sizeHint() const override;
