@@ -110,10 +110,14 @@ quint32 PlanSnapshot::checkNextPoint(quint64 code, int minute, int route, int& p
         return w;
     if (found == r.highestRow.constEnd())
         return w | RouteWindow::otherCode;
+    // The touch is recorded at the point whose code it carries, so it is judged by that
+    // point's window: measured against the expected point's window, an on-time touch
+    // after a missed point would count as late or early.
     const int p = *found;
     const bool later = point < p;
     point = p;
-    return later ? w | RouteWindow::skipped : w;
+    const quint32 own = checkWindow(minute, route, p, start, actualStart);
+    return later ? own | RouteWindow::skipped : own;
 }
 
 bool PlanSnapshot::startCovers(int route, int start, int minute) const

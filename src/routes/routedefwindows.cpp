@@ -72,9 +72,11 @@ quint32 RouteDefModel::checkNextPoint(const unsigned char code[6], int minute, i
         return w;
     if (found < 0)
         return w | RouteWindow::otherCode;
+    // Judged by the window of the point whose code the touch carries (see PlanSnapshot).
     const bool later = point < found;
     point = found;
-    return later ? w | RouteWindow::skipped : w;
+    const quint32 own = checkWindow(minute, route, found, start, actualStart);
+    return later ? own | RouteWindow::skipped : own;
 }
 
 bool RouteDefModel::startCovers(int route, int start, int minute) const

@@ -167,8 +167,12 @@ void TestMatching::checkNextPoint_data()
     const int none = RouteWindow::startNotGiven;
 
     QTest::newRow("own code late") << 5 << 2 << 0 << "L" << 520 << none << 0x2400000fu << 2;
-    QTest::newRow("later point: skipped") << 5 << 2 << 0 << "O" << 500 << none << 0x22000000u << 5;
-    QTest::newRow("earlier point") << 5 << 2 << 0 << "K" << 500 << none << 0x20000000u << 1;
+    // A touch of another point of the route is judged by the window of the point it moves to.
+    QTest::newRow("later point: skipped") << 5 << 2 << 0 << "O" << 500 << none << 0x26000019u << 5;
+    QTest::newRow("later point on time") << 5 << 2 << 0 << "O" << 530 << none << 0x22000000u << 5;
+    QTest::newRow("earlier point") << 5 << 2 << 0 << "K" << 500 << none << 0x24000005u << 1;
+    QTest::newRow("earlier point on time") << 5 << 2 << 0 << "K" << 490 << none << 0x20000000u << 1;
+    QTest::newRow("flexible, earlier point") << 6 << 1 << 0 << "BB" << 611 << 600 << 0x24000006u << 0;
     QTest::newRow("code not in route") << 5 << 2 << 0 << "B" << 500 << none << 0x28000000u << 2;
     QTest::newRow("point past the end") << 5 << 6 << 0 << "L" << 500 << none << 0x0e0007ffu << 6;
     QTest::newRow("start past the end") << 5 << 2 << 1 << "L" << 500 << none << 0x0e0007ffu << 2;
