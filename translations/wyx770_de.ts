@@ -2495,7 +2495,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Automatikus óra beállítás kiolvasáskor, ha az eltérés több, mint (ó:pp)</source>
-        <translation>Uhr beim Auslesen automatisch stellen, wenn die Abweichung größer ist als (h:mm)</translation>
+        <translation>Uhr beim Auslesen stellen bei Abweichung über (h:mm)</translation>
     </message>
     <message>
         <source>Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját</source>
@@ -2519,7 +2519,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Automatikus kiértékelés kezdő dátuma az aktuális előtt (nap)</source>
-        <translation>Startdatum der automatischen Auswertung vor dem heutigen (Tage)</translation>
+        <translation>Automatische Auswertung ab (Tage vor heute)</translation>
     </message>
     <message>
         <source>Az aktuális dátumot ennyi nappal megelőzőt ajánlja alapértelmezettként az automatikus kiértékelés indításakor</source>
@@ -2531,7 +2531,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Az automatikus teljesítés kiértékelés részletessége</source>
-        <translation>Ausführlichkeit der automatischen Erfüllungsauswertung</translation>
+        <translation>Detailgrad der automatischen Auswertung</translation>
     </message>
     <message>
         <source>Az automatikus kiértékelés alapértelmezett részletessége</source>
@@ -2691,7 +2691,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Kiemelés rendkívüli eseményként, ha az idő nagyobb, mint (ó:pp)</source>
-        <translation>Als außerordentliches Ereignis hervorheben, wenn die Zeit größer ist als (h:mm)</translation>
+        <translation>Als außerordentlich hervorheben, wenn länger als (h:mm)</translation>
     </message>
     <message>
         <source>Ha egy ellenőrző pont érintése és az előző pont érintése között a megadottnál több idő telt el, a bejegyzés rendkívülinek minősül</source>

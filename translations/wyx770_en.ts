@@ -2495,7 +2495,7 @@ Continue?</translation>
     </message>
     <message>
         <source>Automatikus óra beállítás kiolvasáskor, ha az eltérés több, mint (ó:pp)</source>
-        <translation>Set the clock automatically at read-out when it differs by more than (h:mm)</translation>
+        <translation>Set the clock at read-out when it is off by more than (h:mm)</translation>
     </message>
     <message>
         <source>Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját</source>
