@@ -1261,7 +1261,7 @@ Enter a name not used yet!</translation>
     </message>
     <message>
         <source>sor</source>
-        <translation>rows</translation>
+        <translation>Row</translation>
     </message>
     <message>
         <source>Érvényes</source>
@@ -1558,7 +1558,7 @@ Overwrite it with the current code-name list?</translation>
     <name>LogModel</name>
     <message>
         <source>sor</source>
-        <translation>rows</translation>
+        <translation>Row</translation>
     </message>
     <message>
         <source>Dátum</source>
