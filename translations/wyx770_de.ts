@@ -1261,7 +1261,7 @@ Geben Sie einen noch nicht verwendeten Namen an!</translation>
     </message>
     <message>
         <source>sor</source>
-        <translation>Zeile</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Érvényes</source>
@@ -1558,7 +1558,7 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
     <name>LogModel</name>
     <message>
         <source>sor</source>
-        <translation>Zeile</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Dátum</source>
