@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Fejléc: %1 kezdés, &quot;%2&quot; útvonal</source>
-        <translation>Kopf: Beginn %1, Route „%2“</translation>
+        <translation>Kopfzeile: Beginn %1, Route „%2“</translation>
     </message>
     <message>
         <source>Érintett esemény napló(k): %1</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>%1 helyett más pont!</source>
-        <translation>%1: anderer Punkt statt dessen!</translation>
+        <translation>Anderer Punkt statt %1!</translation>
     </message>
     <message>
         <source>%1 túl rövid követési idő!</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; naplóban %2 rendkívüli esemény!</source>
-        <translation>Außergewöhnliches Ereignis in Protokoll „%1“: %2!</translation>
+        <translation>Außerordentliches Ereignis in Protokoll „%1“: %2!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; esemény napló nem hozzáférhető!</source>

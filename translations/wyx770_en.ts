@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>%1 helyett más pont!</source>
-        <translation>%1: another point instead!</translation>
+        <translation>Another point instead of %1!</translation>
     </message>
     <message>
         <source>%1 túl rövid követési idő!</source>
