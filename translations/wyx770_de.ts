@@ -4583,7 +4583,7 @@ die Uhr kann nicht feinjustiert werden!</translation>
     </message>
     <message>
         <source>egyszerű</source>
-        <translation>einfach</translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza</source>
