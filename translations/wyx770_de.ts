@@ -2462,6 +2462,50 @@ Fortfahren?</translation>
         <source>Exportálás</source>
         <translation>Exportieren</translation>
     </message>
+    <message>
+        <source>Útvonal terv fájl betöltve</source>
+        <translation>Routenplandatei geladen</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl elmentve</source>
+        <translation>Die Routenplandatei ist gespeichert</translation>
+    </message>
+    <message>
+        <source>Az esemény napló hozzáadva az útvonal tervhez</source>
+        <translation>Das Ereignisprotokoll wurde dem Routenplan hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítva az útvonal tervből</source>
+        <translation>Das Ereignisprotokoll wurde aus dem Routenplan entfernt</translation>
+    </message>
+    <message>
+        <source>Egy új útvonal hozzáadva az útvonal tervhez</source>
+        <translation>Dem Routenplan wurde eine neue Route hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az útvonal törölve az útvonal tervből</source>
+        <translation>Die Route wurde aus dem Routenplan gelöscht</translation>
+    </message>
+    <message>
+        <source>Egy új indulási idő hozzáadva az útvonal tervhez</source>
+        <translation>Dem Routenplan wurde eine neue Startzeit hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az indulási idő törölve az útvonal tervből</source>
+        <translation>Die Startzeit wurde aus dem Routenplan gelöscht</translation>
+    </message>
+    <message>
+        <source>Egy új ellenőrző pont hozzáadva az útvonal tervhez</source>
+        <translation>Dem Routenplan wurde ein neuer Kontrollpunkt hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az ellenőrzési pont törölve az útvonal tervből</source>
+        <translation>Der Kontrollpunkt wurde aus dem Routenplan gelöscht</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv módosult</source>
+        <translation>Der Routenplan wurde geändert</translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -3479,6 +3523,93 @@ Elmentsük a változásokat?</source>
     <message>
         <source>Ne mentsük</source>
         <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Útvonal terv exportálás</source>
+        <translation>Routenplan exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>Útvonal terv importálás</source>
+        <translation>Routenplan importieren</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht importiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>A beolvasás a fájl %1. soránál megállt.</source>
+        <translation>Das Einlesen hat in Zeile %1 der Datei angehalten.</translation>
+    </message>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>Mit der gewählten Schriftgröße passt auf das eingestellte
+Papierformat nichts!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható.</source>
+        <translation>Der Druck kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   Seite %2</translation>
+    </message>
+    <message>
+        <source>%1 útvonal:  %2    %3</source>
+        <translation>Route %1:  %2    %3</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2</source>
+        <translation>Beginn %1  Ende %2</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
+        <translation>Beginn %1  Ende %2   %3 Runden, dazwischen max. %4 Pause</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
+        <translation>Beginn %1  Ende %2   %5 Runden, zwischen Punkten min. %3, max. %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
+        <translation>Routenplan „%1“, geforderte Genauigkeit: %2 Minuten</translation>
+    </message>
+    <message>
+        <source>A fájl formátuma nem megfelelő!</source>
+        <translation>Das Dateiformat ist ungeeignet!</translation>
+    </message>
+</context>
+<context>
+    <name>RouteHead</name>
+    <message>
+        <source>köridő: %1</source>
+        <translation>Rundenzeit: %1</translation>
     </message>
 </context>
 <context>

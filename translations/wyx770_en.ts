@@ -2462,6 +2462,50 @@ Continue?</translation>
         <source>Exportálás</source>
         <translation>Export</translation>
     </message>
+    <message>
+        <source>Útvonal terv fájl betöltve</source>
+        <translation>Route plan file loaded</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl elmentve</source>
+        <translation>The route plan file is saved</translation>
+    </message>
+    <message>
+        <source>Az esemény napló hozzáadva az útvonal tervhez</source>
+        <translation>The event log was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítva az útvonal tervből</source>
+        <translation>The event log was removed from the route plan</translation>
+    </message>
+    <message>
+        <source>Egy új útvonal hozzáadva az útvonal tervhez</source>
+        <translation>A new route was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az útvonal törölve az útvonal tervből</source>
+        <translation>The route was deleted from the route plan</translation>
+    </message>
+    <message>
+        <source>Egy új indulási idő hozzáadva az útvonal tervhez</source>
+        <translation>A new start time was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az indulási idő törölve az útvonal tervből</source>
+        <translation>The start time was deleted from the route plan</translation>
+    </message>
+    <message>
+        <source>Egy új ellenőrző pont hozzáadva az útvonal tervhez</source>
+        <translation>A new checkpoint was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az ellenőrzési pont törölve az útvonal tervből</source>
+        <translation>The checkpoint was deleted from the route plan</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv módosult</source>
+        <translation>The route plan has changed</translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -3479,6 +3523,93 @@ Save the changes?</translation>
     <message>
         <source>Ne mentsük</source>
         <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Útvonal terv exportálás</source>
+        <translation>Export route plan</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>Útvonal terv importálás</source>
+        <translation>Import route plan</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>Importing %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>A beolvasás a fájl %1. soránál megállt.</source>
+        <translation>Reading stopped at line %1 of the file.</translation>
+    </message>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>With the chosen font size nothing fits
+on the paper size set!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható.</source>
+        <translation>Printing cannot be started.</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   page %2</translation>
+    </message>
+    <message>
+        <source>%1 útvonal:  %2    %3</source>
+        <translation>Route %1:  %2    %3</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2</source>
+        <translation>start %1  end %2</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
+        <translation>start %1  end %2   %3 rounds, at most %4 pause between</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
+        <translation>start %1  end %2   %5 rounds, between points min. %3, max. %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
+        <translation>Route plan &quot;%1&quot;, required accuracy: %2 minutes</translation>
+    </message>
+    <message>
+        <source>A fájl formátuma nem megfelelő!</source>
+        <translation>The file format is not suitable!</translation>
+    </message>
+</context>
+<context>
+    <name>RouteHead</name>
+    <message>
+        <source>köridő: %1</source>
+        <translation>round time: %1</translation>
     </message>
 </context>
 <context>

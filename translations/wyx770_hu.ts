@@ -2402,6 +2402,50 @@ Folytathatjuk?</source>
         <source>Exportálás</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Útvonal terv fájl betöltve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl elmentve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítva az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új útvonal hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal törölve az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új indulási idő hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az indulási idő törölve az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új ellenőrző pont hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrzési pont törölve az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv módosult</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -3393,6 +3437,89 @@ Elmentsük a változásokat?</source>
     </message>
     <message>
         <source>Ne mentsük</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv importálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beolvasás a fájl %1. soránál megállt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyomtatás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 útvonal:  %2    %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl formátuma nem megfelelő!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteHead</name>
+    <message>
+        <source>köridő: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
