@@ -3175,7 +3175,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Vizsgálandó esemény naplók</source>
-        <translation>Zu prüfende Ereignisprotokolle</translation>
+        <translation>Zu prüfende Protokolle</translation>
     </message>
     <message>
         <source>Bejárandó útvonalak</source>
