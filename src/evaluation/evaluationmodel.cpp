@@ -235,10 +235,12 @@ bool EvaluationModel::load(const QString& fileName, QWidget* parent)
 {
     const QString title = tr("Teljesítés jelentés megnyitás");
     const auto fail = [&](const QString& text) {
+        m_lastError = text;
         if (parent)
             Prompts::warning(parent, title, text);
         return false;
     };
+    m_lastError.clear();
     if (fileName.isEmpty())
         return fail(tr("Nem sikerült megnyitni a teljesítés jelentést\nNincs név megadva hozzá!"));
     const QString path = appSettings().workPath(fileName);

@@ -45,11 +45,14 @@ public:
     bool save(const QString& fileName, QWidget* parent, bool force);
     // A file that is not a whole report is refused and the shown report stays.
     bool load(const QString& fileName, QWidget* parent);
+    // Why the last load failed (also when no message was shown).
+    QString lastError() const { return m_lastError; }
 
 private:
     QString rowText(const EvaluationRow& row, const ReportContext& context) const;
 
     EvaluationReport m_report;
     bool m_modified = false;
+    QString m_lastError;
     std::optional<ReportContext> m_context;
 };

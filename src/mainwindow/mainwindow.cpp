@@ -151,4 +151,5 @@ void MainWindow::updateMenus()
     // Later moves of the current row arrive through the log window's stayOnPoint.
     if (const LogView* log = activeLogView())
         namedCurrentPointCmdAct->setEnabled(log->isCurrentNormal());
+    updateFulfilmentActions();
 }

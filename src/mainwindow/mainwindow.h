@@ -7,6 +7,7 @@
 #include <functional>
 
 class DocumentWindow;
+class EvaluationView;
 class KodnevView;
 class LogFindDlg;
 class LogView;
@@ -50,6 +51,8 @@ public:
     void loadFile(const QString& fileName, QStringList* failures = nullptr);
     // Records the file as the most recent one.
     void setCurrentFile(const QString& fileName);
+    // A new report window, added to the MDI area but not yet shown.
+    EvaluationView* createEvaluationView();
 
     // Rebinds the single-instance listener to 127.0.0.1 and this port (0: any free port).
     bool setInstancePort(quint16 port);
@@ -163,6 +166,14 @@ private:
 
     // mainwindow_codenames.cpp
     KodnevView* activeKodnevView() const;
+
+    // mainwindow_evaluation.cpp: one evaluation at a time; a file path handed over
+    // meanwhile waits for its end, like during a device command.
+    void runFulfilment(RouteDefModel* plan, const QString& planName);
+    // The window of a report path: the one showing it, or a new one.
+    EvaluationView* reportWindow(const QString& reportPath);
+    void updateFulfilmentActions();
+    bool fulfilmentRunning = false;
 
     // mainwindow_logtools.cpp
     void createLogFindDialog();

@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
+#include "evaluation/evaluationview.h"
 #include "mainwindow/documentpaths.h"
 #include "mainwindow/txtview.h"
 #include "routes/routedefview.h"
@@ -211,13 +212,20 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
         message = tr("Útvonal terv fájl betöltve");
         break;
     }
+    case EvaluationViewKind: {
+        EvaluationView* report = createEvaluationView();
+        window = report;
+        loaded = report->loadFile(fileName, failureOut);
+        message = tr("Teljesítés jelentés fájl betöltve");
+        break;
+    }
     default:
-        // Reports open here once their window exists; other names are ignored.
+        // Other names are ignored.
         return;
     }
     if (!loaded) {
         window->close(); // the loader has said why, or told failures
-        if (failures)
+        if (failures && !failure.isEmpty())
             failures->append(failure);
         return;
     }
@@ -387,8 +395,9 @@ void MainWindow::readPendingDatagrams()
         const QString path = datagramPath(bytes);
         if (path.isNull())
             continue;
-        if (deviceCommandRunning) {
-            // Opening windows in the middle of a read-out could even open the log being read.
+        if (deviceCommandRunning || fulfilmentRunning) {
+            // Opening windows in the middle of a read-out could even open the log being read;
+            // in the middle of an evaluation, the report being filled.
             if (!deferredFiles.contains(path) && deferredFiles.size() < maxDeferredFiles)
                 deferredFiles.append(path);
             continue;
