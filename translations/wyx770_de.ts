@@ -684,6 +684,33 @@ ist beschädigt oder ungeeignet.</translation>
     </message>
 </context>
 <context>
+    <name>EvaluationTableView</name>
+    <message>
+        <source>Teljesítés jelentés</source>
+        <translation>Erfüllungsbericht</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés exportálás</source>
+        <translation>Erfüllungsbericht exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+</context>
+<context>
     <name>EvaluationView</name>
     <message>
         <source>Teljesítés jelentés mentés</source>
@@ -2505,6 +2532,14 @@ Fortfahren?</translation>
     <message>
         <source>Az útvonal terv módosult</source>
         <translation>Der Routenplan wurde geändert</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés fájl betöltve</source>
+        <translation>Erfüllungsbericht geladen</translation>
+    </message>
+    <message>
+        <source>A teljesítés jelentés fájl elmentve</source>
+        <translation>Der Erfüllungsbericht ist gespeichert</translation>
     </message>
 </context>
 <context>

@@ -684,6 +684,33 @@ is damaged or unsuitable.</translation>
     </message>
 </context>
 <context>
+    <name>EvaluationTableView</name>
+    <message>
+        <source>Teljesítés jelentés</source>
+        <translation>Fulfilment report</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés exportálás</source>
+        <translation>Export fulfilment report</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+</context>
+<context>
     <name>EvaluationView</name>
     <message>
         <source>Teljesítés jelentés mentés</source>
@@ -2505,6 +2532,14 @@ Continue?</translation>
     <message>
         <source>Az útvonal terv módosult</source>
         <translation>The route plan has changed</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés fájl betöltve</source>
+        <translation>Fulfilment report file loaded</translation>
+    </message>
+    <message>
+        <source>A teljesítés jelentés fájl elmentve</source>
+        <translation>The fulfilment report file is saved</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,31 @@ sérült, vagy nem megfelelő.</source>
     </message>
 </context>
 <context>
+    <name>EvaluationTableView</name>
+    <message>
+        <source>Teljesítés jelentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EvaluationView</name>
     <message>
         <source>Teljesítés jelentés mentés</source>
@@ -2444,6 +2469,14 @@ Folytathatjuk?</source>
     </message>
     <message>
         <source>Az útvonal terv módosult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés fájl betöltve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A teljesítés jelentés fájl elmentve</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
