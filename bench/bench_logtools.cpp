@@ -4,7 +4,8 @@
 //   - clear that filter again,
 //   - search forward from the first row for a code that only the last row has.
 // Target: each command at most 5x its bare loop. The repaint that follows is timed on its
-// own: it paints one screen of rows, whatever the log's length.
+// own: it paints one screen of rows, whatever the log's length. Last, one screen repaint
+// alone, with a third of the codes named and the colour and late-touch options on.
 #include "codenames/kodnev.h"
 #include "codenames/kodnevmodel.h"
 #include "core/helpers.h"
@@ -185,6 +186,46 @@ int main(int argc, char* argv[])
                    .arg(p, 6, 'f', 2)
                    .arg((m + p) / b, 0, 'f', 1);
     };
+    // One screen repainted on its own: every painted cell asks the model for its text, font
+    // and colours, so this is what scrolling costs.
+    Settings& settings = *app.settings;
+    for (int i = 0; i < 37; i += 3) {
+        KodNev named;
+        const LogEntry& touch = log.at(i < 36 ? i : 0);
+        named.set(codeToLetters(touch.codeBytes()), QStringLiteral("Pont %1").arg(i), QDate(2000, 1, 1),
+                  QColor(255, 255, 200), QColor(0, 0, 128));
+        settings.kodNevModel->addEntry(named, true);
+    }
+    settings.flags |= OptColorHighlight | OptAlternateBack | OptBackToBack | OptBackToBackSpecial;
+    table->applyFilter(false, false, QString(), 0);
+    table->JumpToEnd();
+    QCoreApplication::processEvents();
+    std::vector<double> screen;
+    for (int r = 0; r < 41; ++r) {
+        QElapsedTimer t;
+        t.start();
+        table->viewport()->repaint();
+        screen.push_back(msSince(t));
+    }
+    const int rowsShown = table->rowAt(table->viewport()->height() - 1) - table->rowAt(0) + 1;
+    // The model's share of it: every role the item delegate asks of every shown cell.
+    std::vector<double> cells;
+    {
+        const int first = table->rowAt(0);
+        const QAbstractItemModel* m = table->model();
+        const int roles[] = {Qt::DisplayRole,    Qt::FontRole,           Qt::BackgroundRole, Qt::ForegroundRole,
+                             Qt::DecorationRole, Qt::TextAlignmentRole, Qt::CheckStateRole};
+        for (int k = 0; k < 41; ++k) {
+            QElapsedTimer t;
+            t.start();
+            for (int r = first; r < first + rowsShown; ++r)
+                for (int c = 0; c < LogModel::ColumnCount; ++c)
+                    for (int role : roles)
+                        m->data(m->index(r, c), role);
+            cells.push_back(msSince(t));
+        }
+    }
+
     out << QString("log of %1 entries, window shown, one checkpoint = %2 rows, median of %3 rounds\n")
                .arg(logRows)
                .arg(shown)
@@ -192,5 +233,11 @@ int main(int argc, char* argv[])
     line("filter to one checkpoint", filter, bareFilter, filterPaint);
     line("clear the filter", clear, bareClear, clearPaint);
     line("search next, first to last", search, bareSearch, searchPaint);
+    out << QString("  %1 %2 ms   (%3 rows, median of %4)\n")
+               .arg(QLatin1String("repaint one screen"), -28)
+               .arg(median(screen), 7, 'f', 2)
+               .arg(rowsShown)
+               .arg(screen.size());
+    out << QString("  %1 %2 ms\n").arg(QLatin1String("  of which model cells"), -28).arg(median(cells), 7, 'f', 2);
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "codenames/kodnevview.h"
 
 #include "codenames/kodneveditdialog.h"
+#include "codenames/kodnevexport.h"
+#include "codenames/kodnevimport.h"
 #include "codenames/kodnevmodel.h"
 #include "codenames/kodtableview.h"
 #include "core/prompts.h"
@@ -209,4 +211,86 @@ void KodnevView::closeEvent(QCloseEvent* event)
 void KodnevView::contextMenuEvent(QContextMenuEvent* event)
 {
     emit LocalMenuInvoked(event);
+}
+
+RowSpan KodnevView::exportSpan(ExportRange range) const
+{
+    const int cursor = selectedRow();
+    return exportRowSpan(range, names()->rowCount(), cursor, cursor);
+}
+
+bool KodnevView::exportToTxt(const QString& fileName, ExportRange range, bool exportDate, bool exportColor)
+{
+    return KodNevExport::exportToTxt(this, *names(), fileName, exportSpan(range), {exportDate, exportColor});
+}
+
+bool KodnevView::exportToXml(const QString& fileName, ExportRange range, bool exportDate, bool exportColor)
+{
+    return KodNevExport::exportToXml(this, *names(), fileName, exportSpan(range), {exportDate, exportColor});
+}
+
+bool KodnevView::exportToPdf(QPrinter* out, ExportRange range)
+{
+    return KodNevExport::exportToPdf(this, out, *names(), exportSpan(range), appSettings().codeFilePath());
+}
+
+bool KodnevView::print(QPrinter* out, ExportRange dataRange, int pageRange)
+{
+    return KodNevExport::print(this, out, *names(), exportSpan(dataRange), pageRange,
+                               appSettings().codeFilePath());
+}
+
+bool KodnevView::print(QPrinter* out, ExportRange dataRange)
+{
+    return print(out, dataRange, PageSetAll);
+}
+
+bool KodnevView::print(QPrinter* out)
+{
+    return print(out, RangeAll, PageSetAll);
+}
+
+bool KodnevView::importFromTxt(const QString& fileName)
+{
+    return KodNevImport::importFromTxt(this, *names(), fileName);
+}
+
+bool KodnevView::importFromXml(const QString& fileName)
+{
+    return KodNevImport::importFromXml(this, *names(), fileName);
+}
+
+DocumentWindow::Outcome KodnevView::printDocument(QPrinter* out, ExportRange rows, int pageSet)
+{
+    return print(out, rows, pageSet) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome KodnevView::exportDocument(DocumentFormat format, const QString& fileName,
+                                                   const ExportChoice& choice)
+{
+    switch (format) {
+    case FormatText:
+        return exportToTxt(fileName, choice.range, choice.withValidityDate, choice.withColours) ? Done : NotDone;
+    case FormatXml:
+        return exportToXml(fileName, choice.range, choice.withValidityDate, choice.withColours) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
+}
+
+DocumentWindow::Outcome KodnevView::exportPdf(QPrinter* out, ExportRange rows)
+{
+    return exportToPdf(out, rows) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome KodnevView::importDocument(DocumentFormat format, const QString& fileName)
+{
+    switch (format) {
+    case FormatText:
+        return importFromTxt(fileName) ? Done : NotDone;
+    case FormatXml:
+        return importFromXml(fileName) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
 }

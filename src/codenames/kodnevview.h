@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 
 class KodTableView;
+class QPrinter;
 class QShortcut;
 
 class KodnevView : public QMdiSubWindow, public DocumentWindow
@@ -23,6 +24,12 @@ public:
     ViewKind viewKind() const override { return KodnevViewKind; }
     QString documentFile() const override;
     bool isDocumentModified() const override;
+    Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
+    // Text and XML take the validity-date and colour choices; the list has no selection
+    // range of several rows, so RangeSelection means the entry under the cursor.
+    Outcome exportDocument(DocumentFormat format, const QString& fileName, const ExportChoice& choice) override;
+    Outcome exportPdf(QPrinter* out, ExportRange rows) override;
+    Outcome importDocument(DocumentFormat format, const QString& fileName) override;
 
     KodTableView* table() const;
     bool hasSelection() const;
@@ -48,6 +55,19 @@ public slots:
     void sorting(int col = 0, Qt::SortOrder order = Qt::AscendingOrder);
     void enableSorting(bool enable = true);
 
+    // Exports and prints of the list's rows in model order; true when done, failures are
+    // reported to the user.
+    bool exportToTxt(const QString& fileName, ExportRange range, bool exportDate, bool exportColor);
+    bool exportToXml(const QString& fileName, ExportRange range, bool exportDate, bool exportColor);
+    // The printer already writes to the PDF file; the file appears only when complete.
+    bool exportToPdf(QPrinter* out, ExportRange range);
+    bool print(QPrinter* out, ExportRange dataRange, int pageRange);
+    bool print(QPrinter* out, ExportRange dataRange);
+    bool print(QPrinter* out);
+    // Entries read are added to the list as they come; true when the whole file was read.
+    bool importFromTxt(const QString& fileName);
+    bool importFromXml(const QString& fileName);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -55,6 +75,8 @@ protected:
 private:
     // Model row of the selected entry, or -1.
     int selectedRow() const;
+    // The model rows a range covers, by the cursor entry.
+    RowSpan exportSpan(ExportRange range) const;
 
     QShortcut* enterShortcut = nullptr;
     QShortcut* returnShortcut = nullptr;

@@ -34,6 +34,10 @@ int PointSelectPopUpDlg::exec()
         Prompts::warning(this, tr("Ellenőrző pont kiválasztás"), tr("Nincs egyetlen elnevezett ellenőrző pont sem!"));
         return 0;
     }
+    // Taking the focus, the list makes its first row current without marking it, and
+    // "Kiválaszt" would take a row nobody saw chosen: open with that row marked.
+    if (!listView->currentIndex().isValid())
+        listView->setCurrentIndex(listView->model()->index(0, nameColumn));
     return QDialog::exec();
 }
 

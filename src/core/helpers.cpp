@@ -69,7 +69,7 @@ void packDeviceTime(const QDateTime& t, unsigned char out[4])
     out[3] = uchar(u & 0xFF);
 }
 
-QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec)
+void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time)
 {
     const int pivot = appSettings().century;
     const int base = (pivot / 100) * 100;
@@ -81,7 +81,16 @@ QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec)
     const int hour = u / 1800;
     const int minute = u / 30 - hour * 60;
     const int second = (u % 30) * 2;
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), spec);
+    date = QDate(year, month, day);
+    time = QTime(hour, minute, second);
+}
+
+QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec)
+{
+    QDate date;
+    QTime time;
+    unpackDeviceStamp(in, date, time);
+    return QDateTime(date, time, spec);
 }
 
 QString codeToLetters(const unsigned char code[6])

@@ -38,6 +38,9 @@ void packDeviceTime(const QDateTime& t, unsigned char out[4]);
 // With Qt::UTC the fields are taken as they stand, without a conversion through the local
 // zone (much cheaper, and a stamp inside a clock change's gap keeps its wall-clock time).
 QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec = Qt::LocalTime);
+// The same reading as a date and a time of day, without building a QDateTime at all;
+// date() and time() of unpackDeviceTime give the same values.
+void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time);
 
 // The 12 letters "A".."P" of a 6-byte checkpoint code, high nibble first.
 QString codeToLetters(const unsigned char code[6]);

@@ -1,6 +1,8 @@
 #include "evaluation/evaluationview.h"
 
 #include "core/constants.h"
+#include "core/exportfile.h"
+#include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -8,6 +10,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QPrinter>
 
 EvaluationView::EvaluationView()
 {
@@ -78,4 +81,60 @@ void EvaluationView::Reinitialize()
     m_table->setupView();
     m_table->viewport()->update();
     update();
+}
+
+bool EvaluationView::exportToTxt(const QString& fileName, ExportRange range)
+{
+    return m_table->exportToTxt(fileName, range);
+}
+
+bool EvaluationView::exportToXml(const QString& fileName, ExportRange range)
+{
+    return m_table->exportToXml(fileName, range);
+}
+
+bool EvaluationView::exportToPdf(QPrinter* out, ExportRange range)
+{
+    WaitCursor wait;
+    return paintToPrinterFile(this, out, [&](QPrinter* printer) {
+        return m_table->print(printer, m_currentFile, range, PageSetAll);
+    });
+}
+
+bool EvaluationView::print(QPrinter* out, ExportRange dataRange, int pageRange)
+{
+    return m_table->print(out, m_currentFile, dataRange, pageRange);
+}
+
+bool EvaluationView::print(QPrinter* out, ExportRange dataRange)
+{
+    return print(out, dataRange, PageSetAll);
+}
+
+bool EvaluationView::print(QPrinter* out)
+{
+    return print(out, RangeAll, PageSetAll);
+}
+
+DocumentWindow::Outcome EvaluationView::printDocument(QPrinter* out, ExportRange rows, int pageSet)
+{
+    return print(out, rows, pageSet) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome EvaluationView::exportDocument(DocumentFormat format, const QString& fileName,
+                                                       const ExportChoice& choice)
+{
+    switch (format) {
+    case FormatText:
+        return exportToTxt(fileName, choice.range) ? Done : NotDone;
+    case FormatXml:
+        return exportToXml(fileName, choice.range) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
+}
+
+DocumentWindow::Outcome EvaluationView::exportPdf(QPrinter* out, ExportRange rows)
+{
+    return exportToPdf(out, rows) ? Done : NotDone;
 }

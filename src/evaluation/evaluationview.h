@@ -25,7 +25,7 @@ public:
     bool saveAs();
     QSize sizeHint() const override;
 
-    // The document-window interface (printing and exports are not offered yet).
+    // The document-window interface.
     ViewKind viewKind() const override { return EvaluationViewKind; }
     QString documentFile() const override { return m_currentFile; }
     // The window never counts as modified and never asks before closing.
@@ -33,9 +33,21 @@ public:
     bool hasMultipleSelection() const override;
     Outcome saveDocument() override { return save() ? Done : NotDone; }
     Outcome saveDocumentAs() override { return saveAs() ? Done : NotDone; }
+    Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
+    Outcome exportDocument(DocumentFormat format, const QString& fileName, const ExportChoice& choice) override;
+    Outcome exportPdf(QPrinter* out, ExportRange rows) override;
 
 public slots:
     void Reinitialize();
+    // Exports and prints of the report's rows, the footer naming the report's file; true
+    // when done, failures are reported.
+    bool exportToTxt(const QString& fileName, ExportRange range);
+    bool exportToXml(const QString& fileName, ExportRange range);
+    // The printer already writes to the PDF file; the file appears only when complete.
+    bool exportToPdf(QPrinter* out, ExportRange range);
+    bool print(QPrinter* out, ExportRange dataRange, int pageRange);
+    bool print(QPrinter* out, ExportRange dataRange);
+    bool print(QPrinter* out);
 
 private:
     EvaluationTableView* m_table = nullptr;

@@ -48,10 +48,18 @@ QString translated(const char* text)
     return QCoreApplication::translate("QObject", text);
 }
 
-QString stampText(const QDateTime& t)
+QString stampText(const QDate& date, const QTime& time)
 {
-    return QStringLiteral("%1 %2").arg(QLocale::system().toString(t.date(), QLocale::ShortFormat),
-                                       t.time().toString(QStringLiteral("HH:mm:ss")));
+    return QStringLiteral("%1 %2").arg(QLocale::system().toString(date, QLocale::ShortFormat),
+                                       time.toString(QStringLiteral("HH:mm:ss")));
+}
+
+QString stampText(const unsigned char* packed)
+{
+    QDate date;
+    QTime time;
+    unpackDeviceStamp(packed, date, time);
+    return stampText(date, time);
 }
 
 } // namespace
@@ -103,14 +111,27 @@ QDateTime LogEntry::copyWithDateTime(unsigned char* out) const
     return dateTime();
 }
 
+void LogEntry::firstStamp(QDate& date, QTime& time) const
+{
+    unpackDeviceStamp(isTouch() ? m_bytes : m_bytes + 1, date, time);
+}
+
+QDate LogEntry::date() const
+{
+    QDate date;
+    QTime time;
+    firstStamp(date, time);
+    return date;
+}
+
 QString LogEntry::dateTimeText() const
 {
-    return stampText(dateTime());
+    return stampText(isTouch() ? m_bytes : m_bytes + 1);
 }
 
 QString LogEntry::secondDateTimeText() const
 {
-    return stampText(secondDateTime());
+    return stampText(m_bytes + 5);
 }
 
 QString LogEntry::markerText() const
@@ -132,7 +153,7 @@ int LogEntry::validNameRow(const KodNevModel* names) const
         return -1;
     KodNev key;
     key.setCodeBytes(codeBytes());
-    key.datedName.setDate(wallClock().date());
+    key.datedName.setDate(date());
     return names->findValidAt(key);
 }
 

@@ -61,6 +61,10 @@ public:
     // Archive entries sort by their second time, everything else by the first.
     QDateTime sortDateTime() const;
     QDateTime copyWithDateTime(unsigned char* out) const;
+    // The date and time of day of dateTime(), read without a local-time conversion (the
+    // table asks for them for every painted cell).
+    void firstStamp(QDate& date, QTime& time) const;
+    QDate date() const;
 
     QString dateTimeText() const;
     QString secondDateTimeText() const;

@@ -27,10 +27,18 @@ bool optionSet(int bit)
     return appSettings().flags & bit;
 }
 
-// The wall-clock reading as UTC, so that daylight-saving shifts play no part in differences.
-QDateTime wallClock(const LogEntry& e)
+// Seconds between two wall-clock readings, so that daylight-saving shifts play no part;
+// 0 when either has no valid date (31 April), as QDateTime::secsTo has it. Read straight
+// from the packed bytes: a local-time conversion per painted cell made scrolling slow.
+qint64 wallSecondsBetween(const LogEntry& before, const LogEntry& after)
 {
-    return e.wallClock();
+    QDate d0, d1;
+    QTime t0, t1;
+    before.firstStamp(d0, t0);
+    after.firstStamp(d1, t1);
+    if (!d0.isValid() || !d1.isValid())
+        return 0;
+    return (d1.toJulianDay() - d0.toJulianDay()) * 86400 + t0.secsTo(t1);
 }
 
 } // namespace
@@ -64,7 +72,7 @@ int LogModel::columnCount(const QModelIndex& parent) const
 QVariant LogModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role == Qt::FontRole)
-        return documentFont();
+        return cellFont(false);
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QVariant();
     switch (section) {
@@ -84,14 +92,8 @@ QVariant LogModel::data(const QModelIndex& index, int role) const
         return QVariant();
     const LogEntry& e = m_entries.at(row);
     switch (role) {
-    case Qt::FontRole: {
-        QFont font = documentFont();
-        if (optionSet(OptColorHighlight) && isLateEntry(row)) {
-            font.setWeight(QFont::Black);
-            font.setItalic(true);
-        }
-        return font;
-    }
+    case Qt::FontRole:
+        return cellFont(optionSet(OptColorHighlight) && isLateEntry(row));
     case Qt::BackgroundRole: {
         QColor color = e.backgroundColor();
         if (optionSet(OptAlternateBack) && color == defaultBackColor && (row & 1))
@@ -126,6 +128,20 @@ QVariant LogModel::displayData(int row, int column) const
     }
     default: return QVariant();
     }
+}
+
+const QFont& LogModel::cellFont(bool late) const
+{
+    const Settings& s = appSettings();
+    if (m_fontSize != s.fontSize || m_fontFace != s.fontFace) {
+        m_fontFace = s.fontFace;
+        m_fontSize = s.fontSize;
+        m_font = documentFont();
+        m_lateFont = m_font;
+        m_lateFont.setWeight(QFont::Black);
+        m_lateFont.setItalic(true);
+    }
+    return late ? m_lateFont : m_font;
 }
 
 Qt::ItemFlags LogModel::flags(const QModelIndex& index) const
@@ -191,7 +207,7 @@ bool LogModel::isLateEntry(int row) const
     const int before = previousTouch(row);
     if (before < 0)
         return false;
-    const qint64 secs = wallClock(m_entries.at(before)).secsTo(wallClock(m_entries.at(row)));
+    const qint64 secs = wallSecondsBetween(m_entries.at(before), m_entries.at(row));
     return secs > QTime(0, 0).secsTo(appSettings().followTime);
 }
 
@@ -218,14 +234,10 @@ QString LogModel::elapsedBetween(int before, int row) const
     if (before < 0 || before >= row || row >= m_entries.size() || !m_entries.at(before).isTouch()
         || !m_entries.at(row).isTouch())
         return QString();
-    const QDateTime t0 = wallClock(m_entries.at(before));
-    const QDateTime t1 = wallClock(m_entries.at(row));
-    const qint64 s = t0.secsTo(t1);
+    const qint64 s = wallSecondsBetween(m_entries.at(before), m_entries.at(row));
     if (s < 0)
         return QString();
-    qint64 days = t0.daysTo(t1);
-    if (t0.time() > t1.time())
-        --days;
+    const qint64 days = s / 86400;
     QString text;
     if (days > 0)
         text = tr("%1 nap ").arg(days);

@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QDateTime>
+#include <QFont>
 #include <QString>
 #include <QVector>
 
@@ -119,9 +120,16 @@ private:
     QVariant displayData(int row, int column) const;
     int previousTouch(int row) const;
     QString absolutePath(const QString& path) const;
+    // The options' font, bold italic for a late touch; made again only when the options'
+    // font changes, not for every painted cell.
+    const QFont& cellFont(bool late) const;
 
     QVector<LogEntry> m_entries;
     LogFile::Header m_header;
     bool m_modified = false;
     QString m_lastError;
+    mutable QString m_fontFace;
+    mutable int m_fontSize = -1;
+    mutable QFont m_font;
+    mutable QFont m_lateFont;
 };

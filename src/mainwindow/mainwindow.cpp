@@ -7,6 +7,7 @@
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
 #include "mainwindow/helpbrowser.h"
+#include "routes/routedefview.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -132,6 +133,16 @@ void MainWindow::updateMenus()
         const bool selected = editor && editor->textCursor().hasSelection();
         cutTxtAct->setEnabled(selected);
         copyTxtAct->setEnabled(selected);
+    }
+    // Later changes arrive through the plan window's signals.
+    if (const auto* plan = qobject_cast<RouteDefView*>(activeMdiChild())) {
+        const RouteItemKind current = plan->currentKind();
+        removeLogFromErdAct->setEnabled(plan->model()->logCount() > 0);
+        removeRouteFromErdAct->setEnabled(plan->model()->routeCount() > 0);
+        addStartToErdAct->setEnabled(current > RouteGroupItem);
+        addPointToErdAct->setEnabled(current > RouteGroupItem);
+        removeStartFromErdAct->setEnabled(current == StartItem);
+        removePointFromErdAct->setEnabled(current == PointItem);
     }
     if (const KodnevView* names = qobject_cast<KodnevView*>(activeMdiChild())) {
         kodNevEditEntryAct->setEnabled(names->hasSelection());

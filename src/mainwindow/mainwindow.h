@@ -21,6 +21,7 @@ class QPrinter;
 class QToolBar;
 class QUdpSocket;
 class RouteDefModel;
+class RouteDefView;
 class UsbCom;
 
 class MainWindow : public QMainWindow
@@ -41,6 +42,7 @@ public:
     TxtView* createTxtView();
     KodnevView* createKodnevView();
     LogView* createLogView();
+    RouteDefView* createRouteDefView();
     // The sub-window that already shows this file, or null.
     QMdiSubWindow* findMdiChild(const QString& fileName) const;
     // Opens the file in the window kind its extension names; an open file is activated.
@@ -147,6 +149,10 @@ private:
     void fitNewWindow(QMdiSubWindow* window) const;
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
+    // mainwindow_routes.cpp
+    RouteDefView* activeRouteDefView() const;
+    // Shows the message when a route-plan command changed the plan.
+    void reportRouteCommand(bool changed, const QString& message);
     // Saves the active document when it is of this kind, then shows the message.
     void saveActiveDocument(int kind, bool asNew, const QString& message);
     void openDeferredFiles();

@@ -9,6 +9,7 @@
 #include "eventlog/logview.h"
 #include "mainwindow/documentpaths.h"
 #include "mainwindow/txtview.h"
+#include "routes/routedefview.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -135,6 +136,21 @@ LogView* MainWindow::createLogView()
     return view;
 }
 
+RouteDefView* MainWindow::createRouteDefView()
+{
+    auto* view = new RouteDefView;
+    mdiArea->addSubWindow(view);
+    fitNewWindow(view); // the plan's own size hint can be wider than the area
+    connect(view, &RouteDefView::haveLog, removeLogFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::haveRoute, removeRouteFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnRoute, addStartToErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnRoute, addPointToErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnStart, removeStartFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::stayOnPoint, removePointFromErdAct, &QAction::setEnabled);
+    connect(view, &RouteDefView::LocalMenuInvoked, this, &MainWindow::ErdContextMenuEvent);
+    return view;
+}
+
 QMdiSubWindow* MainWindow::findMdiChild(const QString& fileName) const
 {
     // Relative names lie in the working directory, as they do for every loader.
@@ -186,8 +202,17 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
         message = tr("Szöveg fájl betöltve");
         break;
     }
+    case RouteDefViewKind: {
+        RouteDefView* plan = createRouteDefView();
+        window = plan;
+        loaded = plan->loadFile(fileName); // anything but "erd" is imported from the older format
+        if (!loaded)
+            plan->setWindowModified(false); // closes without the save question
+        message = tr("Útvonal terv fájl betöltve");
+        break;
+    }
     default:
-        // Route plans and reports open here once their windows exist; other names are ignored.
+        // Reports open here once their window exists; other names are ignored.
         return;
     }
     if (!loaded) {
@@ -198,6 +223,8 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
     }
     statusBar()->showMessage(message, 2000);
     window->show();
+    if (auto* plan = qobject_cast<RouteDefView*>(window))
+        plan->expandDefault();
     setCurrentFile(fileName);
 }
 

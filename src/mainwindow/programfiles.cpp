@@ -42,10 +42,11 @@ void loadProgramTranslations(QTranslator& program, QTranslator& qt, int flags)
 {
     const QString dir = programDirectory() + QStringLiteral("/translations");
     const TranslationNames names = translationNamesFor(flags, QLocale::system().name());
-    // A file that is not there leaves the translator empty: the texts stay as written.
-    program.load(names.program, dir);
-    if (!qt.load(names.qt, dir))
-        qt.load(names.qt, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    // A file that is not there leaves the translator empty: the texts stay as written, in
+    // Hungarian, and Qt's own texts (file dialogs, standard buttons) follow them.
+    const QString qtName = program.load(names.program, dir) ? names.qt : QStringLiteral("qt_hu");
+    if (!qt.load(qtName, dir))
+        qt.load(qtName, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 }
 
 QString helpCollectionPath()

@@ -10,8 +10,12 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
+
 class QTreeView;
 class QContextMenuEvent;
+class QIODevice;
+class QPrinter;
 struct ExtractedRoute;
 
 class RouteDefView : public QMdiSubWindow, public DocumentWindow
@@ -55,12 +59,16 @@ public:
     // the user when a point was refused.
     bool addExtractedRoute(const ExtractedRoute& route);
 
-    // The document-window side; printing and exports are not offered yet.
+    // The document-window side. A plan is always printed and exported whole.
     ViewKind viewKind() const override { return RouteDefViewKind; }
     QString documentFile() const override { return curFile; }
     bool isDocumentModified() const override { return isWindowModified(); }
     Outcome saveDocument() override { return save() ? Done : NotDone; }
     Outcome saveDocumentAs() override { return saveAs() ? Done : NotDone; }
+    Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
+    Outcome exportDocument(DocumentFormat format, const QString& fileName, const ExportChoice& choice) override;
+    Outcome exportPdf(QPrinter* out, ExportRange rows) override;
+    Outcome importDocument(DocumentFormat format, const QString& fileName) override;
 
     // Queries.
     RouteItemKind currentKind() const;
@@ -86,6 +94,15 @@ public slots:
     void contentsChanged();
     void newRowsAdded(QModelIndex parent, int start, int);
     void selectChange();
+    // Import, exports and printing: each false when nothing (or not all) was done, after
+    // telling the user why; a cancelled overwrite is false without a message.
+    bool importFromXml(QString fileName);
+    bool exportToTxt(QString fileName);
+    bool exportToXml(QString fileName);
+    bool exportToPdf(QPrinter* out, int pageRange);
+    bool exportToPdf(QPrinter* out);
+    bool print(QPrinter* out, int pageRange);
+    bool print(QPrinter* out);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +116,10 @@ private:
     bool modifyStart();
     bool modifyPoint();
     bool modifyTolerance();
+    // Export helpers (routedefexport.cpp).
+    bool exportFile(const QString& fileName, const QString& extension,
+                    const std::function<bool(QIODevice&)>& writer);
+    bool paintPlan(QPrinter* out, int pageRange, const QString& shownName);
 
     QString curFile;
     RouteDefModel routeModel;

@@ -115,6 +115,28 @@ private slots:
         QCOMPARE(d.selectedCode(), QStringLiteral("BEEFAAAAAAAA"));
     }
 
+    // The row "Kiválaszt" takes is the one shown chosen: the list opens with a marked row,
+    // not with an unmarked current row that the list's focus would give.
+    void pickerShowsTheRowItWouldTake()
+    {
+        TestEnv env;
+        resetNames({"ABC 2001 Kapu", "BEEF 2001 Raktar"});
+        PointSelectPopUpDlg d;
+        ModalDriver driver;
+        QModelIndexList marked;
+        QModelIndex current;
+        driver.onModal(QStringLiteral("PointSelectPopUpDlg"), [&](QWidget* w) {
+            auto* p = qobject_cast<PointSelectPopUpDlg*>(w);
+            marked = p->listView->selectionModel()->selectedIndexes();
+            current = p->listView->currentIndex();
+            QTest::mouseClick(p->SelectButton, Qt::LeftButton);
+        });
+        QCOMPARE(d.exec(), int(QDialog::Accepted));
+        QCOMPARE(marked.size(), 1);
+        QCOMPARE(marked.first(), current);
+        QCOMPARE(d.selectedCode(), QStringLiteral("ABCAAAAAAAAA"));
+    }
+
     void rowSpan_data()
     {
         QTest::addColumn<int>("range");

@@ -266,7 +266,7 @@ void TestEvaluationView::saveAndLoad()
     QCOMPARE(document->documentFile(), env.path("masik.ffr"));
     QVERIFY(!document->isDocumentModified());
     QCOMPARE(document->saveDocument(), DocumentWindow::Done);
-    QCOMPARE(document->printDocument(nullptr, RangeAll, 0), DocumentWindow::NotOffered);
+    QCOMPARE(document->importDocument(FormatText, env.path("masik.txt")), DocumentWindow::NotOffered);
 
     ScriptedPrompts prompts;
     prompts.expectNotice(Prompts::Kind::Warning, "Ez a fájl nem létezik");

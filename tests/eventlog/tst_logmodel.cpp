@@ -682,6 +682,76 @@ private slots:
         QCOMPARE(log.elapsedText(4, true), QStringLiteral("1 nap 3:00:02"));
         QVERIFY(log.index(5, LogModel::ColumnDescription).data().toString().endsWith("( 0:01:30 )"));
     }
+
+    // The table shows the logger's wall-clock readings as they are, across the daylight-saving
+    // changes too (a reading inside the skipped spring hour included), and measures the time
+    // between touches on that clock.
+    void wallClockCellsAcrossDaylightSaving_data()
+    {
+        QTest::addColumn<QDateTime>("before");
+        QTest::addColumn<QDateTime>("reading");
+        QTest::addColumn<QString>("elapsed");
+        QTest::addColumn<bool>("late");
+        const auto wall = [](int month, int day, int h, int m, int s) {
+            return QDateTime(QDate(2026, month, day), QTime(h, m, s), Qt::UTC);
+        };
+        QTest::newRow("over the spring change") << wall(3, 29, 1, 59, 58) << wall(3, 29, 3, 0, 0) << "1:00:02" << true;
+        QTest::newRow("inside the skipped hour") << wall(3, 29, 1, 30, 0) << wall(3, 29, 2, 30, 0) << "1:00:00"
+                                                 << false;
+        QTest::newRow("clock put back in autumn") << wall(10, 25, 2, 50, 0) << wall(10, 25, 2, 10, 0) << ""
+                                                  << false;
+        QTest::newRow("over two days") << wall(3, 28, 23, 0, 0) << wall(3, 30, 1, 0, 2) << "1 nap 2:00:02" << true;
+    }
+
+    void wallClockCellsAcrossDaylightSaving()
+    {
+        QFETCH(QDateTime, before);
+        QFETCH(QDateTime, reading);
+        QFETCH(QString, elapsed);
+        QFETCH(bool, late);
+        TestEnv env;
+        appSettings().followTime = QTime(1, 0);
+        appSettings().flags |= OptBackToBackSpecial | OptBackToBack | OptColorHighlight;
+        LogModel log({touch(before, 1), touch(reading, 2)});
+        const QString stamp = QLocale::system().toString(reading.date(), QLocale::ShortFormat) + ' '
+                              + reading.time().toString(QStringLiteral("HH:mm:ss"));
+        QCOMPARE(log.index(1, LogModel::ColumnDateTime).data().toString(), stamp);
+        QCOMPARE(log.elapsedText(1, false), elapsed);
+        QCOMPARE(log.isLateEntry(1), late);
+        QCOMPARE(log.index(1, LogModel::ColumnMarker).data().toString(), late ? markLongGap : markTouch);
+        QCOMPARE(log.index(1, LogModel::ColumnCode).data(Qt::FontRole).value<QFont>().italic(), late);
+    }
+
+    // An impossible reading (31 April) is 0 seconds from anything, as before.
+    void impossibleDateIsNoTimeAway()
+    {
+        TestEnv env;
+        appSettings().flags |= OptBackToBack;
+        LogEntry april31 = fromHex("2e9f0000000000000000");
+        LogModel log({touch(QDateTime(QDate(2023, 4, 30), QTime(5, 0), Qt::UTC), 1), april31});
+        QCOMPARE(log.elapsedText(1, false), QStringLiteral("0:00:00"));
+        QCOMPARE(log.index(1, LogModel::ColumnDateTime).data().toString(), QStringLiteral(" 00:00:00"));
+    }
+
+    void cellFontsFollowTheOptionsFont()
+    {
+        TestEnv env;
+        appSettings().fontFace = QStringLiteral("Courier");
+        appSettings().fontSize = 10;
+        appSettings().followTime = QTime(1, 0);
+        appSettings().flags |= OptBackToBackSpecial | OptColorHighlight;
+        LogModel log({touch(at(8, 0, 0), 1), touch(at(10, 0, 0), 2)});
+        const auto font = [&](int row) { return log.index(row, LogModel::ColumnCode).data(Qt::FontRole).value<QFont>(); };
+        QCOMPARE(font(0), QFont(QStringLiteral("Courier"), 10, QFont::Normal, false));
+        QCOMPARE(font(1).weight(), int(QFont::Black));
+        QVERIFY(font(1).italic());
+        appSettings().fontSize = 14;
+        appSettings().fontFace = QStringLiteral("Monospace");
+        QCOMPARE(font(0), QFont(QStringLiteral("Monospace"), 14, QFont::Normal, false));
+        QCOMPARE(font(1).pointSize(), 14);
+        QCOMPARE(font(1).family(), QStringLiteral("Monospace"));
+        QCOMPARE(log.headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().pointSize(), 14);
+    }
 };
 
 WYX_TEST_MAIN(TestLogModel)

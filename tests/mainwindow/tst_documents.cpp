@@ -143,7 +143,7 @@ private slots:
         TestEnv env;
         MainWindow w;
         w.show();
-        for (const char* name : {"plan.erd", "old.RDF", "report.ffr", "kodlista.kod", "wyx770"}) {
+        for (const char* name : {"report.ffr", "kodlista.kod", "wyx770"}) {
             writeBytes(env.path(QString::fromLatin1(name)));
             w.loadFile(env.path(QString::fromLatin1(name)));
         }

@@ -83,6 +83,16 @@ private slots:
         QVERIFY(program.translate("MainWindow", "&Súgó").isEmpty());
     }
 
+    // A program left in Hungarian has Qt's dialogs and buttons in Hungarian too.
+    void localeWithoutTranslationGivesQtsHungarian()
+    {
+        TestEnv env;
+        QTranslator program;
+        QTranslator qt;
+        loadProgramTranslations(program, qt, withLanguage(OptLanguageAuto));
+        QCOMPARE(qt.translate("QPlatformTheme", "&Yes"), QStringLiteral("&Igen"));
+    }
+
     void missingFilesCreateNothing()
     {
         TestEnv env;

@@ -123,7 +123,8 @@ private slots:
         QCOMPARE(document->viewKind(), RouteDefViewKind);
         QCOMPARE(document->documentFile(), a.currentFile());
         QCOMPARE(document->isDocumentModified(), true);
-        QCOMPARE(document->exportPdf(nullptr, RangeAll), DocumentWindow::NotOffered);
+        QCOMPARE(document->exportPdf(nullptr, RangeAll), DocumentWindow::NotDone);
+        QCOMPARE(document->importDocument(FormatText, "x"), DocumentWindow::NotOffered);
         a.setCurrentFile("sub/plan.erd");
         QCOMPARE(a.currentFile(), env->path("sub/plan.erd"));
         QCOMPARE(a.windowTitle(), QStringLiteral("plan.erd[*]"));

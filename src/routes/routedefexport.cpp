@@ -1,0 +1,207 @@
+// The route-plan window's printout, PDF, text and XML exports and its XML import.
+#include "routes/routedefview.h"
+
+#include "routes/routeplanlayout.h"
+#include "routes/routeplanxml.h"
+
+#include "core/constants.h"
+#include "core/exportfile.h"
+#include "core/helpers.h"
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/spreadsheetxml.h"
+#include "core/wyxapp.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextStream>
+
+bool RouteDefView::exportFile(const QString& fileName, const QString& extension,
+                              const std::function<bool(QIODevice&)>& writer)
+{
+    const QString name = completedExportName(fileName, extension);
+    const QString path = exportTargetPath(fileName, extension);
+    if (!confirmExportOverwrite(this, tr("Exportálás"), path))
+        return false;
+    QString errorText;
+    ExportWrite result;
+    {
+        const WaitCursor wait;
+        result = writeExportFile(path, writer, &errorText);
+    }
+    if (result == ExportWrite::Written)
+        return true;
+    // Nothing was put under the asked name: an old file there is as it was.
+    Prompts::warning(this, tr("Útvonal terv exportálás"),
+                     result == ExportWrite::WriteFailed
+                         ? tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name)
+                         : tr("%1 exportálása nem sikerült\n%2.").arg(name, errorText));
+    return false;
+}
+
+bool RouteDefView::exportToTxt(QString fileName)
+{
+    return exportFile(fileName, extText, [this](QIODevice& out) {
+        // Binary mode: the lines carry their own CR LF; no byte-order mark.
+        QTextStream stream(&out);
+        stream.setCodec("UTF-8");
+        stream << planText(routeModel);
+        stream.flush();
+        return stream.status() == QTextStream::Ok;
+    });
+}
+
+bool RouteDefView::exportToXml(QString fileName)
+{
+    return exportFile(fileName, extXml, [this](QIODevice& out) {
+        SpreadsheetXmlWriter writer(&out);
+        writePlanXml(writer, routeModel);
+        writer.writeEndDocument();
+        return !writer.hasError();
+    });
+}
+
+bool RouteDefView::importFromXml(QString fileName)
+{
+    const QString name = completedExportName(fileName, extXml);
+    const QString title = tr("Útvonal terv importálás");
+    QFile file(appSettings().workPath(name));
+    if (!file.exists()) {
+        Prompts::warning(this, title, tr("%1 nem létezik.").arg(name));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Prompts::warning(this, title, tr("%1 importálása nem sikerült\n%2.").arg(name, file.errorString()));
+        return false;
+    }
+    PlanXmlResult result;
+    {
+        const WaitCursor wait;
+        result = readPlanXml(file, routeModel);
+    }
+    file.close();
+    // What was read before an error stays in the plan.
+    setWindowModified(true);
+    emit haveLog(routeModel.logCount() > 0);
+    emit haveRoute(routeModel.routeCount() > 0);
+    selectChange();
+    if (result.ok)
+        return true;
+    Prompts::warning(this, title,
+                     tr("%1 importálása nem sikerült\n%2.").arg(name, result.error) + QLatin1Char('\n')
+                         + tr("A beolvasás a fájl %1. soránál megállt.").arg(result.line));
+    return false;
+}
+
+bool RouteDefView::print(QPrinter* out)
+{
+    return print(out, PageSetAll);
+}
+
+bool RouteDefView::print(QPrinter* out, int pageRange)
+{
+    return out && paintPlan(out, pageRange, out->outputFileName());
+}
+
+bool RouteDefView::exportToPdf(QPrinter* out)
+{
+    return exportToPdf(out, PageSetAll);
+}
+
+bool RouteDefView::exportToPdf(QPrinter* out, int pageRange)
+{
+    if (!out)
+        return false;
+    // Drawn into a file beside the target first: a failure leaves no half-written PDF
+    // under the chosen name.
+    const QString target = out->outputFileName();
+    return paintToPrinterFile(this, out, [&](QPrinter* printer) { return paintPlan(printer, pageRange, target); });
+}
+
+bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownName)
+{
+    const QFont font = documentFont();
+    const QFontMetrics metrics(font, out);
+    const int ls = qMax(1, metrics.lineSpacing());
+    const QRect page = out->pageLayout().paintRectPixels(out->resolution());
+    const int W = page.width() - 1;
+    const int H = page.height();
+    const int linesPerPage = H / ls;
+    if (linesPerPage < 3) {
+        Prompts::warning(
+            this, tr("Nyomtatás"),
+            tr("A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
+        return false;
+    }
+    const int body = linesPerPage - 2;
+    const QList<PlanPrintLine> lines = planPrintLines(routeModel);
+    const QVector<int> pages = planPageSequence(lines.size(), body, out->fromPage(), out->toPage(), pageRange);
+    if (pages.isEmpty())
+        return true;
+
+    QPainter painter;
+    if (!painter.begin(out)) {
+        // An unwritable PDF target or a printer that cannot start: never shown as done.
+        const QString text = shownName.isEmpty()
+            ? tr("A nyomtatás nem indítható.")
+            : tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(shownName);
+        Prompts::warning(this, tr("Nyomtatás"), text);
+        return false;
+    }
+    const WaitCursor wait;
+    painter.setFont(font);
+    const int M = painter.fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
+    const QString footer = tr("%1   %2 oldal");
+    bool firstPage = true;
+    for (const int p : pages) {
+        if (!firstPage && !out->newPage())
+            break;
+        firstPage = false;
+        int y = 0;
+        for (int i = (p - 1) * body; i < lines.size() && i < p * body; ++i, y += ls) {
+            const PlanPrintLine& line = lines.at(i);
+            if (line.level < 0)
+                continue;
+            const int indent = 3 * M * line.level;
+            if (line.routeMarker)
+                painter.drawText(QRect(0, y, indent, ls), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
+                                 QStringLiteral("\u25BA "));
+            painter.drawText(QRect(indent, y, W - indent, ls), flags, line.text);
+        }
+        painter.drawText(QRect(0, H - ls, W, ls), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
+                         footer.arg(routeModel.fileName()).arg(p));
+    }
+    return painter.end();
+}
+
+DocumentWindow::Outcome RouteDefView::printDocument(QPrinter* out, ExportRange, int pageSet)
+{
+    return print(out, pageSet) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome RouteDefView::exportDocument(DocumentFormat format, const QString& fileName,
+                                                     const ExportChoice&)
+{
+    switch (format) {
+    case FormatText:
+        return exportToTxt(fileName) ? Done : NotDone;
+    case FormatXml:
+        return exportToXml(fileName) ? Done : NotDone;
+    default:
+        return NotOffered;
+    }
+}
+
+DocumentWindow::Outcome RouteDefView::exportPdf(QPrinter* out, ExportRange)
+{
+    return exportToPdf(out, PageSetAll) ? Done : NotDone;
+}
+
+DocumentWindow::Outcome RouteDefView::importDocument(DocumentFormat format, const QString& fileName)
+{
+    if (format != FormatXml)
+        return NotOffered;
+    return importFromXml(fileName) ? Done : NotDone;
+}

@@ -1,0 +1,194 @@
+#include "routes/routeplanxml.h"
+
+#include "routes/routedefmodel.h"
+
+#include "core/constants.h"
+#include "core/spreadsheetxml.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+// The largest group a plan file can count (its counts are signed 16-bit).
+constexpr int maxGroupRows = 32767;
+constexpr int maxTolerance = 500;
+
+enum class Expect { Accuracy, LogsTag, Logs, Route, StartsTag, Starts, Points };
+
+class PlanXmlImport
+{
+public:
+    PlanXmlImport(QIODevice& in, RouteDefModel& m) : reader(&in), model(m) {}
+
+    PlanXmlResult run()
+    {
+        while (!reader.hasError()) {
+            if (!reader.nextRow()) {
+                if (reader.hasError() || reader.atEnd())
+                    break;
+                // A row without a leading cell: blank rows in front of the plan are
+                // headings or formatting; inside it they would silently drop the rest.
+                if (expect != Expect::Accuracy)
+                    formatError();
+                continue;
+            }
+            const QString first = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!reader.hasError())
+                takeRow(first);
+        }
+        PlanXmlResult result;
+        if (reader.hasError()) {
+            result.ok = false;
+            result.error = reader.errorString();
+            result.line = reader.lineNumber();
+        }
+        return result;
+    }
+
+private:
+    void formatError()
+    {
+        if (!reader.hasError())
+            reader.raiseError(QCoreApplication::translate("RouteDefView", "A fájl formátuma nem megfelelő!"));
+    }
+
+    // The next cell's text of the row; a missing cell is a format error.
+    bool cell(QString* text)
+    {
+        if (!reader.nextCell()) {
+            formatError();
+            return false;
+        }
+        *text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        return !reader.hasError();
+    }
+
+    bool groupFull(const QModelIndex& group)
+    {
+        if (model.rowCount(group) < maxGroupRows)
+            return false;
+        formatError();
+        return true;
+    }
+
+    void takeRow(const QString& first)
+    {
+        switch (expect) {
+        case Expect::Accuracy:
+            if (first == erdTagAccuracy)
+                takeAccuracy();
+            break;
+        case Expect::LogsTag:
+            if (first != erdTagLogs)
+                return formatError();
+            expect = Expect::Logs;
+            break;
+        case Expect::Logs:
+            if (first == erdTagPaths) {
+                expect = Expect::Route;
+            } else if (!groupFull(model.logsGroupIndex())) {
+                model.addLog(first);
+            }
+            break;
+        case Expect::Route:
+            takeRoute(first);
+            break;
+        case Expect::StartsTag:
+            if (first != erdTagStarts)
+                return formatError();
+            expect = Expect::Starts;
+            break;
+        case Expect::Starts:
+            if (first == erdTagPoints)
+                expect = Expect::Points;
+            else
+                takeStart(first);
+            break;
+        case Expect::Points:
+            if (first.startsWith(QLatin1Char('#')))
+                takePoint(first.mid(1));
+            else
+                takeRoute(first);
+            break;
+        }
+    }
+
+    void takeAccuracy()
+    {
+        QString text;
+        if (!cell(&text))
+            return;
+        bool isNumber = false;
+        const int minutes = text.trimmed().toInt(&isNumber);
+        if (isNumber && (minutes < 0 || minutes > maxTolerance))
+            return formatError(); // the plan file and every time window rely on the range
+        model.setTolerance(isNumber ? minutes : 0);
+        expect = Expect::LogsTag;
+    }
+
+    void takeRoute(const QString& name)
+    {
+        QString typeText, durationText;
+        if (!cell(&typeText) || !cell(&durationText))
+            return;
+        bool isNumber = false;
+        int type = typeText.trimmed().toInt(&isNumber);
+        if (!isNumber)
+            type = 0;
+        if (type < -1 || type > 255)
+            return formatError(); // the plan file keeps the type in one byte
+        if (!groupFull(model.routesGroupIndex()))
+            model.addRoute(RouteHead(name, type, RouteTime::parse(durationText)));
+        // A name already present merges into that route; its points then follow the
+        // rule of the route they join, so a fixed-order route never gets equal offsets.
+        route = model.findRoute(name);
+        routeType = route.isValid() ? model.routeHead(route.row()).type : type;
+        expect = Expect::StartsTag;
+    }
+
+    void takeStart(const QString& first)
+    {
+        QString t2, t3, t4, count;
+        if (!cell(&t2) || !cell(&t3) || !cell(&t4) || !cell(&count))
+            return;
+        RouteStart start;
+        start.t1 = RouteTime::parse(first);
+        start.t2 = RouteTime::parse(t2);
+        start.t3 = RouteTime::parse(t3);
+        start.t4 = RouteTime::parse(t4);
+        start.count = quint16(count.trimmed().toUInt());
+        const QModelIndex group = route.isValid() ? model.index(0, 0, route) : QModelIndex();
+        if (!groupFull(group))
+            model.addStart(start, group);
+    }
+
+    void takePoint(const QString& code)
+    {
+        static const QRegularExpression codePattern(QStringLiteral("\\A[a-pA-P]{1,12}\\z"));
+        QString offset;
+        if (!cell(&offset))
+            return;
+        if (!codePattern.match(code).hasMatch())
+            return formatError();
+        RoutePoint point;
+        point.setCode(code);
+        point.offset = RouteTime::parse(offset);
+        const QModelIndex group = route.isValid() ? model.index(1, 0, route) : QModelIndex();
+        if (!groupFull(group))
+            model.addPoint(point, group, unsigned(routeType) > 1);
+    }
+
+    SpreadsheetXmlReader reader;
+    RouteDefModel& model;
+    Expect expect = Expect::Accuracy;
+    QPersistentModelIndex route;
+    int routeType = -1;
+};
+
+} // namespace
+
+PlanXmlResult readPlanXml(QIODevice& in, RouteDefModel& model)
+{
+    return PlanXmlImport(in, model).run();
+}
