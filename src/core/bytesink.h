@@ -18,6 +18,8 @@ public:
 
     void append(const char* data, int size)
     {
+        if (size <= 0) // an empty text may have no data at all
+            return;
         if (size > m_end - m_used) {
             flush();
             if (size > m_end) {
