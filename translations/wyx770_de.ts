@@ -230,6 +230,712 @@
     </message>
 </context>
 <context>
+    <name>DoubleProcessDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <source>Megszakít</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A futó folyamat megszakítása.</source>
+        <translation>Den laufenden Vorgang abbrechen.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A futó folyamat megszakítása.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den laufenden Vorgang abbrechen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DuplexPrintDialog</name>
+    <message>
+        <source>Kézi kétoldalas nyomtatás</source>
+        <translation>Manueller Duplexdruck</translation>
+    </message>
+    <message>
+        <source>Minden oldal</source>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartomány minden oldala nyomtatásra kerül.</source>
+        <translation>Alle Seiten des gewählten Bereichs werden gedruckt.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartomány minden oldala nyomtatásra kerül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Alle Seiten des gewählten Bereichs werden gedruckt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Csak a páratlan oldalak</source>
+        <translation>Nur ungerade Seiten</translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartományból csak a páratlan oldalak nyomtatódnak ki.</source>
+        <translation>Aus dem gewählten Bereich werden nur die ungeraden Seiten gedruckt.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartományból csak a páratlan oldalak nyomtatódnak ki.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aus dem gewählten Bereich werden nur die ungeraden Seiten gedruckt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Csak a páros oldalak</source>
+        <translation>Nur gerade Seiten</translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartományból csak a páros oldalak nyomtatódnak ki.</source>
+        <translation>Aus dem gewählten Bereich werden nur die geraden Seiten gedruckt.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartományból csak a páros oldalak nyomtatódnak ki.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Aus dem gewählten Bereich werden nur die geraden Seiten gedruckt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Oldalak fordított sorrendben</source>
+        <translation>Seiten in umgekehrter Reihenfolge</translation>
+    </message>
+    <message>
+        <source>A nyomtatás az utolsó oldallal kezdődik, és az elsővel ér véget.</source>
+        <translation>Der Druck beginnt mit der letzten Seite und endet mit der ersten.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás az utolsó oldallal kezdődik, és az elsővel ér véget.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Druck beginnt mit der letzten Seite und endet mit der ersten.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A nyomtatás elindítása</source>
+        <translation>Den Druck starten</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Druck starten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása a nyomtatás elindítása nélkül</source>
+        <translation>Den Dialog schließen, ohne zu drucken</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationDlg</name>
+    <message>
+        <source>Őrjárat leírás kiválasztása</source>
+        <translation>Routenplan wählen</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1 *.%2)</source>
+        <translation>Routenpläne (*.%1 *.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationEngine</name>
+    <message>
+        <source>Teljesítés kiértékelés</source>
+        <translation>Erfüllungsauswertung</translation>
+    </message>
+    <message>
+        <source>naplók:</source>
+        <translation>Protokolle:</translation>
+    </message>
+    <message>
+        <source>bejegyzések:</source>
+        <translation>Einträge:</translation>
+    </message>
+    <message>
+        <source>Kiértékelés formázása</source>
+        <translation>Auswertung formatieren</translation>
+    </message>
+    <message>
+        <source>útvonal:</source>
+        <translation>Route:</translation>
+    </message>
+    <message>
+        <source>indulás:</source>
+        <translation>Start:</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationModel</name>
+    <message>
+        <source>Szűkített jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation>Reduzierter Bericht über die Erfüllung von „%2“ ab %1</translation>
+    </message>
+    <message>
+        <source>Jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation>Bericht über die Erfüllung von „%2“ ab %1</translation>
+    </message>
+    <message>
+        <source>Részletes jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation>Ausführlicher Bericht über die Erfüllung von „%2“ ab %1</translation>
+    </message>
+    <message>
+        <source>Fejléc: %1 kezdés, &quot;%2&quot; útvonal</source>
+        <translation>Kopfzeile: Beginn %1, Route „%2“</translation>
+    </message>
+    <message>
+        <source>Érintett esemény napló(k): %1</source>
+        <translation>Betroffene Ereignisprotokolle: %1</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzése kimaradt!</source>
+        <translation>%1 wurde nicht kontrolliert!</translation>
+    </message>
+    <message>
+        <source>%1 kifogástalanul  ellenőrizve.</source>
+        <translation>%1 einwandfrei kontrolliert.</translation>
+    </message>
+    <message>
+        <source>%1 túl hosszú szünet(ek)!</source>
+        <translation>%1 zu lange Pause(n)!</translation>
+    </message>
+    <message>
+        <source>%1 időszak alatt nem volt ellenőrizve!</source>
+        <translation>%1 wurde im Zeitraum nicht kontrolliert!</translation>
+    </message>
+    <message>
+        <source>%1 sorrendi hiba!</source>
+        <translation>%1 Reihenfolgefehler!</translation>
+    </message>
+    <message>
+        <source>%1 túl hosszú követési idő!</source>
+        <translation>%1 Abstand zu lang!</translation>
+    </message>
+    <message>
+        <source>%1 helyett más pont!</source>
+        <translation>Anderer Punkt statt %1!</translation>
+    </message>
+    <message>
+        <source>%1 túl rövid követési idő!</source>
+        <translation>%1 Abstand zu kurz!</translation>
+    </message>
+    <message>
+        <source>%1 többszörösen ellenőrizve!</source>
+        <translation>%1 mehrfach kontrolliert!</translation>
+    </message>
+    <message>
+        <source>%1 RENDBEN TELJESÍTVE (%2)</source>
+        <translation>%1 ORDNUNGSGEMÄSS ERFÜLLT (%2)</translation>
+    </message>
+    <message>
+        <source>%1 RENDBEN TELJESÍTVE</source>
+        <translation>%1 ORDNUNGSGEMÄSS ERFÜLLT</translation>
+    </message>
+    <message>
+        <source>        - Egymást átfedő teljesítések! -</source>
+        <translation>        - Überlappende Erfüllungen! -</translation>
+    </message>
+    <message>
+        <source>%1 TÚL RÖVID KÖVETÉSI IDŐK! (%2)</source>
+        <translation>%1 ABSTÄNDE ZU KURZ! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 TÚL RÖVID KÖVETÉSI IDŐK!</source>
+        <translation>%1 ABSTÄNDE ZU KURZ!</translation>
+    </message>
+    <message>
+        <source>%1 TÚL HOSSZÚ KÖVETÉSI IDŐK! (%2)</source>
+        <translation>%1 ABSTÄNDE ZU LANG! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 TÚL HOSSZÚ KÖVETÉSI IDŐK!</source>
+        <translation>%1 ABSTÄNDE ZU LANG!</translation>
+    </message>
+    <message>
+        <source>        - Többszörösen teljesítve! -</source>
+        <translation>        - Mehrfach erfüllt! -</translation>
+    </message>
+    <message>
+        <source>%1 IDEGEN PONT(OK)! (%2)</source>
+        <translation>%1 FREMDE(R) PUNKT(E)! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 IDEGEN PONT(OK)!</source>
+        <translation>%1 FREMDE(R) PUNKT(E)!</translation>
+    </message>
+    <message>
+        <source>%1 SORRENDI HIBA! (%2)</source>
+        <translation>%1 REIHENFOLGEFEHLER! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 SORRENDI HIBA!</source>
+        <translation>%1 REIHENFOLGEFEHLER!</translation>
+    </message>
+    <message>
+        <source>%1 IDÖ ELTÉRÉS(EK)! (%2)</source>
+        <translation>%1 ZEITABWEICHUNG(EN)! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 IDÖ ELTÉRÉS(EK)!</source>
+        <translation>%1 ZEITABWEICHUNG(EN)!</translation>
+    </message>
+    <message>
+        <source>%1 TÚL KEVÉS KÖR TELJESÍTVE! (%2)</source>
+        <translation>%1 ZU WENIGE RUNDEN ERFÜLLT! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 TÚL KEVÉS KÖR TELJESÍTVE!</source>
+        <translation>%1 ZU WENIGE RUNDEN ERFÜLLT!</translation>
+    </message>
+    <message>
+        <source>%1 HOSSZÚ SZÜNET A KÖRÖK KÖZÖTT! (%2)</source>
+        <translation>%1 LANGE PAUSE ZWISCHEN DEN RUNDEN! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 HOSSZÚ SZÜNET A KÖRÖK KÖZÖTT!</source>
+        <translation>%1 LANGE PAUSE ZWISCHEN DEN RUNDEN!</translation>
+    </message>
+    <message>
+        <source>%1 KIMARADT PONT(OK)! (%2)</source>
+        <translation>%1 AUSGELASSENE(R) PUNKT(E)! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 KIMARADT PONT(OK)!</source>
+        <translation>%1 AUSGELASSENE(R) PUNKT(E)!</translation>
+    </message>
+    <message>
+        <source>%1 ÚTVONALBAN NINCS INDULÁSI IDŐ MEGADVA!</source>
+        <translation>IN ROUTE %1 IST KEINE STARTZEIT ANGEGEBEN!</translation>
+    </message>
+    <message>
+        <source>%1 ÚTVONALBAN NINCS ELLENŐRZŐ PONT MEGADVA!</source>
+        <translation>IN ROUTE %1 IST KEIN KONTROLLPUNKT ANGEGEBEN!</translation>
+    </message>
+    <message>
+        <source>%1 NINCS VÉGREHAJTVA!!!</source>
+        <translation>%1 NICHT AUSGEFÜHRT!!!</translation>
+    </message>
+    <message>
+        <source>*** A teljes őrjárat hibátlanul teljesítve! ***</source>
+        <translation>*** Der gesamte Rundgang wurde fehlerfrei erfüllt! ***</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; naplóban %2 rendkívüli esemény!</source>
+        <translation>Außerordentliches Ereignis in Protokoll „%1“: %2!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; esemény napló nem hozzáférhető!</source>
+        <translation>Ereignisprotokoll „%1“ ist nicht zugänglich!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; naplóban nincs a vizsgált időtartományba eső bejegyzés!</source>
+        <translation>Protokoll „%1“ hat keinen Eintrag im geprüften Zeitraum!</translation>
+    </message>
+    <message>
+        <source>Egyetlen esemény napló sincs megadva, nincs mit kiértékelni!</source>
+        <translation>Kein Ereignisprotokoll angegeben, es gibt nichts auszuwerten!</translation>
+    </message>
+    <message>
+        <source>Egyetlen bejárási útvonal sincs meghatározva, nincs mit kiértékelni!</source>
+        <translation>Keine Route festgelegt, es gibt nichts auszuwerten!</translation>
+    </message>
+    <message>
+        <source>%1 HIBÁSAN TELJESÍTVE!</source>
+        <translation>%1 FEHLERHAFT ERFÜLLT!</translation>
+    </message>
+    <message>
+        <source>%1 HIBÁSAN TELJESÍTVE! (%2)</source>
+        <translation>%1 FEHLERHAFT ERFÜLLT! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 elmaradt %2 ellenőrzés!</source>
+        <translation>%1: %2 Kontrolle(n) ausgeblieben!</translation>
+    </message>
+    <message>
+        <source>%1 kimaradt %2x és túl hosszú követési idő!</source>
+        <translation>%1 %2x ausgelassen und Abstand zu lang!</translation>
+    </message>
+    <message>
+        <source>%1 kimaradt %2x és túl rövid követési idő!</source>
+        <translation>%1 %2x ausgelassen und Abstand zu kurz!</translation>
+    </message>
+    <message>
+        <source>%1 túl rövid és túl hosszú követési idő is előfordult!</source>
+        <translation>%1: Abstände sowohl zu kurz als auch zu lang!</translation>
+    </message>
+    <message>
+        <source>%1 teljesítésénél többféle hiba!</source>
+        <translation>%1: mehrere Fehlerarten bei der Erfüllung!</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzése %2 perc idő eltéréssel!</source>
+        <translation>%1 mit %2 Minuten Zeitabweichung kontrolliert!</translation>
+    </message>
+    <message>
+        <source>%1 idegen pont és %2 perc idő eltérés!</source>
+        <translation>%1 fremder Punkt und %2 Minuten Zeitabweichung!</translation>
+    </message>
+    <message>
+        <source>%1 rossz sorrend és %2 perc idő eltérés!</source>
+        <translation>%1 falsche Reihenfolge und %2 Minuten Zeitabweichung!</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)</source>
+        <translation>%1 bei der Kontrolle %2 Minuten Zeitabweichung! (trotz mehrfacher Erfüllung)</translation>
+    </message>
+    <message>
+        <source>%1 hosszú kihagyás és %2 perc idő eltérés!</source>
+        <translation>%1 lange Lücke und %2 Minuten Zeitabweichung!</translation>
+    </message>
+    <message>
+        <source>%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!</source>
+        <translation>%1 ausgelassene Kontrolle(n) und %2 Minuten Zeitabweichung!</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzésénél %2 perc idő eltérés és további hibák!</source>
+        <translation>%1 bei der Kontrolle %2 Minuten Zeitabweichung und weitere Fehler!</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés mentés</source>
+        <translation>Erfüllungsbericht speichern</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni a teljesítés jelentést
+Nincs név megadva hozzá!</source>
+        <translation>Der Erfüllungsbericht konnte nicht gespeichert werden
+Er hat keinen Namen!</translation>
+    </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+adat írási hiba.</source>
+        <translation>Speichern fehlgeschlagen!
+%1
+Fehler beim Schreiben der Daten.</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés megnyitás</source>
+        <translation>Erfüllungsbericht öffnen</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést
+Nincs név megadva hozzá!</source>
+        <translation>Der Erfüllungsbericht konnte nicht geöffnet werden
+Er hat keinen Namen!</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést
+%1
+Ez a fájl nem létezik</source>
+        <translation>Der Erfüllungsbericht konnte nicht geöffnet werden
+%1
+Diese Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést:
+%1
+%2</source>
+        <translation>Der Erfüllungsbericht konnte nicht geöffnet werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>A beolvasás sikertelen!
+%1
+sérült, vagy nem megfelelő.</source>
+        <translation>Einlesen fehlgeschlagen!
+%1
+ist beschädigt oder ungeeignet.</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationRow</name>
+    <message>
+        <source>akku töltés kezdés</source>
+        <translation>Beginn Akkuladung</translation>
+    </message>
+    <message>
+        <source>nedvesség detektálás vége</source>
+        <translation>Ende Feuchtigkeit</translation>
+    </message>
+    <message>
+        <source>burkolat zárás</source>
+        <translation>Gehäuse geschlossen</translation>
+    </message>
+    <message>
+        <source>akku feltöltve</source>
+        <translation>Akku geladen</translation>
+    </message>
+    <message>
+        <source>óra átállítás</source>
+        <translation>Uhr gestellt</translation>
+    </message>
+    <message>
+        <source>kiolvasva</source>
+        <translation>ausgelesen</translation>
+    </message>
+    <message>
+        <source>nincs adat eddig</source>
+        <translation>keine Daten bis</translation>
+    </message>
+    <message>
+        <source>archiválva ettől</source>
+        <translation>archiviert ab</translation>
+    </message>
+    <message>
+        <source>inicializálva</source>
+        <translation>initialisiert</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationTableView</name>
+    <message>
+        <source>Teljesítés jelentés</source>
+        <translation>Erfüllungsbericht</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés exportálás</source>
+        <translation>Erfüllungsbericht exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationView</name>
+    <message>
+        <source>Teljesítés jelentés mentés</source>
+        <translation>Erfüllungsbericht speichern</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentések (*.%1)</source>
+        <translation>Erfüllungsberichte (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDlg</name>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>fájlnév:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>A létrehozandó fájl neve, amibe az adatok exportálásra kerülnek</source>
+        <translation>Name der anzulegenden Datei, in die die Daten exportiert werden</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A létrehozandó fájl neve, amibe az adatok exportálásra kerülnek&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Name der anzulegenden Datei, in die die Daten exportiert werden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>A fájl böngésző használata az exportálás célfájljának kiválasztására</source>
+        <translation>Die Zieldatei des Exports mit dem Dateibrowser wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A fájl böngésző használata az exportálás célfájljának kiválasztására&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Zieldatei des Exports mit dem Dateibrowser wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>formátum:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Az exportálás fájl típusának kiválasztása</source>
+        <translation>Den Dateityp des Exports wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportálás fájl típusának kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dateityp des Exports wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Oldal beállítás</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>Az exportált oldalak kinézetét meghatározó beállítások megadása egy felugró párbeszéd ablakban</source>
+        <translation>Die Einstellungen für das Aussehen der exportierten Seiten in einem eigenen Dialog festlegen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportált oldalak kinézetét meghatározó beállítások megadása egy felugró párbeszéd ablakban&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einstellungen für das Aussehen der exportierten Seiten in einem eigenen Dialog festlegen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>exportálandó tartomány</source>
+        <translation>Exportbereich</translation>
+    </message>
+    <message>
+        <source>Az exportálandó adat tartomány meghatározása</source>
+        <translation>Den zu exportierenden Datenbereich festlegen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportálandó adat tartomány meghatározása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den zu exportierenden Datenbereich festlegen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>minden</source>
+        <translation>alles</translation>
+    </message>
+    <message>
+        <source>A teljes dokumentum exportálásra kerül</source>
+        <translation>Das ganze Dokument wird exportiert</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A teljes dokumentum exportálásra kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das ganze Dokument wird exportiert&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>kijelölt tartomány</source>
+        <translation>markierter Bereich</translation>
+    </message>
+    <message>
+        <source>Csak a kijelölt (kiemelten megjelenített) adatok kerülnek exportálásra</source>
+        <translation>Nur die markierten (hervorgehobenen) Daten werden exportiert</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kijelölt (kiemelten megjelenített) adatok kerülnek exportálásra&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nur die markierten (hervorgehobenen) Daten werden exportiert&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>kurzor sorig</source>
+        <translation>bis zur Cursorzeile</translation>
+    </message>
+    <message>
+        <source>Exportálás a dokumentum kezdetétől addig a sorig, ahol a kurzor áll</source>
+        <translation>Vom Anfang des Dokuments bis zur Zeile des Cursors exportieren</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Exportálás a dokumentum kezdetétől addig a sorig, ahol a kurzor áll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Vom Anfang des Dokuments bis zur Zeile des Cursors exportieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>kurzor sortól</source>
+        <translation>ab der Cursorzeile</translation>
+    </message>
+    <message>
+        <source>Exportálás a dokumentum végéig attól a sortól, ahol a kurzor áll</source>
+        <translation>Von der Zeile des Cursors bis zum Ende des Dokuments exportieren</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Exportálás a dokumentum végéig attól a sortól, ahol a kurzor áll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Von der Zeile des Cursors bis zum Ende des Dokuments exportieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>oldalak</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Csak a megadott lap tartományba eső oldalak exportálása</source>
+        <translation>Nur die Seiten im angegebenen Seitenbereich exportieren</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a megadott lap tartományba eső oldalak exportálása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nur die Seiten im angegebenen Seitenbereich exportieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>érvényességi dátumot is exportálja</source>
+        <translation>auch das Gültigkeitsdatum exportieren</translation>
+    </message>
+    <message>
+        <source>Az egyes bejegyzésekhez tartozó érvényesség kezdete dátum is exportálásra kerül</source>
+        <translation>Das Datum, ab dem ein Eintrag gilt, wird mit exportiert</translation>
+    </message>
+    <message>
+        <source>színbeállításokat is exportálja</source>
+        <translation>auch die Farben exportieren</translation>
+    </message>
+    <message>
+        <source>Az egyes bejegyzések háttér, és betűszín beállításai is exportálásra kerülnek</source>
+        <translation>Hintergrund- und Schriftfarbe der Einträge werden mit exportiert</translation>
+    </message>
+    <message>
+        <source>&amp;Exportálás</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>A megadott paraméterek szerinti adat exportálás elindítása</source>
+        <translation>Den Export mit den angegebenen Einstellungen starten</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott paraméterek szerinti adat exportálás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Export mit den angegebenen Einstellungen starten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Mégsem</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása az exportálás elindítása nélkül</source>
+        <translation>Den Dialog schließen, ohne zu exportieren</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása az exportálás elindítása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen, ohne zu exportieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1)</source>
+        <translation>Text (*.%1)</translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.%1)</source>
+        <translation>eXtensible Markup Language (*.%1)</translation>
+    </message>
+    <message>
+        <source>Portable Document Format (*.%1)</source>
+        <translation>Portable Document Format (*.%1)</translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1);;eXtensible Markup Language (*.%2);;Portable Document Format (*.%3)</source>
+        <translation>Text (*.%1);;eXtensible Markup Language (*.%2);;Portable Document Format (*.%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>%1 nevű fájl már létezik.
+Felülírjuk?</source>
+        <translation>Die Datei %1 existiert bereits.
+Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+</context>
+<context>
     <name>ExtractRouteDlg</name>
     <message>
         <source>Naplóból útvonal terv kiemelése</source>
@@ -345,6 +1051,13 @@
     <message>
         <source>Egyszerű szöveg (*.%1)</source>
         <translation>Text (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Fulfilment</name>
+    <message>
+        <source>útvonalterv</source>
+        <translation>Routenplan</translation>
     </message>
 </context>
 <context>
@@ -575,7 +1288,7 @@ Geben Sie einen noch nicht verwendeten Namen an!</translation>
     </message>
     <message>
         <source>sor</source>
-        <translation>Zeilen</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Érvényes</source>
@@ -872,7 +1585,7 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
     <name>LogModel</name>
     <message>
         <source>sor</source>
-        <translation>Zeilen</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Dátum</source>
@@ -970,6 +1683,14 @@ Az archiválás elmaradt, a napló változatlan.</source>
 %1
 Es wurde nicht archiviert, das Protokoll ist unverändert.</translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+adat írási hiba.</source>
+        <translation>Speichern fehlgeschlagen!
+%1
+Fehler beim Schreiben der Daten.</translation>
+    </message>
 </context>
 <context>
     <name>LogReadOut</name>
@@ -1020,6 +1741,10 @@ Daher sind einige der älteren bereits verloren.</translation>
     <message>
         <source>Nem</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni.</source>
+        <translation>Das Protokoll ist gespeichert, aber die Auslesezeit konnte nicht in den Datenlogger geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1085,6 +1810,30 @@ in Richtung Protokollende!</translation>
     <message>
         <source>Az archív fájl létrehozása nem sikerült!</source>
         <translation>Die Archivdatei konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Esemény napló</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Esemény napló exportálás</source>
+        <translation>Ereignisprotokoll exportieren</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +2446,101 @@ Fortfahren?</translation>
         <source>Sikertelen ellenőrző pont felvétel!</source>
         <translation>Der Kontrollpunkt konnte nicht aufgenommen werden!</translation>
     </message>
+    <message numerus="yes">
+        <source>... és további %n fájl.</source>
+        <translation>
+            <numerusform>... und %n weitere Datei.</numerusform>
+            <numerusform>... und %n weitere Dateien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fájl megnyitás</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Ellenőrzési pont elnevezések importálása</source>
+        <translation>Kontrollpunktnamen importieren</translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1);;eXtensible Markup Language (*.%2)</source>
+        <translation>Text (*.%1);;eXtensible Markup Language (*.%2)</translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.%1)</source>
+        <translation>eXtensible Markup Language (*.%1)</translation>
+    </message>
+    <message>
+        <source>kódlista</source>
+        <translation>Codeliste</translation>
+    </message>
+    <message>
+        <source>eseménynapló</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>útvonal terv jelentés</source>
+        <translation>Routenplanbericht</translation>
+    </message>
+    <message>
+        <source>teljesítés jelentés</source>
+        <translation>Erfüllungsbericht</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Útvonal terv fájl betöltve</source>
+        <translation>Routenplandatei geladen</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl elmentve</source>
+        <translation>Die Routenplandatei ist gespeichert</translation>
+    </message>
+    <message>
+        <source>Az esemény napló hozzáadva az útvonal tervhez</source>
+        <translation>Das Ereignisprotokoll wurde dem Routenplan hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítva az útvonal tervből</source>
+        <translation>Das Ereignisprotokoll wurde aus dem Routenplan entfernt</translation>
+    </message>
+    <message>
+        <source>Egy új útvonal hozzáadva az útvonal tervhez</source>
+        <translation>Dem Routenplan wurde eine neue Route hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az útvonal törölve az útvonal tervből</source>
+        <translation>Die Route wurde aus dem Routenplan gelöscht</translation>
+    </message>
+    <message>
+        <source>Egy új indulási idő hozzáadva az útvonal tervhez</source>
+        <translation>Dem Routenplan wurde eine neue Startzeit hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az indulási idő törölve az útvonal tervből</source>
+        <translation>Die Startzeit wurde aus dem Routenplan gelöscht</translation>
+    </message>
+    <message>
+        <source>Egy új ellenőrző pont hozzáadva az útvonal tervhez</source>
+        <translation>Dem Routenplan wurde ein neuer Kontrollpunkt hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Az ellenőrzési pont törölve az útvonal tervből</source>
+        <translation>Der Kontrollpunkt wurde aus dem Routenplan gelöscht</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv módosult</source>
+        <translation>Der Routenplan wurde geändert</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés fájl betöltve</source>
+        <translation>Erfüllungsbericht geladen</translation>
+    </message>
+    <message>
+        <source>A teljesítés jelentés fájl elmentve</source>
+        <translation>Der Erfüllungsbericht ist gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -1730,7 +2574,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Automatikus óra beállítás kiolvasáskor, ha az eltérés több, mint (ó:pp)</source>
-        <translation>Uhr beim Auslesen automatisch stellen, wenn die Abweichung größer ist als (h:mm)</translation>
+        <translation>Uhr beim Auslesen stellen bei Abweichung über (h:mm)</translation>
     </message>
     <message>
         <source>Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját</source>
@@ -1754,7 +2598,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Automatikus kiértékelés kezdő dátuma az aktuális előtt (nap)</source>
-        <translation>Startdatum der automatischen Auswertung vor dem heutigen (Tage)</translation>
+        <translation>Automatische Auswertung ab (Tage vor heute)</translation>
     </message>
     <message>
         <source>Az aktuális dátumot ennyi nappal megelőzőt ajánlja alapértelmezettként az automatikus kiértékelés indításakor</source>
@@ -1766,7 +2610,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Az automatikus teljesítés kiértékelés részletessége</source>
-        <translation>Ausführlichkeit der automatischen Erfüllungsauswertung</translation>
+        <translation>Detailgrad der automatischen Auswertung</translation>
     </message>
     <message>
         <source>Az automatikus kiértékelés alapértelmezett részletessége</source>
@@ -1926,7 +2770,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Kiemelés rendkívüli eseményként, ha az idő nagyobb, mint (ó:pp)</source>
-        <translation>Als außerordentliches Ereignis hervorheben, wenn die Zeit größer ist als (h:mm)</translation>
+        <translation>Als außerordentlich hervorheben, wenn länger als (h:mm)</translation>
     </message>
     <message>
         <source>Ha egy ellenőrző pont érintése és az előző pont érintése között a megadottnál több idő telt el, a bejegyzés rendkívülinek minősül</source>
@@ -2366,7 +3210,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Vizsgálandó esemény naplók</source>
-        <translation>Zu prüfende Ereignisprotokolle</translation>
+        <translation>Zu prüfende Protokolle</translation>
     </message>
     <message>
         <source>Bejárandó útvonalak</source>
@@ -2715,6 +3559,104 @@ Elmentsük a változásokat?</source>
         <source>Ne mentsük</source>
         <translation>Nicht speichern</translation>
     </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Útvonal terv exportálás</source>
+        <translation>Routenplan exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>Útvonal terv importálás</source>
+        <translation>Routenplan importieren</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht importiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>A beolvasás a fájl %1. soránál megállt.</source>
+        <translation>Das Einlesen hat in Zeile %1 der Datei angehalten.</translation>
+    </message>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>Mit der gewählten Schriftgröße passt auf das eingestellte
+Papierformat nichts!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható.</source>
+        <translation>Der Druck kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   Seite %2</translation>
+    </message>
+    <message>
+        <source>%1 útvonal:  %2    %3</source>
+        <translation>Route %1:  %2    %3</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2</source>
+        <translation>Beginn %1  Ende %2</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
+        <translation>Beginn %1  Ende %2   %3 Runden, dazwischen max. %4 Pause</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
+        <translation>Beginn %1  Ende %2   %5 Runden, zwischen Punkten min. %3, max. %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
+        <translation>Routenplan „%1“, geforderte Genauigkeit: %2 Minuten</translation>
+    </message>
+    <message>
+        <source>A fájl formátuma nem megfelelő!</source>
+        <translation>Das Dateiformat ist ungeeignet!</translation>
+    </message>
+</context>
+<context>
+    <name>RouteHead</name>
+    <message>
+        <source>köridő: %1</source>
+        <translation>Rundenzeit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>nem közönséges fájl (mappa, eszköz vagy FIFO)</source>
+        <translation>keine gewöhnliche Datei (Ordner, Gerät oder FIFO)</translation>
+    </message>
+    <message>
+        <source>írási hiba</source>
+        <translation>Schreibfehler</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>
@@ -2842,6 +3784,14 @@ Elmentsük a változásokat?</source>
 Mentsük a változásokat?</source>
         <translation>&apos;%1&apos; wurde geändert.
 Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>A fájl nagyobb %1 MB-nál</source>
+        <translation>Die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>A fájl egy sora hosszabb %1 karakternél</source>
+        <translation>Eine Zeile der Datei ist länger als %1 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -3363,6 +4313,12 @@ Die Konfiguration wurde nicht geändert.</translation>
         <source>Megszakít</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Az óra eltérése túl nagy,
+az óra behangolása nem lehetséges!</source>
+        <translation>Die Abweichung der Uhr ist zu groß,
+die Uhr kann nicht feinjustiert werden!</translation>
+    </message>
 </context>
 <context>
     <name>addPointDlg</name>
@@ -3726,6 +4682,121 @@ Die Konfiguration wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
+    <name>evaluationDlg</name>
+    <message>
+        <source>Teljesítés kiértékelés</source>
+        <translation>Erfüllungsauswertung</translation>
+    </message>
+    <message>
+        <source>Őrjárat:</source>
+        <translation>Routenplan:</translation>
+    </message>
+    <message>
+        <source>A kiértékeléshez használandó útvonal terv fájl</source>
+        <translation>Die Routenplandatei für die Auswertung</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékeléshez használandó útvonal terv fájl&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Routenplandatei für die Auswertung&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>tallóz</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv kiválasztása a fájl böngésző segítségével</source>
+        <translation>Den Routenplan mit dem Dateibrowser wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv kiválasztása a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Routenplan mit dem Dateibrowser wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kezdés:</source>
+        <translation>Beginn:</translation>
+    </message>
+    <message>
+        <source>A kiértékelés kezdő dátuma. Az útvonal tervben megadott időpontoknak gyakorlatilag ez a dátum része.</source>
+        <translation>Anfangsdatum der Auswertung. Die Uhrzeiten im Routenplan beziehen sich auf dieses Datum.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékelés kezdő dátuma. Az útvonal tervben megadott időpontoknak gyakorlatilag ez a dátum része.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Anfangsdatum der Auswertung. Die Uhrzeiten im Routenplan beziehen sich auf dieses Datum.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Jelentés</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>A készítendő jelentés adattartamának részletességét lehet itt beállítani</source>
+        <translation>Hier wird festgelegt, wie ausführlich der Bericht wird</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készítendő jelentés adattartamának részletességét lehet itt beállítani&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hier wird festgelegt, wie ausführlich der Bericht wird&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>szűkített</source>
+        <translation>reduziert</translation>
+    </message>
+    <message>
+        <source>Minimális adattartalmú, csak a hibákat tartalmazó jelentés</source>
+        <translation>Knapper Bericht, der nur die Fehler enthält</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minimális adattartalmú, csak a hibákat tartalmazó jelentés&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Knapper Bericht, der nur die Fehler enthält&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>egyszerű</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza</source>
+        <translation>Üblicher Bericht, der auch die fehlerfreien Erfüllungen aufführt</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Üblicher Bericht, der auch die fehlerfreien Erfüllungen aufführt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>részletes</source>
+        <translation>ausführlich</translation>
+    </message>
+    <message>
+        <source>A lehető legrészletesebb jelentés, a kimaradt pontok tételes listázásával</source>
+        <translation>Möglichst ausführlicher Bericht, der die ausgelassenen Punkte einzeln aufführt</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lehető legrészletesebb jelentés, a kimaradt pontok tételes listázásával&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Möglichst ausführlicher Bericht, der die ausgelassenen Punkte einzeln aufführt&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Indít</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>A kiválasztott útvonal terv, kezdő dátum, és részletesség szerint elvégzi a kiértékelést</source>
+        <translation>Führt die Auswertung nach dem gewählten Routenplan, Anfangsdatum und Detailgrad aus</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott útvonal terv, kezdő dátum, és részletesség szerint elvégzi a kiértékelést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Führt die Auswertung nach dem gewählten Routenplan, Anfangsdatum und Detailgrad aus&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása a kiértékelés elindítása nélkül</source>
+        <translation>Den Dialog schließen, ohne auszuwerten</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása a kiértékelés elindítása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen, ohne auszuwerten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
     <name>logFilterDlg</name>
     <message>
         <source>Napló szűrése</source>
@@ -3866,6 +4937,177 @@ Die Konfiguration wurde nicht geändert.</translation>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása a szűrési beállítások megváltoztatása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Dialog schließen, ohne die Filtereinstellungen zu ändern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pageSetupDlg</name>
+    <message>
+        <source>Oldal beállítás</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>Margók</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>balról:</source>
+        <translation>links:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a bal oldalon</source>
+        <translation>Breite des nicht bedruckten Randes links</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a bal oldalon&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Breite des nicht bedruckten Randes links&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>jobbról:</source>
+        <translation>rechts:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a jobb oldalon</source>
+        <translation>Breite des nicht bedruckten Randes rechts</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a jobb oldalon&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Breite des nicht bedruckten Randes rechts&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>felül:</source>
+        <translation>oben:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a lap tetején</source>
+        <translation>Breite des nicht bedruckten Randes oben</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a lap tetején&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Breite des nicht bedruckten Randes oben&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>alul:</source>
+        <translation>unten:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a lap alján</source>
+        <translation>Breite des nicht bedruckten Randes unten</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a lap alján&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Breite des nicht bedruckten Randes unten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Lapméret</source>
+        <translation>Papierformat</translation>
+    </message>
+    <message>
+        <source>A lap méret kiválasztása a szokásos méretek közül</source>
+        <translation>Das Papierformat aus den üblichen Formaten wählen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap méret kiválasztása a szokásos méretek közül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Papierformat aus den üblichen Formaten wählen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>hosszabb oldal:</source>
+        <translation>längere Seite:</translation>
+    </message>
+    <message>
+        <source>Egyedi lapméret hosszabbik oldala</source>
+        <translation>Längere Seite eines eigenen Papierformats</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Egyedi lapméret hosszabbik oldala&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Längere Seite eines eigenen Papierformats&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>rövidebb oldal:</source>
+        <translation>kürzere Seite:</translation>
+    </message>
+    <message>
+        <source>Egyedi lapméret rövidebbik oldala</source>
+        <translation>Kürzere Seite eines eigenen Papierformats</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Egyedi lapméret rövidebbik oldala&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kürzere Seite eines eigenen Papierformats&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Színkezelés</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Fekete-fehér</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Nem használ színeket, minden fekete-fehérben jelenik meg</source>
+        <translation>Ohne Farben, alles erscheint schwarzweiß</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem használ színeket, minden fekete-fehérben jelenik meg&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ohne Farben, alles erscheint schwarzweiß&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tájolás</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>álló</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>A lap magassága nagyobb a szélességénél</source>
+        <translation>Die Seite ist höher als breit</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap magassága nagyobb a szélességénél&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Seite ist höher als breit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>fekvő</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>A lap szélessége nagyobb a magasságánál</source>
+        <translation>Die Seite ist breiter als hoch</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap szélessége nagyobb a magasságánál&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Seite ist breiter als hoch&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A megadott beállítások elfogadása</source>
+        <translation>Die Einstellungen übernehmen</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott beállítások elfogadása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Einstellungen übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A lap beállítások maradnak az eredeti értékükön</source>
+        <translation>Die Seiteneinstellungen bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap beállítások maradnak az eredeti értékükön&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Seiteneinstellungen bleiben unverändert&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felhasználói</source>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>

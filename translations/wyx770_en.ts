@@ -230,6 +230,712 @@
     </message>
 </context>
 <context>
+    <name>DoubleProcessDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Megszakít</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A futó folyamat megszakítása.</source>
+        <translation>Cancel the running operation.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A futó folyamat megszakítása.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Cancel the running operation.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DuplexPrintDialog</name>
+    <message>
+        <source>Kézi kétoldalas nyomtatás</source>
+        <translation>Manual two-sided printing</translation>
+    </message>
+    <message>
+        <source>Minden oldal</source>
+        <translation>All pages</translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartomány minden oldala nyomtatásra kerül.</source>
+        <translation>All pages of the selected range are printed.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartomány minden oldala nyomtatásra kerül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;All pages of the selected range are printed.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Csak a páratlan oldalak</source>
+        <translation>Odd pages only</translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartományból csak a páratlan oldalak nyomtatódnak ki.</source>
+        <translation>Only the odd pages of the selected range are printed.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartományból csak a páratlan oldalak nyomtatódnak ki.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only the odd pages of the selected range are printed.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Csak a páros oldalak</source>
+        <translation>Even pages only</translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartományból csak a páros oldalak nyomtatódnak ki.</source>
+        <translation>Only the even pages of the selected range are printed.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartományból csak a páros oldalak nyomtatódnak ki.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only the even pages of the selected range are printed.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Oldalak fordított sorrendben</source>
+        <translation>Pages in reverse order</translation>
+    </message>
+    <message>
+        <source>A nyomtatás az utolsó oldallal kezdődik, és az elsővel ér véget.</source>
+        <translation>Printing starts with the last page and ends with the first.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás az utolsó oldallal kezdődik, és az elsővel ér véget.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Printing starts with the last page and ends with the first.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A nyomtatás elindítása</source>
+        <translation>Start printing</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Start printing&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása a nyomtatás elindítása nélkül</source>
+        <translation>Close the dialog without printing</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationDlg</name>
+    <message>
+        <source>Őrjárat leírás kiválasztása</source>
+        <translation>Choose a route plan</translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1 *.%2)</source>
+        <translation>Route plans (*.%1 *.%2)</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationEngine</name>
+    <message>
+        <source>Teljesítés kiértékelés</source>
+        <translation>Fulfilment evaluation</translation>
+    </message>
+    <message>
+        <source>naplók:</source>
+        <translation>Logs:</translation>
+    </message>
+    <message>
+        <source>bejegyzések:</source>
+        <translation>Entries:</translation>
+    </message>
+    <message>
+        <source>Kiértékelés formázása</source>
+        <translation>Formatting the evaluation</translation>
+    </message>
+    <message>
+        <source>útvonal:</source>
+        <translation>Route:</translation>
+    </message>
+    <message>
+        <source>indulás:</source>
+        <translation>Start:</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationModel</name>
+    <message>
+        <source>Szűkített jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation>Reduced report on the fulfilment of &quot;%2&quot; from %1</translation>
+    </message>
+    <message>
+        <source>Jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation>Report on the fulfilment of &quot;%2&quot; from %1</translation>
+    </message>
+    <message>
+        <source>Részletes jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation>Detailed report on the fulfilment of &quot;%2&quot; from %1</translation>
+    </message>
+    <message>
+        <source>Fejléc: %1 kezdés, &quot;%2&quot; útvonal</source>
+        <translation>Header: start %1, route &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Érintett esemény napló(k): %1</source>
+        <translation>Event log(s) concerned: %1</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzése kimaradt!</source>
+        <translation>%1 was not checked!</translation>
+    </message>
+    <message>
+        <source>%1 kifogástalanul  ellenőrizve.</source>
+        <translation>%1 checked without fault.</translation>
+    </message>
+    <message>
+        <source>%1 túl hosszú szünet(ek)!</source>
+        <translation>%1 pause(s) too long!</translation>
+    </message>
+    <message>
+        <source>%1 időszak alatt nem volt ellenőrizve!</source>
+        <translation>%1 was not checked within the period!</translation>
+    </message>
+    <message>
+        <source>%1 sorrendi hiba!</source>
+        <translation>%1 out of order!</translation>
+    </message>
+    <message>
+        <source>%1 túl hosszú követési idő!</source>
+        <translation>%1 follow time too long!</translation>
+    </message>
+    <message>
+        <source>%1 helyett más pont!</source>
+        <translation>Another point instead of %1!</translation>
+    </message>
+    <message>
+        <source>%1 túl rövid követési idő!</source>
+        <translation>%1 follow time too short!</translation>
+    </message>
+    <message>
+        <source>%1 többszörösen ellenőrizve!</source>
+        <translation>%1 checked more than once!</translation>
+    </message>
+    <message>
+        <source>%1 RENDBEN TELJESÍTVE (%2)</source>
+        <translation>%1 FULFILLED CORRECTLY (%2)</translation>
+    </message>
+    <message>
+        <source>%1 RENDBEN TELJESÍTVE</source>
+        <translation>%1 FULFILLED CORRECTLY</translation>
+    </message>
+    <message>
+        <source>        - Egymást átfedő teljesítések! -</source>
+        <translation>        - Overlapping fulfilments! -</translation>
+    </message>
+    <message>
+        <source>%1 TÚL RÖVID KÖVETÉSI IDŐK! (%2)</source>
+        <translation>%1 FOLLOW TIMES TOO SHORT! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 TÚL RÖVID KÖVETÉSI IDŐK!</source>
+        <translation>%1 FOLLOW TIMES TOO SHORT!</translation>
+    </message>
+    <message>
+        <source>%1 TÚL HOSSZÚ KÖVETÉSI IDŐK! (%2)</source>
+        <translation>%1 FOLLOW TIMES TOO LONG! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 TÚL HOSSZÚ KÖVETÉSI IDŐK!</source>
+        <translation>%1 FOLLOW TIMES TOO LONG!</translation>
+    </message>
+    <message>
+        <source>        - Többszörösen teljesítve! -</source>
+        <translation>        - Fulfilled more than once! -</translation>
+    </message>
+    <message>
+        <source>%1 IDEGEN PONT(OK)! (%2)</source>
+        <translation>%1 FOREIGN POINT(S)! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 IDEGEN PONT(OK)!</source>
+        <translation>%1 FOREIGN POINT(S)!</translation>
+    </message>
+    <message>
+        <source>%1 SORRENDI HIBA! (%2)</source>
+        <translation>%1 OUT OF ORDER! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 SORRENDI HIBA!</source>
+        <translation>%1 OUT OF ORDER!</translation>
+    </message>
+    <message>
+        <source>%1 IDÖ ELTÉRÉS(EK)! (%2)</source>
+        <translation>%1 TIME DEVIATION(S)! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 IDÖ ELTÉRÉS(EK)!</source>
+        <translation>%1 TIME DEVIATION(S)!</translation>
+    </message>
+    <message>
+        <source>%1 TÚL KEVÉS KÖR TELJESÍTVE! (%2)</source>
+        <translation>%1 TOO FEW ROUNDS FULFILLED! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 TÚL KEVÉS KÖR TELJESÍTVE!</source>
+        <translation>%1 TOO FEW ROUNDS FULFILLED!</translation>
+    </message>
+    <message>
+        <source>%1 HOSSZÚ SZÜNET A KÖRÖK KÖZÖTT! (%2)</source>
+        <translation>%1 LONG PAUSE BETWEEN ROUNDS! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 HOSSZÚ SZÜNET A KÖRÖK KÖZÖTT!</source>
+        <translation>%1 LONG PAUSE BETWEEN ROUNDS!</translation>
+    </message>
+    <message>
+        <source>%1 KIMARADT PONT(OK)! (%2)</source>
+        <translation>%1 MISSED POINT(S)! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 KIMARADT PONT(OK)!</source>
+        <translation>%1 MISSED POINT(S)!</translation>
+    </message>
+    <message>
+        <source>%1 ÚTVONALBAN NINCS INDULÁSI IDŐ MEGADVA!</source>
+        <translation>NO START TIME GIVEN IN ROUTE %1!</translation>
+    </message>
+    <message>
+        <source>%1 ÚTVONALBAN NINCS ELLENŐRZŐ PONT MEGADVA!</source>
+        <translation>NO CHECKPOINT GIVEN IN ROUTE %1!</translation>
+    </message>
+    <message>
+        <source>%1 NINCS VÉGREHAJTVA!!!</source>
+        <translation>%1 NOT CARRIED OUT!!!</translation>
+    </message>
+    <message>
+        <source>*** A teljes őrjárat hibátlanul teljesítve! ***</source>
+        <translation>*** The whole patrol was fulfilled without fault! ***</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; naplóban %2 rendkívüli esemény!</source>
+        <translation>Extraordinary event in log &quot;%1&quot;: %2!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; esemény napló nem hozzáférhető!</source>
+        <translation>Event log &quot;%1&quot; is not accessible!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; naplóban nincs a vizsgált időtartományba eső bejegyzés!</source>
+        <translation>Log &quot;%1&quot; has no entry within the period examined!</translation>
+    </message>
+    <message>
+        <source>Egyetlen esemény napló sincs megadva, nincs mit kiértékelni!</source>
+        <translation>No event log given; there is nothing to evaluate!</translation>
+    </message>
+    <message>
+        <source>Egyetlen bejárási útvonal sincs meghatározva, nincs mit kiértékelni!</source>
+        <translation>No route defined; there is nothing to evaluate!</translation>
+    </message>
+    <message>
+        <source>%1 HIBÁSAN TELJESÍTVE!</source>
+        <translation>%1 FULFILLED WITH FAULTS!</translation>
+    </message>
+    <message>
+        <source>%1 HIBÁSAN TELJESÍTVE! (%2)</source>
+        <translation>%1 FULFILLED WITH FAULTS! (%2)</translation>
+    </message>
+    <message>
+        <source>%1 elmaradt %2 ellenőrzés!</source>
+        <translation>%1: %2 check(s) missed!</translation>
+    </message>
+    <message>
+        <source>%1 kimaradt %2x és túl hosszú követési idő!</source>
+        <translation>%1 missed %2x and follow time too long!</translation>
+    </message>
+    <message>
+        <source>%1 kimaradt %2x és túl rövid követési idő!</source>
+        <translation>%1 missed %2x and follow time too short!</translation>
+    </message>
+    <message>
+        <source>%1 túl rövid és túl hosszú követési idő is előfordult!</source>
+        <translation>%1: follow times both too short and too long!</translation>
+    </message>
+    <message>
+        <source>%1 teljesítésénél többféle hiba!</source>
+        <translation>%1: several kinds of fault in the fulfilment!</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzése %2 perc idő eltéréssel!</source>
+        <translation>%1 checked with a time deviation of %2 minutes!</translation>
+    </message>
+    <message>
+        <source>%1 idegen pont és %2 perc idő eltérés!</source>
+        <translation>%1 foreign point and time deviation of %2 minutes!</translation>
+    </message>
+    <message>
+        <source>%1 rossz sorrend és %2 perc idő eltérés!</source>
+        <translation>%1 wrong order and time deviation of %2 minutes!</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)</source>
+        <translation>%1 checked with a time deviation of %2 minutes! (despite multiple fulfilment)</translation>
+    </message>
+    <message>
+        <source>%1 hosszú kihagyás és %2 perc idő eltérés!</source>
+        <translation>%1 long gap and time deviation of %2 minutes!</translation>
+    </message>
+    <message>
+        <source>%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!</source>
+        <translation>%1 missed check(s) and time deviation of %2 minutes!</translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzésénél %2 perc idő eltérés és további hibák!</source>
+        <translation>%1 checked with a time deviation of %2 minutes and further faults!</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés mentés</source>
+        <translation>Save fulfilment report</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni a teljesítés jelentést
+Nincs név megadva hozzá!</source>
+        <translation>The fulfilment report could not be saved
+It has no name!</translation>
+    </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+adat írási hiba.</source>
+        <translation>Saving failed!
+%1
+data write error.</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés megnyitás</source>
+        <translation>Open fulfilment report</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést
+Nincs név megadva hozzá!</source>
+        <translation>The fulfilment report could not be opened
+It has no name!</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést
+%1
+Ez a fájl nem létezik</source>
+        <translation>The fulfilment report could not be opened
+%1
+This file does not exist</translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést:
+%1
+%2</source>
+        <translation>The fulfilment report could not be opened:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>A beolvasás sikertelen!
+%1
+sérült, vagy nem megfelelő.</source>
+        <translation>Reading failed!
+%1
+is damaged or unsuitable.</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationRow</name>
+    <message>
+        <source>akku töltés kezdés</source>
+        <translation>battery charge start</translation>
+    </message>
+    <message>
+        <source>nedvesség detektálás vége</source>
+        <translation>moisture end</translation>
+    </message>
+    <message>
+        <source>burkolat zárás</source>
+        <translation>case closed</translation>
+    </message>
+    <message>
+        <source>akku feltöltve</source>
+        <translation>battery charged</translation>
+    </message>
+    <message>
+        <source>óra átállítás</source>
+        <translation>clock set</translation>
+    </message>
+    <message>
+        <source>kiolvasva</source>
+        <translation>read out</translation>
+    </message>
+    <message>
+        <source>nincs adat eddig</source>
+        <translation>no data until</translation>
+    </message>
+    <message>
+        <source>archiválva ettől</source>
+        <translation>archived from</translation>
+    </message>
+    <message>
+        <source>inicializálva</source>
+        <translation>initialised</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationTableView</name>
+    <message>
+        <source>Teljesítés jelentés</source>
+        <translation>Fulfilment report</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés exportálás</source>
+        <translation>Export fulfilment report</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationView</name>
+    <message>
+        <source>Teljesítés jelentés mentés</source>
+        <translation>Save fulfilment report</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentések (*.%1)</source>
+        <translation>Fulfilment reports (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDlg</name>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>fájlnév:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>A létrehozandó fájl neve, amibe az adatok exportálásra kerülnek</source>
+        <translation>Name of the file to create, into which the data are exported</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A létrehozandó fájl neve, amibe az adatok exportálásra kerülnek&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Name of the file to create, into which the data are exported&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>A fájl böngésző használata az exportálás célfájljának kiválasztására</source>
+        <translation>Choose the export target file with the file browser</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A fájl böngésző használata az exportálás célfájljának kiválasztására&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the export target file with the file browser&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>formátum:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Az exportálás fájl típusának kiválasztása</source>
+        <translation>Choose the file type of the export</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportálás fájl típusának kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the file type of the export&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Oldal beállítás</source>
+        <translation>Page setup</translation>
+    </message>
+    <message>
+        <source>Az exportált oldalak kinézetét meghatározó beállítások megadása egy felugró párbeszéd ablakban</source>
+        <translation>Set how the exported pages look in a pop-up dialog</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportált oldalak kinézetét meghatározó beállítások megadása egy felugró párbeszéd ablakban&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Set how the exported pages look in a pop-up dialog&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>exportálandó tartomány</source>
+        <translation>Range to export</translation>
+    </message>
+    <message>
+        <source>Az exportálandó adat tartomány meghatározása</source>
+        <translation>Set the range of data to export</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportálandó adat tartomány meghatározása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Set the range of data to export&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>minden</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>A teljes dokumentum exportálásra kerül</source>
+        <translation>The whole document is exported</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A teljes dokumentum exportálásra kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The whole document is exported&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>kijelölt tartomány</source>
+        <translation>selection</translation>
+    </message>
+    <message>
+        <source>Csak a kijelölt (kiemelten megjelenített) adatok kerülnek exportálásra</source>
+        <translation>Only the selected (highlighted) data are exported</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kijelölt (kiemelten megjelenített) adatok kerülnek exportálásra&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Only the selected (highlighted) data are exported&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>kurzor sorig</source>
+        <translation>up to cursor row</translation>
+    </message>
+    <message>
+        <source>Exportálás a dokumentum kezdetétől addig a sorig, ahol a kurzor áll</source>
+        <translation>Export from the start of the document up to the row of the cursor</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Exportálás a dokumentum kezdetétől addig a sorig, ahol a kurzor áll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Export from the start of the document up to the row of the cursor&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>kurzor sortól</source>
+        <translation>from cursor row</translation>
+    </message>
+    <message>
+        <source>Exportálás a dokumentum végéig attól a sortól, ahol a kurzor áll</source>
+        <translation>Export from the row of the cursor to the end of the document</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Exportálás a dokumentum végéig attól a sortól, ahol a kurzor áll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Export from the row of the cursor to the end of the document&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>oldalak</source>
+        <translation>pages</translation>
+    </message>
+    <message>
+        <source>Csak a megadott lap tartományba eső oldalak exportálása</source>
+        <translation>Export only the pages within the given page range</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a megadott lap tartományba eső oldalak exportálása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Export only the pages within the given page range&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>érvényességi dátumot is exportálja</source>
+        <translation>also export the validity date</translation>
+    </message>
+    <message>
+        <source>Az egyes bejegyzésekhez tartozó érvényesség kezdete dátum is exportálásra kerül</source>
+        <translation>The date from which each entry is valid is exported too</translation>
+    </message>
+    <message>
+        <source>színbeállításokat is exportálja</source>
+        <translation>also export the colours</translation>
+    </message>
+    <message>
+        <source>Az egyes bejegyzések háttér, és betűszín beállításai is exportálásra kerülnek</source>
+        <translation>The background and text colours of the entries are exported too</translation>
+    </message>
+    <message>
+        <source>&amp;Exportálás</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>A megadott paraméterek szerinti adat exportálás elindítása</source>
+        <translation>Start the export with the settings given</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott paraméterek szerinti adat exportálás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Start the export with the settings given&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Mégsem</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása az exportálás elindítása nélkül</source>
+        <translation>Close the dialog without exporting</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása az exportálás elindítása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog without exporting&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1)</source>
+        <translation>Plain text (*.%1)</translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.%1)</source>
+        <translation>eXtensible Markup Language (*.%1)</translation>
+    </message>
+    <message>
+        <source>Portable Document Format (*.%1)</source>
+        <translation>Portable Document Format (*.%1)</translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1);;eXtensible Markup Language (*.%2);;Portable Document Format (*.%3)</source>
+        <translation>Plain text (*.%1);;eXtensible Markup Language (*.%2);;Portable Document Format (*.%3)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>%1 nevű fájl már létezik.
+Felülírjuk?</source>
+        <translation>The file %1 already exists.
+Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+</context>
+<context>
     <name>ExtractRouteDlg</name>
     <message>
         <source>Naplóból útvonal terv kiemelése</source>
@@ -345,6 +1051,13 @@
     <message>
         <source>Egyszerű szöveg (*.%1)</source>
         <translation>Plain text (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Fulfilment</name>
+    <message>
+        <source>útvonalterv</source>
+        <translation>route plan</translation>
     </message>
 </context>
 <context>
@@ -575,7 +1288,7 @@ Enter a name not used yet!</translation>
     </message>
     <message>
         <source>sor</source>
-        <translation>rows</translation>
+        <translation>Row</translation>
     </message>
     <message>
         <source>Érvényes</source>
@@ -872,7 +1585,7 @@ Overwrite it with the current code-name list?</translation>
     <name>LogModel</name>
     <message>
         <source>sor</source>
-        <translation>rows</translation>
+        <translation>Row</translation>
     </message>
     <message>
         <source>Dátum</source>
@@ -970,6 +1683,14 @@ Az archiválás elmaradt, a napló változatlan.</source>
 %1
 Nothing was archived; the log is unchanged.</translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+adat írási hiba.</source>
+        <translation>Saving failed!
+%1
+data write error.</translation>
+    </message>
 </context>
 <context>
     <name>LogReadOut</name>
@@ -1020,6 +1741,10 @@ Some of the older ones are therefore lost.</translation>
     <message>
         <source>Nem</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni.</source>
+        <translation>The log is saved, but the read-out time could not be written to the logger.</translation>
     </message>
 </context>
 <context>
@@ -1085,6 +1810,30 @@ towards the end of the log!</translation>
     <message>
         <source>Az archív fájl létrehozása nem sikerült!</source>
         <translation>The archive file could not be created!</translation>
+    </message>
+    <message>
+        <source>Esemény napló</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <source>Esemény napló exportálás</source>
+        <translation>Export event log</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +2446,101 @@ Continue?</translation>
         <source>Sikertelen ellenőrző pont felvétel!</source>
         <translation>The checkpoint could not be added!</translation>
     </message>
+    <message numerus="yes">
+        <source>... és további %n fájl.</source>
+        <translation>
+            <numerusform>... and %n more file.</numerusform>
+            <numerusform>... and %n more files.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fájl megnyitás</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Ellenőrzési pont elnevezések importálása</source>
+        <translation>Import checkpoint names</translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1);;eXtensible Markup Language (*.%2)</source>
+        <translation>Plain text (*.%1);;eXtensible Markup Language (*.%2)</translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.%1)</source>
+        <translation>eXtensible Markup Language (*.%1)</translation>
+    </message>
+    <message>
+        <source>kódlista</source>
+        <translation>code list</translation>
+    </message>
+    <message>
+        <source>eseménynapló</source>
+        <translation>event log</translation>
+    </message>
+    <message>
+        <source>útvonal terv jelentés</source>
+        <translation>route plan report</translation>
+    </message>
+    <message>
+        <source>teljesítés jelentés</source>
+        <translation>fulfilment report</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Útvonal terv fájl betöltve</source>
+        <translation>Route plan file loaded</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl elmentve</source>
+        <translation>The route plan file is saved</translation>
+    </message>
+    <message>
+        <source>Az esemény napló hozzáadva az útvonal tervhez</source>
+        <translation>The event log was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítva az útvonal tervből</source>
+        <translation>The event log was removed from the route plan</translation>
+    </message>
+    <message>
+        <source>Egy új útvonal hozzáadva az útvonal tervhez</source>
+        <translation>A new route was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az útvonal törölve az útvonal tervből</source>
+        <translation>The route was deleted from the route plan</translation>
+    </message>
+    <message>
+        <source>Egy új indulási idő hozzáadva az útvonal tervhez</source>
+        <translation>A new start time was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az indulási idő törölve az útvonal tervből</source>
+        <translation>The start time was deleted from the route plan</translation>
+    </message>
+    <message>
+        <source>Egy új ellenőrző pont hozzáadva az útvonal tervhez</source>
+        <translation>A new checkpoint was added to the route plan</translation>
+    </message>
+    <message>
+        <source>Az ellenőrzési pont törölve az útvonal tervből</source>
+        <translation>The checkpoint was deleted from the route plan</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv módosult</source>
+        <translation>The route plan has changed</translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés fájl betöltve</source>
+        <translation>Fulfilment report file loaded</translation>
+    </message>
+    <message>
+        <source>A teljesítés jelentés fájl elmentve</source>
+        <translation>The fulfilment report file is saved</translation>
+    </message>
 </context>
 <context>
     <name>OptionDlg</name>
@@ -1730,7 +2574,7 @@ Continue?</translation>
     </message>
     <message>
         <source>Automatikus óra beállítás kiolvasáskor, ha az eltérés több, mint (ó:pp)</source>
-        <translation>Set the clock automatically at read-out when it differs by more than (h:mm)</translation>
+        <translation>Set the clock at read-out when it is off by more than (h:mm)</translation>
     </message>
     <message>
         <source>Kiolvasáskor felhasználói beavatkozás nélkül a számítógéphez igazítja a csatlakoztatott készülék óráját</source>
@@ -2715,6 +3559,104 @@ Save the changes?</translation>
         <source>Ne mentsük</source>
         <translation>Don&apos;t save</translation>
     </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Útvonal terv exportálás</source>
+        <translation>Export route plan</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>Útvonal terv importálás</source>
+        <translation>Import route plan</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>Importing %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>A beolvasás a fájl %1. soránál megállt.</source>
+        <translation>Reading stopped at line %1 of the file.</translation>
+    </message>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>With the chosen font size nothing fits
+on the paper size set!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható.</source>
+        <translation>Printing cannot be started.</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   page %2</translation>
+    </message>
+    <message>
+        <source>%1 útvonal:  %2    %3</source>
+        <translation>Route %1:  %2    %3</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2</source>
+        <translation>start %1  end %2</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
+        <translation>start %1  end %2   %3 rounds, at most %4 pause between</translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
+        <translation>start %1  end %2   %5 rounds, between points min. %3, max. %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
+        <translation>Route plan &quot;%1&quot;, required accuracy: %2 minutes</translation>
+    </message>
+    <message>
+        <source>A fájl formátuma nem megfelelő!</source>
+        <translation>The file format is not suitable!</translation>
+    </message>
+</context>
+<context>
+    <name>RouteHead</name>
+    <message>
+        <source>köridő: %1</source>
+        <translation>round time: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>nem közönséges fájl (mappa, eszköz vagy FIFO)</source>
+        <translation>not a regular file (folder, device or FIFO)</translation>
+    </message>
+    <message>
+        <source>írási hiba</source>
+        <translation>write error</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>
@@ -2842,6 +3784,14 @@ Save the changes?</translation>
 Mentsük a változásokat?</source>
         <translation>&apos;%1&apos; has been changed.
 Save the changes?</translation>
+    </message>
+    <message>
+        <source>A fájl nagyobb %1 MB-nál</source>
+        <translation>The file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>A fájl egy sora hosszabb %1 karakternél</source>
+        <translation>A line of the file is longer than %1 characters</translation>
     </message>
 </context>
 <context>
@@ -3363,6 +4313,12 @@ The configuration was not changed.</translation>
         <source>Megszakít</source>
         <translation>Stop</translation>
     </message>
+    <message>
+        <source>Az óra eltérése túl nagy,
+az óra behangolása nem lehetséges!</source>
+        <translation>The clock is off by too much,
+it cannot be fine-tuned!</translation>
+    </message>
 </context>
 <context>
     <name>addPointDlg</name>
@@ -3726,6 +4682,121 @@ The configuration was not changed.</translation>
     </message>
 </context>
 <context>
+    <name>evaluationDlg</name>
+    <message>
+        <source>Teljesítés kiértékelés</source>
+        <translation>Fulfilment evaluation</translation>
+    </message>
+    <message>
+        <source>Őrjárat:</source>
+        <translation>Route plan:</translation>
+    </message>
+    <message>
+        <source>A kiértékeléshez használandó útvonal terv fájl</source>
+        <translation>The route plan file used for the evaluation</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékeléshez használandó útvonal terv fájl&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The route plan file used for the evaluation&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>tallóz</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Az útvonal terv kiválasztása a fájl böngésző segítségével</source>
+        <translation>Choose the route plan with the file browser</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv kiválasztása a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the route plan with the file browser&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Kezdés:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>A kiértékelés kezdő dátuma. Az útvonal tervben megadott időpontoknak gyakorlatilag ez a dátum része.</source>
+        <translation>Start date of the evaluation. The times given in the route plan refer to this date.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékelés kezdő dátuma. Az útvonal tervben megadott időpontoknak gyakorlatilag ez a dátum része.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Start date of the evaluation. The times given in the route plan refer to this date.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Jelentés</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>A készítendő jelentés adattartamának részletességét lehet itt beállítani</source>
+        <translation>Set here how detailed the report will be</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készítendő jelentés adattartamának részletességét lehet itt beállítani&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Set here how detailed the report will be&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>szűkített</source>
+        <translation>reduced</translation>
+    </message>
+    <message>
+        <source>Minimális adattartalmú, csak a hibákat tartalmazó jelentés</source>
+        <translation>Minimal report listing only the faults</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minimális adattartalmú, csak a hibákat tartalmazó jelentés&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minimal report listing only the faults&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>egyszerű</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza</source>
+        <translation>Usual report that also lists the faultless fulfilments</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Usual report that also lists the faultless fulfilments&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>részletes</source>
+        <translation>detailed</translation>
+    </message>
+    <message>
+        <source>A lehető legrészletesebb jelentés, a kimaradt pontok tételes listázásával</source>
+        <translation>The most detailed report, listing every missed point</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lehető legrészletesebb jelentés, a kimaradt pontok tételes listázásával&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The most detailed report, listing every missed point&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Indít</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>A kiválasztott útvonal terv, kezdő dátum, és részletesség szerint elvégzi a kiértékelést</source>
+        <translation>Runs the evaluation with the chosen route plan, start date and level of detail</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott útvonal terv, kezdő dátum, és részletesség szerint elvégzi a kiértékelést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Runs the evaluation with the chosen route plan, start date and level of detail&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása a kiértékelés elindítása nélkül</source>
+        <translation>Close the dialog without evaluating</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása a kiértékelés elindítása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog without evaluating&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
     <name>logFilterDlg</name>
     <message>
         <source>Napló szűrése</source>
@@ -3866,6 +4937,177 @@ The configuration was not changed.</translation>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása a szűrési beállítások megváltoztatása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the dialog without changing the filter settings&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pageSetupDlg</name>
+    <message>
+        <source>Oldal beállítás</source>
+        <translation>Page setup</translation>
+    </message>
+    <message>
+        <source>Margók</source>
+        <translation>Margins</translation>
+    </message>
+    <message>
+        <source>balról:</source>
+        <translation>left:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a bal oldalon</source>
+        <translation>Width of the unprinted margin on the left</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a bal oldalon&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Width of the unprinted margin on the left&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>jobbról:</source>
+        <translation>right:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a jobb oldalon</source>
+        <translation>Width of the unprinted margin on the right</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a jobb oldalon&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Width of the unprinted margin on the right&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>felül:</source>
+        <translation>top:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a lap tetején</source>
+        <translation>Width of the unprinted margin at the top</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a lap tetején&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Width of the unprinted margin at the top&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>alul:</source>
+        <translation>bottom:</translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a lap alján</source>
+        <translation>Width of the unprinted margin at the bottom</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a lap alján&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Width of the unprinted margin at the bottom&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Lapméret</source>
+        <translation>Paper size</translation>
+    </message>
+    <message>
+        <source>A lap méret kiválasztása a szokásos méretek közül</source>
+        <translation>Choose the paper size from the usual sizes</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap méret kiválasztása a szokásos méretek közül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Choose the paper size from the usual sizes&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>hosszabb oldal:</source>
+        <translation>longer side:</translation>
+    </message>
+    <message>
+        <source>Egyedi lapméret hosszabbik oldala</source>
+        <translation>Longer side of a custom paper size</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Egyedi lapméret hosszabbik oldala&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Longer side of a custom paper size&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>rövidebb oldal:</source>
+        <translation>shorter side:</translation>
+    </message>
+    <message>
+        <source>Egyedi lapméret rövidebbik oldala</source>
+        <translation>Shorter side of a custom paper size</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Egyedi lapméret rövidebbik oldala&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Shorter side of a custom paper size&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Színkezelés</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Fekete-fehér</source>
+        <translation>Black and white</translation>
+    </message>
+    <message>
+        <source>Nem használ színeket, minden fekete-fehérben jelenik meg</source>
+        <translation>No colours; everything appears in black and white</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem használ színeket, minden fekete-fehérben jelenik meg&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;No colours; everything appears in black and white&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tájolás</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>álló</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>A lap magassága nagyobb a szélességénél</source>
+        <translation>The page is taller than it is wide</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap magassága nagyobb a szélességénél&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The page is taller than it is wide&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>fekvő</source>
+        <translation>landscape</translation>
+    </message>
+    <message>
+        <source>A lap szélessége nagyobb a magasságánál</source>
+        <translation>The page is wider than it is tall</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap szélessége nagyobb a magasságánál&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The page is wider than it is tall&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A megadott beállítások elfogadása</source>
+        <translation>Accept the settings</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott beállítások elfogadása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Accept the settings&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A lap beállítások maradnak az eredeti értékükön</source>
+        <translation>The page settings keep their previous values</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap beállítások maradnak az eredeti értékükön&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The page settings keep their previous values&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Felhasználói</source>
+        <translation>Custom</translation>
     </message>
 </context>
 <context>

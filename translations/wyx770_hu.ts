@@ -227,6 +227,698 @@
     </message>
 </context>
 <context>
+    <name>DoubleProcessDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megszakít</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A futó folyamat megszakítása.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A futó folyamat megszakítása.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DuplexPrintDialog</name>
+    <message>
+        <source>Kézi kétoldalas nyomtatás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minden oldal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartomány minden oldala nyomtatásra kerül.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartomány minden oldala nyomtatásra kerül.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a páratlan oldalak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartományból csak a páratlan oldalak nyomtatódnak ki.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartományból csak a páratlan oldalak nyomtatódnak ki.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a páros oldalak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott tartományból csak a páros oldalak nyomtatódnak ki.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott tartományból csak a páros oldalak nyomtatódnak ki.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oldalak fordított sorrendben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás az utolsó oldallal kezdődik, és az elsővel ér véget.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás az utolsó oldallal kezdődik, és az elsővel ér véget.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás elindítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A nyomtatás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása a nyomtatás elindítása nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationDlg</name>
+    <message>
+        <source>Őrjárat leírás kiválasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Őrjárat leírások (*.%1 *.%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationEngine</name>
+    <message>
+        <source>Teljesítés kiértékelés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>naplók:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bejegyzések:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiértékelés formázása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>útvonal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>indulás:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationModel</name>
+    <message>
+        <source>Szűkített jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Részletes jelentés %1 kezdéssel &quot;%2&quot; teljesítéséről</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fejléc: %1 kezdés, &quot;%2&quot; útvonal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Érintett esemény napló(k): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzése kimaradt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kifogástalanul  ellenőrizve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 túl hosszú szünet(ek)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 időszak alatt nem volt ellenőrizve!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sorrendi hiba!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 túl hosszú követési idő!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 helyett más pont!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 túl rövid követési idő!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 többszörösen ellenőrizve!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 RENDBEN TELJESÍTVE (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 RENDBEN TELJESÍTVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>        - Egymást átfedő teljesítések! -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TÚL RÖVID KÖVETÉSI IDŐK! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TÚL RÖVID KÖVETÉSI IDŐK!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TÚL HOSSZÚ KÖVETÉSI IDŐK! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TÚL HOSSZÚ KÖVETÉSI IDŐK!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>        - Többszörösen teljesítve! -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 IDEGEN PONT(OK)! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 IDEGEN PONT(OK)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 SORRENDI HIBA! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 SORRENDI HIBA!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 IDÖ ELTÉRÉS(EK)! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 IDÖ ELTÉRÉS(EK)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TÚL KEVÉS KÖR TELJESÍTVE! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TÚL KEVÉS KÖR TELJESÍTVE!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 HOSSZÚ SZÜNET A KÖRÖK KÖZÖTT! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 HOSSZÚ SZÜNET A KÖRÖK KÖZÖTT!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KIMARADT PONT(OK)! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KIMARADT PONT(OK)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ÚTVONALBAN NINCS INDULÁSI IDŐ MEGADVA!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ÚTVONALBAN NINCS ELLENŐRZŐ PONT MEGADVA!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 NINCS VÉGREHAJTVA!!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*** A teljes őrjárat hibátlanul teljesítve! ***</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; naplóban %2 rendkívüli esemény!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; esemény napló nem hozzáférhető!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; naplóban nincs a vizsgált időtartományba eső bejegyzés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyetlen esemény napló sincs megadva, nincs mit kiértékelni!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyetlen bejárási útvonal sincs meghatározva, nincs mit kiértékelni!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 HIBÁSAN TELJESÍTVE!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 HIBÁSAN TELJESÍTVE! (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 elmaradt %2 ellenőrzés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kimaradt %2x és túl hosszú követési idő!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kimaradt %2x és túl rövid követési idő!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 túl rövid és túl hosszú követési idő is előfordult!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 teljesítésénél többféle hiba!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzése %2 perc idő eltéréssel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 idegen pont és %2 perc idő eltérés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rossz sorrend és %2 perc idő eltérés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hosszú kihagyás és %2 perc idő eltérés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ellenőrzésénél %2 perc idő eltérés és további hibák!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni a teljesítés jelentést
+Nincs név megadva hozzá!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+adat írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés megnyitás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést
+Nincs név megadva hozzá!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést
+%1
+Ez a fájl nem létezik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a teljesítés jelentést:
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beolvasás sikertelen!
+%1
+sérült, vagy nem megfelelő.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationRow</name>
+    <message>
+        <source>akku töltés kezdés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nedvesség detektálás vége</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>burkolat zárás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>akku feltöltve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>óra átállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kiolvasva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nincs adat eddig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archiválva ettől</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inicializálva</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationTableView</name>
+    <message>
+        <source>Teljesítés jelentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluationView</name>
+    <message>
+        <source>Teljesítés jelentés mentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentések (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDlg</name>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fájlnév:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A létrehozandó fájl neve, amibe az adatok exportálásra kerülnek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A létrehozandó fájl neve, amibe az adatok exportálásra kerülnek&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl böngésző használata az exportálás célfájljának kiválasztására</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A fájl böngésző használata az exportálás célfájljának kiválasztására&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>formátum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az exportálás fájl típusának kiválasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportálás fájl típusának kiválasztása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oldal beállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az exportált oldalak kinézetét meghatározó beállítások megadása egy felugró párbeszéd ablakban</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportált oldalak kinézetét meghatározó beállítások megadása egy felugró párbeszéd ablakban&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exportálandó tartomány</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az exportálandó adat tartomány meghatározása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az exportálandó adat tartomány meghatározása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A teljes dokumentum exportálásra kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A teljes dokumentum exportálásra kerül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kijelölt tartomány</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a kijelölt (kiemelten megjelenített) adatok kerülnek exportálásra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a kijelölt (kiemelten megjelenített) adatok kerülnek exportálásra&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kurzor sorig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás a dokumentum kezdetétől addig a sorig, ahol a kurzor áll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Exportálás a dokumentum kezdetétől addig a sorig, ahol a kurzor áll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kurzor sortól</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás a dokumentum végéig attól a sortól, ahol a kurzor áll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Exportálás a dokumentum végéig attól a sortól, ahol a kurzor áll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oldalak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Csak a megadott lap tartományba eső oldalak exportálása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Csak a megadott lap tartományba eső oldalak exportálása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>érvényességi dátumot is exportálja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az egyes bejegyzésekhez tartozó érvényesség kezdete dátum is exportálásra kerül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>színbeállításokat is exportálja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az egyes bejegyzések háttér, és betűszín beállításai is exportálásra kerülnek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott paraméterek szerinti adat exportálás elindítása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott paraméterek szerinti adat exportálás elindítása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása az exportálás elindítása nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása az exportálás elindítása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portable Document Format (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1);;eXtensible Markup Language (*.%2);;Portable Document Format (*.%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>%1 nevű fájl már létezik.
+Felülírjuk?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExtractRouteDlg</name>
     <message>
         <source>Naplóból útvonal terv kiemelése</source>
@@ -341,6 +1033,13 @@
     <name>FileFilter</name>
     <message>
         <source>Egyszerű szöveg (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Fulfilment</name>
+    <message>
+        <source>útvonalterv</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -942,6 +1641,12 @@ Nincs név megadva hozzá!</source>
 Az archiválás elmaradt, a napló változatlan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+adat írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogReadOut</name>
@@ -985,6 +1690,10 @@ Ezért a régebbiek közül már valamennyi elveszett.</source>
     </message>
     <message>
         <source>Nem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1045,6 +1754,28 @@ a napló vége felé haladva!</source>
     </message>
     <message>
         <source>Az archív fájl létrehozása nem sikerült!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esemény napló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esemény napló exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1652,6 +2383,100 @@ Folytathatjuk?</source>
     </message>
     <message>
         <source>Sikertelen ellenőrző pont felvétel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... és további %n fájl.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fájl megnyitás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellenőrzési pont elnevezések importálása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyszerű szöveg (*.%1);;eXtensible Markup Language (*.%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kódlista</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eseménynapló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>útvonal terv jelentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teljesítés jelentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv fájl betöltve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv fájl elmentve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló eltávolítva az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új útvonal hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal törölve az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új indulási idő hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az indulási idő törölve az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egy új ellenőrző pont hozzáadva az útvonal tervhez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az ellenőrzési pont törölve az útvonal tervből</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv módosult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teljesítés jelentés fájl betöltve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A teljesítés jelentés fájl elmentve</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2647,6 +3472,100 @@ Elmentsük a változásokat?</source>
         <source>Ne mentsük</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Útvonal terv importálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beolvasás a fájl %1. soránál megállt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nyomtatás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 útvonal:  %2    %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl formátuma nem megfelelő!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RouteHead</name>
+    <message>
+        <source>köridő: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>nem közönséges fájl (mappa, eszköz vagy FIFO)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>írási hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>
@@ -2770,6 +3689,14 @@ Elmentsük a változásokat?</source>
     <message>
         <source>&apos;%1&apos; megváltozott.
 Mentsük a változásokat?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl nagyobb %1 MB-nál</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fájl egy sora hosszabb %1 karakternél</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3283,6 +4210,11 @@ A konfiguráció nem módosult.</source>
         <source>Megszakít</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Az óra eltérése túl nagy,
+az óra behangolása nem lehetséges!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>addPointDlg</name>
@@ -3644,6 +4576,121 @@ A konfiguráció nem módosult.</source>
     </message>
 </context>
 <context>
+    <name>evaluationDlg</name>
+    <message>
+        <source>Teljesítés kiértékelés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Őrjárat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiértékeléshez használandó útvonal terv fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékeléshez használandó útvonal terv fájl&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tallóz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az útvonal terv kiválasztása a fájl böngésző segítségével</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Az útvonal terv kiválasztása a fájl böngésző segítségével&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kezdés:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiértékelés kezdő dátuma. Az útvonal tervben megadott időpontoknak gyakorlatilag ez a dátum része.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiértékelés kezdő dátuma. Az útvonal tervben megadott időpontoknak gyakorlatilag ez a dátum része.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jelentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A készítendő jelentés adattartamának részletességét lehet itt beállítani</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A készítendő jelentés adattartamának részletességét lehet itt beállítani&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>szűkített</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimális adattartalmú, csak a hibákat tartalmazó jelentés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Minimális adattartalmú, csak a hibákat tartalmazó jelentés&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>egyszerű</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Szokásos adat tartalmú jelentés, a hibátlan teljesítéseket is listázza&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>részletes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lehető legrészletesebb jelentés, a kimaradt pontok tételes listázásával</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lehető legrészletesebb jelentés, a kimaradt pontok tételes listázásával&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indít</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kiválasztott útvonal terv, kezdő dátum, és részletesség szerint elvégzi a kiértékelést</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A kiválasztott útvonal terv, kezdő dátum, és részletesség szerint elvégzi a kiértékelést&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A párbeszéd ablak bezárása a kiértékelés elindítása nélkül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A párbeszéd ablak bezárása a kiértékelés elindítása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>logFilterDlg</name>
     <message>
         <source>Napló szűrése</source>
@@ -3783,6 +4830,177 @@ A konfiguráció nem módosult.</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Párbeszéd ablak bezárása a szűrési beállítások megváltoztatása nélkül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pageSetupDlg</name>
+    <message>
+        <source>Oldal beállítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margók</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>balról:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a bal oldalon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a bal oldalon&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jobbról:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a jobb oldalon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a jobb oldalon&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>felül:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a lap tetején</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a lap tetején&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alul:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem nyomtatható sáv szélessége a lap alján</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem nyomtatható sáv szélessége a lap alján&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lapméret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lap méret kiválasztása a szokásos méretek közül</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap méret kiválasztása a szokásos méretek közül&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hosszabb oldal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyedi lapméret hosszabbik oldala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Egyedi lapméret hosszabbik oldala&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rövidebb oldal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egyedi lapméret rövidebbik oldala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Egyedi lapméret rövidebbik oldala&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Színkezelés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fekete-fehér</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem használ színeket, minden fekete-fehérben jelenik meg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Nem használ színeket, minden fekete-fehérben jelenik meg&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tájolás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>álló</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lap magassága nagyobb a szélességénél</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap magassága nagyobb a szélességénél&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fekvő</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lap szélessége nagyobb a magasságánál</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap szélessége nagyobb a magasságánál&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A megadott beállítások elfogadása</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A megadott beállítások elfogadása&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lap beállítások maradnak az eredeti értékükön</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;A lap beállítások maradnak az eredeti értékükön&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felhasználói</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

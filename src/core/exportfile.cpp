@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +135,17 @@ bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<
     if (!painted) {
         QFile::remove(temporary);
         return false;
+    }
+    // The temporary is private to its owner; the export gets the old file's permissions, or
+    // those of any new file, before it takes the name.
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    struct stat old;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
+        ::chmod(temporaryName.constData(), old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(temporaryName.constData(), 0666 & ~mask);
     }
     // rename() replaces the old file in one step where the system allows it.
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0)

@@ -2,6 +2,8 @@
 
 #include "core/constants.h"
 
+#include <QBuffer>
+
 SpreadsheetXmlWriter::SpreadsheetXmlWriter()
 {
     setAutoFormatting(true);
@@ -54,6 +56,126 @@ void SpreadsheetXmlWriter::writeNumberCell(const QString& text)
 void SpreadsheetXmlWriter::writeNumberCell(int value)
 {
     writeNumberCell(QString::number(value));
+}
+
+SpreadsheetXmlRowWriter::SpreadsheetXmlRowWriter(QIODevice* device, const QString& sheetName, int rowCount,
+                                                 int columnCount)
+    : m_out(device)
+{
+    // One empty row through the writer splits its output into the part before the rows
+    // and the part after them, whatever its indentation and declaration look like.
+    QByteArray frame;
+    int indentWidth = 4;
+    {
+        QBuffer buffer(&m_empty);
+        buffer.open(QIODevice::WriteOnly);
+        SpreadsheetXmlWriter writer(&buffer);
+        writer.writeHeader(sheetName, rowCount, columnCount);
+        writer.writeEndDocument();
+    }
+    {
+        QBuffer buffer(&frame);
+        buffer.open(QIODevice::WriteOnly);
+        SpreadsheetXmlWriter writer(&buffer);
+        writer.writeHeader(sheetName, rowCount, columnCount);
+        writer.writeStartElement(xmlRow);
+        writer.writeEndElement();
+        writer.writeEndDocument();
+        indentWidth = writer.autoFormattingIndent();
+    }
+    const QByteArray indent(qAbs(indentWidth), indentWidth < 0 ? '\t' : ' ');
+    const QByteArray rowIndent = '\n' + indent.repeated(3);
+    const QByteArray cellIndent = '\n' + indent.repeated(4);
+    const QByteArray dataIndent = '\n' + indent.repeated(5);
+    const QByteArray emptyRow = rowIndent + '<' + xmlRow.toUtf8() + "/>";
+    const int at = frame.indexOf(emptyRow);
+    m_head = frame.left(at);
+    m_tail = frame.mid(at + emptyRow.size());
+    const QByteArray row = xmlRow.toUtf8();
+    const QByteArray cell = xmlCell.toUtf8();
+    const QByteArray data = xmlData.toUtf8();
+    m_rowStart = rowIndent + '<' + row + '>';
+    m_rowEnd = rowIndent + "</" + row + '>';
+    m_stringStart = cellIndent + '<' + cell + '>' + dataIndent + '<' + data + " ss:Type=\"String\">";
+    m_numberStart = cellIndent + '<' + cell + '>' + dataIndent + '<' + data + " ss:Type=\"Number\">";
+    m_cellEnd = "</" + data + '>' + cellIndent + "</" + cell + '>';
+}
+
+void SpreadsheetXmlRowWriter::startRow()
+{
+    if (!m_anyRow)
+        m_out.append(m_head);
+    m_anyRow = true;
+    m_out.append(m_rowStart);
+}
+
+void SpreadsheetXmlRowWriter::endRow()
+{
+    m_out.append(m_rowEnd);
+}
+
+void SpreadsheetXmlRowWriter::writeNumberCell(int value)
+{
+    m_out.append(m_numberStart);
+    m_out.appendNumber(value);
+    m_out.append(m_cellEnd);
+}
+
+void SpreadsheetXmlRowWriter::writeStringCell(const char* utf8, int size)
+{
+    m_out.append(m_stringStart);
+    appendEscaped(m_out, utf8, size);
+    m_out.append(m_cellEnd);
+}
+
+void SpreadsheetXmlRowWriter::appendEscaped(ByteSink& out, const char* utf8, int size)
+{
+    // Characters XML cannot hold (controls other than tab and line ends, U+FFFE, U+FFFF)
+    // are left out, as the writer leaves them out.
+    int plain = 0;
+    for (int i = 0; i < size; ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c > '>' && c != 0xEF)
+            continue;
+        int entity = -1;
+        int skip = 0;
+        switch (c) {
+        case '<': entity = 0; break;
+        case '>': entity = 1; break;
+        case '&': entity = 2; break;
+        case '"': entity = 3; break;
+        case '\t':
+        case '\n':
+        case '\r': continue;
+        case 0xEF:
+            if (i + 2 < size && static_cast<unsigned char>(utf8[i + 1]) == 0xBF
+                && (static_cast<unsigned char>(utf8[i + 2]) & 0xFE) == 0xBE)
+                skip = 3;
+            break;
+        default:
+            if (c < 0x20)
+                skip = 1;
+            break;
+        }
+        if (entity < 0 && !skip)
+            continue;
+        out.append(utf8 + plain, i - plain);
+        static const char* const entities[4] = {"&lt;", "&gt;", "&amp;", "&quot;"};
+        static const int entitySizes[4] = {4, 4, 5, 6};
+        if (entity >= 0)
+            out.append(entities[entity], entitySizes[entity]);
+        else
+            i += skip - 1;
+        plain = i + 1;
+    }
+    out.append(utf8 + plain, size - plain);
+}
+
+bool SpreadsheetXmlRowWriter::finish()
+{
+    // Without rows the writer closes the table as an empty element.
+    m_out.append(m_anyRow ? m_tail : m_empty);
+    return m_out.flush();
 }
 
 SpreadsheetXmlReader::SpreadsheetXmlReader(QIODevice* device) : QXmlStreamReader(device) {}

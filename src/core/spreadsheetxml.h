@@ -2,6 +2,8 @@
 // One worksheet of the XML spreadsheet format of office suites (SpreadsheetML 2003):
 // the writer holds the fixed frame and the cell forms, the reader the row and cell walk.
 // Callers write and read the rows themselves and own the file.
+#include "core/bytesink.h"
+
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -19,6 +21,39 @@ public:
 
 private:
     void writeCell(const QString& type, const QString& text);
+};
+
+// The same document as SpreadsheetXmlWriter writes it, for long exports: the frame comes
+// from the writer itself, the rows are appended as UTF-8 bytes to a buffer that goes to
+// the device in large blocks. Cells escape exactly as the writer does.
+class SpreadsheetXmlRowWriter
+{
+public:
+    SpreadsheetXmlRowWriter(QIODevice* device, const QString& sheetName, int rowCount, int columnCount);
+
+    void startRow();
+    void endRow();
+    void writeNumberCell(int value);
+    void writeStringCell(const char* utf8, int size);
+    void writeStringCell(const QByteArray& utf8) { writeStringCell(utf8.constData(), utf8.size()); }
+    // Closes the document and hands the rest to the device; false on any write error.
+    bool finish();
+    bool hasError() const { return m_out.hasError(); }
+
+    // Appends the text with &, <, > and " as the writer's entities.
+    static void appendEscaped(ByteSink& out, const char* utf8, int size);
+
+private:
+    ByteSink m_out;
+    QByteArray m_head;
+    QByteArray m_tail;
+    QByteArray m_empty;
+    QByteArray m_rowStart;
+    QByteArray m_rowEnd;
+    QByteArray m_stringStart;
+    QByteArray m_numberStart;
+    QByteArray m_cellEnd;
+    bool m_anyRow = false;
 };
 
 class SpreadsheetXmlReader : public QXmlStreamReader

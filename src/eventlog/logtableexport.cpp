@@ -1,6 +1,7 @@
 // Text, XML spreadsheet and printed forms of the rows a log window shows.
 #include "eventlog/logtableview.h"
 
+#include "core/bytesink.h"
 #include "core/constants.h"
 #include "core/exportfile.h"
 #include "core/helpers.h"
@@ -11,90 +12,12 @@
 #include "core/wyxapp.h"
 #include "eventlog/logfilterproxymodel.h"
 #include "eventlog/logmodel.h"
+#include "eventlog/logrowbytes.h"
 
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QPrinter>
-#include <QTextCodec>
-#include <QTextStream>
 
-namespace {
-
-// The stamp texts of a long export without a time-zone conversion per row: the date part
-// is made once per calendar day, the time part straight from the 2-second count. Days with
-// a clock change, or dates that do not exist, take the entry's own (slower) text.
-class StampTexts
-{
-public:
-    QString text(const LogEntry& entry, bool second)
-    {
-        const unsigned char* b = entry.bytes() + (second ? 5 : entry.isTouch() ? 0 : 1);
-        const quint16 key = quint16(b[0] << 8 | b[1]);
-        auto it = m_dates.find(key);
-        if (it == m_dates.end())
-            it = m_dates.insert(key, datePart(b));
-        if (it->isNull())
-            return second ? entry.secondDateTimeText() : entry.dateTimeText();
-        const int seconds = qMin(b[2] << 8 | b[3], 43199) * 2;
-        QString out = *it;
-        const int fields[3] = {seconds / 3600, seconds / 60 % 60, seconds % 60};
-        for (int i = 0; i < 3; ++i) {
-            if (i)
-                out += QLatin1Char(':');
-            out += QLatin1Char(char('0' + fields[i] / 10));
-            out += QLatin1Char(char('0' + fields[i] % 10));
-        }
-        return out;
-    }
-
-private:
-    static QString datePart(const unsigned char* b)
-    {
-        const unsigned char midnight[4] = {b[0], b[1], 0, 0};
-        const QDateTime start = unpackDeviceTime(midnight);
-        if (!start.isValid())
-            return QString();
-        const QDateTime end(start.date(), QTime(23, 59, 59), start.timeSpec());
-        if (start.offsetFromUtc() != end.offsetFromUtc())
-            return QString();
-        return QLocale::system().toString(start.date(), QLocale::ShortFormat) + QLatin1Char(' ');
-    }
-
-    QHash<quint16, QString> m_dates;
-};
-
-// The five texts of a shown row after its number, as the text export writes them.
-class RowTexts
-{
-public:
-    explicit RowTexts(const LogTableView* table)
-        : m_proxy(table->proxy())
-        , m_log(table->logModel)
-        , m_sameCode(m_proxy->isCheckpointFilterActive())
-    {
-    }
-
-    // Returns the row's number in the whole log.
-    int fill(int proxyRow, QString texts[5])
-    {
-        const int source = m_proxy->mapToSource(m_proxy->index(proxyRow, 0)).row();
-        const LogEntry entry = m_log->entryAt(source);
-        texts[0] = m_log->data(m_log->index(source, LogModel::ColumnMarker)).toString();
-        texts[1] = m_stamps.text(entry, false);
-        texts[2] = entry.isTouch() ? entry.codeText() : m_stamps.text(entry, true);
-        texts[3] = entry.description(true);
-        texts[4] = m_log->elapsedText(source, m_sameCode);
-        return source + 1;
-    }
-
-private:
-    const LogFilterProxyModel* m_proxy;
-    const LogModel* m_log;
-    bool m_sameCode;
-    StampTexts m_stamps;
-};
-
-} // namespace
 
 RowSpan LogTableView::exportSpan(ExportRange range) const
 {
@@ -114,37 +37,36 @@ RowSpan LogTableView::exportSpan(ExportRange range) const
 
 bool LogTableView::writeText(QIODevice& device, const RowSpan& span) const
 {
-    QTextStream out(&device);
-    out.setCodec("UTF-8");
-    out.setGenerateByteOrderMark(false);
-    RowTexts rows(this);
-    QString texts[5];
-    for (int row = span.first; row <= span.last; ++row) {
-        out << rows.fill(row, texts) << '\t' << texts[0] << "  " << texts[1] << "  " << texts[2] << "  " << texts[3] << "  "
-            << texts[4] << "\r\n";
-        if (out.status() != QTextStream::Ok)
-            return false;
+    LogRowBytes rows(proxy(), logModel);
+    LogRowBytes::Text texts[5];
+    ByteSink out(&device);
+    for (int row = span.first; row <= span.last && !out.hasError(); ++row) {
+        out.appendNumber(rows.fill(row, texts));
+        out.append('\t');
+        for (int i = 0; i < 5; ++i) {
+            if (i)
+                out.appendLiteral("  ");
+            out.append(texts[i].data, texts[i].size);
+        }
+        out.appendLiteral("\r\n");
     }
-    out.flush();
-    return out.status() == QTextStream::Ok;
+    return out.flush();
 }
 
 bool LogTableView::writeXml(QIODevice& device, const RowSpan& span) const
 {
-    SpreadsheetXmlWriter xml(&device);
-    xml.writeHeader(tr("Esemény napló"), span.count(), 6);
-    RowTexts rows(this);
-    QString texts[5];
+    SpreadsheetXmlRowWriter xml(&device, tr("Esemény napló"), span.count(), 6);
+    LogRowBytes rows(proxy(), logModel);
+    LogRowBytes::Text texts[5];
     for (int row = span.first; row <= span.last && !xml.hasError(); ++row) {
         const int number = rows.fill(row, texts);
-        xml.writeStartElement(xmlRow);
+        xml.startRow();
         xml.writeNumberCell(number);
-        for (const QString& text : texts)
-            xml.writeStringCell(text);
-        xml.writeEndElement();
+        for (const LogRowBytes::Text& text : texts)
+            xml.writeStringCell(text.data, text.size);
+        xml.endRow();
     }
-    xml.writeEndDocument();
-    return !xml.hasError();
+    return xml.finish();
 }
 
 bool LogTableView::exportToTxt(const QString& fileName, ExportRange range)

@@ -526,6 +526,33 @@ private slots:
         QCOMPARE(printer->outputFileName(), env.path("r.pdf"));
         QCOMPARE(QDir(env.workDir()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.pdf"});
     }
+
+    // A new PDF is readable like any file the user makes, not private like its temporary.
+    void newPdfGetsOrdinaryPermissions()
+    {
+        TestEnv env;
+        auto view = makeLog(3);
+        auto printer = pdfPrinter(env.path("n.pdf"));
+        QVERIFY(view->exportToPdf(printer.get(), RangeAll));
+        QFile probe(env.path("probe"));
+        QVERIFY(probe.open(QIODevice::WriteOnly));
+        probe.close();
+        QCOMPARE(QFile::permissions(env.path("n.pdf")), QFile::permissions(env.path("probe")));
+    }
+
+    void replacedPdfKeepsItsPermissions()
+    {
+        TestEnv env;
+        auto view = makeLog(3);
+        QFile old(env.path("k.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.close();
+        const QFile::Permissions chosen = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(env.path("k.pdf"), chosen));
+        auto printer = pdfPrinter(env.path("k.pdf"));
+        QVERIFY(view->exportToPdf(printer.get(), RangeAll));
+        QCOMPARE(QFile::permissions(env.path("k.pdf")) & ~(QFile::ReadUser | QFile::WriteUser), chosen);
+    }
 };
 
 WYX_TEST_MAIN(TestLogExport)
