@@ -6,6 +6,8 @@
 #include "core/wyxapp.h"
 
 #include <QHeaderView>
+#include <QLocale>
+#include <QStyle>
 #include <QMdiSubWindow>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
@@ -51,7 +53,10 @@ void KodTableView::setupView()
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
     setColumnWidth(0, 6 * nine);
     setColumnWidth(2, 14 * metrics.horizontalAdvance(QLatin1Char('M')));
-    setColumnWidth(1, 14 * nine);
+    // A date in the locale's short form with the cell's margins must fit, whatever the font.
+    const QString widestDate = QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat);
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + nine;
+    setColumnWidth(1, qMax(14 * nine, metrics.horizontalAdvance(widestDate) + margins));
 }
 
 int KodTableView::currentSourceRow() const

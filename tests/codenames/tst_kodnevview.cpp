@@ -10,6 +10,11 @@
 #include "codenames/pointselectpopupdlg.h"
 #include "core/printexport.h"
 #include "core/settings.h"
+#include "core/wyxapp.h"
+
+#include <QLocale>
+#include <QStyle>
+#include "core/settings.h"
 
 #include <QAbstractItemModelTester>
 #include <QFileInfo>
@@ -262,6 +267,21 @@ private slots:
         QCOMPARE(prompts.seen().first().title, QStringLiteral("A bejegyzés nem lett felvéve!"));
         QCOMPARE(prompts.seen().first().text, text);
         QCOMPARE(names()->rowCount(), 1);
+    }
+
+    // The validity column shows a whole date in the locale's short form.
+    void dateColumnFitsADate()
+    {
+        TestEnv env;
+        KodTableView view;
+        view.setupView();
+        const QFontMetrics metrics(QFont(appSettings().fontFace, appSettings().fontSize));
+        const QString date = QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat);
+        // The delegate's margins on both sides and a character's room before it elides.
+        const int margins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1);
+        const int needed = metrics.horizontalAdvance(date) + margins + metrics.horizontalAdvance(QLatin1Char('9'));
+        QVERIFY2(view.columnWidth(1) >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(view.columnWidth(1)).arg(needed)));
     }
 };
 
