@@ -1,4 +1,5 @@
 // The code-name window's print and export slots over the rows its cursor picks.
+#include "support/pdftext.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -48,18 +49,6 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
     printer->setOutputFileName(path);
     printer->setPageSize(QPageSize(QPageSize::A5));
     return printer;
-}
-
-QStringList pdfPages(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {QStringLiteral("<pdftotext failed>")};
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
 }
 
 // The entries a page shows: the row number that leads each line, checked against its name.

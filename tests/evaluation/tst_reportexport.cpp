@@ -1,4 +1,5 @@
 // A report window's text, XML spreadsheet and PDF forms, and its pages.
+#include "support/pdftext.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -56,18 +57,6 @@ void selectRow(EvaluationView& view, int row)
 {
     if (row >= 0)
         view.tableView()->selectRow(row);
-}
-
-QStringList pdfPages(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {QStringLiteral("<pdftotext failed>")};
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
 }
 
 // The footer's page number of each page.

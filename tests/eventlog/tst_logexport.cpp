@@ -1,3 +1,4 @@
+#include "support/pdftext.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -83,19 +84,6 @@ QList<int> lineNumbers(const QByteArray& text)
         if (!line.isEmpty())
             numbers << line.left(line.indexOf('\t')).toInt();
     return numbers;
-}
-
-// The text of each page of a PDF, in file order.
-QStringList pdfPages(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {QStringLiteral("<pdftotext failed>")};
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
 }
 
 // The page number each PDF page's footer names.

@@ -1,6 +1,7 @@
 // The print, export and import commands of the main window on a code-name list and a
 // fulfilment report, from the menu command to the file.
 #include "documenttestutil.h"
+#include "support/pdftext.h"
 #include "support/modaldriver.h"
 
 #include "codenames/kodnevmodel.h"
@@ -114,18 +115,6 @@ void run(ModalDriver& driver, const std::function<void()>& command)
     command();
     QVERIFY(driver.allDone());
     QVERIFY(!driver.watchdogFired());
-}
-
-QStringList pdfPages(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {QStringLiteral("<pdftotext failed>")};
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
 }
 
 QString listText()
