@@ -85,12 +85,20 @@ void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time)
     time = QTime(hour, minute, second);
 }
 
-QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec)
+QDateTime unpackDeviceTime(const unsigned char in[4])
 {
     QDate date;
     QTime time;
     unpackDeviceStamp(in, date, time);
-    return QDateTime(date, time, spec);
+    return QDateTime(date, time, Qt::LocalTime);
+}
+
+QDateTime unpackDeviceWallClock(const unsigned char in[4])
+{
+    QDate date;
+    QTime time;
+    unpackDeviceStamp(in, date, time);
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QString codeToLetters(const unsigned char code[6])

@@ -35,9 +35,10 @@ void toFixedBytes(const QString& text, unsigned char* dst, int n);
 void packDeviceTime(const QDateTime& t, unsigned char out[4]);
 // The inverse; the century comes from Settings::century. Out-of-range fields are
 // clamped, but the day is not checked against the month (31 April gives an invalid time).
-// With Qt::UTC the fields are taken as they stand, without a conversion through the local
-// zone (much cheaper, and a stamp inside a clock change's gap keeps its wall-clock time).
-QDateTime unpackDeviceTime(const unsigned char in[4], Qt::TimeSpec spec = Qt::LocalTime);
+QDateTime unpackDeviceTime(const unsigned char in[4]);
+// The same fields as a UTC time: taken as they stand, without a conversion through the
+// local zone (much cheaper, and a stamp inside a clock change's gap keeps its wall-clock time).
+QDateTime unpackDeviceWallClock(const unsigned char in[4]);
 // The same reading as a date and a time of day, without building a QDateTime at all;
 // date() and time() of unpackDeviceTime give the same values.
 void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time);

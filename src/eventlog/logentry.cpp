@@ -92,7 +92,7 @@ QDateTime LogEntry::dateTime() const
 
 QDateTime LogEntry::wallClock() const
 {
-    return unpackDeviceTime(isTouch() ? m_bytes : m_bytes + 1, Qt::UTC);
+    return unpackDeviceWallClock(isTouch() ? m_bytes : m_bytes + 1);
 }
 
 QDateTime LogEntry::secondDateTime() const

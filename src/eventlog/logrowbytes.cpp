@@ -63,7 +63,9 @@ const LogRowBytes::DayInfo& LogRowBytes::day(const unsigned char* b)
     if (it == m_days.end()) {
         DayInfo info;
         const unsigned char midnight[4] = {b[0], b[1], 0, 0};
-        const QDate utcDate = unpackDeviceTime(midnight, Qt::UTC).date();
+        QDate utcDate;
+        QTime unusedTime;
+        unpackDeviceStamp(midnight, utcDate, unusedTime);
         info.validDate = utcDate.isValid();
         info.julianDay = utcDate.toJulianDay();
         const QDateTime start = unpackDeviceTime(midnight);
