@@ -11,7 +11,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 
-.PHONY: deps build run test test-normal test-asan fuzz bench clean
+.PHONY: deps build build-all run test test-normal test-asan fuzz bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -24,7 +24,11 @@ deps:
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# The program with its translations and help only; the tests are built by `make test`.
 build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target wyx770 translations help_collections
+
+build-all: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -32,7 +36,7 @@ run: build
 	  echo "No display: starting under xvfb-run"; xvfb-run -a $(BUILD)/wyx770 $(ARGS); \
 	else $(BUILD)/wyx770 $(ARGS); fi
 
-test-normal: build
+test-normal: build-all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-asan: deps

@@ -4,7 +4,7 @@
 #include "codenames/kodnevmodel.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
-#include "eventlog/logfile.h"
+#include "logrecords/logfile.h"
 
 #include <QBuffer>
 #include <QByteArray>

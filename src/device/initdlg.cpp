@@ -7,7 +7,7 @@
 #include "core/wyxapp.h"
 #include "device/devicedialogsupport.h"
 #include "device/usbcom.h"
-#include "eventlog/logfile.h"
+#include "logrecords/logfile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // configuring it, the framed request/reply transaction, every command, the device
 // record read into public fields, clock checking and tuning, and the service functions.
 #include "device/ftdiapi.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -3,7 +3,7 @@
 // from its newest entry to its oldest, judges each checkpoint touch against the plan,
 // collects runs, keeps the better run of each start and builds the report rows. Logs come
 // from a log source, progress and the abort go through a progress interface.
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 #include "evaluation/evaluationreport.h"
 
 #include <QDateTime>

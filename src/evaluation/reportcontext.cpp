@@ -3,7 +3,7 @@
 #include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <algorithm>
 

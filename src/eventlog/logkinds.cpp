@@ -1,7 +1,7 @@
 #include "eventlog/logkinds.h"
 
 #include "core/constants.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 namespace LogKinds {
 

@@ -2,9 +2,9 @@
 // One event log: the records of one logger in file order, the logger's identity and the
 // ring position where the next read-out starts. A five-column table (row number, marker,
 // date and time, code, description) with the log file, the read-out from the logger and
-// the naming of unnamed codes. File names of logs: see eventlog/logfile.h.
-#include "eventlog/logentry.h"
-#include "eventlog/logfile.h"
+// the naming of unnamed codes. File names of logs: see logrecords/logfile.h.
+#include "logrecords/logentry.h"
+#include "logrecords/logfile.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>

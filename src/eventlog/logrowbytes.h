@@ -3,7 +3,7 @@
 // straight from the entries: dates made once per day, names once per code and day, event
 // texts once per kind. Whatever the shortcuts cannot vouch for (days with a clock change,
 // dates that do not exist) takes the entry's and the model's own texts.
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -3,7 +3,7 @@
 // display. The log changes only when the read-out completes: everything it gathers is
 // appended in one go at the end, so a declined, failed or aborted read-out leaves the log
 // (and its ring position) exactly as it was and the next read-out starts at the same place.
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QCoreApplication>
 #include <QVector>

@@ -7,7 +7,7 @@
 #include "device/statusdlg.h"
 #include "device/usbcom.h"
 #include "device/vglclksetdlg.h"
-#include "eventlog/logfile.h"
+#include "logrecords/logfile.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "core/printexport.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 #include "eventlog/logfilterproxymodel.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"

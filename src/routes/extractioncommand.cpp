@@ -5,7 +5,7 @@
 
 #include "core/settings.h"
 #include "core/wyxapp.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QFileInfo>
 

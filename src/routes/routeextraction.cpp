@@ -5,7 +5,7 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // minutes from 00:00 of the evaluated day; -1 leaves a time unset. Codes are written as
 // letters ("B" is BAAAAAAAAAAA).
 #include "core/helpers.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 #include "evaluation/plansnapshot.h"
 #include "routes/routedefmodel.h"
 

@@ -6,7 +6,7 @@
 #include "support/testmain.h"
 
 #include "core/settings.h"
-#include "eventlog/logfile.h"
+#include "logrecords/logfile.h"
 #include "evaluation/doubleprocessdlg.h"
 #include "evaluation/evaluationdlg.h"
 #include "evaluation/evaluationview.h"

@@ -4,7 +4,7 @@
 
 #include "evaluation/evaluationmodel.h"
 #include "core/settings.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 #include "evaluation/evaluationtmp.h"
 #include "reporttestutil.h"
 

@@ -3,7 +3,7 @@
 // 2024-03-05 08:00 (local time).
 #include "codenames/kodnev.h"
 #include "core/helpers.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QDateTime>
 

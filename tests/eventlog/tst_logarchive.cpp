@@ -10,7 +10,7 @@
 #include "core/safesave.h"
 #include "core/settings.h"
 #include "eventlog/archivedlg.h"
-#include "eventlog/logfile.h"
+#include "logrecords/logfile.h"
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
 #include "eventlog/logview.h"

@@ -4,8 +4,8 @@
 #include "support/testenv.h"
 #include "support/testmain.h"
 
-#include "eventlog/logentry.h"
-#include "eventlog/logfile.h"
+#include "logrecords/logentry.h"
+#include "logrecords/logfile.h"
 #include "mainwindow/mainwindow.h"
 #include "core/printexport.h"
 #include "mainwindow/txtview.h"

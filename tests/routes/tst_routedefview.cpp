@@ -13,7 +13,7 @@
 
 #include "core/helpers.h"
 #include "core/settings.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "routes/routeextraction.h"
 
 #include "core/helpers.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QTextCodec>
 

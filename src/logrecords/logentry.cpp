@@ -1,4 +1,4 @@
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"

@@ -2,7 +2,7 @@
 // The event-log file ("ewl", and the archive "ewa" in the same format): a 32-byte
 // little-endian header, then the ten-byte records. The reader takes any device and
 // trusts nothing in it; the writer never leaves a half-written file behind.
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 
 #include <QDateTime>
 #include <QString>

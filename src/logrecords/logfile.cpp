@@ -1,4 +1,4 @@
-#include "eventlog/logfile.h"
+#include "logrecords/logfile.h"
 
 #include "core/constants.h"
 #include "core/helpers.h"

@@ -3,7 +3,7 @@
 #include "codenames/kodnevmodel.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
-#include "eventlog/logentry.h"
+#include "logrecords/logentry.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
