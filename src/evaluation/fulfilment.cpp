@@ -9,6 +9,7 @@
 #include "evaluation/evaluationengine.h"
 #include "evaluation/evaluationview.h"
 #include "evaluation/plansnapshot.h"
+#include "logrecords/logfile.h"
 #include "routes/routedefmodel.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,8 @@ public:
     ~RunGuard() { running = false; }
 };
 
-// Event logs as files, read with the log model's own loader and messages.
+// Event logs as files, read with the log model's own loader and messages. A plan names its
+// logs in capitals; the file is found whatever its letter case.
 class FileLogs : public EvaluationLogSource
 {
 public:
@@ -39,7 +41,7 @@ public:
     bool load(int, const QString& name, QVector<LogEntry>& entries) override
     {
         LogModel log;
-        if (!log.load(name, m_parent))
+        if (!log.load(LogFile::existingName(appSettings().workDir, name), m_parent))
             return false;
         entries = log.entries();
         return true;

@@ -3,11 +3,13 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstring>
 #include <type_traits>
 
@@ -138,6 +140,25 @@ QString fileNameForDevice(const QString& deviceName)
     if (name.isEmpty() || reserved.contains(upper) || numbered)
         name.prepend(QLatin1Char('_'));
     return name + QLatin1Char('.') + extEventLog;
+}
+
+QString existingName(const QString& dir, const QString& name)
+{
+    const QFileInfo exact(QDir(dir), name);
+    const QString wanted = exact.fileName();
+    if (exact.exists() || exact.isSymLink() || wanted.isEmpty() || !name.endsWith(wanted))
+        return name;
+    QStringList matches;
+    const QStringList entries =
+        exact.absoluteDir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    for (const QString& entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            matches.append(entry);
+    }
+    if (matches.isEmpty())
+        return name;
+    const QString chosen = *std::min_element(matches.cbegin(), matches.cend());
+    return name.left(name.size() - wanted.size()) + chosen;
 }
 
 QString setAside(const QString& path)
