@@ -63,9 +63,8 @@ ReadStatus RoutePlanReader::readErd(QIODevice& device)
     QDataStream in(&device);
     qint32 magic = 0;
     in >> magic;
-    if (!good(in))
-        return ReadStatus::Damaged;
-    if (magic != RoutePlanFile::magic)
+    // A file too short to hold the magic does not begin with it either: not a plan.
+    if (!good(in) || magic != RoutePlanFile::magic)
         return ReadStatus::BadMagic;
     qint16 tolerance = 0;
     qint16 logCount = 0;

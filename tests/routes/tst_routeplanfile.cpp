@@ -123,8 +123,9 @@ private slots:
     {
         for (int n = 0; n < goldenErd.size(); ++n) {
             RouteDefModel m;
+            // Shorter than the magic is not a plan at all; cut after it, a damaged one.
             const ReadStatus status = readInto(m, goldenErd.left(n));
-            if (status != ReadStatus::Damaged)
+            if (status != (n < 4 ? ReadStatus::BadMagic : ReadStatus::Damaged))
                 QFAIL(qPrintable(QStringLiteral("erd cut at %1 read as %2").arg(n).arg(int(status))));
         }
         for (int n = 0; n < goldenRdf.size(); ++n) {
@@ -135,6 +136,26 @@ private slots:
         RouteDefModel m;
         QCOMPARE(readInto(m, goldenErd + "trailing"), ReadStatus::Ok);
         QCOMPARE(readInto(m, QByteArray::fromHex("0e1a0103000a00000000")), ReadStatus::BadMagic);
+    }
+
+    void notAPlanIsRefusedAsSuch_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("2 bytes") << QByteArray::fromHex("0e1a");
+        QTest::newRow("wrong magic") << QByteArray::fromHex("0e1a0103000a00000000");
+    }
+
+    void notAPlanIsRefusedAsSuch()
+    {
+        QFETCH(QByteArray, bytes);
+        writeFile(env->path("x.erd"), bytes);
+        QWidget parent;
+        RouteDefModel m;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, QString());
+        QCOMPARE(m.load("x.erd", &parent), false);
+        QCOMPARE(prompts.seen().value(0).text, QStringLiteral("x.erd\nNem megfelelő, vagy sérült fájl."));
     }
 
     void saveLoadSaveIsAFixpoint()
