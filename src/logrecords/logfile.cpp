@@ -148,11 +148,12 @@ QString existingName(const QString& dir, const QString& name)
     const QString wanted = exact.fileName();
     if (exact.exists() || exact.isSymLink() || wanted.isEmpty() || !name.endsWith(wanted))
         return name;
+    const QString key = wanted.simplified();
     QStringList matches;
     const QStringList entries =
         exact.absoluteDir().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     for (const QString& entry : entries) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (entry.simplified().compare(key, Qt::CaseInsensitive) == 0)
             matches.append(entry);
     }
     if (matches.isEmpty())

@@ -47,12 +47,13 @@ QString canonicalDeviceName(const QString& name);
 QString fileNameForDevice(const QString& deviceName);
 
 // The name under which the log a plan names lies in dir (relative names are taken in dir).
-// Plans keep their log names in capitals, while a read-out names the file in the logger's
-// own case, so where letter case counts the exact name may not exist. The rule: the exact
-// name when it exists; else the file of that folder whose name differs only in letter case;
-// when several do, the first by QString's ordering (UTF-16 code units, so "LOG.ewl" before
-// "Log.ewl" before "log.ewl"). Only the last part of the name is matched this way. With no
-// such file the name comes back unchanged, so its opener reports it missing.
+// Plans keep their log names simplified and in capitals, while a read-out names the file in
+// the logger's own case and spacing, so where letter case counts the exact name may not
+// exist. The rule: the exact name when it exists; else the file of that folder whose name
+// differs only in letter case and runs of white space; when several do, the first by
+// QString's ordering (UTF-16 code units, so "LOG.ewl" before "Log.ewl" before "log.ewl").
+// Only the last part of the name is matched this way. With no such file the name comes back
+// unchanged, so its opener reports it missing.
 QString existingName(const QString& dir, const QString& name);
 
 // Moves a damaged log aside as "<path>.bad", or "<path>.2.bad", ... when that is taken:

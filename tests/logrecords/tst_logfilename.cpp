@@ -24,6 +24,7 @@ private slots:
                                               << "Tour1.ewl";
         QTest::newRow("several: first by code unit") << QStringList{"tour1.ewl", "Tour1.ewl", "TOUR1.ewl"}
                                                      << "TOUR1.EWL" << "TOUR1.ewl";
+        QTest::newRow("spacing as the plan keeps it") << QStringList{" A  b.ewl"} << "A B.EWL" << " A  b.ewl";
         QTest::newRow("accented letters") << QStringList{"éva.ewl"} << "ÉVA.EWL" << "éva.ewl";
         QTest::newRow("none: name unchanged") << QStringList{"tour12.ewl"} << "TOUR1.EWL" << "TOUR1.EWL";
         QTest::newRow("a folder is no log") << QStringList{"tour1.ewl/"} << "TOUR1.EWL" << "TOUR1.EWL";
