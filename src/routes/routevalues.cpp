@@ -329,6 +329,26 @@ QByteArray nameBytes(const QString& name)
 
 } // namespace
 
+bool isValidRouteName(const QString& name)
+{
+    if (name.isEmpty() || name.size() > RouteHead::maxNameBytes || name.contains(QLatin1Char('#'))
+        || name.contains(QChar(0)))
+        return false;
+    QTextCodec* codec = QTextCodec::codecForLocale();
+    // A name cut short or with a character the code page lacks reads back as another
+    // name, and two routes of one name become one when the plan is loaded.
+    return codec->canEncode(name) && codec->fromUnicode(name).size() <= RouteHead::maxNameBytes;
+}
+
+QString storedRouteName(const QString& name)
+{
+    QByteArray bytes = nameBytes(name);
+    const int zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    return QTextCodec::codecForLocale()->toUnicode(bytes);
+}
+
 QDataStream& operator<<(QDataStream& out, const RouteHead& h)
 {
     const QByteArray bytes = nameBytes(h.name);
