@@ -372,7 +372,10 @@ QDataStream& operator>>(QDataStream& in, RouteHead& h)
     const int zero = bytes.indexOf('\0');
     if (zero >= 0)
         bytes.truncate(zero);
-    h.name = QTextCodec::codecForLocale()->toUnicode(bytes);
+    // Bytes of another code page can decode to a longer name (a replacement character
+    // for each): it is taken as a save would write it, so saving and loading again
+    // gives back the same routes.
+    h.name = storedRouteName(QTextCodec::codecForLocale()->toUnicode(bytes));
     quint8 type = 0;
     quint8 pad = 0;
     in >> type >> pad >> h.duration;
