@@ -253,6 +253,9 @@ void TestEvaluationRun::scenarios_data()
                                                 << QStringList{"40000000/0", "30000000/0"} + fulfilled;
     QTest::newRow("re-touch after a missed point") << abc << "L1: A@600 C@640 C@644" << 2
                                                    << QStringList{"40040000/0", "2e0007ff/0", "30000000/0"};
+    // An early touch of C before B is a repeat of the C the run holds: checked twice, in order.
+    QTest::newRow("later point early, then all in order") << abc << "L1: A@600 C@615 B@620 C@640" << 2
+                                                          << QStringList{"40000000/0", "30000000/0"} + fulfilled;
     // Back to an earlier point after a later one: the walk, newest first, finds the later
     // point out of order; the earlier point's return is a repeat visit.
     QTest::newRow("back to an earlier point") << abc << "L1: A@600 B@620 C@640 B@645" << 2
