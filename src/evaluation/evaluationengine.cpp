@@ -11,6 +11,12 @@ namespace EvaluationEngine {
 
 namespace {
 
+// Route types with a time window; a route of any other type records no touch.
+bool isJudged(int type)
+{
+    return type >= 0 && type <= 4;
+}
+
 // The judgement of the touches of one log, newest first, against the plan and the run
 // under way.
 class LogWalk
@@ -58,7 +64,11 @@ void LogWalk::touch(const unsigned char raw[10], int minute)
         prev = cP;
         if (cP == 0 && cR >= 0 && cR < m_plan.routes.size())
             prev = pointCountOf(cR);
-        const quint32 next = m_plan.checkNextPoint(code, minute, cR, cP, cS, m_work.startMinute);
+        quint32 next = m_plan.checkNextPoint(code, minute, cR, cP, cS, m_work.startMinute);
+        // The guard came back to a point the run already holds: a repeat visit, not a
+        // point reached out of order.
+        if (m_work.tmp.hasOwnTouch(cP))
+            next &= ~RouteWindow::skipped;
         // A touch inside the expected window with the run's own code: no match over the
         // plan can rank before it (the code is in the run's route, so the best match has
         // the right code and a word of at least "inside"), so it is not looked up.
@@ -69,7 +79,8 @@ void LogWalk::touch(const unsigned char raw[10], int minute)
         const bool elsewhere = cR != bR || cP != bP || cS != bS;
         if (!(bestKnown && best < next && elsewhere) && !(next & RouteWindow::otherCode)) {
             if (m_work.tmp.routeType != 4) {
-                m_work.tmp.recordHit(cP, next, minute);
+                if (isJudged(m_work.tmp.routeType))
+                    m_work.tmp.recordHit(cP, next, minute);
                 return;
             }
             if (m_plan.startCovers(cR, cS, minute) && m_work.tmp.isDuplicateTouch(cP, minute))
@@ -93,13 +104,15 @@ void LogWalk::touch(const unsigned char raw[10], int minute)
     case 0:
     case 1:
         // The log runs backwards, so every earlier touch should be of a lower point.
-        m_work.tmp.recordHit(bP, bP > prev ? best | RouteWindow::skipped : best, minute);
+        m_work.tmp.recordHit(bP, bP > prev && !m_work.tmp.hasOwnTouch(bP) ? best | RouteWindow::skipped : best,
+                             minute);
         break;
-    case 4:
-        break; // the opening touch is in the new round
-    default:
+    case 2:
+    case 3:
         m_work.tmp.recordHit(bP, best, minute);
         break;
+    default:
+        break; // type 4: the opening touch is in the new round; other types have no window
     }
     prev = bP == 0 ? pointCountOf(bR) : bP;
 }

@@ -133,6 +133,11 @@ bool EvaluationTmp::isDuplicateTouch(int point, int minute)
     return rounds->addTouch(point, minute);
 }
 
+bool EvaluationTmp::hasOwnTouch(int point) const
+{
+    return routeType != 4 && point >= 0 && point < status.size() && !(status.at(point) & otherCode);
+}
+
 int EvaluationTmp::visitedCount() const
 {
     const quint32 bit = routeType == 4 ? notJudged : touched;

@@ -55,6 +55,8 @@ public:
     void clear();
     void recordHit(int point, quint32 word, int minute);
     bool isDuplicateTouch(int point, int minute);
+    // The point holds a touch of its own code (fixed and free order routes).
+    bool hasOwnTouch(int point) const;
     void mergeCounts(const EvaluationTmp& other);
     void keepBetter(const EvaluationTmp& other);
     qint64 score() const;

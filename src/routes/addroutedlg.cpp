@@ -1,16 +1,15 @@
 #include "routes/addroutedlg.h"
 
 #include "routes/routedefmodel.h"
+#include "routes/routenamevalidator.h"
 
 #include "core/prompts.h"
 
-#include <QRegularExpressionValidator>
 
 AddRouteDlg::AddRouteDlg(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
-    RouteNameEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^#]{1,80}")), RouteNameEdit));
+    RouteNameEdit->setValidator(new RouteNameValidator(RouteNameEdit));
 }
 
 QRadioButton* AddRouteDlg::typeButton(int type) const

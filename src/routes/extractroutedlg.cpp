@@ -1,6 +1,7 @@
 #include "routes/extractroutedlg.h"
 
 #include "routes/routedefmodel.h"
+#include "routes/routenamevalidator.h"
 
 #include "core/constants.h"
 #include "core/prompts.h"
@@ -8,7 +9,6 @@
 #include "core/wyxapp.h"
 
 #include <QIntValidator>
-#include <QRegularExpressionValidator>
 
 ExtractRouteDlg::ExtractRouteDlg(QWidget* parent) : QDialog(parent)
 {
@@ -16,8 +16,7 @@ ExtractRouteDlg::ExtractRouteDlg(QWidget* parent) : QDialog(parent)
     fillTypes();
     minuteOffsetEdit->setValidator(new QIntValidator(0, RouteTime::maxMinutes, minuteOffsetEdit));
     // The same rule as every route-name editor: numbering later keeps within it.
-    routeNameEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^#]{1,80}")), routeNameEdit));
+    routeNameEdit->setValidator(new RouteNameValidator(routeNameEdit));
     OKbutton->setEnabled(false);
 }
 

@@ -1,6 +1,7 @@
 #include "routes/routedefdelegate.h"
 
 #include "routes/routedefmodel.h"
+#include "routes/routenamevalidator.h"
 
 #include "core/helpers.h"
 
@@ -149,7 +150,9 @@ QWidget* RouteDefDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         connect(spin, &QSpinBox::editingFinished, this, &RouteDefDelegate::Gotcha);
         editor = spin;
     } else if (kind == RouteItem && column == 0 && type == QLatin1String("QString")) {
-        editor = lineEditor(parent, QStringLiteral("\\A[^#]{1,80}\\z"));
+        auto* edit = new QLineEdit(parent);
+        edit->setValidator(new RouteNameValidator(edit));
+        editor = edit;
     } else if (kind == RouteItem && column == 1 && type == QLatin1String("int")) {
         auto* combo = new QComboBox(parent);
         for (int t = 0; t < RouteTypeCount; ++t) {

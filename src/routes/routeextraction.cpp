@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QTextCodec>
 
 namespace {
 
@@ -20,12 +19,6 @@ QDateTime wallClock(const LogEntry& e)
     QDateTime t = e.dateTime();
     t.setTimeSpec(Qt::UTC);
     return t;
-}
-
-bool fitsRecord(const QString& name)
-{
-    return name.size() <= RouteHead::maxNameBytes
-        && QTextCodec::codecForLocale()->fromUnicode(name).size() <= RouteHead::maxNameBytes;
 }
 
 } // namespace
@@ -91,22 +84,16 @@ RouteHead extractedRouteHead(const ExtractedRoute& route)
     return RouteHead(route.routeName, route.type, routeTimeFromSeconds(unsigned(last + route.minutes * 60)));
 }
 
-bool isValidRouteName(const QString& name)
-{
-    static const QRegularExpression pattern(QStringLiteral("\\A[^#]{1,80}\\z"));
-    return pattern.match(name).hasMatch() && fitsRecord(name);
-}
-
 QString nextRouteName(const QString& name)
 {
     const QString next = nextNumberedName(name);
-    if (fitsRecord(next))
+    if (isValidRouteName(next))
         return next;
     static const QRegularExpression trailingDigits(QStringLiteral("\\d+\\z"));
     const QRegularExpressionMatch m = trailingDigits.match(next);
     const QString number = m.hasMatch() ? m.captured() : QString();
     QString base = next.left(next.size() - number.size());
-    while (!base.isEmpty() && !fitsRecord(base + number))
+    while (!base.isEmpty() && !isValidRouteName(base + number))
         base.chop(1);
     return base + number;
 }

@@ -28,7 +28,7 @@ bool extractRoutePlan(const QList<LogEntry>& entries, QList<RoutePoint>& points,
 struct ExtractedRoute {
     QString planName;  // ends in ".erd"
     QString logName;   // bare file name of the event log
-    QString routeName; // 1 to 80 characters without "#"
+    QString routeName; // isValidRouteName
     int type = 0;
     int minutes = 0;   // from the start to the first checkpoint
     QList<RoutePoint> points;
@@ -43,7 +43,6 @@ RouteHead extractedRouteHead(const ExtractedRoute& route);
 // The next name of a numbered series ("Reggel", "Reggel2", ...), shortened in front of
 // its number so that it stays a valid route name of at most 80 characters and bytes.
 QString nextRouteName(const QString& name);
-bool isValidRouteName(const QString& name);
 
 // Adds the log name and the route (numbered on while its name is taken) and then the
 // points moved by the minutes. Returns the route's row; -1 when the request is unusable

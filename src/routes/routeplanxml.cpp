@@ -127,8 +127,11 @@ private:
         expect = Expect::LogsTag;
     }
 
-    void takeRoute(const QString& name)
+    void takeRoute(const QString& cellText)
     {
+        // Taken as a saved plan will hold it: a name cut there joins the route it equals now,
+        // not after the next load.
+        const QString name = storedRouteName(cellText);
         QString typeText, durationText;
         if (!cell(&typeText) || !cell(&durationText))
             return;

@@ -329,6 +329,26 @@ QByteArray nameBytes(const QString& name)
 
 } // namespace
 
+bool isValidRouteName(const QString& name)
+{
+    if (name.isEmpty() || name.size() > RouteHead::maxNameBytes || name.contains(QLatin1Char('#'))
+        || name.contains(QChar(0)))
+        return false;
+    QTextCodec* codec = QTextCodec::codecForLocale();
+    // A name cut short or with a character the code page lacks reads back as another
+    // name, and two routes of one name become one when the plan is loaded.
+    return codec->canEncode(name) && codec->fromUnicode(name).size() <= RouteHead::maxNameBytes;
+}
+
+QString storedRouteName(const QString& name)
+{
+    QByteArray bytes = nameBytes(name);
+    const int zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    return QTextCodec::codecForLocale()->toUnicode(bytes);
+}
+
 QDataStream& operator<<(QDataStream& out, const RouteHead& h)
 {
     const QByteArray bytes = nameBytes(h.name);
@@ -352,7 +372,10 @@ QDataStream& operator>>(QDataStream& in, RouteHead& h)
     const int zero = bytes.indexOf('\0');
     if (zero >= 0)
         bytes.truncate(zero);
-    h.name = QTextCodec::codecForLocale()->toUnicode(bytes);
+    // Bytes of another code page can decode to a longer name (a replacement character
+    // for each): it is taken as a save would write it, so saving and loading again
+    // gives back the same routes.
+    h.name = storedRouteName(QTextCodec::codecForLocale()->toUnicode(bytes));
     quint8 type = 0;
     quint8 pad = 0;
     in >> type >> pad >> h.duration;

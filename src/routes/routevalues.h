@@ -123,6 +123,12 @@ public:
     RouteTime duration;
 };
 
+// A name the route record holds whole, so that it reads back as typed: 1 to 80
+// characters without "#", every one in the local code page, at most 80 bytes there.
+bool isValidRouteName(const QString& name);
+// The name as the route record holds it and a load gives it back.
+QString storedRouteName(const QString& name);
+
 // The route record: length byte, at most 80 bytes of the name in the local 8-bit code
 // page (never cut inside a character), type, a zero byte and the duration.
 QDataStream& operator<<(QDataStream& out, const RouteHead& h);

@@ -20,6 +20,8 @@ private slots:
     void scenarios();
     void rowPayloads();
     void daylightSavingWeek();
+    void clockChangeStamps_data();
+    void clockChangeStamps();
     void olderEntriesStop();
     void abortKeepsRowsSoFar();
     void randomPlansKeepTheContract();
@@ -123,11 +125,14 @@ EvaluationReport literalWalk(const RouteDefModel& model, MemoryLogs& logs, const
             const quint32 best = model.bestMatch(code, minute, bR, bP, bS);
             if (work.expectedPoint(cR, cP, cS)) {
                 prev = cP == 0 && cR >= 0 && cR < model.routeCount() ? points(cR) : cP;
-                const quint32 next = model.checkNextPoint(code, minute, cR, cP, cS, work.startMinute);
+                quint32 next = model.checkNextPoint(code, minute, cR, cP, cS, work.startMinute);
+                if (work.tmp.hasOwnTouch(cP))
+                    next &= ~0x02000000u; // a repeat visit
                 const bool elsewhere = cR != bR || cP != bP || cS != bS;
                 if (!(best < next && elsewhere) && !(next & 0x08000000)) {
                     if (work.tmp.routeType != 4) {
-                        work.tmp.recordHit(cP, next, minute);
+                        if (work.tmp.routeType >= 0 && work.tmp.routeType <= 3)
+                            work.tmp.recordHit(cP, next, minute);
                         continue;
                     }
                     if (model.startCovers(cR, cS, minute) && work.tmp.isDuplicateTouch(cP, minute))
@@ -144,8 +149,8 @@ EvaluationReport literalWalk(const RouteDefModel& model, MemoryLogs& logs, const
                 prev = points(bR);
             }
             if (type == 0 || type == 1)
-                work.tmp.recordHit(bP, bP > prev ? best | 0x02000000 : best, minute);
-            else if (type != 4)
+                work.tmp.recordHit(bP, bP > prev && !work.tmp.hasOwnTouch(bP) ? best | 0x02000000 : best, minute);
+            else if (type == 2 || type == 3)
                 work.tmp.recordHit(bP, best, minute);
             prev = bP == 0 ? points(bR) : bP;
         }
@@ -238,6 +243,23 @@ void TestEvaluationRun::scenarios_data()
                                                    << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("fixedPlan, repeated point, detailed") << fixedPlan << "L1: B@480 C@510 C@512 D@540" << 2
                                                      << QStringList{"40000000/0", "30000000/0"} + fulfilled;
+    // A re-touch of a point already recorded is a repeat visit, never an order error.
+    const QString abc = QStringLiteral("tol 5; log L1; route R 0; start 600; point A 0; point B 20; point C 40");
+    QTest::newRow("re-touch of the last point") << abc << "L1: A@600 B@620 C@640 C@647" << 2
+                                                << QStringList{"40000000/0", "30000000/0"} + fulfilled;
+    QTest::newRow("re-touch of the last point, late first") << abc << "L1: A@600 B@620 C@643 C@652" << 2
+                                                            << QStringList{"40000000/0", "30000000/0"} + fulfilled;
+    QTest::newRow("re-touch of a middle point") << abc << "L1: A@600 B@620 B@623 C@640" << 2
+                                                << QStringList{"40000000/0", "30000000/0"} + fulfilled;
+    QTest::newRow("re-touch after a missed point") << abc << "L1: A@600 C@640 C@644" << 2
+                                                   << QStringList{"40040000/0", "2e0007ff/0", "30000000/0"};
+    // An early touch of C before B is a repeat of the C the run holds: checked twice, in order.
+    QTest::newRow("later point early, then all in order") << abc << "L1: A@600 C@615 B@620 C@640" << 2
+                                                          << QStringList{"40000000/0", "30000000/0"} + fulfilled;
+    // Back to an earlier point after a later one: the walk, newest first, finds the later
+    // point out of order; the earlier point's return is a repeat visit.
+    QTest::newRow("back to an earlier point") << abc << "L1: A@600 B@620 C@640 B@645" << 2
+                                              << QStringList{"40004000/0", "30000000/0", "22000000/0"};
     QTest::newRow("fixedPlan, foreign codes only") << fixedPlan << "L1: P@480 P@500" << 0 << QStringList{"4fffffff/0"};
     QTest::newRow("fixedPlan, log after the range") << fixedPlan << "L1: B@3000" << 1
                                                 << QStringList{"00000000/0", "80000020/0", "4fffffff/0"};
@@ -282,12 +304,21 @@ void TestEvaluationRun::scenarios_data()
     QTest::newRow("too few rounds") << "log L0; route F 4; start 480 720 3 1 200; point B 0; point C 0"
                                     << "L0: B@600 C@610" << 2
                                     << QStringList{"40010100/0", "00000001/1", "20300002/0", "20300002/0"};
+    // Minimum 60 over maximum 30: a 40-minute following time is reported too short only.
+    QTest::newRow("following time too short and too long")
+        << "log L0; route F 4; start 500 580 1 60 30; point B 0" << "L0: B@540" << 1 << QStringList{"40000500/0", "00000001/1", "28b00000/0"};
     QTest::newRow("overlapping rounds") << "log L0; log L1; route F 4; start 480 720 2 1 200; point B 0; point C 0"
                                         << "L0: C@580 B@600; L1: C@570 B@590" << 1
                                         << QStringList{"40000700/0", "00000001/2", "40000200/0", "28b00000/0"};
     QTest::newRow("rounds across midnight") << "tol 5; log L0; route F 4; start 0 120 2 0 100; point B 0"
                                             << "L0: B@-3 B@60" << 1
                                             << QStringList{"40000100/0", "00000001/1"} + fulfilled;
+    // Only route types 0 to 4 are judged: a touch of another type's route records nothing.
+    const QString odd = QStringLiteral("tol 5; log L1; route R 0; start 600; point A 0; route X %1; start 600; point B 20");
+    QTest::newRow("route type outside 0-4") << odd.arg(9) << "L1: A@600 B@620" << 1
+                                            << QStringList{"40000000/0", "4fffffff/0"};
+    QTest::newRow("unset route type") << odd.arg(-1) << "L1: A@600 B@620" << 1
+                                      << QStringList{"40000000/0", "4fffffff/0"};
     QTest::newRow("huge tolerance") << "tol 2147483000; log L1; route S 3; start 480 600 1 - 200; point B 0"
                                     << "L1: B@490" << 1 << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("no route") << "log L1" << "L1: B@480" << 1
@@ -357,6 +388,36 @@ void TestEvaluationRun::daylightSavingWeek()
     QCOMPARE(rowKinds(r), QStringList{"40000000/0"} + fulfilled);
     QCOMPARE(payloadHex(r.rows.at(0)).left(8), ReportTest::packed(2024, 3, 31, 8, 0).toHex());
     QCOMPARE(r.baseTime, QDateTime(saturday, QTime(0, 0)));
+}
+
+void TestEvaluationRun::clockChangeStamps_data()
+{
+    // A logger still on winter time stamps touches in the hour the clocks skip in spring;
+    // every stamp is judged at its wall-clock time.
+    QTest::addColumn<QDate>("base");
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<QString>("logs");
+    QTest::addColumn<QStringList>("rows");
+    const QString plan = QStringLiteral("tol 0; log L1; route D 0; start %1; point B 0; point C 10");
+    QTest::newRow("skipped spring hour, day before") << QDate(2024, 3, 30) << plan.arg(1590) << "L1: B@1590 C@1600"
+                                                      << QStringList{"40000000/0"} + fulfilled;
+    QTest::newRow("skipped spring hour, same day") << QDate(2024, 3, 31) << plan.arg(150) << "L1: B@150 C@160"
+                                                    << QStringList{"40000000/0"} + fulfilled;
+    QTest::newRow("skipped spring hour, one late") << QDate(2024, 3, 31) << plan.arg(150) << "L1: B@150 C@161"
+                                                    << QStringList{"40008000/0", "24000001/0"};
+    QTest::newRow("repeated autumn hour") << QDate(2024, 10, 27) << plan.arg(150) << "L1: B@150 C@160"
+                                          << QStringList{"40000000/0"} + fulfilled;
+}
+
+void TestEvaluationRun::clockChangeStamps()
+{
+    QFETCH(QDate, base);
+    QFETCH(QString, plan);
+    QFETCH(QString, logs);
+    QFETCH(QStringList, rows);
+    MemoryLogs source;
+    parseLogs(logs, base, source);
+    QCOMPARE(rowKinds(run(parsePlan(plan), source, base, 1).report), rows);
 }
 
 void TestEvaluationRun::olderEntriesStop()

@@ -308,6 +308,9 @@ void TestRecords::roundSummary_data()
                                        << 0x00000400u << Words{0x28300000};
     QTest::newRow("too long to the end") << 1 << QVector<Round>{{{0, 510}}} << QVector<int>{500, 700, 0, 60, 5}
                                          << 0x00000800u << Words{0x24300000};
+    // A gap below the minimum and above the maximum (minimum over maximum) is too short only.
+    QTest::newRow("too short and too long") << 1 << QVector<Round>{{{0, 540}}} << QVector<int>{500, 580, 60, 30, 0}
+                                            << 0x00000400u << Words{0x28300000};
     QTest::newRow("overlap") << 2 << QVector<Round>{{{0, 600}, {1, 580}}, {{1, 590}, {0, 570}}}
                              << QVector<int>{560, 610, 0, 100, 0} << 0x00000600u << Words{0x20300000, 0x28300000};
     QTest::newRow("before midnight") << 1

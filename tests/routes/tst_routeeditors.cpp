@@ -7,6 +7,7 @@
 #include "routes/addstartdlg.h"
 #include "routes/routedefdelegate.h"
 #include "routes/routedefmodel.h"
+#include "routes/extractroutedlg.h"
 #include "routes/vgltimewidget.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTextCodec>
 
 namespace {
 
@@ -69,6 +71,17 @@ void fill(RouteDefModel& m, int type)
     QVERIFY(m.addStart(RouteStart("10:00", "11:00", 2, "0:05", "0:10"), m.startsGroupIndex(0)));
     QVERIFY(m.addPoint(RoutePoint("B", "0:05"), m.pointsGroupIndex(0), false));
     QVERIFY(m.addPoint(RoutePoint("C", "0:10"), m.pointsGroupIndex(0), false));
+}
+
+// Types the text into the field key by key: what the validator refuses is not taken.
+QString typeInto(QLineEdit* field, const QString& text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const int len = text.at(i).isHighSurrogate() ? 2 : 1;
+        field->insert(text.mid(i, len));
+        i += len - 1;
+    }
+    return field->text();
 }
 
 QModelIndex startCell(const RouteDefModel& m, int row, int column)
@@ -292,6 +305,83 @@ private slots:
         QCOMPARE(change.result(), int(QDialog::Accepted));
         change.setRouteType(-1);
         QCOMPARE(change.routeType(), -1);
+    }
+
+    // Every field where a route name is typed takes only a name the route record holds whole.
+    void routeNameFields_data()
+    {
+        QTest::addColumn<QByteArray>("codec");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("valid");
+        const QChar o(0x151);
+        const QString smiley = QString::fromUtf8("\xf0\x9f\x98\x80");
+        QTest::newRow("ASCII at the limit") << QByteArray("UTF-8") << QString(80, 'a') << true;
+        QTest::newRow("ASCII over the limit") << QByteArray("UTF-8") << QString(81, 'a') << false;
+        QTest::newRow("accented at 80 bytes") << QByteArray("UTF-8") << QString(40, o) << true;
+        QTest::newRow("accented at 82 bytes") << QByteArray("UTF-8") << QString(41, o) << false;
+        QTest::newRow("46 accented") << QByteArray("UTF-8") << QString(46, o) << false;
+        QTest::newRow("mixed at 80 bytes") << QByteArray("UTF-8") << QString(78, 'a') + o << true;
+        QTest::newRow("mixed at 81 bytes") << QByteArray("UTF-8") << QString(79, 'a') + o << false;
+        QTest::newRow("four-byte letters at 80 bytes") << QByteArray("UTF-8") << smiley.repeated(20) << true;
+        QTest::newRow("four-byte letters at 84 bytes") << QByteArray("UTF-8") << smiley.repeated(21) << false;
+        QTest::newRow("46 accented, one byte each") << QByteArray("Windows-1250") << QString(46, o) << true;
+        QTest::newRow("letter outside the code page")
+            << QByteArray("Windows-1250") << QString::fromUtf8("\xd0\x96") << false;
+        QTest::newRow("hash") << QByteArray("UTF-8") << QString("a#b") << false;
+        QTest::newRow("zero character") << QByteArray("UTF-8") << QString("a") + QChar(0) + "b" << false;
+        QTest::newRow("empty") << QByteArray("UTF-8") << QString() << false;
+    }
+    void routeNameFields()
+    {
+        QFETCH(QByteArray, codec);
+        QFETCH(QString, name);
+        QFETCH(bool, valid);
+        QTextCodec* old = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName(codec));
+        RouteDefModel m;
+        fill(m, 0);
+        RouteDefDelegate delegate;
+        QWidget parent;
+        std::unique_ptr<QWidget> cell(delegate.createEditor(&parent, QStyleOptionViewItem(), m.routeIndex(0)));
+        AddRouteDlg route;
+        ExtractRouteDlg extract;
+        for (QLineEdit* field : {qobject_cast<QLineEdit*>(cell.get()), route.RouteNameEdit, extract.routeNameEdit}) {
+            QString text = name;
+            int pos = 0;
+            QCOMPARE(field->validator()->validate(text, pos) == QValidator::Acceptable, valid);
+        }
+        QCOMPARE(isValidRouteName(name), valid);
+        QTextCodec::setCodecForLocale(old);
+    }
+
+    void longAccentedNamesSurviveReload()
+    {
+        // Alike in their first 80 bytes: had both been taken, the saved plan would load
+        // them as one route holding both routes' points.
+        const QString stem(45, QChar(0x151));
+        RouteDefModel m;
+        AddRouteDlg dlg;
+        const QString first = typeInto(dlg.RouteNameEdit, stem + "A");
+        QCOMPARE(first, stem.left(40));
+        m.addRoute(RouteHead(first, 0, RouteTime()));
+        QCOMPARE(m.addRoute(RouteHead("X", 0, RouteTime())), 1);
+        RouteDefDelegate delegate;
+        QWidget parent;
+        std::unique_ptr<QWidget> cell(delegate.createEditor(&parent, QStyleOptionViewItem(), m.routeIndex(1)));
+        auto* field = qobject_cast<QLineEdit*>(cell.get());
+        field->clear();
+        QCOMPARE(typeInto(field, stem + "B"), stem.left(40));
+        delegate.setModelData(field, &m, m.routeIndex(1)); // the name is taken: refused
+        QVERIFY(m.addPoint(RoutePoint("B", "0:05"), m.pointsGroupIndex(0), false));
+        QVERIFY(m.addPoint(RoutePoint("C", "0:10"), m.pointsGroupIndex(1), false));
+        QVERIFY(m.saveAs("long.erd", nullptr));
+        RouteDefModel back;
+        QVERIFY(back.load("long.erd"));
+        QCOMPARE(back.routeCount(), m.routeCount());
+        for (int r = 0; r < m.routeCount(); ++r) {
+            QCOMPARE(back.routeHead(r).name, m.routeHead(r).name);
+            QCOMPARE(back.pointCount(r), m.pointCount(r));
+        }
     }
 
     void startDialogLaysOutAndChecks()

@@ -275,6 +275,12 @@ private slots:
             << sheet(head() + route("R", 1) + starts + points + route("r", 2) + row({"_ERD_V1.0_STARTS_"})
                      + row({"_ERD_V1.0_POINTS_"}) + row({"#C", "0:05", "", "", ""}))
             << true << "10 L1.EWL R/1 s08:00 p00:05 BBAAAAAAAAAA";
+        // Names are taken as a saved plan holds them (80 bytes): alike that far, they are one route now.
+        const QString stem(45, QChar(0x151));
+        QTest::newRow("names cut to the record")
+            << sheet(head() + route(stem + "A") + starts + points + route(stem + "B") + starts
+                     + row({"_ERD_V1.0_POINTS_"}) + row({"#C", "0:10", "", "", ""}))
+            << true << "10 L1.EWL " + stem.left(40) + "/0 s08:00 p00:05 BBAAAAAAAAAA p00:10 CAAAAAAAAAAA";
         QTest::newRow("bad code") << sheet(head() + route("R") + starts + row({"_ERD_V1.0_POINTS_"})
                                            + row({"#X1", "0:05", "", "", ""}) + route("S"))
                                   << false << "10 L1.EWL R/0 s08:00";

@@ -269,6 +269,18 @@ private slots:
         QCOMPARE(status, QDataStream::ReadPastEnd);
     }
 
+    void foreignRecordReadsAsItSaves()
+    {
+        // 80 letters of a one-byte code page, read where the local code page is UTF-8.
+        const LocaleCodec pinned("UTF-8");
+        const QByteArray bytes = QByteArray(1, char(80)) + QByteArray(80, char(0xf5)) + QByteArray::fromHex("0000" "0080");
+        QDataStream::Status status;
+        const RouteHead h = readBack<RouteHead>(bytes, &status);
+        QCOMPARE(status, QDataStream::Ok);
+        QCOMPARE(h.name, QString(26, QChar::ReplacementCharacter));
+        QCOMPARE(readBack<RouteHead>(bytesOf(h), &status).name, h.name);
+    }
+
     void typeNames_data()
     {
         QTest::addColumn<int>("type");
