@@ -1369,6 +1369,64 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation>Der Eintrag wurde nicht aufgenommen!</translation>
     </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Kód-név lista exportálás</source>
+        <translation>Code-Namen-Liste exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+    <message>
+        <source>Kódlista</source>
+        <translation>Codeliste</translation>
+    </message>
+    <message>
+        <source>nem UTF-8 kódolású szöveg</source>
+        <translation>kein UTF-8-kodierter Text</translation>
+    </message>
+    <message>
+        <source>a sor nem cellákkal kezdődik</source>
+        <translation>die Zeile beginnt nicht mit Zellen</translation>
+    </message>
+    <message>
+        <source>érvénytelen kód: %1</source>
+        <translation>ungültiger Code: %1</translation>
+    </message>
+    <message>
+        <source>Kód-név lista importálás</source>
+        <translation>Code-Namen-Liste importieren</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht importiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>a fájl túl nagy egy kód-név listához</source>
+        <translation>die Datei ist für eine Code-Namen-Liste zu groß</translation>
+    </message>
+    <message>
+        <source>%1. sor: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LogFindDlg</name>
@@ -3005,6 +3063,33 @@ Fortfahren?</translation>
     <message>
         <source>Kód-név fájl kiválasztása</source>
         <translation>Code-Namen-Datei wählen</translation>
+    </message>
+</context>
+<context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>Mit der gewählten Schriftgröße passt auf das eingestellte
+Papierformat nichts!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható el:
+%1</source>
+        <translation>Der Druck kann nicht gestartet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   Seite %2</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem sikerült.</source>
+        <translation>Der Druck ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>

@@ -1369,6 +1369,64 @@ Overwrite it with the current code-name list?</translation>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation>The entry was not added!</translation>
     </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Kód-név lista exportálás</source>
+        <translation>Code-name list export</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+    <message>
+        <source>Kódlista</source>
+        <translation>Code list</translation>
+    </message>
+    <message>
+        <source>nem UTF-8 kódolású szöveg</source>
+        <translation>the text is not UTF-8 encoded</translation>
+    </message>
+    <message>
+        <source>a sor nem cellákkal kezdődik</source>
+        <translation>the row does not start with cells</translation>
+    </message>
+    <message>
+        <source>érvénytelen kód: %1</source>
+        <translation>invalid code: %1</translation>
+    </message>
+    <message>
+        <source>Kód-név lista importálás</source>
+        <translation>Code-name list import</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>Importing %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>a fájl túl nagy egy kód-név listához</source>
+        <translation>the file is too large for a code-name list</translation>
+    </message>
+    <message>
+        <source>%1. sor: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LogFindDlg</name>
@@ -3005,6 +3063,33 @@ Continue?</translation>
     <message>
         <source>Kód-név fájl kiválasztása</source>
         <translation>Choose the code-name file</translation>
+    </message>
+</context>
+<context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>With the chosen font size nothing can be printed
+on the page size set!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható el:
+%1</source>
+        <translation>Printing cannot be started:
+%1</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   page %2</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem sikerült.</source>
+        <translation>Printing failed.</translation>
     </message>
 </context>
 <context>

@@ -1341,6 +1341,61 @@ Felülírjuk a jelenlegi kód-név listával?</source>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód-név lista exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kódlista</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem UTF-8 kódolású szöveg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sor nem cellákkal kezdődik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>érvénytelen kód: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód-név lista importálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl túl nagy egy kód-név listához</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogFindDlg</name>
@@ -2937,6 +2992,31 @@ Folytatjuk?</source>
     </message>
     <message>
         <source>Kód-név fájl kiválasztása</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Nyomtatás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható el:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem sikerült.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
