@@ -29,6 +29,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -152,7 +153,7 @@ public:
             const QString at = where + QLatin1Char('/')
                                + (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                                             : w->objectName());
-            if (w->isWindow())
+            if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w) || qobject_cast<QDockWidget*>(w))
                 check(at, w->windowTitle());
             check(at + QStringLiteral(" tip"), w->toolTip());
             if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -493,6 +494,7 @@ private slots:
                 a->trigger();
                 QCoreApplication::processEvents();
                 marks.checkPrompts(prompts.seen, where);
+                marks.check(where + QStringLiteral(" status bar"), w.statusBar()->currentMessage());
                 for (QWidget* top : QApplication::topLevelWidgets()) {
                     if (top->isVisible() && !before.contains(top)) {
                         marks.checkWidgets(top, where);
