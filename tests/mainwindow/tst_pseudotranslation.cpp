@@ -39,6 +39,8 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTreeView>
 #include <QTimer>
 #include <QTranslator>
 
@@ -186,6 +188,20 @@ public:
         }
     }
 
+    // Every page of the window's tab widgets in turn: a page not shown is hidden.
+    void checkAllPages(QWidget* top, const QString& where)
+    {
+        checkWidgets(top, where);
+        for (QTabWidget* tabs : top->findChildren<QTabWidget*>()) {
+            const int shown = tabs->currentIndex();
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                checkWidgets(tabs->widget(i), where + QLatin1Char('/') + tabs->tabText(i));
+            }
+            tabs->setCurrentIndex(shown);
+        }
+    }
+
     void checkMenu(QMenu* menu, const QString& where)
     {
         emit menu->aboutToShow();
@@ -264,7 +280,7 @@ public:
             QWidget* w = QApplication::activeModalWidget();
             if (!w || !w->isVisible())
                 return;
-            m_marks.checkWidgets(w, m_where);
+            m_marks.checkAllPages(w, m_where);
             ++seen;
             if (auto* d = qobject_cast<QDialog*>(w))
                 d->reject();
@@ -333,6 +349,10 @@ RouteDefView* openPlan(MainWindow& w)
     }
     view->setCurrentFile(QStringLiteral("terv.erd"));
     activate(w, view);
+    // A point of the first route is current, which turns on the start and point commands.
+    const QModelIndex points = m->pointsGroupIndex(0);
+    view->treeView()->setCurrentIndex(m->index(0, 0, points));
+    w.updateMenus();
     return view;
 }
 
@@ -497,7 +517,7 @@ private slots:
                 marks.check(where + QStringLiteral(" status bar"), w.statusBar()->currentMessage());
                 for (QWidget* top : QApplication::topLevelWidgets()) {
                     if (top->isVisible() && !before.contains(top)) {
-                        marks.checkWidgets(top, where);
+                        marks.checkAllPages(top, where);
                         top->close();
                     }
                 }
