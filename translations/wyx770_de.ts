@@ -544,10 +544,6 @@
         <translation>%1 FEHLERHAFT ERFÜLLT! (%2)</translation>
     </message>
     <message>
-        <source>%1 elmaradt %2 ellenőrzés!</source>
-        <translation>%1: %2 Kontrolle(n) ausgeblieben!</translation>
-    </message>
-    <message>
         <source>%1 kimaradt %2x és túl hosszú követési idő!</source>
         <translation>%1 %2x ausgelassen und Abstand zu lang!</translation>
     </message>
@@ -562,34 +558,6 @@
     <message>
         <source>%1 teljesítésénél többféle hiba!</source>
         <translation>%1: mehrere Fehlerarten bei der Erfüllung!</translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzése %2 perc idő eltéréssel!</source>
-        <translation>%1 mit %2 Minuten Zeitabweichung kontrolliert!</translation>
-    </message>
-    <message>
-        <source>%1 idegen pont és %2 perc idő eltérés!</source>
-        <translation>%1 fremder Punkt und %2 Minuten Zeitabweichung!</translation>
-    </message>
-    <message>
-        <source>%1 rossz sorrend és %2 perc idő eltérés!</source>
-        <translation>%1 falsche Reihenfolge und %2 Minuten Zeitabweichung!</translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)</source>
-        <translation>%1 bei der Kontrolle %2 Minuten Zeitabweichung! (trotz mehrfacher Erfüllung)</translation>
-    </message>
-    <message>
-        <source>%1 hosszú kihagyás és %2 perc idő eltérés!</source>
-        <translation>%1 lange Lücke und %2 Minuten Zeitabweichung!</translation>
-    </message>
-    <message>
-        <source>%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!</source>
-        <translation>%1 ausgelassene Kontrolle(n) und %2 Minuten Zeitabweichung!</translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzésénél %2 perc idő eltérés és további hibák!</source>
-        <translation>%1 bei der Kontrolle %2 Minuten Zeitabweichung und weitere Fehler!</translation>
     </message>
     <message>
         <source>Teljesítés jelentés mentés</source>
@@ -642,6 +610,62 @@ sérült, vagy nem megfelelő.</source>
         <translation>Einlesen fehlgeschlagen!
 %1
 ist beschädigt oder ungeeignet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 elmaradt %n ellenőrzés!</source>
+        <translation>
+            <numerusform>%1: %n Kontrolle ausgeblieben!</numerusform>
+            <numerusform>%1: %n Kontrollen ausgeblieben!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzése %n perc idő eltéréssel!</source>
+        <translation>
+            <numerusform>%1 mit %n Minute Zeitabweichung kontrolliert!</numerusform>
+            <numerusform>%1 mit %n Minuten Zeitabweichung kontrolliert!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 idegen pont és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 fremder Punkt und %n Minute Zeitabweichung!</numerusform>
+            <numerusform>%1 fremder Punkt und %n Minuten Zeitabweichung!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rossz sorrend és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 falsche Reihenfolge und %n Minute Zeitabweichung!</numerusform>
+            <numerusform>%1 falsche Reihenfolge und %n Minuten Zeitabweichung!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzésénél %n perc idő eltérés! (többszörös teljesítés ellenére)</source>
+        <translation>
+            <numerusform>%1 bei der Kontrolle %n Minute Zeitabweichung! (trotz mehrfacher Erfüllung)</numerusform>
+            <numerusform>%1 bei der Kontrolle %n Minuten Zeitabweichung! (trotz mehrfacher Erfüllung)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hosszú kihagyás és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 lange Lücke und %n Minute Zeitabweichung!</numerusform>
+            <numerusform>%1 lange Lücke und %n Minuten Zeitabweichung!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kimaradt ellenőrzés(ek) és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 ausgelassene Kontrolle(n) und %n Minute Zeitabweichung!</numerusform>
+            <numerusform>%1 ausgelassene Kontrolle(n) und %n Minuten Zeitabweichung!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzésénél %n perc idő eltérés és további hibák!</source>
+        <translation>
+            <numerusform>%1 bei der Kontrolle %n Minute Zeitabweichung und weitere Fehler!</numerusform>
+            <numerusform>%1 bei der Kontrolle %n Minuten Zeitabweichung und weitere Fehler!</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1316,12 +1340,6 @@ ist beschädigt oder ungeeignet.</translation>
     </message>
     <message>
         <source>%1
-%2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
-        <translation>%1
-Bei %2 Einträgen war der Name leer oder länger als 80 Zeichen; sie wurden ausgelassen.</translation>
-    </message>
-    <message>
-        <source>%1
 nem volt beolvasható.
 Felülírjuk a jelenlegi kód-név listával?</source>
         <translation>%1
@@ -1339,6 +1357,16 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
     <message>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Speichern der Code-Namen-Datei fehlgeschlagen!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
+        <translation>
+            <numerusform>%1
+Bei %n Eintrag war der Name leer oder länger als 80 Zeichen; er wurde ausgelassen.</numerusform>
+            <numerusform>%1
+Bei %n Einträgen war der Name leer oder länger als 80 Zeichen; sie wurden ausgelassen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1396,64 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
     <message>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation>Der Eintrag wurde nicht aufgenommen!</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Kód-név lista exportálás</source>
+        <translation>Code-Namen-Liste exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>%1 konnte nicht exportiert werden
+Fehler beim Schreiben der Datei.</translation>
+    </message>
+    <message>
+        <source>Kódlista</source>
+        <translation>Codeliste</translation>
+    </message>
+    <message>
+        <source>nem UTF-8 kódolású szöveg</source>
+        <translation>kein UTF-8-kodierter Text</translation>
+    </message>
+    <message>
+        <source>a sor nem cellákkal kezdődik</source>
+        <translation>die Zeile beginnt nicht mit Zellen</translation>
+    </message>
+    <message>
+        <source>érvénytelen kód: %1</source>
+        <translation>ungültiger Code: %1</translation>
+    </message>
+    <message>
+        <source>Kód-név lista importálás</source>
+        <translation>Code-Namen-Liste importieren</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht importiert werden
+%2.</translation>
+    </message>
+    <message>
+        <source>a fájl túl nagy egy kód-név listához</source>
+        <translation>die Datei ist für eine Code-Namen-Liste zu groß</translation>
+    </message>
+    <message>
+        <source>%1. sor: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1600,10 +1686,6 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <source>%1 nap </source>
-        <translation>%1 Tage </translation>
-    </message>
-    <message>
         <source>Esemény napló megnyitás</source>
         <translation>Ereignisprotokoll öffnen</translation>
     </message>
@@ -1690,6 +1772,13 @@ adat írási hiba.</source>
         <translation>Speichern fehlgeschlagen!
 %1
 Fehler beim Schreiben der Daten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nap </source>
+        <translation>
+            <numerusform>%n Tag </numerusform>
+            <numerusform>%n Tage </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3008,6 +3097,33 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>Mit der gewählten Schriftgröße passt auf das eingestellte
+Papierformat nichts!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható el:
+%1</source>
+        <translation>Der Druck kann nicht gestartet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   Seite %2</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem sikerült.</source>
+        <translation>Der Druck ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
     <name>PointSelectPopUpDlg</name>
     <message>
         <source>Ellenőrző pont kiválasztás</source>
@@ -3197,9 +3313,12 @@ Fortfahren?</translation>
         <source>max:%1</source>
         <translation>max:%1</translation>
     </message>
-    <message>
-        <source>%1 perc</source>
-        <translation>%1 Minuten</translation>
+    <message numerus="yes">
+        <source>%n perc</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3624,20 +3743,29 @@ Papierformat nichts!</translation>
         <translation>Beginn %1  Ende %2</translation>
     </message>
     <message>
-        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
-        <translation>Beginn %1  Ende %2   %3 Runden, dazwischen max. %4 Pause</translation>
-    </message>
-    <message>
-        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
-        <translation>Beginn %1  Ende %2   %5 Runden, zwischen Punkten min. %3, max. %4</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
-        <translation>Routenplan „%1“, geforderte Genauigkeit: %2 Minuten</translation>
-    </message>
-    <message>
         <source>A fájl formátuma nem megfelelő!</source>
         <translation>Das Dateiformat ist ungeeignet!</translation>
+    </message>
+    <message numerus="yes">
+        <source>kezdete %1  vége %2   %n kör, közte max.%3 szünet</source>
+        <translation>
+            <numerusform>Beginn %1  Ende %2   %n Runde, dazwischen max. %3 Pause</numerusform>
+            <numerusform>Beginn %1  Ende %2   %n Runden, dazwischen max. %3 Pause</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kezdete %1  vége %2   %n kör, pontok közt min.%3, max.%4</source>
+        <translation>
+            <numerusform>Beginn %1  Ende %2   %n Runde, zwischen Punkten min. %3, max. %4</numerusform>
+            <numerusform>Beginn %1  Ende %2   %n Runden, zwischen Punkten min. %3, max. %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %n perc</source>
+        <translation>
+            <numerusform>Routenplan „%1“, geforderte Genauigkeit: %n Minute</numerusform>
+            <numerusform>Routenplan „%1“, geforderte Genauigkeit: %n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3980,40 +4108,8 @@ Mentsük a változásokat?</source>
         <translation>%1%</translation>
     </message>
     <message>
-        <source>Késik %1 napot</source>
-        <translation>Geht %1 Tage nach</translation>
-    </message>
-    <message>
-        <source>Siet %1 napot</source>
-        <translation>Geht %1 Tage vor</translation>
-    </message>
-    <message>
         <source>Pontos</source>
         <translation>Genau</translation>
-    </message>
-    <message>
-        <source>Siet %1 másodpercet</source>
-        <translation>Geht %1 Sekunden vor</translation>
-    </message>
-    <message>
-        <source>Siet %1 percet</source>
-        <translation>Geht %1 Minuten vor</translation>
-    </message>
-    <message>
-        <source>Siet %1 órát</source>
-        <translation>Geht %1 Stunden vor</translation>
-    </message>
-    <message>
-        <source>Késik %1 másodpercet</source>
-        <translation>Geht %1 Sekunden nach</translation>
-    </message>
-    <message>
-        <source>Késik %1 percet</source>
-        <translation>Geht %1 Minuten nach</translation>
-    </message>
-    <message>
-        <source>Késik %1 órát</source>
-        <translation>Geht %1 Stunden nach</translation>
     </message>
     <message>
         <source>kb. %1  feltöltve: %2 %3</source>
@@ -4318,6 +4414,62 @@ Die Konfiguration wurde nicht geändert.</translation>
 az óra behangolása nem lehetséges!</source>
         <translation>Die Abweichung der Uhr ist zu groß,
 die Uhr kann nicht feinjustiert werden!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n napot</source>
+        <translation>
+            <numerusform>Geht %n Tag nach</numerusform>
+            <numerusform>Geht %n Tage nach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n napot</source>
+        <translation>
+            <numerusform>Geht %n Tag vor</numerusform>
+            <numerusform>Geht %n Tage vor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n másodpercet</source>
+        <translation>
+            <numerusform>Geht %n Sekunde vor</numerusform>
+            <numerusform>Geht %n Sekunden vor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n percet</source>
+        <translation>
+            <numerusform>Geht %n Minute vor</numerusform>
+            <numerusform>Geht %n Minuten vor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n órát</source>
+        <translation>
+            <numerusform>Geht %n Stunde vor</numerusform>
+            <numerusform>Geht %n Stunden vor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n másodpercet</source>
+        <translation>
+            <numerusform>Geht %n Sekunde nach</numerusform>
+            <numerusform>Geht %n Sekunden nach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n percet</source>
+        <translation>
+            <numerusform>Geht %n Minute nach</numerusform>
+            <numerusform>Geht %n Minuten nach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n órát</source>
+        <translation>
+            <numerusform>Geht %n Stunde nach</numerusform>
+            <numerusform>Geht %n Stunden nach</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -544,10 +544,6 @@
         <translation>%1 FULFILLED WITH FAULTS! (%2)</translation>
     </message>
     <message>
-        <source>%1 elmaradt %2 ellenőrzés!</source>
-        <translation>%1: %2 check(s) missed!</translation>
-    </message>
-    <message>
         <source>%1 kimaradt %2x és túl hosszú követési idő!</source>
         <translation>%1 missed %2x and follow time too long!</translation>
     </message>
@@ -562,34 +558,6 @@
     <message>
         <source>%1 teljesítésénél többféle hiba!</source>
         <translation>%1: several kinds of fault in the fulfilment!</translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzése %2 perc idő eltéréssel!</source>
-        <translation>%1 checked with a time deviation of %2 minutes!</translation>
-    </message>
-    <message>
-        <source>%1 idegen pont és %2 perc idő eltérés!</source>
-        <translation>%1 foreign point and time deviation of %2 minutes!</translation>
-    </message>
-    <message>
-        <source>%1 rossz sorrend és %2 perc idő eltérés!</source>
-        <translation>%1 wrong order and time deviation of %2 minutes!</translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)</source>
-        <translation>%1 checked with a time deviation of %2 minutes! (despite multiple fulfilment)</translation>
-    </message>
-    <message>
-        <source>%1 hosszú kihagyás és %2 perc idő eltérés!</source>
-        <translation>%1 long gap and time deviation of %2 minutes!</translation>
-    </message>
-    <message>
-        <source>%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!</source>
-        <translation>%1 missed check(s) and time deviation of %2 minutes!</translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzésénél %2 perc idő eltérés és további hibák!</source>
-        <translation>%1 checked with a time deviation of %2 minutes and further faults!</translation>
     </message>
     <message>
         <source>Teljesítés jelentés mentés</source>
@@ -642,6 +610,62 @@ sérült, vagy nem megfelelő.</source>
         <translation>Reading failed!
 %1
 is damaged or unsuitable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 elmaradt %n ellenőrzés!</source>
+        <translation>
+            <numerusform>%1: %n check missed!</numerusform>
+            <numerusform>%1: %n checks missed!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzése %n perc idő eltéréssel!</source>
+        <translation>
+            <numerusform>%1 checked with a time deviation of %n minute!</numerusform>
+            <numerusform>%1 checked with a time deviation of %n minutes!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 idegen pont és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 foreign point and time deviation of %n minute!</numerusform>
+            <numerusform>%1 foreign point and time deviation of %n minutes!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rossz sorrend és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 wrong order and time deviation of %n minute!</numerusform>
+            <numerusform>%1 wrong order and time deviation of %n minutes!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzésénél %n perc idő eltérés! (többszörös teljesítés ellenére)</source>
+        <translation>
+            <numerusform>%1 checked with a time deviation of %n minute! (despite multiple fulfilment)</numerusform>
+            <numerusform>%1 checked with a time deviation of %n minutes! (despite multiple fulfilment)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hosszú kihagyás és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 long gap and time deviation of %n minute!</numerusform>
+            <numerusform>%1 long gap and time deviation of %n minutes!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kimaradt ellenőrzés(ek) és %n perc idő eltérés!</source>
+        <translation>
+            <numerusform>%1 missed check(s) and time deviation of %n minute!</numerusform>
+            <numerusform>%1 missed check(s) and time deviation of %n minutes!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzésénél %n perc idő eltérés és további hibák!</source>
+        <translation>
+            <numerusform>%1 checked with a time deviation of %n minute and further faults!</numerusform>
+            <numerusform>%1 checked with a time deviation of %n minutes and further faults!</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1316,12 +1340,6 @@ is damaged or not suitable.</translation>
     </message>
     <message>
         <source>%1
-%2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
-        <translation>%1
-%2 entries had an empty name or one longer than 80 characters; they were left out.</translation>
-    </message>
-    <message>
-        <source>%1
 nem volt beolvasható.
 Felülírjuk a jelenlegi kód-név listával?</source>
         <translation>%1
@@ -1339,6 +1357,16 @@ Overwrite it with the current code-name list?</translation>
     <message>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Saving the code-name file failed!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
+        <translation>
+            <numerusform>%1
+%n entry had an empty name or one longer than 80 characters; it was left out.</numerusform>
+            <numerusform>%1
+%n entries had an empty name or one longer than 80 characters; they were left out.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1396,64 @@ Overwrite it with the current code-name list?</translation>
     <message>
         <source>A bejegyzés nem lett felvéve!</source>
         <translation>The entry was not added!</translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Kód-név lista exportálás</source>
+        <translation>Code-name list export</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation>Exporting %1 failed
+File write error.</translation>
+    </message>
+    <message>
+        <source>Kódlista</source>
+        <translation>Code list</translation>
+    </message>
+    <message>
+        <source>nem UTF-8 kódolású szöveg</source>
+        <translation>the text is not UTF-8 encoded</translation>
+    </message>
+    <message>
+        <source>a sor nem cellákkal kezdődik</source>
+        <translation>the row does not start with cells</translation>
+    </message>
+    <message>
+        <source>érvénytelen kód: %1</source>
+        <translation>invalid code: %1</translation>
+    </message>
+    <message>
+        <source>Kód-név lista importálás</source>
+        <translation>Code-name list import</translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation>Importing %1 failed
+%2.</translation>
+    </message>
+    <message>
+        <source>a fájl túl nagy egy kód-név listához</source>
+        <translation>the file is too large for a code-name list</translation>
+    </message>
+    <message>
+        <source>%1. sor: %2</source>
+        <translation>line %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1600,10 +1686,6 @@ Overwrite it with the current code-name list?</translation>
         <translation>Description</translation>
     </message>
     <message>
-        <source>%1 nap </source>
-        <translation>%1 days </translation>
-    </message>
-    <message>
         <source>Esemény napló megnyitás</source>
         <translation>Open event log</translation>
     </message>
@@ -1690,6 +1772,13 @@ adat írási hiba.</source>
         <translation>Saving failed!
 %1
 data write error.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nap </source>
+        <translation>
+            <numerusform>%n day </numerusform>
+            <numerusform>%n days </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3008,6 +3097,33 @@ Continue?</translation>
     </message>
 </context>
 <context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Nyomtatás</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation>With the chosen font size nothing can be printed
+on the page size set!</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható el:
+%1</source>
+        <translation>Printing cannot be started:
+%1</translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation>%1   page %2</translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem sikerült.</source>
+        <translation>Printing failed.</translation>
+    </message>
+</context>
+<context>
     <name>PointSelectPopUpDlg</name>
     <message>
         <source>Ellenőrző pont kiválasztás</source>
@@ -3197,9 +3313,12 @@ Continue?</translation>
         <source>max:%1</source>
         <translation>max:%1</translation>
     </message>
-    <message>
-        <source>%1 perc</source>
-        <translation>%1 minutes</translation>
+    <message numerus="yes">
+        <source>%n perc</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3624,20 +3743,29 @@ on the paper size set!</translation>
         <translation>start %1  end %2</translation>
     </message>
     <message>
-        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
-        <translation>start %1  end %2   %3 rounds, at most %4 pause between</translation>
-    </message>
-    <message>
-        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
-        <translation>start %1  end %2   %5 rounds, between points min. %3, max. %4</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
-        <translation>Route plan &quot;%1&quot;, required accuracy: %2 minutes</translation>
-    </message>
-    <message>
         <source>A fájl formátuma nem megfelelő!</source>
         <translation>The file format is not suitable!</translation>
+    </message>
+    <message numerus="yes">
+        <source>kezdete %1  vége %2   %n kör, közte max.%3 szünet</source>
+        <translation>
+            <numerusform>start %1  end %2   %n round, at most %3 pause between</numerusform>
+            <numerusform>start %1  end %2   %n rounds, at most %3 pause between</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kezdete %1  vége %2   %n kör, pontok közt min.%3, max.%4</source>
+        <translation>
+            <numerusform>start %1  end %2   %n round, between points min. %3, max. %4</numerusform>
+            <numerusform>start %1  end %2   %n rounds, between points min. %3, max. %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %n perc</source>
+        <translation>
+            <numerusform>Route plan &quot;%1&quot;, required accuracy: %n minute</numerusform>
+            <numerusform>Route plan &quot;%1&quot;, required accuracy: %n minutes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3980,40 +4108,8 @@ Save the changes?</translation>
         <translation>%1%</translation>
     </message>
     <message>
-        <source>Késik %1 napot</source>
-        <translation>%1 days slow</translation>
-    </message>
-    <message>
-        <source>Siet %1 napot</source>
-        <translation>%1 days fast</translation>
-    </message>
-    <message>
         <source>Pontos</source>
         <translation>Exact</translation>
-    </message>
-    <message>
-        <source>Siet %1 másodpercet</source>
-        <translation>%1 seconds fast</translation>
-    </message>
-    <message>
-        <source>Siet %1 percet</source>
-        <translation>%1 minutes fast</translation>
-    </message>
-    <message>
-        <source>Siet %1 órát</source>
-        <translation>%1 hours fast</translation>
-    </message>
-    <message>
-        <source>Késik %1 másodpercet</source>
-        <translation>%1 seconds slow</translation>
-    </message>
-    <message>
-        <source>Késik %1 percet</source>
-        <translation>%1 minutes slow</translation>
-    </message>
-    <message>
-        <source>Késik %1 órát</source>
-        <translation>%1 hours slow</translation>
     </message>
     <message>
         <source>kb. %1  feltöltve: %2 %3</source>
@@ -4318,6 +4414,62 @@ The configuration was not changed.</translation>
 az óra behangolása nem lehetséges!</source>
         <translation>The clock is off by too much,
 it cannot be fine-tuned!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n napot</source>
+        <translation>
+            <numerusform>%n day slow</numerusform>
+            <numerusform>%n days slow</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n napot</source>
+        <translation>
+            <numerusform>%n day fast</numerusform>
+            <numerusform>%n days fast</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n másodpercet</source>
+        <translation>
+            <numerusform>%n second fast</numerusform>
+            <numerusform>%n seconds fast</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n percet</source>
+        <translation>
+            <numerusform>%n minute fast</numerusform>
+            <numerusform>%n minutes fast</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n órát</source>
+        <translation>
+            <numerusform>%n hour fast</numerusform>
+            <numerusform>%n hours fast</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n másodpercet</source>
+        <translation>
+            <numerusform>%n second slow</numerusform>
+            <numerusform>%n seconds slow</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n percet</source>
+        <translation>
+            <numerusform>%n minute slow</numerusform>
+            <numerusform>%n minutes slow</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n órát</source>
+        <translation>
+            <numerusform>%n hour slow</numerusform>
+            <numerusform>%n hours slow</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -541,10 +541,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 elmaradt %2 ellenőrzés!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 kimaradt %2x és túl hosszú követési idő!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -558,34 +554,6 @@
     </message>
     <message>
         <source>%1 teljesítésénél többféle hiba!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzése %2 perc idő eltéréssel!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 idegen pont és %2 perc idő eltérés!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 rossz sorrend és %2 perc idő eltérés!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 hosszú kihagyás és %2 perc idő eltérés!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ellenőrzésénél %2 perc idő eltérés és további hibák!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -629,6 +597,54 @@ Ez a fájl nem létezik</source>
 %1
 sérült, vagy nem megfelelő.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 elmaradt %n ellenőrzés!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzése %n perc idő eltéréssel!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 idegen pont és %n perc idő eltérés!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rossz sorrend és %n perc idő eltérés!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzésénél %n perc idő eltérés! (többszörös teljesítés ellenére)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hosszú kihagyás és %n perc idő eltérés!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kimaradt ellenőrzés(ek) és %n perc idő eltérés!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 ellenőrzésénél %n perc idő eltérés és további hibák!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1294,11 +1310,6 @@ sérült, vagy nem megfelelő.</source>
     </message>
     <message>
         <source>%1
-%2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
 nem volt beolvasható.
 Felülírjuk a jelenlegi kód-név listával?</source>
         <translation type="unfinished"></translation>
@@ -1314,6 +1325,13 @@ Felülírjuk a jelenlegi kód-név listával?</source>
     <message>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+%n bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1357,61 @@ Felülírjuk a jelenlegi kód-név listával?</source>
     </message>
     <message>
         <source>A bejegyzés nem lett felvéve!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód-név lista exportálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kódlista</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nem UTF-8 kódolású szöveg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sor nem cellákkal kezdődik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>érvénytelen kód: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kód-név lista importálás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nem létezik.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 importálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a fájl túl nagy egy kód-név listához</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. sor: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1572,10 +1645,6 @@ Felülírjuk a jelenlegi kód-név listával?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 nap </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Esemény napló megnyitás</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1646,6 +1715,12 @@ Az archiválás elmaradt, a napló változatlan.</source>
 %1
 adat írási hiba.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nap </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2941,6 +3016,31 @@ Folytatjuk?</source>
     </message>
 </context>
 <context>
+    <name>PagePrinter</name>
+    <message>
+        <source>Nyomtatás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A beállított lapméretre a kiválasztott betűmérettel
+semmit sem lehet kinyomtatni!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem indítható el:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   %2 oldal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A nyomtatás nem sikerült.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PointSelectPopUpDlg</name>
     <message>
         <source>Ellenőrző pont kiválasztás</source>
@@ -3130,9 +3230,11 @@ Folytatjuk?</source>
         <source>max:%1</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 perc</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n perc</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3533,20 +3635,26 @@ semmit sem lehet kinyomtatni!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>kezdete %1  vége %2   %3 kör, közte max.%4 szünet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %2 perc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A fájl formátuma nem megfelelő!</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>kezdete %1  vége %2   %n kör, közte max.%3 szünet</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>kezdete %1  vége %2   %n kör, pontok közt min.%3, max.%4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; útvonal terv, elvárt pontossága: %n perc</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3886,39 +3994,7 @@ Mentsük a változásokat?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Késik %1 napot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Siet %1 napot</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pontos</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Siet %1 másodpercet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Siet %1 percet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Siet %1 órát</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Késik %1 másodpercet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Késik %1 percet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Késik %1 órát</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4214,6 +4290,54 @@ A konfiguráció nem módosult.</source>
         <source>Az óra eltérése túl nagy,
 az óra behangolása nem lehetséges!</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n napot</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n napot</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n másodpercet</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n percet</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Siet %n órát</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n másodpercet</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n percet</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Késik %n órát</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -17,11 +17,6 @@ namespace KodNevExport {
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("KodnevView", text);
-}
-
 // The fields of one entry in file order.
 QStringList fieldsOf(const KodNev& entry, Fields fields)
 {
@@ -39,7 +34,7 @@ bool exportTo(QWidget* parent, const KodNevModel& list, const QString& fileName,
 {
     const QString name = completedExportName(fileName, xml ? extXml : extText);
     const QString path = exportTargetPath(fileName, xml ? extXml : extText);
-    if (!confirmExportOverwrite(parent, translated("Exportálás"), path))
+    if (!confirmExportOverwrite(parent, QCoreApplication::translate("KodnevView", "Exportálás"), path))
         return false;
     QString error;
     ExportWrite result;
@@ -52,11 +47,15 @@ bool exportTo(QWidget* parent, const KodNevModel& list, const QString& fileName,
             },
             &error);
     }
-    const QString title = translated("Kód-név lista exportálás");
+    const QString title = QCoreApplication::translate("KodnevView", "Kód-név lista exportálás");
     if (result == ExportWrite::OpenFailed)
-        Prompts::warning(parent, title, translated("%1 exportálása nem sikerült\n%2.").arg(name, error));
+        Prompts::warning(
+            parent, title,
+            QCoreApplication::translate("KodnevView", "%1 exportálása nem sikerült\n%2.").arg(name, error));
     else if (result == ExportWrite::WriteFailed)
-        Prompts::warning(parent, title, translated("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name));
+        Prompts::warning(
+            parent, title,
+            QCoreApplication::translate("KodnevView", "%1 exportálása nem sikerült\nFájl írási hiba.").arg(name));
     return result == ExportWrite::Written;
 }
 
@@ -76,7 +75,7 @@ bool writeText(QIODevice& device, const KodNevModel& list, const RowSpan& span, 
 bool writeXml(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields)
 {
     SpreadsheetXmlWriter xml(&device);
-    xml.writeHeader(translated("Kódlista"), span.count(), fields.count());
+    xml.writeHeader(QCoreApplication::translate("KodnevView", "Kódlista"), span.count(), fields.count());
     for (int row = span.first; row <= span.last && !xml.hasError(); ++row) {
         xml.writeStartElement(xmlRow);
         for (const QString& field : fieldsOf(list.entryAt(row), fields))

@@ -19,11 +19,6 @@ namespace KodNevImport {
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("KodnevView", text);
-}
-
 // A record without a date: a new code is named from the start of the century, a code
 // already named gets a new step from today.
 QDate derivedDate(const KodNevModel& list, const KodNev& entry, int century)
@@ -70,7 +65,7 @@ Result readText(QIODevice& device, KodNevModel& list, int century)
         QTextCodec::ConverterState state;
         const QString line = utf8->toUnicode(raw.constData(), raw.size(), &state);
         if (state.invalidChars > 0) {
-            result.error = translated("nem UTF-8 kódolású szöveg");
+            result.error = QCoreApplication::translate("KodnevView", "nem UTF-8 kódolású szöveg");
             result.stoppedAt = lineNumber;
             return result;
         }
@@ -118,7 +113,7 @@ Result readXml(QIODevice& device, KodNevModel& list, int century)
             if (reader.atEnd())
                 return result;
             ++row;
-            return stop(translated("a sor nem cellákkal kezdődik"));
+            return stop(QCoreApplication::translate("KodnevView", "a sor nem cellákkal kezdődik"));
         }
         ++row;
         KodNev entry; // fresh for every row
@@ -148,7 +143,7 @@ Result readXml(QIODevice& device, KodNevModel& list, int century)
             continue;
         }
         if (!entry.setCode(code))
-            return stop(translated("érvénytelen kód: %1").arg(code.left(20)));
+            return stop(QCoreApplication::translate("KodnevView", "érvénytelen kód: %1").arg(code.left(20)));
         if (!date.isValid())
             date = derivedDate(list, entry, century);
         entry.datedName.setDate(date);
@@ -172,21 +167,24 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
 {
     const QString name = completedExportName(fileName, xml ? extXml : extText);
     const QString path = appSettings().workPath(name);
-    const QString title = translated("Kód-név lista importálás");
+    const QString title = QCoreApplication::translate("KodnevView", "Kód-név lista importálás");
     const QFileInfo info(path);
     if (!info.exists()) {
-        Prompts::warning(parent, title, translated("%1 nem létezik.").arg(name));
+        Prompts::warning(parent, title, QCoreApplication::translate("KodnevView", "%1 nem létezik.").arg(name));
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::warning(parent, title, translated("%1 importálása nem sikerült\n%2.").arg(name, file.errorString()));
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
+                             .arg(name, file.errorString()));
         return false;
     }
     if (file.size() > maxFileSize) {
-        Prompts::warning(parent, title,
-                         translated("%1 importálása nem sikerült\n%2.")
-                             .arg(name, translated("a fájl túl nagy egy kód-név listához")));
+        Prompts::warning(
+            parent, title,
+            QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
+                .arg(name, QCoreApplication::translate("KodnevView", "a fájl túl nagy egy kód-név listához")));
         return false;
     }
     Result result;
@@ -196,10 +194,12 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
     }
     if (result.error.isEmpty())
         return true;
-    const QString where = result.stoppedAt > 0
-                              ? translated("%1. sor: %2").arg(result.stoppedAt).arg(result.error)
-                              : result.error;
-    Prompts::warning(parent, title, translated("%1 importálása nem sikerült\n%2.").arg(name, where));
+    const QString where =
+        result.stoppedAt > 0
+            ? QCoreApplication::translate("KodnevView", "%1. sor: %2").arg(result.stoppedAt).arg(result.error)
+            : result.error;
+    Prompts::warning(parent, title,
+                     QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.").arg(name, where));
     return false;
 }
 

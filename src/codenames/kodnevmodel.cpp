@@ -324,9 +324,9 @@ bool KodNevModel::load(QWidget* parent)
     emit reloaded();
     if (result.skipped > 0)
         Prompts::warning(parent, title,
-                         tr("%1\n%2 bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.")
-                             .arg(path)
-                             .arg(result.skipped));
+                         tr("%1\n%n bejegyzés neve üres vagy 80 karakternél hosszabb volt, ezek kimaradtak.",
+                            nullptr, result.skipped)
+                             .arg(path));
     return true;
 }
 

@@ -8,15 +8,6 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace {
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("PagePrinter", text);
-}
-
-} // namespace
-
 PagePrinter::PagePrinter(QPrinter* printer)
     : m_printer(printer)
     , m_font(documentFont())
@@ -57,16 +48,18 @@ bool PagePrinter::print(QWidget* parent, int rowCount, int pageSet, const QStrin
 {
     const PagePlan pages = plan(rowCount, pageSet);
     if (pages.tooSmall) {
-        Prompts::warning(parent, translated("Nyomtatás"),
-                         translated("A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
+        Prompts::warning(
+            parent, QCoreApplication::translate("PagePrinter", "Nyomtatás"),
+            QCoreApplication::translate(
+                "PagePrinter", "A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
         return false;
     }
     QPainter painter;
     if (!painter.begin(m_printer)) {
-        Prompts::warning(parent, translated("Nyomtatás"),
-                         translated("A nyomtatás nem indítható el:\n%1").arg(m_printer->outputFileName().isEmpty()
-                                                                                ? m_printer->printerName()
-                                                                                : m_printer->outputFileName()));
+        Prompts::warning(
+            parent, QCoreApplication::translate("PagePrinter", "Nyomtatás"),
+            QCoreApplication::translate("PagePrinter", "A nyomtatás nem indítható el:\n%1")
+                .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName() : m_printer->outputFileName()));
         return false;
     }
     painter.setFont(m_font);
@@ -88,10 +81,11 @@ bool PagePrinter::print(QWidget* parent, int rowCount, int pageSet, const QStrin
             painter.setFont(m_font);
         }
         painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
-                         translated("%1   %2 oldal").arg(footerName).arg(page.number));
+                         QCoreApplication::translate("PagePrinter", "%1   %2 oldal").arg(footerName).arg(page.number));
     }
     ok = painter.end() && ok;
     if (!ok)
-        Prompts::warning(parent, translated("Nyomtatás"), translated("A nyomtatás nem sikerült."));
+        Prompts::warning(parent, QCoreApplication::translate("PagePrinter", "Nyomtatás"),
+                         QCoreApplication::translate("PagePrinter", "A nyomtatás nem sikerült."));
     return ok;
 }

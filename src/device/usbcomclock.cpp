@@ -90,24 +90,24 @@ QString UsbCom::clockDriftText() const
         return tr("- - -");
     const qint64 days = pcTime.date().daysTo(deviceTime.date());
     if (days < -3)
-        return tr("Késik %1 napot").arg(-days);
+        return tr("Késik %n napot", nullptr, int(-days));
     if (days > 3)
-        return tr("Siet %1 napot").arg(days);
+        return tr("Siet %n napot", nullptr, int(days));
     const qint64 s = wallSecs(pcTime, deviceTime);
     if (s == 0)
         return tr("Pontos");
     if (s > 0) {
         if (s < 180)
-            return tr("Siet %1 másodpercet").arg(s);
+            return tr("Siet %n másodpercet", nullptr, int(s));
         if (s < 10800)
-            return tr("Siet %1 percet").arg(s / 60);
-        return tr("Siet %1 órát").arg(s / 3600);
+            return tr("Siet %n percet", nullptr, int(s / 60));
+        return tr("Siet %n órát", nullptr, int(s / 3600));
     }
     if (s > -180)
-        return tr("Késik %1 másodpercet").arg(-s);
+        return tr("Késik %n másodpercet", nullptr, int(-s));
     if (s > -10800)
-        return tr("Késik %1 percet").arg(-s / 60);
-    return tr("Késik %1 órát").arg(-s / 3600);
+        return tr("Késik %n percet", nullptr, int(-s / 60));
+    return tr("Késik %n órát", nullptr, int(-s / 3600));
 }
 
 QString UsbCom::batteryStatusLine(QWidget* field) const

@@ -117,9 +117,9 @@ QString EvaluationModel::rowText(const EvaluationRow& row, const ReportContext& 
     const auto R = [&] { return QStringLiteral("%1, %2").arg(routeName(row.routeRow()), row.windowText(context)); };
     const auto L = [&] { return logName(row.index); };
     const auto N = [&] { return routeName(row.routeRow()); };
-    const QString minutes = QString::number(kind & 0x3FF);
-    const QString visits = QString::number((kind >> 10) & 0x3FF);
-    const QString count = QString::number(kind & 0xFFFF);
+    const int minutes = int(kind & 0x3FF);
+    const int visits = int((kind >> 10) & 0x3FF);
+    const int count = int(kind & 0xFFFF);
 
     switch (k) {
     case 0x00000000: return QString();
@@ -177,30 +177,32 @@ QString EvaluationModel::rowText(const EvaluationRow& row, const ReportContext& 
     if (kind & 0x00200000) {
         const quint32 m = kind & ~0x0090FFFFu;
         if (m == 0x20200000)
-            return tr("%1 elmaradt %2 ellenőrzés!").arg(P(), count);
+            return tr("%1 elmaradt %n ellenőrzés!", nullptr, count).arg(P());
         if (m == 0x24200000)
-            return tr("%1 kimaradt %2x és túl hosszú követési idő!").arg(P(), count);
+            return tr("%1 kimaradt %2x és túl hosszú követési idő!").arg(P()).arg(count);
         if (m == 0x28200000)
-            return tr("%1 kimaradt %2x és túl rövid követési idő!").arg(P(), count);
+            return tr("%1 kimaradt %2x és túl rövid követési idő!").arg(P()).arg(count);
         if ((kind & 0xF36FFFFF) == 0x20200000)
             return tr("%1 túl rövid és túl hosszú követési idő is előfordult!").arg(P());
         return tr("%1 teljesítésénél többféle hiba!").arg(P());
     }
     if ((kind & ~0x009FFC00u) == 0x20000000)
-        return tr("%1 elmaradt %2 ellenőrzés!").arg(P(), visits);
+        return tr("%1 elmaradt %n ellenőrzés!", nullptr, visits).arg(P());
     if (kind & 0x20000000) {
         switch (kind & 0x1F0FFC00) {
-        case 0x04000000: return tr("%1 ellenőrzése %2 perc idő eltéréssel!").arg(P(), minutes);
-        case 0x0C000000: return tr("%1 idegen pont és %2 perc idő eltérés!").arg(P(), minutes);
-        case 0x06000000: return tr("%1 rossz sorrend és %2 perc idő eltérés!").arg(P(), minutes);
+        case 0x04000000: return tr("%1 ellenőrzése %n perc idő eltéréssel!", nullptr, minutes).arg(P());
+        case 0x0C000000: return tr("%1 idegen pont és %n perc idő eltérés!", nullptr, minutes).arg(P());
+        case 0x06000000: return tr("%1 rossz sorrend és %n perc idő eltérés!", nullptr, minutes).arg(P());
         case 0x14000000:
-            return tr("%1 ellenőrzésénél %2 perc idő eltérés! (többszörös teljesítés ellenére)").arg(P(), minutes);
-        case 0x05000000: return tr("%1 hosszú kihagyás és %2 perc idő eltérés!").arg(P(), minutes);
-        case 0x040FFC00: return tr("%1 kimaradt ellenőrzés(ek) és %2 perc idő eltérés!").arg(P(), minutes);
+            return tr("%1 ellenőrzésénél %n perc idő eltérés! (többszörös teljesítés ellenére)", nullptr, minutes)
+                .arg(P());
+        case 0x05000000: return tr("%1 hosszú kihagyás és %n perc idő eltérés!", nullptr, minutes).arg(P());
+        case 0x040FFC00:
+            return tr("%1 kimaradt ellenőrzés(ek) és %n perc idő eltérés!", nullptr, minutes).arg(P());
         default: break;
         }
         if (kind & 0x04000000)
-            return tr("%1 ellenőrzésénél %2 perc idő eltérés és további hibák!").arg(P(), minutes);
+            return tr("%1 ellenőrzésénél %n perc idő eltérés és további hibák!", nullptr, minutes).arg(P());
         return tr("%1 teljesítésénél többféle hiba!").arg(P());
     }
     return QStringLiteral("\t?? %1 %2 %3")

@@ -240,7 +240,7 @@ QString LogModel::elapsedBetween(int before, int row) const
     const qint64 days = s / 86400;
     QString text;
     if (days > 0)
-        text = tr("%1 nap ").arg(days);
+        text = tr("%n nap ", nullptr, int(days));
     return text + QTime(0, 0).addSecs(int(s % 86400)).toString(QStringLiteral("H:mm:ss"));
 }
 

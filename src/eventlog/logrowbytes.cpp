@@ -49,7 +49,6 @@ LogRowBytes::LogRowBytes(const LogFilterProxyModel* proxy, const LogModel* log)
     , m_sameCode(proxy->isCheckpointFilterActive())
     , m_lateMarks(appSettings().flags & OptBackToBackSpecial)
     , m_followSeconds(QTime(0, 0).secsTo(appSettings().followTime))
-    , m_daysPattern(LogModel::tr("%1 nap "))
     , m_longGap(markLongGap.toUtf8())
 {
 }
@@ -196,7 +195,7 @@ LogRowBytes::Text LogRowBytes::elapsed(int source, const LogEntry& entry)
     if (t0 % 86400 > t1 % 86400)
         --days;
     if (days > 0) {
-        m_slowElapsed = m_daysPattern.arg(days).toUtf8();
+        m_slowElapsed = LogModel::tr("%n nap ", nullptr, int(days)).toUtf8();
         m_slowElapsed.append(m_elapsed, int(clockText(m_elapsed, int(s % 86400)) - m_elapsed));
         return view(m_slowElapsed);
     }

@@ -49,7 +49,6 @@ private:
     bool m_sameCode;
     bool m_lateMarks;
     qint64 m_followSeconds;
-    QString m_daysPattern;
 
     QHash<quint16, DayInfo> m_days;
     quint16 m_lastDayKey = 0;

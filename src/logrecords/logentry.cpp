@@ -43,11 +43,6 @@ const EventKindInfo* kindInfo(unsigned char kind)
     return &knownKinds[kind - KindDeepDischarge];
 }
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 QString stampText(const QDate& date, const QTime& time)
 {
     return QStringLiteral("%1 %2").arg(QLocale::system().toString(date, QLocale::ShortFormat),
@@ -165,13 +160,12 @@ QString LogEntry::description(bool brief, const LogEntryContext& context) const
             return context.names->entryAt(row).datedName.name;
         return (!(context.flags & OptPointCode) && !brief) ? codeText() : QString();
     }
-    const EventKindInfo* info = kindInfo(kind());
-    if (!info)
-        return translated(notInterpretableText);
+    if (!kindInfo(kind()))
+        return QCoreApplication::translate("QObject", notInterpretableText);
     const QString suffix = m_bytes[9] ? QStringLiteral("  (%1x)").arg(int(m_bytes[9]) + 1) : QString();
     const QString prefix =
         ((context.flags & OptPointCode) || brief) ? QString() : secondDateTimeText() + QStringLiteral("  ");
-    return prefix + translated(info->text) + suffix;
+    return prefix + QCoreApplication::translate("QObject", knownKinds[kind() - KindDeepDischarge].text) + suffix;
 }
 
 QString LogEntry::lineText(const LogEntryContext& context) const

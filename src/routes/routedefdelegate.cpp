@@ -100,7 +100,7 @@ QString RouteDefDelegate::cellText(const QModelIndex& index)
         if (kind == RouteItem)
             return RouteDefModel::routeTypeName(n, false);
         if (column == 1)
-            return tr("%1 perc").arg(n);
+            return tr("%n perc", nullptr, n);
         if (column == 4)
             return QStringLiteral("%1x").arg(n);
         return QStringLiteral("%1").arg(n);

@@ -43,12 +43,14 @@ QString startText(int type, const RouteStart& s)
         return QCoreApplication::translate("RouteDefView", "kezdete %1  vége %2")
             .arg(s.t1.toString(), s.t2.toString());
     case RouteFreeOrderFreeStart:
-        return QCoreApplication::translate("RouteDefView", "kezdete %1  vége %2   %3 kör, közte max.%4 szünet")
-            .arg(s.t1.toString(), s.t2.toString(), QString::number(s.count), s.t4.toString());
+        return QCoreApplication::translate("RouteDefView", "kezdete %1  vége %2   %n kör, közte max.%3 szünet",
+                                           nullptr, s.count)
+            .arg(s.t1.toString(), s.t2.toString(), s.t4.toString());
     case RouteFreeOrderFlexibleStart:
         return QCoreApplication::translate("RouteDefView",
-                                           "kezdete %1  vége %2   %5 kör, pontok közt min.%3, max.%4")
-            .arg(s.t1.toString(), s.t2.toString(), s.t3.toString(), s.t4.toString(), QString::number(s.count));
+                                           "kezdete %1  vége %2   %n kör, pontok közt min.%3, max.%4", nullptr,
+                                           s.count)
+            .arg(s.t1.toString(), s.t2.toString(), s.t3.toString(), s.t4.toString());
     default:
         return QString();
     }
@@ -73,9 +75,9 @@ QString caption(const RouteDefModel& m, const QModelIndex& group)
 
 QString headingText(const RouteDefModel& m)
 {
-    return QCoreApplication::translate("RouteDefView", "\"%1\" útvonal terv, elvárt pontossága: %2 perc")
-        .arg(planBaseName(m.fileName()))
-        .arg(m.tolerance());
+    return QCoreApplication::translate("RouteDefView", "\"%1\" útvonal terv, elvárt pontossága: %n perc", nullptr,
+                                       m.tolerance())
+        .arg(planBaseName(m.fileName()));
 }
 
 void writeRow(SpreadsheetXmlWriter& w, const QString& first, const QString& second = QString(),

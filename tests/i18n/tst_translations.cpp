@@ -1,7 +1,8 @@
 // Every user text must reach lupdate under the context it is looked up in at run time.
 // lupdate itself reports tr() it cannot place (a class without Q_OBJECT or
 // Q_DECLARE_TR_FUNCTIONS, a free function); the source scan catches texts that never pass
-// through tr at all: a literal handed straight to a widget, a message box or a prompt.
+// through tr at all: a literal handed straight to a widget, a message box or a prompt, and
+// a lookup of a variable (a helper's parameter) whose texts lupdate never sees.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -92,6 +93,76 @@ QStringList literalsAtTopLevel(const QString& code, int from, bool stopAtSemicol
         }
     }
     return found;
+}
+
+// Lookups at run time: tr(...) and QCoreApplication::translate(context, ...).
+const QRegularExpression lookupCall(QStringLiteral(
+    "(?:\\b(?:QCoreApplication|QApplication|QGuiApplication)::(translate)|(?<![\\w.>:])(tr|trUtf8)"
+    "|\\b\\w+::(tr|trUtf8))\\s*\\("));
+const QRegularExpression identifier(QStringLiteral("[A-Za-z_]\\w*"));
+
+// The argument of a call starting at `from` (just after its '(' or a ','), up to the next
+// comma or closing parenthesis at its own level; `end` receives where it stopped.
+QString argumentAt(const QString& code, int from, int* end)
+{
+    int depth = 0;
+    int i = from;
+    for (; i < code.size(); ++i) {
+        const QChar c = code.at(i);
+        if (c == QLatin1Char('"')) {
+            for (++i; i < code.size() && code.at(i) != QLatin1Char('"'); ++i) {
+                if (code.at(i) == QLatin1Char('\\'))
+                    ++i;
+            }
+        } else if (c == QLatin1Char('(') || c == QLatin1Char('[') || c == QLatin1Char('{')) {
+            ++depth;
+        } else if (c == QLatin1Char(')') || c == QLatin1Char(']') || c == QLatin1Char('}')) {
+            if (--depth < 0)
+                break;
+        } else if (c == QLatin1Char(',') && depth == 0) {
+            break;
+        }
+    }
+    *end = i;
+    return code.mid(from, i - from).trimmed();
+}
+
+// Whether `name` is declared in this source with texts marked for lupdate, e.g.
+// `const char* const steps[] = {QT_TR_NOOP("..."), ...};`.
+bool markedForLupdate(const QString& code, const QString& name)
+{
+    const QRegularExpression declared(QStringLiteral("\\b%1\\s*(\\[[^\\]]*\\])?\\s*=[^;]*\\bQT_TR(ANSLATE)?_NOOP\\s*\\(")
+                                          .arg(QRegularExpression::escape(name)));
+    return declared.match(code).hasMatch();
+}
+
+// "line: argument" for every lookup of a text that lupdate cannot see: the text is neither
+// a literal nor taken from a table of texts marked with QT_TR_NOOP / QT_TRANSLATE_NOOP.
+QStringList unmarkedLookups(const QString& source)
+{
+    const QString code = withoutComments(source);
+    QStringList problems;
+    for (auto it = lookupCall.globalMatch(code); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        int end = m.capturedEnd();
+        if (!m.captured(1).isEmpty()) { // translate: the context comes first
+            argumentAt(code, end, &end);
+            if (end >= code.size() || code.at(end) != QLatin1Char(','))
+                continue;
+            ++end;
+        }
+        const QString text = argumentAt(code, end, &end);
+        if (text.startsWith(QLatin1Char('"')))
+            continue;
+        bool marked = false;
+        for (auto ids = identifier.globalMatch(text); ids.hasNext() && !marked;)
+            marked = markedForLupdate(code, ids.next().captured(0));
+        if (!marked) {
+            const int line = code.leftRef(m.capturedStart()).count(QLatin1Char('\n')) + 1;
+            problems << QStringLiteral("%1: %2").arg(line).arg(m.captured(0) + text + QLatin1Char(')'));
+        }
+    }
+    return problems;
 }
 
 // "line: literal" for every user-visible literal that bypasses tr in one source text.
@@ -189,6 +260,36 @@ private slots:
         QCOMPARE(untranslatedTexts(code).size(), found);
     }
 
+    void scanFindsLookupsLupdateCannotSee_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("found");
+        QTest::newRow("helper") << "QString translated(const char* text)\n"
+                                   "{ return QCoreApplication::translate(\"KodnevView\", text); }" << 1;
+        QTest::newRow("tr of a parameter") << "QString t(const char* s) { return tr(s); }" << 1;
+        QTest::newRow("tr of a string") << "setText(tr(qPrintable(name)));" << 1;
+        QTest::newRow("class tr of a variable") << "setText(MainWindow::tr(text));" << 1;
+        QTest::newRow("literal") << "setText(QCoreApplication::translate(\"X\", \"Kész\"));" << 0;
+        QTest::newRow("tr literal with count") << "setText(tr(\"%n perc\", nullptr, n));" << 0;
+        QTest::newRow("marked table")
+            << "const char* const steps[] = {QT_TR_NOOP(\"0%\"), QT_TR_NOOP(\"10%\")};\n"
+               "QString f(int i) { return tr(steps[i]); }" << 0;
+        QTest::newRow("marked struct table")
+            << "const Info kinds[] = {\n  {&a, QT_TRANSLATE_NOOP(\"QObject\", \"új idő\"), &c},\n};\n"
+               "QString f(int i) { return QCoreApplication::translate(\"QObject\", kinds[i].text); }" << 0;
+        QTest::newRow("marked constant")
+            << "const char* const gone = QT_TRANSLATE_NOOP(\"QObject\", \"nincs\");\n"
+               "QString f() { return QCoreApplication::translate(\"QObject\", gone); }" << 0;
+        QTest::newRow("painter translate") << "painter.translate(x, y); str(s);" << 0;
+    }
+
+    void scanFindsLookupsLupdateCannotSee()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, found);
+        QCOMPARE(unmarkedLookups(code).size(), found);
+    }
+
     void userTextsGoThroughTr()
     {
         QStringList problems;
@@ -200,7 +301,8 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             ++files;
             const QString relative = QDir(sourceRoot).relativeFilePath(file.fileName());
-            for (const QString& p : untranslatedTexts(QString::fromUtf8(file.readAll())))
+            const QString source = QString::fromUtf8(file.readAll());
+            for (const QString& p : untranslatedTexts(source) + unmarkedLookups(source))
                 problems << relative + QLatin1Char(':') + p;
         }
         QVERIFY(files > 10);

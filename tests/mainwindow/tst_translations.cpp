@@ -1,8 +1,14 @@
 #include "support/testenv.h"
 #include "support/testmain.h"
 
+#include "evaluation/reporttestutil.h"
+
 #include "core/settings.h"
+#include "device/usbcom.h"
+#include "evaluation/evaluationmodel.h"
 #include "mainwindow/programfiles.h"
+#include "routes/routedefmodel.h"
+#include "routes/routeplanlayout.h"
 
 #include <QDir>
 #include <QTranslator>
@@ -91,6 +97,61 @@ private slots:
         QTranslator qt;
         loadProgramTranslations(program, qt, withLanguage(OptLanguageAuto));
         QCOMPARE(qt.translate("QPlatformTheme", "&Yes"), QStringLiteral("&Igen"));
+    }
+
+    // A count takes the singular or plural of the language ("1 Minute", "2 Minuten").
+    void countsTakePluralForms_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("drift");
+        QTest::addColumn<QString>("plan");
+        QTest::newRow("de 1") << int(OptLanguageGerman) << 1 << "mit 1 Minute Zeitabweichung kontrolliert!"
+                              << "Geht 1 Sekunde nach" << "Routenplan „“, geforderte Genauigkeit: 1 Minute";
+        QTest::newRow("de 2") << int(OptLanguageGerman) << 2 << "mit 2 Minuten Zeitabweichung kontrolliert!"
+                              << "Geht 2 Sekunden nach" << "Routenplan „“, geforderte Genauigkeit: 2 Minuten";
+        QTest::newRow("en 1") << int(OptLanguageEnglish) << 1 << "checked with a time deviation of 1 minute!"
+                              << "1 second slow" << "Route plan \"\", required accuracy: 1 minute";
+        QTest::newRow("en 2") << int(OptLanguageEnglish) << 2 << "checked with a time deviation of 2 minutes!"
+                              << "2 seconds slow" << "Route plan \"\", required accuracy: 2 minutes";
+        QTest::newRow("hu 1") << int(OptLanguageHungarian) << 1 << "ellenőrzése 1 perc idő eltéréssel!"
+                              << "Késik 1 másodpercet" << "\"\" útvonal terv, elvárt pontossága: 1 perc";
+    }
+
+    void countsTakePluralForms()
+    {
+        QFETCH(int, language);
+        QFETCH(int, n);
+        QFETCH(QString, report);
+        QFETCH(QString, drift);
+        QFETCH(QString, plan);
+        TestEnv env;
+        QTranslator program;
+        QTranslator qt;
+        loadProgramTranslations(program, qt, withLanguage(language));
+        QCoreApplication::installTranslator(&program);
+
+        KodNevModel names(ReportTest::namedPoints());
+        EvaluationModel model;
+        model.setTextContext(ReportTest::context(&names));
+        EvaluationReport rows;
+        rows.rows.append(ReportTest::row(0x24000000u | uint(n), 0,
+                                         ReportTest::payload({{0, ReportTest::packed(2024, 3, 5, 8, 0)},
+                                                              {4, ReportTest::code("AAAAAAAAAAAB")}})));
+        model.setReport(rows);
+        const QString row = model.data(model.index(0, 1)).toString();
+        QCOMPARE(row.mid(row.indexOf(QLatin1String("08:00 ")) + 6).trimmed(), report);
+
+        UsbCom com;
+        com.pcTime = QDateTime(QDate(2024, 3, 5), QTime(8, 0));
+        com.deviceTime = com.pcTime.addSecs(-n);
+        QCOMPARE(com.clockDriftText(), drift);
+
+        RouteDefModel routes;
+        routes.setTolerance(n);
+        QCOMPARE(planText(routes).section(QLatin1Char('\n'), 0, 0).trimmed(), plan);
+        QCoreApplication::removeTranslator(&program);
     }
 
     void missingFilesCreateNothing()
