@@ -127,7 +127,7 @@ struct Rig {
     int m_counter = 0;
 };
 
-enum Fault { NoAnswer, ShortPage, Unplug };
+enum Fault { NoAnswer, ShortPage, Unplug, NoIndexAfterPages };
 
 // Moments of a read-out at which the logger logs a record, just before it acts on a frame.
 enum Moment { AfterIdentity, BeforeFirstPage, AfterFirstPage, AfterLastPage };
@@ -499,6 +499,7 @@ private slots:
             QTest::addRow("no answer, %s", how) << int(NoAnswer) << retry;
             QTest::addRow("short page, %s", how) << int(ShortPage) << retry;
             QTest::addRow("unplugged, %s", how) << int(Unplug) << retry;
+            QTest::addRow("write index after the pages unanswered, %s", how) << int(NoIndexAfterPages) << retry;
         }
     }
 
@@ -517,6 +518,10 @@ private slots:
         case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
         case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
         case Unplug: rig.sim().unplugAfter(8, 300); break;
+        case NoIndexAfterPages: // the third identity or configuration read on
+            for (int nth = 3; nth < 20; ++nth)
+                rig.sim().injectReplyFault(0x1D, nth, SimulatedLogger::Silent);
+            break;
         }
         QCOMPARE(rig.readOutPastError(retry), retry);
         if (!retry) {
