@@ -605,6 +605,23 @@ bool UsbCom::ringIsValid() const
     return lastIndex > 0 && writeIndex >= 0 && writeIndex <= lastIndex;
 }
 
+UsbErrorCodes UsbCom::readWriteIndex(int& index)
+{
+    if (!handle)
+        return UsbNoChannel;
+    DeviceIdentity identity;
+    const UsbErrorCodes result = readConfigMemory(identity.bytes, 0, 0);
+    if (result != UsbOk)
+        return result;
+    if (reply[0] != DeviceIdentity::Size + 3)
+        return UsbBadReply;
+    const int read = littleEndian(identity.bytes + DeviceIdentity::WriteIndex);
+    if (read > lastIndex)
+        return UsbBadReply;
+    index = read;
+    return UsbOk;
+}
+
 UsbErrorCodes UsbCom::getDeviceInfo()
 {
     if (!handle)

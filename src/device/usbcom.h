@@ -113,6 +113,10 @@ public:
     UsbErrorCodes readEntry(unsigned short index);
     // reply must hold DeviceLogPage::Size bytes. Only a full '@' page is success.
     UsbErrorCodes readPage(unsigned short start, unsigned char* reply);
+    // The logger's write index now, from a fresh identity read; the fields keep the values
+    // of the last getDeviceInfo. A reply without an identity or an index outside the ring
+    // is a bad reply.
+    UsbErrorCodes readWriteIndex(int& index);
     UsbErrorCodes setName();
     UsbErrorCodes readCalibration();
     UsbErrorCodes setCalibration();

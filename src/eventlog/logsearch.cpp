@@ -59,12 +59,15 @@ bool LogModel::matches(int row, const LogSearchCriteria& c) const
         return false;
     const LogEntry& e = m_entries.at(row);
     if (c.byDate) {
-        // An entry whose stamp is no real date matches no date.
-        const QDateTime stamp = e.dateTime();
-        if (!stamp.isValid() || !c.date.isValid())
+        // The stamp's own fields: a local-time reading would shift or lose a stamp in the
+        // hour the clocks skip. An entry whose stamp is no real date matches no date.
+        QDate date;
+        QTime time;
+        e.firstStamp(date, time);
+        if (!date.isValid() || !time.isValid() || !c.date.isValid())
             return false;
         const QTime midnight(0, 0);
-        const qint64 have = wallSeconds(stamp.date(), c.withTime ? stamp.time() : midnight);
+        const qint64 have = wallSeconds(date, c.withTime ? time : midnight);
         const qint64 want = wallSeconds(c.date, c.withTime ? c.time : midnight);
         const bool passes = c.exact ? have == want : (c.reverse ? have <= want : have >= want);
         if (!passes)

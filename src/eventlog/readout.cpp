@@ -10,6 +10,8 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 #include <cstring>
 
 namespace {
@@ -108,9 +110,11 @@ bool LogReadOut::continuityHolds(bool& failed)
     return m_log.kindAt(m_log.rowCount() - 1) == KindForeignInit;
 }
 
-bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& taken)
+// Every slot of the range in ring order, blank ones included, so that slots can still be
+// told apart by position.
+bool LogReadOut::takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& ring)
 {
-    taken.reserve(count);
+    ring.reserve(count);
     DeviceLogPage page;
     int index = start;
     int done = 0;
@@ -130,8 +134,7 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
         for (int k = 0; k < n; ++k) {
             LogEntry e;
             e.setBytes(page.bytes + DeviceLogPage::slotOffset(k));
-            if (e.kind() < KindFirstUnknown)
-                taken.append(e);
+            ring.append(e);
         }
         done += n;
         index = (index + n) % ringSlots();
@@ -147,8 +150,29 @@ bool LogReadOut::takeRecords(ReadOutDlg& dlg, int start, int count, QVector<LogE
     return true;
 }
 
+// The logger may log while its ring is read. What it wrote since end was read went to the
+// slots from end on, which the next read-out takes; where such a slot lies in the range
+// just read (the oldest slots of a whole ring), it may have been read before or after the
+// write, so it is not taken now.
+bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring)
+{
+    int now = end;
+    UsbErrorCodes r;
+    while ((r = m_device.readWriteIndex(now)) != UsbOk) {
+        if (!m_device.showError(r, true))
+            return false;
+        m_device.open();
+    }
+    // The range ends just before end, so its first slot lies ringSlots() - count slots
+    // after end; the written slots run from end up to, not including, now.
+    const int written = m_device.ringDistance(unsigned(end), unsigned(now));
+    const int overlap = qBound(0, written - (ringSlots() - count), count);
+    ring.remove(0, overlap);
+    return true;
+}
+
 // False when the logger could not be told of the read-out (the log is saved all the same).
-bool LogReadOut::commit(const QVector<LogEntry>& taken, bool foreign)
+bool LogReadOut::commit(const QVector<LogEntry>& taken, int end, bool foreign)
 {
     QVector<LogEntry> records;
     records.reserve(m_head.size() + taken.size() + 1);
@@ -156,7 +180,7 @@ bool LogReadOut::commit(const QVector<LogEntry>& taken, bool foreign)
     records.append(programEntry(m_device.deviceTime, m_device.readoutDate, KindReadOut));
     if (foreign)
         m_log.setDeviceIdentity(&m_device);
-    m_log.m_header.ringIndex = quint16(m_device.writeIndex);
+    m_log.m_header.ringIndex = quint16(end);
     m_log.appendEntries(records);
     // The logger hears of this read-out only once the records are safe on disk.
     if (m_log.saveToDefault(nullptr))
@@ -205,7 +229,7 @@ bool LogReadOut::run()
     // clock-set record is taken too. The slot at the write index is never taken: it is
     // erased or about to be overwritten, and whatever the logger writes there during the
     // read-out is the first record of the next one. A whole ring is every other slot,
-    // oldest first.
+    // oldest first, less those the logger writes meanwhile (dropSlotsWrittenMeanwhile).
     const int end = m_device.writeIndex;
     const int start = wholeRing ? (end + 1) % ringSlots() : m_log.ringIndex();
     const int count = wholeRing ? ringSlots() - 1 : m_device.ringDistance(unsigned(start), unsigned(end));
@@ -215,11 +239,15 @@ bool LogReadOut::run()
     bool toldOfReadOut = true;
     if (count > 0) {
         QVector<LogEntry> taken;
-        if (!takeRecords(dlg, start, count, taken)) {
+        if (!takeSlots(dlg, start, count, taken) || !dropSlotsWrittenMeanwhile(end, count, taken)) {
             dlg.close();
             return false;
         }
-        if (!commit(taken, foreign)) {
+        // Erased slots and anything else no record can be.
+        taken.erase(std::remove_if(taken.begin(), taken.end(),
+                                   [](const LogEntry& e) { return e.kind() >= KindFirstUnknown; }),
+                    taken.end());
+        if (!commit(taken, end, foreign)) {
             dlg.showNotice(tr("A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni."));
             toldOfReadOut = false;
         }

@@ -169,6 +169,47 @@ private slots:
         QCOMPARE(log.findFrom(-1, c), 2);
     }
 
+    void dateCriteriaInTheSkippedSpringHour_data()
+    {
+        QTest::addColumn<bool>("withTime");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("found");
+        // Rows stamped 01:30, 02:30 (the hour the clocks skip here) and 03:30 that day.
+        QTest::newRow("time exact") << true << true << false << QTime(2, 30) << -1 << 1;
+        QTest::newRow("time exact backward") << true << true << true << QTime(2, 30) << 3 << 1;
+        QTest::newRow("day exact") << false << true << false << QTime(2, 30) << 0 << 1;
+        QTest::newRow("time bound forward") << true << false << false << QTime(2, 0) << -1 << 1;
+        QTest::newRow("time bound backward") << true << false << true << QTime(2, 59) << 3 << 1;
+        QTest::newRow("time bound backward, before it") << true << false << true << QTime(2, 29) << 3 << 0;
+    }
+
+    // A logger still on winter time writes such stamps; they match as they read.
+    void dateCriteriaInTheSkippedSpringHour()
+    {
+        QFETCH(bool, withTime);
+        QFETCH(bool, exact);
+        QFETCH(bool, reverse);
+        QFETCH(QTime, time);
+        QFETCH(int, start);
+        QFETCH(int, found);
+        TestEnv env;
+        const QDate day(2026, 3, 29);
+        auto stamped = [&day](int hour) { return touchAt(QDateTime(day, QTime(hour, 30), Qt::UTC), "A"); };
+        LogModel log({stamped(1), stamped(2), stamped(3)});
+        LogSearchCriteria c;
+        c.byDate = true;
+        c.byEntry = false;
+        c.withTime = withTime;
+        c.exact = exact;
+        c.reverse = reverse;
+        c.date = day;
+        c.time = time;
+        QCOMPARE(log.findFrom(start, c), found);
+    }
+
     // Steps never wrap, and pass over matches the filter hides.
     void findSteps()
     {

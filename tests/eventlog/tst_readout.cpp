@@ -127,7 +127,10 @@ struct Rig {
     int m_counter = 0;
 };
 
-enum Fault { NoAnswer, ShortPage, Unplug };
+enum Fault { NoAnswer, ShortPage, Unplug, NoIndexAfterPages };
+
+// Moments of a read-out at which the logger logs a record, just before it acts on a frame.
+enum Moment { AfterIdentity, BeforeFirstPage, AfterFirstPage, AfterLastPage };
 
 void retryRows()
 {
@@ -257,6 +260,80 @@ private slots:
             }
             VERIFY_NO_VIOLATIONS(rig.sim());
         }
+    }
+
+    void recordsLoggedDuringReadOutAreTakenOnceInOrder_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("before"); // records in the ring before the read-out
+        QTest::addColumn<QList<int>>("moments"); // one record logged at each
+        const int erase = SimulatedDevice::EraseAhead;
+        const int noGap = SimulatedDevice::NoGap;
+        const int full = 2 * 819 - 3; // the ring full, its write index three slots before the wrap
+        QTest::newRow("after identity") << erase << 100 << QList<int>{AfterIdentity};
+        QTest::newRow("after identity and first request")
+            << erase << 100 << QList<int>{AfterIdentity, BeforeFirstPage};
+        QTest::newRow("after identity and first request, no gap")
+            << noGap << 100 << QList<int>{AfterIdentity, BeforeFirstPage};
+        QTest::newRow("after the first page") << erase << 100 << QList<int>{AfterFirstPage};
+        QTest::newRow("after the last page") << erase << 100 << QList<int>{AfterLastPage};
+        QTest::newRow("several") << erase << 100
+                                 << QList<int>{AfterIdentity, AfterIdentity, BeforeFirstPage, AfterFirstPage,
+                                               AfterFirstPage, AfterLastPage};
+        QTest::newRow("ring wrap") << erase << full
+                                   << QList<int>{AfterIdentity, BeforeFirstPage, BeforeFirstPage,
+                                                 AfterFirstPage, AfterLastPage};
+        QTest::newRow("ring wrap, no gap") << noGap << full
+                                           << QList<int>{AfterIdentity, BeforeFirstPage, BeforeFirstPage,
+                                                         AfterFirstPage, AfterLastPage};
+    }
+
+    // A new log's whole ring, and the read-out after it: between them every record is taken
+    // once, oldest first.
+    void recordsLoggedDuringReadOutAreTakenOnceInOrder()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, before);
+        QFETCH(QList<int>, moments);
+        TestEnv env;
+        Rig rig;
+        rig.dev().ringMode = SimulatedDevice::RingMode(mode);
+        QCOMPARE(rig.dev().lastIndex(), 818);
+        rig.addTouches(before);
+        int identityReads = 0;
+        int pages = 0;
+        bool afterIdentity = false;
+        bool lastPageDone = false;
+        int logged = 0;
+        rig.sim().setFrameHandler([&](const QByteArray& frame) {
+            const int command = quint8(frame.at(1));
+            QList<Moment> now;
+            if (afterIdentity)
+                now << AfterIdentity;
+            afterIdentity = command == 0x1D && quint8(frame.at(2)) == 0 && quint8(frame.at(3)) == 0
+                            && ++identityReads == 1;
+            if (command == 0x0C && pages < 2)
+                now << (pages == 0 ? BeforeFirstPage : AfterFirstPage);
+            if (command != 0x0C && pages > 0 && !lastPageDone) {
+                lastPageDone = true;
+                now << AfterLastPage;
+            }
+            pages += command == 0x0C ? 1 : 0;
+            for (const Moment m : now) {
+                rig.addTouches(moments.count(m));
+                logged += moments.count(m);
+            }
+        });
+        QVERIFY(rig.readOut());
+        rig.sim().setFrameHandler(nullptr);
+        QCOMPARE(logged, moments.size());
+        QVERIFY(rig.readOut());
+        // A full ring: the records it holds once the first read-out ends, and the oldest one,
+        // read before the logger erased it (erasing ahead) or still there (no gap).
+        const int ring = rig.dev().ringSlots();
+        QCOMPARE(saved().touches, rig.written.mid(qMax(0, rig.written.size() - ring)));
+        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
+        VERIFY_NO_VIOLATIONS(rig.sim());
     }
 
     // A garbled reply of plausible length to the continuity read is read again, not taken
@@ -422,6 +499,7 @@ private slots:
             QTest::addRow("no answer, %s", how) << int(NoAnswer) << retry;
             QTest::addRow("short page, %s", how) << int(ShortPage) << retry;
             QTest::addRow("unplugged, %s", how) << int(Unplug) << retry;
+            QTest::addRow("write index after the pages unanswered, %s", how) << int(NoIndexAfterPages) << retry;
         }
     }
 
@@ -440,6 +518,10 @@ private slots:
         case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
         case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
         case Unplug: rig.sim().unplugAfter(8, 300); break;
+        case NoIndexAfterPages: // the third identity or configuration read on
+            for (int nth = 3; nth < 20; ++nth)
+                rig.sim().injectReplyFault(0x1D, nth, SimulatedLogger::Silent);
+            break;
         }
         QCOMPARE(rig.readOutPastError(retry), retry);
         if (!retry) {

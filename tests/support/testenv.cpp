@@ -23,6 +23,18 @@ void prepareProcess()
     tzset();
 }
 
+namespace {
+
+// Before any file-level object of a test is built (those have no priority, so they come
+// later): a constant such as a local QDateTime takes its offset from the zone it is built
+// in, so the zone and locale must be the tests' own by then, however the program is started.
+__attribute__((constructor(101))) void prepareProcessFirst()
+{
+    prepareProcess();
+}
+
+} // namespace
+
 void prepareApplication(WyxApp& app)
 {
     app.setOrganizationName(QStringLiteral("quelta-test"));
