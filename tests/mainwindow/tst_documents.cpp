@@ -3,6 +3,7 @@
 #include "core/documentwindow.h"
 #include "eventlog/logview.h"
 
+#include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUdpSocket>
@@ -306,6 +307,46 @@ private slots:
         QVERIFY(texts.first().contains(QStringLiteral("Ez a fájl nem létezik"))
                 || texts.first().contains(QStringLiteral("fájl megnyitása sikertelen")));
         QCOMPARE(openWindows(w).size(), 0);
+    }
+
+    // A hand-over whose message is up does not stop the listener: a file handed over while
+    // it is shown opens when it closes, and so does every later one; no box is stacked.
+    void handOversGoOnWhileAMessageIsShown()
+    {
+        TestEnv env;
+        QVERIFY(QDir().mkpath(env.path("x.erd"))); // a folder with a plan's name
+        writeBytes(env.path("a.txt"));
+        writeBytes(env.path("b.txt"));
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QUdpSocket sender;
+        const auto send = [&](const char* name) {
+            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
+                                 w.instanceListenerPort());
+        };
+        int depth = 0, deepest = 0;
+        QStringList texts;
+        struct HandlerScope {
+            Prompts::Handler previous;
+            ~HandlerScope() { Prompts::setHandler(previous); }
+        } scope{Prompts::setHandler([&](const Prompts::Request& r) {
+            deepest = qMax(deepest, ++depth);
+            texts << r.text;
+            if (texts.size() == 1) {
+                send("a.txt");
+                QTest::qWait(200);
+            }
+            --depth;
+            return Prompts::Answer{0, {}, {}};
+        })};
+        send("x.erd");
+        QTRY_VERIFY(w.findMdiChild(env.path("a.txt")));
+        send("b.txt");
+        QTRY_VERIFY(w.findMdiChild(env.path("b.txt")));
+        QCOMPARE(deepest, 1);
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.first().contains(env.path("x.erd")), qPrintable(texts.first()));
     }
 };
 
