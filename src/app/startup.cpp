@@ -22,6 +22,15 @@ static void initResources()
     Q_INIT_RESOURCE(images);
 }
 
+void showMainWindow(MainWindow& window, std::unique_ptr<QSplashScreen> splash)
+{
+    window.show();
+    if (splash)
+        splash->finish(&window);
+    splash.reset();
+    window.setHandOversHeld(false);
+}
+
 int wyxMain(int argc, char** argv)
 {
     initResources();
@@ -51,6 +60,7 @@ int wyxMain(int argc, char** argv)
     const std::time_t t0 = std::time(nullptr);
     QCoreApplication::processEvents();
     MainWindow mainWindow;
+    mainWindow.setHandOversHeld(true);
     guard.publishPort(mainWindow.listenerPort());
     mainWindow.setMinimumSize(340, 200);
     mainWindow.setWindowIcon(QIcon(QStringLiteral(":/images/wyx.ico")));
@@ -58,9 +68,7 @@ int wyxMain(int argc, char** argv)
     while (std::difftime(std::time(nullptr), t0) < 1.5)
         QThread::msleep(10);
 
-    splash->finish(&mainWindow);
-    splash.reset();
-    mainWindow.show();
+    showMainWindow(mainWindow, std::move(splash));
     const int exitCode = app.exec();
 
     app.removeEventFilter(&toolTipFilter);
