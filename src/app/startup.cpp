@@ -40,7 +40,7 @@ int wyxMain(int argc, char** argv)
 
     SingleInstanceGuard guard(instanceKey());
     if (!guard.acquire()) {
-        handOffToRunningInstance(QCoreApplication::arguments(), SingleInstanceGuard::publishedPort(instanceKey()));
+        handOffToRunningInstance(QCoreApplication::arguments(), SingleInstanceGuard::published(instanceKey()));
         return 0;
     }
 
@@ -61,7 +61,7 @@ int wyxMain(int argc, char** argv)
     QCoreApplication::processEvents();
     MainWindow mainWindow;
     mainWindow.setHandOversHeld(true);
-    guard.publishPort(mainWindow.listenerPort());
+    guard.publish({mainWindow.listenerPort(), mainWindow.handOverSecret()});
     mainWindow.setMinimumSize(340, 200);
     mainWindow.setWindowIcon(QIcon(QStringLiteral(":/images/wyx.ico")));
     // The splash stays at least until the whole-second clock is 1.5 s past t0.

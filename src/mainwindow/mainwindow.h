@@ -31,8 +31,10 @@ class MainWindow : public QMainWindow
 public:
     MainWindow();
     ~MainWindow() override;
-    // The local UDP port this instance's later starts hand their files to.
+    // The local UDP port this instance's later starts hand their files to, and the secret
+    // their datagrams must carry.
     quint16 listenerPort() const;
+    QByteArray handOverSecret() const { return handOverKey; }
 
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
@@ -167,6 +169,7 @@ private:
     void scheduleHandOvers();
     void openHandedOverFiles();
     QStringList handOverQueue;
+    const QByteArray handOverKey;
     bool handOverScheduled = false;
     bool handOverRunning = false;
     bool handOversHeld = false;

@@ -5,6 +5,7 @@
 #include "core/printexport.h"
 #include "core/prompts.h"
 #include "core/settings.h"
+#include "core/singleinstance.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
 #include "evaluation/evaluationview.h"
@@ -377,7 +378,7 @@ void MainWindow::openRecentFile()
 bool MainWindow::setInstancePort(quint16 port)
 {
     udpSocket->close();
-    return udpSocket->bind(QHostAddress::LocalHost, port);
+    return udpSocket->bind(QHostAddress::LocalHost, port, QUdpSocket::DontShareAddress);
 }
 
 quint16 MainWindow::instanceListenerPort() const
@@ -389,11 +390,18 @@ void MainWindow::readPendingDatagrams()
 {
     // Every datagram is read as soon as it arrives, whatever is shown meanwhile: one left
     // unread would keep the socket from signalling the next.
+    // Only this user's later starts know the secret; anything else is dropped unseen, at
+    // the cost of one read into a buffer of fixed size.
+    QByteArray bytes(handOverSecretSize + maxDatagramPathBytes + 1, Qt::Uninitialized);
+    QByteArray payload;
     while (udpSocket->hasPendingDatagrams()) {
-        QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
-        if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
+        const qint64 size = udpSocket->readDatagram(bytes.data(), bytes.size());
+        if (size < 0)
             break;
-        const QString path = datagramPath(bytes);
+        if (size == bytes.size() || !handOverPayload(QByteArray::fromRawData(bytes.constData(), int(size)),
+                                                     handOverKey, &payload))
+            continue; // too long to be a path, or not from this user
+        const QString path = datagramPath(payload);
         if (path.isNull() || handOverQueue.contains(path))
             continue;
         if (handOverQueue.size() < maxQueuedHandOvers)

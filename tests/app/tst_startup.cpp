@@ -5,6 +5,7 @@
 #include "support/testmain.h"
 
 #include "core/prompts.h"
+#include "core/singleinstance.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -66,8 +67,8 @@ private slots:
             splashGoneAtPrompt = !splashAlive;
             return Prompts::Answer{0, {}, {}};
         })};
-        QUdpSocket().writeDatagram(env.path("missing.txt").toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
-                                   w.instanceListenerPort());
+        QUdpSocket().writeDatagram(handOverDatagram(w.handOverSecret(), env.path("missing.txt").toLocal8Bit()),
+                                   QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
         QTest::qWait(200);
         QCOMPARE(prompts, 0);
 

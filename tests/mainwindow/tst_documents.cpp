@@ -2,6 +2,7 @@
 
 #include "core/documentwindow.h"
 #include "eventlog/logview.h"
+#include "support/otheruser.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -276,8 +277,8 @@ private slots:
         QStringList texts;
         auto send = [&](int i) {
             const QString name = QStringLiteral("missing%1.%2").arg(i).arg(i % 2 ? "ewl" : "txt");
-            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
-                                 w.instanceListenerPort());
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path(name).toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
         };
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
             deepest = qMax(deepest, ++depth);
@@ -322,8 +323,8 @@ private slots:
         QVERIFY(w.setInstancePort(0));
         QUdpSocket sender;
         const auto send = [&](const char* name) {
-            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
-                                 w.instanceListenerPort());
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path(name).toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
         };
         int depth = 0, deepest = 0;
         QStringList texts;
@@ -347,6 +348,38 @@ private slots:
         QCOMPARE(deepest, 1);
         QCOMPARE(texts.size(), 1);
         QVERIFY2(texts.first().contains(env.path("x.erd")), qPrintable(texts.first()));
+    }
+
+    // Only a datagram carrying the window's secret is a hand-over: one without it, from
+    // this user or another, is dropped without a word.
+    void handOverWithoutTheSecretIsDropped()
+    {
+        TestEnv env;
+        writeBytes(env.path("a.txt"));
+        writeBytes(env.path("b.txt"));
+        writeBytes(env.path("c.txt"));
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        const auto sendTo = [&](const QByteArray& bytes) {
+            QUdpSocket().writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+        };
+        const QByteArray forged = env.path("a.txt").toLocal8Bit();
+        sendTo(forged);
+        sendTo(handOverDatagram(QByteArray(handOverSecretSize, 'x'), forged));
+        sendTo(w.handOverSecret().left(handOverSecretSize - 1));
+        sendTo(handOverDatagram(w.handOverSecret(), env.path("b.txt").toLocal8Bit()));
+        QTRY_VERIFY(w.findMdiChild(env.path("b.txt")));
+        QVERIFY(!w.findMdiChild(env.path("a.txt")));
+
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        QCOMPARE(other.run({"send", QString::number(w.instanceListenerPort()), env.path("a.txt")}), QByteArray());
+        sendTo(handOverDatagram(w.handOverSecret(), env.path("c.txt").toLocal8Bit()));
+        QTRY_VERIFY(w.findMdiChild(env.path("c.txt")));
+        QVERIFY(!w.findMdiChild(env.path("a.txt")));
+        QCOMPARE(openWindows(w).size(), 2);
     }
 };
 
