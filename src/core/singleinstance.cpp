@@ -237,6 +237,13 @@ SingleInstanceGuard::~SingleInstanceGuard()
 
 bool SingleInstanceGuard::acquire()
 {
+    // An instance of ours may sit in a later slot: one that was taken by another user when
+    // it started, and has since been freed.
+    for (int slot = 0; slot < Slots; ++slot) {
+        int id = -1;
+        if (inspectSegment(segmentKey(m_key, slot), &id) == SegmentState::OwnLive)
+            return false;
+    }
     for (int slot = 0; slot < Slots; ++slot) {
         const int key = segmentKey(m_key, slot);
         for (int attempt = 0; attempt < 3; ++attempt) {
@@ -288,15 +295,8 @@ HandOverEndpoint SingleInstanceGuard::published(const QString& key)
 {
     for (int slot = 0; slot < Slots; ++slot) {
         int id = -1;
-        switch (inspectSegment(segmentKey(key, slot), &id)) {
-        case SegmentState::Foreign:
+        if (inspectSegment(segmentKey(key, slot), &id) != SegmentState::OwnLive)
             continue;
-        case SegmentState::Gone:
-        case SegmentState::OwnStale:
-            return HandOverEndpoint();
-        case SegmentState::OwnLive:
-            break;
-        }
         void* data = shmat(id, nullptr, SHM_RDONLY);
         if (data == reinterpret_cast<void*>(-1))
             return HandOverEndpoint();

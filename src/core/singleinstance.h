@@ -74,7 +74,7 @@ public:
 
     // The system key of the segment in a slot; a test and its other user reach it so.
     static int segmentKey(const QString& key, int slot);
-    enum { Slots = 4 };
+    enum { Slots = 8 };
 
 private:
     QString m_key;
