@@ -389,9 +389,8 @@ quint16 MainWindow::instanceListenerPort() const
 void MainWindow::readPendingDatagrams()
 {
     // Every datagram is read as soon as it arrives, whatever is shown meanwhile: one left
-    // unread would keep the socket from signalling the next.
-    // Only this user's later starts know the secret; anything else is dropped unseen, at
-    // the cost of one read into a buffer of fixed size.
+    // unread would keep the socket from signalling the next. Only this user's later starts
+    // know the secret; anything else costs one read into the buffer and is dropped unseen.
     QByteArray bytes(handOverSecretSize + maxDatagramPathBytes + 1, Qt::Uninitialized);
     QByteArray payload;
     while (udpSocket->hasPendingDatagrams()) {
