@@ -14,6 +14,7 @@
 #include "routes/routedefview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -438,6 +439,11 @@ void MainWindow::openHandedOverFiles()
     // are told in the next one, never in a box stacked on it.
     if (handOverRunning || handOversHeld || deviceCommandRunning || fulfilmentRunning)
         return;
+    if (QApplication::activeModalWidget()) {
+        // A dialog of the user's is up: nothing opens behind it and no box is stacked on it.
+        QTimer::singleShot(200, this, &MainWindow::scheduleHandOvers);
+        return;
+    }
     handOverRunning = true;
     while (!handOverQueue.isEmpty() && !deviceCommandRunning && !fulfilmentRunning) {
         const QStringList files = std::exchange(handOverQueue, QStringList());

@@ -4,7 +4,9 @@
 #include "eventlog/logview.h"
 #include "support/otheruser.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QTimer>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUdpSocket>
@@ -348,6 +350,28 @@ private slots:
         QCOMPARE(deepest, 1);
         QCOMPARE(texts.size(), 1);
         QVERIFY2(texts.first().contains(env.path("x.erd")), qPrintable(texts.first()));
+    }
+
+    // A file handed over while a dialog of the user's is up opens once it has closed.
+    void handOverWaitsForAnOpenDialog()
+    {
+        TestEnv env;
+        writeBytes(env.path("a.txt"));
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QDialog dialog(&w);
+        int openWhileUp = -1;
+        QTimer::singleShot(0, &dialog, [&] {
+            QUdpSocket().writeDatagram(handOverDatagram(w.handOverSecret(), env.path("a.txt").toLocal8Bit()),
+                                       QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+            QTest::qWait(300);
+            openWhileUp = openWindows(w).size();
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(openWhileUp, 0);
+        QTRY_VERIFY(w.findMdiChild(env.path("a.txt")));
     }
 
     // Only a datagram carrying the window's secret is a hand-over: one without it, from
