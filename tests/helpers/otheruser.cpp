@@ -15,6 +15,7 @@
 #include <QVector>
 
 #include <cstdio>
+#include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 #include <unistd.h>
