@@ -222,10 +222,12 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
         first.kill();
         first.waitForFinished();
+        {
+            SingleInstanceGuard cleanup(key); // clears the segment the killed one left, beside the others
+            QVERIFY(cleanup.acquire());
+        }
         squatter.closeWriteChannel();
         QVERIFY(squatter.waitForFinished());
-        SingleInstanceGuard cleanup(key); // clears the segment the killed one left
-        QVERIFY(cleanup.acquire());
     }
 
     // What the running instance publishes, its secret above all, no other user can read.
