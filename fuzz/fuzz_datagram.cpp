@@ -1,8 +1,10 @@
-// Feeds arbitrary datagrams to the single-instance listener's path decision: whatever
-// arrives gives no path, an empty one, or one absolute path without control characters,
-// and the document kind chosen for it is one of the known kinds.
-#include "mainwindow/documentpaths.h"
+// Feeds arbitrary datagrams to the single-instance listener's decision: a datagram without
+// the secret is dropped; the rest gives no path, an empty one, or one absolute path without
+// control characters, and the document kind chosen for it is one of the known kinds. The
+// seeds carry the secret below (32 letters K) in front of the path.
 #include "core/printexport.h"
+#include "core/singleinstance.h"
+#include "mainwindow/documentpaths.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -10,7 +12,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray datagram = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    const QByteArray received = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    const QByteArray secret(handOverSecretSize, 'K');
+    QByteArray datagram;
+    const bool accepted = handOverPayload(received, secret, &datagram);
+    if (accepted != received.startsWith(secret))
+        abort();
+    if (!accepted)
+        return 0;
+    if (datagram != received.mid(handOverSecretSize))
+        abort();
     const QString path = datagramPath(datagram);
     if (path.isNull())
         return 0;

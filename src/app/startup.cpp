@@ -22,6 +22,15 @@ static void initResources()
     Q_INIT_RESOURCE(images);
 }
 
+void showMainWindow(MainWindow& window, std::unique_ptr<QSplashScreen> splash)
+{
+    window.show();
+    if (splash)
+        splash->finish(&window);
+    splash.reset();
+    window.setHandOversHeld(false);
+}
+
 int wyxMain(int argc, char** argv)
 {
     initResources();
@@ -31,7 +40,7 @@ int wyxMain(int argc, char** argv)
 
     SingleInstanceGuard guard(instanceKey());
     if (!guard.acquire()) {
-        handOffToRunningInstance(QCoreApplication::arguments(), SingleInstanceGuard::publishedPort(instanceKey()));
+        handOffToRunningInstance(QCoreApplication::arguments(), SingleInstanceGuard::published(instanceKey()));
         return 0;
     }
 
@@ -51,16 +60,15 @@ int wyxMain(int argc, char** argv)
     const std::time_t t0 = std::time(nullptr);
     QCoreApplication::processEvents();
     MainWindow mainWindow;
-    guard.publishPort(mainWindow.listenerPort());
+    mainWindow.setHandOversHeld(true);
+    guard.publish({mainWindow.listenerPort(), mainWindow.handOverSecret()});
     mainWindow.setMinimumSize(340, 200);
     mainWindow.setWindowIcon(QIcon(QStringLiteral(":/images/wyx.ico")));
     // The splash stays at least until the whole-second clock is 1.5 s past t0.
     while (std::difftime(std::time(nullptr), t0) < 1.5)
         QThread::msleep(10);
 
-    splash->finish(&mainWindow);
-    splash.reset();
-    mainWindow.show();
+    showMainWindow(mainWindow, std::move(splash));
     const int exitCode = app.exec();
 
     app.removeEventFilter(&toolTipFilter);

@@ -1,12 +1,15 @@
 #pragma once
-// Only one instance runs per user: the first holds a shared-memory key (only its user may
-// read it) with the port of its listener; a later start hands its file argument to the
-// first over one local UDP datagram to that port and ends.
-#include <QSharedMemory>
+// Only one instance runs per user: the first holds a shared-memory segment that only its
+// user may read, holding the port of its listener and a random secret; a later start of
+// the same user hands its file argument to the first over one local UDP datagram to that
+// port, the secret in front of the path, and ends. The listener drops every datagram
+// without the secret, so no other user can hand files in.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
-// The shared-memory key: the fixed key plus the user name, unless WYX_INSTANCE_KEY is set.
+// The shared-memory key: the fixed key plus the user id, unless WYX_INSTANCE_KEY is set.
 QString instanceKey();
 // The local UDP port of the running instance's listener: 7890 unless WYX_INSTANCE_PORT
 // holds another port number.
@@ -15,32 +18,70 @@ quint16 instancePort();
 // The argument a second start passes on: the last command-line argument when there is
 // one besides the program path, unless it is empty or ends in ".exe". Null otherwise.
 QString handOffArgument(const QStringList& args);
-// Sends handOffArgument(args) in the local 8-bit encoding to 127.0.0.1:port. Nothing is
-// awaited. Returns true when a datagram was sent. Nothing is sent to a port that a program
-// of another user holds: a file is never handed to another user's program.
-bool handOffToRunningInstance(const QStringList& args, quint16 port);
 
-// True when the local UDP port is held by a socket of this user, as the kernel's socket
-// table (netUdpTable, Linux's /proc/net/udp) tells. Without such a table: true.
-bool udpPortOwnedByThisUser(quint16 port, const QString& netUdpTable = QStringLiteral("/proc/net/udp"));
+constexpr int handOverSecretSize = 32;
+// A new secret from the system's random source.
+QByteArray newHandOverSecret();
+// A hand-over datagram: the secret, then the payload (the path in the local 8-bit encoding).
+QByteArray handOverDatagram(const QByteArray& secret, const QByteArray& payload);
+// True when the datagram begins with the secret (compared in constant time); the payload
+// is then what follows it.
+bool handOverPayload(const QByteArray& datagram, const QByteArray& secret, QByteArray* payload);
+
+// Where the running instance takes hand-overs, as it publishes it in its segment.
+struct HandOverEndpoint {
+    quint16 port = 0;
+    QByteArray secret;
+    bool isValid() const { return port != 0 && secret.size() == handOverSecretSize; }
+};
+constexpr int publishedRecordSize = 40;
+// The bytes of the segment, and back; an invalid endpoint for anything else.
+QByteArray publishedRecord(const HandOverEndpoint& endpoint);
+HandOverEndpoint parsePublishedRecord(const QByteArray& bytes);
+
+// Sends handOffArgument(args), made absolute, with the endpoint's secret to 127.0.0.1 at
+// its port. Nothing is awaited. Returns true when a datagram was sent. Nothing is sent to a
+// port that a socket of another user holds.
+bool handOffToRunningInstance(const QStringList& args, const HandOverEndpoint& endpoint);
+
+// The user ids of the sockets bound to this local UDP port in a table in the form of
+// Linux's /proc/net/udp (at most one per line of the table).
+QVector<uint> udpPortOwners(const QByteArray& table, quint16 port);
+// True when sockets of this user, and only such, hold the local UDP port, as the kernel's
+// tables tell (Linux's /proc/net/udp and udp6). Without such tables: true.
+bool udpPortOwnedByThisUser(quint16 port, const QStringList& tables = {QStringLiteral("/proc/net/udp"),
+                                                                     QStringLiteral("/proc/net/udp6")});
 
 class SingleInstanceGuard
 {
 public:
     explicit SingleInstanceGuard(const QString& key);
+    ~SingleInstanceGuard();
     SingleInstanceGuard(const SingleInstanceGuard&) = delete;
     SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
 
-    // True when this process is the first instance and now holds the key. A segment
-    // left behind by a crashed instance is cleared first; an error other than "the key
-    // exists" lets the program start rather than vanish silently.
+    // True when this process is the first instance of its user and now holds a segment.
+    // A segment of this user left behind by a crashed instance is cleared first. A segment
+    // of another user under the key (or one this user cannot read) is no instance of ours:
+    // the next of a few keys derived from the key is tried, the same way by every start.
+    // An error other than "an instance of ours runs" lets the program start rather than
+    // vanish silently.
     bool acquire();
-    // Each user's instance listens on its own port: the preferred one, or any free one when
-    // another user's program holds that. The first instance publishes it here ...
-    void publishPort(quint16 port);
-    // ... and a later start of the same user reads it (0: none published).
-    static quint16 publishedPort(const QString& key);
+    // The first instance publishes its listener's port and secret here ...
+    void publish(const HandOverEndpoint& endpoint);
+    // ... and a later start of the same user reads them (invalid: none published).
+    static HandOverEndpoint published(const QString& key);
+
+    // The system key of the segment in a slot; a test and its other user reach it so.
+    static int segmentKey(const QString& key, int slot);
+    enum { Slots = 8 };
 
 private:
-    QSharedMemory m_memory;
+    QString m_key;
+#ifdef Q_OS_UNIX
+    int m_id = -1;
+    void* m_data = nullptr;
+#else
+    class QSharedMemory* m_memory = nullptr;
+#endif
 };

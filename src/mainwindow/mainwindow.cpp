@@ -31,7 +31,7 @@ void showActions(std::initializer_list<QAction*> actions, bool on)
 }
 } // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow() : handOverKey(newHandOverSecret())
 {
     QCoreApplication::installTranslator(&appTranslator);
     QCoreApplication::installTranslator(&qtTranslator);
@@ -60,9 +60,10 @@ MainWindow::MainWindow()
 
     udpSocket = new QUdpSocket(this);
     // The preferred port may be held by another user's program: then any free one. The
-    // start-up publishes the port to this user's later starts.
-    if (!udpSocket->bind(QHostAddress::LocalHost, instancePort()))
-        udpSocket->bind(QHostAddress(QHostAddress::LocalHost), 0);
+    // start-up publishes the port and the secret to this user's later starts. The port is
+    // not shared, so no other socket can take datagrams meant for this one.
+    if (!udpSocket->bind(QHostAddress::LocalHost, instancePort(), QUdpSocket::DontShareAddress))
+        udpSocket->bind(QHostAddress(QHostAddress::LocalHost), 0, QUdpSocket::DontShareAddress);
     connect(udpSocket, &QUdpSocket::readyRead, this, &MainWindow::readPendingDatagrams);
 
     // A relative argument means the directory we were started in, not the working directory.

@@ -31,8 +31,10 @@ class MainWindow : public QMainWindow
 public:
     MainWindow();
     ~MainWindow() override;
-    // The local UDP port this instance's later starts hand their files to.
+    // The local UDP port this instance's later starts hand their files to, and the secret
+    // their datagrams must carry.
     quint16 listenerPort() const;
+    QByteArray handOverSecret() const { return handOverKey; }
 
     // The active document: the text editor of a text window, otherwise the sub-window.
     QWidget* activeMdiChild() const;
@@ -57,6 +59,9 @@ public:
     // Rebinds the single-instance listener to 127.0.0.1 and this port (0: any free port).
     bool setInstancePort(quint16 port);
     quint16 instanceListenerPort() const;
+    // While held, files handed over by later starts wait (start-up holds them until the
+    // main window is shown and the splash has gone).
+    void setHandOversHeld(bool held);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,11 +163,16 @@ private:
     void reportRouteCommand(bool changed, const QString& message);
     // Saves the active document when it is of this kind, then shows the message.
     void saveActiveDocument(int kind, bool asNew, const QString& message);
+    // Files handed over by later starts wait in a queue and are opened from the event loop;
+    // their failures are told in one gathered message at a time.
     void openDeferredFiles();
-    // Files handed over by other starts: their failures are told in one message at a time.
-    void openHandedOverFiles(const QStringList& files);
-    QStringList handOverFailures;
-    bool handOverReportShown = false;
+    void scheduleHandOvers();
+    void openHandedOverFiles();
+    QStringList handOverQueue;
+    const QByteArray handOverKey;
+    bool handOverScheduled = false;
+    bool handOverRunning = false;
+    bool handOversHeld = false;
 
     // mainwindow_codenames.cpp
     KodnevView* activeKodnevView() const;
@@ -183,7 +193,6 @@ private:
     enum class DeviceAccess { Open, Unopened };
     void runDeviceCommand(DeviceAccess access, const std::function<void(UsbCom&)>& command);
     bool deviceCommandRunning = false;
-    QStringList deferredFiles;
 
     // mainwindow_printexport.cpp
     // The export dialog for the active document when it is of this kind, then its export.

@@ -5,6 +5,7 @@
 #include "core/printexport.h"
 #include "core/prompts.h"
 #include "core/settings.h"
+#include "core/singleinstance.h"
 #include "core/wyxapp.h"
 #include "eventlog/logview.h"
 #include "evaluation/evaluationview.h"
@@ -13,6 +14,7 @@
 #include "routes/routedefview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -28,7 +30,7 @@
 
 namespace {
 
-constexpr int maxDeferredFiles = 32; // a flood of datagrams during a device command is not kept
+constexpr int maxQueuedHandOvers = 1000; // the rest of a flood is not kept
 constexpr int maxReportedFailures = 5; // the rest of a flood is only counted
 
 // A file name as a menu entry: its "&" are letters, not accelerators.
@@ -206,7 +208,7 @@ void MainWindow::loadFile(const QString& fileName, QStringList* failures)
     case RouteDefViewKind: {
         RouteDefView* plan = createRouteDefView();
         window = plan;
-        loaded = plan->loadFile(fileName); // anything but "erd" is imported from the older format
+        loaded = plan->loadFile(fileName, failureOut); // anything but "erd" is imported from the older format
         if (!loaded)
             plan->setWindowModified(false); // closes without the save question
         message = tr("Útvonal terv fájl betöltve");
@@ -377,7 +379,7 @@ void MainWindow::openRecentFile()
 bool MainWindow::setInstancePort(quint16 port)
 {
     udpSocket->close();
-    return udpSocket->bind(QHostAddress::LocalHost, port);
+    return udpSocket->bind(QHostAddress::LocalHost, port, QUdpSocket::DontShareAddress);
 }
 
 quint16 MainWindow::instanceListenerPort() const
@@ -387,56 +389,79 @@ quint16 MainWindow::instanceListenerPort() const
 
 void MainWindow::readPendingDatagrams()
 {
-    QStringList files;
+    // Every datagram is read as soon as it arrives, whatever is shown meanwhile: one left
+    // unread would keep the socket from signalling the next. Only this user's later starts
+    // know the secret; anything else costs one read into the buffer and is dropped unseen.
+    QByteArray bytes(handOverSecretSize + maxDatagramPathBytes + 1, Qt::Uninitialized);
+    QByteArray payload;
     while (udpSocket->hasPendingDatagrams()) {
-        QByteArray bytes(int(qMax<qint64>(0, udpSocket->pendingDatagramSize())), '\0');
-        if (udpSocket->readDatagram(bytes.data(), bytes.size()) < 0)
+        const qint64 size = udpSocket->readDatagram(bytes.data(), bytes.size());
+        if (size < 0)
             break;
-        const QString path = datagramPath(bytes);
-        if (path.isNull())
+        if (size == bytes.size() || !handOverPayload(QByteArray::fromRawData(bytes.constData(), int(size)),
+                                                     handOverKey, &payload))
+            continue; // too long to be a path, or not from this user
+        const QString path = datagramPath(payload);
+        if (path.isNull() || handOverQueue.contains(path))
             continue;
-        if (deviceCommandRunning || fulfilmentRunning) {
-            // Opening windows in the middle of a read-out could even open the log being read;
-            // in the middle of an evaluation, the report being filled.
-            if (!deferredFiles.contains(path) && deferredFiles.size() < maxDeferredFiles)
-                deferredFiles.append(path);
-            continue;
-        }
-        files.append(path);
+        if (handOverQueue.size() < maxQueuedHandOvers)
+            handOverQueue.append(path);
     }
-    openHandedOverFiles(files);
+    scheduleHandOvers();
 }
 
-void MainWindow::openHandedOverFiles(const QStringList& files)
+void MainWindow::setHandOversHeld(bool held)
 {
-    for (const QString& path : files)
-        loadFile(path, &handOverFailures);
-    if (!files.isEmpty())
-        activateWindow();
-    // Told from the event loop, not from inside the socket's signal: a box shown there would
-    // stall the socket until it closes. Failures arriving while a box is up join the list
-    // and are told after it, never in a box stacked on it.
-    if (handOverFailures.isEmpty() || handOverReportShown)
+    handOversHeld = held;
+    scheduleHandOvers();
+}
+
+void MainWindow::scheduleHandOvers()
+{
+    if (handOverScheduled || handOverQueue.isEmpty())
         return;
-    handOverReportShown = true;
+    // Opened from the event loop, never inside the socket's signal.
+    handOverScheduled = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            while (!handOverFailures.isEmpty()) {
-                const QStringList failures = std::exchange(handOverFailures, QStringList());
-                QStringList shown = failures.mid(0, maxReportedFailures);
-                if (failures.size() > maxReportedFailures)
-                    shown.append(tr("... és további %n fájl.", nullptr, failures.size() - maxReportedFailures));
-                Prompts::warning(this, tr("Fájl megnyitás"), shown.join(QLatin1String("\n\n")));
-            }
-            handOverReportShown = false;
+            handOverScheduled = false;
+            openHandedOverFiles();
         },
         Qt::QueuedConnection);
 }
 
+void MainWindow::openHandedOverFiles()
+{
+    // Opening windows in the middle of a read-out could even open the log being read; in
+    // the middle of an evaluation, the report being filled: the files wait for their end.
+    // While a gathered message is shown, files arriving meanwhile wait for it to close and
+    // are told in the next one, never in a box stacked on it.
+    if (handOverRunning || handOversHeld || deviceCommandRunning || fulfilmentRunning)
+        return;
+    if (QApplication::activeModalWidget()) {
+        // A dialog of the user's is up: nothing opens behind it and no box is stacked on it.
+        QTimer::singleShot(200, this, &MainWindow::scheduleHandOvers);
+        return;
+    }
+    handOverRunning = true;
+    while (!handOverQueue.isEmpty() && !deviceCommandRunning && !fulfilmentRunning) {
+        const QStringList files = std::exchange(handOverQueue, QStringList());
+        QStringList failures;
+        for (const QString& path : files)
+            loadFile(path, &failures);
+        activateWindow();
+        if (failures.isEmpty())
+            continue;
+        QStringList shown = failures.mid(0, maxReportedFailures);
+        if (failures.size() > maxReportedFailures)
+            shown.append(tr("... és további %n fájl.", nullptr, failures.size() - maxReportedFailures));
+        Prompts::warning(this, tr("Fájl megnyitás"), shown.join(QLatin1String("\n\n")));
+    }
+    handOverRunning = false;
+}
+
 void MainWindow::openDeferredFiles()
 {
-    if (deferredFiles.isEmpty())
-        return;
-    openHandedOverFiles(std::exchange(deferredFiles, QStringList()));
+    openHandedOverFiles();
 }

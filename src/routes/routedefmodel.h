@@ -102,6 +102,8 @@ public:
     void setFileName(const QString& name);
     // Where the plan is written back: the file it was loaded from or last saved to.
     QString filePath() const { return m_filePath; }
+    // The message of the last failed load or import, kept whether or not it was shown.
+    QString lastError() const { return m_lastError; }
 
 public slots:
     // Older route format; the plan is left modified, to be saved as "erd".
@@ -122,6 +124,7 @@ private:
     bool modified = false;
     QString m_fileName;
     QString m_filePath;
+    QString m_lastError;
     TreeItem* root = nullptr;
     // While a reader fills the tree inside one model reset, rows are not announced.
     bool quietInserts = false;

@@ -33,25 +33,32 @@ void warn(QWidget* parent, const QString& title, const QString& text)
         Prompts::warning(parent, title, text);
 }
 
+// A failed load's message: kept in lastError, shown when there is a parent.
+void fail(QString& lastError, QWidget* parent, const QString& text)
+{
+    lastError = text;
+    warn(parent, openTitle(), text);
+}
+
 // The checks before a plan file is read; false after the message.
-bool openForReading(QFile& file, const QString& fileName, QWidget* parent)
+bool openForReading(QFile& file, const QString& fileName, QWidget* parent, QString& lastError)
 {
     if (fileName.isEmpty()) {
-        warn(parent, openTitle(),
+        fail(lastError, parent,
              QCoreApplication::translate("RouteDefModel",
                                          "Nem sikerült megnyitni az útvonal tervet\nNincs név megadva hozzá!"));
         return false;
     }
     file.setFileName(appSettings().workPath(fileName));
     if (!file.exists()) {
-        warn(parent, openTitle(),
+        fail(lastError, parent,
              QCoreApplication::translate("RouteDefModel",
                                          "Nem sikerült megnyitni az útvonal tervet\n%1\nEz a fájl nem létezik")
                  .arg(fileName));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(parent, openTitle(),
+        fail(lastError, parent,
              QCoreApplication::translate("RouteDefModel", "Nem sikerült megnyitni az útvonal tervet:\n%1\n%2")
                  .arg(fileName, file.errorString()));
         return false;
@@ -69,7 +76,8 @@ bool hasExtension(const QString& name, const QString& ext)
 bool RouteDefModel::load(QString fileName, QWidget* parent)
 {
     QFile file;
-    if (!openForReading(file, fileName, parent))
+    m_lastError.clear();
+    if (!openForReading(file, fileName, parent, m_lastError))
         return false;
     m_filePath = QFileInfo(file.fileName()).absoluteFilePath();
     m_fileName = QFileInfo(m_filePath).fileName();
@@ -84,19 +92,20 @@ bool RouteDefModel::load(QString fileName, QWidget* parent)
         modified = false;
         return true;
     case RoutePlanFile::ReadStatus::BadMagic:
-        warn(parent, openTitle(), tr("%1\nNem megfelelő, vagy sérült fájl.").arg(fileName));
+        fail(m_lastError, parent, tr("%1\nNem megfelelő, vagy sérült fájl.").arg(fileName));
         return false;
     case RoutePlanFile::ReadStatus::Damaged:
         break;
     }
-    warn(parent, openTitle(), tr("Az adatok beolvasása során hiba lépett fel!"));
+    fail(m_lastError, parent, tr("Az adatok beolvasása során hiba lépett fel!"));
     return false;
 }
 
 bool RouteDefModel::import(QString fileName, QWidget* parent)
 {
     QFile file;
-    if (!openForReading(file, fileName, parent)) {
+    m_lastError.clear();
+    if (!openForReading(file, fileName, parent, m_lastError)) {
         modified = false;
         return false;
     }
@@ -110,7 +119,7 @@ bool RouteDefModel::import(QString fileName, QWidget* parent)
     file.close();
     if (status != RoutePlanFile::ReadStatus::Ok) {
         modified = false;
-        warn(parent, openTitle(), tr("%1\nAdat olvasási hiba").arg(fileName));
+        fail(m_lastError, parent, tr("%1\nAdat olvasási hiba").arg(fileName));
         return false;
     }
     modified = true; // not yet saved as "erd"

@@ -113,19 +113,24 @@ void RouteDefView::setCurrentFile(const QString& fileName)
     setObjectName(shown);
 }
 
-bool RouteDefView::loadFile(const QString& fileName)
+bool RouteDefView::loadFile(const QString& fileName, QString* failure)
 {
+    QWidget* parent = failure ? nullptr : this;
     if (hasPlanExtension(fileName)) {
-        if (routeModel.load(fileName, this)) {
+        if (routeModel.load(fileName, parent)) {
             setCurrentFile(fileName);
             return true;
         }
         setWindowModified(true);
+        if (failure)
+            *failure = routeModel.lastError();
         return false;
     }
-    const bool ok = routeModel.import(fileName, this);
+    const bool ok = routeModel.import(fileName, parent);
     if (ok)
         setCurrentFile(fileName);
+    else if (failure)
+        *failure = routeModel.lastError();
     setWindowModified(true); // an imported plan is saved as "erd" next
     return ok;
 }

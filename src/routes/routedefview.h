@@ -30,8 +30,9 @@ public:
 
     // File handling.
     void newFile();
-    // "erd" files are loaded, anything else is imported from the older format.
-    bool loadFile(const QString& fileName);
+    // "erd" files are loaded, anything else is imported from the older format. With failure
+    // given, a failed load puts its message there instead of showing it.
+    bool loadFile(const QString& fileName, QString* failure = nullptr);
     // For the extraction: a plan file that does not exist yet starts empty under that name;
     // one that exists but cannot be read is reported and false returned (never replaced).
     bool openOrCreate(const QString& fileName);

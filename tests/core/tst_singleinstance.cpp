@@ -2,12 +2,17 @@
 #include "support/testmain.h"
 
 #include "core/singleinstance.h"
+#include "support/otheruser.h"
 
 #include <QDir>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QUdpSocket>
 #include <QUuid>
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,13 +36,12 @@ struct Listener {
     }
 };
 
-bool segmentExists(const QString& key)
+QString newKey()
 {
-    QSharedMemory probe(key);
-    const bool attached = probe.attach();
-    probe.detach();
-    return attached;
+    return QStringLiteral("wyx-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
+
+const QByteArray secret(handOverSecretSize, 'k');
 
 } // namespace
 
@@ -50,7 +54,7 @@ private slots:
         qunsetenv("WYX_INSTANCE_KEY");
         qunsetenv("WYX_INSTANCE_PORT");
         QVERIFY(instanceKey().startsWith("XX_QUELTA_WYX_RUNNING_SEMAFOR_XX"));
-        QVERIFY(instanceKey().size() > 33); // the user's name follows
+        QVERIFY(instanceKey().endsWith(QLatin1Char('_') + QString::number(getuid())));
         QCOMPARE(instancePort(), quint16(7890));
         // Set ones are used by the program starts below; an unusable port falls back.
         for (const char* bad : {"0", "70000", "port", "-1"}) {
@@ -61,16 +65,17 @@ private slots:
 
         Listener listener;
         QVERIFY(listener.bound);
+        const HandOverEndpoint endpoint{listener.port(), secret};
         const QString path = QStringLiteral("/tmp/őrjárat napló/Kapu 1.ewl");
-        QVERIFY(handOffToRunningInstance({"/usr/bin/wyx770", "-x", path}, listener.port()));
-        QCOMPARE(listener.next(), path.toLocal8Bit());
+        QVERIFY(handOffToRunningInstance({"/usr/bin/wyx770", "-x", path}, endpoint));
+        QCOMPARE(listener.next(), secret + path.toLocal8Bit());
         // A relative argument means the sender's directory, which the receiver cannot know.
-        QVERIFY(handOffToRunningInstance({"wyx770", "napló.ewl"}, listener.port()));
-        QCOMPARE(listener.next(), QDir::current().absoluteFilePath(QStringLiteral("napló.ewl")).toLocal8Bit());
+        QVERIFY(handOffToRunningInstance({"wyx770", "napló.ewl"}, endpoint));
+        QCOMPARE(listener.next(), secret + QDir::current().absoluteFilePath(QStringLiteral("napló.ewl")).toLocal8Bit());
         // The program's own path is no file to open.
         const QList<QStringList> noFile = {{"/usr/bin/wyx770"}, {"wyx770", "X.EXE"}, {"wyx770", ""}, {}};
         for (const QStringList& args : noFile)
-            QVERIFY2(!handOffToRunningInstance(args, listener.port()), qPrintable(args.join(' ')));
+            QVERIFY2(!handOffToRunningInstance(args, endpoint), qPrintable(args.join(' ')));
         QVERIFY(listener.nothingBefore("marker-1"));
         QCOMPARE(handOffArgument({"wyx770", "a.exe.txt"}), QStringLiteral("a.exe.txt"));
     }
@@ -85,19 +90,25 @@ private slots:
         QVERIFY(listener.bound);
         QVERIFY(udpPortOwnedByThisUser(listener.port()));
         const QStringList args = {QStringLiteral("wyx770"), env.path(QStringLiteral("a.ewl"))};
-        QVERIFY(handOffToRunningInstance(args, listener.port()));
-        QCOMPARE(listener.next(), env.path(QStringLiteral("a.ewl")).toLocal8Bit());
+        QVERIFY(handOffToRunningInstance(args, {listener.port(), secret}));
+        QCOMPARE(listener.next(), secret + env.path(QStringLiteral("a.ewl")).toLocal8Bit());
 
-        // The same port as another user's (uid 4242) in a copy of the kernel's table.
+        // The same port as another user's (uid 4242) in a copy of the kernel's table, alone
+        // and beside a socket of this user's.
         const QString table = env.path(QStringLiteral("udp"));
         QFile f(table);
         QVERIFY(f.open(QIODevice::WriteOnly));
         const QByteArray port = QByteArray::number(listener.port(), 16).rightJustified(4, '0').toUpper();
+        const QByteArray line = "  12: 0100007F:" + port + " 00000000:0000 07 00000000:00000000 00:00000000 00000000  ";
         f.write("  sl  local_address rem_address   st tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode\n"
-                "  12: 0100007F:" + port + " 00000000:0000 07 00000000:00000000 00:00000000 00000000  4242        0 1 2\n");
+                + line + "4242        0 1 2\n");
         f.close();
-        QVERIFY(!udpPortOwnedByThisUser(listener.port(), table));
-        QVERIFY(!handOffToRunningInstance(args, 0)); // nothing published
+        QVERIFY(!udpPortOwnedByThisUser(listener.port(), {table}));
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(line + QByteArray::number(getuid()) + "        0 1 2\n");
+        f.close();
+        QVERIFY(!udpPortOwnedByThisUser(listener.port(), {table}));
+        QVERIFY(!handOffToRunningInstance(args, {})); // nothing published
         QVERIFY(listener.nothingBefore("marker"));
     }
 
@@ -107,7 +118,7 @@ private slots:
         const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
         Listener listener;
         QVERIFY(listener.bound);
-        const QString key = QStringLiteral("wyx-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QString key = newKey();
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
         e.insert("WYX_INSTANCE_KEY", key);
         e.insert("WYX_INSTANCE_PORT", QString::number(listener.port()));
@@ -121,17 +132,16 @@ private slots:
 
         QProcess first;
         QVERIFY(start(first, {}));
-        QTRY_VERIFY_WITH_TIMEOUT(segmentExists(key) && SingleInstanceGuard::publishedPort(key) != 0, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(SingleInstanceGuard::published(key).isValid(), 60000);
         // The preferred port is the test's: the first instance listens on its own port and
         // publishes that; stand in for it with the test's listener.
-        QVERIFY(SingleInstanceGuard::publishedPort(key) != listener.port());
+        QVERIFY(SingleInstanceGuard::published(key).port != listener.port());
+        const int id = shmget(key_t(SingleInstanceGuard::segmentKey(key, 0)), 0, 0);
         {
-            QSharedMemory segment(key);
-            QVERIFY(segment.attach());
-            const quint16 port = listener.port();
-            QVERIFY(segment.lock());
-            memcpy(segment.data(), &port, sizeof port);
-            segment.unlock();
+            void* data = shmat(id, nullptr, 0);
+            QVERIFY(data != reinterpret_cast<void*>(-1));
+            memcpy(data, publishedRecord({listener.port(), secret}).constData(), publishedRecordSize);
+            shmdt(data);
         }
 
         const auto endsAtOnce = [&](const QStringList& args) {
@@ -141,16 +151,14 @@ private slots:
         };
         const QString file = env.path(QStringLiteral("Főkapu.ewl"));
         QVERIFY(endsAtOnce({file}));
-        QCOMPARE(listener.next(), file.toLocal8Bit());
+        QCOMPARE(listener.next(), secret + file.toLocal8Bit());
         QVERIFY(endsAtOnce({})); // without an argument the program's own path is not sent
         QVERIFY(listener.nothingBefore("marker-2"));
 
         first.kill(); // no clean-up
         QVERIFY(first.waitForFinished());
         // Still there: the later starts' looks did not remove it, and the kill left it behind.
-        QSharedMemory raw(key);
-        QVERIFY(!raw.create(1));
-        QCOMPARE(raw.error(), QSharedMemory::AlreadyExists);
+        QCOMPARE(shmget(key_t(SingleInstanceGuard::segmentKey(key, 0)), 0, 0), id);
         // A plain start after the crash runs as the first instance instead of handing off.
         QProcess next;
         QVERIFY(start(next, {env.path("x.ewl")}));
@@ -160,6 +168,80 @@ private slots:
         next.waitForFinished();
         SingleInstanceGuard cleanup(key); // clears the segment the killed one left
         QVERIFY(cleanup.acquire());
+    }
+
+    // Another user's segments under the key (one only its owner may read, one anyone may
+    // read that names a port of theirs) are no instance of ours: the first start goes on
+    // under a key of its own, and a later start of ours still finds it there.
+    void foreignSegmentIsNoRunningInstance()
+    {
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        const QString key = newKey();
+        QProcess squatter;
+        QVERIFY(other.start(squatter, {"squat", key, "9"}));
+        {
+            SingleInstanceGuard first(key);
+            QVERIFY(first.acquire());
+            first.publish({4711, secret});
+            SingleInstanceGuard second(key);
+            QVERIFY(!second.acquire());
+            QCOMPARE(SingleInstanceGuard::published(key).port, quint16(4711));
+        }
+        squatter.closeWriteChannel();
+        QVERIFY(squatter.waitForFinished());
+    }
+
+    // The same with the program itself: it starts, publishes its listener, and a later
+    // start of the same user hands its file over and ends.
+    void programStartsBesideAForeignSegment()
+    {
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        TestEnv env;
+        const QString key = newKey();
+        QProcess squatter;
+        QVERIFY(other.start(squatter, {"squat", key, "9"}));
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("WYX_INSTANCE_KEY", key);
+        e.insert("XDG_CONFIG_HOME", env.settingsDir());
+        e.insert("HOME", env.root());
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+        QProcess first;
+        first.setProcessEnvironment(e);
+        first.start(program, QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(SingleInstanceGuard::published(key).isValid() || first.state() == QProcess::NotRunning,
+                                 60000);
+        QCOMPARE(first.state(), QProcess::Running);
+        QProcess second;
+        second.setProcessEnvironment(e);
+        second.start(program, {env.path("x.txt")});
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(second.exitCode(), 0);
+        first.kill();
+        first.waitForFinished();
+        {
+            SingleInstanceGuard cleanup(key); // clears the segment the killed one left, beside the others
+            QVERIFY(cleanup.acquire());
+        }
+        squatter.closeWriteChannel();
+        QVERIFY(squatter.waitForFinished());
+    }
+
+    // What the running instance publishes, its secret above all, no other user can read.
+    void publishedSecretUnreadableByOtherUsers()
+    {
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        const QString key = newKey();
+        SingleInstanceGuard guard(key);
+        QVERIFY(guard.acquire());
+        guard.publish({4711, secret});
+        QVERIFY(SingleInstanceGuard::published(key).isValid());
+        QCOMPARE(other.run({"read", key}), QByteArray("denied\n"));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "logrecords/logfile.h"
 #include "mainwindow/mainwindow.h"
 #include "core/printexport.h"
+#include "core/singleinstance.h"
 #include "mainwindow/txtview.h"
 
 #include <QAction>

@@ -32,8 +32,9 @@ struct DatagramRig {
     bool listening() { return w.setInstancePort(0); }
     void send(const QByteArray& bytes)
     {
-        QCOMPARE(sender.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
-                 qint64(bytes.size()));
+        const QByteArray datagram = handOverDatagram(w.handOverSecret(), bytes);
+        QCOMPARE(sender.writeDatagram(datagram, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort()),
+                 qint64(datagram.size()));
     }
     SimulatorScope sim;
     MainWindow w;

@@ -2,7 +2,11 @@
 
 #include "core/documentwindow.h"
 #include "eventlog/logview.h"
+#include "support/otheruser.h"
 
+#include <QDialog>
+#include <QDir>
+#include <QTimer>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUdpSocket>
@@ -275,8 +279,8 @@ private slots:
         QStringList texts;
         auto send = [&](int i) {
             const QString name = QStringLiteral("missing%1.%2").arg(i).arg(i % 2 ? "ewl" : "txt");
-            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
-                                 w.instanceListenerPort());
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path(name).toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
         };
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
             deepest = qMax(deepest, ++depth);
@@ -306,6 +310,100 @@ private slots:
         QVERIFY(texts.first().contains(QStringLiteral("Ez a fájl nem létezik"))
                 || texts.first().contains(QStringLiteral("fájl megnyitása sikertelen")));
         QCOMPARE(openWindows(w).size(), 0);
+    }
+
+    // A hand-over whose message is up does not stop the listener: a file handed over while
+    // it is shown opens when it closes, and so does every later one; no box is stacked.
+    void handOversGoOnWhileAMessageIsShown()
+    {
+        TestEnv env;
+        QVERIFY(QDir().mkpath(env.path("x.erd"))); // a folder with a plan's name
+        writeBytes(env.path("a.txt"));
+        writeBytes(env.path("b.txt"));
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QUdpSocket sender;
+        const auto send = [&](const char* name) {
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path(name).toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+        };
+        int depth = 0, deepest = 0;
+        QStringList texts;
+        struct HandlerScope {
+            Prompts::Handler previous;
+            ~HandlerScope() { Prompts::setHandler(previous); }
+        } scope{Prompts::setHandler([&](const Prompts::Request& r) {
+            deepest = qMax(deepest, ++depth);
+            texts << r.text;
+            if (texts.size() == 1) {
+                send("a.txt");
+                QTest::qWait(200);
+            }
+            --depth;
+            return Prompts::Answer{0, {}, {}};
+        })};
+        send("x.erd");
+        QTRY_VERIFY(w.findMdiChild(env.path("a.txt")));
+        send("b.txt");
+        QTRY_VERIFY(w.findMdiChild(env.path("b.txt")));
+        QCOMPARE(deepest, 1);
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.first().contains(env.path("x.erd")), qPrintable(texts.first()));
+    }
+
+    // A file handed over while a dialog of the user's is up opens once it has closed.
+    void handOverWaitsForAnOpenDialog()
+    {
+        TestEnv env;
+        writeBytes(env.path("a.txt"));
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QDialog dialog(&w);
+        int openWhileUp = -1;
+        QTimer::singleShot(0, &dialog, [&] {
+            QUdpSocket().writeDatagram(handOverDatagram(w.handOverSecret(), env.path("a.txt").toLocal8Bit()),
+                                       QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+            QTest::qWait(300);
+            openWhileUp = openWindows(w).size();
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(openWhileUp, 0);
+        QTRY_VERIFY(w.findMdiChild(env.path("a.txt")));
+    }
+
+    // Only a datagram carrying the window's secret is a hand-over: one without it, from
+    // this user or another, is dropped without a word.
+    void handOverWithoutTheSecretIsDropped()
+    {
+        TestEnv env;
+        writeBytes(env.path("a.txt"));
+        writeBytes(env.path("b.txt"));
+        writeBytes(env.path("c.txt"));
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        const auto sendTo = [&](const QByteArray& bytes) {
+            QUdpSocket().writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+        };
+        const QByteArray forged = env.path("a.txt").toLocal8Bit();
+        sendTo(forged);
+        sendTo(handOverDatagram(QByteArray(handOverSecretSize, 'x'), forged));
+        sendTo(w.handOverSecret().left(handOverSecretSize - 1));
+        sendTo(handOverDatagram(w.handOverSecret(), env.path("b.txt").toLocal8Bit()));
+        QTRY_VERIFY(w.findMdiChild(env.path("b.txt")));
+        QVERIFY(!w.findMdiChild(env.path("a.txt")));
+
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        QCOMPARE(other.run({"send", QString::number(w.instanceListenerPort()), env.path("a.txt")}), QByteArray());
+        sendTo(handOverDatagram(w.handOverSecret(), env.path("c.txt").toLocal8Bit()));
+        QTRY_VERIFY(w.findMdiChild(env.path("c.txt")));
+        QVERIFY(!w.findMdiChild(env.path("a.txt")));
+        QCOMPARE(openWindows(w).size(), 2);
     }
 };
 

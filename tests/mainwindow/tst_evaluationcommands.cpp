@@ -351,8 +351,8 @@ private slots:
         ModalDriver driver;
         driver.onModal(QStringLiteral("evaluationDlg"), [&](QWidget* dlg) {
             QUdpSocket sender;
-            sender.writeDatagram(env.path("a.txt").toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
-                                 w.instanceListenerPort());
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path("a.txt").toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
             QTest::qWait(200);
             openDuringRun = openWindows(w).size();
             acceptDialog(dlg, env.path("terv.erd"));
