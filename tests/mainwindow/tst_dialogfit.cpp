@@ -261,9 +261,15 @@ QStringList checkExec(QDialog& dialog)
     return faults;
 }
 
-// The logger as a read-out or the initialisation shows it.
-struct Device {
+// The simulated logger on a clock that moves on at every reading, so that waiting for
+// the logger's clock tick takes no real time.
+struct Logger {
+    FakeClock clock{QDateTime(QDate(2026, 6, 15), QTime(12, 0, 0, 100)), 7};
     SimulatorScope sim;
+};
+
+// The logger as a read-out or the initialisation shows it.
+struct Device : Logger {
     UsbCom usb;
     Device()
     {
@@ -337,7 +343,7 @@ const std::map<QString, std::function<QStringList()>>& dialogs()
         {"archive", shown<archiveDlg>},
         {"configuration",
          [] {
-             SimulatorScope sim;
+             Logger logger;
              ConfigDlg d;
              return checkExec(d);
          }},
@@ -403,13 +409,13 @@ const std::map<QString, std::function<QStringList()>>& dialogs()
          }},
         {"service signals",
          [] {
-             SimulatorScope sim;
+             Logger logger;
              serviceWriteDialog d;
              return checkShown(d);
          }},
         {"status",
          [] {
-             SimulatorScope sim;
+             Logger logger;
              StatusDlg d;
              return checkShown(d);
          }},
