@@ -191,6 +191,22 @@ QStringList labelFaults(const QLabel* label)
     return {};
 }
 
+// A choice shows its chosen entry whole.
+QStringList comboFaults(const QComboBox* combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = combo->rect();
+    option.editable = combo->isEditable();
+    option.currentText = combo->currentText();
+    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const int needed = combo->fontMetrics().horizontalAdvance(combo->currentText())
+                       + (combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4);
+    if (needed > room.width())
+        return {describe(combo, combo->currentText(), needed, room.width())};
+    return {};
+}
+
 // What the dialog cuts as it stands.
 QStringList faultsShown(QDialog* dialog)
 {
@@ -209,6 +225,8 @@ QStringList faultsShown(QDialog* dialog)
         else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
             if (spin->minimumSizeHint().width() > spin->width())
                 faults << describe(spin, spin->text(), spin->minimumSizeHint().width(), spin->width());
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            faults << comboFaults(combo);
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
             if (box->minimumSizeHint().width() > box->width())
                 faults << describe(box, box->title(), box->minimumSizeHint().width(), box->width());
