@@ -199,7 +199,8 @@ QStringList comboFaults(const QComboBox* combo)
     option.rect = combo->rect();
     option.editable = combo->isEditable();
     option.currentText = combo->currentText();
-    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const QRect room =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
     const int needed = combo->fontMetrics().horizontalAdvance(combo->currentText())
                        + (combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4);
     if (needed > room.width())
@@ -484,7 +485,9 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("dialog");
         const QList<std::tuple<const char*, int, const char*>> languages = {
-            {"hu", OptLanguageHungarian, "hu_HU"}, {"de", OptLanguageGerman, "de_DE"}, {"en", OptLanguageEnglish, "en_GB"}};
+            {"hu", OptLanguageHungarian, "hu_HU"},
+            {"de", OptLanguageGerman, "de_DE"},
+            {"en", OptLanguageEnglish, "en_GB"}};
         for (const auto& [name, language, locale] : languages) {
             for (const auto& entry : dialogs())
                 QTest::addRow("%s, %s", name, qPrintable(entry.first)) << language << locale << entry.first;
