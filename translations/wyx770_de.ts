@@ -2253,7 +2253,7 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>Új útvona&amp;lterv</source>
-        <translation>Neuer Route&amp;nplan</translation>
+        <translation>Neuer &amp;Routenplan</translation>
     </message>
     <message>
         <source>Egy új útvonal terv fájl létrehozása</source>
@@ -2309,7 +2309,7 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>&amp;Indulási idő hozzáadás</source>
-        <translation>&amp;Startzeit hinzufügen</translation>
+        <translation>Startzeit &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Egy új indulási időpont hozzáadása az útvonal tervhez</source>
@@ -2317,7 +2317,7 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>Indulási idő &amp;eltávolítás</source>
-        <translation>Startzeit &amp;entfernen</translation>
+        <translation>Start&amp;zeit entfernen</translation>
     </message>
     <message>
         <source>Indulási időpont eltávolítása az útvonal tervből</source>
@@ -2325,7 +2325,7 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>Ellenőrző &amp;pont felvétel</source>
-        <translation>Kontroll&amp;punkt hinzufügen</translation>
+        <translation>&amp;Kontrollpunkt hinzufügen</translation>
     </message>
     <message>
         <source>Egy új ellenőrző pont hozzáadása az útvonal tervhez</source>
@@ -2333,7 +2333,7 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>Ellenőrző pont &amp;megszüntetés</source>
-        <translation>Kontrollpunkt &amp;entfernen</translation>
+        <translation>Kontrollpunkt ent&amp;fernen</translation>
     </message>
     <message>
         <source>Egy ellenőrző pont törlése az útvonal tervből</source>
@@ -2417,7 +2417,7 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>&amp;Adatátvitel</source>
-        <translation>D&amp;atenübertragung</translation>
+        <translation>Da&amp;tenübertragung</translation>
     </message>
     <message>
         <source>&amp;Nézet</source>

@@ -2109,7 +2109,7 @@ File write error.</translation>
     </message>
     <message>
         <source>&amp;Pont elnevezése...</source>
-        <translation>&amp;Name point...</translation>
+        <translation>N&amp;ame point...</translation>
     </message>
     <message>
         <source>Az aktuális ellenőrző pont elnevezése, vagy nevének módosítása</source>
@@ -2309,7 +2309,7 @@ File write error.</translation>
     </message>
     <message>
         <source>&amp;Indulási idő hozzáadás</source>
-        <translation>Add &amp;start time</translation>
+        <translation>Add start t&amp;ime</translation>
     </message>
     <message>
         <source>Egy új indulási időpont hozzáadása az útvonal tervhez</source>
@@ -2333,7 +2333,7 @@ File write error.</translation>
     </message>
     <message>
         <source>Ellenőrző pont &amp;megszüntetés</source>
-        <translation>&amp;Remove checkpoint</translation>
+        <translation>R&amp;emove checkpoint</translation>
     </message>
     <message>
         <source>Egy ellenőrző pont törlése az útvonal tervből</source>

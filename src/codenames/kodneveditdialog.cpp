@@ -1,6 +1,7 @@
 #include "codenames/kodneveditdialog.h"
 
 #include "core/constants.h"
+#include "core/fieldwidth.h"
 #include "core/prompts.h"
 
 #include <QRegExpValidator>
@@ -23,6 +24,7 @@ KodNevEditDialog::KodNevEditDialog(QWidget* parent)
     setupUi(this);
     OKButton->setEnabled(false);
     kodEdit->setValidator(new QRegExpValidator(QRegExp(QStringLiteral("^[a-pA-P]{1,12}$")), this));
+    kodEdit->setFixedWidth(lineEditWidthFor(kodEdit, widestCode(kodEdit->fontMetrics())));
     setBackgroundColor(defaultBackColor);
     setForegroundColor(defaultTextColor);
 }

@@ -2,6 +2,8 @@
 
 #include "device/usbcom.h"
 
+#include "core/fieldwidth.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -27,6 +29,7 @@ void setFieldText(QWidget* field, const QString& text)
 void setLineText(QLineEdit* line, const QString& text)
 {
     line->setText(text);
+    reserveWidthFor(line, text); // the window grows to show the whole value
     // setText leaves the cursor at the end, which scrolls a long line to its end.
     line->setCursorPosition(0);
 }

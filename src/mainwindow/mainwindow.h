@@ -155,6 +155,7 @@ private:
     // mainwindow_documents.cpp
     void updateRecentFileActions();
     void fitNewWindow(QMdiSubWindow* window) const;
+    QSize newWindowSize(const QMdiSubWindow* window) const;
     QString windowMenuName(QMdiSubWindow* window) const;
     LogView* activeLogView() const;
     // mainwindow_routes.cpp

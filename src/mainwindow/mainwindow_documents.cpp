@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -71,43 +72,53 @@ namespace {
 
 // The area places a new window when it is shown, cascading it from the others, which can
 // push it past the area's edges: once placed, it is moved back inside and, where it must
-// be, made smaller.
+// be, made smaller. A window made before the main window was shown is sized only then: the
+// area arranges the windows it holds when it first shows, whatever size they were given.
 class KeepInsideArea : public QObject
 {
 public:
-    using QObject::QObject;
+    KeepInsideArea(QMdiSubWindow* window, std::function<QSize()> sizeWhenShown)
+        : QObject(window), sizeWhenShown(std::move(sizeWhenShown))
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show) {
             auto* window = static_cast<QMdiSubWindow*>(watched);
-            QTimer::singleShot(0, window, [window] { fitInside(window); });
+            QTimer::singleShot(0, window, [this, window] { fitInside(window); });
         }
         return false;
     }
 
 private:
-    static void fitInside(QMdiSubWindow* window)
+    void fitInside(QMdiSubWindow* window)
     {
         QMdiArea* area = window->mdiArea();
         if (!area || window->isMaximized() || window->isMinimized())
             return;
         const QRect bounds = area->viewport()->rect();
         QRect g = window->geometry();
+        if (sizeWhenShown) {
+            g.setSize(sizeWhenShown());
+            sizeWhenShown = nullptr;
+        }
         g.setSize(g.size().boundedTo(bounds.size()));
         g.moveLeft(qBound(0, g.left(), bounds.width() - g.width()));
         g.moveTop(qBound(0, g.top(), bounds.height() - g.height()));
         if (g != window->geometry())
             window->setGeometry(g);
     }
+
+    std::function<QSize()> sizeWhenShown;
 };
 
 } // namespace
 
-// A new window takes most of the window area, and never more than the area holds. Before
-// the main window is shown the area has no size yet: its own size stands in for it.
-void MainWindow::fitNewWindow(QMdiSubWindow* window) const
+// A new window takes most of the window area, and never more than the area holds. Every
+// document window is sized here, however its file arrives.
+QSize MainWindow::newWindowSize(const QMdiSubWindow* window) const
 {
     const QRect own = contentsRect();
     QSize size(own.width() - 50, own.height() - 100);
@@ -115,9 +126,16 @@ void MainWindow::fitNewWindow(QMdiSubWindow* window) const
         size = window->size();
     if (mdiArea->isVisible())
         size = size.boundedTo(mdiArea->viewport()->size());
-    window->resize(size.expandedTo(window->minimumSizeHint()).boundedTo(
-        mdiArea->isVisible() ? mdiArea->viewport()->size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
-    window->installEventFilter(new KeepInsideArea(window));
+    return size.expandedTo(window->minimumSizeHint());
+}
+
+void MainWindow::fitNewWindow(QMdiSubWindow* window) const
+{
+    window->resize(newWindowSize(window));
+    std::function<QSize()> sizeWhenShown;
+    if (!isVisible())
+        sizeWhenShown = [this, window] { return newWindowSize(window); };
+    window->installEventFilter(new KeepInsideArea(window, std::move(sizeWhenShown)));
 }
 
 TxtView* MainWindow::createTxtView()

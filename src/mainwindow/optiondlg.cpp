@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollArea>
 
 namespace {
 constexpr int languageShift = 10;
@@ -50,9 +51,27 @@ OptionDlg::OptionDlg(QWidget* parent)
             accept();
     });
     loadValues();
+    fitPages();
 }
 
 OptionDlg::~OptionDlg() = default;
+
+// The tool box shows its page in a scroll area that does not ask for the page's size, so
+// the dialog would open smaller than a page: every page gets the room of the largest.
+void OptionDlg::fitPages()
+{
+    QSize room;
+    for (int i = 0; i < ToolBox->count(); ++i)
+        room = room.expandedTo(ToolBox->widget(i)->minimumSizeHint());
+    for (int i = 0; i < ToolBox->count(); ++i) {
+        for (QWidget* w = ToolBox->widget(i); w && w != ToolBox; w = w->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(w)) {
+                area->setMinimumSize(room);
+                break;
+            }
+        }
+    }
+}
 
 void OptionDlg::loadValues()
 {
@@ -219,5 +238,6 @@ void OptionDlg::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi(this);
         loadValues();
+        fitPages();
     }
 }

@@ -34,6 +34,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void fitPages();
     bool pathsUsable();
     bool keepCodeNameEdits();
     void refuse(QWidget* field, const QString& text);

@@ -3,6 +3,7 @@
 #include "routes/routetimefields.h"
 
 #include "codenames/pointselectpopupdlg.h"
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 
 #include <QRegularExpressionValidator>
@@ -32,6 +33,7 @@ addPointDlg::addPointDlg(QWidget* parent) : QDialog(parent)
     setupUi(this);
     CodeEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[a-pA-P]{1,12}")), CodeEdit));
+    reserveWidthFor(CodeEdit, widestCode(CodeEdit->fontMetrics()));
 }
 
 void addPointDlg::setPointPicker(const PointPicker& p)

@@ -4,6 +4,7 @@
 #include "routes/routenamevalidator.h"
 
 #include "core/constants.h"
+#include "core/fieldwidth.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -15,6 +16,9 @@ ExtractRouteDlg::ExtractRouteDlg(QWidget* parent) : QDialog(parent)
     setupUi(this);
     fillTypes();
     minuteOffsetEdit->setValidator(new QIntValidator(0, RouteTime::maxMinutes, minuteOffsetEdit));
+    minuteOffsetEdit->setFixedWidth(lineEditWidthFor(
+        minuteOffsetEdit,
+        widestText(minuteOffsetEdit->fontMetrics(), QStringLiteral("0123456789"), minuteOffsetEdit->maxLength())));
     // The same rule as every route-name editor: numbering later keeps within it.
     routeNameEdit->setValidator(new RouteNameValidator(routeNameEdit));
     OKbutton->setEnabled(false);

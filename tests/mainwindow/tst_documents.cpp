@@ -1,7 +1,9 @@
 #include "mainwindow/documenttestutil.h"
 
 #include "core/documentwindow.h"
+#include "core/settings.h"
 #include "eventlog/logview.h"
+#include "routes/routedefmodel.h"
 #include "support/otheruser.h"
 
 #include <QDialog>
@@ -63,6 +65,55 @@ private slots:
         mdi->closeAllSubWindows();
     }
 
+
+    // A log or plan takes the same place however it arrives: from the menu, the recent
+    // files, another start's hand-over, or the command line (opened before the window shows).
+    void documentWindowSizeIsTheSameByEveryRoute_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"log.ewl", "plan.erd"}) {
+            for (const char* route : {"menu", "recent", "hand-over", "command line"})
+                QTest::addRow("%s, %s", name, route) << route << name;
+        }
+    }
+
+    void documentWindowSizeIsTheSameByEveryRoute()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, name);
+        TestEnv env;
+        writeLog(env.path("log.ewl"));
+        RouteDefModel plan;
+        QVERIFY(plan.saveAs(env.path("plan.erd"), nullptr));
+        appSettings().windowPosition = QPoint(0, 0);
+        appSettings().windowSize = QSize(1400, 900);
+        appSettings().setRecentFiles({env.path(name)});
+        MainWindow w;
+        if (route == QLatin1String("command line"))
+            w.loadFile(env.path(name));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (route == QLatin1String("menu")) {
+            ScriptedPrompts prompts;
+            prompts.expectFile(Prompts::Kind::OpenFile, env.path(name));
+            w.findChild<QAction*>("openFileAct")->trigger();
+        } else if (route == QLatin1String("recent")) {
+            recentActions(w).first()->trigger();
+        } else if (route == QLatin1String("hand-over")) {
+            QUdpSocket sender;
+            QVERIFY(w.setInstancePort(0));
+            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
+                                 w.instanceListenerPort());
+            QTRY_COMPARE(openWindows(w).size(), 1);
+        }
+        QCOMPARE(openWindows(w).size(), 1);
+        const QRect own = w.contentsRect();
+        const QSize viewport = w.findChild<QMdiArea*>()->viewport()->size();
+        // The area places a shown window from its event loop.
+        QTRY_COMPARE(openWindows(w).first()->size(),
+                     QSize(own.width() - 50, own.height() - 100).boundedTo(viewport));
+    }
 
     void extensionChoosesTheWindowInAnyCase_data()
     {

@@ -2,13 +2,17 @@
 #include "support/modaldriver.h"
 
 #include "core/settings.h"
+#include "evaluation/evaluationview.h"
 #include "eventlog/logmodel.h"
 #include "mainwindow/helpbrowser.h"
 #include "mainwindow/optiondlg.h"
 #include "mainwindow/programfiles.h"
 
 #include <QDir>
+#include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QMdiArea>
+#include <QTimer>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -53,6 +57,39 @@ QString shownPage(MainWindow& w)
     return browser ? browser->source().path() : QStringLiteral("<no browser>");
 }
 
+// The entries of one menu sharing an Alt key, as "key: entry | entry"; hidden entries
+// do not count.
+QStringList acceleratorClashes(const QString& menu, const QList<QAction*>& entries)
+{
+    QMap<QString, QStringList> byKey;
+    for (QAction* entry : entries) {
+        const QKeySequence key = QKeySequence::mnemonic(entry->text());
+        if (entry->isVisible() && !entry->isSeparator() && !key.isEmpty())
+            byKey[key.toString()] << entry->text();
+    }
+    QStringList clashes;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it.value().size() > 1)
+            clashes << menu + QStringLiteral(" ") + it.key() + QStringLiteral(": ") + it.value().join(" | ");
+    }
+    return clashes;
+}
+
+// The entries of the context menu a document window asks for, read while it is up.
+QList<QAction*> contextMenuEntries(MainWindow& w, void (MainWindow::*request)(QContextMenuEvent*))
+{
+    QList<QAction*> entries;
+    QTimer::singleShot(0, &w, [&entries] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            entries = menu->actions();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), w.mapToGlobal(QPoint(10, 10)));
+    (w.*request)(&event);
+    return entries;
+}
+
 } // namespace
 
 class TestLanguage : public QObject
@@ -75,7 +112,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("logHeader");
         QTest::newRow("de") << int(OptLanguageGerman)
-                            << QStringList{"&Datei", "&Bearbeiten", "D&atenübertragung", "&Ansicht", "&Hilfe"}
+                            << QStringList{"&Datei", "&Bearbeiten", "Da&tenübertragung", "&Ansicht", "&Hilfe"}
                             << "&Einstellungen..." << "Optionen" << "Beschreibung";
         QTest::newRow("en") << int(OptLanguageEnglish)
                             << QStringList{"&File", "&Edit", "&Data transfer", "&View", "&Help"} << "&Options..."
@@ -105,6 +142,61 @@ private slots:
         QCOMPARE(dialog.windowTitle(), title);
         LogModel log;
         QCOMPARE(log.headerData(LogModel::ColumnDescription, Qt::Horizontal).toString(), logHeader);
+    }
+
+    // Every Alt key opens one menu and one entry of it, with any kind of window active.
+    void menuAcceleratorsAreDistinct_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("kind");
+        const QList<QPair<QByteArray, int>> kinds = {
+            {"no window", NoView},       {"log", LogViewKind},       {"code names", KodnevViewKind},
+            {"plan", RouteDefViewKind}, {"report", EvaluationViewKind}, {"text", TxtViewKind}};
+        const QList<QPair<QByteArray, int>> languages = {{"de", OptLanguageGerman}, {"en", OptLanguageEnglish}};
+        for (const auto& language : languages) {
+            for (const auto& kind : kinds)
+                QTest::addRow("%s, %s", language.first.data(), kind.first.data()) << language.second << kind.second;
+        }
+    }
+
+    void menuAcceleratorsAreDistinct()
+    {
+        QFETCH(int, language);
+        QFETCH(int, kind);
+        TestEnv env;
+        setLanguage(language);
+        writeLog(env.path("PROBA.ewl"));
+        writeBytes(env.path("jegyzet.txt"));
+        appSettings().setRecentFiles({env.path("PROBA.ewl"), env.path("jegyzet.txt")});
+        MainWindow w;
+        w.show();
+        if (kind == LogViewKind)
+            w.loadFile(env.path("PROBA.ewl"));
+        else if (kind == KodnevViewKind)
+            w.kodNevOpen();
+        else if (kind == RouteDefViewKind)
+            w.newErdFile();
+        else if (kind == EvaluationViewKind)
+            w.createEvaluationView()->show();
+        else if (kind == TxtViewKind)
+            w.loadFile(env.path("jegyzet.txt"));
+        QCOMPARE(w.activeViewKind(), kind);
+
+        QStringList clashes = acceleratorClashes(QStringLiteral("menu bar"), w.menuBar()->actions());
+        for (QAction* title : w.menuBar()->actions()) {
+            if (QMenu* menu = title->menu()) {
+                emit menu->aboutToShow(); // the window menu is filled as it opens
+                clashes << acceleratorClashes(title->text(), menu->actions());
+            }
+        }
+        if (kind == LogViewKind)
+            clashes << acceleratorClashes("log context", contextMenuEntries(w, &MainWindow::LogContextMenuEvent));
+        if (kind == KodnevViewKind)
+            clashes << acceleratorClashes("code-name context",
+                                          contextMenuEntries(w, &MainWindow::KodNevContextMenuEvent));
+        if (kind == RouteDefViewKind)
+            clashes << acceleratorClashes("plan context", contextMenuEntries(w, &MainWindow::ErdContextMenuEvent));
+        QCOMPARE(clashes.join(QStringLiteral("; ")), QString()); // a string, so a failure shows them
     }
 
     void systemLocaleChangeReloadsTheTranslations()

@@ -1,0 +1,43 @@
+#include "core/fieldwidth.h"
+
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace {
+constexpr int codeLetters = 12;
+constexpr int sideMargin = 2; // QLineEdit's own room on each side of the text
+constexpr int cursorWidth = 1;
+} // namespace
+
+int lineEditWidthFor(const QLineEdit* edit, const QString& text)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const QMargins margins = edit->textMargins() + edit->contentsMargins();
+    return edit->fontMetrics().horizontalAdvance(text) + 2 * sideMargin + cursorWidth + margins.left()
+           + margins.right() + 2 * option.lineWidth;
+}
+
+void reserveWidthFor(QLineEdit* edit, const QString& text)
+{
+    const int width = lineEditWidthFor(edit, text);
+    if (width > edit->minimumWidth())
+        edit->setMinimumWidth(width);
+}
+
+QString widestText(const QFontMetrics& metrics, const QString& characters, int length)
+{
+    QChar widest;
+    for (QChar c : characters) {
+        if (widest.isNull() || metrics.horizontalAdvance(c) > metrics.horizontalAdvance(widest))
+            widest = c;
+    }
+    return QString(length, widest);
+}
+
+QString widestCode(const QFontMetrics& metrics)
+{
+    return widestText(metrics, QStringLiteral("ABCDEFGHIJKLMNOP"), codeLetters);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Line edits wide enough for what they hold. A line edit asks its layout for the width of
+// about 17 letters whatever it holds: a field that shows a value, or takes a code or a
+// number, is given the width of that text instead.
+#include <QString>
+
+class QFontMetrics;
+class QLineEdit;
+
+// The width at which the edit shows the whole text, frame and margins included.
+int lineEditWidthFor(const QLineEdit* edit, const QString& text);
+// Lets the edit grow to at least that width; it never shrinks, so a window does not jump
+// as the values it shows change.
+void reserveWidthFor(QLineEdit* edit, const QString& text);
+// The widest text of that many of these characters in these metrics.
+QString widestText(const QFontMetrics& metrics, const QString& characters, int length);
+// A checkpoint code as wide as a code can be: twelve of its widest capitals A to P.
+QString widestCode(const QFontMetrics& metrics);
