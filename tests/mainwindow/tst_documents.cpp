@@ -103,8 +103,8 @@ private slots:
         } else if (route == QLatin1String("hand-over")) {
             QUdpSocket sender;
             QVERIFY(w.setInstancePort(0));
-            sender.writeDatagram(env.path(name).toLocal8Bit(), QHostAddress(QHostAddress::LocalHost),
-                                 w.instanceListenerPort());
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path(name).toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
             QTRY_COMPARE(openWindows(w).size(), 1);
         }
         QCOMPARE(openWindows(w).size(), 1);
