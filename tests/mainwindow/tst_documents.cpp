@@ -1,6 +1,7 @@
 #include "mainwindow/documenttestutil.h"
 
 #include "core/documentwindow.h"
+#include "core/settings.h"
 #include "eventlog/logview.h"
 
 #include <QPrinter>
@@ -135,6 +136,19 @@ private slots:
                 entries << a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
         }
         QCOMPARE(entries, QStringList({"&1 a.txt", "&2 A.TXT", "&3 OLD.EWA", "&4 log.ewl*"}));
+    }
+
+    // The code-name list is named as the options hold it, folder included.
+    void windowMenuNamesTheCodeListAsStored()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        appSettings().codeFile = QStringLiteral("sub/nevek.kod");
+        w.kodNevOpen();
+        auto* menu = w.findChild<QMenu*>("nezetMenu");
+        menu->aboutToShow();
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("&1 sub/nevek.kod"));
     }
 
     void otherKindsAreLeftAloneWithoutAWord()
