@@ -1340,6 +1340,14 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Speichern der Code-Namen-Datei fehlgeschlagen!</translation>
     </message>
+    <message>
+        <source>Nem sikerült megnyitni a kód-név listát:
+%1
+%2</source>
+        <translation>Die Code-Namen-Liste konnte nicht geöffnet werden:
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>KodnevView</name>

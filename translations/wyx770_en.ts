@@ -1340,6 +1340,14 @@ Overwrite it with the current code-name list?</translation>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation>Saving the code-name file failed!</translation>
     </message>
+    <message>
+        <source>Nem sikerült megnyitni a kód-név listát:
+%1
+%2</source>
+        <translation>The code-name list could not be opened:
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>KodnevView</name>

@@ -1315,6 +1315,12 @@ Felülírjuk a jelenlegi kód-név listával?</source>
         <source>A kód-név fájl mentése sikertelen!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nem sikerült megnyitni a kód-név listát:
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KodnevView</name>
