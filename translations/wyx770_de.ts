@@ -643,6 +643,14 @@ sérült, vagy nem megfelelő.</source>
 %1
 ist beschädigt oder ungeeignet.</translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+%2.</source>
+        <translation>Speichern fehlgeschlagen!
+%1
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>EvaluationRow</name>
@@ -1347,6 +1355,14 @@ Mit der aktuellen Code-Namen-Liste überschreiben?</translation>
         <translation>Die Code-Namen-Liste konnte nicht geöffnet werden:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>A kód-név fájl mentése sikertelen!
+%1
+%2.</source>
+        <translation>Speichern der Code-Namen-Datei fehlgeschlagen!
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -3459,6 +3475,12 @@ Felülírjuk?</source>
     <message>
         <source>kód :%1</source>
         <translation>Code :%1</translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!
+%1.</source>
+        <translation>Beim Schreiben der Daten ist ein Fehler aufgetreten!
+%1.</translation>
     </message>
 </context>
 <context>

@@ -643,6 +643,14 @@ sérült, vagy nem megfelelő.</source>
 %1
 is damaged or unsuitable.</translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+%2.</source>
+        <translation>Saving failed!
+%1
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>EvaluationRow</name>
@@ -1347,6 +1355,14 @@ Overwrite it with the current code-name list?</translation>
         <translation>The code-name list could not be opened:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>A kód-név fájl mentése sikertelen!
+%1
+%2.</source>
+        <translation>Saving the code-name file failed!
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -3459,6 +3475,12 @@ Overwrite it?</translation>
     <message>
         <source>kód :%1</source>
         <translation>code :%1</translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!
+%1.</source>
+        <translation>An error occurred while writing the data to disk!
+%1.</translation>
     </message>
 </context>
 <context>

@@ -630,6 +630,12 @@ Ez a fájl nem létezik</source>
 sérült, vagy nem megfelelő.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EvaluationRow</name>
@@ -1319,6 +1325,12 @@ Felülírjuk a jelenlegi kód-név listával?</source>
         <source>Nem sikerült megnyitni a kód-név listát:
 %1
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kód-név fájl mentése sikertelen!
+%1
+%2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3373,6 +3385,11 @@ Felülírjuk?</source>
     </message>
     <message>
         <source>kód :%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!
+%1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

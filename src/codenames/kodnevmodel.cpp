@@ -346,8 +346,12 @@ bool KodNevModel::save()
         if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
             return false;
     }
-    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, nullptr)) {
-        Prompts::information(nullptr, tr("Hibaüzenet"), tr("A kód-név fájl mentése sikertelen!"));
+    SafeSave::Result result;
+    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, &result)) {
+        Prompts::information(nullptr, tr("Hibaüzenet"),
+                             result.notOpened()
+                                 ? tr("A kód-név fájl mentése sikertelen!\n%1\n%2.").arg(path, result.errorString)
+                                 : tr("A kód-név fájl mentése sikertelen!"));
         return false;
     }
     unreadablePath.clear();

@@ -107,9 +107,7 @@ ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODev
         return ExportWrite::Written;
     if (errorString)
         *errorString = result.errorString;
-    return result.failure == SafeSave::Failure::Open || result.failure == SafeSave::Failure::NotRegular
-               ? ExportWrite::OpenFailed
-               : ExportWrite::WriteFailed;
+    return result.notOpened() ? ExportWrite::OpenFailed : ExportWrite::WriteFailed;
 }
 
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint)
