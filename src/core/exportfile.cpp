@@ -90,6 +90,26 @@ bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString
                     QCoreApplication::translate("ExportFile", "Mégsem"));
 }
 
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+                        const QString& ext, const QString& selectedFilter)
+{
+    Prompts::Request request;
+    request.kind = Prompts::Kind::SaveFile;
+    request.parent = parent;
+    request.text = caption;
+    request.directory = proposed;
+    request.filter = filter;
+    request.selectedFilter = selectedFilter;
+    request.defaultSuffix = ext;
+    // Asked below, once, about the name that is really written.
+    request.confirmOverwrite = false;
+    const QString chosen = Prompts::ask(request).path;
+    if (chosen.isEmpty())
+        return QString();
+    const QString path = exportTargetPath(chosen, ext);
+    return confirmExportOverwrite(parent, caption, path) ? path : QString();
+}
+
 ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODevice&)>& writer,
                             QString* errorString)
 {

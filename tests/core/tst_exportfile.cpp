@@ -1,13 +1,18 @@
+#include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
 #include "core/exportfile.h"
+#include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -132,6 +137,28 @@ private slots:
         QVERIFY(!confirmExportOverwrite(nullptr, QStringLiteral("T"), env.path("here.txt")));
         QVERIFY(!prompts.seen().first().text.contains(env.workDir()));
         QCOMPARE(prompts.seen().first().buttons, (QStringList{"Igen", "Mégsem"}));
+    }
+
+    // The real save dialog adds the default suffix to a typed name, and leaves the overwrite
+    // question to the caller when told so (it would otherwise ask about the name it saw).
+    void realSaveDialogAddsTheSuffix()
+    {
+        TestEnv env;
+        writeOld(env.path("plan.erd"));
+        const Prompts::Handler previous = Prompts::setHandler({});
+        const auto restore = qScopeGuard([&] { Prompts::setHandler(previous); });
+        ModalDriver driver;
+        driver.onModal(QStringLiteral("QFileDialog"), [](QWidget* w) {
+            w->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("plan"));
+            QMetaObject::invokeMethod(w, "accept");
+        });
+        Prompts::Request request;
+        request.kind = Prompts::Kind::SaveFile;
+        request.directory = env.workDir();
+        request.defaultSuffix = QStringLiteral("erd");
+        request.confirmOverwrite = false;
+        QCOMPARE(Prompts::ask(request).path, env.path("plan.erd"));
+        QVERIFY(driver.allDone());
     }
 };
 
