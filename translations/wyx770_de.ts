@@ -942,6 +942,12 @@ Fájl írási hiba.</source>
         <translation>%1 konnte nicht exportiert werden
 Fehler beim Schreiben der Datei.</translation>
     </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>ExtractRouteDlg</name>

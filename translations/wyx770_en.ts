@@ -942,6 +942,12 @@ Fájl írási hiba.</source>
         <translation>Exporting %1 failed
 File write error.</translation>
     </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>ExtractRouteDlg</name>

@@ -923,6 +923,11 @@ Felülírjuk?</source>
 Fájl írási hiba.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExtractRouteDlg</name>

@@ -12,11 +12,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -130,49 +130,84 @@ ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODev
     return result.notOpened() ? ExportWrite::OpenFailed : ExportWrite::WriteFailed;
 }
 
+namespace {
+
+// An anonymous file in memory that a printer can write to by name. A PDF printer reports no
+// failed write (not even of its last bytes), so it never writes to a disk: the finished PDF
+// goes to the disk through the checked save.
+class MemoryFile
+{
+public:
+    MemoryFile() : m_fd(::memfd_create("wyx-pdf", MFD_CLOEXEC)) { m_error = m_fd < 0 ? errno : 0; }
+    ~MemoryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    QString errorString() const { return qt_error_string(m_error); }
+    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
+    bool readAll(QByteArray& bytes) const
+    {
+        QFile file;
+        if (!file.open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !file.seek(0))
+            return false;
+        bytes = file.readAll();
+        return file.error() == QFileDevice::NoError;
+    }
+
+private:
+    int m_fd;
+    int m_error;
+};
+
+} // namespace
+
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint)
 {
     const QString target = printer->outputFileName();
     if (printer->outputFormat() != QPrinter::PdfFormat || target.isEmpty())
         return paint(printer);
-    const QFileInfo info(target);
-    QString temporary;
-    {
-        // Reserves a unique name in the target's folder, so the rename stays on one disk.
-        QTemporaryFile reserve(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                               QStringLiteral(".XXXXXX"));
-        reserve.setAutoRemove(false);
-        // Without a temporary the painting itself finds and reports the fault.
-        if (!reserve.open())
-            return paint(printer);
-        temporary = reserve.fileName();
-    }
-    printer->setOutputFileName(temporary);
-    const bool painted = paint(printer);
-    printer->setOutputFileName(target);
-    if (!painted) {
-        QFile::remove(temporary);
+    const QString title = QCoreApplication::translate("ExportFile", "Exportálás");
+    const QString& name = target; // where it was to go, folder included
+    const auto writeFailed = [&] {
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\nFájl írási hiba.").arg(name));
         return false;
+    };
+
+    QByteArray pdf;
+    {
+        MemoryFile memory;
+        if (!memory.isOpen()) {
+            Prompts::warning(parent, title,
+                             QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
+                                 .arg(name, memory.errorString()));
+            return false;
+        }
+        printer->setOutputFileName(memory.path());
+        const bool painted = paint(printer);
+        printer->setOutputFileName(target);
+        if (!painted)
+            return false; // the painting has said why
+        // A PDF ends with its trailer; without it the painting broke off.
+        if (!memory.readAll(pdf) || (!pdf.isEmpty() && !pdf.trimmed().endsWith("%%EOF")))
+            return writeFailed();
     }
-    // The temporary is private to its owner; the export gets the old file's permissions, or
-    // those of any new file, before it takes the name.
-    const QByteArray temporaryName = QFile::encodeName(temporary);
-    struct stat old;
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
-        ::chmod(temporaryName.constData(), old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(temporaryName.constData(), 0666 & ~mask);
-    }
-    // rename() replaces the old file in one step where the system allows it.
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0)
+    // Nothing painted (no page to print): as the printer itself, make no file.
+    if (pdf.isEmpty())
         return true;
-    if (QFileInfo::exists(target) && QFile::remove(target) && QFile::rename(temporary, target))
+    SafeSave::Result result;
+    if (saveReplacing(target, [&pdf](QIODevice& out) { return out.write(pdf) == pdf.size(); }, &result))
         return true;
-    QFile::remove(temporary);
-    Prompts::warning(parent, QCoreApplication::translate("ExportFile", "Exportálás"),
-                     QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\nFájl írási hiba.")
-                         .arg(info.fileName()));
+    if (!result.notOpened())
+        return writeFailed();
+    // No file can be made beside the target (or the old one may not be replaced): it stays.
+    Prompts::warning(parent, title,
+                     QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
+                         .arg(name, result.errorString));
     return false;
 }

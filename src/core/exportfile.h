@@ -34,8 +34,9 @@ enum class ExportWrite { Written, OpenFailed, WriteFailed };
 ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODevice&)>& writer,
                             QString* errorString = nullptr);
 
-// For a printer writing a PDF file: paints into a temporary file beside the printer's
-// output file and puts it in place when paint returns true. Any other printer is painted
-// directly. Returns paint's result; false too, with a warning, when the finished file
-// cannot be put in place.
+// For a printer writing a PDF file: paints the PDF in memory and, when paint returns true,
+// saves it under the printer's output file like any document (a temporary beside it, every
+// write checked, synced, renamed), so a failure leaves an old file there whole. Any other
+// printer is painted directly. Returns paint's result; false too, with a warning, when the
+// finished file cannot be written or put in place.
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint);
