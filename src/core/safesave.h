@@ -82,7 +82,9 @@ bool injectedFault(Op op);
 } // namespace SafeSave
 
 // writer fills the device and returns false on failure. On failure the old file and its
-// backup are as they were (see the header comment) and error, when given, says why.
+// backup are as they were (see the header comment) and error, when given, says why. A
+// document the real user may not write (a write-protected file) is refused, as opening it
+// for writing would be, though the folder would allow the rename.
 bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer,
                     SafeSave::Result* error = nullptr);
 // The same, without keeping a backup (documents whose old version need not be kept).
