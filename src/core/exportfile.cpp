@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -134,7 +135,7 @@ namespace {
 
 // An anonymous file in memory that a printer can write to by name. A PDF printer reports no
 // failed write (not even of its last bytes), so it never writes to a disk: the finished PDF
-// goes to the disk through the checked save.
+// goes to the disk through the checked save, in blocks, never whole in the heap.
 class MemoryFile
 {
 public:
@@ -150,13 +151,32 @@ public:
     bool isOpen() const { return m_fd >= 0; }
     QString errorString() const { return qt_error_string(m_error); }
     QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
-    bool readAll(QByteArray& bytes) const
+    qint64 size() const
     {
-        QFile file;
-        if (!file.open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !file.seek(0))
-            return false;
-        bytes = file.readAll();
-        return file.error() == QFileDevice::NoError;
+        struct stat st;
+        return ::fstat(m_fd, &st) == 0 ? qint64(st.st_size) : -1;
+    }
+    // Whether the contents end (white space aside) with text: the trailer of a whole PDF.
+    bool endsWith(const QByteArray& text) const
+    {
+        const qint64 length = size();
+        QByteArray tail(int(qMin<qint64>(length, 64)), Qt::Uninitialized);
+        return length > 0 && ::pread(m_fd, tail.data(), size_t(tail.size()), length - tail.size()) == tail.size()
+               && tail.trimmed().endsWith(text);
+    }
+    bool copyTo(QIODevice& out) const
+    {
+        QByteArray block(1 << 20, Qt::Uninitialized);
+        for (off_t at = 0;;) {
+            const ssize_t n = ::pread(m_fd, block.data(), size_t(block.size()), at);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return n == 0;
+            if (out.write(block.constData(), n) != n)
+                return false;
+            at += n;
+        }
     }
 
 private:
@@ -179,29 +199,26 @@ bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<
         return false;
     };
 
-    QByteArray pdf;
-    {
-        MemoryFile memory;
-        if (!memory.isOpen()) {
-            Prompts::warning(parent, title,
-                             QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
-                                 .arg(name, memory.errorString()));
-            return false;
-        }
-        printer->setOutputFileName(memory.path());
-        const bool painted = paint(printer);
-        printer->setOutputFileName(target);
-        if (!painted)
-            return false; // the painting has said why
-        // A PDF ends with its trailer; without it the painting broke off.
-        if (!memory.readAll(pdf) || (!pdf.isEmpty() && !pdf.trimmed().endsWith("%%EOF")))
-            return writeFailed();
+    MemoryFile memory;
+    if (!memory.isOpen()) {
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
+                             .arg(name, memory.errorString()));
+        return false;
     }
+    printer->setOutputFileName(memory.path());
+    const bool painted = paint(printer);
+    printer->setOutputFileName(target);
+    if (!painted)
+        return false; // the painting has said why
     // Nothing painted (no page to print): as the printer itself, make no file.
-    if (pdf.isEmpty())
+    if (memory.size() == 0)
         return true;
+    // A PDF ends with its trailer; without it the painting broke off.
+    if (!memory.endsWith("%%EOF"))
+        return writeFailed();
     SafeSave::Result result;
-    if (saveReplacing(target, [&pdf](QIODevice& out) { return out.write(pdf) == pdf.size(); }, &result))
+    if (saveReplacing(target, [&memory](QIODevice& out) { return memory.copyTo(out); }, &result))
         return true;
     if (!result.notOpened())
         return writeFailed();
