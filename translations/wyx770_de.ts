@@ -667,6 +667,14 @@ ist beschädigt oder ungeeignet.</translation>
             <numerusform>%1 bei der Kontrolle %n Minuten Zeitabweichung und weitere Fehler!</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+%2.</source>
+        <translation>Speichern fehlgeschlagen!
+%1
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>EvaluationRow</name>
@@ -957,6 +965,12 @@ Felülírjuk?</source>
 Fájl írási hiba.</source>
         <translation>%1 konnte nicht exportiert werden
 Fehler beim Schreiben der Datei.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>%1 konnte nicht exportiert werden
+%2.</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1381,22 @@ Bei %n Eintrag war der Name leer oder länger als 80 Zeichen; er wurde ausgelass
             <numerusform>%1
 Bei %n Einträgen war der Name leer oder länger als 80 Zeichen; sie wurden ausgelassen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a kód-név listát:
+%1
+%2</source>
+        <translation>Die Code-Namen-Liste konnte nicht geöffnet werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>A kód-név fájl mentése sikertelen!
+%1
+%2.</source>
+        <translation>Speichern der Code-Namen-Datei fehlgeschlagen!
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -3570,6 +3600,12 @@ Felülírjuk?</source>
     <message>
         <source>kód :%1</source>
         <translation>Code :%1</translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!
+%1.</source>
+        <translation>Beim Schreiben der Daten ist ein Fehler aufgetreten!
+%1.</translation>
     </message>
 </context>
 <context>

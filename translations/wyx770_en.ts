@@ -667,6 +667,14 @@ is damaged or unsuitable.</translation>
             <numerusform>%1 checked with a time deviation of %n minutes and further faults!</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+%2.</source>
+        <translation>Saving failed!
+%1
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>EvaluationRow</name>
@@ -957,6 +965,12 @@ Overwrite it?</translation>
 Fájl írási hiba.</source>
         <translation>Exporting %1 failed
 File write error.</translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
+        <translation>Exporting %1 failed
+%2.</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1381,22 @@ Overwrite it with the current code-name list?</translation>
             <numerusform>%1
 %n entries had an empty name or one longer than 80 characters; they were left out.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a kód-név listát:
+%1
+%2</source>
+        <translation>The code-name list could not be opened:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>A kód-név fájl mentése sikertelen!
+%1
+%2.</source>
+        <translation>Saving the code-name file failed!
+%1
+%2.</translation>
     </message>
 </context>
 <context>
@@ -3570,6 +3600,12 @@ Overwrite it?</translation>
     <message>
         <source>kód :%1</source>
         <translation>code :%1</translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!
+%1.</source>
+        <translation>An error occurred while writing the data to disk!
+%1.</translation>
     </message>
 </context>
 <context>

@@ -646,6 +646,12 @@ sérült, vagy nem megfelelő.</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>A mentés sikertelen!
+%1
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EvaluationRow</name>
@@ -931,6 +937,11 @@ Felülírjuk?</source>
     <message>
         <source>%1 exportálása nem sikerült
 Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exportálása nem sikerült
+%2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1332,6 +1343,18 @@ Felülírjuk a jelenlegi kód-név listával?</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nem sikerült megnyitni a kód-név listát:
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kód-név fájl mentése sikertelen!
+%1
+%2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3469,6 +3492,11 @@ Felülírjuk?</source>
     </message>
     <message>
         <source>kód :%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az adatok lemezre írása során hiba lépett fel!
+%1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -302,9 +302,15 @@ bool KodNevModel::load(QWidget* parent)
     if (!file.exists())
         return false;
     const QString title = tr("Kód-név lista beolvasás");
-    KodNevFile::ReadResult result;
-    if (openRegularFile(file).isEmpty())
-        result = KodNevFile::read(file);
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty()) {
+        // A file that is there but cannot be read (a folder, a FIFO, no permission) is not
+        // a damaged list: say why, and still never replace it unasked.
+        unreadablePath = path;
+        Prompts::warning(parent, title, tr("Nem sikerült megnyitni a kód-név listát:\n%1\n%2").arg(path, openError));
+        return false;
+    }
+    const KodNevFile::ReadResult result = KodNevFile::read(file);
     file.close();
     if (result.status != KodNevFile::ReadStatus::Ok) {
         // Not marked modified: an empty list in memory must not replace the file unasked.
@@ -340,8 +346,12 @@ bool KodNevModel::save()
         if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
             return false;
     }
-    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, nullptr)) {
-        Prompts::information(nullptr, tr("Hibaüzenet"), tr("A kód-név fájl mentése sikertelen!"));
+    SafeSave::Result result;
+    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, &result)) {
+        Prompts::information(nullptr, tr("Hibaüzenet"),
+                             result.notOpened()
+                                 ? tr("A kód-név fájl mentése sikertelen!\n%1\n%2.").arg(path, result.errorString)
+                                 : tr("A kód-név fájl mentése sikertelen!"));
         return false;
     }
     unreadablePath.clear();

@@ -12,11 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +91,26 @@ bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString
                     QCoreApplication::translate("ExportFile", "Mégsem"));
 }
 
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+                        const QString& ext, const QString& selectedFilter)
+{
+    Prompts::Request request;
+    request.kind = Prompts::Kind::SaveFile;
+    request.parent = parent;
+    request.text = caption;
+    request.directory = proposed;
+    request.filter = filter;
+    request.selectedFilter = selectedFilter;
+    request.defaultSuffix = ext;
+    // Asked below, once, about the name that is really written.
+    request.confirmOverwrite = false;
+    const QString chosen = Prompts::ask(request).path;
+    if (chosen.isEmpty())
+        return QString();
+    const QString path = exportTargetPath(chosen, ext);
+    return confirmExportOverwrite(parent, caption, path) ? path : QString();
+}
+
 ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODevice&)>& writer,
                             QString* errorString)
 {
@@ -107,54 +128,103 @@ ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODev
         return ExportWrite::Written;
     if (errorString)
         *errorString = result.errorString;
-    return result.failure == SafeSave::Failure::Open || result.failure == SafeSave::Failure::NotRegular
-               ? ExportWrite::OpenFailed
-               : ExportWrite::WriteFailed;
+    return result.notOpened() ? ExportWrite::OpenFailed : ExportWrite::WriteFailed;
 }
+
+namespace {
+
+// An anonymous file in memory that a printer can write to by name. A PDF printer reports no
+// failed write (not even of its last bytes), so it never writes to a disk: the finished PDF
+// goes to the disk through the checked save, in blocks, never whole in the heap.
+class MemoryFile
+{
+public:
+    MemoryFile() : m_fd(::memfd_create("wyx-pdf", MFD_CLOEXEC)) { m_error = m_fd < 0 ? errno : 0; }
+    ~MemoryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    QString errorString() const { return qt_error_string(m_error); }
+    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
+    qint64 size() const
+    {
+        struct stat st;
+        return ::fstat(m_fd, &st) == 0 ? qint64(st.st_size) : -1;
+    }
+    // Whether the contents end (white space aside) with text: the trailer of a whole PDF.
+    bool endsWith(const QByteArray& text) const
+    {
+        const qint64 length = size();
+        QByteArray tail(int(qMin<qint64>(length, 64)), Qt::Uninitialized);
+        return length > 0 && ::pread(m_fd, tail.data(), size_t(tail.size()), length - tail.size()) == tail.size()
+               && tail.trimmed().endsWith(text);
+    }
+    bool copyTo(QIODevice& out) const
+    {
+        QByteArray block(1 << 20, Qt::Uninitialized);
+        for (off_t at = 0;;) {
+            const ssize_t n = ::pread(m_fd, block.data(), size_t(block.size()), at);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return n == 0;
+            if (out.write(block.constData(), n) != n)
+                return false;
+            at += n;
+        }
+    }
+
+private:
+    int m_fd;
+    int m_error;
+};
+
+} // namespace
 
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint)
 {
     const QString target = printer->outputFileName();
     if (printer->outputFormat() != QPrinter::PdfFormat || target.isEmpty())
         return paint(printer);
-    const QFileInfo info(target);
-    QString temporary;
-    {
-        // Reserves a unique name in the target's folder, so the rename stays on one disk.
-        QTemporaryFile reserve(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                               QStringLiteral(".XXXXXX"));
-        reserve.setAutoRemove(false);
-        // Without a temporary the painting itself finds and reports the fault.
-        if (!reserve.open())
-            return paint(printer);
-        temporary = reserve.fileName();
-    }
-    printer->setOutputFileName(temporary);
-    const bool painted = paint(printer);
-    printer->setOutputFileName(target);
-    if (!painted) {
-        QFile::remove(temporary);
+    const QString title = QCoreApplication::translate("ExportFile", "Exportálás");
+    const QString& name = target; // where it was to go, folder included
+    const auto writeFailed = [&] {
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\nFájl írási hiba.").arg(name));
+        return false;
+    };
+
+    MemoryFile memory;
+    if (!memory.isOpen()) {
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
+                             .arg(name, memory.errorString()));
         return false;
     }
-    // The temporary is private to its owner; the export gets the old file's permissions, or
-    // those of any new file, before it takes the name.
-    const QByteArray temporaryName = QFile::encodeName(temporary);
-    struct stat old;
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
-        ::chmod(temporaryName.constData(), old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(temporaryName.constData(), 0666 & ~mask);
-    }
-    // rename() replaces the old file in one step where the system allows it.
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0)
+    printer->setOutputFileName(memory.path());
+    const bool painted = paint(printer);
+    printer->setOutputFileName(target);
+    if (!painted)
+        return false; // the painting has said why
+    // Nothing painted (no page to print): as the printer itself, make no file.
+    if (memory.size() == 0)
         return true;
-    if (QFileInfo::exists(target) && QFile::remove(target) && QFile::rename(temporary, target))
+    // A PDF ends with its trailer; without it the painting broke off.
+    if (!memory.endsWith("%%EOF"))
+        return writeFailed();
+    SafeSave::Result result;
+    if (saveReplacing(target, [&memory](QIODevice& out) { return memory.copyTo(out); }, &result))
         return true;
-    QFile::remove(temporary);
-    Prompts::warning(parent, QCoreApplication::translate("ExportFile", "Exportálás"),
-                     QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\nFájl írási hiba.")
-                         .arg(info.fileName()));
+    if (!result.notOpened())
+        return writeFailed();
+    // No file can be made beside the target (or the old one may not be replaced): it stays.
+    Prompts::warning(parent, title,
+                     QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
+                         .arg(name, result.errorString));
     return false;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// Where an export goes and how it is written: the name completed with the format's
-// extension, a relative name in the working directory, a question before an existing
-// file is replaced, and the contents written to a temporary file that takes the asked
-// name only when it is complete, so a failed export never leaves a half-written file
-// under that name (and an old file there stays as it was).
+// Where an export (or a document saved under a new name) goes and how an export is
+// written: the name completed with the format's extension, a relative name in the working
+// directory, a question before an existing file is replaced, and the contents written to a
+// temporary file that takes the asked name only when it is complete, so a failed export
+// never leaves a half-written file under that name (and an old file there stays as it was).
 #include <QString>
 #include <functional>
 
@@ -19,6 +19,14 @@ QString exportTargetPath(const QString& fileName, const QString& ext);
 // True when path does not exist or the user agrees to replace it ("Igen" / "Mégsem").
 bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString& path);
 
+// Asks where to save a document under a new name: the absolute path, completed with "." +
+// ext, or empty when cancelled. The dialog proposes ext as its default suffix; a file already
+// under the completed name is replaced only after the overwrite question (titled caption),
+// asked here whatever dialog the platform shows, since the extension may be added after the
+// dialog has looked at the name. proposed: the name or folder the dialog starts with.
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
+                        const QString& ext, const QString& selectedFilter = QString());
+
 enum class ExportWrite { Written, OpenFailed, WriteFailed };
 
 // writer fills the device and returns false on a write failure. errorString receives the
@@ -26,8 +34,9 @@ enum class ExportWrite { Written, OpenFailed, WriteFailed };
 ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODevice&)>& writer,
                             QString* errorString = nullptr);
 
-// For a printer writing a PDF file: paints into a temporary file beside the printer's
-// output file and puts it in place when paint returns true. Any other printer is painted
-// directly. Returns paint's result; false too, with a warning, when the finished file
-// cannot be put in place.
+// For a printer writing a PDF file: paints the PDF in memory and, when paint returns true,
+// saves it under the printer's output file like any document (a temporary beside it, every
+// write checked, synced, renamed), so a failure leaves an old file there whole. Any other
+// printer is painted directly. Returns paint's result; false too, with a warning, when the
+// finished file cannot be written or put in place.
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint);

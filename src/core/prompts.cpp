@@ -64,10 +64,16 @@ Answer showReal(const Request& r)
         answer.path = QFileDialog::getOpenFileName(r.parent, r.text, r.directory, r.filter);
         break;
     case Kind::SaveFile: {
-        QString selected = r.selectedFilter;
-        answer.path = QFileDialog::getSaveFileName(
-            r.parent, r.text, r.directory, r.filter, selected.isEmpty() ? nullptr : &selected,
-            r.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
+        // A dialog of its own: the static one knows no default suffix.
+        QFileDialog dialog(r.parent, r.text, r.directory, r.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.confirmOverwrite);
+        dialog.setDefaultSuffix(r.defaultSuffix);
+        if (!r.selectedFilter.isEmpty())
+            dialog.selectNameFilter(r.selectedFilter);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            answer.path = dialog.selectedFiles().first();
         break;
     }
     case Kind::Directory:

@@ -35,6 +35,7 @@ struct Request {
     QString filter;        // file dialogs: ";;"-separated, in the order shown
     QString selectedFilter;    // file dialogs: the filter chosen at the start (empty: the first)
     bool confirmOverwrite = true; // save dialog: asks before an existing file is chosen
+    QString defaultSuffix; // save dialog: added to a name typed without an extension
     QColor color;          // colour dialog: initial colour
     QPixmap icon;          // message boxes: replaces the kind's standard icon when set
     Qt::TextFormat textFormat = Qt::AutoText;

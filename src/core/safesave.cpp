@@ -142,6 +142,13 @@ bool sysTruncate(int fd, off_t size)
     return !injectedFault(Op::Truncate) && ::ftruncate(fd, size) == 0;
 }
 
+// Whether the real user may write the file. The temporary and the rename would replace a
+// write-protected document where opening it for writing is refused, so ask first.
+bool sysMayWrite(const QByteArray& path)
+{
+    return !injectedFault(Op::Access) && ::access(path.constData(), W_OK) == 0;
+}
+
 // Collects the writer's bytes and hands them to the file in chunks; the first failure
 // sticks, so a writer that ignores it still cannot make the save pass.
 class ChunkedFile : public QIODevice
@@ -296,6 +303,8 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     const bool hadOld = ::stat(targetName.constData(), &old) == 0;
     if (hadOld && !S_ISREG(old.st_mode))
         return failed(Failure::NotRegular, notRegularText());
+    if (hadOld && !sysMayWrite(targetName))
+        return failed(Failure::Open, systemError(errno));
 
     // A backup name taken by a folder would stop the rotation half way: refuse up front.
     struct stat backupStat;
@@ -455,6 +464,8 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
     const bool existed = ::stat(name.constData(), &st) == 0;
     if (existed && !S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
+    if (existed && !sysMayWrite(name))
+        return failed(Failure::Open, systemError(errno));
     const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0)
         return failed(Failure::Open, systemError(errno));

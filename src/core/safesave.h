@@ -34,11 +34,13 @@ class QIODevice;
 
 namespace SafeSave {
 
-enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Count };
+// Access: the check that the user may write an existing document.
+enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Count };
 
 enum class Failure {
     None,
-    Open,       // the new file (or the file appended to) could not be created or opened
+    Open,       // the new file (or the file appended to) could not be created or opened, or
+                // the user may not write the existing document
     Write,      // writing, flushing, syncing or closing the new contents failed
     Replace,    // the new file could not take the document's place
     NotRegular  // the document's name holds a folder, a device or a FIFO
@@ -48,6 +50,8 @@ struct Result {
     Failure failure = Failure::None;
     QString errorString; // the system's reason, empty on success
     bool ok() const { return failure == Failure::None; }
+    // The document could not be opened for writing at all (reported as such, with the reason).
+    bool notOpened() const { return failure == Failure::Open || failure == Failure::NotRegular; }
     explicit operator bool() const { return ok(); }
 };
 
@@ -78,7 +82,9 @@ bool injectedFault(Op op);
 } // namespace SafeSave
 
 // writer fills the device and returns false on failure. On failure the old file and its
-// backup are as they were (see the header comment) and error, when given, says why.
+// backup are as they were (see the header comment) and error, when given, says why. A
+// document the real user may not write (a write-protected file) is refused, as opening it
+// for writing would be, though the folder would allow the rename.
 bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer,
                     SafeSave::Result* error = nullptr);
 // The same, without keeping a backup (documents whose old version need not be kept).

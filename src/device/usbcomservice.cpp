@@ -5,6 +5,7 @@
 
 #include "core/clock.h"
 #include "core/constants.h"
+#include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/safesave.h"
@@ -343,11 +344,10 @@ UsbErrorCodes UsbCom::saveSystemNvm(QWidget* parent)
                              .arg(serialNumber.trimmed(),
                                   Clock::currentDateTime().date().toString(QStringLiteral("yyyy-MM-dd")), extHex);
     const QString filters = filterHex8 + QStringLiteral(";;") + filterHex32;
-    QString path = Prompts::saveFileName(parent, title, QDir(appSettings().workDir).filePath(name), filters,
-                                         small ? filterHex8 : filterHex32, true);
+    const QString path = askSaveFileName(parent, title, QDir(appSettings().workDir).filePath(name), filters, extHex,
+                                         small ? filterHex8 : filterHex32);
     if (path.isEmpty())
         return UsbOk;
-    path = withExtension(path, extHex);
 
     QByteArray image(size, '\0');
     result = readConfigRange(reinterpret_cast<unsigned char*>(image.data()), size, 0);

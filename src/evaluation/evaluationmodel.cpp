@@ -222,12 +222,14 @@ bool EvaluationModel::save(const QString& fileName, QWidget* parent, bool force)
     if (fileName.isEmpty())
         return fail(tr("Nem sikerült elmenteni a teljesítés jelentést\nNincs név megadva hozzá!"));
     const QString path = appSettings().workPath(fileName);
-    bool written = false;
+    SafeSave::Result result;
     {
         const WaitCursor wait;
-        written = saveWithBackup(path, [this](QIODevice& device) { return ReportFile::write(device, m_report); });
+        saveWithBackup(path, [this](QIODevice& device) { return ReportFile::write(device, m_report); }, &result);
     }
-    if (!written)
+    if (result.notOpened())
+        return fail(tr("A mentés sikertelen!\n%1\n%2.").arg(path, result.errorString));
+    if (!result.ok())
         return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
     m_modified = false;
     return true;

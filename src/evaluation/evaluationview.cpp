@@ -55,12 +55,10 @@ bool EvaluationView::saveAs()
     const QString proposed = m_currentFile.isEmpty()
                                  ? appSettings().workPath(model()->title() + QLatin1Char('.') + extReport)
                                  : m_currentFile;
-    QString name = Prompts::saveFileName(this, tr("Teljesítés jelentés mentés"), proposed,
-                                         tr("Teljesítés jelentések (*.%1)").arg(extReport));
+    const QString name = askSaveFileName(this, tr("Teljesítés jelentés mentés"), proposed,
+                                         tr("Teljesítés jelentések (*.%1)").arg(extReport), extReport);
     if (name.isEmpty())
         return false;
-    if (!name.endsWith(QLatin1Char('.') + extReport, Qt::CaseInsensitive))
-        name += QLatin1Char('.') + extReport;
     const bool ok = model()->save(name, this, true);
     if (ok)
         setCurrentFile(name);

@@ -324,8 +324,12 @@ void MainWindow::updateNezetMenu()
 
 QString MainWindow::windowMenuName(QMdiSubWindow* window) const
 {
-    if (const DocumentWindow* document = documentWindowOf(window))
+    if (const DocumentWindow* document = documentWindowOf(window)) {
+        // The one code-name list is named as the options hold it, folder included.
+        if (document->viewKind() == KodnevViewKind)
+            return appSettings().codeFile;
         return QFileInfo(document->documentFile()).fileName();
+    }
     return window->windowTitle();
 }
 

@@ -46,8 +46,11 @@ void MainWindow::print()
             return;
         pageSet = duplex.pageSet() + (duplex.reverseCheck->isChecked() ? PageSetReverse : 0);
     }
-    // A route plan has no row range; its window ignores the one given.
-    document->printDocument(printer, range, pageSet);
+    // A route plan has no row range; its window ignores the one given. Printed to a PDF
+    // file, the file is saved as an export is.
+    paintToPrinterFile(this, printer, [&](QPrinter* out) {
+        return document->printDocument(out, range, pageSet) == DocumentWindow::Done;
+    });
 }
 
 void MainWindow::preview()

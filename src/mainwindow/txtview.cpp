@@ -1,6 +1,7 @@
 #include "mainwindow/txtview.h"
 
 #include "core/constants.h"
+#include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/safesave.h"
@@ -130,12 +131,8 @@ bool TxtView::saveFile(const QString& fileName)
 bool TxtView::saveAs()
 {
     const QString proposed = pathInWorkDir(curFile);
-    QString fileName = Prompts::saveFileName(this, tr("Mentés más néven"), proposed, QString());
-    if (fileName.isEmpty())
-        return false;
-    if (!fileName.endsWith(QLatin1Char('.') + extText, Qt::CaseInsensitive))
-        fileName += QLatin1Char('.') + extText;
-    return saveFile(fileName);
+    const QString fileName = askSaveFileName(this, tr("Mentés más néven"), proposed, QString(), extText);
+    return !fileName.isEmpty() && saveFile(fileName);
 }
 
 bool TxtView::save()

@@ -142,12 +142,17 @@ bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, Q
         && !askYesNo(parent, saveTitle(), tr("%1 nevű útvonal terv már létezik.\nFelülírjuk?").arg(target),
                      tr("Igen"), tr("Mégsem")))
         return false; // the plan keeps its name: a later save asks again
-    bool ok;
+    SafeSave::Result result;
     {
         const WaitCursor wait;
-        ok = saveWithBackup(target, [this](QIODevice& out) { return RoutePlanFile::write(out, *this); });
+        saveWithBackup(target, [this](QIODevice& out) { return RoutePlanFile::write(out, *this); }, &result);
     }
-    if (!ok) {
+    if (result.notOpened()) {
+        // A write-protected plan, say: the user needs to know why.
+        warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!\n%1.").arg(result.errorString));
+        return false;
+    }
+    if (!result.ok()) {
         warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!"));
         return false;
     }

@@ -3,6 +3,7 @@
 #include "routes/routeextraction.h"
 
 #include "core/constants.h"
+#include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -161,12 +162,10 @@ bool RouteDefView::save()
 
 bool RouteDefView::saveAs()
 {
-    QString name = Prompts::saveFileName(this, tr("Útvonal terv mentés"), appSettings().workPath(curFile),
-                                         tr("Őrjárat leírások (*.%1)").arg(extRoutePlan));
+    const QString name = askSaveFileName(this, tr("Útvonal terv mentés"), appSettings().workPath(curFile),
+                                         tr("Őrjárat leírások (*.%1)").arg(extRoutePlan), extRoutePlan);
     if (name.isEmpty())
         return false;
-    if (!hasPlanExtension(name))
-        name += QLatin1Char('.') + extRoutePlan;
     if (!routeModel.saveAs(name, this, true))
         return false;
     setCurrentFile(routeModel.filePath());

@@ -238,6 +238,47 @@ private slots:
         QCOMPARE(int(result.failure), int(SafeSave::Failure::NotRegular));
     }
 
+    // A document the user may not write is refused and kept, by every kind of save: the
+    // temporary and the rename would otherwise replace it. Root may write anything, so the
+    // check is also simulated.
+    void writeProtectedDocumentIsKept_data()
+    {
+        QTest::addColumn<int>("save"); // 0 with a backup, 1 replacing, 2 appending
+        QTest::addColumn<bool>("simulated");
+        for (bool simulated : {true, false}) {
+            const char* how = simulated ? "simulated" : "mode 0444";
+            QTest::addRow("backup, %s", how) << 0 << simulated;
+            QTest::addRow("replacing, %s", how) << 1 << simulated;
+            QTest::addRow("appending, %s", how) << 2 << simulated;
+        }
+    }
+
+    void writeProtectedDocumentIsKept()
+    {
+        QFETCH(int, save);
+        QFETCH(bool, simulated);
+        if (!simulated && ::geteuid() == 0)
+            QSKIP("root may write a read-only file");
+        TestEnv env;
+        const QString doc = env.path("doc.erd");
+        writeFile(doc, "old");
+        QVERIFY(QFile::setPermissions(doc, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        SafeSave::FaultScope faults;
+        if (simulated)
+            faults.failNth(Op::Access, 1, EACCES);
+        SafeSave::Result result;
+        if (save == 0)
+            saveWithBackup(doc, writing("new"), &result);
+        else if (save == 1)
+            saveReplacing(doc, writing("new"), &result);
+        else
+            result = appendToFile(doc, "new");
+        QCOMPARE(int(result.failure), int(SafeSave::Failure::Open));
+        QCOMPARE(result.errorString, qt_error_string(EACCES));
+        QCOMPARE(readAll(doc), QByteArray("old"));
+        QCOMPARE(strayFiles(env.workDir(), {"doc.erd"}), QStringList());
+    }
+
     // Appending: every failure leaves exactly the old contents.
     void appendKeepsOldRecordsUnderEveryFault()
     {

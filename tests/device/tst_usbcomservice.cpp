@@ -312,7 +312,9 @@ private slots:
         const Prompts::Request& hex = prompts.seen().last();
         QCOMPARE(hex.filter, filterHex8 + QStringLiteral(";;") + filterHex32);
         QCOMPARE(hex.selectedFilter, selected);
-        QVERIFY(hex.confirmOverwrite);
+        // The image's name gets its extension in the dialog too; the overwrite question is
+        // asked once the name is complete.
+        QCOMPARE(hex.defaultSuffix, extHex);
         prompts.expectFile(Prompts::Kind::SaveFile, QString());
         QCOMPARE(r.link.saveRepairLog(nullptr), UsbOk);
         const Prompts::Request& repair = prompts.seen().last();
@@ -341,6 +343,8 @@ private slots:
         ScriptedPrompts prompts;
         auto save = [&](bool failing = false) {
             prompts.expectFile(Prompts::Kind::SaveFile, path);
+            if (!repair && QFileInfo::exists(path))
+                prompts.expectQuestion(QStringLiteral("n.hex nevű fájl már létezik.\nFelülírjuk?"), true);
             if (failing)
                 prompts.expectNotice(Prompts::Kind::Warning,
                                      repair ? QStringLiteral("A javítási napló mentése nem sikerült")

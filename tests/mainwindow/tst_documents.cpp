@@ -192,6 +192,19 @@ private slots:
         QCOMPARE(entries, QStringList({"&1 a.txt", "&2 A.TXT", "&3 OLD.EWA", "&4 log.ewl*"}));
     }
 
+    // The code-name list is named as the options hold it, folder included.
+    void windowMenuNamesTheCodeListAsStored()
+    {
+        TestEnv env;
+        MainWindow w;
+        w.show();
+        appSettings().codeFile = QStringLiteral("sub/nevek.kod");
+        w.kodNevOpen();
+        auto* menu = w.findChild<QMenu*>("nezetMenu");
+        menu->aboutToShow();
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("&1 sub/nevek.kod"));
+    }
+
     void otherKindsAreLeftAloneWithoutAWord()
     {
         // Names of no document kind.

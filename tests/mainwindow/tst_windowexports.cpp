@@ -2,6 +2,7 @@
 // fulfilment report, from the menu command to the file.
 #include "documenttestutil.h"
 #include "support/pdftext.h"
+#include "core/safesave.h"
 #include "support/modaldriver.h"
 
 #include "codenames/kodnevmodel.h"
@@ -247,6 +248,30 @@ private slots:
         for (const char* name : {"Kapu", "Őrház", "Raktár, hátsó"})
             QVERIFY2(pages.first().contains(QString::fromUtf8(name)), qPrintable(pages.first()));
         QVERIFY(pages.first().contains(QStringLiteral("1 oldal")));
+    }
+
+    // Printed to a PDF file, the document is saved like an export: a failed last write is
+    // reported and the old PDF stays whole.
+    void printToPdfFileKeepsTheOldOneOnFailure()
+    {
+        TestEnv env;
+        MainWindow w;
+        setNames(threeNames());
+        QVERIFY(openNames(w, 2));
+        const QString path = env.path("nyomtatas.pdf");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        ModalDriver driver;
+        onPrintToPdf(driver, path);
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, path + QStringLiteral(" exportálása nem sikerült\nFájl írási hiba."));
+        SafeSave::FaultScope faults;
+        faults.failNth(SafeSave::Op::Sync, 1, ENOSPC);
+        run(driver, [&] { w.print(); });
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
     }
 
     void reportTextExport_data()
