@@ -75,29 +75,38 @@ bool TxtView::loadFile(const QString& fileName, QString* failure)
     const QString openError = openRegularFile(file, QFile::ReadOnly | QFile::Text);
     if (!openError.isEmpty())
         return fail(openError);
-    if (file.size() > maxFileSize)
-        return fail(tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024)));
     QString text;
     {
         WaitCursor wait;
-        // Bounded even when the file grows meanwhile.
-        const QByteArray bytes = file.read(maxFileSize + 1);
-        // A read that breaks off half way must not pass for the whole file.
-        if (file.error() != QFile::NoError)
-            return fail(file.errorString());
-        if (bytes.size() > maxFileSize)
-            return fail(tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024)));
-        if (longestLine(bytes) > maxLineLength)
-            return fail(tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength));
-        QTextStream in(bytes);
-        in.setCodec("UTF-8");
-        text = in.readAll();
+        const QString refusal = readText(file, text);
+        if (!refusal.isEmpty())
+            return fail(refusal);
     }
     setPlainText(text);
     setCurrentFile(path);
     connect(document(), &QTextDocument::contentsChanged, this, &TxtView::documentWasModified,
             Qt::UniqueConnection);
     return true;
+}
+
+QString TxtView::readText(QIODevice& in, QString& text)
+{
+    const QString tooLarge = tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024));
+    if (!in.isSequential() && in.size() > maxFileSize)
+        return tooLarge;
+    // Bounded even when the file grows meanwhile.
+    const QByteArray bytes = in.read(maxFileSize + 1);
+    // A read that breaks off half way must not pass for the whole file.
+    if (auto* file = qobject_cast<QFileDevice*>(&in); file && file->error() != QFileDevice::NoError)
+        return file->errorString();
+    if (bytes.size() > maxFileSize)
+        return tooLarge;
+    if (longestLine(bytes) > maxLineLength)
+        return tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength);
+    QTextStream stream(bytes);
+    stream.setCodec("UTF-8");
+    text = stream.readAll();
+    return QString();
 }
 
 bool TxtView::saveFile(const QString& fileName)
