@@ -18,13 +18,15 @@ namespace {
 
 int untitledNumber = 1; // shared by every text window of the run; numbers are never reused
 
-qint64 longestLine(const QByteArray& bytes)
+// In characters of the decoded text: a byte count is wrong for accented UTF-8 and for
+// UTF-16, where a character can be made of newline bytes.
+int longestLine(const QString& text)
 {
-    qint64 longest = 0;
-    qint64 start = 0;
+    int longest = 0;
+    int start = 0;
     for (;;) {
-        const qint64 end = bytes.indexOf('\n', int(start));
-        const qint64 stop = end < 0 ? bytes.size() : end;
+        const int end = text.indexOf(QLatin1Char('\n'), start);
+        const int stop = end < 0 ? text.size() : end;
         longest = qMax(longest, stop - start);
         if (end < 0)
             return longest;
@@ -101,11 +103,12 @@ QString TxtView::readText(QIODevice& in, QString& text)
         return file->errorString();
     if (bytes.size() > maxFileSize)
         return tooLarge;
-    if (longestLine(bytes) > maxLineLength)
-        return tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength);
     QTextStream stream(bytes);
     stream.setCodec("UTF-8");
-    text = stream.readAll();
+    QString decoded = stream.readAll();
+    if (longestLine(decoded) > maxLineLength)
+        return tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength);
+    text = std::move(decoded);
     return QString();
 }
 
