@@ -3,7 +3,8 @@
 // leads to: an error text (never the success text) and cleared fields for a failed read;
 // for an accepted one, percentages within 0-100, a clock judged accurate only when it is
 // a real date within the limit, colours that agree with the texts, bounded names, and no
-// date field showing a date the logger did not give.
+// date field showing a date the logger did not give; the configuration window opens only
+// on a sound reading and writes back the option byte it read.
 // Input: a sequence of replies, each a length byte n followed by n raw reply bytes (the
 // reply's own length byte included); the simulated logger serves them in turn and answers
 // normally once they run out.
@@ -13,11 +14,14 @@
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
+#include "device/configdlg.h"
 #include "device/statusdlg.h"
 #include "device/usbcom.h"
 #include "simulator/simulatedlogger.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
@@ -161,6 +165,42 @@ void checkStatusDialog(const QList<QByteArray>& replies, UsbErrorCodes result, c
         check(field->dateTime() == (value.isValid() ? value : nullDeviceTime));
 }
 
+// The configuration window: a failed read shows one error and no window and writes
+// nothing; "Kész" without a change writes back the option byte as read, the bits
+// without a box included.
+void checkConfigDialog(const QList<QByteArray>& replies, UsbErrorCodes result, const UsbCom& reading)
+{
+    Link link(replies);
+    QList<QByteArray> writes;
+    link.sim.setFrameHandler([&writes](const QByteArray& frame) {
+        if (frame.size() > 1 && quint8(frame.at(1)) == 0x1C)
+            writes.append(frame);
+    });
+    ConfigDlg dlg;
+    bool shown = false;
+    QTimer done;
+    QObject::connect(&done, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() == &dlg) {
+            shown = true;
+            dlg.DoneButton->click();
+        }
+    });
+    done.start(0);
+    prompts.clear();
+    link.serve();
+    const int answer = dlg.exec();
+    if (result != UsbOk) {
+        check(answer == 0 && !shown && writes.isEmpty());
+        check(prompts.size() == 1 && prompts.first() == UsbCom::errorText(result));
+        return;
+    }
+    // Replies left over from the input may spoil the write: then one error, the window closed.
+    check(shown && !writes.isEmpty());
+    check(answer == QDialog::Accepted ? prompts.isEmpty() : prompts.size() == 1);
+    for (const QByteArray& frame : writes)
+        check(frame.size() == 6 && quint8(frame.at(2)) == 95 && quint8(frame.at(3)) == (reading.optionFlags & 0xFF));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -213,5 +253,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         checkAcceptedReading(com);
     }
     checkStatusDialog(replies, result, com);
+    checkConfigDialog(replies, result, com);
     return 0;
 }
