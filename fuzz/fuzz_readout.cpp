@@ -230,6 +230,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     app = new WyxApp(qtArgc, qtArgv);
     installKodNevModel(*app->settings);
     dir = new QTemporaryDir;
+    std::atexit([] { delete dir; }); // libFuzzer ends with exit(): the folder goes with it
     appSettings().workDir = dir->path();
     // Waits on the logger's tick pass at once.
     Clock::setSource([now = qint64(1710234900000)]() mutable { return now += 7; });

@@ -39,6 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     installKodNevModel(*app->settings);
     Prompts::setHandler([](const Prompts::Request&) { return Prompts::Answer{0, QString(), QColor()}; });
     dir = new QTemporaryDir;
+    std::atexit([] { delete dir; }); // libFuzzer ends with exit(): the folder goes with it
     return 0;
 }
 
