@@ -7,7 +7,7 @@
 // Input: a 7-byte head, then events.
 //   0      flags: bit 0 gapless ring, bit 1 automatic clock set, bits 2-3 the log (0 none,
 //          1 an earlier read-out, 2 the same after the logger was initialised elsewhere,
-//          3 an earlier read-out whose stored ring index is given by bytes 1-2), bit 4 the
+//          3 an earlier read-out whose stored ring index is then set from bytes 1-4), bit 4 the
 //          logger's clock an hour off, bit 5 a 16 KB ring
 //   1-2    records in the ring before the earlier read-out (little-endian, mod 2048)
 //   3-4    records written after it (mod 2048)
