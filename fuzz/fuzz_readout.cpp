@@ -29,6 +29,8 @@
 #include "simulator/simulatedlogger.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QMap>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -176,24 +178,40 @@ private:
     int retries = 0;
 };
 
-// The main window's way: the logger opened and read, its log loaded or made new.
-bool readOut(LogModel& log, const QString& path, bool* reached = nullptr)
+// The main window's way: the logger opened and read, the log named after it loaded or
+// made new. target is that log's file.
+bool readOut(LogModel& log, QString& target, bool* reached = nullptr)
 {
     UsbCom com;
     UsbErrorCodes result = com.open();
     if (result == UsbOk)
         result = com.getDeviceInfo();
-    if (result != UsbOk) {
-        if (qEnvironmentVariableIsSet("FUZZ_READOUT_VERBOSE"))
-            std::fprintf(stderr, "device information: error %d\n", int(result));
+    if (result != UsbOk)
         return false;
-    }
+    target = dir->filePath(LogFile::fileNameForDevice(com.deviceName));
     log.setDeviceIdentity(&com);
-    if (QFileInfo::exists(path) && !log.load(path, nullptr))
+    if (QFileInfo::exists(target) && !log.load(target, nullptr))
         return false;
     if (reached)
         *reached = true;
     return log.readOut(&com);
+}
+
+// Every file of the working folder with its bytes.
+QMap<QString, QByteArray> folder()
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(dir->path()).entryList(QDir::Files))
+        files.insert(name, fileBytes(dir->filePath(name)));
+    return files;
+}
+
+QVector<LogEntry> entriesOf(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return LogFile::read(buffer).entries;
 }
 
 void apply(Logger& logger, const Event& e)
@@ -240,9 +258,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const Input in = parse(data, size);
-    const QString path = dir->filePath(QStringLiteral("PROBA.ewl"));
-    QFile::remove(path);
-    QFile::remove(path + QStringLiteral(".bak"));
+    for (const QString& name : QDir(dir->path()).entryList(QDir::Files))
+        QFile::remove(dir->filePath(name));
     appSettings().flags |= OptAutoClockSet;
 
     Logger logger(in.flags & 0x20);
@@ -253,6 +270,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Answers yes(logger, 0);
         WindowCloser closer(0);
         LogModel log;
+        QString path;
         check(readOut(log, path));
         if (logKind == 2)
             logger.dev().setConfigBytes(24, SimulatedDevice::packTime(QDateTime(QDate(2024, 2, 1), QTime(8, 0))));
@@ -269,14 +287,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!(in.flags & 2))
         appSettings().flags &= ~OptAutoClockSet;
 
-    // What the log holds before.
-    const QByteArray bytesBefore = fileBytes(path);
-    QVector<LogEntry> rowsBefore;
-    if (logKind != 0) {
-        LogModel before;
-        check(before.load(path, nullptr));
-        rowsBefore = before.entries();
-    }
+    const QMap<QString, QByteArray> filesBefore = folder();
 
     int frame = 0;
     int readoutTimeWrites = 0;
@@ -291,29 +302,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     logger.sim.setRecording(false);
 
     LogModel log;
+    QString target;
     bool done;
     bool reached = false; // the log was loaded and its read-out began
     bool saveFailed;
     {
         Answers answers(logger, in.answers);
         WindowCloser closer(in.abortAt);
-        done = readOut(log, path, &reached);
+        done = readOut(log, target, &reached);
         saveFailed = answers.saveFailed;
     }
     logger.sim.setFrameHandler(nullptr);
 
-    const QByteArray bytesAfter = fileBytes(path);
+    QMap<QString, QByteArray> filesAfter = folder();
+    const QString targetName = QFileInfo(target).fileName();
+    const QVector<LogEntry> rowsBefore = entriesOf(filesBefore.value(targetName));
     static const bool verbose = qEnvironmentVariableIsSet("FUZZ_READOUT_VERBOSE");
     if (verbose)
-        std::fprintf(stderr, "read-out %s, rows %d -> %d, frames %d\n", done ? "done" : "failed",
-                     int(rowsBefore.size()), log.rowCount(), frame);
+        std::fprintf(stderr, "read-out of %s %s, rows %d -> %d, frames %d, files %s\n", qPrintable(targetName),
+                     done ? "done" : "failed", int(rowsBefore.size()), log.rowCount(), frame,
+                     qPrintable(filesAfter.keys().join(QLatin1Char(' '))));
     if (!done) {
         // Nothing changed, nothing told to the logger.
-        check(bytesAfter == bytesBefore);
+        check(filesAfter == filesBefore);
         check(readoutTimeWrites == 0);
         if (reached) {
             check(log.entries() == rowsBefore);
-            check(logKind == 0 || !log.isModified());
+            check(!filesBefore.contains(targetName) || !log.isModified());
         }
         return 0;
     }
@@ -324,20 +339,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(rows.size() >= rowsBefore.size());
     check(std::equal(rowsBefore.begin(), rowsBefore.end(), rows.begin()));
     const int added = rows.size() - rowsBefore.size();
-    if (verbose)
-        for (int i = rowsBefore.size(); i < rows.size(); ++i)
-            if (rows.at(i).kind() >= KindReadOut)
-                std::fprintf(stderr, "row %d: kind %d\n", i, rows.at(i).kind());
     check(added <= logger.dev().lastIndex() + 2);
     check(added == 0 || rows.last().kind() == KindReadOut);
     check(log.ringIndex() <= logger.dev().lastIndex());
-    // On disk exactly what the window shows, unless the save was reported as failed.
-    if (saveFailed) {
-        check(bytesAfter == bytesBefore);
-    } else if (rows.size() > rowsBefore.size()) {
-        LogModel saved;
-        check(saved.load(path, nullptr));
-        check(saved.entries() == rows);
-    }
+    // Only the log's own file (and its backup) changed; on disk exactly what the window
+    // shows, unless the save was reported as failed.
+    const QByteArray saved = filesAfter.take(targetName);
+    filesAfter.remove(targetName + QStringLiteral(".bak"));
+    QMap<QString, QByteArray> othersBefore = filesBefore;
+    othersBefore.remove(targetName);
+    othersBefore.remove(targetName + QStringLiteral(".bak"));
+    check(filesAfter == othersBefore);
+    if (saveFailed)
+        check(saved == filesBefore.value(targetName));
+    else if (added > 0)
+        check(entriesOf(saved) == rows);
     return 0;
 }
