@@ -1,5 +1,6 @@
 #include "device/statusdlg.h"
 
+#include "core/constants.h"
 #include "device/devicedialogsupport.h"
 
 #include <QDateTimeEdit>
@@ -45,7 +46,8 @@ void StatusDlg::reload()
         {RepairDate, device.repairedDate},
         {DepleteDate, device.deepDischargeDate}};
     for (const auto& [field, value] : dates) {
-        field->setDateTime(value);
+        // The field ignores an invalid date and would keep the previous reading's.
+        field->setDateTime(value.isValid() ? value : nullDeviceTime);
         DeviceDialogs::setBlackText(field);
         field->repaint();
     }

@@ -73,7 +73,13 @@ bool LogReadOut::checkClock(ReadOutDlg& dlg)
             return false;
         m_device.open();
     }
+    const QString name = m_device.deviceName;
+    const QString serial = m_device.serialNumber;
     r = m_device.getDeviceInfo();
+    // The same logger a moment later: another name or serial is a garbled reply, which
+    // would pass the log to another logger's file.
+    if (r == UsbOk && (m_device.deviceName != name || m_device.serialNumber != serial))
+        r = UsbBadReply;
     if (r != UsbOk) {
         m_device.showError(r, false);
         return false;

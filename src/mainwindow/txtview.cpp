@@ -19,13 +19,15 @@ namespace {
 
 int untitledNumber = 1; // shared by every text window of the run; numbers are never reused
 
-qint64 longestLine(const QByteArray& bytes)
+// In characters of the decoded text: a byte count is wrong for accented UTF-8 and for
+// UTF-16, where a character can be made of newline bytes.
+int longestLine(const QString& text)
 {
-    qint64 longest = 0;
-    qint64 start = 0;
+    int longest = 0;
+    int start = 0;
     for (;;) {
-        const qint64 end = bytes.indexOf('\n', int(start));
-        const qint64 stop = end < 0 ? bytes.size() : end;
+        const int end = text.indexOf(QLatin1Char('\n'), start);
+        const int stop = end < 0 ? text.size() : end;
         longest = qMax(longest, stop - start);
         if (end < 0)
             return longest;
@@ -76,29 +78,39 @@ bool TxtView::loadFile(const QString& fileName, QString* failure)
     const QString openError = openRegularFile(file, QFile::ReadOnly | QFile::Text);
     if (!openError.isEmpty())
         return fail(openError);
-    if (file.size() > maxFileSize)
-        return fail(tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024)));
     QString text;
     {
         WaitCursor wait;
-        // Bounded even when the file grows meanwhile.
-        const QByteArray bytes = file.read(maxFileSize + 1);
-        // A read that breaks off half way must not pass for the whole file.
-        if (file.error() != QFile::NoError)
-            return fail(file.errorString());
-        if (bytes.size() > maxFileSize)
-            return fail(tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024)));
-        if (longestLine(bytes) > maxLineLength)
-            return fail(tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength));
-        QTextStream in(bytes);
-        in.setCodec("UTF-8");
-        text = in.readAll();
+        const QString refusal = readText(file, text);
+        if (!refusal.isEmpty())
+            return fail(refusal);
     }
     setPlainText(text);
     setCurrentFile(path);
     connect(document(), &QTextDocument::contentsChanged, this, &TxtView::documentWasModified,
             Qt::UniqueConnection);
     return true;
+}
+
+QString TxtView::readText(QIODevice& in, QString& text)
+{
+    const QString tooLarge = tr("A fájl nagyobb %1 MB-nál").arg(maxFileSize / (1024 * 1024));
+    if (!in.isSequential() && in.size() > maxFileSize)
+        return tooLarge;
+    // Bounded even when the file grows meanwhile.
+    const QByteArray bytes = in.read(maxFileSize + 1);
+    // A read that breaks off half way must not pass for the whole file.
+    if (auto* file = qobject_cast<QFileDevice*>(&in); file && file->error() != QFileDevice::NoError)
+        return file->errorString();
+    if (bytes.size() > maxFileSize)
+        return tooLarge;
+    QTextStream stream(bytes);
+    stream.setCodec("UTF-8");
+    QString decoded = stream.readAll();
+    if (longestLine(decoded) > maxLineLength)
+        return tr("A fájl egy sora hosszabb %1 karakternél").arg(maxLineLength);
+    text = std::move(decoded);
+    return QString();
 }
 
 bool TxtView::saveFile(const QString& fileName)

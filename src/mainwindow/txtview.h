@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTextEdit>
 
+class QIODevice;
 class QPrinter;
 
 class TxtView : public QTextEdit, public DocumentWindow
@@ -21,6 +22,10 @@ public:
 
     // With failure given, a failure is described there instead of in a message box.
     bool loadFile(const QString& fileName, QString* failure = nullptr);
+    // Reads a text document from an open device (text mode: carriage returns dropped) as
+    // UTF-8, or as a byte-order mark says. Returns the reason of a refusal (too large, a
+    // line too long, a read error), empty when text holds the document.
+    static QString readText(QIODevice& in, QString& text);
     bool save();
     bool saveAs();
     bool saveFile(const QString& fileName);

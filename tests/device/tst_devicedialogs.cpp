@@ -446,6 +446,17 @@ private slots:
         VERIFY_NO_VIOLATIONS(s.sim);
     }
 
+    // An impossible date (31 April) is shown as no date, not as the previous reading's.
+    void statusImpossibleDateShowsNoOldDate()
+    {
+        Rig r;
+        StatusDlg dlg;
+        QCOMPARE(dlg.InicDate->dateTime(), QDateTime(QDate(2023, 1, 10), QTime(9, 0)));
+        r.s.device().setConfigBytes(24, QByteArray::fromHex("2E9F0000"));
+        QTest::mouseClick(dlg.ReloadButton, Qt::LeftButton);
+        QCOMPARE(dlg.InicDate->dateTime(), nullDeviceTime);
+    }
+
     void optionByteRoundTrip_data()
     {
         QTest::addColumn<int>("stored");

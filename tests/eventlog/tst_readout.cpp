@@ -352,6 +352,32 @@ private slots:
         QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
     }
 
+    // Read again after its clock is set, the logger answers with another name (a garbled
+    // reply): not another logger, whose log would get this one's history, but a bad reply.
+    void nameChangedByTheClockSetRereadIsABadReply()
+    {
+        TestEnv env;
+        Rig rig;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        const QByteArray before = fileBytes();
+        rig.dev().setClockOffset(3600 * 1000);
+        rig.addTouches(5);
+        bool clockSet = false;
+        rig.sim().setFrameHandler([&](const QByteArray& frame) {
+            const int command = quint8(frame.at(1));
+            clockSet = clockSet || command == 0x02;
+            if (clockSet && command == 0x1D && frame.at(2) == 0 && frame.at(3) == 0) {
+                clockSet = false;
+                const QByteArray renamed = rig.dev().identity().replace(8, 8, "PROBX   ");
+                rig.sim().serveReplies({SimulatedLogger::makeReply(0x1D, QByteArray(1, '\0') + renamed)});
+            }
+        });
+        QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("nem értelmezhető válasz")));
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(!QFile::exists(QStringLiteral("PROBX.ewl")));
+    }
+
     // The log is saved, but the logger never heard of the read-out: the window says so and
     // stays open even for a logger whose state would close it at once.
     void unwrittenReadoutTimeIsTold()

@@ -180,6 +180,8 @@ private slots:
         QTest::newRow("folder") << "folder" << "nem közönséges fájl";
         QTest::newRow("huge") << "huge" << "A fájl nagyobb 8 MB-nál";
         QTest::newRow("long line") << "line" << "A fájl egy sora hosszabb 4096 karakternél";
+        // UTF-16 whose characters are all made of newline bytes: no short byte run is a line.
+        QTest::newRow("long UTF-16 line") << "utf16" << "A fájl egy sora hosszabb 4096 karakternél";
     }
 
     void hostileFilesAreRefused()
@@ -198,6 +200,8 @@ private slots:
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.resize(TxtView::maxFileSize + 1)); // sparse: no disk used
+        } else if (kind == "utf16") {
+            writeBytes(path, "\xFF\xFE" + QByteArray(2 * (TxtView::maxLineLength + 1), '\x0A'));
         } else {
             writeBytes(path, "short\n" + QByteArray(TxtView::maxLineLength + 1, 'x') + "\nshort\n");
         }
@@ -209,10 +213,18 @@ private slots:
         QVERIFY(view.toPlainText().isEmpty());
     }
 
+    void linesAtTheLimitOpen_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("ASCII") << QByteArray(TxtView::maxLineLength, 'x');
+        // The limit counts characters: two bytes each here.
+        QTest::newRow("accented") << QString(TxtView::maxLineLength, QChar(0xE9)).toUtf8();
+    }
+
     void linesAtTheLimitOpen()
     {
+        QFETCH(QByteArray, line);
         TestEnv env;
-        const QByteArray line(TxtView::maxLineLength, 'x');
         writeBytes(env.path("ok.txt"), line + "\r\n" + line);
         TxtView view;
         QVERIFY(view.loadFile(env.path("ok.txt")));
