@@ -232,7 +232,7 @@ private slots:
             return paintToPrinterFile(nullptr, &printer, paintPage);
         };
         QVERIFY(exportTo());
-        const QByteArray old = contents(path);
+        QByteArray old = contents(path);
         bool sawFailure = false;
         for (int filler = 0; filler <= 128; filler += 4) {
             QFile::remove(mountPoint.path() + "/fill");
@@ -245,6 +245,7 @@ private slots:
             if (exportTo()) {
                 prompts.clearPending();
                 QVERIFY(contents(path).trimmed().endsWith("%%EOF"));
+                old = contents(path); // each PDF carries its own creation time
             } else {
                 sawFailure = true;
                 QCOMPARE(contents(path), old);
