@@ -272,8 +272,13 @@ private slots:
         QTest::addColumn<QString>("face");
         QTest::newRow("unknown") << QStringLiteral("Nincs Ilyen Betűtípus");
         QTest::newRow("default") << defaultFontFace;
-        const QString installed = QFontComboBox().itemText(0);
-        QTest::newRow("other case") << installed.toLower();
+        const QFontComboBox installed;
+        for (int i = 0; i < installed.count(); ++i) {
+            if (installed.itemText(i).toLower() != installed.itemText(i)) {
+                QTest::newRow("other case") << installed.itemText(i).toLower();
+                break;
+            }
+        }
     }
 
     // The box shows the face the documents are drawn in, and OK stores that face.
