@@ -4802,7 +4802,7 @@ die Uhr kann nicht feinjustiert werden!</translation>
     </message>
     <message>
         <source> kiolvasás</source>
-        <translation> Auslesungen</translation>
+        <translation> Auslesung(en)</translation>
     </message>
     <message>
         <source>Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.</source>

@@ -4802,7 +4802,7 @@ it cannot be fine-tuned!</translation>
     </message>
     <message>
         <source> kiolvasás</source>
-        <translation> read-outs</translation>
+        <translation> read-out(s)</translation>
     </message>
     <message>
         <source>Ennyi legutóbbi kiolvasás adata marad meg az esemény naplóban, a többi csak az archiváltban.</source>

@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QScrollArea>
 
 namespace {
@@ -80,7 +81,17 @@ void OptionDlg::loadValues()
     ArchPathEdit->setText(s.archiveDir);
     CodeFileEdit->setText(s.codeFile);
 
-    FontTypeCombo->setCurrentIndex(FontTypeCombo->findText(s.fontFace, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    const Qt::MatchFlags exact = Qt::MatchExactly | Qt::MatchCaseSensitive;
+    int face = FontTypeCombo->findText(s.fontFace, exact);
+    if (face < 0) {
+        // A face not installed here (the default one on most systems): the box shows the
+        // face the documents are drawn in instead, so OK stores a face that exists.
+        const QString used = QFontInfo(documentFont()).family();
+        face = FontTypeCombo->findText(used, exact);
+        if (face < 0) // a family several foundries make is listed as "Family [Foundry]"
+            face = FontTypeCombo->findText(used + QStringLiteral(" ["), Qt::MatchStartsWith | Qt::MatchCaseSensitive);
+    }
+    FontTypeCombo->setCurrentIndex(face);
     const int sizeItem = s.fontSize - firstFontSize;
     FontSizeCombo->setCurrentIndex(sizeItem >= 0 && sizeItem < FontSizeCombo->count() ? sizeItem : -1);
 
@@ -171,7 +182,7 @@ bool OptionDlg::apply()
     s.archiveDir = ArchPathEdit->text();
     s.codeFile = CodeFileEdit->text();
 
-    // A face not installed here shows no item; the stored one is kept rather than emptied.
+    // With no font listed at all the box is empty: the stored face is kept, not emptied.
     if (!FontTypeCombo->currentText().isEmpty())
         s.fontFace = FontTypeCombo->currentText();
     s.fontSize = FontSizeCombo->currentIndex() >= 0 ? FontSizeCombo->currentIndex() + firstFontSize : fallbackFontSize;

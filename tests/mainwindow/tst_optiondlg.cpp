@@ -4,11 +4,13 @@
 
 #include "codenames/kodnevfile.h"
 #include "codenames/kodnevmodel.h"
+#include "core/constants.h"
 #include "core/settings.h"
 #include "mainwindow/optiondlg.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QSignalSpy>
 #include <functional>
 #include <unistd.h>
@@ -253,20 +255,46 @@ private slots:
         Settings& s = appSettings();
         s.fontSize = 21;
         s.century = 1900;
-        s.fontFace = QStringLiteral("Nincs Ilyen Betűtípus");
         s.flags = (s.flags & ~OptLanguageMask) | (7 << 10); // no item for it
         OptionDlg d;
         QCOMPARE(d.FontSizeCombo->currentIndex(), -1);
-        QCOMPARE(d.FontTypeCombo->currentIndex(), -1);
         QCOMPARE(d.languageCombo->currentIndex(), -1);
         const int earliest = QDate::currentDate().addYears(-99).year();
         QCOMPARE(d.FirstDateEdit->date().year(), earliest);
         QVERIFY(d.apply());
         QCOMPARE(s.fontSize, 10);
         QCOMPARE(s.century, earliest);
-        // A face not installed here is kept, not replaced by an empty name.
-        QCOMPARE(s.fontFace, QStringLiteral("Nincs Ilyen Betűtípus"));
         QCOMPARE(s.flags & OptLanguageMask, 7 << 10);
+    }
+
+    void faceNotInstalledShowsTheFaceInUse_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::newRow("unknown") << QStringLiteral("Nincs Ilyen Betűtípus");
+        QTest::newRow("default") << defaultFontFace;
+        const QFontComboBox installed;
+        for (int i = 0; i < installed.count(); ++i) {
+            if (installed.itemText(i).toLower() != installed.itemText(i)) {
+                QTest::newRow("other case") << installed.itemText(i).toLower();
+                break;
+            }
+        }
+    }
+
+    // The box shows the face the documents are drawn in, and OK stores that face.
+    void faceNotInstalledShowsTheFaceInUse()
+    {
+        QFETCH(QString, face);
+        TestEnv env;
+        Settings& s = appSettings();
+        s.fontFace = face;
+        OptionDlg d;
+        QVERIFY(d.FontTypeCombo->findText(face, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0);
+        const QString used = QFontInfo(QFont(face, s.fontSize)).family();
+        QCOMPARE(d.FontTypeCombo->currentText(), used);
+        QVERIFY(d.apply());
+        QCOMPARE(s.fontFace, used);
+        QCOMPARE(OptionDlg().FontTypeCombo->currentText(), used);
     }
 
     void unusableDirectoryKeepsTheDialogOpen_data()

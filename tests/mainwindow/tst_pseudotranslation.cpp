@@ -494,6 +494,8 @@ private slots:
     {
         QFETCH(int, kind);
         TestEnv env;
+        // The logger's clock moves on at every reading: waiting for its tick takes no real time.
+        FakeClock clock(QDateTime(QDate(2026, 6, 15), QTime(12, 0, 0, 100)), 7);
         SimulatorScope logger;
         setNames();
         MarkCheck marks(env.workDir());
