@@ -16,6 +16,9 @@
 #include <ctime>
 #include <memory>
 
+// Longer than a first instance takes from its segment to its window on a slow machine.
+constexpr int handOverWaitMs = 20000;
+
 static void initResources()
 {
     // The resources live in a static library; they must be registered by name.
@@ -40,7 +43,10 @@ int wyxMain(int argc, char** argv)
 
     SingleInstanceGuard guard(instanceKey());
     if (!guard.acquire()) {
-        handOffToRunningInstance(QCoreApplication::arguments(), SingleInstanceGuard::published(instanceKey()));
+        // A first instance still starting has no listener yet: a file waits for it a while.
+        const QStringList args = QCoreApplication::arguments();
+        if (!handOffArgument(args).isNull())
+            handOffToRunningInstance(args, SingleInstanceGuard::awaitPublished(instanceKey(), handOverWaitMs));
         return 0;
     }
 

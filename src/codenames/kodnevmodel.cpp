@@ -2,6 +2,7 @@
 
 #include "codenames/kodnevfile.h"
 #include "core/constants.h"
+#include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/safesave.h"
@@ -326,6 +327,7 @@ bool KodNevModel::load(QWidget* parent)
     // Any record read counts as a change, so the next save rewrites the file as version 2.
     modified = !result.records.isEmpty() || result.skipped > 0;
     unreadablePath.clear();
+    knownPath = path;
     endResetModel();
     emit reloaded();
     if (result.skipped > 0)
@@ -345,6 +347,8 @@ bool KodNevModel::save()
         const QString text = tr("%1\nnem volt beolvasható.\nFelülírjuk a jelenlegi kód-név listával?").arg(path);
         if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
             return false;
+    } else if (path != knownPath && !confirmExportOverwrite(nullptr, tr("Figyelem"), path)) {
+        return false;
     }
     SafeSave::Result result;
     if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, &result)) {
@@ -355,6 +359,7 @@ bool KodNevModel::save()
         return false;
     }
     unreadablePath.clear();
+    knownPath = path;
     modified = false;
     return true;
 }

@@ -62,6 +62,9 @@ private:
     bool modified = false;
     // Path whose last load failed although the file exists: never overwritten unasked.
     QString unreadablePath;
+    // Path the list was read from or last written to. A file found at any other path when
+    // saving (one that came after the list was read) is never overwritten unasked.
+    QString knownPath;
     // Rows of each code in ascending order, rebuilt on demand after any change.
     mutable QHash<quint64, QVector<int>> rowIndex;
     mutable bool rowIndexValid = false;

@@ -1,10 +1,12 @@
 #include "core/singleinstance.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QUdpSocket>
 #include <QtEndian>
 #include <QtGlobal>
@@ -184,6 +186,18 @@ bool handOffToRunningInstance(const QStringList& args, const HandOverEndpoint& e
     QUdpSocket socket;
     const QByteArray bytes = handOverDatagram(endpoint.secret, QFileInfo(arg).absoluteFilePath().toLocal8Bit());
     return socket.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), endpoint.port) == bytes.size();
+}
+
+HandOverEndpoint SingleInstanceGuard::awaitPublished(const QString& key, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const HandOverEndpoint endpoint = published(key);
+        if (endpoint.isValid() || waited.hasExpired(timeoutMs))
+            return endpoint;
+        QThread::msleep(20);
+    }
 }
 
 int SingleInstanceGuard::segmentKey(const QString& key, int slot)

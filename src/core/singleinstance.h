@@ -71,6 +71,9 @@ public:
     void publish(const HandOverEndpoint& endpoint);
     // ... and a later start of the same user reads them (invalid: none published).
     static HandOverEndpoint published(const QString& key);
+    // The same, waiting up to timeoutMs for it: the first instance takes its segment at once
+    // but publishes only once its window, and the listener in it, are made.
+    static HandOverEndpoint awaitPublished(const QString& key, int timeoutMs);
 
     // The system key of the segment in a slot; a test and its other user reach it so.
     static int segmentKey(const QString& key, int slot);

@@ -26,7 +26,10 @@ EvaluationView::~EvaluationView() = default;
 
 void EvaluationView::setCurrentFile(const QString& fileName)
 {
-    m_currentFile = appSettings().workPath(fileName);
+    const QString path = appSettings().workPath(fileName);
+    if (path != m_currentFile)
+        m_written = false;
+    m_currentFile = path;
     setWindowModified(false);
     const QString shown = QFileInfo(m_currentFile).fileName();
     setWindowTitle(shown + QStringLiteral("[*]"));
@@ -36,18 +39,30 @@ void EvaluationView::setCurrentFile(const QString& fileName)
 bool EvaluationView::loadFile(const QString& fileName, QString* failure)
 {
     const bool ok = model()->load(fileName, failure ? nullptr : this);
-    if (ok)
+    if (ok) {
         setCurrentFile(fileName);
-    else if (failure)
+        m_written = true;
+    } else if (failure) {
         *failure = model()->lastError();
+    }
     return ok;
 }
 
 bool EvaluationView::save()
 {
-    if (m_currentFile.isEmpty())
-        setCurrentFile(model()->title() + QLatin1Char('.') + extReport);
-    return model()->save(m_currentFile, this, false);
+    if (!model()->isModified())
+        return true;
+    const QString path = m_currentFile.isEmpty()
+                             ? appSettings().workPath(model()->title() + QLatin1Char('.') + extReport)
+                             : m_currentFile;
+    // A report not written yet takes a name that an older report (of the same plan and day)
+    // may hold: that one is replaced only when the user agrees.
+    if (!m_written && !confirmExportOverwrite(this, tr("Teljesítés jelentés mentés"), path))
+        return false;
+    setCurrentFile(path);
+    // Once written, later saves replace the window's own file without asking.
+    m_written = model()->save(m_currentFile, this, false);
+    return m_written;
 }
 
 bool EvaluationView::saveAs()
@@ -60,8 +75,10 @@ bool EvaluationView::saveAs()
     if (name.isEmpty())
         return false;
     const bool ok = model()->save(name, this, true);
-    if (ok)
+    if (ok) {
         setCurrentFile(name);
+        m_written = true;
+    }
     return ok;
 }
 

@@ -53,4 +53,5 @@ public slots:
 private:
     EvaluationTableView* m_table = nullptr;
     QString m_currentFile;
+    bool m_written = false; // the report was read from or written to m_currentFile
 };

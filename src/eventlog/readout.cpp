@@ -88,6 +88,15 @@ bool LogReadOut::checkClock(ReadOutDlg& dlg)
     return true;
 }
 
+// Records were lost before those taken now: the user is told, and the log marks the place.
+void LogReadOut::markDataGap()
+{
+    Prompts::information(nullptr, tr("Kiolvasás"),
+                         tr("A csatlakoztatott készülék napló kapacitását\nmeghaladó számú bejegyzés "
+                            "keletkezett.\nEzért a régebbiek közül már valamennyi elveszett."));
+    m_head.append(programEntry(m_device.deviceTime, m_device.readoutDate, KindDataGap));
+}
+
 bool LogReadOut::continuityHolds(bool& failed)
 {
     failed = false;
@@ -159,8 +168,8 @@ bool LogReadOut::takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEnt
 // The logger may log while its ring is read. What it wrote since end was read went to the
 // slots from end on, which the next read-out takes; where such a slot lies in the range
 // just read (the oldest slots of a whole ring), it may have been read before or after the
-// write, so it is not taken now.
-bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring)
+// write, so it is not taken now. dropped: how many were left out.
+bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring, int& dropped)
 {
     int now = end;
     UsbErrorCodes r;
@@ -174,6 +183,7 @@ bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>
     const int written = m_device.ringDistance(unsigned(end), unsigned(now));
     const int overlap = qBound(0, written - (ringSlots() - count), count);
     ring.remove(0, overlap);
+    dropped = overlap;
     return true;
 }
 
@@ -223,10 +233,7 @@ bool LogReadOut::run()
         if (!continuityHolds(failed)) {
             if (failed)
                 return false;
-            Prompts::information(nullptr, tr("Kiolvasás"),
-                                 tr("A csatlakoztatott készülék napló kapacitását\nmeghaladó számú bejegyzés "
-                                    "keletkezett.\nEzért a régebbiek közül már valamennyi elveszett."));
-            m_head.append(programEntry(m_device.deviceTime, m_device.readoutDate, KindDataGap));
+            markDataGap();
             wholeRing = true;
         }
     }
@@ -245,10 +252,19 @@ bool LogReadOut::run()
     bool toldOfReadOut = true;
     if (count > 0) {
         QVector<LogEntry> taken;
-        if (!takeSlots(dlg, start, count, taken) || !dropSlotsWrittenMeanwhile(end, count, taken)) {
+        int dropped = 0;
+        if (!takeSlots(dlg, start, count, taken) || !dropSlotsWrittenMeanwhile(end, count, taken, dropped)) {
             dlg.close();
             return false;
         }
+        // Every slot of a later read-out's range holds a record logged since the last one.
+        // One overwritten meanwhile, or erased ahead of the logger's writing (read blank),
+        // lost its record: the ring overflowed during the read-out.
+        const auto erased = [](const LogEntry& e) {
+            return std::all_of(e.bytes(), e.bytes() + LogEntry::size, [](unsigned char b) { return b == 0xFF; });
+        };
+        if (!wholeRing && (dropped > 0 || std::any_of(taken.cbegin(), taken.cend(), erased)))
+            markDataGap();
         // Erased slots and anything else no record can be.
         taken.erase(std::remove_if(taken.begin(), taken.end(),
                                    [](const LogEntry& e) { return e.kind() >= KindFirstUnknown; }),

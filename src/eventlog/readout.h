@@ -23,8 +23,9 @@ private:
     bool checkClock(ReadOutDlg& dlg);
     bool refuseBadRing();
     bool continuityHolds(bool& failed);
+    void markDataGap();
     bool takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& ring);
-    bool dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring);
+    bool dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring, int& dropped);
     bool commit(const QVector<LogEntry>& taken, int end, bool foreign);
     LogEntry programEntry(const QDateTime& first, const QDateTime& second, unsigned char kind) const;
     int ringSlots() const;

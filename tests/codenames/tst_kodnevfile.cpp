@@ -344,6 +344,39 @@ private slots:
         QCOMPARE(QFile::exists(codeFile() + ".bak"), yes);
     }
 
+    // A list put in place after the program looked for it (none was there) is not the one
+    // in memory: the first save asks before replacing it.
+    void fileThatCameAfterTheLoadIsOverwrittenOnlyWhenAgreed_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("declined") << false;
+        QTest::newRow("agreed") << true;
+    }
+
+    void fileThatCameAfterTheLoadIsOverwrittenOnlyWhenAgreed()
+    {
+        QFETCH(bool, yes);
+        TestEnv env;
+        KodNevModel m;
+        QVERIFY(!m.load(nullptr)); // no file yet, nothing said
+        m.addEntry(entry("abc", QDate(2002, 1, 1), "Kert"), false);
+        KodNevModel other;
+        other.addEntry(entry("def", QDate(2003, 1, 1), "Kapu"), false);
+        QVERIFY(other.save());
+        const QByteArray theirs = fileBytes(codeFile());
+        {
+            ScriptedPrompts prompts;
+            prompts.expectQuestion(QFileInfo(codeFile()).fileName() + " nevű fájl már létezik.\nFelülírjuk?", yes);
+            QCOMPARE(m.save(), yes);
+        }
+        QCOMPARE(fileBytes(codeFile() + (yes ? ".bak" : "")), theirs);
+        if (!yes)
+            return;
+        // Once written (or read), the list's own file is saved over without a question.
+        m.addEntry(entry("abc", QDate(2004, 1, 1), "Kert 2"), false);
+        QVERIFY(m.save());
+    }
+
     void eachSaveReplacesTheOlderBackup()
     {
         TestEnv env;

@@ -170,6 +170,33 @@ private slots:
         QVERIFY(cleanup.acquire());
     }
 
+    // A later start that comes while the first is still making its window (it holds its
+    // segment at once, but has no listener to publish yet) waits for it and hands its file
+    // over, rather than ending without a trace.
+    void laterStartDuringFirstStartUpWaitsForItsListener()
+    {
+        TestEnv env;
+        Listener listener;
+        QVERIFY(listener.bound);
+        const QString key = newKey();
+        SingleInstanceGuard first(key);
+        QVERIFY(first.acquire());
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("WYX_INSTANCE_KEY", key);
+        e.insert("XDG_CONFIG_HOME", env.settingsDir());
+        e.insert("HOME", env.root());
+        QProcess later;
+        later.setProcessEnvironment(e);
+        const QString file = env.path(QStringLiteral("kapu.ewl"));
+        later.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770"), {file});
+        QVERIFY(later.waitForStarted());
+        QTest::qWait(500);
+        first.publish({listener.port(), secret});
+        QCOMPARE(listener.next(), secret + file.toLocal8Bit());
+        QVERIFY(later.waitForFinished(60000));
+        QCOMPARE(later.exitCode(), 0);
+    }
+
     // Another user's segments under the key (one only its owner may read, one anyone may
     // read that names a port of theirs) are no instance of ours: the first start goes on
     // under a key of its own, and a later start of ours still finds it there.

@@ -33,6 +33,8 @@ private slots:
     void evaluatePlanWindow();
     void commandWithPlanFile();
     void saveAndLoad();
+    void firstSaveAsksOverOldReport_data();
+    void firstSaveAsksOverOldReport();
     void jumps();
     void abortShowsRowsSoFar();
 };
@@ -272,6 +274,60 @@ void TestEvaluationView::saveAndLoad()
     prompts.expectNotice(Prompts::Kind::Warning, "Ez a fájl nem létezik");
     QVERIFY(!other.loadFile(QStringLiteral("nincs.ffr")));
     QCOMPARE(other.currentFile(), env.path("masik.ffr"));
+}
+
+void TestEvaluationView::firstSaveAsksOverOldReport_data()
+{
+    QTest::addColumn<bool>("named");  // a name given by the run, or only the title
+    QTest::addColumn<bool>("oldFile"); // a report of that name is already there
+    QTest::addColumn<int>("answer");  // to the overwrite question: 0 "Igen", 1 "Mégsem", -1 none
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("title, no old file") << false << false << -1 << true;
+    QTest::newRow("title, old file, yes") << false << true << 0 << true;
+    QTest::newRow("title, old file, cancel") << false << true << 1 << false;
+    QTest::newRow("run's name, old file, yes") << true << true << 0 << true;
+    QTest::newRow("run's name, old file, cancel") << true << true << 1 << false;
+}
+
+void TestEvaluationView::firstSaveAsksOverOldReport()
+{
+    QFETCH(bool, named);
+    QFETCH(bool, oldFile);
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    TestEnv env;
+    const QString path = env.path("terv_2024-03-05.ffr");
+    if (oldFile) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QVERIFY(old.write("old report") > 0);
+    }
+    EvaluationView view;
+    EvaluationReport report;
+    report.title = QStringLiteral("terv_2024-03-05");
+    report.baseTime = QDateTime(day, QTime(0, 0));
+    view.model()->setReport(report);
+    if (named)
+        view.setCurrentFile(path);
+
+    {
+        ScriptedPrompts prompts;
+        if (answer >= 0)
+            prompts.expectQuestion(QStringLiteral("terv_2024-03-05.ffr nevű fájl már létezik.\nFelülírjuk?"),
+                                   answer == 0);
+        QCOMPARE(view.save(), replaced);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() == "old report", oldFile && !replaced);
+    QCOMPARE(view.model()->isModified(), !replaced);
+    if (!replaced)
+        return;
+    // Once written (or agreed), the window's own file is saved over without a question.
+    QCOMPARE(view.currentFile(), path);
+    view.model()->setReport(report);
+    ScriptedPrompts none;
+    QVERIFY(view.save());
 }
 
 void TestEvaluationView::jumps()

@@ -336,6 +336,60 @@ private slots:
         VERIFY_NO_VIOLATIONS(rig.sim());
     }
 
+    void ringOverrunDuringLaterReadOutIsMarkedAsGap_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("logged"); // records the logger writes before the first page is read
+        QTest::addColumn<int>("lost");   // of the 815 new records of the read-out
+        const int erase = SimulatedDevice::EraseAhead;
+        const int noGap = SimulatedDevice::NoGap;
+        // 815 new records leave four slots outside the range, the write slot among them.
+        QTest::newRow("into the free slots") << noGap << 3 << 0;
+        QTest::newRow("into the free slots, erasing ahead") << erase << 3 << 0;
+        QTest::newRow("up to the range") << noGap << 4 << 0;
+        QTest::newRow("up to the range, erasing its oldest") << erase << 4 << 1;
+        QTest::newRow("over the oldest two") << noGap << 6 << 2;
+        QTest::newRow("over the oldest two, erasing the third") << erase << 6 << 3;
+    }
+
+    // Records the logger overwrites while a later read-out reads its ring are lost: the log
+    // marks the gap and the user is told, as when they were lost before the read-out; what
+    // the logger wrote meanwhile is still taken once, by the next read-out.
+    void ringOverrunDuringLaterReadOutIsMarkedAsGap()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, logged);
+        QFETCH(int, lost);
+        TestEnv env;
+        Rig rig;
+        rig.dev().ringMode = SimulatedDevice::RingMode(mode);
+        QCOMPARE(rig.dev().ringSlots(), 819);
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        rig.addTouches(815);
+        bool arrived = false;
+        rig.sim().setFrameHandler([&](const QByteArray& frame) {
+            if (quint8(frame.at(1)) == 0x0C && !arrived) {
+                arrived = true;
+                rig.addTouches(logged);
+            }
+        });
+        {
+            ScriptedPrompts prompts;
+            if (lost > 0)
+                prompts.expectNotice(Prompts::Kind::Information, gapNotice);
+            QVERIFY(rig.readOut());
+        }
+        rig.sim().setFrameHandler(nullptr);
+        QVERIFY(arrived);
+        QVERIFY(rig.readOut());
+        const Saved log = saved();
+        QCOMPARE(log.touches, rig.written.mid(0, 10) + rig.written.mid(10 + lost));
+        QCOMPARE(log.kinds, lost > 0 ? (Kinds{KindReadOut, KindDataGap, KindReadOut, KindReadOut})
+                                     : (Kinds{KindReadOut, KindReadOut, KindReadOut}));
+        VERIFY_NO_VIOLATIONS(rig.sim());
+    }
+
     // A garbled reply of plausible length to the continuity read is read again, not taken
     // for lost records; a real gap still shows after the second reading.
     void garbledContinuityReplyIsNoGap()

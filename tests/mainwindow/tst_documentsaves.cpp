@@ -98,6 +98,8 @@ private slots:
         writeBytes(path, "old");
         QWidget parent;
         ScriptedPrompts prompts;
+        if (kind == CodeNames) // a file the list was not read from: replaced only when agreed
+            prompts.expectQuestion(file + QStringLiteral(" nevű fájl már létezik."), true);
         prompts.expectNotice(kind == CodeNames ? Prompts::Kind::Information : Prompts::Kind::Warning, QString());
         SafeSave::FaultScope faults;
         faults.failNth(SafeSave::Op::Access, 1, EACCES);
