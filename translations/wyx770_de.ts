@@ -4868,6 +4868,14 @@ die Uhr kann nicht feinjustiert werden!</translation>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mégsem archiválja az esemény naplót&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das Ereignisprotokoll doch nicht archivieren&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
+    <message numerus="yes">
+        <source> kiolvasás</source>
+        <comment>after the number of read-outs</comment>
+        <translation>
+            <numerusform> Auslesung</numerusform>
+            <numerusform> Auslesungen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>evaluationDlg</name>

@@ -4868,6 +4868,14 @@ it cannot be fine-tuned!</translation>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mégsem archiválja az esemény naplót&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Do not archive the event log after all&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
+    <message numerus="yes">
+        <source> kiolvasás</source>
+        <comment>after the number of read-outs</comment>
+        <translation>
+            <numerusform> read-out</numerusform>
+            <numerusform> read-outs</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>evaluationDlg</name>

@@ -4726,6 +4726,13 @@ az óra behangolása nem lehetséges!</source>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Mégsem archiválja az esemény naplót&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source> kiolvasás</source>
+        <comment>after the number of read-outs</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>evaluationDlg</name>

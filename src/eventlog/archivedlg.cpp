@@ -7,6 +7,14 @@ archiveDlg::archiveDlg(QWidget* parent)
 {
     setupUi(this);
     dateEdit->setDate(QDate::currentDate().addMonths(-1));
+    connect(readSpin, qOverload<int>(&QSpinBox::valueChanged), this, &archiveDlg::showCountSuffix);
+    showCountSuffix();
+}
+
+// The spin box writes the number itself; the word after it agrees with the number.
+void archiveDlg::showCountSuffix()
+{
+    readSpin->setSuffix(tr(" kiolvasás", "after the number of read-outs", readSpin->value()));
 }
 
 archiveDlg::~archiveDlg() = default;
@@ -47,6 +55,8 @@ void archiveDlg::dateChanged(bool newState)
 void archiveDlg::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslateUi(this);
+        showCountSuffix();
+    }
 }

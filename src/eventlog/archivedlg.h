@@ -24,4 +24,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+
+private:
+    void showCountSuffix();
 };

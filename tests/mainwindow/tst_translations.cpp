@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "device/usbcom.h"
 #include "evaluation/evaluationmodel.h"
+#include "eventlog/archivedlg.h"
 #include "mainwindow/programfiles.h"
 #include "routes/routedefmodel.h"
 #include "routes/routeplanlayout.h"
@@ -107,16 +108,22 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("drift");
         QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("archive");
         QTest::newRow("de 1") << int(OptLanguageGerman) << 1 << "mit 1 Minute Zeitabweichung kontrolliert!"
-                              << "Geht 1 Sekunde nach" << "Routenplan „“, geforderte Genauigkeit: 1 Minute";
+                              << "Geht 1 Sekunde nach" << "Routenplan „“, geforderte Genauigkeit: 1 Minute"
+                              << "1 Auslesung";
         QTest::newRow("de 2") << int(OptLanguageGerman) << 2 << "mit 2 Minuten Zeitabweichung kontrolliert!"
-                              << "Geht 2 Sekunden nach" << "Routenplan „“, geforderte Genauigkeit: 2 Minuten";
+                              << "Geht 2 Sekunden nach" << "Routenplan „“, geforderte Genauigkeit: 2 Minuten"
+                              << "2 Auslesungen";
         QTest::newRow("en 1") << int(OptLanguageEnglish) << 1 << "checked with a time deviation of 1 minute!"
-                              << "1 second slow" << "Route plan \"\", required accuracy: 1 minute";
+                              << "1 second slow" << "Route plan \"\", required accuracy: 1 minute"
+                              << "1 read-out";
         QTest::newRow("en 2") << int(OptLanguageEnglish) << 2 << "checked with a time deviation of 2 minutes!"
-                              << "2 seconds slow" << "Route plan \"\", required accuracy: 2 minutes";
+                              << "2 seconds slow" << "Route plan \"\", required accuracy: 2 minutes"
+                              << "2 read-outs";
         QTest::newRow("hu 1") << int(OptLanguageHungarian) << 1 << "ellenőrzése 1 perc idő eltéréssel!"
-                              << "Késik 1 másodpercet" << "\"\" útvonal terv, elvárt pontossága: 1 perc";
+                              << "Késik 1 másodpercet" << "\"\" útvonal terv, elvárt pontossága: 1 perc"
+                              << "1 kiolvasás";
     }
 
     void countsTakePluralForms()
@@ -126,6 +133,7 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QString, drift);
         QFETCH(QString, plan);
+        QFETCH(QString, archive);
         TestEnv env;
         QTranslator program;
         QTranslator qt;
@@ -151,6 +159,10 @@ private slots:
         RouteDefModel routes;
         routes.setTolerance(n);
         QCOMPARE(planText(routes).section(QLatin1Char('\n'), 0, 0).trimmed(), plan);
+
+        archiveDlg dlg;
+        dlg.readSpin->setValue(n);
+        QCOMPARE(dlg.readSpin->text(), archive);
         QCoreApplication::removeTranslator(&program);
     }
 
