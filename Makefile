@@ -4,7 +4,7 @@
 #   make fuzz   build the libFuzzer targets (clang)
 
 PACKAGES := cmake ninja-build g++ qtbase5-dev qttools5-dev qttools5-dev-tools qhelpgenerator-qt5 \
-            qttranslations5-l10n libftdi1-dev xvfb xauth clang libclang-rt-14-dev pkg-config poppler-utils
+            qttranslations5-l10n libftdi1-dev xvfb xauth clang libclang-rt-14-dev pkg-config poppler-utils python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 BUILD ?= build
