@@ -106,10 +106,12 @@ QByteArray newSaltFile(const QString& folder)
 QByteArray instanceSalt(const QString& folder)
 {
 #ifdef Q_OS_UNIX
+    if (folder.isEmpty())
+        return QByteArray();
     const QByteArray path = saltPath(folder);
     bool missing = false;
     const QByteArray salt = readSalt(path, &missing);
-    if (!missing || folder.isEmpty())
+    if (!missing)
         return salt;
     const QByteArray made = newSaltFile(folder);
     if (made.isEmpty())
