@@ -9,8 +9,10 @@
 #include "core/wyxapp.h"
 #include "mainwindow/mainwindow.h"
 
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
+#include <QSettings>
 #include <QSplashScreen>
 #include <QThread>
 #include <ctime>
@@ -41,17 +43,20 @@ int wyxMain(int argc, char** argv)
     WyxApp app(argc, argv);
     installKodNevModel(*app.settings);
 
-    SingleInstanceGuard guard(instanceKey());
+    QCoreApplication::setOrganizationName(QStringLiteral("quelta"));
+    QCoreApplication::setApplicationName(QStringLiteral("WYX"));
+    // The key's salt lies beside the options, where only the user's own starts read it.
+    const QString saltFolder = QFileInfo(QSettings().fileName()).absolutePath();
+    const QString key = saltedInstanceKey(instanceKey(), instanceSalt(saltFolder));
+    SingleInstanceGuard guard(key);
     if (!guard.acquire()) {
         // A first instance still starting has no listener yet: a file waits for it a while.
         const QStringList args = QCoreApplication::arguments();
         if (!handOffArgument(args).isNull())
-            handOffToRunningInstance(args, SingleInstanceGuard::awaitPublished(instanceKey(), handOverWaitMs));
+            handOffToRunningInstance(args, SingleInstanceGuard::awaitPublished(key, handOverWaitMs));
         return 0;
     }
 
-    QCoreApplication::setOrganizationName(QStringLiteral("quelta"));
-    QCoreApplication::setApplicationName(QStringLiteral("WYX"));
     app.settings->load();
 
     ToolTipFilter toolTipFilter;
@@ -76,6 +81,8 @@ int wyxMain(int argc, char** argv)
 
     showMainWindow(mainWindow, std::move(splash));
     const int exitCode = app.exec();
+    // Anyone could list this run's key among the machine's segments: the next run's is new.
+    renewInstanceSalt(saltFolder);
 
     app.removeEventFilter(&toolTipFilter);
     return exitCode; // main window, filter, guard, then the application go, in that order

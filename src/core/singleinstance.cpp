@@ -1,6 +1,7 @@
 #include "core/singleinstance.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -17,9 +18,13 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #else
 #include <QSharedMemory>
@@ -46,7 +51,102 @@ QString userId()
 #endif
 }
 
+#ifdef Q_OS_UNIX
+
+constexpr int saltSize = 32;
+const char saltFileName[] = "WYX-instance.salt";
+
+QByteArray saltPath(const QString& folder)
+{
+    return QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(saltFileName));
+}
+
+// The salt in the file, or empty unless it is a regular file of this user's that only they
+// may read and write, of the salt's size. *missing tells that there is no file at all.
+QByteArray readSalt(const QByteArray& path, bool* missing)
+{
+    // No symlink is followed, and a FIFO put there does not keep the start waiting.
+    const int fd = open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    *missing = fd < 0 && errno == ENOENT;
+    if (fd < 0)
+        return QByteArray();
+    struct stat st {};
+    char salt[saltSize];
+    const bool trusted = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == getuid()
+                         && (st.st_mode & 07777) == 0600 && st.st_size == saltSize
+                         && read(fd, salt, saltSize) == saltSize;
+    close(fd);
+    return trusted ? QByteArray(salt, saltSize) : QByteArray();
+}
+
+// A new salt in a new file of its own (mkstemp: O_CREAT | O_EXCL, mode 0600) in the folder;
+// the file's path, empty when it could not be written whole.
+QByteArray newSaltFile(const QString& folder)
+{
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QByteArray();
+    QByteArray path = saltPath(folder) + ".XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd < 0)
+        return QByteArray();
+    quint32 salt[saltSize / sizeof(quint32)];
+    QRandomGenerator::system()->fillRange(salt);
+    const bool written = fchmod(fd, 0600) == 0 && write(fd, salt, saltSize) == saltSize;
+    if (close(fd) != 0 || !written) {
+        unlink(path.constData());
+        return QByteArray();
+    }
+    return path;
+}
+
+#endif
+
 } // namespace
+
+QByteArray instanceSalt(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    if (folder.isEmpty())
+        return QByteArray();
+    const QByteArray path = saltPath(folder);
+    bool missing = false;
+    const QByteArray salt = readSalt(path, &missing);
+    if (!missing)
+        return salt;
+    const QByteArray made = newSaltFile(folder);
+    if (made.isEmpty())
+        return QByteArray();
+    // link() puts the whole file in place only where there is none: racing starts all read
+    // the one that came first.
+    link(made.constData(), path.constData());
+    unlink(made.constData());
+    return readSalt(path, &missing);
+#else
+    Q_UNUSED(folder)
+    return QByteArray(); // sessions keep users' keys apart
+#endif
+}
+
+bool renewInstanceSalt(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray made = newSaltFile(folder);
+    if (made.isEmpty())
+        return false;
+    if (std::rename(made.constData(), saltPath(folder).constData()) == 0)
+        return true;
+    unlink(made.constData());
+    return false;
+#else
+    Q_UNUSED(folder)
+    return false;
+#endif
+}
+
+QString saltedInstanceKey(const QString& key, const QByteArray& salt)
+{
+    return salt.isEmpty() ? key : key + QLatin1Char('#') + QString::fromLatin1(salt.toHex());
+}
 
 QString instanceKey()
 {

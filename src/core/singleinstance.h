@@ -4,6 +4,9 @@
 // the same user hands its file argument to the first over one local UDP datagram to that
 // port, the secret in front of the path, and ends. The listener drops every datagram
 // without the secret, so no other user can hand files in.
+// The segment's key mixes in a random salt from a file only the user may read, beside the
+// options, so no other user can work it out and take it first; the running instance puts a
+// new salt there on its way out, as its key was in view of anyone listing the segments.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,6 +14,14 @@
 
 // The shared-memory key: the fixed key plus the user id, unless WYX_INSTANCE_KEY is set.
 QString instanceKey();
+// The user's salt for the key, kept in the file WYX-instance.salt in the folder and made
+// there on first use. Empty (the key is then used as it stands) when the file cannot be
+// trusted: it must be a regular file, no symlink, of this user's, of mode 0600.
+QByteArray instanceSalt(const QString& folder);
+// Puts a new salt in the folder in place of the one there. True when it did.
+bool renewInstanceSalt(const QString& folder);
+// The key with the salt mixed in; the key itself without a salt.
+QString saltedInstanceKey(const QString& key, const QByteArray& salt);
 // The local UDP port of the running instance's listener: 7890 unless WYX_INSTANCE_PORT
 // holds another port number.
 quint16 instancePort();

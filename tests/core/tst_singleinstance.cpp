@@ -12,7 +12,11 @@
 
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -43,7 +47,18 @@ QString newKey()
 
 const QByteArray secret(handOverSecretSize, 'k');
 
+// What the program started with WYX_INSTANCE_KEY=base and its options under env keys its
+// segments by.
+QString programKey(const TestEnv& env, const QString& base)
+{
+    return saltedInstanceKey(base, instanceSalt(env.settingsDir() + QStringLiteral("/quelta")));
+}
+
+enum class SaltFile { OthersMayRead, Symlink, Directory, Fifo, Short, OtherUsers };
+
 } // namespace
+
+Q_DECLARE_METATYPE(SaltFile)
 
 class TestSingleInstance : public QObject
 {
@@ -118,9 +133,10 @@ private slots:
         const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
         Listener listener;
         QVERIFY(listener.bound);
-        const QString key = newKey();
+        const QString base = newKey();
+        const QString key = programKey(env, base);
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", key);
+        e.insert("WYX_INSTANCE_KEY", base);
         e.insert("WYX_INSTANCE_PORT", QString::number(listener.port()));
         e.insert("XDG_CONFIG_HOME", env.settingsDir());
         e.insert("HOME", env.root());
@@ -178,11 +194,12 @@ private slots:
         TestEnv env;
         Listener listener;
         QVERIFY(listener.bound);
-        const QString key = newKey();
+        const QString base = newKey();
+        const QString key = programKey(env, base);
         SingleInstanceGuard first(key);
         QVERIFY(first.acquire());
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", key);
+        e.insert("WYX_INSTANCE_KEY", base);
         e.insert("XDG_CONFIG_HOME", env.settingsDir());
         e.insert("HOME", env.root());
         QProcess later;
@@ -228,11 +245,12 @@ private slots:
         if (!other.unavailable().isEmpty())
             QSKIP(qPrintable(other.unavailable()));
         TestEnv env;
-        const QString key = newKey();
+        const QString base = newKey();
+        const QString key = programKey(env, base);
         QProcess squatter;
         QVERIFY(other.start(squatter, {"squat", key, "9"}));
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", key);
+        e.insert("WYX_INSTANCE_KEY", base);
         e.insert("XDG_CONFIG_HOME", env.settingsDir());
         e.insert("HOME", env.root());
         const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
@@ -269,6 +287,130 @@ private slots:
         guard.publish({4711, secret});
         QVERIFY(SingleInstanceGuard::published(key).isValid());
         QCOMPARE(other.run({"read", key}), QByteArray("denied\n"));
+    }
+
+    // Another user can work out the key from the user id and take every slot of it first.
+    // The program's key holds a salt they cannot read: a later start still finds the first
+    // and hands its file over instead of becoming a second instance.
+    void slotsOfTheUserIdKeyTakenByAnotherUser()
+    {
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        TestEnv env;
+        Listener listener;
+        QVERIFY(listener.bound);
+        const QString base = newKey();
+        QProcess squatter;
+        QVERIFY(other.start(squatter, {"squat", base, "9", QString::number(SingleInstanceGuard::Slots)}));
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("WYX_INSTANCE_KEY", base);
+        e.insert("XDG_CONFIG_HOME", env.settingsDir());
+        e.insert("HOME", env.root());
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+        QProcess first;
+        first.setProcessEnvironment(e);
+        first.start(program, QStringList());
+        const QString key = programKey(env, base);
+        QTRY_VERIFY_WITH_TIMEOUT(SingleInstanceGuard::published(key).isValid() || first.state() == QProcess::NotRunning,
+                                 60000);
+        QCOMPARE(first.state(), QProcess::Running);
+        {
+            // The test's listener stands in for the first instance's.
+            void* data = shmat(shmget(key_t(SingleInstanceGuard::segmentKey(key, 0)), 0, 0), nullptr, 0);
+            QVERIFY(data != reinterpret_cast<void*>(-1));
+            memcpy(data, publishedRecord({listener.port(), secret}).constData(), publishedRecordSize);
+            shmdt(data);
+        }
+        QProcess second;
+        second.setProcessEnvironment(e);
+        const QString file = env.path(QStringLiteral("kapu.ewl"));
+        second.start(program, {file});
+        QVERIFY(second.waitForFinished(60000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(listener.next(), secret + file.toLocal8Bit());
+        first.kill();
+        first.waitForFinished();
+        {
+            SingleInstanceGuard cleanup(key); // clears the segment the killed one left
+            QVERIFY(cleanup.acquire());
+        }
+        squatter.closeWriteChannel();
+        QVERIFY(squatter.waitForFinished());
+    }
+
+    // The salt is made once, by whichever of racing starts comes first, readable by its
+    // user alone; later starts read the same, and a renewal puts a new one in its place.
+    void saltMadeOnceAndRenewed()
+    {
+        TestEnv env;
+        const QString folder = env.settingsDir() + QStringLiteral("/not yet made");
+        std::vector<QByteArray> salts(6);
+        std::vector<std::thread> starts;
+        for (QByteArray& salt : salts)
+            starts.emplace_back([&salt, &folder] { salt = instanceSalt(folder); });
+        for (std::thread& start : starts)
+            start.join();
+        QCOMPARE(salts.front().size(), 32);
+        for (const QByteArray& salt : salts)
+            QCOMPARE(salt.toHex(), salts.front().toHex());
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(folder + QStringLiteral("/WYX-instance.salt")).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0600));
+
+        QVERIFY(renewInstanceSalt(folder));
+        const QByteArray renewed = instanceSalt(folder);
+        QCOMPARE(renewed.size(), 32);
+        QVERIFY(renewed != salts.front());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("WYX-instance.salt")});
+        QCOMPARE(saltedInstanceKey(QStringLiteral("k"), QByteArray()), QStringLiteral("k"));
+    }
+
+    // A salt file that someone else may have made or read is not used: the key stays as it
+    // follows from the user id (the slots still keep other users' segments apart).
+    void untrustedSaltFile_data()
+    {
+        QTest::addColumn<SaltFile>("kind");
+        QTest::newRow("others may read") << SaltFile::OthersMayRead;
+        QTest::newRow("symlink") << SaltFile::Symlink;
+        QTest::newRow("directory") << SaltFile::Directory;
+        QTest::newRow("fifo") << SaltFile::Fifo;
+        QTest::newRow("short") << SaltFile::Short;
+        QTest::newRow("another user's") << SaltFile::OtherUsers;
+    }
+
+    void untrustedSaltFile()
+    {
+        QFETCH(SaltFile, kind);
+        TestEnv env;
+        const QString folder = env.settingsDir();
+        const QString elsewhere = env.settingsDir() + QStringLiteral("/elsewhere");
+        const QByteArray path = QFile::encodeName(folder + QStringLiteral("/WYX-instance.salt"));
+        QVERIFY(!instanceSalt(elsewhere).isEmpty()); // a sound one, for the symlink
+        switch (kind) {
+        case SaltFile::Symlink:
+            QCOMPARE(symlink("elsewhere/WYX-instance.salt", path.constData()), 0);
+            break;
+        case SaltFile::Directory:
+            QCOMPARE(mkdir(path.constData(), 0700), 0);
+            break;
+        case SaltFile::Fifo:
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+            break;
+        case SaltFile::OtherUsers:
+            if (getuid() != 0)
+                QSKIP("giving a file to another user needs root");
+            Q_FALLTHROUGH();
+        default:
+            QVERIFY(QFile::copy(elsewhere + QStringLiteral("/WYX-instance.salt"), QFile::decodeName(path)));
+            QCOMPARE(chmod(path.constData(), kind == SaltFile::OthersMayRead ? 0644 : 0600), 0);
+            if (kind == SaltFile::Short)
+                QCOMPARE(truncate(path.constData(), 16), 0);
+            if (kind == SaltFile::OtherUsers)
+                QCOMPARE(chown(path.constData(), 54321, 54321), 0);
+        }
+        QCOMPARE(instanceSalt(folder), QByteArray());
     }
 };
 

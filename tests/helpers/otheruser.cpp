@@ -1,8 +1,10 @@
 // What another local user can try against a user's program; the tests run it under an
 // unused user id. Prints what it found and exits 0 when it could do what it was told.
-//   squat <key> <port>  : make segments under the key's first two slots (one readable by
-//                         all, announcing the port) and one the way Qt keys it; print
-//                         "ready" and hold them until the input closes
+//   squat <key> <port> [<slots>]
+//                       : make segments under the key's first two slots, or as many as
+//                         given (every other one readable by all, announcing the port), and
+//                         one the way Qt keys it; print "ready" and hold them until the
+//                         input closes
 //   read <key>          : print what the segments under the key hold, "denied" when nothing
 //   send <port> <path>  : send the path to the port, bare and behind a guessed secret
 //   id                  : print the user id
@@ -23,13 +25,13 @@
 namespace {
 
 // Holds the segments until its input closes, then removes them.
-int squat(const QString& key, quint16 port)
+int squat(const QString& key, quint16 port, int count)
 {
     const int modes[] = {0600, 0666};
     QVector<int> ids;
-    for (int slot = 0; slot < 2; ++slot) {
+    for (int slot = 0; slot < count; ++slot) {
         const int id = shmget(key_t(SingleInstanceGuard::segmentKey(key, slot)), publishedRecordSize,
-                              IPC_CREAT | IPC_EXCL | modes[slot]);
+                              IPC_CREAT | IPC_EXCL | modes[slot % 2]);
         if (id < 0)
             return 1;
         ids.append(id);
@@ -91,8 +93,8 @@ int main(int argc, char** argv)
         std::printf("%u\n", unsigned(getuid()));
         return 0;
     }
-    if (command == QLatin1String("squat") && args.size() == 3)
-        return squat(args.at(1), quint16(args.at(2).toUInt()));
+    if (command == QLatin1String("squat") && (args.size() == 3 || args.size() == 4))
+        return squat(args.at(1), quint16(args.at(2).toUInt()), args.size() == 4 ? args.at(3).toInt() : 2);
     if (command == QLatin1String("read") && args.size() == 2)
         return read(args.at(1));
     if (command == QLatin1String("send") && args.size() == 3)
