@@ -54,6 +54,33 @@ QString programKey(const TestEnv& env, const QString& base)
     return saltedInstanceKey(base, instanceSalt(env.settingsDir() + QStringLiteral("/quelta")));
 }
 
+// The program beside the tests ...
+QString programPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+}
+
+// ... started with WYX_INSTANCE_KEY=base and its options under env.
+QProcessEnvironment programEnvironment(const TestEnv& env, const QString& base)
+{
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert("WYX_INSTANCE_KEY", base);
+    e.insert("XDG_CONFIG_HOME", env.settingsDir());
+    e.insert("HOME", env.root());
+    return e;
+}
+
+// Publishes the test's listener in the running instance's segment, standing in for its own.
+bool standInForListener(const QString& key, quint16 port)
+{
+    void* data = shmat(shmget(key_t(SingleInstanceGuard::segmentKey(key, 0)), 0, 0), nullptr, 0);
+    if (data == reinterpret_cast<void*>(-1))
+        return false;
+    memcpy(data, publishedRecord({port, secret}).constData(), publishedRecordSize);
+    shmdt(data);
+    return true;
+}
+
 enum class SaltFile { OthersMayRead, Symlink, Directory, Fifo, Short, OtherUsers };
 
 } // namespace
@@ -130,16 +157,13 @@ private slots:
     void laterStartsOfTheProgram()
     {
         TestEnv env;
-        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+        const QString program = programPath();
         Listener listener;
         QVERIFY(listener.bound);
         const QString base = newKey();
         const QString key = programKey(env, base);
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", base);
+        QProcessEnvironment e = programEnvironment(env, base);
         e.insert("WYX_INSTANCE_PORT", QString::number(listener.port()));
-        e.insert("XDG_CONFIG_HOME", env.settingsDir());
-        e.insert("HOME", env.root());
         const auto start = [&](QProcess& p, const QStringList& args) {
             p.setProcessEnvironment(e);
             p.start(program, args);
@@ -153,12 +177,7 @@ private slots:
         // publishes that; stand in for it with the test's listener.
         QVERIFY(SingleInstanceGuard::published(key).port != listener.port());
         const int id = shmget(key_t(SingleInstanceGuard::segmentKey(key, 0)), 0, 0);
-        {
-            void* data = shmat(id, nullptr, 0);
-            QVERIFY(data != reinterpret_cast<void*>(-1));
-            memcpy(data, publishedRecord({listener.port(), secret}).constData(), publishedRecordSize);
-            shmdt(data);
-        }
+        QVERIFY(standInForListener(key, listener.port()));
 
         const auto endsAtOnce = [&](const QStringList& args) {
             QProcess p;
@@ -198,14 +217,10 @@ private slots:
         const QString key = programKey(env, base);
         SingleInstanceGuard first(key);
         QVERIFY(first.acquire());
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", base);
-        e.insert("XDG_CONFIG_HOME", env.settingsDir());
-        e.insert("HOME", env.root());
         QProcess later;
-        later.setProcessEnvironment(e);
+        later.setProcessEnvironment(programEnvironment(env, base));
         const QString file = env.path(QStringLiteral("kapu.ewl"));
-        later.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770"), {file});
+        later.start(programPath(), {file});
         QVERIFY(later.waitForStarted());
         QTest::qWait(500);
         first.publish({listener.port(), secret});
@@ -249,11 +264,8 @@ private slots:
         const QString key = programKey(env, base);
         QProcess squatter;
         QVERIFY(other.start(squatter, {"squat", key, "9"}));
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", base);
-        e.insert("XDG_CONFIG_HOME", env.settingsDir());
-        e.insert("HOME", env.root());
-        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+        const QProcessEnvironment e = programEnvironment(env, base);
+        const QString program = programPath();
         QProcess first;
         first.setProcessEnvironment(e);
         first.start(program, QStringList());
@@ -303,11 +315,8 @@ private slots:
         const QString base = newKey();
         QProcess squatter;
         QVERIFY(other.start(squatter, {"squat", base, "9", QString::number(SingleInstanceGuard::Slots)}));
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("WYX_INSTANCE_KEY", base);
-        e.insert("XDG_CONFIG_HOME", env.settingsDir());
-        e.insert("HOME", env.root());
-        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../wyx770");
+        const QProcessEnvironment e = programEnvironment(env, base);
+        const QString program = programPath();
         QProcess first;
         first.setProcessEnvironment(e);
         first.start(program, QStringList());
@@ -315,13 +324,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(SingleInstanceGuard::published(key).isValid() || first.state() == QProcess::NotRunning,
                                  60000);
         QCOMPARE(first.state(), QProcess::Running);
-        {
-            // The test's listener stands in for the first instance's.
-            void* data = shmat(shmget(key_t(SingleInstanceGuard::segmentKey(key, 0)), 0, 0), nullptr, 0);
-            QVERIFY(data != reinterpret_cast<void*>(-1));
-            memcpy(data, publishedRecord({listener.port(), secret}).constData(), publishedRecordSize);
-            shmdt(data);
-        }
+        QVERIFY(standInForListener(key, listener.port()));
         QProcess second;
         second.setProcessEnvironment(e);
         const QString file = env.path(QStringLiteral("kapu.ewl"));
