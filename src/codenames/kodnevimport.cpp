@@ -196,7 +196,8 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
         return true;
     const QString where =
         result.stoppedAt > 0
-            ? QCoreApplication::translate("KodnevView", "%1. sor: %2").arg(result.stoppedAt).arg(result.error)
+            ? QCoreApplication::translate("KodnevView", "%1. sor: %2")
+                  .arg(QString::number(result.stoppedAt), result.error)
             : result.error;
     Prompts::warning(parent, title,
                      QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.").arg(name, where));

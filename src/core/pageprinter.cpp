@@ -81,7 +81,8 @@ bool PagePrinter::print(QWidget* parent, int rowCount, int pageSet, const QStrin
             painter.setFont(m_font);
         }
         painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
-                         QCoreApplication::translate("PagePrinter", "%1   %2 oldal").arg(footerName).arg(page.number));
+                         QCoreApplication::translate("PagePrinter", "%1   %2 oldal")
+                             .arg(footerName, QString::number(page.number)));
     }
     ok = painter.end() && ok;
     if (!ok)

@@ -17,7 +17,8 @@ QString interfaceDir(int bus, const QList<int>& ports, const QString& sysRoot)
     QStringList path;
     for (int p : ports)
         path << QString::number(p);
-    return QStringLiteral("%1/bus/usb/devices/%2-%3:1.0").arg(sysRoot).arg(bus).arg(path.join(QLatin1Char('.')));
+    return QStringLiteral("%1/bus/usb/devices/%2-%3:1.0")
+        .arg(sysRoot, QString::number(bus), path.join(QLatin1Char('.')));
 }
 
 QStringList ttyNodes(const QString& interfaceDir)

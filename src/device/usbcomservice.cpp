@@ -102,7 +102,7 @@ UsbErrorCodes UsbCom::writeConfigTime(int address, const QDateTime& t)
 
 QString UsbCom::memoryText() const
 {
-    return tr("%1 x %2K").arg(memoryCode & 0x0F).arg(8 << (memoryCode >> 4));
+    return tr("%1 x %2K").arg(QString::number(memoryCode & 0x0F), QString::number(8 << (memoryCode >> 4)));
 }
 
 QString UsbCom::capacityText() const
@@ -123,7 +123,7 @@ QString UsbCom::capacityText() const
     case 22931: return tr("224K (22932)");
     case 26207: return tr("256K (26208)");
     case 52415: return tr("512K (52416)");
-    default: return tr("%1K (%2)").arg(lastIndex * 16 / 1024).arg(lastIndex * 16);
+    default: return tr("%1K (%2)").arg(QString::number(lastIndex * 16 / 1024), QString::number(lastIndex * 16));
     }
 }
 

@@ -179,9 +179,9 @@ QString EvaluationModel::rowText(const EvaluationRow& row, const ReportContext& 
         if (m == 0x20200000)
             return tr("%1 elmaradt %n ellenőrzés!", nullptr, count).arg(P());
         if (m == 0x24200000)
-            return tr("%1 kimaradt %2x és túl hosszú követési idő!").arg(P()).arg(count);
+            return tr("%1 kimaradt %2x és túl hosszú követési idő!").arg(P(), QString::number(count));
         if (m == 0x28200000)
-            return tr("%1 kimaradt %2x és túl rövid követési idő!").arg(P()).arg(count);
+            return tr("%1 kimaradt %2x és túl rövid követési idő!").arg(P(), QString::number(count));
         if ((kind & 0xF36FFFFF) == 0x20200000)
             return tr("%1 túl rövid és túl hosszú követési idő is előfordult!").arg(P());
         return tr("%1 teljesítésénél többféle hiba!").arg(P());

@@ -51,7 +51,7 @@ QString LogModel::archiveFilePath(const QDate& day) const
     const QString stem = base + day.toString(QStringLiteral("_yyyy-MM-dd"));
     // An archive of the same day is never replaced: it may hold rows no other file has.
     for (int n = 1; n <= maxArchivesPerDay; ++n) {
-        const QString name = n == 1 ? stem : QStringLiteral("%1_%2").arg(stem).arg(n);
+        const QString name = n == 1 ? stem : QStringLiteral("%1_%2").arg(stem, QString::number(n));
         const QString path = dir.absoluteFilePath(name + QLatin1Char('.') + extEventArchive);
         if (!QFileInfo::exists(path) && !QFileInfo::exists(backupPathFor(path)))
             return path;

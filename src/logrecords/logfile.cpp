@@ -166,7 +166,7 @@ QString setAside(const QString& path)
 {
     for (int n = 1; n < 1000; ++n) {
         const QString target = n == 1 ? QStringLiteral("%1.%2").arg(path, extBroken)
-                                      : QStringLiteral("%1.%2.%3").arg(path).arg(n).arg(extBroken);
+                                      : QStringLiteral("%1.%2.%3").arg(path, QString::number(n), extBroken);
         if (QFileInfo::exists(target))
             continue;
         // rename never replaces an existing file, so a name taken meanwhile is skipped too.

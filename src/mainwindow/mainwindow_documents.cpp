@@ -313,7 +313,7 @@ void MainWindow::updateNezetMenu()
     QWidget* active = activeMdiChild();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
-        const QString text = QStringLiteral("%1 %2").arg(i + 1).arg(menuSafe(windowMenuName(window)));
+        const QString text = QStringLiteral("%1 %2").arg(QString::number(i + 1), menuSafe(windowMenuName(window)));
         QAction* entry = nezetMenu->addAction(i < 9 ? QLatin1Char('&') + text : text);
         entry->setCheckable(true);
         entry->setChecked(window == active || window->widget() == active);
@@ -384,7 +384,7 @@ void MainWindow::updateRecentFileActions()
     for (int i = 0; i < MaxRecentFiles; ++i) {
         QAction* action = recentFileActs[i];
         if (i < count) {
-            action->setText(tr("&%1 %2").arg(i + 1).arg(menuSafe(QFileInfo(files.at(i)).fileName())));
+            action->setText(tr("&%1 %2").arg(QString::number(i + 1), menuSafe(QFileInfo(files.at(i)).fileName())));
             action->setData(files.at(i));
         }
         action->setVisible(i < count);

@@ -57,7 +57,7 @@ void TxtView::applyListFont()
 void TxtView::newFile()
 {
     isUntitled = true;
-    curFile = tr("document%1.%2").arg(untitledNumber++).arg(extText);
+    curFile = tr("document%1.%2").arg(QString::number(untitledNumber++), extText);
     setWindowTitle(curFile + QLatin1String("[*]"));
     connect(document(), &QTextDocument::contentsChanged, this, &TxtView::documentWasModified,
             Qt::UniqueConnection);

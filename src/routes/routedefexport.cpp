@@ -171,7 +171,7 @@ bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownN
             painter.drawText(QRect(indent, y, W - indent, ls), flags, line.text);
         }
         painter.drawText(QRect(0, H - ls, W, ls), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
-                         footer.arg(routeModel.fileName()).arg(p));
+                         footer.arg(routeModel.fileName(), QString::number(p)));
     }
     return painter.end();
 }

@@ -100,7 +100,7 @@ void RouteDefView::expandDefault()
 
 void RouteDefView::newFile()
 {
-    curFile = tr("útvonalterv%1.%2").arg(untitledCounter++).arg(extRoutePlan);
+    curFile = tr("útvonalterv%1.%2").arg(QString::number(untitledCounter++), extRoutePlan);
     setWindowTitle(curFile + QStringLiteral("[*]"));
     setWindowModified(true);
 }

@@ -70,8 +70,8 @@ QString RouteTime::toString() const
 {
     if (isUnset())
         return QStringLiteral("    :  ");
-    const QString hm = QStringLiteral("%1:%2").arg(hours % 24, 2, 10, QLatin1Char('0')).arg(int(minutes), 2, 10,
-                                                                                          QLatin1Char('0'));
+    const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
+    const QString hm = QStringLiteral("%1:%2").arg(twoDigits(hours % 24), twoDigits(minutes));
     if (hours < 24)
         return QStringLiteral("  ") + hm;
     return QStringLiteral("%1 ").arg(hours / 24) + hm;

@@ -145,7 +145,8 @@ bool SimulatedLogger::getDeviceInfoDetail(int index, unsigned& flags, QByteArray
     if (callFails(QStringLiteral("getDeviceInfoDetail")))
         return false;
     if (index < 0 || index >= int(m_listed.size())) {
-        violation(QStringLiteral("getDeviceInfoDetail for index %1 of %2").arg(index).arg(m_listed.size()));
+        violation(QStringLiteral("getDeviceInfoDetail for index %1 of %2")
+                      .arg(QString::number(index), QString::number(m_listed.size())));
         return false;
     }
     const int d = m_listed[size_t(index)];
@@ -226,10 +227,12 @@ bool SimulatedLogger::setLatencyTimer(Handle h, int ms)
 
 bool SimulatedLogger::setUsbParameters(Handle h, int inTransferSize, int outTransferSize)
 {
-    if (!configure(h, QStringLiteral("setUsbParameters %1 %2").arg(inTransferSize).arg(outTransferSize)))
+    if (!configure(h, QStringLiteral("setUsbParameters %1 %2")
+                          .arg(QString::number(inTransferSize), QString::number(outTransferSize))))
         return false;
     if (inTransferSize != 1024 || outTransferSize != 64)
-        violation(QStringLiteral("USB transfer sizes %1/%2, expected 1024/64").arg(inTransferSize).arg(outTransferSize));
+        violation(QStringLiteral("USB transfer sizes %1/%2, expected 1024/64")
+                      .arg(QString::number(inTransferSize), QString::number(outTransferSize)));
     return true;
 }
 
@@ -243,7 +246,9 @@ bool SimulatedLogger::setBaudRate(Handle h, int baud)
 
 bool SimulatedLogger::setDataCharacteristics(Handle h, int dataBits, StopBits stopBits, Parity parity)
 {
-    if (!configure(h, QStringLiteral("setDataCharacteristics %1 %2 %3").arg(dataBits).arg(int(stopBits)).arg(int(parity))))
+    if (!configure(h, QStringLiteral("setDataCharacteristics %1 %2 %3")
+                          .arg(QString::number(dataBits), QString::number(int(stopBits)),
+                               QString::number(int(parity)))))
         return false;
     Session* s = session(h, "setDataCharacteristics");
     s->dataBits = dataBits;
@@ -254,7 +259,8 @@ bool SimulatedLogger::setDataCharacteristics(Handle h, int dataBits, StopBits st
 
 bool SimulatedLogger::setFlowControl(Handle h, FlowControl flow, char xon, char xoff)
 {
-    if (!configure(h, QStringLiteral("setFlowControl %1 %2 %3").arg(int(flow)).arg(hex(quint8(xon))).arg(hex(quint8(xoff)))))
+    if (!configure(h, QStringLiteral("setFlowControl %1 %2 %3")
+                          .arg(QString::number(int(flow)), hex(quint8(xon)), hex(quint8(xoff)))))
         return false;
     Session* s = session(h, "setFlowControl");
     s->flow = flow;
@@ -265,10 +271,10 @@ bool SimulatedLogger::setFlowControl(Handle h, FlowControl flow, char xon, char 
 
 bool SimulatedLogger::setTimeouts(Handle h, int readMs, int writeMs)
 {
-    if (!configure(h, QStringLiteral("setTimeouts %1 %2").arg(readMs).arg(writeMs)))
+    if (!configure(h, QStringLiteral("setTimeouts %1 %2").arg(QString::number(readMs), QString::number(writeMs))))
         return false;
     if ((readMs != 500 && readMs != 1500) || writeMs != 200)
-        violation(QStringLiteral("time-outs %1/%2 ms").arg(readMs).arg(writeMs));
+        violation(QStringLiteral("time-outs %1/%2 ms").arg(QString::number(readMs), QString::number(writeMs)));
     return true;
 }
 

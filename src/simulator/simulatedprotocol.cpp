@@ -126,7 +126,8 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
     const int cmd = L >= 1 ? quint8(f[1]) : -1;
     const QString name = QStringLiteral("command %1").arg(hex(quint8(cmd)));
     if (L + 1 > maxFrame) {
-        violation(QStringLiteral("%1: frame of %2 bytes, at most %3").arg(name).arg(L + 1).arg(maxFrame));
+        violation(QStringLiteral("%1: frame of %2 bytes, at most %3")
+                      .arg(name, QString::number(L + 1), QString::number(maxFrame)));
         return false;
     }
     int expected = -1;
@@ -142,7 +143,8 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
         return false;
     }
     if (L != expected) {
-        violation(QStringLiteral("%1: length %2, expected %3").arg(name).arg(L).arg(expected));
+        violation(
+            QStringLiteral("%1: length %2, expected %3").arg(name, QString::number(L), QString::number(expected)));
         return false;
     }
     bool sound = true;
@@ -151,7 +153,7 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
         sound = false;
     };
     if (quint8(f[L]) != checksum(f, 1, L))
-        bad(QStringLiteral("checksum %1, expected %2").arg(hex(quint8(f[L]))).arg(hex(checksum(f, 1, L))));
+        bad(QStringLiteral("checksum %1, expected %2").arg(hex(quint8(f[L])), hex(checksum(f, 1, L))));
     auto sumOf = [&](int from, int to) {
         int sum = 0;
         for (int i = from; i < to; ++i)
@@ -164,7 +166,8 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
         // A real logger would read whatever memory lies beyond its ring.
         const int index = quint8(f[2]) | (quint8(f[3]) << 8);
         if (index > dev.lastIndex())
-            bad(QStringLiteral("index %1 beyond the ring's last %2").arg(index).arg(dev.lastIndex()));
+            bad(QStringLiteral("index %1 beyond the ring's last %2")
+                    .arg(QString::number(index), QString::number(dev.lastIndex())));
         break;
     }
     case 0x02:
@@ -176,26 +179,27 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
         const int b = quint8(f[2]);
         const int value = (b & 0x40) ? (b & 0x3F) - 64 : (b & 0x3F);
         if ((b & 0x80) || value < -62 || value > 62 || f[3] != 0)
-            bad(QStringLiteral("calibration %1 %2").arg(hex(quint8(b))).arg(hex(quint8(f[3]))));
+            bad(QStringLiteral("calibration %1 %2").arg(hex(quint8(b)), hex(quint8(f[3]))));
         break;
     }
     case 0x1B:
         if (quint8(f[5]) != sumOf(2, 5))
-            bad(QStringLiteral("sum %1, expected %2").arg(hex(quint8(f[5]))).arg(hex(sumOf(2, 5))));
+            bad(QStringLiteral("sum %1, expected %2").arg(hex(quint8(f[5])), hex(sumOf(2, 5))));
         break;
     case 0x1C: {
         const int n = L - 4;
         if (quint8(f[L - 1]) != sumOf(2, L - 1))
-            bad(QStringLiteral("sum %1, expected %2").arg(hex(quint8(f[L - 1]))).arg(hex(sumOf(2, L - 1))));
+            bad(QStringLiteral("sum %1, expected %2").arg(hex(quint8(f[L - 1])), hex(sumOf(2, L - 1))));
         if (quint8(f[2]) + n > SimulatedDevice::ConfigSize)
-            bad(QStringLiteral("write of %1 bytes at %2 beyond the memory").arg(n).arg(quint8(f[2])));
+            bad(QStringLiteral("write of %1 bytes at %2 beyond the memory")
+                    .arg(QString::number(n), QString::number(quint8(f[2]))));
         break;
     }
     case 0x1D: {
         const int a = quint8(f[2]);
         const int n = quint8(f[3]);
         if (!(a == 0 && n == 0) && (n < 1 || n > 128 || a + n > SimulatedDevice::ConfigSize))
-            bad(QStringLiteral("read of %1 bytes at %2").arg(n).arg(a));
+            bad(QStringLiteral("read of %1 bytes at %2").arg(QString::number(n), QString::number(a)));
         break;
     }
     case 0x1E:
@@ -205,14 +209,15 @@ bool SimulatedLogger::checkFrame(const SimulatedDevice& dev, const QByteArray& f
     case 0x1F: {
         const int s = quint8(f[2]);
         if ((s != 'A' && s != '@') || f[3] != 0)
-            bad(QStringLiteral("query %1 %2").arg(hex(quint8(s))).arg(hex(quint8(f[3]))));
+            bad(QStringLiteral("query %1 %2").arg(hex(quint8(s)), hex(quint8(f[3]))));
         else if (s == '@' && dev.hardwareCode() == 0x0404)
             bad(QStringLiteral("voltage query on hardware 0404"));
         break;
     }
     case 0x20:
         if (quint8(f[2]) > 128 || quint8(f[3]) > 128)
-            bad(QStringLiteral("service block %1 out, %2 back").arg(quint8(f[2])).arg(quint8(f[3])));
+            bad(QStringLiteral("service block %1 out, %2 back")
+                    .arg(QString::number(quint8(f[2])), QString::number(quint8(f[3]))));
         break;
     default:
         break;

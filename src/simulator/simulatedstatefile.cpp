@@ -76,7 +76,7 @@ bool SimulatedLogger::load(const QString& path)
         return false;
     }
     if (file.size() > maxStateFileSize) {
-        m_error = QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxStateFileSize);
+        m_error = QStringLiteral("%1: larger than %2 bytes").arg(path, QString::number(maxStateFileSize));
         return false;
     }
     const QByteArray data = file.read(maxStateFileSize + 1);
