@@ -2837,7 +2837,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>&amp;Archiválási könyvtár</source>
-        <translation>&amp;Archivverzeichnis</translation>
+        <translation>A&amp;rchivverzeichnis</translation>
     </message>
     <message>
         <source>Ide kerülnek az archivált esemény naplók</source>

@@ -8,6 +8,8 @@ namespace {
 constexpr int codeLetters = 12;
 constexpr int sideMargin = 2; // QLineEdit's own room on each side of the text
 constexpr int cursorWidth = 1;
+// A home folder, a folder in it and a plan: what a user's path commonly looks like.
+const char typicalPath[] = "/home/kovacs.janos/Dokumentumok/terv.erd";
 } // namespace
 
 int lineEditWidthFor(const QLineEdit* edit, const QString& text)
@@ -40,4 +42,9 @@ QString widestText(const QFontMetrics& metrics, const QString& characters, int l
 QString widestCode(const QFontMetrics& metrics)
 {
     return widestText(metrics, QStringLiteral("ABCDEFGHIJKLMNOP"), codeLetters);
+}
+
+void reservePathWidth(QLineEdit* edit)
+{
+    reserveWidthFor(edit, QString::fromLatin1(typicalPath));
 }

@@ -16,3 +16,5 @@ void reserveWidthFor(QLineEdit* edit, const QString& text);
 QString widestText(const QFontMetrics& metrics, const QString& characters, int length);
 // A checkpoint code as wide as a code can be: twelve of its widest capitals A to P.
 QString widestCode(const QFontMetrics& metrics);
+// Lets a field that holds a file or folder path show a typical path of 40 characters whole.
+void reservePathWidth(QLineEdit* edit);

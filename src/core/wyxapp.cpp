@@ -1,6 +1,7 @@
 #include "core/wyxapp.h"
 
 #include "core/settings.h"
+#include "core/titlewidthfilter.h"
 
 #include <QIcon>
 
@@ -8,6 +9,7 @@ WyxApp::WyxApp(int& argc, char** argv) : QApplication(argc, argv), settings(new 
 {
     settings->resetDefaults();
     setWindowIcon(QIcon(QStringLiteral(":/images/wyx.ico")));
+    installEventFilter(new TitleWidthFilter(this));
 }
 
 WyxApp::~WyxApp()

@@ -1,6 +1,7 @@
 #include "evaluation/evaluationdlg.h"
 
 #include "core/constants.h"
+#include "core/fieldwidth.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -12,6 +13,7 @@
 EvaluationDlg::EvaluationDlg(QWidget* parent) : QDialog(parent)
 {
     setupUi(this);
+    reservePathWidth(fileNameEdit);
     connect(browseButton, &QPushButton::clicked, this, &EvaluationDlg::browseRouteDef);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

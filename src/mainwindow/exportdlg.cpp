@@ -1,6 +1,7 @@
 #include "mainwindow/exportdlg.h"
 
 #include "core/constants.h"
+#include "core/fieldwidth.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -13,6 +14,7 @@ ExportDlg::ExportDlg(QWidget* parent)
     : QDialog(parent)
 {
     setupUi(this);
+    reservePathWidth(fileNameEdit);
     fillTypes();
     exportTypeCombo->setCurrentIndex(0);
     setOptionsVisible(false);

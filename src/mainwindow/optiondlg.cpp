@@ -2,6 +2,7 @@
 
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -42,6 +43,8 @@ OptionDlg::OptionDlg(QWidget* parent)
     : QDialog(parent)
 {
     setupUi(this);
+    for (QLineEdit* path : {DefaultPathEdit, ArchPathEdit, CodeFileEdit})
+        reservePathWidth(path);
     connect(DefaultPathButton, &QPushButton::clicked, this, &OptionDlg::browseDefaultPath);
     connect(ArchPathButton, &QPushButton::clicked, this, &OptionDlg::browseArchPath);
     connect(CodeFileButton, &QPushButton::clicked, this, &OptionDlg::browseCodeFile);

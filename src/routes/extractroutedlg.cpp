@@ -21,6 +21,7 @@ ExtractRouteDlg::ExtractRouteDlg(QWidget* parent) : QDialog(parent)
         widestText(minuteOffsetEdit->fontMetrics(), QStringLiteral("0123456789"), minuteOffsetEdit->maxLength())));
     // The same rule as every route-name editor: numbering later keeps within it.
     routeNameEdit->setValidator(new RouteNameValidator(routeNameEdit));
+    reservePathWidth(routeFileEdit);
     OKbutton->setEnabled(false);
 }
 

@@ -1,5 +1,6 @@
-// Every dialog, in each language, opens large enough to show each of its texts whole,
-// and its code and time fields wide enough for their longest value.
+// Every dialog, in each language, opens large enough to show each of its texts whole and
+// its title, its code and time fields wide enough for their longest value and its path
+// fields for a typical path; in German and English its Alt keys are distinct.
 #include "device/devicetestutil.h"
 #include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
@@ -56,9 +57,12 @@
 #include "routes/addroutedlg.h"
 #include "routes/addstartdlg.h"
 #include "routes/extractroutedlg.h"
+#include "routes/routedefmodel.h"
+#include "routes/routedefview.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,7 +71,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBox>
+#include <QTreeView>
 #include <QTranslator>
 #include <QValidator>
 #include <functional>
@@ -239,15 +246,144 @@ QStringList faultsShown(QDialog* dialog)
     return faults;
 }
 
-// Every page of a tool box counts.
-QStringList faultsOfEveryPage(QDialog* dialog)
+// The window title in the application font, and 80 pixels for what a title bar shows beside
+// it: the window icon, the close and help buttons and the frame.
+QStringList titleFaults(const QDialog* dialog)
 {
-    QStringList faults = faultsShown(dialog);
+    const int needed = QFontMetrics(QApplication::font()).horizontalAdvance(dialog->windowTitle()) + 80;
+    if (dialog->windowTitle().isEmpty() || needed <= dialog->width())
+        return {};
+    return {describe(dialog, dialog->windowTitle(), needed, dialog->width()) + QStringLiteral(" (title)")};
+}
+
+// A path as long as a typical one: forty characters.
+const QString typicalPath = QStringLiteral("/home/kovacs.janos/Dokumentumok/terv.erd");
+
+// The line edits in the button's row: a field and the button that fills it.
+QList<QLineEdit*> fieldsBeside(QDialog* dialog, QAbstractButton* button)
+{
+    QList<QLineEdit*> fields;
+    for (QLayout* layout : dialog->findChildren<QLayout*>()) {
+        const int at = layout->indexOf(button);
+        if (at < 0)
+            continue;
+        auto* grid = qobject_cast<QGridLayout*>(layout);
+        auto* box = qobject_cast<QBoxLayout*>(layout);
+        int row = 0;
+        int column = 0;
+        int rows = 0;
+        int columns = 0;
+        if (grid)
+            grid->getItemPosition(at, &row, &column, &rows, &columns);
+        for (int i = 0; i < layout->count(); ++i) {
+            int r = row;
+            if (grid)
+                grid->getItemPosition(i, &r, &column, &rows, &columns);
+            else if (!box || box->direction() == QBoxLayout::TopToBottom || box->direction() == QBoxLayout::BottomToTop)
+                continue;
+            if (auto* edit = qobject_cast<QLineEdit*>(layout->itemAt(i)->widget()); edit && r == row)
+                fields << edit;
+        }
+    }
+    return fields;
+}
+
+// A field that a file or folder chooser fills holds a path: it shows a typical one whole.
+// Each button beside a field is pressed, the chooser answering with that path.
+QStringList pathFieldFaults(QDialog* dialog)
+{
+    QStringList faults;
+    const Prompts::Handler previous = Prompts::setHandler([](const Prompts::Request& r) {
+        Prompts::Answer a;
+        a.button = qMax(0, r.buttons.size() - 1);
+        if (r.kind == Prompts::Kind::OpenFile || r.kind == Prompts::Kind::SaveFile
+            || r.kind == Prompts::Kind::Directory)
+            a.path = typicalPath;
+        return a;
+    });
+    // Whatever else a button opens is closed at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [dialog] {
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other && other != dialog)
+            other->reject();
+    });
+    closer.start(5);
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        const QList<QLineEdit*> fields = fieldsBeside(dialog, button);
+        if (fields.isEmpty() || !button->isVisibleTo(dialog) || !button->isEnabled())
+            continue;
+        QStringList before;
+        for (QLineEdit* edit : fields)
+            before << edit->text();
+        button->click();
+        for (int i = 0; i < fields.size(); ++i) {
+            QLineEdit* edit = fields.at(i);
+            const int needed = edit->fontMetrics().horizontalAdvance(typicalPath);
+            if (edit->text() != before.at(i) && needed > textRoom(edit))
+                faults << describe(edit, typicalPath, needed, textRoom(edit)) + QStringLiteral(" (path)");
+            edit->setText(before.at(i));
+        }
+    }
+    Prompts::setHandler(previous);
+    return faults;
+}
+
+// What the dialog cuts as it stands, its title and its path fields.
+QStringList fitFaults(QDialog* dialog)
+{
+    return faultsShown(dialog) + titleFaults(dialog) + pathFieldFaults(dialog);
+}
+
+// The Alt keys of the labels, buttons, check boxes, radio buttons, group boxes and tabs
+// shown together, as "key: text | text" where two share one.
+QStringList acceleratorClashes(QDialog* dialog)
+{
+    QMap<QString, QStringList> byKey;
+    const auto add = [&byKey](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            byKey[key.toString()] << text;
+    };
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(dialog))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(w))
+            add(label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            add(button->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            add(box->title());
+        else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i));
+        }
+    }
+    QStringList clashes;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it.value().size() > 1)
+            clashes << it.key() + QStringLiteral(": ") + it.value().join(QStringLiteral(" | "));
+    }
+    return clashes;
+}
+
+using Check = std::function<QStringList(QDialog*)>;
+
+// The check on every page of the dialog's tool boxes and tab widgets in turn.
+QStringList onEveryPage(QDialog* dialog, const Check& check)
+{
+    QStringList faults = check(dialog);
     for (QToolBox* box : dialog->findChildren<QToolBox*>()) {
         for (int i = 0; i < box->count(); ++i) {
             box->setCurrentIndex(i);
             QCoreApplication::processEvents();
-            faults << faultsShown(dialog);
+            faults << check(dialog);
+        }
+    }
+    for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            faults << check(dialog);
         }
     }
     faults.removeDuplicates();
@@ -255,29 +391,34 @@ QStringList faultsOfEveryPage(QDialog* dialog)
 }
 
 // Shows the dialog as the program does, hands it to check, and closes it.
-QStringList checkShown(QDialog& dialog)
+QStringList checkShown(QDialog& dialog, const Check& check)
 {
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return {QStringLiteral("not shown")};
     QCoreApplication::processEvents();
-    QStringList faults = faultsOfEveryPage(&dialog);
+    QStringList faults = onEveryPage(&dialog, check);
     dialog.hide();
     return faults;
 }
 
-// For dialogs whose exec prepares them.
-QStringList checkExec(QDialog& dialog)
+// For dialogs that are prepared as they are run: the first modal dialog the action opens.
+QStringList checkModal(const std::function<void()>& open, const Check& check)
 {
     QStringList faults{QStringLiteral("never shown")};
     ModalDriver driver;
-    driver.onModal(QString(), [&faults](QWidget* w) {
+    driver.onModal(QString(), [&faults, &check](QWidget* w) {
         auto* shown = static_cast<QDialog*>(w);
-        faults = faultsOfEveryPage(shown);
+        faults = onEveryPage(shown, check);
         shown->done(QDialog::Rejected);
     });
-    dialog.exec();
+    open();
     return faults;
+}
+
+QStringList checkExec(QDialog& dialog, const Check& check)
+{
+    return checkModal([&dialog] { dialog.exec(); }, check);
 }
 
 // The simulated logger on a clock that moves on at every reading, so that waiting for
@@ -302,32 +443,49 @@ RouteHead route(int type)
     return RouteHead(QStringLiteral("Éjszakai kör"), type, RouteTime());
 }
 
-QStringList addStart(int type)
+QStringList addStart(int type, const Check& check)
 {
     addStartDlg d;
     d.setRoute(route(type), false);
-    return checkExec(d);
+    return checkExec(d, check);
 }
 
-QStringList addPoint(int type)
+QStringList addPoint(int type, const Check& check)
 {
     addPointDlg d;
     d.setRoute(route(type));
     d.setPoint(RoutePoint(QStringLiteral("ABCDEFGHIJKL"), 90u));
-    return checkExec(d);
+    return checkExec(d, check);
 }
 
-QStringList kodNevEdit(int mode)
+// The dialog a plan window opens for a command on one of its items.
+enum PlanItem { PlanLogs, PlanLog, PlanRoute, PlanStart, PlanPoint };
+
+QStringList planCommand(int type, PlanItem item, bool (RouteDefView::*command)(), const Check& check)
+{
+    RouteDefView v;
+    RouteDefModel* m = v.model();
+    v.addRouteRecord(route(type));
+    m->addStart(RouteStart("8:00", "9:00", 1, "0:05", "0:10"), m->startsGroupIndex(0));
+    m->addPoint(RoutePoint(QStringLiteral("ABCDEFGHIJKL"), 300u), m->pointsGroupIndex(0), true);
+    m->addLog(QStringLiteral("VIG1"));
+    const QModelIndex current[] = {m->logsGroupIndex(), m->index(0, 0, m->logsGroupIndex()), m->routeIndex(0),
+                                   m->index(0, 0, m->startsGroupIndex(0)), m->index(0, 0, m->pointsGroupIndex(0))};
+    v.treeView()->setCurrentIndex(current[item]);
+    return checkModal([&v, command] { (v.*command)(); }, check);
+}
+
+QStringList kodNevEdit(int mode, const Check& check)
 {
     KodNevEditDialog d;
     d.setCode(QStringLiteral("ABCDEFGHIJKL"));
     d.setName(QStringLiteral("Főbejárat"));
     d.setDate(QDate(2024, 3, 1));
     d.setMode(mode);
-    return checkShown(d);
+    return checkShown(d, check);
 }
 
-QStringList exportDialog(bool codeNames, int type)
+QStringList exportDialog(bool codeNames, int type, const Check& check)
 {
     ExportDlg d;
     if (codeNames) {
@@ -339,128 +497,140 @@ QStringList exportDialog(bool codeNames, int type)
     }
     d.exportTypeCombo->setCurrentIndex(type);
     d.fileNameEdit->setText(QStringLiteral("kodlista.txt"));
-    return checkShown(d);
+    return checkShown(d, check);
 }
 
 template <class Dialog>
-QStringList shown()
+QStringList shown(const Check& check)
 {
     Dialog d;
-    return checkShown(d);
+    return checkShown(d, check);
 }
 
-const std::map<QString, std::function<QStringList()>>& dialogs()
+using Opener = std::function<QStringList(const Check&)>;
+
+// Every dialog the program opens, in each of its forms.
+const std::map<QString, Opener>& dialogs()
 {
-    static const std::map<QString, std::function<QStringList()>> all = {
-        {"add point, timed", [] { return addPoint(0); }},
-        {"add point, untimed", [] { return addPoint(2); }},
+    static const std::map<QString, Opener> all = {
+        {"add point, timed", [](const Check& c) { return addPoint(0, c); }},
+        {"add point, untimed", [](const Check& c) { return addPoint(2, c); }},
         {"add route", shown<AddRouteDlg>},
-        {"add start, fixed", [] { return addStart(0); }},
-        {"add start, window", [] { return addStart(1); }},
-        {"add start, rounds", [] { return addStart(3); }},
-        {"add start, flexible", [] { return addStart(4); }},
+        {"add start, fixed", [](const Check& c) { return addStart(0, c); }},
+        {"add start, window", [](const Check& c) { return addStart(1, c); }},
+        {"add start, rounds", [](const Check& c) { return addStart(3, c); }},
+        {"add start, flexible", [](const Check& c) { return addStart(4, c); }},
         {"archive", shown<archiveDlg>},
+        {"plan: add event log", [](const Check& c) { return planCommand(0, PlanLogs, &RouteDefView::addLog, c); }},
+        {"plan: remove event log", [](const Check& c) { return planCommand(0, PlanLog, &RouteDefView::removeLog, c); }},
+        {"plan: tolerance", [](const Check& c) { return planCommand(0, PlanLogs, &RouteDefView::modify, c); }},
+        {"plan: change route", [](const Check& c) { return planCommand(0, PlanRoute, &RouteDefView::modify, c); }},
+        {"plan: change start, fixed", [](const Check& c) { return planCommand(0, PlanStart, &RouteDefView::modify, c); }},
+        {"plan: change start, window", [](const Check& c) { return planCommand(1, PlanStart, &RouteDefView::modify, c); }},
+        {"plan: change start, flexible",
+         [](const Check& c) { return planCommand(4, PlanStart, &RouteDefView::modify, c); }},
+        {"plan: change point", [](const Check& c) { return planCommand(0, PlanPoint, &RouteDefView::modify, c); }},
         {"configuration",
-         [] {
+         [](const Check& c) {
              Logger logger;
              ConfigDlg d;
-             return checkExec(d);
+             return checkExec(d, c);
          }},
         {"evaluation progress",
-         [] {
+         [](const Check& c) {
              DoubleProcessDlg d;
              d.setTexts(QCoreApplication::translate("EvaluationEngine", "Kiértékelés formázása"),
                         QCoreApplication::translate("EvaluationEngine", "bejegyzések:"),
                         QCoreApplication::translate("EvaluationEngine", "indulás:"));
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"duplex", shown<DuplexPrintDialog>},
         {"evaluation", shown<EvaluationDlg>},
         {"evaluation, open plan",
-         [] {
+         [](const Check& c) {
              EvaluationDlg d;
              d.hidePlanFile();
-             return checkShown(d);
+             return checkShown(d, c);
          }},
-        {"export, code names", [] { return exportDialog(true, ExportDlg::TypeXml); }},
-        {"export, log as PDF", [] { return exportDialog(false, ExportDlg::TypePdf); }},
+        {"export, code names", [](const Check& c) { return exportDialog(true, ExportDlg::TypeXml, c); }},
+        {"export, log as PDF", [](const Check& c) { return exportDialog(false, ExportDlg::TypePdf, c); }},
         {"extract route",
-         [] {
+         [](const Check& c) {
              ExtractRouteDlg d;
              d.setPoints({RoutePoint(QStringLiteral("ABCDEFGHIJKL"), 0u), RoutePoint(QStringLiteral("B"), 300u)});
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"initialisation",
-         [] {
+         [](const Check& c) {
              Device device;
              InitDlg d;
              d.showDeviceInfo(&device.usb);
-             return checkShown(d);
+             return checkShown(d, c);
          }},
-        {"code name, add", [] { return kodNevEdit(KodNevEditDialog::AddMode); }},
-        {"code name, edit", [] { return kodNevEdit(KodNevEditDialog::EditMode); }},
-        {"code name, delete", [] { return kodNevEdit(KodNevEditDialog::DeleteMode); }},
+        {"code name, add", [](const Check& c) { return kodNevEdit(KodNevEditDialog::AddMode, c); }},
+        {"code name, edit", [](const Check& c) { return kodNevEdit(KodNevEditDialog::EditMode, c); }},
+        {"code name, delete", [](const Check& c) { return kodNevEdit(KodNevEditDialog::DeleteMode, c); }},
         {"filter, checkpoint",
-         [] {
+         [](const Check& c) {
              logFilterDlg d;
              d.setMode(true);
              d.PointEdit->setText(QStringLiteral("ABCDEFGHIJKL"));
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"filter, event",
-         [] {
+         [](const Check& c) {
              logFilterDlg d;
              d.setMode(false);
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"find", shown<LogFindDlg>},
         {"options", shown<OptionDlg>},
         {"page setup", shown<pageSetupDlg>},
         {"checkpoint picker", shown<PointSelectPopUpDlg>},
         {"read-out",
-         [] {
+         [](const Check& c) {
              Device device;
              ReadOutDlg d;
              d.showDeviceInfo(&device.usb);
              d.showNotice(QCoreApplication::translate(
                  "LogReadOut", "A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni."));
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"service signals",
-         [] {
+         [](const Check& c) {
              Logger logger;
              serviceWriteDialog d;
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"status",
-         [] {
+         [](const Check& c) {
              Logger logger;
              StatusDlg d;
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"unnamed points",
-         [] {
+         [](const Check& c) {
              UnNamedPointDlg d;
              d.setProgressRange(100);
              d.kodEdit->setText(QStringLiteral("ABCDEFGHIJKL"));
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"clock setting",
-         [] {
+         [](const Check& c) {
              Device device;
              vglClkSetDlg d;
              d.showDeviceInfo(&device.usb);
-             return checkShown(d);
+             return checkShown(d, c);
          }},
         {"clock tuning",
-         [] {
+         [](const Check& c) {
              Device device;
              vglClkTuneDlg d;
              d.showDeviceInfo(&device.usb);
              d.setMessage(QCoreApplication::translate("UsbCom", "Nincs az esemény naplóban óra beállítás "
                                                                 "bejegyzés,\naz óra behangolása nem lehetséges!"),
                           QColor("tomato"));
-             return checkShown(d);
+             return checkShown(d, c);
          }},
     };
     return all;
@@ -479,41 +649,67 @@ private slots:
     }
     void cleanupTestCase() { setProgramDirectory(QString()); }
 
-    void dialogShowsEveryTextWhole_data()
+    void dialogShowsEveryTextWhole_data() { dialogsIn({"hu", "de", "en"}); }
+
+    // Compared with what each text, code, time and path needs in the dialog's own fonts.
+    void dialogShowsEveryTextWhole()
     {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("locale");
+        QFETCH(QString, dialog);
+        const Language language(QTest::currentDataTag());
+        QCOMPARE(dialogs().at(dialog)(fitFaults).join(QStringLiteral("\n")), QString());
+    }
+
+    void dialogAcceleratorsAreDistinct_data() { dialogsIn({"de", "en"}); }
+
+    // One Alt key for each field and button shown together, on each page.
+    void dialogAcceleratorsAreDistinct()
+    {
+        QFETCH(QString, dialog);
+        const Language language(QTest::currentDataTag());
+        QCOMPARE(dialogs().at(dialog)(acceleratorClashes).join(QStringLiteral("\n")), QString());
+    }
+
+private:
+    void dialogsIn(const QStringList& languages)
+    {
         QTest::addColumn<QString>("dialog");
-        const QList<std::tuple<const char*, int, const char*>> languages = {
-            {"hu", OptLanguageHungarian, "hu_HU"},
-            {"de", OptLanguageGerman, "de_DE"},
-            {"en", OptLanguageEnglish, "en_GB"}};
-        for (const auto& [name, language, locale] : languages) {
+        for (const QString& language : languages) {
             for (const auto& entry : dialogs())
-                QTest::addRow("%s, %s", name, qPrintable(entry.first)) << language << locale << entry.first;
+                QTest::addRow("%s, %s", qPrintable(language), qPrintable(entry.first)) << entry.first;
         }
     }
 
-    // Compared with what each text, code or time needs in the dialog's own fonts.
-    void dialogShowsEveryTextWhole()
+    // The program's language and the user's locale of it, by the row's tag, for as long as
+    // it lives; no prompt is expected meanwhile.
+    class Language
     {
-        QFETCH(int, language);
-        QFETCH(QString, locale);
-        QFETCH(QString, dialog);
-        TestEnv env;
-        appSettings().flags = (appSettings().flags & ~OptLanguageMask) | language;
-        QLocale::setDefault(QLocale(locale)); // the program's user has the locale of the language
-        QTranslator program;
-        QTranslator qt;
-        loadProgramTranslations(program, qt, appSettings().flags);
-        QCoreApplication::installTranslator(&program);
-        QCoreApplication::installTranslator(&qt);
-        ScriptedPrompts prompts; // none expected
-        const QStringList faults = dialogs().at(dialog)();
-        QCoreApplication::removeTranslator(&qt);
-        QCoreApplication::removeTranslator(&program);
-        QCOMPARE(faults.join(QStringLiteral("\n")), QString());
-    }
+    public:
+        explicit Language(const char* tag)
+        {
+            const QString name = QString::fromLatin1(tag).left(2);
+            const int language = name == QLatin1String("de")   ? OptLanguageGerman
+                                 : name == QLatin1String("en") ? OptLanguageEnglish
+                                                               : OptLanguageHungarian;
+            appSettings().flags = (appSettings().flags & ~OptLanguageMask) | language;
+            QLocale::setDefault(QLocale(name == QLatin1String("de")   ? QStringLiteral("de_DE")
+                                        : name == QLatin1String("en") ? QStringLiteral("en_GB")
+                                                                      : QStringLiteral("hu_HU")));
+            loadProgramTranslations(m_program, m_qt, appSettings().flags);
+            QCoreApplication::installTranslator(&m_program);
+            QCoreApplication::installTranslator(&m_qt);
+        }
+        ~Language()
+        {
+            QCoreApplication::removeTranslator(&m_qt);
+            QCoreApplication::removeTranslator(&m_program);
+        }
+
+    private:
+        TestEnv m_env;
+        QTranslator m_program;
+        QTranslator m_qt;
+        ScriptedPrompts m_prompts;
+    };
 };
 
 WYX_TEST_MAIN(TestDialogFit)
