@@ -4662,20 +4662,8 @@ die Uhr kann nicht feinjustiert werden!</translation>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Zurück, ohne die Zeitangabe zu übernehmen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>módosítás</source>
-        <translation>ändern</translation>
-    </message>
-    <message>
-        <source>hozzáadás</source>
-        <translation>hinzufügen</translation>
-    </message>
-    <message>
         <source>Útvonal név: &quot;%1&quot;</source>
         <translation>Routenname: &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Indulási idő %1</source>
-        <translation>Startzeit %1</translation>
     </message>
     <message>
         <source>Indulási idő:</source>
@@ -4684,10 +4672,6 @@ die Uhr kann nicht feinjustiert werden!</translation>
     <message>
         <source>Az útvonal bejárását az itt megadott időpontban kell elkezdeni.</source>
         <translation>Die Begehung der Route muss zu dieser Zeit beginnen.</translation>
-    </message>
-    <message>
-        <source>Indulási időtartomány %1</source>
-        <translation>Startzeitraum %1</translation>
     </message>
     <message>
         <source>Indulás legkorábban:</source>
@@ -4716,10 +4700,6 @@ die Uhr kann nicht feinjustiert werden!</translation>
     <message>
         <source>Körszám:</source>
         <translation>Rundenzahl:</translation>
-    </message>
-    <message>
-        <source>Szolgálati idő %1</source>
-        <translation>Dienstzeit %1</translation>
     </message>
     <message>
         <source>Szolgálat kezdete:</source>
@@ -4764,6 +4744,30 @@ die Uhr kann nicht feinjustiert werden!</translation>
     <message>
         <source>Idő megadási hiba</source>
         <translation>Fehler bei der Zeitangabe</translation>
+    </message>
+    <message>
+        <source>Indulási idő módosítás</source>
+        <translation>Startzeit ändern</translation>
+    </message>
+    <message>
+        <source>Indulási idő hozzáadás</source>
+        <translation>Startzeit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány módosítás</source>
+        <translation>Startzeitraum ändern</translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány hozzáadás</source>
+        <translation>Startzeitraum hinzufügen</translation>
+    </message>
+    <message>
+        <source>Szolgálati idő módosítás</source>
+        <translation>Dienstzeit ändern</translation>
+    </message>
+    <message>
+        <source>Szolgálati idő hozzáadás</source>
+        <translation>Dienstzeit hinzufügen</translation>
     </message>
 </context>
 <context>

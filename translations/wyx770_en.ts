@@ -4662,20 +4662,8 @@ it cannot be fine-tuned!</translation>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Go back without saving the time&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>módosítás</source>
-        <translation>modify</translation>
-    </message>
-    <message>
-        <source>hozzáadás</source>
-        <translation>add</translation>
-    </message>
-    <message>
         <source>Útvonal név: &quot;%1&quot;</source>
         <translation>Route name: &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Indulási idő %1</source>
-        <translation>Start time %1</translation>
     </message>
     <message>
         <source>Indulási idő:</source>
@@ -4684,10 +4672,6 @@ it cannot be fine-tuned!</translation>
     <message>
         <source>Az útvonal bejárását az itt megadott időpontban kell elkezdeni.</source>
         <translation>The round must start at the time given here.</translation>
-    </message>
-    <message>
-        <source>Indulási időtartomány %1</source>
-        <translation>Start range %1</translation>
     </message>
     <message>
         <source>Indulás legkorábban:</source>
@@ -4716,10 +4700,6 @@ it cannot be fine-tuned!</translation>
     <message>
         <source>Körszám:</source>
         <translation>Rounds:</translation>
-    </message>
-    <message>
-        <source>Szolgálati idő %1</source>
-        <translation>Service time %1</translation>
     </message>
     <message>
         <source>Szolgálat kezdete:</source>
@@ -4764,6 +4744,30 @@ it cannot be fine-tuned!</translation>
     <message>
         <source>Idő megadási hiba</source>
         <translation>Time entry error</translation>
+    </message>
+    <message>
+        <source>Indulási idő módosítás</source>
+        <translation>Modify start time</translation>
+    </message>
+    <message>
+        <source>Indulási idő hozzáadás</source>
+        <translation>Add start time</translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány módosítás</source>
+        <translation>Modify start range</translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány hozzáadás</source>
+        <translation>Add start range</translation>
+    </message>
+    <message>
+        <source>Szolgálati idő módosítás</source>
+        <translation>Modify service time</translation>
+    </message>
+    <message>
+        <source>Szolgálati idő hozzáadás</source>
+        <translation>Add service time</translation>
     </message>
 </context>
 <context>

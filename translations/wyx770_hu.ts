@@ -4522,19 +4522,7 @@ az óra behangolása nem lehetséges!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>módosítás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hozzáadás</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Útvonal név: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indulási idő %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4543,10 +4531,6 @@ az óra behangolása nem lehetséges!</source>
     </message>
     <message>
         <source>Az útvonal bejárását az itt megadott időpontban kell elkezdeni.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indulási időtartomány %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4575,10 +4559,6 @@ az óra behangolása nem lehetséges!</source>
     </message>
     <message>
         <source>Körszám:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Szolgálati idő %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4621,6 +4601,30 @@ az óra behangolása nem lehetséges!</source>
     </message>
     <message>
         <source>Idő megadási hiba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási idő módosítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási idő hozzáadás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány módosítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indulási időtartomány hozzáadás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szolgálati idő módosítás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szolgálati idő hozzáadás</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

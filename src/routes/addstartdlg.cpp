@@ -27,7 +27,6 @@ void addStartDlg::showRow(int row, bool on)
 void addStartDlg::setRoute(const RouteHead& head, bool modify)
 {
     m_head = head;
-    const QString verb = modify ? tr("módosítás") : tr("hozzáadás");
     RouteLabel->setText(tr("Útvonal név: \"%1\"").arg(head.name));
     const auto tip = [](QTimeEdit* edit, const QString& text) {
         edit->setToolTip(text);
@@ -37,14 +36,15 @@ void addStartDlg::setRoute(const RouteHead& head, bool modify)
     switch (head.type) {
     case 0:
     case 2:
-        setWindowTitle(tr("Indulási idő %1").arg(verb));
+        // Whole titles: a language may order or inflect the words otherwise.
+        setWindowTitle(modify ? tr("Indulási idő módosítás") : tr("Indulási idő hozzáadás"));
         BeginLabel->setText(tr("Indulási idő:"));
         tip(BeginEdit, tr("Az útvonal bejárását az itt megadott időpontban kell elkezdeni."));
         rows[0] = true;
         break;
     case 1:
     case 3:
-        setWindowTitle(tr("Indulási időtartomány %1").arg(verb));
+        setWindowTitle(modify ? tr("Indulási időtartomány módosítás") : tr("Indulási időtartomány hozzáadás"));
         BeginLabel->setText(tr("Indulás legkorábban:"));
         tip(BeginEdit, tr("Az útvonal bejárását legkorábban az itt megadott időpontban kell elkezdeni"));
         EndLabel->setText(tr("Indulás legkésőbb:"));
@@ -58,7 +58,7 @@ void addStartDlg::setRoute(const RouteHead& head, bool modify)
         }
         break;
     case 4:
-        setWindowTitle(tr("Szolgálati idő %1").arg(verb));
+        setWindowTitle(modify ? tr("Szolgálati idő módosítás") : tr("Szolgálati idő hozzáadás"));
         BeginLabel->setText(tr("Szolgálat kezdete:"));
         tip(BeginEdit, tr("Az útvonal bejárásának kezdő időpontja"));
         EndLabel->setText(tr("Szolgálat vége:"));

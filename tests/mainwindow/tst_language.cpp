@@ -7,6 +7,7 @@
 #include "mainwindow/helpbrowser.h"
 #include "mainwindow/optiondlg.h"
 #include "mainwindow/programfiles.h"
+#include "routes/addstartdlg.h"
 
 #include <QDir>
 #include <QContextMenuEvent>
@@ -202,6 +203,45 @@ private slots:
         if (kind == RouteDefViewKind)
             context(QStringLiteral("plan context"), &MainWindow::ErdContextMenuEvent);
         QCOMPARE(clashes.join(QStringLiteral("; ")), QString()); // a string, so a failure shows them
+    }
+
+    void startDialogTitlesAreWholeTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("modify");
+        QTest::addColumn<QString>("title");
+        const int hu = OptLanguageHungarian;
+        const int de = OptLanguageGerman;
+        const int en = OptLanguageEnglish;
+        QTest::newRow("hu, fixed, add") << hu << 0 << false << "Indulási idő hozzáadás";
+        QTest::newRow("hu, rounds, modify") << hu << 3 << true << "Indulási időtartomány módosítás";
+        QTest::newRow("hu, flexible, add") << hu << 4 << false << "Szolgálati idő hozzáadás";
+        QTest::newRow("en, fixed, add") << en << 0 << false << "Add start time";
+        QTest::newRow("en, free fixed, modify") << en << 2 << true << "Modify start time";
+        QTest::newRow("en, window, add") << en << 1 << false << "Add start range";
+        QTest::newRow("en, rounds, modify") << en << 3 << true << "Modify start range";
+        QTest::newRow("en, flexible, add") << en << 4 << false << "Add service time";
+        QTest::newRow("en, flexible, modify") << en << 4 << true << "Modify service time";
+        QTest::newRow("de, fixed, add") << de << 0 << false << "Startzeit hinzufügen";
+        QTest::newRow("de, window, modify") << de << 1 << true << "Startzeitraum ändern";
+        QTest::newRow("de, flexible, add") << de << 4 << false << "Dienstzeit hinzufügen";
+    }
+
+    // The start dialog's title is one text to translate, not a noun and a verb put together.
+    void startDialogTitlesAreWholeTexts()
+    {
+        QFETCH(int, language);
+        QFETCH(int, type);
+        QFETCH(bool, modify);
+        QFETCH(QString, title);
+        TestEnv env;
+        setLanguage(language);
+        MainWindow w;
+        w.switchLanguage();
+        addStartDlg dialog;
+        dialog.setRoute(RouteHead(QStringLiteral("R"), type, RouteTime()), modify);
+        QCOMPARE(dialog.windowTitle(), title);
     }
 
     void systemLocaleChangeReloadsTheTranslations()

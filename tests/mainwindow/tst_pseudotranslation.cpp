@@ -122,10 +122,20 @@ public:
             faults << QStringLiteral("%1: %2 in \"%3\"").arg(where, words.join(QLatin1Char(' ')), text.left(160));
     }
 
+    // A title is one text of the catalogue: words of two texts put together read wrongly
+    // in a language that orders or inflects them otherwise.
+    void checkTitle(const QString& where, const QString& title)
+    {
+        check(where, title);
+        static const QRegularExpression nested(QStringLiteral("\\x{27e6}[^\\x{27e7}]*\\x{27e6}"));
+        if (title.contains(nested))
+            faults << QStringLiteral("%1: title of pieces \"%2\"").arg(where, title);
+    }
+
     void checkPrompts(const QList<Prompts::Request>& seen, const QString& where)
     {
         for (const Prompts::Request& r : seen) {
-            check(where + QStringLiteral(" prompt title"), r.title);
+            checkTitle(where + QStringLiteral(" prompt title"), r.title);
             check(where + QStringLiteral(" prompt"), r.text);
             for (const QString& b : r.buttons)
                 check(where + QStringLiteral(" prompt button"), b);
@@ -156,7 +166,7 @@ public:
                                + (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                                             : w->objectName());
             if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w) || qobject_cast<QDockWidget*>(w))
-                check(at, w->windowTitle());
+                checkTitle(at, w->windowTitle());
             check(at + QStringLiteral(" tip"), w->toolTip());
             if (auto* label = qobject_cast<QLabel*>(w)) {
                 check(at, label->text());
