@@ -196,6 +196,10 @@ private:
     bool deviceCommandRunning = false;
 
     // mainwindow_printexport.cpp
+    // The print dialog on the shared printer (parented to parent), the manual duplex choice,
+    // then the document's print; a PDF file is saved through the checked save. False when a
+    // dialog was cancelled.
+    bool printWithDialog(DocumentWindow* document, QWidget* parent);
     // The export dialog for the active document when it is of this kind, then its export.
     void exportActiveDocument(int kind);
     // A file picked with this caption and filter, imported into the active document of this

@@ -10,6 +10,7 @@
 #include "mainwindow/duplexprintdialog.h"
 #include "mainwindow/exportdlg.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -17,11 +18,14 @@
 
 void MainWindow::print()
 {
-    DocumentWindow* document = activeDocument();
-    if (!document)
-        return;
+    if (DocumentWindow* document = activeDocument())
+        printWithDialog(document, this);
+}
+
+bool MainWindow::printWithDialog(DocumentWindow* document, QWidget* parent)
+{
     const int kind = document->viewKind();
-    QPrintDialog dialog(printer, this);
+    QPrintDialog dialog(printer, parent);
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
                                                        QAbstractPrintDialog::PrintPageRange |
                                                        QAbstractPrintDialog::PrintShowPageSize |
@@ -30,7 +34,7 @@ void MainWindow::print()
         options |= QAbstractPrintDialog::PrintSelection;
     dialog.setOptions(options);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     ExportRange range = RangeAll;
     if (printer->printRange() == QPrinter::Selection)
         range = RangeSelection;
@@ -43,25 +47,52 @@ void MainWindow::print()
         DuplexPrintDialog duplex(nullptr);
         duplex.reverseCheck->setChecked(printer->pageOrder() == QPrinter::LastPageFirst);
         if (duplex.exec() != QDialog::Accepted)
-            return;
+            return false;
         pageSet = duplex.pageSet() + (duplex.reverseCheck->isChecked() ? PageSetReverse : 0);
     }
     // A route plan has no row range; its window ignores the one given. Printed to a PDF
     // file, the file is saved as an export is.
-    paintToPrinterFile(this, printer, [&](QPrinter* out) {
+    paintToPrinterFile(parent, printer, [&](QPrinter* out) {
         return document->printDocument(out, range, pageSet) == DocumentWindow::Done;
     });
+    return true;
 }
 
 void MainWindow::preview()
 {
-    QPrintPreviewDialog dialog(printer, this);
-    if (DocumentWindow* document = activeDocument()) {
-        // The whole document, all pages, in natural order.
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-                [document](QPrinter* out) { document->printDocument(out, RangeAll, PageSetAll); });
+    // The preview shows the whole document, whatever pages the last print chose; the next
+    // print dialog offers that choice again unless the preview itself prints.
+    const QPrinter::PrintRange lastRange = printer->printRange();
+    const int lastFrom = printer->fromPage();
+    const int lastTo = printer->toPage();
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFromTo(0, 0);
+    bool printed = false;
+    {
+        QPrintPreviewDialog dialog(printer, this);
+        if (DocumentWindow* document = activeDocument()) {
+            // All pages, in natural order.
+            connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+                    [document](QPrinter* out) { document->printDocument(out, RangeAll, PageSetAll); });
+            // The preview's own print button would paint straight into the printer, a PDF file
+            // too; it prints as File > Print does instead.
+            for (QAction* action : dialog.findChildren<QAction*>()) {
+                if (!QObject::disconnect(action, SIGNAL(triggered(bool)), &dialog, SLOT(_q_print())))
+                    continue;
+                connect(action, &QAction::triggered, &dialog, [&dialog, &printed, document, this] {
+                    if (!printWithDialog(document, &dialog))
+                        return;
+                    printed = true;
+                    dialog.accept();
+                });
+            }
+        }
+        dialog.exec();
     }
-    dialog.exec();
+    if (!printed) {
+        printer->setPrintRange(lastRange);
+        printer->setFromTo(lastFrom, lastTo);
+    }
 }
 
 void MainWindow::kodNevExport()

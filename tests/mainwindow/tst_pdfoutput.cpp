@@ -1,0 +1,280 @@
+// Every way the program writes a PDF file (printing to a file from the menu or from the
+// preview, each document kind's PDF export), and the preview of the shared printer.
+#include "documenttestutil.h"
+#include "support/modaldriver.h"
+
+#include "codenames/kodnevmodel.h"
+#include "codenames/kodnevview.h"
+#include "core/helpers.h"
+#include "core/safesave.h"
+#include "core/settings.h"
+#include "core/wyxapp.h"
+#include "evaluation/evaluationmodel.h"
+#include "evaluation/evaluationview.h"
+#include "eventlog/logmodel.h"
+#include "eventlog/logtableview.h"
+#include "eventlog/logview.h"
+#include "mainwindow/exportdlg.h"
+#include "routes/routedefmodel.h"
+#include "routes/routedefview.h"
+
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSpinBox>
+
+namespace {
+
+void activate(MainWindow& w, QMdiSubWindow* view)
+{
+    view->show();
+    w.findChild<QMdiArea*>()->setActiveSubWindow(view);
+}
+
+// A document of the kind with about `pages` printed pages (A4, the default font).
+void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
+{
+    const int rows = pages * 80 - 40;
+    switch (kind) {
+    case TxtViewKind: {
+        QByteArray text;
+        for (int i = 0; i < rows; ++i)
+            text += "sor " + QByteArray::number(i) + '\n';
+        writeBytes(env.path("jegyzet.txt"), text);
+        w.loadFile(env.path("jegyzet.txt"));
+        activate(w, w.findMdiChild(env.path("jegyzet.txt")));
+        return;
+    }
+    case KodnevViewKind: {
+        KodNevModel* names = appSettings().kodNevModel;
+        names->removeRows(0, names->rowCount());
+        for (int i = 0; i < rows; ++i) {
+            // The code's letters A to P are the hexadecimal digits of the row.
+            QString code = QStringLiteral("%1").arg(i + 1, 12, 16, QLatin1Char('0'));
+            for (QChar& c : code)
+                c = QLatin1Char(char('A' + QString(c).toInt(nullptr, 16)));
+            KodNev k;
+            QVERIFY(k.set(code, QStringLiteral("Pont %1").arg(i), QDate(2024, 1, 1), Qt::white, Qt::black));
+            names->addEntry(k, true);
+        }
+        activate(w, w.createKodnevView());
+        return;
+    }
+    case LogViewKind: {
+        LogView* view = w.createLogView();
+        QVector<LogEntry> entries;
+        for (int i = 0; i < rows; ++i) {
+            unsigned char raw[LogEntry::size] = {};
+            packDeviceTime(QDateTime(QDate(2024, 3, 5), QTime(8, 0)).addSecs(60 * i), raw);
+            raw[4] = 0x12;
+            LogEntry e;
+            e.setBytes(raw);
+            entries << e;
+        }
+        view->table()->logModel->appendEntries(entries);
+        view->setCurrentFile(QStringLiteral("VIG1.ewl"));
+        activate(w, view);
+        return;
+    }
+    case RouteDefViewKind: {
+        RouteDefView* view = w.createRouteDefView();
+        for (int i = 0; i < rows; ++i)
+            view->model()->addLog(QStringLiteral("VIG%1").arg(i));
+        activate(w, view);
+        return;
+    }
+    default: {
+        EvaluationReport report;
+        report.title = QStringLiteral("terv_2024-03-05");
+        report.baseTime = QDateTime(QDate(2024, 3, 5), QTime(6, 0));
+        report.mode = ReportNormal;
+        for (int i = 0; i < rows; ++i) {
+            report.logNames << QStringLiteral("N%1").arg(i + 1);
+            EvaluationRow row;
+            unsigned char payload[EvaluationRow::payloadSize] = {static_cast<unsigned char>(i)};
+            row.setPayload(1, 1, payload);
+            report.rows << row;
+        }
+        auto* view = new EvaluationView;
+        view->model()->setReport(report, false);
+        view->setCurrentFile(QStringLiteral("terv_2024-03-05.ffr"));
+        w.findChild<QMdiArea*>()->addSubWindow(view);
+        activate(w, view);
+        return;
+    }
+    }
+}
+
+// Accepts the print dialog with its printer writing pages from..to (0: all) to a PDF file.
+void onPrintToPdf(ModalDriver& driver, const QString& path, int from = 0, int to = 0)
+{
+    driver.onModal(QStringLiteral("QPrintDialog"), [=](QWidget* widget) {
+        QPrinter* printer = static_cast<QPrintDialog*>(widget)->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        printer->setPrintRange(from ? QPrinter::PageRange : QPrinter::AllPages);
+        printer->setFromTo(from, to);
+        // done() keeps the printer as set here; accept() would read the dialog's widgets.
+        static_cast<QDialog*>(widget)->done(QDialog::Accepted);
+    });
+}
+
+// Presses the preview's own print button.
+void onPreviewPrint(ModalDriver& driver)
+{
+    driver.onModal(QStringLiteral("QPrintPreviewDialog"), [](QWidget* preview) {
+        for (QAction* action : preview->findChildren<QAction*>()) {
+            // Queued: the print dialog it opens is answered from the preview's own loop.
+            if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print"))
+                QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+        }
+    });
+}
+
+// Exports the active document as PDF under name, pages from..to (0: every row).
+void onPdfExport(ModalDriver& driver, const QString& name, int from = 0, int to = 0)
+{
+    driver.onModal(QStringLiteral("ExportDlg"), [=](QWidget* widget) {
+        auto* d = static_cast<ExportDlg*>(widget);
+        d->exportTypeCombo->setCurrentIndex(2);
+        d->fileNameEdit->setText(name);
+        if (from) {
+            d->exportPagesRadio->setChecked(true);
+            d->fromSpin->setValue(from);
+            d->ToSpin->setValue(to);
+        }
+        d->accept();
+    });
+}
+
+void runExport(MainWindow& w, int kind)
+{
+    switch (kind) {
+    case KodnevViewKind: w.kodNevExport(); return;
+    case LogViewKind: w.logExport(); return;
+    case RouteDefViewKind: w.routeExport(); return;
+    default: w.reportExport(); return;
+    }
+}
+
+// The number of pages the preview shows, then closes it.
+void countPreviewPages(ModalDriver& driver, int* pages)
+{
+    driver.onModal(QStringLiteral("QPrintPreviewDialog"), [pages](QWidget* preview) {
+        *pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        static_cast<QDialog*>(preview)->reject();
+    });
+}
+
+enum Path { MenuPrint, PreviewPrint, Export };
+
+void addPathRows(const char* tag, Path path, std::initializer_list<int> kinds)
+{
+    const char* names[] = {"", "text", "code names", "log", "route plan", "report"};
+    for (int kind : kinds)
+        QTest::addRow("%s, %s", tag, names[kind]) << int(path) << kind;
+}
+
+// Runs the command of the path on the active document, writing the PDF file `name` in the
+// working directory; pages from..to (0: all).
+void writePdf(MainWindow& w, const TestEnv& env, Path path, int kind, const QString& name, int from = 0, int to = 0)
+{
+    ModalDriver driver;
+    if (path == Export) {
+        onPdfExport(driver, name, from, to);
+        runExport(w, kind);
+    } else {
+        if (path == PreviewPrint)
+            onPreviewPrint(driver);
+        onPrintToPdf(driver, env.path(name), from, to);
+        path == PreviewPrint ? w.preview() : w.print();
+    }
+    QVERIFY(driver.allDone());
+    QVERIFY(!driver.watchdogFired());
+}
+
+QStringList files(const TestEnv& env)
+{
+    return QDir(env.workDir()).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestPdfOutput : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<int>("kind");
+        const auto all = {int(TxtViewKind), int(KodnevViewKind), int(LogViewKind), int(RouteDefViewKind),
+                          int(EvaluationViewKind)};
+        addPathRows("print", MenuPrint, all);
+        addPathRows("preview's print", PreviewPrint, all);
+        addPathRows("export", Export, {KodnevViewKind, LogViewKind, RouteDefViewKind, EvaluationViewKind});
+    }
+
+    // However a PDF file is written, a full disk is reported and the old file stays whole.
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(int, path);
+        QFETCH(int, kind);
+        TestEnv env;
+        MainWindow w;
+        openDocument(w, env, kind, 1);
+        const QString target = env.path("ki.pdf");
+        writeBytes(target, "old");
+        ScriptedPrompts prompts;
+        if (path == Export)
+            prompts.expectQuestion(QStringLiteral("ki.pdf nevű fájl már létezik."), true);
+        prompts.expectNotice(Prompts::Kind::Warning, target + QStringLiteral(" exportálása nem sikerült\nFájl írási hiba."));
+        SafeSave::FaultScope faults;
+        faults.failNth(SafeSave::Op::Flush, 1, ENOSPC);
+        writePdf(w, env, Path(path), kind, QStringLiteral("ki.pdf"));
+        QCOMPARE(readBytes(target), QByteArray("old"));
+        QCOMPARE(files(env).filter(QStringLiteral("ki.pdf")), QStringList{"ki.pdf"});
+    }
+
+    void previewShowsEveryPage_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("text") << int(TxtViewKind);
+        QTest::newRow("log") << int(LogViewKind);
+        QTest::newRow("route plan") << int(RouteDefViewKind);
+    }
+
+    // Pages chosen for a print do not narrow the preview, and are offered again to the
+    // next print.
+    void previewShowsEveryPage()
+    {
+        QFETCH(int, kind);
+        TestEnv env;
+        MainWindow w;
+        openDocument(w, env, kind, 4);
+        int before = 0;
+        int after = 0;
+        {
+            ModalDriver driver;
+            countPreviewPages(driver, &before);
+            w.preview();
+            onPrintToPdf(driver, env.path("ki.pdf"), 2, 3);
+            w.print();
+            QVERIFY(QFile::exists(env.path("ki.pdf")));
+            countPreviewPages(driver, &after);
+            w.preview();
+            driver.onModal(QStringLiteral("QPrintDialog"), [](QWidget* widget) {
+                QCOMPARE(static_cast<QPrintDialog*>(widget)->printer()->fromPage(), 2);
+                static_cast<QDialog*>(widget)->reject();
+            });
+            w.print();
+            QVERIFY(driver.allDone());
+        }
+        QVERIFY(before >= 3);
+        QCOMPARE(after, before);
+    }
+};
+
+WYX_TEST_MAIN(TestPdfOutput)
+#include "tst_pdfoutput.moc"
