@@ -972,6 +972,12 @@ Fehler beim Schreiben der Datei.</translation>
         <translation>%1 konnte nicht exportiert werden
 %2.</translation>
     </message>
+    <message>
+        <source>Nincs nyomtatható oldal.
+%1 nem készült el.</source>
+        <translation>Es gibt keine Seite zu drucken.
+%1 wurde nicht erstellt.</translation>
+    </message>
 </context>
 <context>
     <name>ExtractRouteDlg</name>

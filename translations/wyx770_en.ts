@@ -972,6 +972,12 @@ File write error.</translation>
         <translation>Exporting %1 failed
 %2.</translation>
     </message>
+    <message>
+        <source>Nincs nyomtatható oldal.
+%1 nem készült el.</source>
+        <translation>There is no page to print.
+%1 was not created.</translation>
+    </message>
 </context>
 <context>
     <name>ExtractRouteDlg</name>

@@ -944,6 +944,11 @@ Fájl írási hiba.</source>
 %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nincs nyomtatható oldal.
+%1 nem készült el.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExtractRouteDlg</name>

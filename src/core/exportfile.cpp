@@ -211,9 +211,13 @@ bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<
     printer->setOutputFileName(target);
     if (!painted)
         return false; // the painting has said why
-    // Nothing painted (no page to print): as the printer itself, make no file.
-    if (memory.size() == 0)
-        return true;
+    // No page in the chosen range: no file (an old one stays), and the user is told why.
+    if (memory.size() == 0) {
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("ExportFile", "Nincs nyomtatható oldal.\n%1 nem készült el.")
+                             .arg(name));
+        return false;
+    }
     // A PDF ends with its trailer; without it the painting broke off.
     if (!memory.endsWith("%%EOF"))
         return writeFailed();

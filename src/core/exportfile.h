@@ -38,5 +38,6 @@ ExportWrite writeExportFile(const QString& path, const std::function<bool(QIODev
 // saves it under the printer's output file like any document (a temporary beside it, every
 // write checked, synced, renamed), so a failure leaves an old file there whole. Any other
 // printer is painted directly. Returns paint's result; false too, with a warning, when the
-// finished file cannot be written or put in place.
+// finished file cannot be written or put in place, or when paint painted no page (no file
+// is made then). Every PDF file the program prints or exports is written through here.
 bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<bool(QPrinter*)>& paint);

@@ -54,6 +54,9 @@ bool PagePrinter::print(QWidget* parent, int rowCount, int pageSet, const QStrin
                 "PagePrinter", "A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
         return false;
     }
+    // No page in the range: no blank page either (a PDF file is then not made at all).
+    if (pages.pages.isEmpty())
+        return true;
     QPainter painter;
     if (!painter.begin(m_printer)) {
         Prompts::warning(

@@ -40,7 +40,7 @@ public:
 
     // Prints rowCount rows. Warns and returns false when the page is too small for the
     // font or the printer cannot be painted on (an unwritable PDF file, a printer gone);
-    // true otherwise, also when no page falls in the range.
+    // true otherwise, also when no page falls in the range (nothing is painted then).
     bool print(QWidget* parent, int rowCount, int pageSet, const QString& footerName,
                const HeaderPainter& header, const RowPainter& row);
 

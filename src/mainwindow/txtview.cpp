@@ -12,10 +12,56 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPrinter>
 #include <QTextStream>
 
 namespace {
+
+// Paints nowhere and notes whether anything was drawn.
+class DrawProbe : public QPaintEngine
+{
+public:
+    DrawProbe()
+        : QPaintEngine(QPaintEngine::AllFeatures)
+    {
+    }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    Type type() const override { return User; }
+    void drawTextItem(const QPointF&, const QTextItem&) override { drawn = true; }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { drawn = true; }
+    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override { drawn = true; }
+    void drawPath(const QPainterPath&) override { drawn = true; }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { drawn = true; }
+    void drawRects(const QRectF*, int) override { drawn = true; }
+    void drawLines(const QLineF*, int) override { drawn = true; }
+
+    bool drawn = false;
+};
+
+// A printer of the same page and range as another that paints nowhere. The text's printing
+// opens the painter before it looks at the range: on a real printer a range beyond the last
+// page would leave a blank page.
+class ProbePrinter : public QPrinter
+{
+public:
+    explicit ProbePrinter(const QPrinter& like)
+        : QPrinter(QPrinter::HighResolution)
+    {
+        setOutputFormat(QPrinter::PdfFormat); // the system's printers are never asked
+        setResolution(like.resolution());
+        setPageLayout(like.pageLayout());
+        setPrintRange(like.printRange());
+        setFromTo(like.fromPage(), like.toPage());
+    }
+    QPaintEngine* paintEngine() const override { return &m_probe; }
+    bool drawn() const { return m_probe.drawn; }
+
+private:
+    mutable DrawProbe m_probe;
+};
 
 int untitledNumber = 1; // shared by every text window of the run; numbers are never reused
 
@@ -159,6 +205,13 @@ QString TxtView::userFriendlyCurrentFile() const
 
 void TxtView::printIt(QPrinter* printer)
 {
+    // Pages from the first on always exist; a later first page may lie beyond the text.
+    if (printer->fromPage() > 1) {
+        ProbePrinter probe(*printer);
+        print(&probe);
+        if (!probe.drawn())
+            return;
+    }
     print(printer);
 }
 

@@ -237,6 +237,37 @@ private slots:
         QCOMPARE(files(env).filter(QStringLiteral("ki.pdf")), QStringList{"ki.pdf"});
     }
 
+    void noPageMakesNoFile_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("pages"); // of the document
+        QTest::addColumn<int>("from");  // 0: all pages
+        QTest::newRow("print, empty report") << int(MenuPrint) << int(EvaluationViewKind) << 0 << 0;
+        QTest::newRow("print 5-9 of a log page") << int(MenuPrint) << int(LogViewKind) << 1 << 5;
+        QTest::newRow("print 5-9 of a text page") << int(MenuPrint) << int(TxtViewKind) << 1 << 5;
+        QTest::newRow("print 5-9 of a plan page") << int(MenuPrint) << int(RouteDefViewKind) << 1 << 5;
+        QTest::newRow("export, empty log") << int(Export) << int(LogViewKind) << 0 << 0;
+        QTest::newRow("export 5-9 of a report page") << int(Export) << int(EvaluationViewKind) << 1 << 5;
+    }
+
+    // A PDF without a page is not written; the user learns why there is no file.
+    void noPageMakesNoFile()
+    {
+        QFETCH(int, path);
+        QFETCH(int, kind);
+        QFETCH(int, pages);
+        QFETCH(int, from);
+        TestEnv env;
+        MainWindow w;
+        openDocument(w, env, kind, pages);
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning,
+                             QStringLiteral("Nincs nyomtatható oldal.\n%1 nem készült el.").arg(env.path("ki.pdf")));
+        writePdf(w, env, Path(path), kind, QStringLiteral("ki.pdf"), from, from ? from + 4 : 0);
+        QVERIFY(!QFile::exists(env.path("ki.pdf")));
+    }
+
     void previewShowsEveryPage_data()
     {
         QTest::addColumn<int>("kind");
