@@ -98,7 +98,9 @@ bool RouteDefModel::load(QString fileName, QWidget* parent)
     case RoutePlanFile::ReadStatus::Damaged:
         break;
     }
-    fail(m_lastError, parent, tr("Az adatok beolvasása során hiba lépett fel!"));
+    // Named, like every other failure: among several handed-over files it says which one.
+    fail(m_lastError, parent,
+         QStringLiteral("%1\n%2").arg(fileName, tr("Az adatok beolvasása során hiba lépett fel!")));
     return false;
 }
 

@@ -15,8 +15,8 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QRegularExpression>
 #include <QItemSelectionModel>
+#include <QRegularExpression>
 #include <QUdpSocket>
 
 #include <atomic>
@@ -248,7 +248,8 @@ private slots:
             messages = prompts.messages;
         }
         QVERIFY(!messages.isEmpty());
-        const QString reason = QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)");
+        const QString reason =
+            QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)");
         QVERIFY2(messages.first().contains(name), qPrintable(messages.first()));
         QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
     }
