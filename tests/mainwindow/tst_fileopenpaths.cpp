@@ -59,7 +59,7 @@ private:
     void run()
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        for (int round = 0; !m_wake.wait_for(lock, std::chrono::seconds(3), [this] { return m_done; }); ++round) {
+        for (int round = 0; !m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_done; }); ++round) {
             m_fired = true;
             const int fd = ::open(m_fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
             if (fd >= 0)
