@@ -6,6 +6,7 @@
 #include "support/modaldriver.h"
 
 #include "core/helpers.h"
+#include "device/usbcomtesting.h"
 #include "core/settings.h"
 #include "evaluation/evaluationdlg.h"
 #include "eventlog/logtableview.h"
@@ -194,6 +195,10 @@ void openBy(const QString& route, const QString& name, const TestEnv& env, const
     } else if (route == QLatin1String("code-name import")) {
         w.kodNevOpen();
         w.kodNevImport();
+    } else if (route == QLatin1String("logger memory restore")) {
+        LinkRig rig;
+        QCOMPARE(rig.link.open(), UsbOk);
+        QCOMPARE(rig.link.restoreSystemNvm(&w), UsbOk);
     }
     QCoreApplication::processEvents();
 }
@@ -217,7 +222,8 @@ private slots:
         paths += {{"evaluation plan field", "x.erd"}, {"evaluation plan field", "x.rdf"},
                   {"log a plan names", "X.EWL"},      {"extraction plan field", "x.erd"},
                   {"plan import", "x.xml"},           {"code-name import", "x.txt"},
-                  {"code-name import", "x.xml"},      {"code-name file", "x.kod"}};
+                  {"code-name import", "x.xml"},      {"code-name file", "x.kod"},
+                  {"logger memory restore", "x.hex"}};
         for (const char* trap : {"FIFO", "folder", "link to /dev/zero"}) {
             for (const auto& path : paths)
                 QTest::addRow("%s, %s, %s", trap, qPrintable(path.first), qPrintable(path.second))
