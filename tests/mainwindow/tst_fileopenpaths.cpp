@@ -277,7 +277,8 @@ private slots:
             const QStringList lines = QString::fromUtf8(source.readAll()).split(QLatin1Char('\n'));
             for (int i = 0; i < lines.size(); ++i) {
                 if (lines.at(i).contains(byItself))
-                    found << QStringLiteral("%1:%2").arg(QDir(WYX_SOURCE_DIR).relativeFilePath(path)).arg(i + 1);
+                    found << QStringLiteral("%1:%2").arg(QDir(WYX_SOURCE_DIR).relativeFilePath(path),
+                                                         QString::number(i + 1));
             }
         }
         QCOMPARE(found.join(QLatin1String(", ")), QString());
