@@ -5,6 +5,7 @@
 #include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/spreadsheetxml.h"
 #include "core/wyxapp.h"
@@ -174,10 +175,11 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
         return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty()) {
         Prompts::warning(parent, title,
                          QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
-                             .arg(name, file.errorString()));
+                             .arg(name, openError));
         return false;
     }
     if (file.size() > maxFileSize) {

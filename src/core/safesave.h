@@ -95,8 +95,10 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 
 // Opens a file for reading only when it is a regular file: a FIFO, device or folder under a
-// document's name would block the program or feed it endless data. Returns an empty string
+// document's name would block the program or feed it endless data. Every file the program
+// reads by name (documents, imports, a name another start hands over) is opened here. Returns an empty string
 // on success, else the reason (the file's own error text, or one saying it is no file).
+// QFile then holds the checked handle and no longer tells the file's name: keep the path.
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
 // "<path>.bak"

@@ -1,5 +1,7 @@
 #include "core/singleinstance.h"
 
+#include "core/safesave.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -255,7 +257,7 @@ bool udpPortOwnedByThisUser(quint16 port, const QStringList& tables)
     QVector<uint> owners;
     for (const QString& name : tables) {
         QFile table(name);
-        if (!table.open(QIODevice::ReadOnly))
+        if (!openRegularFile(table).isEmpty())
             continue;
         anyTable = true;
         // read(), not atEnd(): the kernel's tables report a size of 0.

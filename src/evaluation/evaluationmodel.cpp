@@ -248,11 +248,12 @@ bool EvaluationModel::load(const QString& fileName, QWidget* parent)
     if (fileName.isEmpty())
         return fail(tr("Nem sikerült megnyitni a teljesítés jelentést\nNincs név megadva hozzá!"));
     const QString path = appSettings().workPath(fileName);
-    if (!QFileInfo(path).isFile())
-        return fail(tr("Nem sikerült megnyitni a teljesítés jelentést\n%1\nEz a fájl nem létezik").arg(fileName));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Nem sikerült megnyitni a teljesítés jelentést:\n%1\n%2").arg(fileName, file.errorString()));
+    if (!file.exists())
+        return fail(tr("Nem sikerült megnyitni a teljesítés jelentést\n%1\nEz a fájl nem létezik").arg(fileName));
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty())
+        return fail(tr("Nem sikerült megnyitni a teljesítés jelentést:\n%1\n%2").arg(fileName, openError));
     EvaluationReport report;
     ReportFile::ReadStatus status;
     {

@@ -146,7 +146,8 @@ QString existingName(const QString& dir, const QString& name)
 {
     const QFileInfo exact(QDir(dir), name);
     const QString wanted = exact.fileName();
-    if (exact.exists() || exact.isSymLink() || wanted.isEmpty() || !name.endsWith(wanted))
+    // A folder is never a log, not even under the exact name.
+    if (((exact.exists() || exact.isSymLink()) && !exact.isDir()) || wanted.isEmpty() || !name.endsWith(wanted))
         return name;
     const QString key = wanted.simplified();
     QStringList matches;

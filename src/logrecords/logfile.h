@@ -49,7 +49,7 @@ QString fileNameForDevice(const QString& deviceName);
 // The name under which the log a plan names lies in dir (relative names are taken in dir).
 // Plans keep their log names simplified and in capitals, while a read-out names the file in
 // the logger's own case and spacing, so where letter case counts the exact name may not
-// exist. The rule: the exact name when it exists; else the file of that folder whose name
+// exist. The rule: the exact name when it holds anything but a folder; else the file of that folder whose name
 // differs only in letter case and runs of white space; when several do, the first by
 // QString's ordering (UTF-16 code units, so "LOG.ewl" before "Log.ewl" before "log.ewl").
 // Only the last part of the name is matched this way. With no such file the name comes back

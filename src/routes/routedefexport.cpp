@@ -8,6 +8,7 @@
 #include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "core/settings.h"
 #include "core/spreadsheetxml.h"
 #include "core/wyxapp.h"
@@ -71,8 +72,9 @@ bool RouteDefView::importFromXml(QString fileName)
         Prompts::warning(this, title, tr("%1 nem létezik.").arg(name));
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        Prompts::warning(this, title, tr("%1 importálása nem sikerült\n%2.").arg(name, file.errorString()));
+    const QString openError = openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text);
+    if (!openError.isEmpty()) {
+        Prompts::warning(this, title, tr("%1 importálása nem sikerült\n%2.").arg(name, openError));
         return false;
     }
     PlanXmlResult result;

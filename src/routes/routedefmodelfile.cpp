@@ -57,10 +57,11 @@ bool openForReading(QFile& file, const QString& fileName, QWidget* parent, QStri
                  .arg(fileName));
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString openError = openRegularFile(file);
+    if (!openError.isEmpty()) {
         fail(lastError, parent,
              QCoreApplication::translate("RouteDefModel", "Nem sikerült megnyitni az útvonal tervet:\n%1\n%2")
-                 .arg(fileName, file.errorString()));
+                 .arg(fileName, openError));
         return false;
     }
     return true;
@@ -79,7 +80,7 @@ bool RouteDefModel::load(QString fileName, QWidget* parent)
     m_lastError.clear();
     if (!openForReading(file, fileName, parent, m_lastError))
         return false;
-    m_filePath = QFileInfo(file.fileName()).absoluteFilePath();
+    m_filePath = appSettings().workPath(fileName);
     m_fileName = QFileInfo(m_filePath).fileName();
     RoutePlanFile::ReadStatus status;
     {
@@ -97,7 +98,9 @@ bool RouteDefModel::load(QString fileName, QWidget* parent)
     case RoutePlanFile::ReadStatus::Damaged:
         break;
     }
-    fail(m_lastError, parent, tr("Az adatok beolvasása során hiba lépett fel!"));
+    // Named, like every other failure: among several handed-over files it says which one.
+    fail(m_lastError, parent,
+         QStringLiteral("%1\n%2").arg(fileName, tr("Az adatok beolvasása során hiba lépett fel!")));
     return false;
 }
 
@@ -109,7 +112,7 @@ bool RouteDefModel::import(QString fileName, QWidget* parent)
         modified = false;
         return false;
     }
-    m_filePath = QFileInfo(file.fileName()).absoluteFilePath();
+    m_filePath = appSettings().workPath(fileName);
     m_fileName = QFileInfo(m_filePath).fileName();
     RoutePlanFile::ReadStatus status;
     {

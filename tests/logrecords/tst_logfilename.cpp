@@ -28,6 +28,8 @@ private slots:
         QTest::newRow("accented letters") << QStringList{"éva.ewl"} << "ÉVA.EWL" << "éva.ewl";
         QTest::newRow("none: name unchanged") << QStringList{"tour12.ewl"} << "TOUR1.EWL" << "TOUR1.EWL";
         QTest::newRow("a folder is no log") << QStringList{"tour1.ewl/"} << "TOUR1.EWL" << "TOUR1.EWL";
+        QTest::newRow("a folder of the exact name is no log")
+            << QStringList{"TOUR1.EWL/", "Tour1.ewl"} << "TOUR1.EWL" << "Tour1.ewl";
         QTest::newRow("folder part kept") << QStringList{"sub/", "sub/Tour1.ewl"} << "sub/TOUR1.EWL"
                                           << "sub/Tour1.ewl";
         QTest::newRow("folder part exact") << QStringList{"Sub/", "Sub/Tour1.ewl"} << "sub/TOUR1.EWL"

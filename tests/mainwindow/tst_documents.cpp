@@ -376,6 +376,52 @@ private slots:
         QCOMPARE(openWindows(w).size(), 0);
     }
 
+    // Failures handed over together are told in one message, each file by name and reason.
+    void handedOverFailuresNameEachFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("plan cut short") << "cut.erd" << QByteArray::fromHex("0e1a0102000a0002")
+                                        << "Az adatok beolvasása során hiba lépett fel!";
+        QTest::newRow("no plan") << "bad.erd" << QByteArray("nem terv") << "Nem megfelelő, vagy sérült fájl.";
+        QTest::newRow("older plan cut short") << "old.rdf" << QByteArray::fromHex("0500") << "Adat olvasási hiba";
+        QTest::newRow("no log") << "bad.ewl" << QByteArray("nem napló") << "sérült, vagy nem megfelelő.";
+        QTest::newRow("no report") << "bad.ffr" << QByteArray("nem jelentés") << "sérült, vagy nem megfelelő.";
+    }
+
+    void handedOverFailuresNameEachFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        TestEnv env;
+        writeBytes(env.path(name), bytes);
+        MainWindow w;
+        w.show();
+        QVERIFY(w.setInstancePort(0));
+        QStringList texts;
+        struct HandlerScope {
+            Prompts::Handler previous;
+            ~HandlerScope() { Prompts::setHandler(previous); }
+        } scope{Prompts::setHandler([&](const Prompts::Request& r) {
+            texts << r.text;
+            return Prompts::Answer{0, {}, {}};
+        })};
+        QUdpSocket sender;
+        for (const QString& file : {name, QStringLiteral("missing.txt")})
+            sender.writeDatagram(handOverDatagram(w.handOverSecret(), env.path(file).toLocal8Bit()),
+                                 QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+        QTRY_VERIFY(texts.join(QString()).contains(QLatin1String("missing.txt")));
+        QString told;
+        for (const QString& part : texts.join(QLatin1String("\n\n")).split(QLatin1String("\n\n"))) {
+            if (part.contains(name))
+                told = part;
+        }
+        QVERIFY2(!told.isEmpty(), qPrintable(texts.join(QLatin1String(" | "))));
+        QVERIFY2(told.contains(reason), qPrintable(told));
+    }
+
     // A hand-over whose message is up does not stop the listener: a file handed over while
     // it is shown opens when it closes, and so does every later one; no box is stacked.
     void handOversGoOnWhileAMessageIsShown()

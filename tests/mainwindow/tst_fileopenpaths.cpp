@@ -1,0 +1,299 @@
+// Every way the program opens a file that the user or another start names: a FIFO, a
+// folder or a link to a device under that name is refused at once (a FIFO's open would
+// wait for a writer forever, a device feeds endless data), and the message names the file
+// and says why.
+#include "mainwindow/documenttestutil.h"
+#include "support/modaldriver.h"
+
+#include "core/helpers.h"
+#include "device/usbcomtesting.h"
+#include "core/settings.h"
+#include "evaluation/evaluationdlg.h"
+#include "eventlog/logtableview.h"
+#include "eventlog/logview.h"
+#include "routes/extractroutedlg.h"
+#include "routes/routedefmodel.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QItemSelectionModel>
+#include <QRegularExpression>
+#include <QUdpSocket>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The command line the main window reads: the test main owns it, so one route can name a file.
+int appArgc = 1;
+std::vector<char*> appArgv;
+QByteArray commandLineFile;
+
+// A watchdog on its own thread, since a hang blocks the event loop. When the path takes too
+// long, it notes the hang and opens the FIFO for writing now and then, which lets a reader
+// stuck in open() go on; a process still stuck long after is stopped.
+class HangWatchdog
+{
+public:
+    explicit HangWatchdog(const QString& fifo) : m_fifo(QFile::encodeName(fifo)), m_thread([this] { run(); }) {}
+    ~HangWatchdog()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    bool fired() const { return m_fired; }
+
+private:
+    void run()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (int round = 0; !m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_done; }); ++round) {
+            m_fired = true;
+            const int fd = ::open(m_fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0)
+                ::close(fd);
+            if (round == 20) {
+                std::fprintf(stderr, "hung for good opening %s\n", m_fifo.constData());
+                std::abort();
+            }
+        }
+    }
+
+    QByteArray m_fifo;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    std::atomic<bool> m_fired{false};
+    std::thread m_thread; // last: starts once the rest is built
+};
+
+// Answers every prompt: a file dialog with the file, any box with its first button.
+class PromptLog
+{
+public:
+    explicit PromptLog(const QString& file)
+        : m_previous(Prompts::setHandler([this, file](const Prompts::Request& r) {
+              Prompts::Answer answer;
+              answer.button = 0;
+              if (r.kind == Prompts::Kind::OpenFile)
+                  answer.path = file;
+              else if (r.kind != Prompts::Kind::SaveFile && r.kind != Prompts::Kind::Directory)
+                  messages << r.text;
+              return answer;
+          }))
+    {
+    }
+    ~PromptLog() { Prompts::setHandler(m_previous); }
+    QStringList messages;
+
+private:
+    Prompts::Handler m_previous;
+};
+
+LogEntry touchAt(int minute, unsigned char code)
+{
+    unsigned char raw[LogEntry::size] = {0, 0, 0, 0, 0, 0, 0, 0, 0, code};
+    packDeviceTime(QDateTime(QDate(2026, 6, 10), QTime(8, minute)), raw);
+    LogEntry e;
+    e.setBytes(raw);
+    return e;
+}
+
+// The extraction takes a selection of touches from an open log.
+void openSelectedTouches(MainWindow& w, const QString& path)
+{
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        LogFile::Header header;
+        header.deviceName = QStringLiteral("PROBA");
+        QVERIFY(LogFile::write(file, header, {touchAt(0, 1), touchAt(7, 2)}));
+    }
+    w.loadFile(path);
+    auto* log = qobject_cast<LogView*>(w.activeMdiChild());
+    QVERIFY(log);
+    LogTableView* table = log->table();
+    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(1, 0)),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void runEvaluation(MainWindow& w, const QString& planFile)
+{
+    ModalDriver driver;
+    driver.onModal(QStringLiteral("evaluationDlg"), [planFile](QWidget* widget) {
+        auto* dlg = static_cast<EvaluationDlg*>(widget);
+        dlg->fileNameEdit->setText(planFile);
+        dlg->OkButton->click();
+    });
+    w.fulfilment();
+}
+
+// Opens `name` (in the working directory) by the route; the main window is made here since
+// two routes name the file before it exists.
+void openBy(const QString& route, const QString& name, const TestEnv& env, const PromptLog& prompts)
+{
+    const QString path = env.path(name);
+    if (route == QLatin1String("code-name file"))
+        appSettings().codeFile = name;
+    if (route == QLatin1String("command line")) {
+        commandLineFile = QFile::encodeName(path);
+        appArgv[1] = commandLineFile.data();
+        appArgc = 2;
+    }
+    MainWindow w;
+    appArgc = 1;
+    w.show();
+    if (route == QLatin1String("menu")) {
+        w.openFile();
+    } else if (route == QLatin1String("recent")) {
+        appSettings().setRecentFiles({path});
+        w.setCurrentFile(env.path("other.txt")); // refreshes the menu; the file comes second
+        for (QAction* a : w.findChild<QMenu*>("fileMenu")->actions()) {
+            if (a->objectName() == QLatin1String("recentFileAct") && a->data().toString() == path) {
+                a->trigger();
+                break;
+            }
+        }
+    } else if (route == QLatin1String("hand-over")) {
+        QVERIFY(w.setInstancePort(0));
+        QUdpSocket().writeDatagram(handOverDatagram(w.handOverSecret(), path.toLocal8Bit()),
+                                   QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+        QTRY_VERIFY(!prompts.messages.isEmpty());
+    } else if (route == QLatin1String("evaluation plan field")) {
+        runEvaluation(w, name);
+    } else if (route == QLatin1String("log a plan names")) {
+        RouteDefModel plan;
+        plan.addLog(name);
+        QVERIFY(plan.saveAs(env.path("plan.erd"), nullptr));
+        runEvaluation(w, QStringLiteral("plan.erd"));
+    } else if (route == QLatin1String("extraction plan field")) {
+        openSelectedTouches(w, env.path("touches.ewl"));
+        ModalDriver driver;
+        driver.onModal("ExtractRouteDlg", [name](QWidget* widget) {
+            auto* dlg = qobject_cast<ExtractRouteDlg*>(widget);
+            dlg->routeFileEdit->setText(name);
+            dlg->routeNameEdit->setText(QStringLiteral("R"));
+            dlg->OKbutton->click();
+        });
+        w.extractRoute();
+    } else if (route == QLatin1String("plan import")) {
+        w.newErdFile();
+        w.routeImport();
+    } else if (route == QLatin1String("code-name import")) {
+        w.kodNevOpen();
+        w.kodNevImport();
+    } else if (route == QLatin1String("logger memory restore")) {
+        LinkRig rig;
+        QCOMPARE(rig.link.open(), UsbOk);
+        QCOMPARE(rig.link.restoreSystemNvm(&w), UsbOk);
+    }
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestFileOpenPaths : public QObject
+{
+    Q_OBJECT
+private slots:
+    void namedFileThatIsNoRegularFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("trap");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("name");
+        QList<QPair<QString, QString>> paths;
+        for (const char* route : {"menu", "recent", "hand-over", "command line"}) {
+            for (const char* name : {"x.ewl", "x.ewa", "x.txt", "x.erd", "x.rdf", "x.ffr"})
+                paths.append(qMakePair(QString(route), QString(name)));
+        }
+        paths += {{"evaluation plan field", "x.erd"}, {"evaluation plan field", "x.rdf"},
+                  {"log a plan names", "X.EWL"},      {"extraction plan field", "x.erd"},
+                  {"plan import", "x.xml"},           {"code-name import", "x.txt"},
+                  {"code-name import", "x.xml"},      {"code-name file", "x.kod"},
+                  {"logger memory restore", "x.hex"}};
+        for (const char* trap : {"FIFO", "folder", "link to /dev/zero"}) {
+            for (const auto& path : paths)
+                QTest::addRow("%s, %s, %s", trap, qPrintable(path.first), qPrintable(path.second))
+                    << trap << path.first << path.second;
+        }
+    }
+
+    void namedFileThatIsNoRegularFileIsRefused()
+    {
+        QFETCH(QString, trap);
+        QFETCH(QString, route);
+        QFETCH(QString, name);
+        TestEnv env;
+        const QString path = env.path(name);
+        if (trap == QLatin1String("FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (trap == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+
+        QStringList messages;
+        {
+            PromptLog prompts(path);
+            HangWatchdog watchdog(path);
+            openBy(route, name, env, prompts);
+            QCOMPARE(watchdog.fired(), false);
+            messages = prompts.messages;
+        }
+        QVERIFY(!messages.isEmpty());
+        const QString reason =
+            QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)");
+        QVERIFY2(messages.first().contains(name), qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
+    }
+
+    // The walk above covers today's paths; a new reader that opens a file by itself, not
+    // through the checked routine, is caught here.
+    void filesAreReadOnlyThroughTheCheckedRoutine()
+    {
+        const QRegularExpression byItself(QStringLiteral("(\\.|->)open\\([^)]*(ReadOnly|ReadWrite)"));
+        QStringList found;
+        QDirIterator it(QStringLiteral(WYX_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (path.endsWith(QLatin1String("/core/safesave.cpp")))
+                continue; // the routine itself
+            QFile source(path);
+            QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
+            const QStringList lines = QString::fromUtf8(source.readAll()).split(QLatin1Char('\n'));
+            for (int i = 0; i < lines.size(); ++i) {
+                if (lines.at(i).contains(byItself))
+                    found << QStringLiteral("%1:%2").arg(QDir(WYX_SOURCE_DIR).relativeFilePath(path),
+                                                         QString::number(i + 1));
+            }
+        }
+        QCOMPARE(found.join(QLatin1String(", ")), QString());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    TestSupport::prepareProcess();
+    appArgv = {argv[0], nullptr, nullptr};
+    WyxApp app(appArgc, appArgv.data());
+    TestSupport::prepareApplication(app);
+    TestFileOpenPaths tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_fileopenpaths.moc"
