@@ -30,15 +30,19 @@ QFont documentFont()
 
 QDateTime waitDeviceTick()
 {
+    constexpr qint64 period = 2000;
+    constexpr qint64 windowStart = 1850; // 150 ms before an even second
+    constexpr qint64 windowEnd = 30;     // 30 ms after it
     const WaitCursor wait;
-    QDateTime t;
+    // One reading per round, and a sleep to the window's start in between: reading the
+    // clock in a loop would keep a core busy for up to 2 s.
     for (;;) {
-        t = Clock::currentDateTime();
-        const qint64 phase = Clock::currentMSecsSinceEpoch() % 2000;
-        if (phase <= 30 || phase >= 1850)
-            break;
+        const qint64 now = Clock::currentMSecsSinceEpoch();
+        const qint64 phase = now % period;
+        if (phase <= windowEnd || phase >= windowStart)
+            return QDateTime::fromMSecsSinceEpoch(now + 160, Qt::LocalTime);
+        Clock::sleepUntil(now - phase + windowStart);
     }
-    return t.addMSecs(160);
 }
 
 void toFixedBytes(const QString& text, unsigned char* dst, int n)

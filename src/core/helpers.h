@@ -8,7 +8,7 @@
 
 class QWidget;
 
-// Busy-waits (no events) until the computer clock stands between 150 ms before and
+// Waits (asleep, no events) until the computer clock stands between 150 ms before and
 // 30 ms after an even second, and returns that moment plus 160 ms: the time given to
 // the logger when its clock is set. Shows the wait cursor meanwhile.
 QDateTime waitDeviceTick();

@@ -5,7 +5,6 @@
 #include "core/helpers.h"
 #include "core/prompts.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
 #include <cstring>
 
@@ -350,15 +349,7 @@ UsbErrorCodes UsbCom::getClock()
                                                            pcTime.time().second()))
                                 .toMSecsSinceEpoch()
         + clockSampleDelayMs;
-    QElapsedTimer still; // a clock that stands still (a test's) must not hold the program
-    still.start();
-    for (qint64 now = Clock::currentMSecsSinceEpoch(), seen = now; now < sampleAt && !still.hasExpired(50);
-         now = Clock::currentMSecsSinceEpoch()) {
-        if (now != seen) {
-            seen = now;
-            still.restart();
-        }
-    }
+    Clock::sleepUntil(sampleAt);
     UsbErrorCodes result = transact(frame, reply);
     if (result == UsbOk) {
         if (reply[0] < 5)

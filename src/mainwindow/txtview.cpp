@@ -86,6 +86,8 @@ int longestLine(const QString& text)
 TxtView::TxtView()
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Plain text only: a pasted or dropped text takes the list font rather than bringing its own.
+    setAcceptRichText(false);
     applyListFont();
     connect(&appSettings(), &Settings::optionsChanged, this, &TxtView::Reinitialize);
 }
@@ -95,9 +97,11 @@ QSize TxtView::sizeHint() const
     return QSize(640, 400);
 }
 
+// The document's own font, not a format on the characters: changing it is no edit of
+// the text, so it leaves the undo history and the modified flag alone.
 void TxtView::applyListFont()
 {
-    setCurrentFont(documentFont());
+    setFont(documentFont());
 }
 
 void TxtView::newFile()
@@ -243,14 +247,7 @@ void TxtView::documentWasModified()
 
 void TxtView::Reinitialize()
 {
-    const bool modified = isWindowModified();
-    const QTextCursor kept = textCursor();
-    selectAll();
     applyListFont();
-    setTextCursor(kept);
-    // Changing the font is not an edit of the user's text.
-    document()->setModified(modified);
-    setWindowModified(modified);
 }
 
 void TxtView::closeEvent(QCloseEvent* event)

@@ -13,6 +13,7 @@
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <utility>
 
 namespace {
 
@@ -101,33 +102,46 @@ private slots:
         }
     }
 
-    void waitDeviceTickReturnsInsideTheWindow_data()
+    // The wait sleeps to the window's start instead of reading the clock over and over: it
+    // ends exactly there, after a handful of readings, and hands out the last reading + 160 ms.
+    void waitDeviceTickEndsAtTheWindow_data()
     {
-        QTest::addColumn<qint64>("start"); // phase within the 2-second period at the first reading
-        QTest::addColumn<qint64>("step");  // ms the fake clock advances per reading
-        for (const auto& [start, step] : QList<QPair<qint64, qint64>>{{30, 1}, {31, 1}, {1000, 13}, {1849, 1},
-                                                                     {1850, 1}, {0, 1700}})
-            QTest::addRow("phase %lld, step %lld", start, step) << start << step;
+        QTest::addColumn<qint64>("start");    // phase within the 2-second period at the first reading
+        QTest::addColumn<qint64>("step");     // ms the fake clock advances per reading
+        QTest::addColumn<qint64>("endPhase"); // phase of the reading the wait ends on
+        QTest::addColumn<int>("readings");
+        QTest::newRow("30: inside") << qint64(30) << qint64(1) << qint64(30) << 1;
+        QTest::newRow("31: just past") << qint64(31) << qint64(1) << qint64(1850) << 2;
+        QTest::newRow("1000") << qint64(1000) << qint64(13) << qint64(1850) << 2;
+        QTest::newRow("1849: just before") << qint64(1849) << qint64(1) << qint64(1850) << 2;
+        QTest::newRow("1850: inside") << qint64(1850) << qint64(1) << qint64(1850) << 1;
+        QTest::newRow("0, clock racing") << qint64(0) << qint64(1700) << qint64(0) << 1;
+        // Already inside the window when the sleep is asked for.
+        QTest::newRow("1700, step 200") << qint64(1700) << qint64(200) << qint64(1900) << 2;
     }
 
-    void waitDeviceTickReturnsInsideTheWindow()
+    void waitDeviceTickEndsAtTheWindow()
     {
         QFETCH(qint64, start);
         QFETCH(qint64, step);
-        const auto restore = qScopeGuard([] { Clock::setSource({}); }); // even on failure
+        QFETCH(qint64, endPhase);
+        QFETCH(int, readings);
+        const auto restore = qScopeGuard([] { // even on failure
+            Clock::setSource({});
+            Clock::setSleeper({});
+        });
         const qint64 base = QDateTime(QDate(2023, 8, 15), QTime(12, 0, 0), Qt::LocalTime).toMSecsSinceEpoch();
-        QList<qint64> readings;
-        qint64 now = base + start - step;
-        Clock::setSource([&] { readings.append(now += step); return now; });
+        QList<qint64> seen;
+        qint64 now = base + start;
+        Clock::setSource([&] {
+            seen.append(now);
+            return std::exchange(now, now + step);
+        });
+        Clock::setSleeper([&](qint64 until) { now = qMax(now, until); });
         const QDateTime result = waitDeviceTick();
-        QVERIFY(readings.size() >= 2);
-        QCOMPARE(readings.size() % 2, 0);
-        // Readings alternate: the time handed out, then the millisecond test.
-        for (int i = 1; i < readings.size(); i += 2) {
-            const qint64 phase = readings[i] % 2000;
-            QCOMPARE(phase <= 30 || phase >= 1850, i == readings.size() - 1);
-        }
-        QCOMPARE(result.toMSecsSinceEpoch(), readings[readings.size() - 2] + 160);
+        QCOMPARE(seen.size(), readings);
+        QCOMPARE(seen.last() % 2000, endPhase);
+        QCOMPARE(result.toMSecsSinceEpoch(), seen.last() + 160);
         QCOMPARE(result.timeSpec(), Qt::LocalTime);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }

@@ -14,7 +14,8 @@
 #define VERIFY_NO_VIOLATIONS(logger)                                                                         \
     QVERIFY2((logger).violations().isEmpty(), qPrintable((logger).violations().join('\n')))
 
-// "Now" starts at start and moves on by stepMs at every reading (0: frozen).
+// "Now" starts at start and moves on by stepMs at every reading (0: frozen); a sleep
+// moves it on to the moment slept for.
 class FakeClock
 {
 public:
@@ -23,19 +24,29 @@ public:
         , m_step(stepMs)
     {
         m_previous = Clock::setSource([this] {
+            ++m_readings;
             const qint64 now = m_ms;
             m_ms += m_step;
             return now;
         });
+        m_previousSleeper = Clock::setSleeper([this](qint64 until) { m_ms = qMax(m_ms, until); });
     }
-    ~FakeClock() { Clock::setSource(m_previous); }
+    ~FakeClock()
+    {
+        Clock::setSource(m_previous);
+        Clock::setSleeper(m_previousSleeper);
+    }
     void set(const QDateTime& t) { m_ms = t.toMSecsSinceEpoch(); }
     QDateTime peek() const { return QDateTime::fromMSecsSinceEpoch(m_ms, Qt::LocalTime); }
+    // How often "now" was read.
+    int readings() const { return m_readings; }
 
 private:
     qint64 m_ms;
     qint64 m_step;
+    int m_readings = 0;
     Clock::Source m_previous;
+    Clock::Sleeper m_previousSleeper;
 };
 
 // The strict simulated logger as the process's driver.

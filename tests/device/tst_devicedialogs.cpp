@@ -708,9 +708,10 @@ private slots:
             QCOMPARE(r.s.sim.framesOf(0x19),
                      QList<QByteArray>({SimulatedLogger::makeFrame(QByteArray("\x19") + char(after) + '\0')}));
             QCOMPARE(int(r.s.device().calibration), after);
-            // The clock is set again after the calibration.
+            // The clock is set again after the calibration: read half a second into the
+            // computer's 2-second step, it is set at the next one.
             QCOMPARE(r.frames(0x02), 1);
-            QCOMPARE(r.s.device().now(), pcNow);
+            QCOMPARE(r.s.device().now(), pcNow.addSecs(2));
         }
         VERIFY_NO_VIOLATIONS(r.s.sim);
     }

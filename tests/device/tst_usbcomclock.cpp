@@ -55,6 +55,30 @@ private slots:
         QCOMPARE(r.link.clockDriftText(), QStringLiteral("Siet 120 percet"));
     }
 
+    // The waits for the computer clock's tick and for the read's sampling moment sleep: a
+    // clock read and a clock set read "now" a handful of times, not once per millisecond.
+    void clockCommandsWaitWithoutSpinning_data()
+    {
+        QTest::addColumn<int>("phaseMs");
+        for (const int phase : {31, 400, 1849, 1860, 1990})
+            QTest::addRow("phase %d", phase) << phase;
+    }
+
+    void clockCommandsWaitWithoutSpinning()
+    {
+        QFETCH(int, phaseMs);
+        TestEnv env;
+        LinkRig r;
+        QCOMPARE(r.link.open(), UsbOk);
+        for (const bool read : {true, false}) {
+            r.clock.set(QDateTime(QDate(2024, 3, 12), QTime(10, 15, 0)).addMSecs(phaseMs));
+            const int before = r.clock.readings();
+            QCOMPARE(read ? r.link.getClock() : r.link.setClock(waitDeviceTick()), UsbOk);
+            const int readings = r.clock.readings() - before;
+            QVERIFY2(readings <= 8, qPrintable(QStringLiteral("%1 readings").arg(readings)));
+        }
+    }
+
     // A logger still on winter time in the hour the clocks skip holds a local time that does
     // not exist: it is an hour slow, not an impossible date.
     void clockInTheSkippedHourIsAnHourSlow()

@@ -3,7 +3,10 @@
 #include "core/safesave.h"
 #include "core/settings.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <csignal>
@@ -28,6 +31,14 @@ struct FileSizeLimit {
         std::signal(SIGXFSZ, oldHandler);
     }
 };
+
+// The font the first character is shown in: its own format over the document's font.
+QFont shownFont(const QTextEdit& view)
+{
+    QTextCursor first(view.document());
+    first.movePosition(QTextCursor::NextCharacter);
+    return first.charFormat().font().resolve(view.document()->defaultFont());
+}
 
 } // namespace
 
@@ -95,9 +106,7 @@ private slots:
         QCOMPARE(qMakePair(view.textCursor().anchor(), view.textCursor().position()), qMakePair(2, 5));
         QVERIFY(!view.isWindowModified());
         QVERIFY(!view.document()->isModified());
-        QTextCursor start(view.document());
-        start.movePosition(QTextCursor::NextCharacter);
-        QCOMPARE(start.charFormat().font().pointSize(), 14);
+        QCOMPARE(shownFont(view).pointSize(), 14);
 
         // Save As adds the extension unless it is there in any case; cancelling changes nothing.
         ScriptedPrompts prompts;
@@ -111,6 +120,50 @@ private slots:
         QVERIFY(!view.saveAs());
         QCOMPARE(view.currentFile(), env.path("report.txt.bak.txt"));
         QVERIFY(view.isWindowModified());
+    }
+
+    // An option change is no edit: an unchanged text stays unchanged (nothing to undo, no
+    // question on closing), and the user's own edits undo to the saved state as before.
+    void optionChangeIsNoEdit()
+    {
+        TestEnv env;
+        writeBytes(env.path("font.txt"), "abc\n");
+        MainWindow w;
+        w.show();
+        for (const bool edited : {false, true}) {
+            w.loadFile(env.path("font.txt"));
+            TxtView* view = activeTxt(w);
+            if (edited)
+                view->insertPlainText("x");
+            appSettings().fontSize = edited ? 17 : 15;
+            appSettings().save();
+            QCOMPARE(shownFont(*view).pointSize(), appSettings().fontSize);
+            QCOMPARE(view->isWindowModified(), edited);
+            QCOMPARE(view->document()->isUndoAvailable(), edited);
+            view->undo();
+            QCOMPARE(view->toPlainText(), QStringLiteral("abc\n"));
+            QCOMPARE(view->isWindowModified(), false);
+            QCOMPARE(view->document()->isUndoAvailable(), false);
+            QVERIFY(w.activeMdiChild()->parentWidget()->close()); // asks nothing
+        }
+    }
+
+    // Pasted rich text brings no font of its own that an option change would miss.
+    void pastedTextFollowsTheListFont()
+    {
+        TestEnv env;
+        TxtView view;
+        view.newFile();
+        auto* mime = new QMimeData;
+        mime->setHtml(QStringLiteral("<span style=\"font-family:Serif; font-size:30pt\">big</span>"));
+        mime->setText(QStringLiteral("big"));
+        QGuiApplication::clipboard()->setMimeData(mime);
+        view.paste();
+        QCOMPARE(view.toPlainText(), QStringLiteral("big"));
+        appSettings().fontSize = 13;
+        appSettings().save();
+        QCOMPARE(shownFont(view).pointSize(), 13);
+        QCOMPARE(shownFont(view).family(), appSettings().fontFace);
     }
 
     void failedSaveKeepsOldFile()
