@@ -80,7 +80,7 @@ QString KodNevEditDialog::name() const
 
 QDate KodNevEditDialog::date() const
 {
-    return ervenyesEdit->date();
+    return ervenyesEdit->date() == m_shown ? m_given : ervenyesEdit->date();
 }
 
 void KodNevEditDialog::setCode(const QString& code)
@@ -93,9 +93,24 @@ void KodNevEditDialog::setName(const QString& name)
     nevEdit->setText(name);
 }
 
+// The date field stops at 1752-09-14. An earlier date, above all 0001-01-01 ("valid at
+// all times"), is shown by name in the field's lowest position, and that position stands
+// for it until another date is given.
 void KodNevEditDialog::setDate(const QDate& date)
 {
+    QString lowestText;
+    if (date == minValidDate) {
+        lowestText = tr("mindig érvényes");
+    } else if (date.isValid() && date < ervenyesEdit->minimumDate()) {
+        QString wholeYear = ervenyesEdit->displayFormat();
+        if (!wholeYear.contains(QLatin1String("yyyy")))
+            wholeYear.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        lowestText = ervenyesEdit->locale().toString(date, wholeYear);
+    }
+    ervenyesEdit->setSpecialValueText(lowestText);
     ervenyesEdit->setDate(date);
+    m_shown = ervenyesEdit->date();
+    m_given = date.isValid() ? date : m_shown;
 }
 
 void KodNevEditDialog::setBackgroundColor(const QColor& color)

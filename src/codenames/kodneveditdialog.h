@@ -21,6 +21,9 @@ public:
     void setMode(int mode);
     QString code() const;
     QString name() const;
+    // The date given with setDate while the user has left the field as it showed it, so
+    // that every date an entry can hold comes back unchanged, also one the date field
+    // cannot show; otherwise the date the user chose.
     QDate date() const;
     void setCode(const QString& code);
     void setName(const QString& name);
@@ -41,4 +44,6 @@ protected:
 
 private:
     int m_mode = AddMode;
+    QDate m_given;
+    QDate m_shown;
 };
