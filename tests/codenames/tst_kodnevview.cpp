@@ -293,6 +293,16 @@ private slots:
         QCOMPARE(listText(), QStringLiteral("ABCA %1 Főkapu").arg(year));
     }
 
+    void titleFollowsTheCodeFileOption()
+    {
+        TestEnv env;
+        resetNames();
+        KodnevView view;
+        appSettings().codeFile = QStringLiteral("lista/masik.kod");
+        appSettings().save();
+        QCOMPARE(view.windowTitle(), QStringLiteral("lista/masik.kod"));
+    }
+
     void refusedEntryListsEveryReason_data()
     {
         QTest::addColumn<QString>("code");
