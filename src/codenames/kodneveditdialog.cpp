@@ -98,19 +98,22 @@ void KodNevEditDialog::setName(const QString& name)
 // for it until another date is given.
 void KodNevEditDialog::setDate(const QDate& date)
 {
-    QString lowestText;
-    if (date == minValidDate) {
-        lowestText = tr("mindig érvényes");
-    } else if (date.isValid() && date < ervenyesEdit->minimumDate()) {
-        QString wholeYear = ervenyesEdit->displayFormat();
-        if (!wholeYear.contains(QLatin1String("yyyy")))
-            wholeYear.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-        lowestText = ervenyesEdit->locale().toString(date, wholeYear);
-    }
-    ervenyesEdit->setSpecialValueText(lowestText);
+    ervenyesEdit->setSpecialValueText(lowestText(date));
     ervenyesEdit->setDate(date);
     m_shown = ervenyesEdit->date();
     m_given = date.isValid() ? date : m_shown;
+}
+
+QString KodNevEditDialog::lowestText(const QDate& date) const
+{
+    if (date == minValidDate)
+        return tr("mindig érvényes");
+    if (!date.isValid() || date >= ervenyesEdit->minimumDate())
+        return QString();
+    QString wholeYear = ervenyesEdit->displayFormat();
+    if (!wholeYear.contains(QLatin1String("yyyy")))
+        wholeYear.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return ervenyesEdit->locale().toString(date, wholeYear);
 }
 
 void KodNevEditDialog::setBackgroundColor(const QColor& color)
@@ -152,6 +155,7 @@ void KodNevEditDialog::changeEvent(QEvent* event)
     if (event->type() != QEvent::LanguageChange)
         return;
     retranslateUi(this);
+    ervenyesEdit->setSpecialValueText(lowestText(m_given));
     const int mode = m_mode;
     m_mode = AddMode;
     setMode(mode); // the title and the button text follow the mode

@@ -43,6 +43,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What the date field's lowest position shows for the date given: empty for a date
+    // the field can show itself.
+    QString lowestText(const QDate& date) const;
+
     int m_mode = AddMode;
     QDate m_given;
     QDate m_shown;
