@@ -244,18 +244,53 @@ private slots:
         QCOMPARE(r.error, QString());
         QStringList read;
         for (int row = 0; row < back.rowCount(); ++row)
-            read << back.entryAt(row).datedName.validFrom.toString(Qt::ISODate) + ' ' + back.entryAt(row).datedName.name;
+            read << back.entryAt(row).datedName.validFrom.toString(Qt::ISODate) + ' '
+                        + back.entryAt(row).datedName.name;
         QStringList written;
         for (const QDate& d : dates)
             written << d.toString(Qt::ISODate) + ' ' + d.toString(Qt::ISODate);
         QCOMPARE(read, written);
     }
 
+    void systemLocaleRoundTrip_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("text") << QStringLiteral("k.txt");
+        QTest::newRow("xml") << QStringLiteral("k.xml");
+    }
+
+    // Through the files as the window writes and reads them, in the system locale (see main).
+    void systemLocaleRoundTrip()
+    {
+        QFETCH(QString, format);
+        const QByteArray wanted = qgetenv("WYX_TEST_SYSTEM_LOCALE");
+        if (!wanted.isEmpty())
+            QCOMPARE(QLocale::system().name(), QString::fromLatin1(wanted));
+        TestEnv env;
+        const QList<QDate> dates = {minValidDate, QDate(1999, 12, 31), QDate(2000, 2, 29), QDate(2023, 8, 15)};
+        QList<KodNev> entries;
+        for (const QDate& d : dates)
+            entries << entry(QStringLiteral("ABC"), d, d.toString(Qt::ISODate));
+        KodNevModel list(entries);
+        const RowSpan all = exportRowSpan(RangeAll, list.rowCount(), -1, -1);
+        const bool xml = format.endsWith(QLatin1String("xml"));
+        QVERIFY(xml ? KodNevExport::exportToXml(nullptr, list, format, all, {true, false})
+                    : KodNevExport::exportToTxt(nullptr, list, format, all, {true, false}));
+        // Dates of this century keep the locale's own short form.
+        const QString shortForm = QLocale::system().toString(dates.last(), QLocale::ShortFormat);
+        QVERIFY(readFile(env.path(format)).contains(shortForm.toUtf8()));
+        KodNevModel back;
+        QVERIFY(xml ? KodNevImport::importFromXml(nullptr, back, format)
+                    : KodNevImport::importFromTxt(nullptr, back, format));
+        QVERIFY(sameEntries(list, back));
+    }
+
     // A character XML cannot hold is left out of the cell, as in the log's export; the rest
     // of the list is still written.
     void xmlLeavesOutWhatXmlCannotHold()
     {
-        KodNevModel list({entry("A", QDate(2001, 1, 1), QStringLiteral("Ka\x01pu\x1f")), entry("B", QDate(2001, 1, 1), "Kert")});
+        KodNevModel list(
+            {entry("A", QDate(2001, 1, 1), QStringLiteral("Ka\x01pu\x1f")), entry("B", QDate(2001, 1, 1), "Kert")});
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(KodNevExport::writeXml(buffer, list, exportRowSpan(RangeAll, 2, -1, -1), {true, true}));
@@ -465,5 +500,18 @@ private slots:
     }
 };
 
-WYX_TEST_MAIN(TestKodNevTransfer)
+// Runs in the tests' locale, or in the system locale WYX_TEST_SYSTEM_LOCALE names (read by
+// Qt from the environment once, before the application exists).
+int main(int argc, char* argv[])
+{
+    TestSupport::prepareProcess();
+    const QByteArray locale = qgetenv("WYX_TEST_SYSTEM_LOCALE");
+    if (!locale.isEmpty())
+        qputenv("LC_ALL", locale + ".UTF-8");
+    WyxApp app(argc, argv);
+    TestSupport::prepareApplication(app);
+    TestKodNevTransfer tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_kodnevtransfer.moc"
