@@ -1303,6 +1303,10 @@ Geben Sie einen noch nicht verwendeten Namen an!</translation>
         <source>Töröl</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>mindig érvényes</source>
+        <translation>immer gültig</translation>
+    </message>
 </context>
 <context>
     <name>KodNevModel</name>

@@ -1303,6 +1303,10 @@ Enter a name not used yet!</translation>
         <source>Töröl</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>mindig érvényes</source>
+        <translation>valid at all times</translation>
+    </message>
 </context>
 <context>
     <name>KodNevModel</name>

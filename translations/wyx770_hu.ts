@@ -1271,6 +1271,10 @@ Adjon meg egy még nem használt nevet!</source>
         <source>Töröl</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>mindig érvényes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KodNevModel</name>

@@ -80,7 +80,7 @@ QString KodNevEditDialog::name() const
 
 QDate KodNevEditDialog::date() const
 {
-    return ervenyesEdit->date();
+    return ervenyesEdit->date() == m_shown ? m_given : ervenyesEdit->date();
 }
 
 void KodNevEditDialog::setCode(const QString& code)
@@ -93,9 +93,27 @@ void KodNevEditDialog::setName(const QString& name)
     nevEdit->setText(name);
 }
 
+// The date field stops at 1752-09-14. An earlier date, above all 0001-01-01 ("valid at
+// all times"), is shown by name in the field's lowest position, and that position stands
+// for it until another date is given.
 void KodNevEditDialog::setDate(const QDate& date)
 {
+    ervenyesEdit->setSpecialValueText(lowestText(date));
     ervenyesEdit->setDate(date);
+    m_shown = ervenyesEdit->date();
+    m_given = date.isValid() ? date : m_shown;
+}
+
+QString KodNevEditDialog::lowestText(const QDate& date) const
+{
+    if (date == minValidDate)
+        return tr("mindig érvényes");
+    if (!date.isValid() || date >= ervenyesEdit->minimumDate())
+        return QString();
+    QString wholeYear = ervenyesEdit->displayFormat();
+    if (!wholeYear.contains(QLatin1String("yyyy")))
+        wholeYear.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return ervenyesEdit->locale().toString(date, wholeYear);
 }
 
 void KodNevEditDialog::setBackgroundColor(const QColor& color)
@@ -137,6 +155,7 @@ void KodNevEditDialog::changeEvent(QEvent* event)
     if (event->type() != QEvent::LanguageChange)
         return;
     retranslateUi(this);
+    ervenyesEdit->setSpecialValueText(lowestText(m_given));
     const int mode = m_mode;
     m_mode = AddMode;
     setMode(mode); // the title and the button text follow the mode

@@ -21,6 +21,9 @@ public:
     void setMode(int mode);
     QString code() const;
     QString name() const;
+    // The date given with setDate while the user has left the field as it showed it, so
+    // that every date an entry can hold comes back unchanged, also one the date field
+    // cannot show; otherwise the date the user chose.
     QDate date() const;
     void setCode(const QString& code);
     void setName(const QString& name);
@@ -40,5 +43,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What the date field's lowest position shows for the date given: empty for a date
+    // the field can show itself.
+    QString lowestText(const QDate& date) const;
+
     int m_mode = AddMode;
+    QDate m_given;
+    QDate m_shown;
 };

@@ -18,11 +18,11 @@ namespace KodNevExport {
 namespace {
 
 // The fields of one entry in file order.
-QStringList fieldsOf(const KodNev& entry, Fields fields)
+QStringList fieldsOf(const KodNev& entry, Fields fields, const KodNevDateText& dates)
 {
     QStringList out;
     if (fields.date)
-        out << entry.datedName.validFrom.toString(Qt::SystemLocaleShortDate);
+        out << dates.text(entry.datedName.validFrom);
     out << entry.codeText() << entry.datedName.name;
     if (fields.colors)
         out << entry.backgroundColor.name() << entry.foregroundColor.name();
@@ -61,24 +61,26 @@ bool exportTo(QWidget* parent, const KodNevModel& list, const QString& fileName,
 
 } // namespace
 
-bool writeText(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields)
+bool writeText(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields,
+               const KodNevDateText& dates)
 {
     QTextStream out(&device);
     out.setCodec("UTF-8");
     out.setGenerateByteOrderMark(false);
     for (int row = span.first; row <= span.last && out.status() == QTextStream::Ok; ++row)
-        out << fieldsOf(list.entryAt(row), fields).join(QLatin1Char('\t')) << "\r\n";
+        out << fieldsOf(list.entryAt(row), fields, dates).join(QLatin1Char('\t')) << "\r\n";
     out.flush();
     return out.status() == QTextStream::Ok;
 }
 
-bool writeXml(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields)
+bool writeXml(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields,
+              const KodNevDateText& dates)
 {
     SpreadsheetXmlWriter xml(&device);
     xml.writeHeader(QCoreApplication::translate("KodnevView", "Kódlista"), span.count(), fields.count());
     for (int row = span.first; row <= span.last && !xml.hasError(); ++row) {
         xml.writeStartElement(xmlRow);
-        for (const QString& field : fieldsOf(list.entryAt(row), fields))
+        for (const QString& field : fieldsOf(list.entryAt(row), fields, dates))
             xml.writeStringCell(field);
         xml.writeEndElement();
     }

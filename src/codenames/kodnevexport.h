@@ -2,6 +2,7 @@
 // The code-name list leaving the program: tab-separated UTF-8 text, XML spreadsheet and
 // printed pages, each over a span of the list's rows. The code-name window's slots call
 // these with the span its range and cursor give.
+#include "codenames/kodnevdatetext.h"
 #include "core/printexport.h"
 
 #include <QString>
@@ -21,9 +22,11 @@ struct Fields {
 };
 
 // The rows as text lines (CR LF, no byte-order mark) or spreadsheet rows; false on a
-// write failure.
-bool writeText(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields);
-bool writeXml(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields);
+// write failure. Dates go in the form dates gives them (by default the system locale's).
+bool writeText(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields,
+               const KodNevDateText& dates = KodNevDateText());
+bool writeXml(QIODevice& device, const KodNevModel& list, const RowSpan& span, Fields fields,
+              const KodNevDateText& dates = KodNevDateText());
 
 // Completes the name, asks before replacing a file, writes the whole file or nothing
 // under the name, and reports failures to parent. True when the file was written.

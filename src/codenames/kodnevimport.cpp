@@ -1,5 +1,6 @@
 #include "codenames/kodnevimport.h"
 
+#include "codenames/kodnevdatetext.h"
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"
 #include "core/exportfile.h"
@@ -47,9 +48,10 @@ bool readLine(QIODevice& device, QByteArray& line, bool& tooLong)
 
 } // namespace
 
-Result readText(QIODevice& device, KodNevModel& list, int century)
+Result readText(QIODevice& device, KodNevModel& list, int century, const QLocale& locale)
 {
     Result result;
+    const KodNevDateText dates(locale, century);
     QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
     static const QRegularExpression tab(QStringLiteral("\t"));
     QByteArray raw;
@@ -76,7 +78,7 @@ Result readText(QIODevice& device, KodNevModel& list, int century)
             continue;
         }
         KodNev entry; // fresh for every line
-        QDate date = QDate::fromString(fields.at(0), Qt::SystemLocaleShortDate);
+        QDate date = dates.date(fields.at(0));
         const int k = date.isValid() ? 1 : 0;
         if (fields.size() < k + 2 || !entry.setCode(fields.at(k)) || !entry.datedName.setName(fields.at(k + 1))) {
             ++result.skipped;
@@ -96,9 +98,10 @@ Result readText(QIODevice& device, KodNevModel& list, int century)
     return result;
 }
 
-Result readXml(QIODevice& device, KodNevModel& list, int century)
+Result readXml(QIODevice& device, KodNevModel& list, int century, const QLocale& locale)
 {
     Result result;
+    const KodNevDateText dates(locale, century);
     SpreadsheetXmlReader reader(&device);
     int row = 0;
     auto stop = [&](const QString& error) {
@@ -119,7 +122,7 @@ Result readXml(QIODevice& device, KodNevModel& list, int century)
         ++row;
         KodNev entry; // fresh for every row
         const QString first = reader.readElementText();
-        QDate date = QDate::fromString(first, Qt::SystemLocaleShortDate);
+        QDate date = dates.date(first);
         QString code = first;
         bool complete = true;
         if (date.isValid()) {

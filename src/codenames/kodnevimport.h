@@ -3,6 +3,7 @@
 // export (or by another program). Every record becomes a fresh entry, so a refused field
 // never carries over another record's name or colours. A record is added as it is read;
 // when a file turns out damaged the records before the fault stay added.
+#include <QLocale>
 #include <QString>
 
 class KodNevModel;
@@ -24,9 +25,10 @@ struct Result {
 };
 
 // Reads from an open device into the list. century is the year given to codes seen for the
-// first time when the record carries no date.
-Result readText(QIODevice& device, KodNevModel& list, int century);
-Result readXml(QIODevice& device, KodNevModel& list, int century);
+// first time when the record carries no date; with the locale it reads the dates as
+// KodNevDateText writes them.
+Result readText(QIODevice& device, KodNevModel& list, int century, const QLocale& locale = QLocale::system());
+Result readXml(QIODevice& device, KodNevModel& list, int century, const QLocale& locale = QLocale::system());
 
 // Completes the name, checks the file and reports every failure to parent, naming the
 // file and what is wrong. True when the whole file was read.

@@ -186,6 +186,7 @@ void KodnevView::selectionChanged(const QItemSelection& selected, const QItemSel
 
 void KodnevView::Reinitialize()
 {
+    setWindowTitle(appSettings().codeFile); // the options may name another list file
     table()->setupView();
     update();
 }

@@ -73,12 +73,15 @@ void packDeviceTime(const QDateTime& t, unsigned char out[4])
     out[3] = uchar(u & 0xFF);
 }
 
+int yearFromTwoDigits(int twoDigitYear, int pivot)
+{
+    const int base = (pivot / 100) * 100;
+    return base + twoDigitYear + (pivot - base > twoDigitYear ? 100 : 0);
+}
+
 void unpackDeviceStamp(const unsigned char in[4], QDate& date, QTime& time)
 {
-    const int pivot = appSettings().century;
-    const int base = (pivot / 100) * 100;
-    const int yy = std::min(in[0] >> 1, 99);
-    const int year = base + yy + (pivot - base > yy ? 100 : 0);
+    const int year = yearFromTwoDigits(std::min(in[0] >> 1, 99), appSettings().century);
     const int month = std::clamp(((in[0] & 1) << 3) | (in[1] >> 5), 1, 12);
     const int day = std::max(in[1] & 31, 1);
     const int u = std::min(in[2] * 256 + in[3], 43199);

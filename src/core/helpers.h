@@ -33,6 +33,9 @@ void toFixedBytes(const QString& text, unsigned char* dst, int n);
 // The logger's 4-byte time: year % 100 and month bit 3, month bits 2-0 and day,
 // then the time of day in 2-second units, big-endian.
 void packDeviceTime(const QDateTime& t, unsigned char out[4]);
+// The year a two-digit year (0 to 99) stands for: the one in the hundred years from the
+// pivot year on (Settings::century: 1950 reads 49 as 2049 and 50 as 1950).
+int yearFromTwoDigits(int twoDigitYear, int pivot);
 // The inverse; the century comes from Settings::century. Out-of-range fields are
 // clamped, but the day is not checked against the month (31 April gives an invalid time).
 QDateTime unpackDeviceTime(const unsigned char in[4]);

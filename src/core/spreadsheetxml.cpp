@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 SpreadsheetXmlWriter::SpreadsheetXmlWriter()
 {
     setAutoFormatting(true);
@@ -33,12 +35,27 @@ void SpreadsheetXmlWriter::writeHeader(const QString& sheetName, int rowCount, i
     writeAttribute(QStringLiteral("x:FullRows"), QStringLiteral("1"));
 }
 
+QString SpreadsheetXmlWriter::cellText(const QString& text)
+{
+    auto allowed = [](QChar c) {
+        const ushort u = c.unicode();
+        return (u >= 0x20 || u == '\t' || u == '\n' || u == '\r') && u != 0xFFFE && u != 0xFFFF;
+    };
+    if (std::all_of(text.begin(), text.end(), [&](QChar c) { return allowed(c) && !c.isSurrogate(); }))
+        return text;
+    QString kept;
+    for (QChar c : QString::fromUtf8(text.toUtf8())) // a lone surrogate becomes '?' here
+        if (allowed(c))
+            kept += c;
+    return kept;
+}
+
 void SpreadsheetXmlWriter::writeCell(const QString& type, const QString& text)
 {
     writeStartElement(xmlCell);
     writeStartElement(xmlData);
     writeAttribute(QStringLiteral("ss:Type"), type);
-    writeCharacters(text);
+    writeCharacters(cellText(text));
     writeEndElement();
     writeEndElement();
 }
@@ -131,7 +148,7 @@ void SpreadsheetXmlRowWriter::writeStringCell(const char* utf8, int size)
 void SpreadsheetXmlRowWriter::appendEscaped(ByteSink& out, const char* utf8, int size)
 {
     // Characters XML cannot hold (controls other than tab and line ends, U+FFFE, U+FFFF)
-    // are left out, as the writer leaves them out.
+    // are left out, as SpreadsheetXmlWriter::cellText leaves them out.
     int plain = 0;
     for (int i = 0; i < size; ++i) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);

@@ -19,13 +19,19 @@ public:
     void writeNumberCell(const QString& text); // the number already as text
     void writeNumberCell(int value);
 
+    // The text as a cell can hold it: controls other than tab and line ends, U+FFFE and
+    // U+FFFF are left out, a lone surrogate becomes '?' (as in its UTF-8 form). Written as
+    // it stands, one such character would end the document there with only an error.
+    static QString cellText(const QString& text);
+
 private:
     void writeCell(const QString& type, const QString& text);
 };
 
 // The same document as SpreadsheetXmlWriter writes it, for long exports: the frame comes
 // from the writer itself, the rows are appended as UTF-8 bytes to a buffer that goes to
-// the device in large blocks. Cells escape exactly as the writer does.
+// the device in large blocks. Cells escape exactly as the writer does, and leave out what
+// SpreadsheetXmlWriter::cellText leaves out.
 class SpreadsheetXmlRowWriter
 {
 public:

@@ -2,9 +2,11 @@
 #include "support/testenv.h"
 #include "support/testmain.h"
 
+#include "codenames/kodnevdatetext.h"
 #include "codenames/kodnevexport.h"
 #include "codenames/kodnevimport.h"
 #include "codenames/kodnevmodel.h"
+#include "core/constants.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
@@ -170,6 +172,131 @@ private slots:
         QCOMPARE(r.error, QString());
         QCOMPARE(r.added, 3);
         QVERIFY(sameEntries(list, back));
+    }
+
+    // The locale's short form is kept; a two-digit year is read into the hundred years from
+    // the century year on, and a date outside them is written with its whole year.
+    void shortDateText_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("century");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        const QDate day(2023, 8, 15);
+        QTest::newRow("de_DE") << "de_DE" << 2000 << day << "15.08.23";
+        QTest::newRow("de_AT") << "de_AT" << 2000 << day << "15.08.23";
+        QTest::newRow("en_US") << "en_US" << 2000 << day << "8/15/23";
+        QTest::newRow("hu_HU") << "hu_HU" << 2000 << day << "2023. 08. 15.";
+        QTest::newRow("en_GB") << "en_GB" << 2000 << day << "15/08/2023";
+        QTest::newRow("valid at all times") << "de_DE" << 2000 << minValidDate << "01.01.0001";
+        QTest::newRow("valid at all times, hu_HU") << "hu_HU" << 2000 << minValidDate << "0001. 01. 01.";
+        QTest::newRow("before the century") << "en_US" << 2000 << QDate(1999, 12, 31) << "12/31/1999";
+        QTest::newRow("last of the hundred") << "de_DE" << 2000 << QDate(2099, 12, 31) << "31.12.99";
+        QTest::newRow("after the hundred") << "de_DE" << 2000 << QDate(2100, 1, 1) << "01.01.2100";
+        QTest::newRow("29 February 2000") << "de_DE" << 2000 << QDate(2000, 2, 29) << "29.02.00";
+        QTest::newRow("century 1950: 49") << "en_US" << 1950 << QDate(2049, 12, 31) << "12/31/49";
+        QTest::newRow("century 1950: 50") << "en_US" << 1950 << QDate(1950, 1, 1) << "1/1/50";
+    }
+
+    void shortDateText()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, century);
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        const KodNevDateText form{QLocale(locale), century};
+        QCOMPARE(form.text(date), text);
+        QCOMPARE(form.date(text), date);
+    }
+
+    void shortDatesRoundTrip_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("asXml");
+        for (const char* name : {"hu_HU", "de_DE", "en_US", "en_GB"}) {
+            QTest::addRow("%s text", name) << QString::fromLatin1(name) << false;
+            QTest::addRow("%s xml", name) << QString::fromLatin1(name) << true;
+        }
+    }
+
+    // Every date reads back as written, under the locales with either kind of year.
+    void shortDatesRoundTrip()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, asXml);
+        const QList<QDate> dates = {minValidDate,      QDate(1752, 9, 13), QDate(1999, 12, 31), QDate(2000, 2, 29),
+                                    QDate(2023, 8, 15), QDate(2099, 12, 31), QDate(2100, 1, 1),   QDate(9999, 12, 31)};
+        QList<KodNev> entries;
+        for (const QDate& d : dates)
+            entries << entry(QStringLiteral("ABC"), d, d.toString(Qt::ISODate));
+        KodNevModel list(entries);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const RowSpan all = exportRowSpan(RangeAll, list.rowCount(), -1, -1);
+        const KodNevDateText form{QLocale(locale), 2000};
+        QVERIFY(asXml ? KodNevExport::writeXml(buffer, list, all, {true, false}, form)
+                      : KodNevExport::writeText(buffer, list, all, {true, false}, form));
+        buffer.close();
+        buffer.open(QIODevice::ReadOnly);
+        KodNevModel back;
+        const KodNevImport::Result r = asXml ? KodNevImport::readXml(buffer, back, 2000, QLocale(locale))
+                                             : KodNevImport::readText(buffer, back, 2000, QLocale(locale));
+        QCOMPARE(r.error, QString());
+        QStringList read;
+        for (int row = 0; row < back.rowCount(); ++row)
+            read << back.entryAt(row).datedName.validFrom.toString(Qt::ISODate) + ' '
+                        + back.entryAt(row).datedName.name;
+        QStringList written;
+        for (const QDate& d : dates)
+            written << d.toString(Qt::ISODate) + ' ' + d.toString(Qt::ISODate);
+        QCOMPARE(read, written);
+    }
+
+    void systemLocaleRoundTrip_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("text") << QStringLiteral("k.txt");
+        QTest::newRow("xml") << QStringLiteral("k.xml");
+    }
+
+    // Through the files as the window writes and reads them, in the system locale (see main).
+    void systemLocaleRoundTrip()
+    {
+        QFETCH(QString, format);
+        const QByteArray wanted = qgetenv("WYX_TEST_SYSTEM_LOCALE");
+        if (!wanted.isEmpty())
+            QCOMPARE(QLocale::system().name(), QString::fromLatin1(wanted));
+        TestEnv env;
+        const QList<QDate> dates = {minValidDate, QDate(1999, 12, 31), QDate(2000, 2, 29), QDate(2023, 8, 15)};
+        QList<KodNev> entries;
+        for (const QDate& d : dates)
+            entries << entry(QStringLiteral("ABC"), d, d.toString(Qt::ISODate));
+        KodNevModel list(entries);
+        const RowSpan all = exportRowSpan(RangeAll, list.rowCount(), -1, -1);
+        const bool xml = format.endsWith(QLatin1String("xml"));
+        QVERIFY(xml ? KodNevExport::exportToXml(nullptr, list, format, all, {true, false})
+                    : KodNevExport::exportToTxt(nullptr, list, format, all, {true, false}));
+        // Dates of this century keep the locale's own short form.
+        const QString shortForm = QLocale::system().toString(dates.last(), QLocale::ShortFormat);
+        QVERIFY(readFile(env.path(format)).contains(shortForm.toUtf8()));
+        KodNevModel back;
+        QVERIFY(xml ? KodNevImport::importFromXml(nullptr, back, format)
+                    : KodNevImport::importFromTxt(nullptr, back, format));
+        QVERIFY(sameEntries(list, back));
+    }
+
+    // A character XML cannot hold is left out of the cell, as in the log's export; the rest
+    // of the list is still written.
+    void xmlLeavesOutWhatXmlCannotHold()
+    {
+        KodNevModel list(
+            {entry("A", QDate(2001, 1, 1), QStringLiteral("Ka\x01pu\x1f")), entry("B", QDate(2001, 1, 1), "Kert")});
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(KodNevExport::writeXml(buffer, list, exportRowSpan(RangeAll, 2, -1, -1), {true, true}));
+        KodNevModel back;
+        QCOMPARE(importXml(back, buffer.data()).added, 2);
+        QCOMPARE(back.entryAt(0).datedName.name, QStringLiteral("Kapu"));
     }
 
     void textLines_data()
@@ -373,5 +500,18 @@ private slots:
     }
 };
 
-WYX_TEST_MAIN(TestKodNevTransfer)
+// Runs in the tests' locale, or in the system locale WYX_TEST_SYSTEM_LOCALE names (read by
+// Qt from the environment once, before the application exists).
+int main(int argc, char* argv[])
+{
+    TestSupport::prepareProcess();
+    const QByteArray locale = qgetenv("WYX_TEST_SYSTEM_LOCALE");
+    if (!locale.isEmpty())
+        qputenv("LC_ALL", locale + ".UTF-8");
+    WyxApp app(argc, argv);
+    TestSupport::prepareApplication(app);
+    TestKodNevTransfer tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_kodnevtransfer.moc"

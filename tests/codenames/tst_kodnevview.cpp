@@ -103,6 +103,34 @@ private slots:
         QCOMPARE(d.nevEdit->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
     }
 
+    void entryDialogGivesBackEveryDate_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("valid at all times") << QDate(1, 1, 1) << "mindig érvényes";
+        QTest::newRow("before the field's range") << QDate(1600, 2, 29) << "1600. 02. 29.";
+        QTest::newRow("lowest of the range") << QDate(1752, 9, 14) << "1752. 09. 14.";
+        QTest::newRow("ordinary") << QDate(2023, 8, 15) << "2023. 08. 15.";
+        QTest::newRow("beyond the range") << QDate(12000, 1, 1) << "9999. 12. 31.";
+    }
+
+    // The date field cannot hold every date a list entry can: a date left alone comes back
+    // as given, and the field's lowest position stands for an earlier one.
+    void entryDialogGivesBackEveryDate()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, shown);
+        KodNevEditDialog d;
+        d.setDate(date);
+        d.setMode(KodNevEditDialog::EditMode);
+        QCOMPARE(d.ervenyesEdit->text(), shown);
+        QCOMPARE(d.date(), date);
+        d.ervenyesEdit->setDate(QDate(2030, 1, 1)); // the user's choice wins
+        QCOMPARE(d.date(), QDate(2030, 1, 1));
+        d.ervenyesEdit->setDate(d.ervenyesEdit->minimumDate());
+        QCOMPARE(d.date(), date < d.ervenyesEdit->minimumDate() ? date : d.ervenyesEdit->minimumDate());
+    }
+
     void pickerGivesCodeOfChosenName()
     {
         TestEnv env;
@@ -239,6 +267,40 @@ private slots:
         press(view, Qt::Key_Insert);
         QVERIFY(driver.allDone());
         QCOMPARE(names()->entryAt(3).codeText(), QStringLiteral("DEADAAAAAAAA"));
+    }
+
+    void renamingKeepsTheDate_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::newRow("valid at all times") << 1;
+        QTest::newRow("before the field's range") << 1600;
+        QTest::newRow("ordinary") << 2001;
+    }
+
+    // Changing only the name renames the entry in place, whatever its date.
+    void renamingKeepsTheDate()
+    {
+        QFETCH(int, year);
+        TestEnv env;
+        resetNames({QStringLiteral("ABC %1 Kapu").arg(year)});
+        KodnevView view;
+        view.show();
+        view.table()->selectRow(0);
+        ModalDriver driver;
+        onEntryDialog(driver, [](KodNevEditDialog* d) { d->nevEdit->setText(QStringLiteral("Főkapu")); });
+        press(view, Qt::Key_Return);
+        QVERIFY(driver.allDone());
+        QCOMPARE(listText(), QStringLiteral("ABCA %1 Főkapu").arg(year));
+    }
+
+    void titleFollowsTheCodeFileOption()
+    {
+        TestEnv env;
+        resetNames();
+        KodnevView view;
+        appSettings().codeFile = QStringLiteral("lista/masik.kod");
+        appSettings().save();
+        QCOMPARE(view.windowTitle(), QStringLiteral("lista/masik.kod"));
     }
 
     void refusedEntryListsEveryReason_data()

@@ -103,6 +103,40 @@ private slots:
         QCOMPARE(error, QString());
     }
 
+    void cellsLeaveOutWhatXmlCannotHold_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("controls") << QStringLiteral("a\x01" "b\x08\x0b\x0c\x0e" "c\x1f") << QStringLiteral("abc");
+        QTest::newRow("tab and line feed") << QStringLiteral("a\tb\nc") << QStringLiteral("a\tb\nc");
+        QTest::newRow("non-characters") << QString(QStringLiteral("a") + QChar(0xFFFE) + 'b' + QChar(0xFFFF))
+                                        << QStringLiteral("ab");
+        QTest::newRow("lone surrogates") << QString(QStringLiteral("a") + QChar(0xD800) + 'b' + QChar(0xDC00))
+                                         << QStringLiteral("a?b?");
+        QTest::newRow("pair, C1, DEL") << QString::fromUtf8("\xf0\x9f\x98\x80\xc2\x85\x7f")
+                                       << QString::fromUtf8("\xf0\x9f\x98\x80\xc2\x85\x7f");
+    }
+
+    // Both writers leave out the same characters and the rest of the document is written.
+    void cellsLeaveOutWhatXmlCannotHold()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        const QByteArray written = write({{text, "1"}}, 2);
+        QString error;
+        QCOMPARE(readAll(written, &error), Table({{kept, "1"}}));
+        QByteArray rowWritten;
+        QBuffer buffer(&rowWritten);
+        buffer.open(QIODevice::WriteOnly);
+        SpreadsheetXmlRowWriter rows(&buffer, QStringLiteral("Kódlista"), 1, 2);
+        rows.startRow();
+        rows.writeStringCell(text.toUtf8());
+        rows.writeStringCell(QByteArray("1"));
+        rows.endRow();
+        QVERIFY(rows.finish());
+        QCOMPARE(rowWritten, written);
+    }
+
     void readsWhatItCan_data()
     {
         QTest::addColumn<QByteArray>("input");

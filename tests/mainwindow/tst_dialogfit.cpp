@@ -475,12 +475,12 @@ QStringList planCommand(int type, PlanItem item, bool (RouteDefView::*command)()
     return checkModal([&v, command] { (v.*command)(); }, check);
 }
 
-QStringList kodNevEdit(int mode, const Check& check)
+QStringList kodNevEdit(int mode, const Check& check, const QDate& date = QDate(2024, 3, 1))
 {
     KodNevEditDialog d;
     d.setCode(QStringLiteral("ABCDEFGHIJKL"));
     d.setName(QStringLiteral("Főbejárat"));
-    d.setDate(QDate(2024, 3, 1));
+    d.setDate(date);
     d.setMode(mode);
     return checkShown(d, check);
 }
@@ -570,6 +570,8 @@ const std::map<QString, Opener>& dialogs()
         {"code name, add", [](const Check& c) { return kodNevEdit(KodNevEditDialog::AddMode, c); }},
         {"code name, edit", [](const Check& c) { return kodNevEdit(KodNevEditDialog::EditMode, c); }},
         {"code name, delete", [](const Check& c) { return kodNevEdit(KodNevEditDialog::DeleteMode, c); }},
+        {"code name, valid at all times",
+         [](const Check& c) { return kodNevEdit(KodNevEditDialog::EditMode, c, QDate(1, 1, 1)); }},
         {"filter, checkpoint",
          [](const Check& c) {
              logFilterDlg d;
