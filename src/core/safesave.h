@@ -12,6 +12,16 @@
 // very last rename fail, the document is saved (and reported so) and its old version waits
 // under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
 //
+// The new file takes the old one's owner, group and mode. Where it may not (another user's
+// document in a shared, group-writable folder: only root may give a file away), renaming it
+// over the document would hand the document to this user, so the complete temporary is
+// instead copied over the document's own file once the backup is made (or, without a
+// backup, a copy of the old contents beside it); a failure there puts the old contents back.
+//
+// Temporaries and the backup are named "<file>.<random>.tmp", "<file>.bak.tmp" and
+// "<file>.bak"; where such a name would pass the file system's limit on a name, the
+// document's name in it is cut short and followed by "~" and a digest of the whole.
+//
 // Test seam: every file operation of saveWithBackup, saveReplacing and appendToFile goes
 // through one hook. A test makes the Nth operation fail, whatever its kind, or the Nth
 // operation of one kind:
@@ -35,7 +45,8 @@ class QIODevice;
 namespace SafeSave {
 
 // Access: the check that the user may write an existing document.
-enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Count };
+// Chown: giving the new file the old one's owner and group.
+enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Chown, Count };
 
 enum class Failure {
     None,
@@ -101,5 +112,5 @@ SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 // QFile then holds the checked handle and no longer tells the file's name: keep the path.
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
-// "<path>.bak"
+// "<path>.bak" (for a very long name, see above)
 QString backupPathFor(const QString& path);
