@@ -632,6 +632,21 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
     return Result();
 }
 
+Result moveToBackup(const QString& path)
+{
+    const QString target = resolveLinks(path);
+    const QByteArray name = QFile::encodeName(target);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return Result();
+    if (!S_ISREG(st.st_mode))
+        return failed(Failure::NotRegular, notRegularText());
+    if (!sysRename(name, QFile::encodeName(backupPathFor(target))))
+        return failed(Failure::Replace, systemError(errno));
+    syncDirectory(name);
+    return Result();
+}
+
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode)
 {
     // Opened without blocking and looked at before anything is read: a FIFO's open would

@@ -22,9 +22,9 @@
 // "<file>.bak"; where such a name would pass the file system's limit on a name, the
 // document's name in it is cut short and followed by "~" and a digest of the whole.
 //
-// Test seam: every file operation of saveWithBackup, saveReplacing and appendToFile goes
-// through one hook. A test makes the Nth operation fail, whatever its kind, or the Nth
-// operation of one kind:
+// Test seam: every file operation of saveWithBackup, saveReplacing, appendToFile and
+// moveToBackup goes through one hook. A test makes the Nth operation fail, whatever its
+// kind, or the Nth operation of one kind:
 //
 //     SafeSave::FaultScope faults;          // counts from here, restores on destruction
 //     faults.failAt(3);                     // the third operation fails with ENOSPC
@@ -104,6 +104,11 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 // Appends bytes to a file (created when missing), flushed and synced. On failure the file
 // is cut back to its old length, so it never keeps half an addition.
 SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
+
+// Moves a document to its backup name, replacing an older backup, for a command that
+// starts the document afresh: its old version is kept as a save would keep it. Does nothing
+// when there is no document, or no regular file, under the name.
+SafeSave::Result moveToBackup(const QString& path);
 
 // Opens a file for reading only when it is a regular file: a FIFO, device or folder under a
 // document's name would block the program or feed it endless data. Every file the program
