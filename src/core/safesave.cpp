@@ -296,6 +296,21 @@ int createTemp(const QByteArray& target, QByteArray& tempName)
     return -1;
 }
 
+// Reads a file to its end into out.
+bool pour(int in, QIODevice& out)
+{
+    char buffer[chunkSize];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (out.write(buffer, n) != n)
+            return false;
+    }
+}
+
 // A file made in place of another takes its owner, group and mode. False when the user may
 // not give it that owner or group (only root may give a file away).
 bool takeOwnerAndMode(int fd, const struct stat& old)
@@ -325,29 +340,14 @@ bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& o
     }
     takeOwnerAndMode(out, original);
     ChunkedFile copy(out);
-    char buffer[chunkSize];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        if (copy.write(buffer, n) != n) {
-            ok = false;
-            break;
-        }
-    }
+    const bool poured = pour(in, copy);
     const int code = errno;
     ::close(in);
-    ok = ok && copy.finish();
-    if (!ok) {
-        ::unlink(to.constData());
-        errno = code;
-    }
-    return ok;
+    if (poured && copy.finish())
+        return true;
+    ::unlink(to.constData());
+    errno = copy.failed() ? copy.errorCode() : code;
+    return false;
 }
 
 // Writes a file's contents over another file, which keeps its inode, owner and group.
@@ -364,26 +364,10 @@ bool copyOver(const QByteArray& from, const QByteArray& to)
         return false;
     }
     ChunkedFile over(out);
-    char buffer[chunkSize];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        if (over.write(buffer, n) != n) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = pour(in, over);
     ::close(in);
     if (!ok || !over.finish(true)) {
-        errno = EIO;
-        if (over.failed())
-            errno = over.errorCode();
+        errno = over.failed() ? over.errorCode() : EIO;
         return false;
     }
     return true;

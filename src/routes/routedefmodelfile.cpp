@@ -154,7 +154,8 @@ bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, Q
                               bool silentOverwrite)
 {
     if (!RoutePlanFile::fits(*this)) {
-        warn(parent, saveTitle(), tr("Nem sikerült elmenteni az útvonal tervet") + QLatin1Char('\n') + tooManyRowsText());
+        warn(parent, saveTitle(),
+             tr("Nem sikerült elmenteni az útvonal tervet") + QLatin1Char('\n') + tooManyRowsText());
         return false;
     }
     if (QFileInfo::exists(target) && !silentOverwrite
