@@ -3617,6 +3617,14 @@ Felülírjuk?</source>
         <translation>Beim Schreiben der Daten ist ein Fehler aufgetreten!
 %1.</translation>
     </message>
+    <message>
+        <source>Egy csoportban legfeljebb %1 sor lehet.</source>
+        <translation>Eine Gruppe darf höchstens %1 Zeilen haben.</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni az útvonal tervet</source>
+        <translation>Der Routenplan konnte nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>RouteDefView</name>

@@ -3617,6 +3617,14 @@ Overwrite it?</translation>
         <translation>An error occurred while writing the data to disk!
 %1.</translation>
     </message>
+    <message>
+        <source>Egy csoportban legfeljebb %1 sor lehet.</source>
+        <translation>A group may have at most %1 rows.</translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni az útvonal tervet</source>
+        <translation>The route plan could not be saved</translation>
+    </message>
 </context>
 <context>
     <name>RouteDefView</name>

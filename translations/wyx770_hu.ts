@@ -3508,6 +3508,14 @@ Felülírjuk?</source>
 %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Egy csoportban legfeljebb %1 sor lehet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nem sikerült elmenteni az útvonal tervet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RouteDefView</name>

@@ -3,6 +3,7 @@
 #include "core/constants.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -137,6 +138,11 @@ bool sysRemove(const QByteArray& path)
     return !injectedFault(Op::Remove) && ::unlink(path.constData()) == 0;
 }
 
+bool sysChown(int fd, uid_t owner, gid_t group)
+{
+    return !injectedFault(Op::Chown) && ::fchown(fd, owner, group) == 0;
+}
+
 bool sysTruncate(int fd, off_t size)
 {
     return !injectedFault(Op::Truncate) && ::ftruncate(fd, size) == 0;
@@ -157,13 +163,15 @@ public:
     explicit ChunkedFile(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
     ~ChunkedFile() override { abandon(); }
 
-    // Flush, fsync and close, each checked.
-    bool finish()
+    // Flush, fsync and close, each checked. cutToWritten: the file ends where the writing
+    // ended (it was written over, not created).
+    bool finish(bool cutToWritten = false)
     {
         if (m_fd < 0)
             return false;
         bool ok = !m_failed && sysWrite(m_fd, m_pending.constData(), m_pending.size(), Op::Flush);
         m_pending.clear();
+        ok = ok && (!cutToWritten || sysTruncate(m_fd, off_t(m_written)));
         ok = ok && sysSync(m_fd);
         if (!ok)
             remember(errno);
@@ -182,6 +190,7 @@ public:
         QIODevice::close();
     }
     bool failed() const { return m_failed; }
+    int errorCode() const { return m_code; }
     QString reason() const { return m_reason.isEmpty() ? writeFailedText() : m_reason; }
 
 protected:
@@ -191,6 +200,7 @@ protected:
         if (m_failed || m_fd < 0)
             return -1;
         m_pending.append(data, int(size));
+        m_written += size;
         if (m_pending.size() >= chunkSize) {
             if (!sysWrite(m_fd, m_pending.constData(), m_pending.size(), Op::Write)) {
                 remember(errno);
@@ -205,12 +215,16 @@ private:
     void remember(int code)
     {
         m_failed = true;
-        if (m_reason.isEmpty())
+        if (m_reason.isEmpty()) {
             m_reason = systemError(code);
+            m_code = code;
+        }
     }
 
     int m_fd;
     QByteArray m_pending;
+    qint64 m_written = 0;
+    int m_code = EIO;
     bool m_failed = false;
     QString m_reason;
 };
@@ -237,12 +251,44 @@ Result failed(Failure failure, const QString& reason)
     return r;
 }
 
+// The longest file name the folder's file system takes.
+long nameMax(const QByteArray& path)
+{
+    const int slash = path.lastIndexOf('/');
+    const QByteArray dir = slash > 0 ? path.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    const long max = ::pathconf(dir.constData(), _PC_NAME_MAX);
+    return max > 0 ? max : 255;
+}
+
+// "<path><suffix>", the name part cut where the whole would pass the file system's limit on a
+// name: every document the file system holds can have its temporaries and its backup. A cut
+// name ends in a digest of the full one, so two long names that begin alike stay apart, and it
+// is cut between characters.
+QByteArray besideName(const QByteArray& path, const QByteArray& suffix)
+{
+    const int slash = path.lastIndexOf('/');
+    const QByteArray name = path.mid(slash + 1);
+    const long max = nameMax(path);
+    if (name.size() + suffix.size() <= max)
+        return path + suffix;
+    const QByteArray digest = '~' + QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex().left(8);
+    int keep = qMax(0, int(max) - suffix.size() - digest.size());
+    while (keep > 0 && (uchar(name.at(keep)) & 0xC0) == 0x80) // not inside a UTF-8 character
+        --keep;
+    return path.left(slash + 1) + name.left(keep) + digest + suffix;
+}
+
+QByteArray backupTempName(const QByteArray& target)
+{
+    return besideName(target, '.' + extBackup.toLatin1() + ".tmp");
+}
+
 // Creates a fresh temporary file beside target; its name goes to tempName.
-int createTemp(const QString& target, QByteArray& tempName)
+int createTemp(const QByteArray& target, QByteArray& tempName)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString suffix = QString::number(QRandomGenerator::global()->generate() % 0xFFFFFF, 36);
-        tempName = QFile::encodeName(target + QLatin1Char('.') + suffix + QLatin1String(".tmp"));
+        const QByteArray suffix = QByteArray::number(QRandomGenerator::global()->generate() % 0xFFFFFF, 36);
+        tempName = besideName(target, '.' + suffix + ".tmp");
         const int fd = sysOpen(tempName, O_WRONLY | O_CREAT | O_EXCL);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -250,55 +296,136 @@ int createTemp(const QString& target, QByteArray& tempName)
     return -1;
 }
 
-// Copies a file where no hard link can be made (some file systems have none).
-bool copyFile(const QByteArray& from, const QByteArray& to)
+// Reads a file to its end into out.
+bool pour(int in, QIODevice& out)
+{
+    char buffer[chunkSize];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (out.write(buffer, n) != n)
+            return false;
+    }
+}
+
+// A file made in place of another takes its owner, group and mode. False when the user may
+// not give it that owner or group (only root may give a file away).
+bool takeOwnerAndMode(int fd, const struct stat& old)
+{
+    struct stat now;
+    bool ok = ::fstat(fd, &now) == 0;
+    if (ok && (now.st_uid != old.st_uid || now.st_gid != old.st_gid))
+        ok = sysChown(fd, old.st_uid, old.st_gid);
+    // After the owner, which may clear the set-id bits.
+    ::fchmod(fd, old.st_mode & 07777);
+    return ok;
+}
+
+// Copies a file's contents to a new file (where no hard link can be made, or where the old
+// file is to be written over); the copy has the original's mode, and its owner when we may.
+bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& original)
 {
     const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
     const int out = sysOpen(to, O_WRONLY | O_CREAT | O_EXCL);
     if (out < 0) {
+        const int code = errno;
         ::close(in);
+        errno = code;
         return false;
     }
+    takeOwnerAndMode(out, original);
     ChunkedFile copy(out);
-    char buffer[chunkSize];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0)
-            break;
-        if (copy.write(buffer, n) != n) {
-            ok = false;
-            break;
-        }
-    }
+    const bool poured = pour(in, copy);
+    const int code = errno;
     ::close(in);
-    ok = ok && copy.finish();
-    if (!ok)
-        ::unlink(to.constData());
-    return ok;
+    if (poured && copy.finish())
+        return true;
+    ::unlink(to.constData());
+    errno = copy.failed() ? copy.errorCode() : code;
+    return false;
 }
 
-void syncDirectory(const QString& file)
+// Writes a file's contents over another file, which keeps its inode, owner and group.
+bool copyOver(const QByteArray& from, const QByteArray& to)
 {
-    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    const int out = sysOpen(to, O_WRONLY);
+    if (out < 0) {
+        const int code = errno;
+        ::close(in);
+        errno = code;
+        return false;
+    }
+    ChunkedFile over(out);
+    bool ok = pour(in, over);
+    ::close(in);
+    if (!ok || !over.finish(true)) {
+        errno = over.failed() ? over.errorCode() : EIO;
+        return false;
+    }
+    return true;
+}
+
+void syncDirectory(const QByteArray& file)
+{
+    const int slash = file.lastIndexOf('/');
+    const QByteArray dir = slash > 0 ? file.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
+// The new contents, complete in temp, go over the document's own file: where the new file
+// could not take the old one's owner or group (another user's document in a shared folder),
+// replacing it would hand the document to this user. The old contents are copied first, to
+// the backup, or without one to "<file>.bak.tmp"; a failure puts them back, and the copy
+// stays where that fails too.
+Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const struct stat& old, bool keepBackup)
+{
+    const QByteArray oldCopy = backupTempName(targetName);
+    const QByteArray kept = keepBackup ? QFile::encodeName(backupPathFor(QFile::decodeName(targetName))) : oldCopy;
+    struct stat stale;
+    bool ready = ::lstat(oldCopy.constData(), &stale) != 0 || sysRemove(oldCopy);
+    ready = ready && copyFile(targetName, oldCopy, old);
+    if (ready && keepBackup && !sysRename(oldCopy, kept)) {
+        const int code = errno;
+        sysRemove(oldCopy);
+        errno = code;
+        ready = false;
+    }
+    if (!ready) {
+        const int code = errno;
+        sysRemove(temp);
+        return failed(Failure::Replace, systemError(code));
+    }
+    if (!copyOver(temp, targetName)) {
+        const int code = errno;
+        if (copyOver(kept, targetName) && !keepBackup)
+            sysRemove(oldCopy);
+        sysRemove(temp);
+        return failed(Failure::Replace, systemError(code));
+    }
+    sysRemove(temp);
+    if (!keepBackup)
+        sysRemove(oldCopy);
+    syncDirectory(targetName);
+    return Result();
+}
+
 Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, bool keepBackup)
 {
     const QString target = resolveLinks(path);
     const QByteArray targetName = QFile::encodeName(target);
+    const QByteArray backupName = QFile::encodeName(backupPathFor(target));
     struct stat old;
     const bool hadOld = ::stat(targetName.constData(), &old) == 0;
     if (hadOld && !S_ISREG(old.st_mode))
@@ -308,17 +435,15 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
 
     // A backup name taken by a folder would stop the rotation half way: refuse up front.
     struct stat backupStat;
-    if (keepBackup && hadOld && ::lstat(QFile::encodeName(backupPathFor(target)).constData(), &backupStat) == 0
-        && S_ISDIR(backupStat.st_mode))
+    if (keepBackup && hadOld && ::lstat(backupName.constData(), &backupStat) == 0 && S_ISDIR(backupStat.st_mode))
         return failed(Failure::Replace, systemError(EISDIR));
 
     // 1. The new contents, complete and on disk, under a temporary name.
     QByteArray temp;
-    const int fd = createTemp(target, temp);
+    const int fd = createTemp(targetName, temp);
     if (fd < 0)
         return failed(Failure::Open, systemError(errno));
-    if (hadOld)
-        ::fchmod(fd, old.st_mode & 07777);
+    const bool replaceable = !hadOld || takeOwnerAndMode(fd, old);
     {
         ChunkedFile file(fd);
         const bool written = writer(file) && !file.failed();
@@ -329,18 +454,19 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
             return failed(Failure::Write, reason);
         }
     }
+    if (!replaceable)
+        return saveInPlace(targetName, temp, old, keepBackup);
 
     // 2. The old file gets a second name, so it survives the rename as the coming backup.
     QByteArray backupTemp;
     if (keepBackup && hadOld) {
-        const QString backup = backupPathFor(target);
-        backupTemp = QFile::encodeName(backup + QLatin1String(".tmp"));
+        backupTemp = backupTempName(targetName);
         struct stat stale;
         bool ready = ::lstat(backupTemp.constData(), &stale) != 0 || sysRemove(backupTemp);
         if (ready && !sysLink(targetName, backupTemp)) {
             const int code = errno;
             ready = (code == EPERM || code == EOPNOTSUPP || code == EXDEV || code == EMLINK || code == ENOSYS)
-                    && copyFile(targetName, backupTemp);
+                    && copyFile(targetName, backupTemp, old);
             errno = code;
         }
         if (!ready) {
@@ -361,8 +487,8 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     // When this rename fails the document is saved and the old version waits under
     // "<file>.bak.tmp" beside the previous backup; the next save clears it.
     if (!backupTemp.isEmpty())
-        sysRename(backupTemp, QFile::encodeName(backupPathFor(target)));
-    syncDirectory(target);
+        sysRename(backupTemp, backupName);
+    syncDirectory(targetName);
     return Result();
 }
 
@@ -443,7 +569,7 @@ using namespace SafeSave;
 
 QString backupPathFor(const QString& path)
 {
-    return path + QLatin1Char('.') + extBackup;
+    return QFile::decodeName(besideName(QFile::encodeName(path), '.' + extBackup.toLatin1()));
 }
 
 bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error)
@@ -487,6 +613,21 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
             ::unlink(name.constData());
         return failed(Failure::Write, systemError(code));
     }
+    return Result();
+}
+
+Result moveToBackup(const QString& path)
+{
+    const QString target = resolveLinks(path);
+    const QByteArray name = QFile::encodeName(target);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return Result();
+    if (!S_ISREG(st.st_mode))
+        return failed(Failure::NotRegular, notRegularText());
+    if (!sysRename(name, QFile::encodeName(backupPathFor(target))))
+        return failed(Failure::Replace, systemError(errno));
+    syncDirectory(name);
     return Result();
 }
 

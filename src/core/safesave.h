@@ -12,9 +12,19 @@
 // very last rename fail, the document is saved (and reported so) and its old version waits
 // under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
 //
-// Test seam: every file operation of saveWithBackup, saveReplacing and appendToFile goes
-// through one hook. A test makes the Nth operation fail, whatever its kind, or the Nth
-// operation of one kind:
+// The new file takes the old one's owner, group and mode. Where it may not (another user's
+// document in a shared, group-writable folder: only root may give a file away), renaming it
+// over the document would hand the document to this user, so the complete temporary is
+// instead copied over the document's own file once the backup is made (or, without a
+// backup, a copy of the old contents beside it); a failure there puts the old contents back.
+//
+// Temporaries and the backup are named "<file>.<random>.tmp", "<file>.bak.tmp" and
+// "<file>.bak"; where such a name would pass the file system's limit on a name, the
+// document's name in it is cut short and followed by "~" and a digest of the whole.
+//
+// Test seam: every file operation of saveWithBackup, saveReplacing, appendToFile and
+// moveToBackup goes through one hook. A test makes the Nth operation fail, whatever its
+// kind, or the Nth operation of one kind:
 //
 //     SafeSave::FaultScope faults;          // counts from here, restores on destruction
 //     faults.failAt(3);                     // the third operation fails with ENOSPC
@@ -35,7 +45,8 @@ class QIODevice;
 namespace SafeSave {
 
 // Access: the check that the user may write an existing document.
-enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Count };
+// Chown: giving the new file the old one's owner and group.
+enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Chown, Count };
 
 enum class Failure {
     None,
@@ -94,6 +105,11 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 // is cut back to its old length, so it never keeps half an addition.
 SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 
+// Moves a document to its backup name, replacing an older backup, for a command that
+// starts the document afresh: its old version is kept as a save would keep it. Does nothing
+// when there is no document, or no regular file, under the name.
+SafeSave::Result moveToBackup(const QString& path);
+
 // Opens a file for reading only when it is a regular file: a FIFO, device or folder under a
 // document's name would block the program or feed it endless data. Every file the program
 // reads by name (documents, imports, a name another start hands over) is opened here. Returns an empty string
@@ -101,5 +117,5 @@ SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 // QFile then holds the checked handle and no longer tells the file's name: keep the path.
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
-// "<path>.bak"
+// "<path>.bak" (for a very long name, see above)
 QString backupPathFor(const QString& path);

@@ -2,6 +2,7 @@
 
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/safesave.h"
 #include "device/configdlg.h"
 #include "device/initdlg.h"
 #include "device/statusdlg.h"
@@ -147,8 +148,9 @@ void MainWindow::initialize()
         LogView* view = createLogView();
         view->show();
         view->setCurrentFile(path);
-        if (QFileInfo::exists(path))
-            QFile::remove(path);
+        // The old log of this name is the only copy of that logger's history: it is kept as
+        // the backup, as a save keeps it. Should that fail, the new log's save keeps it so.
+        moveToBackup(path);
 
         const UsbErrorCodes reread = usb.getDeviceInfo();
         if (reread != UsbOk) {

@@ -67,6 +67,13 @@ bool openForReading(QFile& file, const QString& fileName, QWidget* parent, QStri
     return true;
 }
 
+// Why a plan with a group too large for the file is neither read nor written.
+QString tooManyRowsText()
+{
+    return QCoreApplication::translate("RouteDefModel", "Egy csoportban legfeljebb %1 sor lehet.")
+        .arg(RoutePlanFile::maxGroupRows);
+}
+
 bool hasExtension(const QString& name, const QString& ext)
 {
     return name.endsWith(QLatin1Char('.') + ext, Qt::CaseInsensitive);
@@ -95,6 +102,9 @@ bool RouteDefModel::load(QString fileName, QWidget* parent)
     case RoutePlanFile::ReadStatus::BadMagic:
         fail(m_lastError, parent, tr("%1\nNem megfelelő, vagy sérült fájl.").arg(fileName));
         return false;
+    case RoutePlanFile::ReadStatus::TooLarge:
+        fail(m_lastError, parent, fileName + QLatin1Char('\n') + tooManyRowsText());
+        return false;
     case RoutePlanFile::ReadStatus::Damaged:
         break;
     }
@@ -122,7 +132,9 @@ bool RouteDefModel::import(QString fileName, QWidget* parent)
     file.close();
     if (status != RoutePlanFile::ReadStatus::Ok) {
         modified = false;
-        fail(m_lastError, parent, tr("%1\nAdat olvasási hiba").arg(fileName));
+        fail(m_lastError, parent,
+             status == RoutePlanFile::ReadStatus::TooLarge ? fileName + QLatin1Char('\n') + tooManyRowsText()
+                                                           : tr("%1\nAdat olvasási hiba").arg(fileName));
         return false;
     }
     modified = true; // not yet saved as "erd"
@@ -141,6 +153,11 @@ bool RouteDefModel::saveAs(QString fileName, QWidget* parent, bool silentOverwri
 bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, QWidget* parent,
                               bool silentOverwrite)
 {
+    if (!RoutePlanFile::fits(*this)) {
+        warn(parent, saveTitle(),
+             tr("Nem sikerült elmenteni az útvonal tervet") + QLatin1Char('\n') + tooManyRowsText());
+        return false;
+    }
     if (QFileInfo::exists(target) && !silentOverwrite
         && !askYesNo(parent, saveTitle(), tr("%1 nevű útvonal terv már létezik.\nFelülírjuk?").arg(target),
                      tr("Igen"), tr("Mégsem")))

@@ -28,6 +28,10 @@ public:
     RoutePlanFile::ReadStatus readLegacy(QIODevice& device);
 
 private:
+    // A group grown past what a plan file can count (an older file counts up to 65,535,
+    // and repeated route names merge their rows).
+    bool overfull(const QModelIndex& group) const { return model.rowCount(group) > RoutePlanFile::maxGroupRows; }
+
     RouteDefModel& model;
 };
 
@@ -78,6 +82,8 @@ ReadStatus RoutePlanReader::readErd(QIODevice& device)
         if (!good(in))
             return ReadStatus::Damaged;
         model.addLog(RouteDefModel::nameKey(name));
+        if (overfull(model.logsGroupIndex()))
+            return ReadStatus::TooLarge;
     }
     qint16 routeCount = 0;
     in >> routeCount;
@@ -89,6 +95,8 @@ ReadStatus RoutePlanReader::readErd(QIODevice& device)
         if (!good(in))
             return ReadStatus::Damaged;
         model.addRoute(head); // a repeated name merges into the earlier route
+        if (overfull(model.routesGroupIndex()))
+            return ReadStatus::TooLarge;
         const int row = model.findRoute(head.name).row();
         qint16 count = 0;
         in >> count;
@@ -100,6 +108,8 @@ ReadStatus RoutePlanReader::readErd(QIODevice& device)
             if (!good(in))
                 return ReadStatus::Damaged;
             model.addStart(start, model.startsGroupIndex(row));
+            if (overfull(model.startsGroupIndex(row)))
+                return ReadStatus::TooLarge;
         }
         in >> count;
         if (!good(in))
@@ -110,6 +120,8 @@ ReadStatus RoutePlanReader::readErd(QIODevice& device)
             if (!good(in))
                 return ReadStatus::Damaged;
             model.addPoint(point, model.pointsGroupIndex(row), true);
+            if (overfull(model.pointsGroupIndex(row)))
+                return ReadStatus::TooLarge;
         }
     }
     return ReadStatus::Ok;
@@ -134,6 +146,8 @@ ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
         if (zero >= 0)
             bytes.truncate(zero);
         model.addLog(QString::fromUtf8(bytes));
+        if (overfull(model.logsGroupIndex()))
+            return ReadStatus::TooLarge;
     }
     quint16 routeCount = 0;
     in >> routeCount;
@@ -151,6 +165,8 @@ ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
         if (!good(in))
             return ReadStatus::Damaged;
         model.addRoute(head);
+        if (overfull(model.routesGroupIndex()))
+            return ReadStatus::TooLarge;
         const int row = model.findRoute(head.name).row();
         // The type of the record just read decides the start layout, also for a merged route.
         const bool serviceType = head.type == RouteFreeOrderFreeStart;
@@ -167,6 +183,8 @@ ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
             if (!good(in))
                 return ReadStatus::Damaged;
             model.addStart(start, model.startsGroupIndex(row));
+            if (overfull(model.startsGroupIndex(row)))
+                return ReadStatus::TooLarge;
         }
         in >> count;
         if (!good(in))
@@ -180,6 +198,8 @@ ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
             if (!good(in))
                 return ReadStatus::Damaged;
             model.addPoint(point, model.pointsGroupIndex(row), true);
+            if (overfull(model.pointsGroupIndex(row)))
+                return ReadStatus::TooLarge;
         }
     }
     qint16 tolerance = 0;
@@ -202,8 +222,19 @@ ReadStatus readLegacy(QIODevice& device, RouteDefModel& model)
     return RoutePlanReader(model).readLegacy(device);
 }
 
+bool fits(const RouteDefModel& model)
+{
+    bool ok = model.logCount() <= maxGroupRows && model.routeCount() <= maxGroupRows;
+    for (int r = 0; ok && r < model.routeCount(); ++r)
+        ok = model.startCount(r) <= maxGroupRows && model.pointCount(r) <= maxGroupRows;
+    return ok;
+}
+
 bool write(QIODevice& device, const RouteDefModel& model)
 {
+    // A count cut to 16 bits would reload as another plan, or as none.
+    if (!fits(model))
+        return false;
     QDataStream out(&device);
     out << magic << qint16(model.tolerance()) << qint16(model.logCount());
     for (int l = 0; l < model.logCount(); ++l)

@@ -1,6 +1,7 @@
 #include "routes/routeplanxml.h"
 
 #include "routes/routedefmodel.h"
+#include "routes/routeplanfile.h"
 
 #include "core/constants.h"
 #include "core/spreadsheetxml.h"
@@ -10,8 +11,7 @@
 
 namespace {
 
-// The largest group a plan file can count (its counts are signed 16-bit).
-constexpr int maxGroupRows = 32767;
+using RoutePlanFile::maxGroupRows;
 constexpr int maxTolerance = 500;
 
 enum class Expect { Accuracy, LogsTag, Logs, Route, StartsTag, Starts, Points };

@@ -1,6 +1,7 @@
 // The shared save routine under every fault of its own file operations, on a full file
 // system, through a symbolic link, and the regular-file guard of the readers.
 #include "core/safesave.h"
+#include "support/otheruser.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
@@ -41,6 +42,30 @@ QByteArray bigContent(char fill)
 std::function<bool(QIODevice&)> writing(const QByteArray& bytes)
 {
     return [bytes](QIODevice& out) { return out.write(bytes) == bytes.size(); };
+}
+
+struct Owner {
+    uint uid, gid, mode;
+    bool operator==(const Owner& o) const { return uid == o.uid && gid == o.gid && mode == o.mode; }
+};
+
+char* toString(const Owner& o)
+{
+    return qstrdup(qPrintable(QString::asprintf("%u:%u %o", o.uid, o.gid, o.mode)));
+}
+
+Owner ownerOf(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {0, 0, 0};
+    return {uint(st.st_uid), uint(st.st_gid), uint(st.st_mode & 07777)};
+}
+
+void giveTo(const QString& path, const Owner& o)
+{
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), o.uid, o.gid), 0);
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), o.mode), 0);
 }
 
 QStringList strayFiles(const QString& dir, const QStringList& keep)
@@ -346,6 +371,156 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("text"));
         QFile missing(env.path("none.txt"));
         QCOMPARE(openRegularFile(missing), qt_error_string(ENOENT));
+    }
+
+    // Root saving a user's document leaves it the user's, by both kinds of save.
+    void rootsSaveKeepsOwnerAndGroup_data()
+    {
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("with a backup") << true;
+        QTest::newRow("replacing") << false;
+    }
+
+    void rootsSaveKeepsOwnerAndGroup()
+    {
+        QFETCH(bool, backup);
+        if (::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        TestEnv env;
+        const QString doc = env.path("kodlista.kod");
+        const Owner user{54321, 54322, 0640};
+        writeFile(doc, "old");
+        giveTo(doc, user);
+        QVERIFY(backup ? saveWithBackup(doc, writing("new")) : saveReplacing(doc, writing("new")));
+        QCOMPARE(readAll(doc), QByteArray("new"));
+        QCOMPARE(ownerOf(doc), user);
+    }
+
+    // Where the new file may not take the old one's owner, the document is written over in
+    // place: under every single fault the owner stays, and the document is old or new whole.
+    void documentWrittenInPlaceUnderEveryFault_data()
+    {
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("with a backup") << true;
+        QTest::newRow("replacing") << false;
+    }
+
+    void documentWrittenInPlaceUnderEveryFault()
+    {
+        QFETCH(bool, backup);
+        if (::geteuid() != 0)
+            QSKIP("a document of another owner needs root to make");
+        TestEnv env;
+        const QString doc = env.path("doc.erd");
+        const Owner user{54321, 54322, 0660};
+        // The new contents are shorter: the document must end where they do.
+        const QByteArray older = "older", old = bigContent('o'), fresh(100 * 1024, 'n');
+        const auto save = [&](SafeSave::Result* result) {
+            return backup ? saveWithBackup(doc, writing(fresh), result) : saveReplacing(doc, writing(fresh), result);
+        };
+        int total = 0;
+        {
+            writeFile(doc, old);
+            giveTo(doc, user);
+            writeFile(backupPathFor(doc), older);
+            SafeSave::FaultScope faults;
+            faults.failNth(Op::Chown, 1, EPERM);
+            QVERIFY(save(nullptr));
+            total = faults.operations();
+            QCOMPARE(readAll(doc), fresh);
+            QCOMPARE(readAll(backupPathFor(doc)), backup ? old : older);
+            QCOMPARE(ownerOf(doc), user);
+            QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
+        }
+        for (int i = 1; i <= total; ++i) {
+            writeFile(doc, old);
+            giveTo(doc, user);
+            writeFile(backupPathFor(doc), older);
+            SafeSave::FaultScope faults;
+            faults.failNth(Op::Chown, 1, EPERM);
+            faults.failAt(i);
+            faults.setShortWriteBytes(1000);
+            SafeSave::Result result;
+            const QString step = QString::number(i);
+            QCOMPARE(ownerOf(doc), user);
+            if (save(&result)) {
+                QCOMPARE(readAll(doc), fresh);
+                QCOMPARE(readAll(backupPathFor(doc)), backup ? old : older);
+                continue;
+            }
+            QVERIFY2(!result.errorString.isEmpty(), qPrintable(step));
+            QCOMPARE(readAll(doc), old);
+            QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
+        }
+    }
+
+    // Another user of the document's group saves it in a shared folder: the document stays
+    // its owner's and its group's, so both can go on saving it.
+    void anotherUsersSaveKeepsOwnerAndGroup()
+    {
+        OtherUser other;
+        if (!other.unavailable().isEmpty())
+            QSKIP(qPrintable(other.unavailable()));
+        QTemporaryDir root;
+        QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ExeGroup | QFile::ExeOther));
+        const QString shared = root.filePath("shared");
+        QVERIFY(QDir().mkdir(shared));
+        giveTo(shared, {0, other.uid(), 0770});
+        const QString doc = shared + "/terv.erd";
+        const Owner owner{other.uid() + 1, other.uid(), 0660};
+        writeFile(doc, "A's");
+        giveTo(doc, owner);
+        for (const QString text : {"B's", "B's again"}) {
+            QCOMPARE(other.run({"save", doc, text}), QByteArray());
+            QCOMPARE(readAll(doc), text.toUtf8());
+            QCOMPARE(ownerOf(doc), owner);
+        }
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("B's"));
+        QCOMPARE(strayFiles(shared, {"terv.erd", "terv.erd.bak"}), QStringList());
+    }
+
+    // Every name the file system takes can be saved, with its backup beside it: the
+    // temporaries' and the backup's names are cut to fit, and two long names that begin
+    // alike keep apart.
+    void longestNamesSaveWithTheirBackups_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (int length = 246; length <= 255; ++length)
+            QTest::addRow("%d bytes", length) << QString(length - 4, 'a') + ".erd";
+        QTest::newRow("255 bytes, two-byte letters") << QString(125, QChar(0xE9)) + "x.erd";
+    }
+
+    void longestNamesSaveWithTheirBackups()
+    {
+        QFETCH(QString, name);
+        TestEnv env;
+        const QString doc = env.path(name);
+        QString twin = doc;
+        twin[twin.size() - 5] = 'y';
+        for (const QString& path : {doc, twin}) {
+            QVERIFY(saveWithBackup(path, writing("first")));
+            QVERIFY(saveWithBackup(path, writing("second" + path.toUtf8())));
+            QVERIFY(saveReplacing(path, writing("third")));
+        }
+        const QString backup = backupPathFor(doc);
+        QCOMPARE(readAll(doc), QByteArray("third"));
+        QCOMPARE(readAll(backup), QByteArray("first"));
+        QVERIFY(backup != backupPathFor(twin));
+        QCOMPARE(QFileInfo(backup).absolutePath(), QFileInfo(doc).absolutePath());
+        QCOMPARE(QFile::decodeName(QFile::encodeName(backup)), backup); // cut between letters
+        QCOMPARE(strayFiles(env.workDir(), {name, QFileInfo(twin).fileName(), QFileInfo(backup).fileName(),
+                                            QFileInfo(backupPathFor(twin)).fileName()}),
+                 QStringList());
+
+        // The old version waits under the backup's temporary when the backup's own rename fails.
+        SafeSave::FaultScope faults;
+        faults.failNth(Op::Rename, 2);
+        QVERIFY(saveWithBackup(doc, writing("fourth")));
+        QCOMPARE(strayFiles(env.workDir(), {name, QFileInfo(twin).fileName(), QFileInfo(backup).fileName(),
+                                            QFileInfo(backupPathFor(twin)).fileName()})
+                     .size(),
+                 1);
     }
 
     // A real full file system, at every 4 KiB step of free space (root only: it mounts a

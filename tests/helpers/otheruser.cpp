@@ -8,6 +8,8 @@
 //   read <key>          : print what the segments under the key hold, "denied" when nothing
 //   send <port> <path>  : send the path to the port, bare and behind a guessed secret
 //   id                  : print the user id
+//   save <path> <text>  : save the text as a document (with its backup); print why not
+#include "core/safesave.h"
 #include "core/singleinstance.h"
 
 #include <QCoreApplication>
@@ -97,6 +99,14 @@ int main(int argc, char** argv)
         return squat(args.at(1), quint16(args.at(2).toUInt()), args.size() == 4 ? args.at(3).toInt() : 2);
     if (command == QLatin1String("read") && args.size() == 2)
         return read(args.at(1));
+    if (command == QLatin1String("save") && args.size() == 3) {
+        const QByteArray text = args.at(2).toUtf8();
+        SafeSave::Result result;
+        if (saveWithBackup(args.at(1), [&text](QIODevice& out) { return out.write(text) == text.size(); }, &result))
+            return 0;
+        std::fprintf(stderr, "%s\n", qPrintable(result.errorString));
+        return 1;
+    }
     if (command == QLatin1String("send") && args.size() == 3)
         return send(quint16(args.at(1).toUInt()), args.at(2));
     return 2;

@@ -121,6 +121,30 @@ private slots:
                  QStringList({"UJ.ewl", "ÉVA.ewl"}));
     }
 
+    // A log the new one replaces is the only copy of that logger's history. The dialog
+    // refuses a name with a log, so here the log comes once the dialog has checked the name.
+    void initialisationKeepsTheOldLogAsItsBackup()
+    {
+        TestEnv env;
+        SimulatorScope sim;
+        const QString path = env.path("UJ.ewl");
+        writeBytes(path + ".bak", "older");
+        MainWindow w;
+        w.show();
+        ModalDriver driver;
+        driver.onModal(QStringLiteral("InitDlg"), [&](QWidget* d) {
+            auto* dialog = static_cast<InitDlg*>(d);
+            dialog->NewNameEdit->setText("UJ");
+            dialog->GivenTimeButton->click();
+            writeBytes(path, "history");
+        });
+        w.initialize();
+        QVERIFY(driver.allDone());
+        QCOMPARE(readBytes(path + ".bak"), QByteArray("history"));
+        QCOMPARE(activeLog(w)->rowCount(), 1);
+        QVERIFY(LogModel().load(path, nullptr));
+    }
+
     void withoutALoggerEveryCommandSaysSo()
     {
         // Windows and files are left alone.

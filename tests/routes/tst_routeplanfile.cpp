@@ -98,6 +98,33 @@ private:
     qint64 m_written = 0;
 };
 
+// One route "A1" holding points at 0:05, in the older format; n up to 65,535.
+QByteArray olderPlanWithPoints(int n)
+{
+    const QByteArray point = QByteArray::fromHex("0005 000000000001");
+    QByteArray bytes = QByteArray::fromHex("0000 0100 ffff02000900 43526f757465446566 024131 00 00 0080 0000");
+    bytes += char(n & 0xFF);
+    bytes += char(n >> 8);
+    bytes += QByteArray::fromHex("ffff00000900 43436 86b506f696e74") + point;
+    for (int i = 1; i < n; ++i)
+        bytes += QByteArray(2, '\0') + point;
+    return bytes + QByteArray::fromHex("0a00");
+}
+
+// A plan file with two records of the route "R1", of n1 and n2 points: they merge.
+QByteArray planWithMergingPoints(int n1, int n2)
+{
+    QByteArray bytes = QByteArray::fromHex("0e1a0102 000a 0000 0002");
+    for (int n : {n1, n2}) {
+        bytes += QByteArray::fromHex("02 5231 00 00 0080 0000");
+        bytes += char(n >> 8);
+        bytes += char(n & 0xFF);
+        for (int i = 0; i < n; ++i)
+            bytes += QByteArray::fromHex("0005 000000000001");
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestRoutePlanFile : public QObject
@@ -412,6 +439,62 @@ private slots:
             QCOMPARE(fileBytes(env->path("plan.erd")), file);
             QCOMPARE(fileBytes(env->path("plan.erd.bak")), backup);
         }
+    }
+
+    // A group is read only as large as a plan file can count it (signed 16 bits): an older
+    // file counts up to 65,535, and repeated route names add up.
+    void groupsOnlyAsLargeAsTheFileCountsAreRead_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("legacy");
+        QTest::addColumn<int>("status");
+        QTest::newRow("older, 32767") << olderPlanWithPoints(32767) << true << int(ReadStatus::Ok);
+        QTest::newRow("older, 32768") << olderPlanWithPoints(32768) << true << int(ReadStatus::TooLarge);
+        QTest::newRow("older, 65535") << olderPlanWithPoints(65535) << true << int(ReadStatus::TooLarge);
+        QTest::newRow("merged, 32767") << planWithMergingPoints(16384, 16383) << false << int(ReadStatus::Ok);
+        QTest::newRow("merged, 32768") << planWithMergingPoints(16384, 16384) << false << int(ReadStatus::TooLarge);
+    }
+
+    void groupsOnlyAsLargeAsTheFileCountsAreRead()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, legacy);
+        QFETCH(int, status);
+        RouteDefModel m;
+        QCOMPARE(int(readInto(m, file, legacy)), status);
+        if (status != int(ReadStatus::Ok))
+            return;
+        RouteDefModel again;
+        QCOMPARE(readInto(again, written(m)), ReadStatus::Ok);
+        QCOMPARE(again.pointCount(0), 32767);
+    }
+
+    void tooLargeOlderPlanIsRefusedWithAMessage()
+    {
+        writeFile(env->path("old.rdf"), olderPlanWithPoints(40000));
+        RouteDefModel m;
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning, "old.rdf\nEgy csoportban legfeljebb 32767 sor lehet.");
+        QWidget parent;
+        QVERIFY(!m.import("old.rdf", &parent));
+        QVERIFY(!m.isModified());
+    }
+
+    // A plan grown too large in the program is not saved with a count cut to 16 bits.
+    void planTooLargeForTheFileIsNotSaved()
+    {
+        RouteDefModel m;
+        QCOMPARE(m.addRoute(RouteHead("R1", 1, RouteTime())), 0);
+        for (int i = 0; i <= RoutePlanFile::maxGroupRows; ++i)
+            m.addPoint(RoutePoint("B", "0:10"), m.pointsGroupIndex(0), true);
+        QCOMPARE(written(m), QByteArray("<failed>"));
+        writeFile(env->path("plan.erd"), goldenErd);
+        ScriptedPrompts prompts;
+        prompts.expectNotice(Prompts::Kind::Warning,
+                             "Nem sikerült elmenteni az útvonal tervet\nEgy csoportban legfeljebb 32767 sor lehet.");
+        QWidget parent;
+        QVERIFY(!m.saveAs("plan.erd", &parent, true));
+        QCOMPARE(fileBytes(env->path("plan.erd")), goldenErd);
     }
 
 private:

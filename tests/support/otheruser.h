@@ -13,6 +13,8 @@ class OtherUser
 public:
     OtherUser();
     QString unavailable() const { return m_why; }
+    // Its user id, also its only group.
+    uint uid() const { return m_uid; }
     // Runs a helper command to its end; its output, or "<failed>".
     QByteArray run(const QStringList& args);
     // Starts a command that holds what it made until its input closes; true once it is ready.
