@@ -71,6 +71,13 @@ public:
     // After n more complete replies the device is unplugged; with keepBytes >= 0 it goes
     // during reply n + 1, after that many of its bytes.
     void unplugAfter(int transactions, int keepBytes = -1);
+    // The nth identity read (configuration read 0/0) from now, nth 0 every one, answers with
+    // its 36-byte record passed through transform and cut or padded back to 36 bytes: a
+    // reply garbled within its length, which the link cannot tell.
+    using IdentityTransform = std::function<void(QByteArray& identity)>;
+    void garbleIdentity(int nth, IdentityTransform transform);
+    // A transform that makes the identity's write index f(index), kept to 16 bits.
+    static IdentityTransform garbledWriteIndex(std::function<int(int)> f);
     void clearFaults();
 
     // A well-formed reply: length, command echo, payload, checksum.
@@ -136,6 +143,11 @@ private:
         int count;
         QByteArray bytes;
     };
+    struct IdentityGarble {
+        int nth;
+        int seen;
+        IdentityTransform transform;
+    };
     struct CallFault {
         int nth;
         int seen;
@@ -152,6 +164,7 @@ private:
     bool checkFrame(const SimulatedDevice& dev, const QByteArray& frame);
     QByteArray execute(SimulatedDevice& dev, const QByteArray& frame, bool& changed);
     void deliver(Session& s, const QByteArray& reply);
+    void garbleIdentityReply(QByteArray& reply);
     void unplug(int device);
     static void land(Session& s);
     void notifyChanged();
@@ -171,6 +184,7 @@ private:
     int m_wakeFaults = 0;
     int m_wakeByte = -1;
     std::vector<Fault> m_faults;
+    std::vector<IdentityGarble> m_identityGarbles;
     QList<QByteArray> m_served;
     int m_unplugAfter = -1;
     int m_unplugKeep = -1;

@@ -49,8 +49,45 @@ void SimulatedLogger::unplugAfter(int transactions, int keepBytes)
     }
 }
 
+void SimulatedLogger::garbleIdentity(int nth, IdentityTransform transform)
+{
+    m_identityGarbles.push_back(IdentityGarble{nth, 0, std::move(transform)});
+}
+
+SimulatedLogger::IdentityTransform SimulatedLogger::garbledWriteIndex(std::function<int(int)> f)
+{
+    return [f](QByteArray& identity) {
+        const int index = quint8(identity[34]) | quint8(identity[35]) << 8;
+        const int garbled = f(index);
+        identity[34] = char(garbled & 0xFF);
+        identity[35] = char((garbled >> 8) & 0xFF);
+    };
+}
+
+// The identity reply is 39, 1D, 00, the 36-byte record and the checksum.
+void SimulatedLogger::garbleIdentityReply(QByteArray& reply)
+{
+    constexpr int at = 3;
+    if (reply.size() != at + SimulatedDevice::IdentitySize + 1)
+        return;
+    for (auto it = m_identityGarbles.begin(); it != m_identityGarbles.end(); ++it) {
+        ++it->seen;
+        if (it->nth != 0 && it->seen != it->nth)
+            continue;
+        QByteArray identity = reply.mid(at, SimulatedDevice::IdentitySize);
+        it->transform(identity);
+        identity = identity.leftJustified(SimulatedDevice::IdentitySize, '\0', true);
+        reply.replace(at, SimulatedDevice::IdentitySize, identity);
+        reply[reply.size() - 1] = char(checksum(reply, 1, reply.size() - 1));
+        if (it->nth != 0)
+            m_identityGarbles.erase(it);
+        return;
+    }
+}
+
 void SimulatedLogger::clearFaults()
 {
+    m_identityGarbles.clear();
     m_failDeviceList = false;
     m_callFaults.clear();
     m_wakeFaults = 0;
@@ -348,6 +385,8 @@ void SimulatedLogger::handleFrame(Session& s, const QByteArray& frame)
     QByteArray reply = execute(dev, frame, changed);
     if (changed)
         notifyChanged();
+    if (cmd == 0x1D && quint8(frame[2]) == 0 && quint8(frame[3]) == 0)
+        garbleIdentityReply(reply);
     if (!fired) {
         deliver(s, reply);
         return;
