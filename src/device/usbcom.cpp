@@ -50,6 +50,14 @@ constexpr Capacity capacities[] = {{8, 818},      {16, 1637},    {24, 2456},    
                                    {160, 16379},  {192, 19655},  {224, 22931},  {256, 26207},  {512, 52415}};
 constexpr int unknownSizeCode = 15;
 
+// The 8-byte text fields of the identity end at a zero byte, if any: a NUL is never part
+// of a name.
+QString identityText(const unsigned char* p)
+{
+    const char* c = reinterpret_cast<const char*>(p);
+    return QString::fromUtf8(c, int(qstrnlen(c, 8)));
+}
+
 int memoryKilobytes(quint8 memoryCode)
 {
     const int k = memoryCode >> 4;
@@ -606,11 +614,39 @@ UsbErrorCodes UsbCom::readWriteIndex(int& index)
         return result;
     if (reply[0] != DeviceIdentity::Size + 3)
         return UsbBadReply;
-    const int read = littleEndian(identity.bytes + DeviceIdentity::WriteIndex);
+    const unsigned char* id = identity.bytes;
+    // Not the logger the fields describe: this reply or the one they came from is garbled.
+    if (identityText(id + DeviceIdentity::Name) != deviceName
+        || identityText(id + DeviceIdentity::Serial) != serialNumber || id[DeviceIdentity::MemoryCode] != memoryCode)
+        return UsbBadReply;
+    const int read = littleEndian(id + DeviceIdentity::WriteIndex);
     if (read > lastIndex)
         return UsbBadReply;
     index = read;
     return UsbOk;
+}
+
+// No checksum guards a reply, and a garbled index inside the ring looks like any other:
+// taken on one reading it makes a read-out skip or repeat records. So an index counts only
+// when two readings in a row agree. One garbled reply cannot make that happen: the pair
+// either has a sound reading beside the garbled one, or is two sound readings. Five fresh
+// readings leave room for one garbled reply and for the logger writing between readings.
+UsbErrorCodes UsbCom::readConfirmedWriteIndex(int& index, int known)
+{
+    constexpr int maxReadings = 5;
+    int previous = known >= 0 && known <= lastIndex ? known : -1;
+    for (int reading = 0; reading < maxReadings; ++reading) {
+        int now = -1;
+        const UsbErrorCodes result = readWriteIndex(now);
+        if (result != UsbOk && result != UsbBadReply)
+            return result;
+        if (result == UsbOk && now == previous) {
+            index = now;
+            return UsbOk;
+        }
+        previous = now;
+    }
+    return UsbBadReply;
 }
 
 UsbErrorCodes UsbCom::getDeviceInfo()
@@ -624,14 +660,9 @@ UsbErrorCodes UsbCom::getDeviceInfo()
     if (result != UsbOk)
         return result;
     const unsigned char* id = identity.bytes;
-    // The 8-byte text fields end at a zero byte, if any: a NUL is never part of a name.
-    auto text8 = [](const unsigned char* p) {
-        const char* c = reinterpret_cast<const char*>(p);
-        return QString::fromUtf8(c, int(qstrnlen(c, 8)));
-    };
-    model = text8(id + DeviceIdentity::Model);
-    deviceName = text8(id + DeviceIdentity::Name);
-    serialNumber = text8(id + DeviceIdentity::Serial);
+    model = identityText(id + DeviceIdentity::Model);
+    deviceName = identityText(id + DeviceIdentity::Name);
+    serialNumber = identityText(id + DeviceIdentity::Serial);
     hardwareCode = quint16((id[DeviceIdentity::HardwareCode] << 8) | id[DeviceIdentity::HardwareCode + 1]);
 
     unsigned char b3 = 0, b4 = 0, b5 = 0;

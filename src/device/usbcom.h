@@ -114,9 +114,13 @@ public:
     // reply must hold DeviceLogPage::Size bytes. Only a full '@' page is success.
     UsbErrorCodes readPage(unsigned short start, unsigned char* reply);
     // The logger's write index now, from a fresh identity read; the fields keep the values
-    // of the last getDeviceInfo. A reply without an identity or an index outside the ring
-    // is a bad reply.
+    // of the last getDeviceInfo. A reply without an identity, with another name, serial
+    // number or capacity than the fields, or with an index outside the ring is a bad reply.
     UsbErrorCodes readWriteIndex(int& index);
+    // The write index once two identity reads in a row agree on it; known, when inside the
+    // ring, is an earlier reading (the fields' own) that counts as the first. A bad reply
+    // when no two agree within a few readings.
+    UsbErrorCodes readConfirmedWriteIndex(int& index, int known = -1);
     UsbErrorCodes setName();
     UsbErrorCodes readCalibration();
     UsbErrorCodes setCalibration();

@@ -164,9 +164,13 @@ UsbErrorCodes UsbCom::tuneClock()
     UsbErrorCodes result = getDeviceInfo();
     if (result != UsbOk)
         return result;
-    // An unknown capacity or a write index outside the ring gives no sensible pages.
-    if (!ringIsValid())
+    // An unknown capacity or a write index outside the ring gives no sensible pages, and a
+    // garbled one would start the search past the newest clock setting or before it.
+    if (lastIndex <= 0)
         return UsbBadReply;
+    result = readConfirmedWriteIndex(writeIndex, writeIndex);
+    if (result != UsbOk)
+        return result;
 
     vglClkTuneDlg dialog;
     dialog.setModal(true);

@@ -50,12 +50,29 @@ LogEntry LogReadOut::programEntry(const QDateTime& first, const QDateTime& secon
     return e;
 }
 
-// An unknown capacity or a write index outside the ring would make the walk endless.
+// An unknown capacity would make the walk endless. (A write index outside the ring is
+// left to confirmWriteIndex, which reads it again.)
 bool LogReadOut::refuseBadRing()
 {
-    if (m_device.ringIsValid())
+    if (m_device.lastIndex > 0)
         return false;
     m_device.showError(UsbBadReply, false);
+    return true;
+}
+
+// The write index the taking stops at, read again until two readings agree before any
+// page is asked for: one garbled index would take slots the logger has not written, or
+// leave out some it has.
+bool LogReadOut::confirmWriteIndex()
+{
+    int index = 0;
+    UsbErrorCodes r;
+    while ((r = m_device.readConfirmedWriteIndex(index, m_device.writeIndex)) != UsbOk) {
+        if (!m_device.showError(r, true))
+            return false;
+        m_device.open();
+    }
+    m_device.writeIndex = index;
     return true;
 }
 
@@ -75,10 +92,12 @@ bool LogReadOut::checkClock(ReadOutDlg& dlg)
     }
     const QString name = m_device.deviceName;
     const QString serial = m_device.serialNumber;
+    const quint8 memory = m_device.memoryCode;
     r = m_device.getDeviceInfo();
     // The same logger a moment later: another name or serial is a garbled reply, which
-    // would pass the log to another logger's file.
-    if (r == UsbOk && (m_device.deviceName != name || m_device.serialNumber != serial))
+    // would pass the log to another logger's file; another capacity would walk another ring.
+    if (r == UsbOk
+        && (m_device.deviceName != name || m_device.serialNumber != serial || m_device.memoryCode != memory))
         r = UsbBadReply;
     if (r != UsbOk) {
         m_device.showError(r, false);
@@ -173,7 +192,8 @@ bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>
 {
     int now = end;
     UsbErrorCodes r;
-    while ((r = m_device.readWriteIndex(now)) != UsbOk) {
+    // Confirmed, as a garbled index would give up slots the logger still holds.
+    while ((r = m_device.readConfirmedWriteIndex(now)) != UsbOk) {
         if (!m_device.showError(r, true))
             return false;
         m_device.open();
@@ -212,7 +232,7 @@ bool LogReadOut::run()
     if (refuseBadRing())
         return false;
     dlg.showDeviceInfo(&m_device);
-    if (!checkClock(dlg) || refuseBadRing())
+    if (!checkClock(dlg) || refuseBadRing() || !confirmWriteIndex())
         return false;
 
     if (m_log.rowCount() > LogModel::archiveAdviceRows)

@@ -22,6 +22,7 @@ public:
 private:
     bool checkClock(ReadOutDlg& dlg);
     bool refuseBadRing();
+    bool confirmWriteIndex();
     bool continuityHolds(bool& failed);
     void markDataGap();
     bool takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& ring);

@@ -93,3 +93,48 @@ inline int frameIndex(const QByteArray& frame)
 {
     return quint8(frame.at(2)) | (quint8(frame.at(3)) << 8);
 }
+
+// Identity replies garbled within their length (no reply checksum gives them away): the
+// write index moved or a bit of it flipped, or the capacity changed, alone or with every
+// byte after it shifted by one.
+enum IdentityGarble {
+    IndexMinusOne,
+    IndexPlusOne,
+    IndexPlusFive,
+    IndexBit0,
+    IndexBit9,
+    IndexBit15,
+    IndexPastRing, // one past the 819 slots of the default ring
+    CapacityShiftedIn,
+    CapacityChanged,
+    IdentityGarbleCount
+};
+
+inline const char* identityGarbleName(int garble)
+{
+    static const char* const names[] = {"index - 1",  "index + 1",   "index + 5",           "index bit 0 flipped",
+                                        "index bit 9 flipped", "index bit 15 flipped", "index past the ring",
+                                        "a byte shifted in before the capacity", "capacity changed"};
+    return names[garble];
+}
+
+inline bool garblesTheCapacity(int garble)
+{
+    return garble == CapacityShiftedIn || garble == CapacityChanged;
+}
+
+inline SimulatedLogger::IdentityTransform identityGarble(int garble)
+{
+    using L = SimulatedLogger;
+    switch (garble) {
+    case IndexMinusOne: return L::garbledWriteIndex([](int i) { return i - 1; });
+    case IndexPlusOne: return L::garbledWriteIndex([](int i) { return i + 1; });
+    case IndexPlusFive: return L::garbledWriteIndex([](int i) { return i + 5; });
+    case IndexBit0: return L::garbledWriteIndex([](int i) { return i ^ 1; });
+    case IndexBit9: return L::garbledWriteIndex([](int i) { return i ^ 0x200; });
+    case IndexBit15: return L::garbledWriteIndex([](int i) { return i ^ 0x8000; });
+    case IndexPastRing: return L::garbledWriteIndex([](int) { return 819; });
+    case CapacityShiftedIn: return [](QByteArray& id) { id.insert(30, '\x02'); };
+    default: return [](QByteArray& id) { id[30] = '\x02'; }; // 16 KB instead of 8
+    }
+}

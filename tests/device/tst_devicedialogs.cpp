@@ -769,6 +769,61 @@ private slots:
         QCOMPARE(closed.tuneClock(), UsbNoChannel);
     }
 
+    void garbledWriteIndexStillFindsTheNewestClockSet_data()
+    {
+        QTest::addColumn<int>("garble");
+        for (int g = 0; g < IdentityGarbleCount; ++g)
+            QTest::newRow(identityGarbleName(g)) << g;
+    }
+
+    // The search starts at the write index of the identity reply. Garbled, it must neither
+    // skip the newest record, a clock setting, nor find first an older one left beyond it
+    // from the ring's previous round; a garbled capacity gives no search at all.
+    void garbledWriteIndexStillFindsTheNewestClockSet()
+    {
+        QFETCH(int, garble);
+        const auto clockSet = [](int daysAgo) {
+            const QDateTime t = pcNow.addSecs(-qint64(daysAgo) * dayS);
+            return QByteArray(1, char(219)) + SimulatedDevice::packTime(t)
+                   + SimulatedDevice::packTime(t.addSecs(-600)) + QByteArray(1, '\0');
+        };
+        const auto run = [&](bool garbled, Outcome& out, QByteArray& calibrationFrames) {
+            TuneRig r;
+            SimulatedDevice& dev = r.s.device();
+            dev.appendRecord(clockSet(30));
+            for (int i = 0; i < 70; ++i)
+                dev.appendTouch(pcNow.addSecs(-40 * dayS + i * 10), QByteArray(6, char(i)));
+            dev.appendRecord(clockSet(4));
+            dev.setRecord(dev.writeIndex() + 3, clockSet(60));
+            dev.setClockOffset(40 * 1000);
+            QCOMPARE(r.com.open(), UsbOk);
+            r.s.sim.clearLogs();
+            if (garbled)
+                r.s.sim.garbleIdentity(1, identityGarble(garble));
+            if (garbled && garblesTheCapacity(garble)) {
+                NoModalExpected noWindow;
+                out.result = r.com.tuneClock();
+            } else {
+                out = r.tune();
+            }
+            calibrationFrames = r.s.sim.framesOf(0x19).join();
+            VERIFY_NO_VIOLATIONS(r.s.sim);
+        };
+        Outcome clean, garbled;
+        QByteArray cleanFrames, garbledFrames;
+        run(false, clean, cleanFrames);
+        QCOMPARE(clean.message, QStringLiteral("Az óra pontossága behangolva!"));
+        run(true, garbled, garbledFrames);
+        if (garblesTheCapacity(garble)) {
+            QCOMPARE(garbled.result, UsbBadReply);
+            QVERIFY(garbledFrames.isEmpty());
+        } else {
+            QCOMPARE(garbled.result, clean.result);
+            QCOMPARE(garbled.message, clean.message);
+            QCOMPARE(garbledFrames, cleanFrames);
+        }
+    }
+
     void abortAndFailures()
     {
         TuneRig r;

@@ -132,6 +132,10 @@ enum Fault { NoAnswer, ShortPage, Unplug, NoIndexAfterPages };
 // Moments of a read-out at which the logger logs a record, just before it acts on a frame.
 enum Moment { AfterIdentity, BeforeFirstPage, AfterFirstPage, AfterLastPage };
 
+// Which identity reply of a read-out is garbled: the main window's, the one read again
+// after the clock is set, or the first or second read of the write index after the pages.
+enum GarbledReply { MainWindowIdentity, ClockSetReread, FirstIndexAfterPages, SecondIndexAfterPages };
+
 void retryRows()
 {
     QTest::addColumn<bool>("retry");
@@ -332,7 +336,10 @@ private slots:
         // read before the logger erased it (erasing ahead) or still there (no gap).
         const int ring = rig.dev().ringSlots();
         QCOMPARE(saved().touches, rig.written.mid(qMax(0, rig.written.size() - ring)));
-        QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
+        // Records logged before the read-out has confirmed the write index are its own; then
+        // the next one finds nothing new.
+        const bool allBeforeConfirmed = moments == QList<int>{AfterIdentity};
+        QCOMPARE(saved().kinds, allBeforeConfirmed ? Kinds{KindReadOut} : (Kinds{KindReadOut, KindReadOut}));
         VERIFY_NO_VIOLATIONS(rig.sim());
     }
 
@@ -404,6 +411,93 @@ private slots:
         QCOMPARE(rig.sim().framesOf(0x08).size(), 2);
         QCOMPARE(saved().touches, rig.written);
         QCOMPARE(saved().kinds, (Kinds{KindReadOut, KindReadOut}));
+    }
+
+    void garbledIdentityReplyNeitherDropsNorRepeats_data()
+    {
+        QTest::addColumn<int>("reply");
+        QTest::addColumn<bool>("whole"); // a new log's whole ring, else a later read-out
+        QTest::addColumn<int>("garble");
+        QTest::addColumn<bool>("logging"); // the logger logs a record at the first page
+        const auto add = [](int reply, const char* replyName, bool whole, bool logging) {
+            for (int g = 0; g < IdentityGarbleCount; ++g)
+                if (!logging || !garblesTheCapacity(g))
+                    QTest::addRow("%s, %s%s, %s", replyName, whole ? "whole ring" : "later read-out",
+                                  logging ? ", logging" : "", identityGarbleName(g))
+                        << reply << whole << g << logging;
+        };
+        for (const bool whole : {true, false}) {
+            add(MainWindowIdentity, "main window's identity", whole, false);
+            add(FirstIndexAfterPages, "first index after the pages", whole, false);
+            add(FirstIndexAfterPages, "first index after the pages", whole, true);
+            add(SecondIndexAfterPages, "second index after the pages", whole, false);
+        }
+        add(ClockSetReread, "identity after the clock set", false, false);
+    }
+
+    // One identity reply garbled within its length: over two read-outs every record is taken
+    // once, in order, with no gap marked. A garbled index is read again; a garbled capacity
+    // or name in the identity the read-out started from fails it, the log unchanged.
+    void garbledIdentityReplyNeitherDropsNorRepeats()
+    {
+        QFETCH(int, reply);
+        QFETCH(bool, whole);
+        QFETCH(int, garble);
+        QFETCH(bool, logging);
+        TestEnv env;
+        Rig rig;
+        const int held = rig.dev().lastIndex();
+        if (whole) {
+            rig.addTouches(1000);
+        } else {
+            rig.addTouches(10);
+            QVERIFY(rig.readOut());
+            rig.addTouches(200);
+        }
+        appSettings().flags |= OptAutoClockSet;
+        if (reply == ClockSetReread)
+            rig.dev().setClockOffset(3600 * 1000);
+        const SimulatedLogger::IdentityTransform transform = identityGarble(garble);
+        if (reply == MainWindowIdentity)
+            rig.sim().garbleIdentity(1, transform);
+        bool armed = false;
+        rig.sim().setFrameHandler([&](const QByteArray& frame) {
+            const int command = quint8(frame.at(1));
+            if (!armed && reply == ClockSetReread && command == 0x02) {
+                armed = true;
+                rig.sim().garbleIdentity(1, transform);
+            }
+            if (!armed && reply >= FirstIndexAfterPages && command == 0x0C) {
+                armed = true;
+                rig.sim().garbleIdentity(reply == FirstIndexAfterPages ? 1 : 2, transform);
+                if (logging)
+                    rig.addTouches(1);
+            }
+        });
+        const bool fails = garblesTheCapacity(garble) && (reply == MainWindowIdentity || reply == ClockSetReread);
+        QStringList boxes;
+        const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
+            boxes << r.text;
+            return Prompts::Answer{0, {}, {}}; // "Megszakít" where "Ismét" is offered
+        });
+        const bool ok = rig.readOut();
+        Prompts::setHandler(previous);
+        QCOMPARE(ok, !fails);
+        QCOMPARE(boxes, fails ? QStringList{UsbCom::errorText(UsbBadReply)} : QStringList());
+        rig.sim().setFrameHandler(nullptr);
+        rig.sim().clearFaults();
+        rig.addTouches(30);
+        QVERIFY(rig.readOut());
+        // A whole ring taken keeps what the ring held (erasing ahead, the record logged at the
+        // first page costs the oldest); after a failed one, the next takes the ring as it is.
+        int first = 0;
+        if (whole)
+            first = fails ? rig.written.size() - held : 1000 - held + (logging ? 1 : 0);
+        const Saved log = saved();
+        QCOMPARE(log.touches, rig.written.mid(first));
+        QCOMPARE(log.kinds.count(KindDataGap), 0);
+        QCOMPARE(log.kinds.count(KindReadOut), (whole ? 0 : 1) + (fails ? 1 : 2));
+        VERIFY_NO_VIOLATIONS(rig.sim());
     }
 
     // Read again after its clock is set, the logger answers with another name (a garbled
@@ -598,8 +692,8 @@ private slots:
         case NoAnswer: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::Silent); break;
         case ShortPage: rig.sim().injectReplyFault(0x0C, 0, SimulatedLogger::ShortBody, 100); break;
         case Unplug: rig.sim().unplugAfter(8, 300); break;
-        case NoIndexAfterPages: // the third identity or configuration read on
-            for (int nth = 3; nth < 20; ++nth)
+        case NoIndexAfterPages: // the fourth identity or configuration read on
+            for (int nth = 4; nth < 20; ++nth)
                 rig.sim().injectReplyFault(0x1D, nth, SimulatedLogger::Silent);
             break;
         }
