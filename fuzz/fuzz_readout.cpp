@@ -15,8 +15,8 @@
 //          that is "Ismét", at most three times, and it plugs the logger in again)
 //   6      aborts the read-out once its progress reaches 8 x this value (0: never)
 // each event: frame number (counted from the device-information read of the read-out),
-// an action and two arguments; actions spoil the reply to that frame or change the
-// logger just before it answers (see apply()).
+// an action and two arguments; actions spoil the reply to that frame, or the next identity
+// reply, or change the logger just before it answers (see apply()).
 #include "codenames/kodnevmodel.h"
 #include "core/clock.h"
 #include "core/prompts.h"
@@ -35,6 +35,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -81,7 +82,7 @@ Input parse(const uint8_t* data, size_t size)
     in.answers = byte(5);
     in.abortAt = byte(6) * 8;
     for (size_t pos = 7; pos + 4 <= size && in.events.size() < 32;) {
-        Event e{byte(pos), byte(pos + 1) % 12, byte(pos + 2), byte(pos + 3), QByteArray()};
+        Event e{byte(pos), byte(pos + 1) % 13, byte(pos + 2), byte(pos + 3), QByteArray()};
         pos += 4;
         // A raw reply or a record brings its bytes along.
         const size_t extra = e.action == 9 ? 10 : e.action == 10 ? size_t(e.b) : 0;
@@ -214,6 +215,20 @@ QVector<LogEntry> entriesOf(const QByteArray& bytes)
     return LogFile::read(buffer).entries;
 }
 
+// An identity garbled within its length: the write index moved or a bit of it flipped, set
+// anywhere, or a byte of the record shifted in or lost.
+SimulatedLogger::IdentityTransform identityGarble(int a, int b)
+{
+    switch (a % 6) {
+    case 0: return SimulatedLogger::garbledWriteIndex([b](int i) { return i - 1 - b % 8; });
+    case 1: return SimulatedLogger::garbledWriteIndex([b](int i) { return i + 1 + b % 8; });
+    case 2: return SimulatedLogger::garbledWriteIndex([b](int i) { return i ^ (1 << (b % 16)); });
+    case 3: return SimulatedLogger::garbledWriteIndex([a, b](int) { return b << 8 | a; });
+    case 4: return [a, b](QByteArray& id) { id.insert(b % 36, char(a)); };
+    default: return [b](QByteArray& id) { id.remove(b % 36, 1); };
+    }
+}
+
 void apply(Logger& logger, const Event& e)
 {
     SimulatedLogger& sim = logger.sim;
@@ -230,7 +245,22 @@ void apply(Logger& logger, const Event& e)
     case 9: logger.dev().setRecord(e.a | e.b << 8, e.bytes.leftJustified(10, char(0xFF))); break;
     case 10: sim.serveReplies({e.bytes}); break;
     case 11: logger.dev().setClockOffset(qint64(qint8(e.a)) * 60000); break;
+    case 12: sim.garbleIdentity(1, identityGarble(e.a, e.b)); break; // the next identity reply
     }
+}
+
+// Faults that leave what the logger holds and hands over intact: a read-out under them alone
+// takes its records in order, each once.
+bool keepsRecordsIntact(int action)
+{
+    return action == 0 || action == 2 || action == 6 || action == 7 || action == 11 || action == 12;
+}
+
+// The counter a touch of Logger::addTouches carries in its code.
+int touchNumber(const LogEntry& e)
+{
+    const unsigned char* b = e.bytes();
+    return int(quint32(b[6]) << 24 | quint32(b[7]) << 16 | quint32(b[8]) << 8 | b[9]);
 }
 
 } // namespace
@@ -291,12 +321,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     int frame = 0;
     int readoutTimeWrites = 0;
+    bool recordsIntact = true;
     logger.sim.setFrameHandler([&](const QByteArray& request) {
         if (request.size() > 1 && quint8(request.at(1)) == 0x1C)
             ++readoutTimeWrites;
         for (const Event& e : in.events)
-            if (e.frame == frame)
+            if (e.frame == frame) {
                 apply(logger, e);
+                recordsIntact = recordsIntact && keepsRecordsIntact(e.action);
+            }
         ++frame;
     });
     logger.sim.setRecording(false);
@@ -342,6 +375,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(added <= logger.dev().lastIndex() + 2);
     check(added == 0 || rows.last().kind() == KindReadOut);
     check(log.ringIndex() <= logger.dev().lastIndex());
+    // With the records intact, those taken are consecutive and follow the log's last touch,
+    // unless a gap or another logger's initialisation stands between.
+    if (recordsIntact) {
+        QVector<int> taken;
+        bool interrupted = false;
+        for (int i = rowsBefore.size(); i < rows.size(); ++i) {
+            if (rows.at(i).isTouch())
+                taken << touchNumber(rows.at(i));
+            interrupted = interrupted || rows.at(i).kind() == KindDataGap || rows.at(i).kind() == KindForeignInit;
+        }
+        for (int i = 1; i < taken.size(); ++i)
+            check(taken.at(i) == taken.at(i - 1) + 1);
+        const auto lastBefore = std::find_if(rowsBefore.rbegin(), rowsBefore.rend(),
+                                             [](const LogEntry& e) { return e.isTouch(); });
+        if (!taken.isEmpty() && !interrupted && lastBefore != rowsBefore.rend())
+            check(taken.first() == touchNumber(*lastBefore) + 1);
+    }
     // Only the log's own file (and its backup) changed; on disk exactly what the window
     // shows, unless the save was reported as failed.
     const QByteArray saved = filesAfter.take(targetName);
