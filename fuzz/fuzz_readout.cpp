@@ -250,7 +250,7 @@ void apply(Logger& logger, const Event& e)
 }
 
 // Faults that leave what the logger holds and hands over intact: a read-out under them alone
-// takes its records in order, each once.
+// (and one garbled identity reply) takes its records in order, each once.
 bool keepsRecordsIntact(int action)
 {
     return action == 0 || action == 2 || action == 6 || action == 7 || action == 11 || action == 12;
@@ -312,6 +312,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
     logger.addTouches(in.after);
+    const int writtenBefore = logger.counter; // touches the logger holds or held before the read-out
     if (in.flags & 0x10)
         logger.dev().setClockOffset(3600 * 1000);
     if (!(in.flags & 2))
@@ -322,6 +323,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int frame = 0;
     int readoutTimeWrites = 0;
     bool recordsIntact = true;
+    int identityGarbles = 0;
+    int loggedDuring = 0;
     logger.sim.setFrameHandler([&](const QByteArray& request) {
         if (request.size() > 1 && quint8(request.at(1)) == 0x1C)
             ++readoutTimeWrites;
@@ -329,8 +332,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (e.frame == frame) {
                 apply(logger, e);
                 recordsIntact = recordsIntact && keepsRecordsIntact(e.action);
+                identityGarbles += e.action == 12 ? 1 : 0;
             }
         ++frame;
+        loggedDuring = logger.counter - writtenBefore;
     });
     logger.sim.setRecording(false);
 
@@ -376,21 +381,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(added == 0 || rows.last().kind() == KindReadOut);
     check(log.ringIndex() <= logger.dev().lastIndex());
     // With the records intact, those taken are consecutive and follow the log's last touch,
-    // unless a gap or another logger's initialisation stands between.
-    if (recordsIntact) {
+    // unless a gap or another logger's initialisation stands between; the newest record
+    // written before the read-out is among them, a whole ring loses at most one record for
+    // each logged meanwhile, and a gap is marked only when the ring overflowed. One garbled
+    // identity reply at most: two alike in a row pass for a confirmed write index.
+    const int lastIndex = logger.dev().lastIndex();
+    if (recordsIntact && identityGarbles <= 1 && loggedDuring < lastIndex / 2) {
         QVector<int> taken;
-        bool interrupted = false;
+        bool gap = false;
+        bool foreign = false;
         for (int i = rowsBefore.size(); i < rows.size(); ++i) {
             if (rows.at(i).isTouch())
                 taken << touchNumber(rows.at(i));
-            interrupted = interrupted || rows.at(i).kind() == KindDataGap || rows.at(i).kind() == KindForeignInit;
+            gap = gap || rows.at(i).kind() == KindDataGap;
+            foreign = foreign || rows.at(i).kind() == KindForeignInit;
         }
         for (int i = 1; i < taken.size(); ++i)
             check(taken.at(i) == taken.at(i - 1) + 1);
         const auto lastBefore = std::find_if(rowsBefore.rbegin(), rowsBefore.rend(),
                                              [](const LogEntry& e) { return e.isTouch(); });
-        if (!taken.isEmpty() && !interrupted && lastBefore != rowsBefore.rend())
+        const bool wholeRing = gap || foreign || rowsBefore.isEmpty();
+        if (!taken.isEmpty() && !wholeRing && lastBefore != rowsBefore.rend())
             check(taken.first() == touchNumber(*lastBefore) + 1);
+        if (writtenBefore > 0 && (in.after > 0 || logKind != 1))
+            check(!taken.isEmpty() && taken.last() >= writtenBefore - 1);
+        if (wholeRing)
+            check(taken.size() >= qMin(writtenBefore, lastIndex) - loggedDuring - 2);
+        if (logKind == 1 && in.after + loggedDuring + 2 < lastIndex)
+            check(!gap);
     }
     // Only the log's own file (and its backup) changed; on disk exactly what the window
     // shows, unless the save was reported as failed.
