@@ -403,7 +403,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const bool wholeRing = gap || foreign || rowsBefore.isEmpty();
         if (!taken.isEmpty() && !wholeRing && lastBefore != rowsBefore.rend())
             check(taken.first() == touchNumber(*lastBefore) + 1);
-        if (writtenBefore > 0 && (in.after > 0 || logKind != 1))
+        if (writtenBefore > 0 && (in.after > 0 || wholeRing))
             check(!taken.isEmpty() && taken.last() >= writtenBefore - 1);
         if (wholeRing)
             check(taken.size() >= qMin(writtenBefore, lastIndex) - loggedDuring - 2);

@@ -95,8 +95,8 @@ inline int frameIndex(const QByteArray& frame)
 }
 
 // Identity replies garbled within their length (no reply checksum gives them away): the
-// write index moved or a bit of it flipped, or the capacity changed, alone or with every
-// byte after it shifted by one.
+// write index moved or a bit of it flipped, the name changed, or the capacity changed,
+// alone or with every byte after it shifted by one.
 enum IdentityGarble {
     IndexMinusOne,
     IndexPlusOne,
@@ -105,6 +105,7 @@ enum IdentityGarble {
     IndexBit9,
     IndexBit15,
     IndexPastRing, // one past the 819 slots of the default ring
+    NameChanged,
     CapacityShiftedIn,
     CapacityChanged,
     IdentityGarbleCount
@@ -112,15 +113,23 @@ enum IdentityGarble {
 
 inline const char* identityGarbleName(int garble)
 {
-    static const char* const names[] = {"index - 1",  "index + 1",   "index + 5",           "index bit 0 flipped",
-                                        "index bit 9 flipped", "index bit 15 flipped", "index past the ring",
-                                        "a byte shifted in before the capacity", "capacity changed"};
+    static const char* const names[] = {"index - 1",
+                                        "index + 1",
+                                        "index + 5",
+                                        "index bit 0 flipped",
+                                        "index bit 9 flipped",
+                                        "index bit 15 flipped",
+                                        "index past the ring",
+                                        "name changed",
+                                        "a byte shifted in before the capacity",
+                                        "capacity changed"};
     return names[garble];
 }
 
-inline bool garblesTheCapacity(int garble)
+// Garbles that make it another logger, not only another write index.
+inline bool garblesTheIdentity(int garble)
 {
-    return garble == CapacityShiftedIn || garble == CapacityChanged;
+    return garble >= NameChanged;
 }
 
 inline SimulatedLogger::IdentityTransform identityGarble(int garble)
@@ -134,6 +143,7 @@ inline SimulatedLogger::IdentityTransform identityGarble(int garble)
     case IndexBit9: return L::garbledWriteIndex([](int i) { return i ^ 0x200; });
     case IndexBit15: return L::garbledWriteIndex([](int i) { return i ^ 0x8000; });
     case IndexPastRing: return L::garbledWriteIndex([](int) { return 819; });
+    case NameChanged: return [](QByteArray& id) { id[8] = char(id[8] ^ 0x02); }; // "PROBA" -> "RROBA"
     case CapacityShiftedIn: return [](QByteArray& id) { id.insert(30, '\x02'); };
     default: return [](QByteArray& id) { id[30] = '\x02'; }; // 16 KB instead of 8
     }

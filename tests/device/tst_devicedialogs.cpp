@@ -800,7 +800,7 @@ private slots:
             r.s.sim.clearLogs();
             if (garbled)
                 r.s.sim.garbleIdentity(1, identityGarble(garble));
-            if (garbled && garblesTheCapacity(garble)) {
+            if (garbled && garblesTheIdentity(garble)) {
                 NoModalExpected noWindow;
                 out.result = r.com.tuneClock();
             } else {
@@ -814,7 +814,7 @@ private slots:
         run(false, clean, cleanFrames);
         QCOMPARE(clean.message, QStringLiteral("Az óra pontossága behangolva!"));
         run(true, garbled, garbledFrames);
-        if (garblesTheCapacity(garble)) {
+        if (garblesTheIdentity(garble)) {
             QCOMPARE(garbled.result, UsbBadReply);
             QVERIFY(garbledFrames.isEmpty());
         } else {

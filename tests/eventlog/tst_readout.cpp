@@ -421,7 +421,7 @@ private slots:
         QTest::addColumn<bool>("logging"); // the logger logs a record at the first page
         const auto add = [](int reply, const char* replyName, bool whole, bool logging) {
             for (int g = 0; g < IdentityGarbleCount; ++g)
-                if (!logging || !garblesTheCapacity(g))
+                if (!logging || !garblesTheIdentity(g))
                     QTest::addRow("%s, %s%s, %s", replyName, whole ? "whole ring" : "later read-out",
                                   logging ? ", logging" : "", identityGarbleName(g))
                         << reply << whole << g << logging;
@@ -436,8 +436,9 @@ private slots:
     }
 
     // One identity reply garbled within its length: over two read-outs every record is taken
-    // once, in order, with no gap marked. A garbled index is read again; a garbled capacity
-    // or name in the identity the read-out started from fails it, the log unchanged.
+    // once, in order, into the logger's own log, with no gap marked. A garbled index is read
+    // again; a garbled name or capacity in the identity the read-out started from fails it,
+    // the log unchanged.
     void garbledIdentityReplyNeitherDropsNorRepeats()
     {
         QFETCH(int, reply);
@@ -474,7 +475,7 @@ private slots:
                     rig.addTouches(1);
             }
         });
-        const bool fails = garblesTheCapacity(garble) && (reply == MainWindowIdentity || reply == ClockSetReread);
+        const bool fails = garblesTheIdentity(garble) && (reply == MainWindowIdentity || reply == ClockSetReread);
         QStringList boxes;
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
             boxes << r.text;
@@ -495,6 +496,7 @@ private slots:
             first = fails ? rig.written.size() - held : 1000 - held + (logging ? 1 : 0);
         const Saved log = saved();
         QCOMPARE(log.touches, rig.written.mid(first));
+        QCOMPARE(QDir().entryList({QStringLiteral("*.ewl")}), QStringList{logPath});
         QCOMPARE(log.kinds.count(KindDataGap), 0);
         QCOMPARE(log.kinds.count(KindReadOut), (whole ? 0 : 1) + (fails ? 1 : 2));
         VERIFY_NO_VIOLATIONS(rig.sim());
