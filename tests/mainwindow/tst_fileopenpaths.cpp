@@ -3,6 +3,7 @@
 // wait for a writer forever, a device feeds endless data), and the message names the file
 // and says why.
 #include "mainwindow/documenttestutil.h"
+#include "support/hangwatchdog.h"
 #include "support/modaldriver.h"
 
 #include "core/helpers.h"
@@ -20,14 +21,8 @@
 #include <QRegularExpression>
 #include <QUdpSocket>
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <cstdio>
 #include <fcntl.h>
-#include <mutex>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -37,48 +32,6 @@ namespace {
 int appArgc = 1;
 std::vector<char*> appArgv;
 QByteArray commandLineFile;
-
-// A watchdog on its own thread, since a hang blocks the event loop. When the path takes too
-// long, it notes the hang and opens the FIFO for writing now and then, which lets a reader
-// stuck in open() go on; a process still stuck long after is stopped.
-class HangWatchdog
-{
-public:
-    explicit HangWatchdog(const QString& fifo) : m_fifo(QFile::encodeName(fifo)), m_thread([this] { run(); }) {}
-    ~HangWatchdog()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_done = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-    bool fired() const { return m_fired; }
-
-private:
-    void run()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        for (int round = 0; !m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_done; }); ++round) {
-            m_fired = true;
-            const int fd = ::open(m_fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd >= 0)
-                ::close(fd);
-            if (round == 20) {
-                std::fprintf(stderr, "hung for good opening %s\n", m_fifo.constData());
-                std::abort();
-            }
-        }
-    }
-
-    QByteArray m_fifo;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_done = false;
-    std::atomic<bool> m_fired{false};
-    std::thread m_thread; // last: starts once the rest is built
-};
 
 // Answers every prompt: a file dialog with the file, any box with its first button.
 class PromptLog
