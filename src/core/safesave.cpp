@@ -34,6 +34,12 @@ struct FaultState {
         int error;
     };
     std::vector<Rule> rules;
+    struct Action {
+        Op op;
+        int nth;
+        std::function<void()> run;
+    };
+    std::vector<Action> actions;
     qint64 shortWrite = -1;
 };
 
@@ -43,14 +49,42 @@ FaultState& faults()
     return state;
 }
 
-QString systemError(int code)
-{
-    return qt_error_string(code);
-}
-
 QString notRegularText()
 {
     return QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)");
+}
+
+// Set as errno where a name holds no regular file; no system error has this number.
+constexpr int errNotRegular = 0x10000;
+
+QString systemError(int code)
+{
+    return code == errNotRegular ? notRegularText() : qt_error_string(code);
+}
+
+// Opens a name without waiting and keeps the handle only for a regular file: a FIFO's open
+// would wait for a partner forever, a device feeds or swallows endless data. Else -1, with
+// errno (errNotRegular for anything but a regular file).
+int openRegular(const QByteArray& name, int flags, mode_t mode = 0666)
+{
+    int fd;
+    do
+        fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        // A folder opened for writing, a FIFO nobody reads.
+        if (errno == EISDIR || errno == ENXIO)
+            errno = errNotRegular;
+        return -1;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = errNotRegular;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
 QString writeFailedText()
@@ -60,15 +94,10 @@ QString writeFailedText()
 
 // ---- The file operations, each through the seam
 
+// Every file the save opens, old or new, is opened here.
 int sysOpen(const QByteArray& path, int flags, mode_t mode = 0666)
 {
-    if (injectedFault(Op::Open))
-        return -1;
-    int fd;
-    do
-        fd = ::open(path.constData(), flags | O_CLOEXEC, mode);
-    while (fd < 0 && errno == EINTR);
-    return fd;
+    return injectedFault(Op::Open) ? -1 : openRegular(path, flags, mode);
 }
 
 bool writeAllRaw(int fd, const char* data, qint64 size)
@@ -251,6 +280,20 @@ Result failed(Failure failure, const QString& reason)
     return r;
 }
 
+// A name found holding no regular file when opened is reported as such, whatever the step.
+Result failed(Failure failure, int code)
+{
+    return code == errNotRegular ? failed(Failure::NotRegular, notRegularText()) : failed(failure, systemError(code));
+}
+
+// A backup name taken by anything but a regular file (a folder, a FIFO, a device, also
+// through a link) would be replaced by the backup or stop the rotation half way.
+bool backupNameTaken(const QByteArray& backupName)
+{
+    struct stat st;
+    return ::stat(backupName.constData(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
 // The longest file name the folder's file system takes.
 long nameMax(const QByteArray& path)
 {
@@ -328,7 +371,7 @@ bool takeOwnerAndMode(int fd, const struct stat& old)
 // file is to be written over); the copy has the original's mode, and its owner when we may.
 bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& original)
 {
-    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    const int in = sysOpen(from, O_RDONLY);
     if (in < 0)
         return false;
     const int out = sysOpen(to, O_WRONLY | O_CREAT | O_EXCL);
@@ -353,7 +396,7 @@ bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& o
 // Writes a file's contents over another file, which keeps its inode, owner and group.
 bool copyOver(const QByteArray& from, const QByteArray& to)
 {
-    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    const int in = sysOpen(from, O_RDONLY);
     if (in < 0)
         return false;
     const int out = sysOpen(to, O_WRONLY);
@@ -405,14 +448,15 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
     if (!ready) {
         const int code = errno;
         sysRemove(temp);
-        return failed(Failure::Replace, systemError(code));
+        return failed(Failure::Replace, code);
     }
     if (!copyOver(temp, targetName)) {
         const int code = errno;
-        if (copyOver(kept, targetName) && !keepBackup)
+        // Refused as no regular file: nothing was written over, nothing to put back.
+        if ((code == errNotRegular || copyOver(kept, targetName)) && !keepBackup)
             sysRemove(oldCopy);
         sysRemove(temp);
-        return failed(Failure::Replace, systemError(code));
+        return failed(Failure::Replace, code);
     }
     sysRemove(temp);
     if (!keepBackup)
@@ -431,18 +475,16 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (hadOld && !S_ISREG(old.st_mode))
         return failed(Failure::NotRegular, notRegularText());
     if (hadOld && !sysMayWrite(targetName))
-        return failed(Failure::Open, systemError(errno));
+        return failed(Failure::Open, errno);
 
-    // A backup name taken by a folder would stop the rotation half way: refuse up front.
-    struct stat backupStat;
-    if (keepBackup && hadOld && ::lstat(backupName.constData(), &backupStat) == 0 && S_ISDIR(backupStat.st_mode))
-        return failed(Failure::Replace, systemError(EISDIR));
+    if (keepBackup && hadOld && backupNameTaken(backupName))
+        return failed(Failure::Replace, notRegularText());
 
     // 1. The new contents, complete and on disk, under a temporary name.
     QByteArray temp;
     const int fd = createTemp(targetName, temp);
     if (fd < 0)
-        return failed(Failure::Open, systemError(errno));
+        return failed(Failure::Open, errno);
     const bool replaceable = !hadOld || takeOwnerAndMode(fd, old);
     {
         ChunkedFile file(fd);
@@ -467,12 +509,11 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
             const int code = errno;
             ready = (code == EPERM || code == EOPNOTSUPP || code == EXDEV || code == EMLINK || code == ENOSYS)
                     && copyFile(targetName, backupTemp, old);
-            errno = code;
         }
         if (!ready) {
             const int code = errno;
             sysRemove(temp);
-            return failed(Failure::Replace, systemError(code));
+            return failed(Failure::Replace, code);
         }
     }
 
@@ -482,7 +523,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         if (!backupTemp.isEmpty())
             sysRemove(backupTemp);
         sysRemove(temp);
-        return failed(Failure::Replace, systemError(code));
+        return failed(Failure::Replace, code);
     }
     // When this rename fails the document is saved and the old version waits under
     // "<file>.bak.tmp" beside the previous backup; the next save clears it.
@@ -522,6 +563,11 @@ void FaultScope::failNth(Op op, int n, int errorCode)
     faults().rules.push_back({op, n, errorCode});
 }
 
+void FaultScope::runBefore(Op op, int n, std::function<void()> action)
+{
+    faults().actions.push_back({op, n, std::move(action)});
+}
+
 void FaultScope::setShortWriteBytes(qint64 bytes)
 {
     faults().shortWrite = bytes;
@@ -550,6 +596,10 @@ bool injectedFault(Op op)
         return false;
     ++s.count;
     const int nth = ++s.counts[int(op)];
+    for (const FaultState::Action& action : s.actions) {
+        if (action.op == op && action.nth == nth)
+            action.run();
+    }
     if (s.failAt == s.count) {
         errno = s.failAtError;
         return true;
@@ -591,10 +641,10 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
     if (existed && !S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
     if (existed && !sysMayWrite(name))
-        return failed(Failure::Open, systemError(errno));
+        return failed(Failure::Open, errno);
     const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0)
-        return failed(Failure::Open, systemError(errno));
+        return failed(Failure::Open, errno);
     // The length after opening: what is there now is what a failure must leave.
     const off_t oldSize = ::fstat(fd, &st) == 0 ? st.st_size : 0;
     bool ok = sysWrite(fd, bytes.constData(), bytes.size(), Op::Write) && sysSync(fd);
@@ -611,7 +661,7 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
     if (!ok) {
         if (!existed)
             ::unlink(name.constData());
-        return failed(Failure::Write, systemError(code));
+        return failed(Failure::Write, code);
     }
     return Result();
 }
@@ -625,30 +675,21 @@ Result moveToBackup(const QString& path)
         return Result();
     if (!S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
-    if (!sysRename(name, QFile::encodeName(backupPathFor(target))))
-        return failed(Failure::Replace, systemError(errno));
+    const QByteArray backupName = QFile::encodeName(backupPathFor(target));
+    if (backupNameTaken(backupName))
+        return failed(Failure::Replace, notRegularText());
+    if (!sysRename(name, backupName))
+        return failed(Failure::Replace, errno);
     syncDirectory(name);
     return Result();
 }
 
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode)
 {
-    // Opened without blocking and looked at before anything is read: a FIFO's open would
-    // otherwise wait for a writer forever.
-    const QByteArray name = QFile::encodeName(file.fileName());
     const int flags = (mode & QIODevice::WriteOnly) ? ((mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY) : O_RDONLY;
-    int fd;
-    do
-        fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
+    const int fd = openRegular(QFile::encodeName(file.fileName()), flags);
     if (fd < 0)
         return systemError(errno);
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return notRegularText();
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return file.errorString();

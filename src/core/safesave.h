@@ -29,12 +29,19 @@
 //     SafeSave::FaultScope faults;          // counts from here, restores on destruction
 //     faults.failAt(3);                     // the third operation fails with ENOSPC
 //     faults.failNth(SafeSave::Op::Sync, 1, EIO);
+//     faults.runBefore(SafeSave::Op::Open, 2, [] { ... }); // another program acts just then
 //     ... save ...; faults.operations()     // how many were done (for a sweep over all)
 //
 // A sweep runs the save once without faults to learn its operation count, then once per
 // operation with failAt(i), and checks the document, its backup and the report each time.
 // Any new save goes through saveWithBackup, saveReplacing or appendToFile, so it is
 // covered by the seam without further work.
+//
+// Every file a save opens (the document written over or appended to, the old contents
+// copied, the backup put back) is opened without waiting and kept only as a regular file, as
+// by openRegularFile: a FIFO, folder or device put under the name, even after the first look
+// at it, is refused with the reason and never hangs the save. A backup name holding anything
+// but a regular file is refused too, rather than replaced.
 #include <QFile>
 #include <QString>
 #include <cerrno>
@@ -79,6 +86,9 @@ public:
     void failAt(int n, int errorCode = ENOSPC);
     // The nth operation of this kind fails (may be given for several kinds).
     void failNth(Op op, int n, int errorCode = EIO);
+    // Runs action just before the nth operation of this kind, as another program might act
+    // between two steps of a save.
+    void runBefore(Op op, int n, std::function<void()> action);
     // A write or flush that fails writes only this many bytes first (a short write);
     // -1: it writes nothing and reports the error.
     void setShortWriteBytes(qint64 bytes);
@@ -107,10 +117,11 @@ SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 
 // Moves a document to its backup name, replacing an older backup, for a command that
 // starts the document afresh: its old version is kept as a save would keep it. Does nothing
-// when there is no document, or no regular file, under the name.
+// when there is no document, or no regular file, under the name; refuses where the backup
+// name holds anything but a regular file.
 SafeSave::Result moveToBackup(const QString& path);
 
-// Opens a file for reading only when it is a regular file: a FIFO, device or folder under a
+// Opens a file only when it is a regular file: a FIFO, device or folder under a
 // document's name would block the program or feed it endless data. Every file the program
 // reads by name (documents, imports, a name another start hands over) is opened here. Returns an empty string
 // on success, else the reason (the file's own error text, or one saying it is no file).

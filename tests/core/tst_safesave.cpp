@@ -1,6 +1,7 @@
 // The shared save routine under every fault of its own file operations, on a full file
 // system, through a symbolic link, and the regular-file guard of the readers.
 #include "core/safesave.h"
+#include "support/hangwatchdog.h"
 #include "support/otheruser.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -74,6 +75,33 @@ QStringList strayFiles(const QString& dir, const QStringList& keep)
     for (const QString& k : keep)
         files.removeAll(k);
     return files;
+}
+
+// What a name holds, in the words of the trap tests.
+QString kindOf(const QString& path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("nothing");
+    if (S_ISFIFO(st.st_mode))
+        return QStringLiteral("FIFO");
+    if (S_ISDIR(st.st_mode))
+        return QDir(path).isEmpty() ? QStringLiteral("folder") : QStringLiteral("folder, filled");
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("link to ") + QFileInfo(path).symLinkTarget();
+    return QStringLiteral("file");
+}
+
+void placeTrap(const QString& path, const QString& trap)
+{
+    QFile::remove(path);
+    const QByteArray name = QFile::encodeName(path);
+    if (trap == QLatin1String("FIFO"))
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    else if (trap == QLatin1String("folder"))
+        QCOMPARE(::mkdir(name.constData(), 0700), 0);
+    else
+        QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
 }
 
 } // namespace
@@ -261,6 +289,81 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(env.path("pipe.kod")).constData(), 0600), 0);
         QVERIFY(!saveWithBackup(env.path("pipe.kod"), writing("x"), &result));
         QCOMPARE(int(result.failure), int(SafeSave::Failure::NotRegular));
+    }
+
+    // Every writer, with a FIFO, a folder or a link to a device under the document's or the
+    // backup's name, there from the start or put there just before the writer opens the
+    // file: refused at once, with the reason, leaving no temporary and the thing as it was.
+    void writersRefuseWhatIsNoRegularFile_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("trap");
+        QTest::addColumn<bool>("atBackup");
+        QTest::addColumn<int>("beforeOpen"); // 0: there from the start
+        struct Row {
+            const char* writer;
+            bool atBackup;
+            int beforeOpen;
+        };
+        // The opens of a save in place: the temporary, the old contents (read), their copy,
+        // the temporary (read), the document (written over).
+        const Row rows[] = {{"saveWithBackup", false, 0}, {"saveWithBackup", true, 0},
+                            {"saveReplacing", false, 0},  {"appendToFile", false, 0},
+                            {"appendToFile", false, 1},   {"backup copy", false, 2},
+                            {"in place", false, 2},       {"in place", false, 5},
+                            {"in place, no backup", false, 5}, {"moveToBackup", true, 0}};
+        for (const char* trap : {"FIFO", "folder", "link to /dev/zero"}) {
+            for (const Row& r : rows)
+                QTest::addRow("%s, %s %s, %s", r.writer, r.atBackup ? "backup" : "document",
+                              r.beforeOpen ? qPrintable(QStringLiteral("before open %1").arg(r.beforeOpen)) : "at start",
+                              trap)
+                    << r.writer << trap << r.atBackup << r.beforeOpen;
+        }
+    }
+
+    void writersRefuseWhatIsNoRegularFile()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, trap);
+        QFETCH(bool, atBackup);
+        QFETCH(int, beforeOpen);
+        const bool inPlace = writer.startsWith(QLatin1String("in place"));
+        if (inPlace && ::geteuid() != 0)
+            QSKIP("a document of another owner needs root to make");
+        TestEnv env;
+        const QString doc = env.path("doc.erd");
+        const QString trapPath = atBackup ? backupPathFor(doc) : doc;
+        writeFile(doc, "old");
+        if (inPlace)
+            giveTo(doc, {54321, 54322, 0660});
+        SafeSave::FaultScope faults;
+        if (beforeOpen == 0)
+            placeTrap(trapPath, trap);
+        else
+            faults.runBefore(Op::Open, beforeOpen, [&] { placeTrap(trapPath, trap); });
+        if (inPlace)
+            faults.failNth(Op::Chown, 1, EPERM);
+        if (writer == QLatin1String("backup copy"))
+            faults.failNth(Op::Link, 1, EPERM);
+
+        SafeSave::Result result;
+        {
+            HangWatchdog watchdog(trapPath);
+            if (writer == QLatin1String("appendToFile"))
+                result = appendToFile(doc, "new");
+            else if (writer == QLatin1String("moveToBackup"))
+                result = moveToBackup(doc);
+            else if (writer == QLatin1String("saveReplacing") || writer.endsWith(QLatin1String("no backup")))
+                saveReplacing(doc, writing("new"), &result);
+            else
+                saveWithBackup(doc, writing("new"), &result);
+            QCOMPARE(watchdog.fired(), false);
+        }
+        QCOMPARE(result.ok(), false);
+        QCOMPARE(result.errorString,
+                 QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)"));
+        QCOMPARE(kindOf(trapPath), trap);
+        QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
     }
 
     // A document the user may not write is refused and kept, by every kind of save: the
