@@ -3,8 +3,8 @@
 // Q_DECLARE_TR_FUNCTIONS, a free function); the source scan catches texts that never pass
 // through tr at all: a literal handed straight to a widget, a message box or a prompt, and
 // a lookup of a variable (a helper's parameter) whose texts lupdate never sees.
-#include <QDir>
-#include <QDirIterator>
+#include "support/sourcetext.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,8 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-const QString sourceRoot = QStringLiteral(WYX_SOURCE_DIR);
 
 // Calls whose arguments are shown to the user.
 const QRegularExpression sinkCall(QStringLiteral(
@@ -41,10 +39,7 @@ QString withoutComments(const QString& text)
     for (int i = 0; i < out.size(); ++i) {
         const QChar c = out.at(i);
         if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            for (++i; i < out.size() && out.at(i) != c; ++i) {
-                if (out.at(i) == QLatin1Char('\\'))
-                    ++i;
-            }
+            i = SourceText::literalEnd(out, i);
         } else if (out.midRef(i, 2) == QLatin1String("//")) {
             for (; i < out.size() && out.at(i) != QLatin1Char('\n'); ++i)
                 out[i] = QLatin1Char(' ');
@@ -110,10 +105,7 @@ QString argumentAt(const QString& code, int from, int* end)
     for (; i < code.size(); ++i) {
         const QChar c = code.at(i);
         if (c == QLatin1Char('"')) {
-            for (++i; i < code.size() && code.at(i) != QLatin1Char('"'); ++i) {
-                if (code.at(i) == QLatin1Char('\\'))
-                    ++i;
-            }
+            i = SourceText::literalEnd(code, i);
         } else if (c == QLatin1Char('(') || c == QLatin1Char('[') || c == QLatin1Char('{')) {
             ++depth;
         } else if (c == QLatin1Char(')') || c == QLatin1Char(']') || c == QLatin1Char('}')) {
@@ -158,7 +150,7 @@ QStringList unmarkedLookups(const QString& source)
         for (auto ids = identifier.globalMatch(text); ids.hasNext() && !marked;)
             marked = markedForLupdate(code, ids.next().captured(0));
         if (!marked) {
-            const int line = code.leftRef(m.capturedStart()).count(QLatin1Char('\n')) + 1;
+            const int line = SourceText::lineAt(code, m.capturedStart());
             problems << QStringLiteral("%1: %2").arg(line).arg(m.captured(0) + text + QLatin1Char(')'));
         }
     }
@@ -171,7 +163,7 @@ QStringList untranslatedTexts(const QString& source)
     const QString code = withoutComments(source);
     QStringList problems;
     auto report = [&](int at, const QStringList& literals) {
-        const int line = code.leftRef(at).count(QLatin1Char('\n')) + 1;
+        const int line = SourceText::lineAt(code, at);
         for (const QString& literal : literals)
             problems << QStringLiteral("%1: %2").arg(line).arg(literal);
     };
@@ -211,7 +203,7 @@ private slots:
         QTemporaryDir out;
         QVERIFY(out.isValid());
         QProcess run;
-        run.setWorkingDirectory(sourceRoot);
+        run.setWorkingDirectory(SourceText::root());
         run.setProcessChannelMode(QProcess::MergedChannels);
         run.start(lupdate, {QStringLiteral("-recursive"), QStringLiteral("-no-obsolete"), QStringLiteral("src"),
                             QStringLiteral("forms"), QStringLiteral("-ts"), out.filePath(QStringLiteral("check.ts"))});
@@ -293,18 +285,10 @@ private slots:
     void userTextsGoThroughTr()
     {
         QStringList problems;
-        QDirIterator it(sourceRoot + QStringLiteral("/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                        QDir::Files, QDirIterator::Subdirectories);
-        int files = 0;
-        while (it.hasNext()) {
-            QFile file(it.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            ++files;
-            const QString relative = QDir(sourceRoot).relativeFilePath(file.fileName());
-            const QString source = QString::fromUtf8(file.readAll());
+        const int files = SourceText::forEachSourceFile([&](const QString& relative, const QString& source) {
             for (const QString& p : untranslatedTexts(source) + unmarkedLookups(source))
                 problems << relative + QLatin1Char(':') + p;
-        }
+        });
         QVERIFY(files > 10);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }

@@ -7,6 +7,7 @@
 #include "evaluation/plantestutil.h"
 #include "evaluation/reporttestutil.h"
 #include "support/pdftext.h"
+#include "support/sourcetext.h"
 
 #include "codenames/kodnevmodel.h"
 #include "core/constants.h"
@@ -17,13 +18,11 @@
 #include "eventlog/logmodel.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QPrinter>
 #include <QRegularExpression>
 
 namespace {
 
-const QString sourceRoot = QStringLiteral(WYX_SOURCE_DIR);
 // Every placeholder form QString::arg() knows, and an escaped-looking percent.
 const QString tricky = QStringLiteral("A%1%2%L1%%");
 
@@ -37,8 +36,7 @@ QStringList chainedArgs(const QString& source)
         for (int depth = 1; i < source.size() && depth > 0; ++i) {
             const QChar c = source.at(i);
             if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-                for (++i; i < source.size() && source.at(i) != c; ++i)
-                    i += source.at(i) == QLatin1Char('\\') ? 1 : 0;
+                i = SourceText::literalEnd(source, i);
             } else if (source.midRef(i, 2) == QLatin1String("//")) {
                 i = source.indexOf(QLatin1Char('\n'), i);
                 i = i < 0 ? source.size() : i;
@@ -51,7 +49,7 @@ QStringList chainedArgs(const QString& source)
         static const QRegularExpression gap(QStringLiteral("\\G(?:\\s|//[^\\n]*|/\\*.*?\\*/)*\\.arg\\("),
                                             QRegularExpression::DotMatchesEverythingOption);
         if (gap.match(source, i).hasMatch())
-            found << QStringLiteral("%1: %2").arg(QString::number(source.leftRef(at).count(QLatin1Char('\n')) + 1),
+            found << QStringLiteral("%1: %2").arg(QString::number(SourceText::lineAt(source, at)),
                                                  source.mid(at, i - at).simplified());
     }
     return found;
@@ -197,16 +195,10 @@ private slots:
     void everyTextIsFilledInOneCall()
     {
         QStringList problems;
-        QDirIterator it(sourceRoot + QStringLiteral("/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                        QDir::Files, QDirIterator::Subdirectories);
-        int files = 0;
-        while (it.hasNext()) {
-            QFile file(it.next());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            ++files;
-            for (const QString& p : chainedArgs(QString::fromUtf8(file.readAll())))
-                problems << QDir(sourceRoot).relativeFilePath(file.fileName()) + QLatin1Char(':') + p;
-        }
+        const int files = SourceText::forEachSourceFile([&](const QString& relative, const QString& source) {
+            for (const QString& p : chainedArgs(source))
+                problems << relative + QLatin1Char(':') + p;
+        });
         QVERIFY(files > 10);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
