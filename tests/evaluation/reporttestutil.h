@@ -2,6 +2,7 @@
 // Shared helpers of the report tests: packed times, codes and a fixed text context.
 #include "codenames/kodnevmodel.h"
 #include "core/helpers.h"
+#include "evaluation/evaluationreport.h"
 #include "evaluation/evaluationrow.h"
 #include "evaluation/reportcontext.h"
 
@@ -45,6 +46,20 @@ inline EvaluationRow row(quint32 kind, int index, const QByteArray& bytes)
     EvaluationRow r;
     r.setPayload(index, kind, reinterpret_cast<const unsigned char*>(bytes.leftJustified(14, '\0').constData()));
     return r;
+}
+
+// A report of n rows; row i names log "N<i+1>", so each row's text is its own.
+inline EvaluationReport numberedReport(int n)
+{
+    EvaluationReport report;
+    report.title = QStringLiteral("terv_2024-03-05");
+    report.baseTime = QDateTime(QDate(2024, 3, 5), QTime(6, 0));
+    report.mode = ReportNormal;
+    for (int i = 0; i < n; ++i) {
+        report.logNames << QStringLiteral("N%1").arg(i + 1);
+        report.rows << row(1, 1, QByteArray(1, char(i)));
+    }
+    return report;
 }
 
 // Names: "Kapu" for ...AB from 2024-01-01, "Régi kapu" for it before that; "Hátsó" for ...AC.

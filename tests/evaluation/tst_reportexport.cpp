@@ -37,14 +37,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 // A report of n rows; row i names log "N<i+1>", so each row's text is its own.
 std::unique_ptr<EvaluationView> makeReport(int n, ReportContext* context)
 {
-    EvaluationReport report;
-    report.title = QStringLiteral("terv_2024-03-05");
-    report.baseTime = QDateTime(QDate(2024, 3, 5), QTime(6, 0));
-    report.mode = ReportNormal;
-    for (int i = 0; i < n; ++i) {
-        report.logNames << QStringLiteral("N%1").arg(i + 1);
-        report.rows << ReportTest::row(1, 1, QByteArray(1, char(i)));
-    }
+    const EvaluationReport report = ReportTest::numberedReport(n);
     auto view = std::make_unique<EvaluationView>();
     *context = ReportTest::context(nullptr);
     view->model()->setTextContext(*context);
