@@ -26,12 +26,6 @@
 
 namespace {
 
-void activate(MainWindow& w, QMdiSubWindow* view)
-{
-    view->show();
-    w.findChild<QMdiArea*>()->setActiveSubWindow(view);
-}
-
 // A document of the kind with about `pages` printed pages (A4, the default font).
 void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
 {
@@ -43,7 +37,7 @@ void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
             text += "sor " + QByteArray::number(i) + '\n';
         writeBytes(env.path("jegyzet.txt"), text);
         w.loadFile(env.path("jegyzet.txt"));
-        activate(w, w.findMdiChild(env.path("jegyzet.txt")));
+        showActive(w, w.findMdiChild(env.path("jegyzet.txt")));
         return;
     }
     case KodnevViewKind: {
@@ -58,51 +52,22 @@ void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
             QVERIFY(k.set(code, QStringLiteral("Pont %1").arg(i), QDate(2024, 1, 1), Qt::white, Qt::black));
             names->addEntry(k, true);
         }
-        activate(w, w.createKodnevView());
+        showActive(w, w.createKodnevView());
         return;
     }
-    case LogViewKind: {
-        LogView* view = w.createLogView();
-        QVector<LogEntry> entries;
-        for (int i = 0; i < rows; ++i) {
-            unsigned char raw[LogEntry::size] = {};
-            packDeviceTime(QDateTime(QDate(2024, 3, 5), QTime(8, 0)).addSecs(60 * i), raw);
-            raw[4] = 0x12;
-            LogEntry e;
-            e.setBytes(raw);
-            entries << e;
-        }
-        view->table()->logModel->appendEntries(entries);
-        view->setCurrentFile(QStringLiteral("VIG1.ewl"));
-        activate(w, view);
+    case LogViewKind:
+        openLog(w, rows);
         return;
-    }
     case RouteDefViewKind: {
         RouteDefView* view = w.createRouteDefView();
         for (int i = 0; i < rows; ++i)
             view->model()->addLog(QStringLiteral("VIG%1").arg(i));
-        activate(w, view);
+        showActive(w, view);
         return;
     }
-    default: {
-        EvaluationReport report;
-        report.title = QStringLiteral("terv_2024-03-05");
-        report.baseTime = QDateTime(QDate(2024, 3, 5), QTime(6, 0));
-        report.mode = ReportNormal;
-        for (int i = 0; i < rows; ++i) {
-            report.logNames << QStringLiteral("N%1").arg(i + 1);
-            EvaluationRow row;
-            unsigned char payload[EvaluationRow::payloadSize] = {static_cast<unsigned char>(i)};
-            row.setPayload(1, 1, payload);
-            report.rows << row;
-        }
-        auto* view = new EvaluationView;
-        view->model()->setReport(report, false);
-        view->setCurrentFile(QStringLiteral("terv_2024-03-05.ffr"));
-        w.findChild<QMdiArea*>()->addSubWindow(view);
-        activate(w, view);
+    default:
+        openReport(w, rows);
         return;
-    }
     }
 }
 
@@ -111,12 +76,9 @@ void onPrintToPdf(ModalDriver& driver, const QString& path, int from = 0, int to
 {
     driver.onModal(QStringLiteral("QPrintDialog"), [=](QWidget* widget) {
         QPrinter* printer = static_cast<QPrintDialog*>(widget)->printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
         printer->setPrintRange(from ? QPrinter::PageRange : QPrinter::AllPages);
         printer->setFromTo(from, to);
-        // done() keeps the printer as set here; accept() would read the dialog's widgets.
-        static_cast<QDialog*>(widget)->done(QDialog::Accepted);
+        acceptPrintToPdf(widget, path);
     });
 }
 

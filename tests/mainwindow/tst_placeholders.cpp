@@ -89,15 +89,7 @@ void writeDocument(const QString& path, const QString& name)
     if (ext == QLatin1String("txt")) {
         writeBytes(path, name.toUtf8());
     } else if (ext == extEventLog) {
-        LogFile::Header header;
-        header.deviceType = 0x31;
-        header.deviceName = name.left(8);
-        header.initDate = QDateTime(QDate(2023, 1, 10), QTime(9, 0));
-        LogEntry entry;
-        entry.makeProgramEntry(header.initDate, header.initDate, KindInitialised);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(LogFile::write(file, header, {entry}));
+        writeLog(path, name.left(8));
     } else if (ext == extRoutePlan) {
         PlanTest::Plan plan;
         plan.log(name).route(name, 0, 30).start(60).point(QStringLiteral("B"), 5);

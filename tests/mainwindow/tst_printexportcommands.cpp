@@ -86,33 +86,10 @@ void run(ModalDriver& driver, const std::function<void()>& command)
     QVERIFY(!driver.watchdogFired());
 }
 
-// Accepted as set, printing to a PDF file in the working directory (accept() would read the
-// dialog's widgets, which name no file here).
+// Accepted as set, printing to a PDF file in the working directory.
 void acceptPrintDialog(QWidget* w)
 {
-    auto* d = static_cast<QPrintDialog*>(w);
-    d->printer()->setOutputFormat(QPrinter::PdfFormat);
-    d->printer()->setOutputFileName(QDir::current().absoluteFilePath(QStringLiteral("nyomtatas.pdf")));
-    d->done(QDialog::Accepted);
-}
-
-LogView* openLog(MainWindow& w, int rows)
-{
-    LogView* view = w.createLogView();
-    QVector<LogEntry> entries;
-    for (int i = 0; i < rows; ++i) {
-        unsigned char raw[LogEntry::size] = {};
-        packDeviceTime(QDateTime(QDate(2024, 3, 5), QTime(8, 0)).addSecs(60 * i), raw);
-        raw[4] = 0x12;
-        LogEntry e;
-        e.setBytes(raw);
-        entries << e;
-    }
-    view->table()->logModel->appendEntries(entries);
-    view->setCurrentFile(QStringLiteral("VIG1.ewl"));
-    view->show();
-    w.findChild<QMdiArea*>()->setActiveSubWindow(view);
-    return view;
+    acceptPrintToPdf(w, QDir::current().absoluteFilePath(QStringLiteral("nyomtatas.pdf")));
 }
 
 QString pdfText(const QString& path, const QString& tool = QStringLiteral("pdftotext"))

@@ -51,32 +51,9 @@ QList<KodNev> threeNames()
 KodnevView* openNames(MainWindow& w, int cursor)
 {
     KodnevView* view = w.createKodnevView();
-    view->show();
-    w.findChild<QMdiArea*>()->setActiveSubWindow(view);
+    showActive(w, view);
     if (cursor >= 0)
         view->table()->selectRow(cursor);
-    return view;
-}
-
-EvaluationView* openReport(MainWindow& w, int rows)
-{
-    EvaluationReport report;
-    report.title = QStringLiteral("terv_2024-03-05");
-    report.baseTime = QDateTime(QDate(2024, 3, 5), QTime(6, 0));
-    report.mode = ReportNormal;
-    for (int i = 0; i < rows; ++i) {
-        report.logNames << QStringLiteral("N%1").arg(i + 1);
-        EvaluationRow row;
-        unsigned char payload[EvaluationRow::payloadSize] = {static_cast<unsigned char>(i)};
-        row.setPayload(1, 1, payload);
-        report.rows << row;
-    }
-    auto* view = new EvaluationView;
-    view->model()->setReport(report, false);
-    view->setCurrentFile(QStringLiteral("terv_2024-03-05.ffr"));
-    w.findChild<QMdiArea*>()->addSubWindow(view);
-    view->show();
-    w.findChild<QMdiArea*>()->setActiveSubWindow(view);
     return view;
 }
 
