@@ -107,7 +107,9 @@ private slots:
             w.initialize();
             QVERIFY(driver.allDone());
             const QString path = env.path(name + ".ewl");
-            QCOMPARE(qobject_cast<LogView*>(w.activeMdiChild())->currentFile, path);
+            auto* view = qobject_cast<LogView*>(w.activeMdiChild());
+            QVERIFY(view);
+            QCOMPARE(view->currentFile, path);
             LogModel* log = activeLog(w);
             QCOMPARE(qMakePair(log->rowCount(), log->entryAt(0).kind()), qMakePair(1, quint8(KindInitialised)));
             QCOMPARE(log->entryAt(0).dateTime(), chosen);

@@ -2,11 +2,75 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
 
+namespace {
+
+// Longer than the logger's longest wait for its clock tick, under a progress dialog.
+const int unexpectedModalMs = 5000;
+
+QList<const ModalDriver*>& liveDrivers()
+{
+    static QList<const ModalDriver*> drivers;
+    return drivers;
+}
+
+class ModalGuard : public QObject
+{
+public:
+    ModalGuard()
+    {
+        m_poll.setInterval(10);
+        connect(&m_poll, &QTimer::timeout, this, &ModalGuard::poll);
+        m_poll.start();
+    }
+
+private:
+    void poll()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && QTest::currentTestFailed()) {
+            ModalDriver::closeAllModals();
+            return;
+        }
+        if (!w || ModalDriver::anyExpected()) {
+            m_seen = nullptr;
+            return;
+        }
+        if (w != m_seen) {
+            m_seen = w;
+            m_since.start();
+            return;
+        }
+        if (m_since.elapsed() < unexpectedModalMs)
+            return;
+        QString what = QStringLiteral("%1 \"%2\" \"%3\"")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), w->windowTitle());
+        if (auto* box = qobject_cast<QMessageBox*>(w))
+            what += QStringLiteral(": ") + box->text();
+        m_seen = nullptr;
+        QTest::qFail(qPrintable(QStringLiteral("Unexpected modal window %1").arg(what)), __FILE__, __LINE__);
+        ModalDriver::closeAllModals();
+    }
+
+    QTimer m_poll;
+    QPointer<QWidget> m_seen;
+    QElapsedTimer m_since;
+};
+
+} // namespace
+
+void installModalGuard()
+{
+    new ModalGuard; // lives as long as the process
+}
+
 ModalDriver::ModalDriver(int watchdogMs)
 {
+    liveDrivers().append(this);
     m_poll.setInterval(5);
     connect(&m_poll, &QTimer::timeout, this, &ModalDriver::poll);
     m_poll.start();
@@ -22,6 +86,7 @@ ModalDriver::ModalDriver(int watchdogMs)
 
 ModalDriver::~ModalDriver()
 {
+    liveDrivers().removeAll(this);
     if (!m_actions.isEmpty() && !QTest::currentTestFailed())
         QTest::qFail("ModalDriver: not every expected dialog appeared", __FILE__, __LINE__);
 }
@@ -30,6 +95,14 @@ ModalDriver& ModalDriver::onModal(const QString& name, std::function<void(QWidge
 {
     m_actions.append({name, std::move(action)});
     return *this;
+}
+
+bool ModalDriver::anyExpected()
+{
+    for (const ModalDriver* d : liveDrivers())
+        if (!d->allDone())
+            return true;
+    return false;
 }
 
 void ModalDriver::poll()

@@ -2,6 +2,8 @@
 // Drives dialogs that run their own event loop (exec, or a pumping progress dialog).
 // The action runs once a modal widget (optionally of a given object name or class) is
 // up; a watchdog closes every modal widget and fails the test if nothing happened in time.
+// Beyond the drivers, the guard the test main installs keeps any modal widget from
+// waiting for an answer that will never come (see installModalGuard).
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -22,6 +24,8 @@ public:
     ModalDriver& onModal(const QString& name, std::function<void(QWidget*)> action);
     bool allDone() const { return m_actions.isEmpty(); }
     bool watchdogFired() const { return m_fired; }
+    // Whether any living driver still waits for a dialog.
+    static bool anyExpected();
 
     // Closes every modal widget (rejecting dialogs); used by the watchdog.
     static void closeAllModals();
@@ -37,3 +41,9 @@ private:
     QTimer m_watchdog;
     bool m_fired = false;
 };
+
+// Installed by the test main. A dialog left open by a failed test (an unexpected prompt
+// refused, a check failing inside a driver's action) is closed at once, and a modal widget
+// that no driver expects fails the test and is closed once it has stayed up longer than
+// any wait of the program: either way the test ends instead of hanging in exec().
+void installModalGuard();

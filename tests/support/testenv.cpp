@@ -1,4 +1,5 @@
 #include "support/testenv.h"
+#include "support/modaldriver.h"
 #include "support/testmain.h"
 #include "support/scriptedprompts.h"
 
@@ -42,6 +43,7 @@ void prepareApplication(WyxApp& app)
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     installKodNevModel(*app.settings);
     installFailingPromptHandler();
+    installModalGuard();
 }
 
 } // namespace TestSupport
