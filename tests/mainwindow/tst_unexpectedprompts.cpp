@@ -76,7 +76,7 @@ private slots:
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(), {failingArg, scenario});
         // Far below the run's own timeout: the watchdog for the hang this is about.
-        if (!child.waitForFinished(60000)) {
+        if (!child.waitForFinished(30000)) {
             child.kill();
             child.waitForFinished();
             QFAIL("the test waited for an answer");
