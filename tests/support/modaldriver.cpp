@@ -21,7 +21,8 @@ QList<const ModalDriver*>& liveDrivers()
 class ModalGuard : public QObject
 {
 public:
-    ModalGuard()
+    explicit ModalGuard(QObject* parent)
+        : QObject(parent)
     {
         m_poll.setInterval(10);
         connect(&m_poll, &QTimer::timeout, this, &ModalGuard::poll);
@@ -65,7 +66,7 @@ private:
 
 void installModalGuard()
 {
-    new ModalGuard; // lives as long as the process
+    new ModalGuard(QCoreApplication::instance());
 }
 
 ModalDriver::ModalDriver(int watchdogMs)
