@@ -27,7 +27,7 @@ public:
     // Whether any living driver still waits for a dialog.
     static bool anyExpected();
 
-    // Closes every modal widget (rejecting dialogs); used by the watchdog.
+    // Closes every modal widget (rejecting dialogs); used by the watchdog and the guard.
     static void closeAllModals();
 
 private:
