@@ -87,8 +87,8 @@ private slots:
         QCOMPARE(child.exitCode(), 1);
     }
 
-    // The scenarios above show what a prompt outside the replaceable point would do: wait
-    // for good. Every message box, question and file or colour dialog goes through it.
+    // A prompt outside the replaceable point cannot be scripted, and is only ended as an
+    // unexpected window: every message box, question and file or colour dialog goes through it.
     void everyPromptGoesThroughOnePoint()
     {
         const QRegularExpression direct(
