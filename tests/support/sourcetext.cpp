@@ -30,6 +30,23 @@ int forEachSourceFile(const std::function<void(const QString& relativePath, cons
     return files;
 }
 
+QStringList linesMatching(const QRegularExpression& pattern, const QString& except)
+{
+    QStringList found;
+    const int files = forEachSourceFile([&](const QString& relative, const QString& source) {
+        if (relative == except)
+            return;
+        const QStringList lines = source.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            if (lines.at(i).contains(pattern))
+                found << QStringLiteral("%1:%2").arg(relative, QString::number(i + 1));
+        }
+    });
+    if (files <= 10)
+        found << QStringLiteral("unreadable: %1 source files read").arg(files);
+    return found;
+}
+
 int literalEnd(const QString& code, int at)
 {
     const QChar quote = code.at(at);
