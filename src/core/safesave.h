@@ -1,26 +1,39 @@
 #pragma once
 // Saving a document so that a failure at any moment leaves the old file or its backup.
 //
+// The rule, whoever saves and whatever fails at any step: the document or its backup holds
+// each of the last two versions (the one saved before and the one before that), a failure is
+// reported, never shown as success, the document keeps its owner, group and mode, and no
+// leftover of an interrupted save, this user's or another's, blocks the next save.
+//
 // saveWithBackup writes the new contents completely to a temporary file beside the
 // document, checking every write, the flush, fsync and close. Only then is the old file
 // hard-linked to "<file>.bak.tmp", the new file renamed over the document and the link
-// renamed over "<file>.bak". So the document's name holds a complete file (old or new) at
-// every instant, and the previous backup goes only once the new file is in place. A
-// document reached through a symbolic link is saved into the link's target (the link
-// stays), and the target's old contents become the backup beside the target. Where no
-// hard link can be made (some file systems), the old file is copied instead. Should only the
-// very last rename fail, the document is saved (and reported so) and its old version waits
-// under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
+// renamed over "<file>.bak" (the rename path, safesave.cpp). So the document's name holds a
+// complete file (old or new) at every instant, and the previous backup goes only once the
+// new file is in place. A document reached through a symbolic link is saved into the link's
+// target (the link stays), and the target's old contents become the backup beside the target.
+// Where no hard link can be made (some file systems), the old file is copied instead. Should
+// only the very last step fail, the document is saved (and reported so) and its old version
+// waits under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
 //
-// The new file takes the old one's owner, group and mode. Where it may not (another user's
-// document in a shared, group-writable folder: only root may give a file away), renaming it
-// over the document would hand the document to this user, so the complete temporary is
-// instead copied over the document's own file once the backup is made (or, without a
-// backup, a copy of the old contents beside it); a failure there puts the old contents back.
+// The temporary beside an old document is made private, then takes the old one's owner,
+// group and mode. Where it may not (another user's document in a shared, group-writable
+// folder: only root may give a file away), or the mode cannot be set, renaming it over the
+// document would hand the document to this user or open it to others; its contents are
+// instead written over the document's own file (the in-place path, safesaveinplace.cpp):
+// the old contents are first copied to "<file>.bak.tmp", and that copy replaces the backup
+// only once the document holds the new contents whole; a failure puts the old contents back
+// and leaves the backup alone. Copies take the document's group and mode (a member of the
+// group may give a file its group), so whoever could read the document can read its backup.
+//
+// A leftover "<file>.bak.tmp" that this user may not remove (another user's, in a sticky
+// folder) is left to its owner, and a fresh name beside it is used instead; a backup this
+// user may not replace there is written over, as a member of the document's group may.
 //
 // Temporaries and the backup are named "<file>.<random>.tmp", "<file>.bak.tmp" and
-// "<file>.bak"; where such a name would pass the file system's limit on a name, the
-// document's name in it is cut short and followed by "~" and a digest of the whole.
+// "<file>.bak" (safesavenames.cpp); where such a name would pass the file system's limit on a
+// name, the document's name in it is cut short and followed by "~" and a digest of the whole.
 //
 // Test seam: every file operation of saveWithBackup, saveReplacing, appendToFile and
 // moveToBackup goes through one hook. A test makes the Nth operation fail, whatever its
@@ -52,8 +65,8 @@ class QIODevice;
 namespace SafeSave {
 
 // Access: the check that the user may write an existing document.
-// Chown: giving the new file the old one's owner and group.
-enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Chown, Count };
+// Chown: giving a new file the old one's owner and group; Mode: giving it the old one's mode.
+enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate, Access, Chown, Mode, Count };
 
 enum class Failure {
     None,

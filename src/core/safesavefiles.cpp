@@ -1,0 +1,344 @@
+#include "core/safesavefiles.h"
+
+#include <QCoreApplication>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace SafeSave {
+namespace {
+
+constexpr qint64 chunkSize = 64 * 1024;
+
+QString writeFailedText()
+{
+    return QCoreApplication::translate("SafeSave", "írási hiba");
+}
+
+bool writeAllRaw(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+bool sysChown(int fd, uid_t owner, gid_t group)
+{
+    return !injectedFault(Op::Chown) && ::fchown(fd, owner, group) == 0;
+}
+
+bool sysChmod(int fd, mode_t mode)
+{
+    return !injectedFault(Op::Mode) && ::fchmod(fd, mode) == 0;
+}
+
+// Reads a file to its end into out.
+bool pour(int in, QIODevice& out)
+{
+    char buffer[chunkSize];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (out.write(buffer, n) != n)
+            return false;
+    }
+}
+
+// Opens "from" for reading and "to" with toFlags; both or neither.
+bool openPair(const QByteArray& from, int& in, const QByteArray& to, int toFlags, int& out)
+{
+    in = sysOpen(from, O_RDONLY);
+    if (in < 0)
+        return false;
+    out = sysOpen(to, toFlags, 0600);
+    if (out >= 0)
+        return true;
+    const int code = errno;
+    ::close(in);
+    errno = code;
+    return false;
+}
+
+} // namespace
+
+QString notRegularText()
+{
+    return QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)");
+}
+
+QString systemError(int code)
+{
+    return code == errNotRegular ? notRegularText() : qt_error_string(code);
+}
+
+Result failed(Failure failure, const QString& reason)
+{
+    Result r;
+    r.failure = failure;
+    r.errorString = reason;
+    return r;
+}
+
+Result failed(Failure failure, int code)
+{
+    return code == errNotRegular ? failed(Failure::NotRegular, notRegularText()) : failed(failure, systemError(code));
+}
+
+// Without waiting: a FIFO's open would wait for a partner forever, a device feeds or
+// swallows endless data.
+int openRegular(const QByteArray& name, int flags, mode_t mode)
+{
+    int fd;
+    do
+        fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        // A folder opened for writing, a FIFO nobody reads.
+        if (errno == EISDIR || errno == ENXIO)
+            errno = errNotRegular;
+        return -1;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = errNotRegular;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+int sysOpen(const QByteArray& path, int flags, mode_t mode)
+{
+    return injectedFault(Op::Open) ? -1 : openRegular(path, flags, mode);
+}
+
+bool sysWrite(int fd, const char* data, qint64 size, Op op)
+{
+    if (injectedFault(op)) {
+        const int code = errno;
+        const qint64 part = shortWriteBytes();
+        if (part > 0)
+            writeAllRaw(fd, data, qMin(part, size)); // what a full disk lets through
+        errno = code;
+        return false;
+    }
+    return writeAllRaw(fd, data, size);
+}
+
+bool sysSync(int fd)
+{
+    if (injectedFault(Op::Sync))
+        return false;
+    int r;
+    do
+        r = ::fsync(fd);
+    while (r < 0 && errno == EINTR);
+    return r == 0;
+}
+
+bool sysClose(int fd)
+{
+    if (injectedFault(Op::Close)) {
+        const int code = errno;
+        ::close(fd);
+        errno = code;
+        return false;
+    }
+    return ::close(fd) == 0;
+}
+
+bool sysLink(const QByteArray& from, const QByteArray& to)
+{
+    return !injectedFault(Op::Link) && ::link(from.constData(), to.constData()) == 0;
+}
+
+bool sysRename(const QByteArray& from, const QByteArray& to)
+{
+    return !injectedFault(Op::Rename) && ::rename(from.constData(), to.constData()) == 0;
+}
+
+bool sysRemove(const QByteArray& path)
+{
+    return !injectedFault(Op::Remove) && ::unlink(path.constData()) == 0;
+}
+
+bool sysTruncate(int fd, off_t size)
+{
+    return !injectedFault(Op::Truncate) && ::ftruncate(fd, size) == 0;
+}
+
+// The temporary and the rename would replace a write-protected document where opening it
+// for writing is refused, so ask first.
+bool sysMayWrite(const QByteArray& path)
+{
+    return !injectedFault(Op::Access) && ::access(path.constData(), W_OK) == 0;
+}
+
+ChunkedFile::ChunkedFile(int fd) : m_fd(fd)
+{
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+ChunkedFile::~ChunkedFile()
+{
+    abandon();
+}
+
+bool ChunkedFile::finish(bool cutToWritten)
+{
+    if (m_fd < 0)
+        return false;
+    bool ok = !m_failed && sysWrite(m_fd, m_pending.constData(), m_pending.size(), Op::Flush);
+    m_pending.clear();
+    ok = ok && (!cutToWritten || sysTruncate(m_fd, off_t(m_written)));
+    ok = ok && sysSync(m_fd);
+    if (!ok)
+        remember(errno);
+    const int fd = std::exchange(m_fd, -1);
+    if (!sysClose(fd) && ok) {
+        remember(errno);
+        ok = false;
+    }
+    QIODevice::close();
+    return ok;
+}
+
+void ChunkedFile::abandon()
+{
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
+    QIODevice::close();
+}
+
+QString ChunkedFile::reason() const
+{
+    return m_reason.isEmpty() ? writeFailedText() : m_reason;
+}
+
+qint64 ChunkedFile::writeData(const char* data, qint64 size)
+{
+    if (m_failed || m_fd < 0)
+        return -1;
+    m_pending.append(data, int(size));
+    m_written += size;
+    if (m_pending.size() >= chunkSize) {
+        if (!sysWrite(m_fd, m_pending.constData(), m_pending.size(), Op::Write)) {
+            remember(errno);
+            return -1;
+        }
+        m_pending.clear();
+    }
+    return size;
+}
+
+void ChunkedFile::remember(int code)
+{
+    m_failed = true;
+    if (m_reason.isEmpty()) {
+        m_reason = systemError(code);
+        m_code = code;
+    }
+}
+
+// Only root may give a file away, but a member of the old file's group may give it that
+// group: then whoever could read the old file can read this one. Where not even the group can
+// be given, the group's rights are cut to what everyone has. The mode comes last (a change of
+// owner clears the set-id bits) and is checked: until it is set, the file stays as private as
+// it was made.
+Fit takeOwnerAndMode(int fd, const struct stat& old)
+{
+    struct stat now;
+    if (::fstat(fd, &now) != 0)
+        return Fit::Private;
+    bool owner = now.st_uid == old.st_uid, group = now.st_gid == old.st_gid;
+    if (owner && group && (now.st_mode & 07777) == (old.st_mode & 07777))
+        return Fit::Whole;
+    if (!(owner && group) && sysChown(fd, old.st_uid, old.st_gid))
+        owner = group = true;
+    if (!group && sysChown(fd, uid_t(-1), old.st_gid))
+        group = true;
+    const mode_t others = old.st_mode & 07;
+    const mode_t mode = group ? old.st_mode & 07777 : (old.st_mode & 07707) | (old.st_mode & (others << 3));
+    if (!sysChmod(fd, mode))
+        return Fit::Private;
+    if (owner && group)
+        return Fit::Whole;
+    // Without the group, readers who were only in it would lose the file.
+    return group || !(old.st_mode & 040) || (old.st_mode & 04) ? Fit::Readable : Fit::Private;
+}
+
+// Made private, then given the original's owner, group and mode as far as allowed: a copy is
+// never readable by more people than its original, and one that everyone who could read the
+// original cannot read is no copy to keep.
+bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& original)
+{
+    int in, out;
+    if (!openPair(from, in, to, O_WRONLY | O_CREAT | O_EXCL, out))
+        return false;
+    ChunkedFile copy(out);
+    const bool readable = takeOwnerAndMode(out, original) != Fit::Private;
+    const int refused = errno;
+    const bool poured = readable && pour(in, copy);
+    const int code = readable ? errno : refused;
+    ::close(in);
+    if (poured && copy.finish())
+        return true;
+    copy.abandon();
+    ::unlink(to.constData());
+    errno = copy.failed() ? copy.errorCode() : code;
+    return false;
+}
+
+bool copyOver(const QByteArray& from, const QByteArray& to)
+{
+    int in, out;
+    if (!openPair(from, in, to, O_WRONLY, out))
+        return false;
+    ChunkedFile over(out);
+    const bool ok = pour(in, over);
+    ::close(in);
+    if (!ok || !over.finish(true)) {
+        errno = over.failed() ? over.errorCode() : EIO;
+        return false;
+    }
+    return true;
+}
+
+// A backup this user may not replace (another user's, in a sticky folder) is written over
+// instead, as a member of the document's group may.
+void keepAsBackup(const QByteArray& oldCopy, const QByteArray& backupName)
+{
+    if (sysRename(oldCopy, backupName))
+        return;
+    if ((errno == EPERM || errno == EACCES) && copyOver(oldCopy, backupName))
+        sysRemove(oldCopy);
+}
+
+void syncDirectory(const QByteArray& file)
+{
+    const int slash = file.lastIndexOf('/');
+    const QByteArray dir = slash > 0 ? file.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace SafeSave
