@@ -64,11 +64,13 @@ private:
         return !reader.hasError();
     }
 
+    // Said as the plan readers say it: a plan file could not count the group.
     bool groupFull(const QModelIndex& group)
     {
         if (model.rowCount(group) < maxGroupRows)
             return false;
-        formatError();
+        if (!reader.hasError())
+            reader.raiseError(RouteDefModel::tooManyRowsText());
         return true;
     }
 
