@@ -229,10 +229,21 @@ private slots:
         QVERIFY(bytes.endsWith("        </Table>\n    </Worksheet>\n</Workbook>\n"));
     }
 
+    void exportedPlanImportsBackTheSame_data()
+    {
+        QTest::addColumn<int>("tolerance");
+        QTest::newRow("editor's range") << 15;
+        // A plan file holds any 16-bit tolerance; its export must come back too.
+        QTest::newRow("largest in a plan file") << 32767;
+        QTest::newRow("smallest in a plan file") << -32768;
+    }
+
     void exportedPlanImportsBackTheSame()
     {
+        QFETCH(int, tolerance);
         RouteDefView source;
         fill(*source.model());
+        source.model()->setTolerance(tolerance);
         QVERIFY(source.model()->addPoint(RoutePoint("D", "0:00"), source.model()->pointsGroupIndex(2), true));
         ScriptedPrompts prompts;
         QVERIFY(source.exportToXml("plan"));
@@ -284,7 +295,9 @@ private slots:
         QTest::newRow("bad code") << sheet(head() + route("R") + starts + row({"_ERD_V1.0_POINTS_"})
                                            + row({"#X1", "0:05", "", "", ""}) + route("S"))
                                   << false << "10 L1.EWL R/0 s08:00";
-        QTest::newRow("tolerance beyond 500") << sheet(head(501) + route("R")) << false << "10";
+        QTest::newRow("tolerance beyond the editor's") << sheet(head(501) + route("R")) << true << "501 L1.EWL R/0";
+        QTest::newRow("tolerance beyond 16 bits") << sheet(head(32768) + route("R")) << false << "10";
+        QTest::newRow("tolerance below 16 bits") << sheet(head(-32769) + route("R")) << false << "10";
         QTest::newRow("tolerance no number") << sheet(head().replace(">10<", ">x<")) << true << "0 L1.EWL";
         QTest::newRow("type beyond a byte") << sheet(head() + route("R", 256)) << false << "10 L1.EWL";
         QTest::newRow("empty row inside") << sheet(head() + "<Row/>\n" + route("R")) << false << "10 L1.EWL";
