@@ -43,8 +43,11 @@ QString SpreadsheetXmlWriter::cellText(const QString& text)
     };
     if (std::all_of(text.begin(), text.end(), [&](QChar c) { return allowed(c) && !c.isSurrogate(); }))
         return text;
+    // A lone surrogate becomes '?' in the UTF-8 form. Decoded with its size: the QByteArray
+    // overload of fromUtf8 stops at the first NUL and would drop the rest of the text.
+    const QByteArray utf8 = text.toUtf8();
     QString kept;
-    for (QChar c : QString::fromUtf8(text.toUtf8())) // a lone surrogate becomes '?' here
+    for (QChar c : QString::fromUtf8(utf8.constData(), utf8.size()))
         if (allowed(c))
             kept += c;
     return kept;

@@ -104,6 +104,8 @@ public:
     QString filePath() const { return m_filePath; }
     // The message of the last failed load or import, kept whether or not it was shown.
     QString lastError() const { return m_lastError; }
+    // Why a plan with a group larger than a plan file can count is neither read nor written.
+    static QString tooManyRowsText();
 
 public slots:
     // Older route format; the plan is left modified, to be saved as "erd".

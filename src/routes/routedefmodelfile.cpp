@@ -67,19 +67,17 @@ bool openForReading(QFile& file, const QString& fileName, QWidget* parent, QStri
     return true;
 }
 
-// Why a plan with a group too large for the file is neither read nor written.
-QString tooManyRowsText()
-{
-    return QCoreApplication::translate("RouteDefModel", "Egy csoportban legfeljebb %1 sor lehet.")
-        .arg(RoutePlanFile::maxGroupRows);
-}
-
 bool hasExtension(const QString& name, const QString& ext)
 {
     return name.endsWith(QLatin1Char('.') + ext, Qt::CaseInsensitive);
 }
 
 } // namespace
+
+QString RouteDefModel::tooManyRowsText()
+{
+    return tr("Egy csoportban legfeljebb %1 sor lehet.").arg(RoutePlanFile::maxGroupRows);
+}
 
 bool RouteDefModel::load(QString fileName, QWidget* parent)
 {

@@ -12,7 +12,6 @@
 namespace {
 
 using RoutePlanFile::maxGroupRows;
-constexpr int maxTolerance = 500;
 
 enum class Expect { Accuracy, LogsTag, Logs, Route, StartsTag, Starts, Points };
 
@@ -64,11 +63,13 @@ private:
         return !reader.hasError();
     }
 
+    // Said as the plan readers say it: a plan file could not count the group.
     bool groupFull(const QModelIndex& group)
     {
         if (model.rowCount(group) < maxGroupRows)
             return false;
-        formatError();
+        if (!reader.hasError())
+            reader.raiseError(RouteDefModel::tooManyRowsText());
         return true;
     }
 
@@ -121,8 +122,10 @@ private:
             return;
         bool isNumber = false;
         const int minutes = text.trimmed().toInt(&isNumber);
-        if (isNumber && (minutes < 0 || minutes > maxTolerance))
-            return formatError(); // the plan file and every time window rely on the range
+        // Whatever the plan file can hold (it stores 16 signed bits, and its readers take every
+        // such value), so an exported plan comes back as it was; the editor limits only new input.
+        if (isNumber && minutes != qint16(minutes))
+            return formatError();
         model.setTolerance(isNumber ? minutes : 0);
         expect = Expect::LogsTag;
     }

@@ -1,4 +1,5 @@
 #include "support/failingdevice.h"
+#include "support/sourcetext.h"
 #include "support/testmain.h"
 
 #include "core/constants.h"
@@ -107,6 +108,8 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("kept");
+        QTest::newRow("NUL") << QString(QStringLiteral("Kapu") + QChar(0) + QStringLiteral("Nord"))
+                             << QStringLiteral("KapuNord");
         QTest::newRow("controls") << QStringLiteral("a\x01" "b\x08\x0b\x0c\x0e" "c\x1f") << QStringLiteral("abc");
         QTest::newRow("tab and line feed") << QStringLiteral("a\tb\nc") << QStringLiteral("a\tb\nc");
         QTest::newRow("non-characters") << QString(QStringLiteral("a") + QChar(0xFFFE) + 'b' + QChar(0xFFFF))
@@ -135,6 +138,14 @@ private slots:
         rows.endRow();
         QVERIFY(rows.finish());
         QCOMPARE(rowWritten, written);
+    }
+
+    // Text reaches a document only through the two writers above, so every export keeps their rule.
+    void everyCellTextGoesThroughTheWriters()
+    {
+        const QRegularExpression direct(QStringLiteral("\\b(writeCharacters|writeTextElement|writeCDATA)\\("));
+        const QStringList found = SourceText::linesMatching(direct, QStringLiteral("src/core/spreadsheetxml.cpp"));
+        QCOMPARE(found.join(QLatin1String(", ")), QString());
     }
 
     void readsWhatItCan_data()

@@ -229,10 +229,21 @@ private slots:
         QVERIFY(bytes.endsWith("        </Table>\n    </Worksheet>\n</Workbook>\n"));
     }
 
+    void exportedPlanImportsBackTheSame_data()
+    {
+        QTest::addColumn<int>("tolerance");
+        QTest::newRow("editor's range") << 15;
+        // A plan file holds any 16-bit tolerance; its export must come back too.
+        QTest::newRow("largest in a plan file") << 32767;
+        QTest::newRow("smallest in a plan file") << -32768;
+    }
+
     void exportedPlanImportsBackTheSame()
     {
+        QFETCH(int, tolerance);
         RouteDefView source;
         fill(*source.model());
+        source.model()->setTolerance(tolerance);
         QVERIFY(source.model()->addPoint(RoutePoint("D", "0:00"), source.model()->pointsGroupIndex(2), true));
         ScriptedPrompts prompts;
         QVERIFY(source.exportToXml("plan"));
@@ -284,7 +295,9 @@ private slots:
         QTest::newRow("bad code") << sheet(head() + route("R") + starts + row({"_ERD_V1.0_POINTS_"})
                                            + row({"#X1", "0:05", "", "", ""}) + route("S"))
                                   << false << "10 L1.EWL R/0 s08:00";
-        QTest::newRow("tolerance beyond 500") << sheet(head(501) + route("R")) << false << "10";
+        QTest::newRow("tolerance beyond the editor's") << sheet(head(501) + route("R")) << true << "501 L1.EWL R/0";
+        QTest::newRow("tolerance beyond 16 bits") << sheet(head(32768) + route("R")) << false << "10";
+        QTest::newRow("tolerance below 16 bits") << sheet(head(-32769) + route("R")) << false << "10";
         QTest::newRow("tolerance no number") << sheet(head().replace(">10<", ">x<")) << true << "0 L1.EWL";
         QTest::newRow("type beyond a byte") << sheet(head() + route("R", 256)) << false << "10 L1.EWL";
         QTest::newRow("empty row inside") << sheet(head() + "<Row/>\n" + route("R")) << false << "10 L1.EWL";
@@ -309,18 +322,39 @@ private slots:
         QCOMPARE(result.line > 0, !ok);
     }
 
+    void importSaysWhyAndWhere_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // none when empty
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("pointsKept");
+        const QString tooMany = "Egy csoportban legfeljebb 32767 sor lehet.";
+        const QString points = route("R", 3) + row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"});
+        const QString point = row({"#B", "0:05", "", "", ""});
+        QTest::newRow("missing") << QByteArray() << "bad.xml nem létezik." << 0;
+        QTest::newRow("format") << sheet(head() + "<Row/>\n")
+                                << "bad.xml importálása nem sikerült\nA fájl formátuma nem megfelelő!.\n"
+                                   "A beolvasás a fájl 7. soránál megállt." << 0;
+        // Told as the plan readers tell it; the group keeps what a plan file can count.
+        QTest::newRow("32768 points") << sheet(head() + points + point.repeated(32768))
+                                      << "bad.xml importálása nem sikerült\n" + tooMany << 32767;
+        QTest::newRow("two routes of one name, 16384 points each")
+            << sheet(head() + points + point.repeated(16384) + points + point.repeated(16384))
+            << "bad.xml importálása nem sikerült\n" + tooMany << 32767;
+    }
+
     void importSaysWhyAndWhere()
     {
-        writeFile(env->path("bad.xml"), sheet(head() + "<Row/>\n"));
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        QFETCH(int, pointsKept);
+        if (!file.isEmpty())
+            writeFile(env->path("bad.xml"), file);
         RouteDefView v;
         ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, "missing.xml nem létezik.")
-            .expectNotice(Prompts::Kind::Warning,
-                          "bad.xml importálása nem sikerült\nA fájl formátuma nem megfelelő!.\n"
-                          "A beolvasás a fájl 7. soránál megállt.");
-        QCOMPARE(v.importDocument(FormatXml, "missing"), DocumentWindow::NotDone);
+        prompts.expectNotice(Prompts::Kind::Warning, message);
         QCOMPARE(v.importDocument(FormatXml, "bad"), DocumentWindow::NotDone);
-        QCOMPARE(v.model()->logCount(), 1); // what was read stays
+        QCOMPARE(v.model()->logCount(), file.isEmpty() ? 0 : 1); // what was read stays
+        QCOMPARE(v.model()->routeCount() ? v.model()->pointCount(0) : 0, pointsKept);
     }
 
     void overwriteIsAskedFirst_data()
