@@ -258,11 +258,13 @@ QStringList faultsShown(QDialog* dialog)
     return faults;
 }
 
-// The window title in the application font, and 80 pixels for what a title bar shows beside
-// it: the window icon, the close and help buttons and the frame.
+// The window title in a bold title-bar font, as window managers commonly draw it, and 140
+// pixels for what a title bar shows beside it: an icon and three buttons and the frame.
 QStringList titleFaults(const QDialog* dialog)
 {
-    const int needed = QFontMetrics(QApplication::font()).horizontalAdvance(dialog->windowTitle()) + 80;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(dialog->windowTitle()) + 140;
     if (dialog->windowTitle().isEmpty() || needed <= dialog->width())
         return {};
     return {describe(dialog, dialog->windowTitle(), needed, dialog->width()) + QStringLiteral(" (title)")};
