@@ -1,6 +1,8 @@
 #include "codenames/kodtableview.h"
 
 #include "codenames/kodnevmodel.h"
+#include "core/fieldwidth.h"
+#include "core/helpers.h"
 #include "core/printexport.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -31,6 +33,9 @@ KodTableView::KodTableView(QWidget* parent)
     endShortcut = new QShortcut(QKeySequence(Qt::Key_End), this, nullptr, nullptr, Qt::WindowShortcut);
     connect(endShortcut, &QShortcut::activated, this, &KodTableView::JumpToEnd);
     connect(names, &KodNevModel::reloaded, this, &KodTableView::JumpToEnd);
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_proxy, signal, this, &KodTableView::fitRowColumn);
+    connect(m_proxy, &QAbstractItemModel::modelReset, this, &KodTableView::fitRowColumn);
 }
 
 KodTableView::~KodTableView() = default;
@@ -51,12 +56,24 @@ void KodTableView::setupView()
     verticalHeader()->setDefaultSectionSize(metrics.height());
     horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
-    setColumnWidth(0, 6 * nine);
+    fitRowColumn();
     setColumnWidth(2, 14 * metrics.horizontalAdvance(QLatin1Char('M')));
     // A date in the locale's short form with the cell's margins must fit, whatever the font.
     const QString widestDate = QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat);
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + nine;
     setColumnWidth(1, qMax(14 * nine, metrics.horizontalAdvance(widestDate) + margins));
+}
+
+// Six nines, or wider when the largest row number, as the view shows it, and the cell's
+// margins need it.
+void KodTableView::fitRowColumn()
+{
+    const QFontMetrics metrics(documentFont());
+    const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+    const QString largest = locale().toString(qMax(1, m_proxy->rowCount()));
+    const int width = qMax(6 * nine, columnWidthFor(this, metrics, {largest}));
+    if (columnWidth(0) != width)
+        setColumnWidth(0, width);
 }
 
 int KodTableView::currentSourceRow() const

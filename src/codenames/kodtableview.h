@@ -29,6 +29,8 @@ public slots:
     void JumpToEnd();
 
 private:
+    void fitRowColumn();
+
     QShortcut* homeShortcut = nullptr;
     QShortcut* endShortcut = nullptr;
     QSortFilterProxyModel* m_proxy = nullptr;

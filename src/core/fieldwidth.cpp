@@ -1,5 +1,7 @@
 #include "core/fieldwidth.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -47,4 +49,19 @@ QString widestCode(const QFontMetrics& metrics)
 void reservePathWidth(QLineEdit* edit)
 {
     reserveWidthFor(edit, QString::fromLatin1(typicalPath));
+}
+
+int cellTextMargins(const QWidget* view)
+{
+    // What QCommonStyle takes off each side of an item view cell before it elides the text.
+    const QStyle* style = view ? view->style() : QApplication::style();
+    return 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+}
+
+int columnWidthFor(const QWidget* view, const QFontMetrics& metrics, const QStringList& texts)
+{
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+    return widest + cellTextMargins(view);
 }

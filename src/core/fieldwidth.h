@@ -3,9 +3,11 @@
 // about 17 letters whatever it holds: a field that shows a value, or takes a code or a
 // number, is given the width of that text instead.
 #include <QString>
+#include <QStringList>
 
 class QFontMetrics;
 class QLineEdit;
+class QWidget;
 
 // The width at which the edit shows the whole text, frame and margins included.
 int lineEditWidthFor(const QLineEdit* edit, const QString& text);
@@ -18,3 +20,12 @@ QString widestText(const QFontMetrics& metrics, const QString& characters, int l
 QString widestCode(const QFontMetrics& metrics);
 // Lets a field that holds a file or folder path show a typical path of 40 characters whole.
 void reservePathWidth(QLineEdit* edit);
+
+// List windows size their columns the same way: a column is as wide as the widest text it
+// can show, in the list's font and in the language in use, and the room the view's style
+// leaves on both sides of a cell's text; a fixed count of digits is cut by a longer
+// translation.
+// That room, both sides together.
+int cellTextMargins(const QWidget* view);
+// The column width that shows each of the texts whole.
+int columnWidthFor(const QWidget* view, const QFontMetrics& metrics, const QStringList& texts);

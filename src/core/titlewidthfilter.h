@@ -2,9 +2,9 @@
 #include <QObject>
 
 // Application-wide event filter that shows every dialog at least as wide as its title, so
-// a window manager never cuts it: the title in the application font and 80 pixels for the
-// window icon, the close and help buttons and the frame. A dialog whose layout fixes its
-// size gets its width from the layout alone.
+// a window manager never cuts it: the title in a bold title-bar font and 140 pixels for the
+// window icon, three buttons and the frame. A dialog whose layout fixes its size gets its
+// width from the layout alone.
 class TitleWidthFilter : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "evaluation/evaluationtableview.h"
 
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -20,6 +21,7 @@ EvaluationTableView::EvaluationTableView(QWidget* parent) : QTableView(parent)
     m_end = new QShortcut(QKeySequence(Qt::Key_End), this);
     connect(m_home, &QShortcut::activated, this, &EvaluationTableView::JumpToBegin);
     connect(m_end, &QShortcut::activated, this, &EvaluationTableView::JumpToEnd);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &EvaluationTableView::fitRowColumn);
 }
 
 EvaluationTableView::~EvaluationTableView()
@@ -35,8 +37,17 @@ void EvaluationTableView::setupView()
     setAlternatingRowColors((appSettings().flags & OptAlternateBack) != 0);
     const QFontMetrics metrics(documentFont());
     verticalHeader()->setDefaultSectionSize(metrics.height());
-    setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("999999")));
+    fitRowColumn();
     horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+}
+
+// Six nines, or wider when the largest row number and the cell's margins need it.
+void EvaluationTableView::fitRowColumn()
+{
+    const QFontMetrics metrics(documentFont());
+    const QString largest = QString::number(qMax(1, m_model.rowCount()));
+    setColumnWidth(0,
+                   qMax(metrics.horizontalAdvance(QStringLiteral("999999")), columnWidthFor(this, metrics, {largest})));
 }
 
 int EvaluationTableView::firstSelectedRow() const

@@ -42,6 +42,7 @@ public slots:
     bool exportToXml(const QString& fileName, ExportRange range);
 
 private:
+    void fitRowColumn();
     bool exportTo(const QString& fileName, ExportRange range, bool xml);
 
     EvaluationModel m_model;

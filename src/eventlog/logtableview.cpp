@@ -1,6 +1,7 @@
 #include "eventlog/logtableview.h"
 
 #include "codenames/kodnevmodel.h"
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -81,14 +82,14 @@ void LogTableView::setupColumns()
     horizontalHeader()->setSectionResizeMode(LogModel::ColumnDescription, QHeaderView::Stretch);
 }
 
-// Seven nines, or wider when the largest row number and the cell's margins need it.
+// Seven nines, or wider when the largest row number and the cell's margins need it. The
+// number is measured as the view shows it, with the locale's group separators.
 void LogTableView::fitRowColumn()
 {
     const QFontMetrics metrics(documentFont());
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int largest = metrics.horizontalAdvance(QString::number(qMax(1, logModel->rowCount())));
-    const int width = qMax(7 * nine, largest + 2 * margin + nine / 2);
+    const QString largest = locale().toString(qMax(1, logModel->rowCount()));
+    const int width = qMax(7 * nine, columnWidthFor(this, metrics, {largest}) + nine / 2);
     if (columnWidth(LogModel::ColumnRow) != width)
         setColumnWidth(LogModel::ColumnRow, width);
 }

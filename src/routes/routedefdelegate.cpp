@@ -3,6 +3,7 @@
 #include "routes/routedefmodel.h"
 #include "routes/routenamevalidator.h"
 
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 
 #include <QComboBox>
@@ -14,6 +15,10 @@
 #include <QSpinBox>
 
 namespace {
+
+// The editors' limits, which are also the widest numbers a cell shows.
+constexpr int maxTolerance = 500; // minutes
+constexpr int maxRounds = 250;
 
 QString typeOf(const QModelIndex& index)
 {
@@ -69,17 +74,19 @@ RouteDefDelegate::~RouteDefDelegate()
 
 QString RouteDefDelegate::cellText(const QModelIndex& index)
 {
-    const QVariant v = index.data(Qt::DisplayRole);
-    const QString type = typeOf(index);
-    const int kind = kindOf(index);
-    const int column = index.column();
+    const auto* model = qobject_cast<const RouteDefModel*>(index.model());
+    const int routeType = model ? model->startRouteType(index) : -1;
+    return cellText(kindOf(index), index.column(), routeType, index.data(Qt::DisplayRole));
+}
+
+QString RouteDefDelegate::cellText(int kind, int column, int routeType, const QVariant& v)
+{
+    const QString type = v.isValid() ? QString::fromLatin1(v.typeName()) : QString();
     if (type == QLatin1String("RouteTime")) {
         const QString t = v.value<RouteTime>().toString();
         if (kind == RouteItem && column == 2)
             return tr("%1/kör").arg(t);
         if (kind == StartItem) {
-            const auto* model = qobject_cast<const RouteDefModel*>(index.model());
-            const int routeType = model ? model->startRouteType(index) : -1;
             switch (column) {
             case 0:
                 return routeType == 0 || routeType == 2 ? t : tr("kezd:%1").arg(t);
@@ -108,6 +115,27 @@ QString RouteDefDelegate::cellText(const QModelIndex& index)
     return QString();
 }
 
+QStringList RouteDefDelegate::columnTexts(int column)
+{
+    RouteTime longestTime;
+    longestTime.setSeconds(RouteTime::maxSeconds);
+    const QVariantList values = {QVariant::fromValue(RouteTime()),
+                                 QVariant::fromValue(RouteTime::parse(QStringLiteral("23:59"))),
+                                 QVariant::fromValue(longestTime), 1, maxTolerance, maxRounds};
+    QStringList texts;
+    for (int kind : {SettingsItem, RouteItem, StartItem, PointItem}) {
+        for (int routeType = 0; routeType < RouteTypeCount; ++routeType) {
+            // A route's own row shows its type as a number in the second column.
+            const bool typeCell = kind == RouteItem && column == 1;
+            const QVariantList own = typeCell ? QVariantList{routeType} : values;
+            for (const QVariant& v : own)
+                texts << cellText(kind, column, routeType, v);
+        }
+    }
+    texts.removeDuplicates();
+    return texts;
+}
+
 void RouteDefDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QString text = cellText(index);
@@ -128,6 +156,8 @@ void RouteDefDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     label->setPalette(palette);
     label->setFixedSize(qMax(0, option.rect.width()), qMax(0, option.rect.height()));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The left one of the margins the base class leaves around a text, as in the first column.
+    label->setIndent(cellTextMargins(option.widget) / 2);
     label->setFont(documentFont());
     label->setText(text);
     if (option.rect.width() <= 0 || option.rect.height() <= 0)
@@ -146,7 +176,7 @@ QWidget* RouteDefDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QWidget* editor = nullptr;
     if (kind == SettingsItem && column == 1 && type == QLatin1String("int")) {
         auto* spin = new QSpinBox(parent);
-        spin->setRange(0, 500);
+        spin->setRange(0, maxTolerance);
         connect(spin, &QSpinBox::editingFinished, this, &RouteDefDelegate::Gotcha);
         editor = spin;
     } else if (kind == RouteItem && column == 0 && type == QLatin1String("QString")) {
@@ -166,7 +196,7 @@ QWidget* RouteDefDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
             editor = lineEditor(parent, QStringLiteral("\\A(\\d | {0,4})((2[0123]|[01 ]?\\d)?:)?[0-5 ]?\\d\\z"));
         } else if (kind == StartItem && column == 4 && type == QLatin1String("int")) {
             auto* spin = new QSpinBox(parent);
-            spin->setRange(1, 250);
+            spin->setRange(1, maxRounds);
             connect(spin, &QSpinBox::editingFinished, this, &RouteDefDelegate::Gotcha);
             return spin;
         }

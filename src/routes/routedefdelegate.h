@@ -22,6 +22,10 @@ public:
 
     // The text drawn for a time or number cell; null for cells the base class draws.
     static QString cellText(const QModelIndex& index);
+    // The same for a row of that kind under a route of that type, holding that value.
+    static QString cellText(int kind, int column, int routeType, const QVariant& value);
+    // What the column can show, with the widest values, in the language in use.
+    static QStringList columnTexts(int column);
 
 public slots:
     void Gotcha();

@@ -4,6 +4,7 @@
 
 #include "core/constants.h"
 #include "core/exportfile.h"
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -70,14 +71,25 @@ void RouteDefView::Reinitialize()
     tree->setAlternatingRowColors(appSettings().flags & OptAlternateBack);
     QHeaderView* header = tree->header();
     header->setStretchLastSection(false);
-    header->setMinimumWidth(84 * d + h);
     header->setMinimumSectionSize(w);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c <= 4; ++c)
-        header->resizeSection(c, 13 * d);
+    // The captions around the times and numbers are translated: the columns follow them.
+    int fixed = h;
+    for (int c = 1; c <= 4; ++c) {
+        header->resizeSection(c, qMax(w, columnWidthFor(tree, metrics, RouteDefDelegate::columnTexts(c))));
+        fixed += header->sectionSize(c);
+    }
     header->resizeSection(5, h);
+    header->setMinimumWidth(32 * d + fixed); // the names keep room for 32 digits
     tree->doItemsLayout();
     update();
+}
+
+void RouteDefView::changeEvent(QEvent* event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Reinitialize();
 }
 
 void RouteDefView::collapseAll()

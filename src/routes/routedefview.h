@@ -106,6 +106,7 @@ public slots:
     bool print(QPrinter* out);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -1,7 +1,10 @@
 // Every dialog, in each language, opens large enough to show each of its texts whole and
 // its title, its code and time fields wide enough for their longest value and its path
-// fields for a typical path; in German and English its Alt keys are distinct.
+// fields for a typical path; in German and English its Alt keys are distinct. Every list
+// window shows each cell of its fixed columns whole.
 #include "device/devicetestutil.h"
+#include "evaluation/reporttestutil.h"
+#include "eventlog/logtestutil.h"
 #include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
@@ -32,8 +35,11 @@
 #include "ui_vglclktunedlg.h"
 
 #include "codenames/kodneveditdialog.h"
+#include "codenames/kodnevmodel.h"
+#include "codenames/kodtableview.h"
 #include "codenames/pointselectpopupdlg.h"
 #include "codenames/unnamedpointdlg.h"
+#include "core/constants.h"
 #include "core/settings.h"
 #include "device/configdlg.h"
 #include "device/initdlg.h"
@@ -48,6 +54,9 @@
 #include "eventlog/archivedlg.h"
 #include "eventlog/logfilterdlg.h"
 #include "eventlog/logfinddlg.h"
+#include "eventlog/logmodel.h"
+#include "eventlog/logtableview.h"
+#include "evaluation/evaluationtableview.h"
 #include "mainwindow/duplexprintdialog.h"
 #include "mainwindow/exportdlg.h"
 #include "mainwindow/optiondlg.h"
@@ -57,6 +66,7 @@
 #include "routes/addroutedlg.h"
 #include "routes/addstartdlg.h"
 #include "routes/extractroutedlg.h"
+#include "routes/routedefdelegate.h"
 #include "routes/routedefmodel.h"
 #include "routes/routedefview.h"
 
@@ -64,12 +74,14 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
@@ -246,11 +258,13 @@ QStringList faultsShown(QDialog* dialog)
     return faults;
 }
 
-// The window title in the application font, and 80 pixels for what a title bar shows beside
-// it: the window icon, the close and help buttons and the frame.
+// The window title in a bold title-bar font, as window managers commonly draw it, and 140
+// pixels for what a title bar shows beside it: an icon and three buttons and the frame.
 QStringList titleFaults(const QDialog* dialog)
 {
-    const int needed = QFontMetrics(QApplication::font()).horizontalAdvance(dialog->windowTitle()) + 80;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(dialog->windowTitle()) + 140;
     if (dialog->windowTitle().isEmpty() || needed <= dialog->width())
         return {};
     return {describe(dialog, dialog->windowTitle(), needed, dialog->width()) + QStringLiteral(" (title)")};
@@ -638,6 +652,118 @@ const std::map<QString, Opener>& dialogs()
     return all;
 }
 
+// ---- List windows
+
+using CellText = std::function<QString(const QModelIndex&)>;
+
+// The text a cell shows through the view's standard delegate.
+CellText drawnText(const QAbstractItemView* view)
+{
+    return [view](const QModelIndex& index) {
+        const auto* delegate = qobject_cast<QStyledItemDelegate*>(view->itemDelegate(index));
+        return delegate ? delegate->displayText(index.data(), view->locale()) : index.data().toString();
+    };
+}
+
+// Every cell of the columns that do not stretch, through the whole tree: its text in its
+// font and the margins the style keeps on both sides of a text fit the column. Of a long
+// list the first and last hundred rows, which hold the samples and the largest numbers.
+QStringList columnFaults(const QAbstractItemView* view, const QHeaderView* header, const CellText& textOf)
+{
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const QAbstractItemModel* model = view->model();
+    QMap<int, QString> faults; // the first of each column
+    std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+        const int rows = model->rowCount(parent);
+        for (int row = 0; row < rows; row = row == 99 ? qMax(100, rows - 100) : row + 1) {
+            for (int column = 0; column < model->columnCount(parent); ++column) {
+                if (header->sectionResizeMode(column) == QHeaderView::Stretch || header->isSectionHidden(column))
+                    continue;
+                const QModelIndex index = model->index(row, column, parent);
+                const QVariant font = index.data(Qt::FontRole);
+                const QString text = textOf(index);
+                const int needed =
+                    QFontMetrics(font.isValid() ? font.value<QFont>() : view->font()).horizontalAdvance(text) + margins;
+                if (needed > header->sectionSize(column) && !faults.contains(column))
+                    faults[column] = QStringLiteral("column %1 \"%2\": needs %3, has %4")
+                                  .arg(QString::number(column), text, QString::number(needed),
+                                       QString::number(header->sectionSize(column)));
+            }
+            walk(model->index(row, 0, parent));
+        }
+    };
+    walk(QModelIndex());
+    return faults.values();
+}
+
+// A route of each type with the longest times and the largest numbers its rows hold.
+QStringList planColumns()
+{
+    RouteDefView v;
+    RouteDefModel* m = v.model();
+    m->setTolerance(500);
+    for (int type = 0; type < RouteTypeCount; ++type) {
+        const int row = v.addRouteRecord(
+            RouteHead(QStringLiteral("Kör %1").arg(type), type, RouteTime::parse(QStringLiteral("9 23:59"))));
+        m->addStart(RouteStart("9 22:00", "9 23:59", 250, "9 23:58", "9 23:59"), m->startsGroupIndex(row));
+        m->addStart(RouteStart("", "", 1, "", ""), m->startsGroupIndex(row));
+        m->addPoint(RoutePoint(QStringLiteral("ABCDEFGHIJKL"), QStringLiteral("9 23:59")), m->pointsGroupIndex(row),
+                    true);
+    }
+    // The last column draws a button.
+    return columnFaults(v.treeView(), v.treeView()->header(), [](const QModelIndex& index) {
+        return index.column() == 5 ? QString() : RouteDefDelegate::cellText(index);
+    });
+}
+
+// Row numbers run to six digits, shown with the locale's group separators.
+constexpr int manyRows = 100000;
+
+// A touch of a long code late in a year, and an event of each kind.
+QStringList logColumns()
+{
+    appSettings().flags |= OptPointCode;
+    LogTableView view;
+    view.setupColumns();
+    QVector<LogEntry> entries(manyRows, LogTest::touch(1, "A"));
+    entries << LogTest::touchAt(QDateTime(QDate(2028, 12, 28), QTime(23, 58, 58)), "MMMMMMMMMMMM");
+    for (int kind = KindDeepDischarge; kind <= KindFirstUnknown; ++kind)
+        entries << LogTest::event(kind, kind);
+    view.logModel->appendEntries(entries);
+    return columnFaults(&view, view.horizontalHeader(), drawnText(&view));
+}
+
+// A long code valid from a late day of a year, and one valid at all times.
+QStringList codeNameColumns()
+{
+    KodNevModel* names = appSettings().kodNevModel;
+    names->removeRows(0, names->rowCount());
+    KodNev entry;
+    for (const QDate& date : {QDate(2028, 12, 28), minValidDate}) {
+        entry.set(QStringLiteral("MMMMMMMMMMMM"), QStringLiteral("Főbejárat"), date, Qt::white, Qt::black);
+        names->addEntry(entry, true);
+    }
+    KodTableView view;
+    view.setupView();
+    names->insertRows(0, manyRows);
+    return columnFaults(&view, view.horizontalHeader(), drawnText(&view));
+}
+
+QStringList reportColumns()
+{
+    EvaluationTableView view;
+    view.setupView();
+    view.evaluationModel()->setReport(ReportTest::numberedReport(manyRows), false);
+    return columnFaults(&view, view.horizontalHeader(), drawnText(&view));
+}
+
+const std::map<QString, std::function<QStringList()>>& listWindows()
+{
+    static const std::map<QString, std::function<QStringList()>> all = {
+        {"plan", planColumns}, {"event log", logColumns}, {"code names", codeNameColumns}, {"report", reportColumns}};
+    return all;
+}
+
 } // namespace
 
 class TestDialogFit : public QObject
@@ -669,6 +795,23 @@ private slots:
         QFETCH(QString, dialog);
         const Language language(QTest::currentDataTag());
         QCOMPARE(dialogs().at(dialog)(acceleratorClashes).join(QStringLiteral("\n")), QString());
+    }
+
+    void listWindowShowsEveryCellWhole_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* language : {"hu", "de", "en"}) {
+            for (const auto& entry : listWindows())
+                QTest::addRow("%s, %s", language, qPrintable(entry.first)) << entry.first;
+        }
+    }
+
+    // Measured in each cell's own font, as its delegate words it.
+    void listWindowShowsEveryCellWhole()
+    {
+        QFETCH(QString, window);
+        const Language language(QTest::currentDataTag());
+        QCOMPARE(listWindows().at(window)().join(QStringLiteral("\n")), QString());
     }
 
 private:
