@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -11,6 +12,16 @@ namespace {
 bool isGroup(const TreeItem* item, QChar tag)
 {
     return item && item->value().userType() == QMetaType::QChar && item->value().toChar() == tag;
+}
+
+int offsetSeconds(const TreeItem* item)
+{
+    return item->value().value<RoutePoint>().offset.toSeconds();
+}
+
+RouteStart startOf(const TreeItem* item)
+{
+    return item->value().value<RouteStart>();
 }
 
 } // namespace
@@ -31,6 +42,7 @@ void RouteDefModel::buildDefaultTree()
     auto* settings = new TreeItem(defaultTolerance, root);
     new TreeItem(QChar('L'), settings);
     new TreeItem(QChar('R'), settings);
+    dropKeys(nullptr);
 }
 
 void RouteDefModel::reset()
@@ -94,6 +106,7 @@ bool RouteDefModel::setData(const QModelIndex& index, const QVariant& value, int
     if (item->value().isValid() && item->value().userType() != value.userType())
         return false;
     item->setValue(value);
+    dropKeys(item->parent());
     modified = true;
     emit dataChanged(index, index);
     return true;
@@ -122,6 +135,7 @@ bool RouteDefModel::insertRows(int row, int count, const QModelIndex& parent)
         return true;
     beginInsertRows(parent, row, row + count - 1);
     parentItem->insertChildren(row, count);
+    dropKeys(parentItem);
     endInsertRows();
     modified = true;
     return true;
@@ -139,6 +153,7 @@ bool RouteDefModel::removeRows(int row, int count, const QModelIndex& parent)
         return false;
     beginRemoveRows(parent, row, row + count - 1);
     const bool ok = parentItem->removeChildren(row, count);
+    dropKeys(parentItem);
     endRemoveRows();
     modified = true;
     return ok;
@@ -146,14 +161,69 @@ bool RouteDefModel::removeRows(int row, int count, const QModelIndex& parent)
 
 // ---- Typed operations
 
+QString RouteDefModel::itemKey(const TreeItem* item, int group)
+{
+    return nameKey(group == 0 ? item->value().toString() : item->value().value<RouteHead>().name);
+}
+
+const RouteDefModel::KeyIndex& RouteDefModel::keyIndex(int group) const
+{
+    if (!m_keysBuilt[group]) {
+        const TreeItem* items = root->child(0)->child(group);
+        KeyIndex& keys = m_keys[group];
+        keys.clear();
+        keys.reserve(items->childCount());
+        for (int r = 0; r < items->childCount(); ++r) {
+            const QString key = itemKey(items->child(r), group);
+            const auto it = keys.find(key);
+            if (it == keys.end())
+                keys.insert(key, KeyRows{r, r});
+            else
+                it->last = r;
+        }
+        m_keysBuilt[group] = true;
+    }
+    return m_keys[group];
+}
+
+void RouteDefModel::keyInserted(const TreeItem* group, int row)
+{
+    for (int g = 0; g < 2; ++g) {
+        if (group != root->child(0)->child(g) || !m_keysBuilt[g])
+            continue;
+        if (row != group->childCount() - 1) {
+            dropKeys(group); // the rows after it moved
+            return;
+        }
+        const QString key = itemKey(group->child(row), g);
+        const auto it = m_keys[g].find(key);
+        if (it == m_keys[g].end())
+            m_keys[g].insert(key, KeyRows{row, row});
+        else
+            it->last = row;
+    }
+}
+
+void RouteDefModel::dropKeys(const TreeItem* changedGroup)
+{
+    for (int g = 0; g < 2; ++g) {
+        if (!changedGroup || changedGroup == root->child(0)->child(g)) {
+            m_keysBuilt[g] = false;
+            m_keys[g].clear();
+        }
+    }
+}
+
 void RouteDefModel::insertItem(TreeItem* parent, int row, const QVariant& value)
 {
     if (quietInserts) {
         parent->insertChild(row, new TreeItem(value));
+        keyInserted(parent, row);
     } else {
         const QModelIndex parentIndex = parent == root ? QModelIndex() : createIndex(parent->row(), 0, parent);
         beginInsertRows(parentIndex, row, row);
         parent->insertChild(row, new TreeItem(value));
+        keyInserted(parent, row);
         endInsertRows();
     }
     modified = true;
@@ -178,18 +248,14 @@ void RouteDefModel::setTolerance(int minutes)
 
 QModelIndex RouteDefModel::findLog(const QString& name) const
 {
-    const QString key = nameKey(name);
-    const TreeItem* group = root->child(0)->child(0);
-    for (int r = group->childCount() - 1; r >= 0; --r) {
-        if (nameKey(group->child(r)->value().toString()) == key)
-            return index(r, 0, logsGroupIndex());
-    }
-    return QModelIndex();
+    const auto it = keyIndex(0).constFind(nameKey(name));
+    return it == keyIndex(0).constEnd() ? QModelIndex() : index(it->last, 0, logsGroupIndex());
 }
 
 bool RouteDefModel::addLog(const QString& name)
 {
-    if (findLog(name).isValid())
+    const QString key = nameKey(name);
+    if (keyIndex(0).contains(key))
         return false;
     TreeItem* group = root->child(0)->child(0);
     insertItem(group, group->childCount(), name);
@@ -206,29 +272,20 @@ bool RouteDefModel::removeLog(const QString& name)
 
 int RouteDefModel::findRouteRow(const QString& name) const
 {
-    const QString key = nameKey(name);
-    const TreeItem* group = root->child(0)->child(1);
-    for (int r = 0; r < group->childCount(); ++r) {
-        if (nameKey(group->child(r)->value().value<RouteHead>().name) == key)
-            return r;
-    }
-    return -1;
+    const auto it = keyIndex(1).constFind(nameKey(name));
+    return it == keyIndex(1).constEnd() ? -1 : it->first;
 }
 
 QModelIndex RouteDefModel::findRoute(const QString& name) const
 {
-    const QString key = nameKey(name);
-    const TreeItem* group = root->child(0)->child(1);
-    for (int r = group->childCount() - 1; r >= 0; --r) {
-        if (nameKey(group->child(r)->value().value<RouteHead>().name) == key)
-            return routeIndex(r);
-    }
-    return QModelIndex();
+    const auto it = keyIndex(1).constFind(nameKey(name));
+    return it == keyIndex(1).constEnd() ? QModelIndex() : routeIndex(it->last);
 }
 
 int RouteDefModel::addRoute(const RouteHead& head)
 {
-    if (findRouteRow(head.name) >= 0)
+    const QString key = nameKey(head.name);
+    if (keyIndex(1).contains(key))
         return -1;
     TreeItem* group = root->child(0)->child(1);
     const int row = group->childCount();
@@ -260,15 +317,19 @@ bool RouteDefModel::addStart(const RouteStart& start, const QModelIndex& startGr
     TreeItem* group = groupItem(startGroup, QChar('S'));
     if (!group)
         return false;
-    const int n = group->childCount();
-    for (int r = 0; r < n; ++r) {
-        if (group->child(r)->value().value<RouteStart>().t1 == start.t1)
+    // The group is kept in order, t1 first, so both the same t1 and the place are found
+    // by halving, not by a walk over every start.
+    const QList<TreeItem*>& starts = group->children();
+    const int t1 = start.t1.toSeconds();
+    auto same = std::lower_bound(starts.begin(), starts.end(), t1,
+                                 [](const TreeItem* item, int s) { return startOf(item).t1.toSeconds() < s; });
+    for (; same != starts.end() && startOf(*same).t1.toSeconds() == t1; ++same) {
+        if (startOf(*same).t1 == start.t1)
             return false;
     }
-    int row = n;
-    while (row > 0 && group->child(row - 1)->value().value<RouteStart>() > start)
-        --row;
-    insertItem(group, row, QVariant::fromValue(start));
+    const auto place = std::upper_bound(starts.begin(), starts.end(), start,
+                                        [](const RouteStart& s, const TreeItem* item) { return s < startOf(item); });
+    insertItem(group, int(place - starts.begin()), QVariant::fromValue(start));
     return true;
 }
 
@@ -279,11 +340,11 @@ bool RouteDefModel::addPoint(const RoutePoint& point, const QModelIndex& pointGr
         return false;
     if (!allowSameTime && findPointOffset(pointGroup, point) >= 0)
         return false;
-    const int seconds = point.offset.toSeconds();
-    int row = group->childCount();
-    while (row > 0 && group->child(row - 1)->value().value<RoutePoint>().offset.toSeconds() > seconds)
-        --row;
-    insertItem(group, row, QVariant::fromValue(point));
+    // After every point of the same offset, as the group is kept in order of offsets.
+    const QList<TreeItem*>& points = group->children();
+    const auto place = std::upper_bound(points.begin(), points.end(), point.offset.toSeconds(),
+                                        [](int s, const TreeItem* item) { return s < offsetSeconds(item); });
+    insertItem(group, int(place - points.begin()), QVariant::fromValue(point));
     return true;
 }
 
@@ -292,12 +353,11 @@ int RouteDefModel::findPointOffset(const QModelIndex& pointGroup, const RoutePoi
     const TreeItem* group = groupItem(pointGroup, QChar('P'));
     if (!group)
         return -1;
+    const QList<TreeItem*>& points = group->children();
     const int seconds = point.offset.toSeconds();
-    for (int r = 0; r < group->childCount(); ++r) {
-        if (group->child(r)->value().value<RoutePoint>().offset.toSeconds() == seconds)
-            return r;
-    }
-    return -1;
+    const auto first = std::lower_bound(points.begin(), points.end(), seconds,
+                                        [](const TreeItem* item, int s) { return offsetSeconds(item) < s; });
+    return first != points.end() && offsetSeconds(*first) == seconds ? int(first - points.begin()) : -1;
 }
 
 int RouteDefModel::startRouteType(const QModelIndex& startIndex) const

@@ -13,6 +13,7 @@
 #include "routes/treeitem.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 
 class QIODevice;
 class QWidget;
@@ -123,6 +124,19 @@ private:
     int routeTypeAbove(const TreeItem* item) const;
     void insertItem(TreeItem* parent, int row, const QVariant& value);
 
+    // Rows of the log group (0) and the route group (1) by name key, so that adding a
+    // name costs the same in a plan of any size. Built on first use, kept in step by
+    // appends, dropped by any other change to that group (by every group when null).
+    struct KeyRows {
+        int first;
+        int last;
+    };
+    using KeyIndex = QHash<QString, KeyRows>;
+    static QString itemKey(const TreeItem* item, int group);
+    const KeyIndex& keyIndex(int group) const;
+    void keyInserted(const TreeItem* group, int row);
+    void dropKeys(const TreeItem* changedGroup);
+
     bool modified = false;
     QString m_fileName;
     QString m_filePath;
@@ -130,4 +144,6 @@ private:
     TreeItem* root = nullptr;
     // While a reader fills the tree inside one model reset, rows are not announced.
     bool quietInserts = false;
+    mutable KeyIndex m_keys[2];
+    mutable bool m_keysBuilt[2] = {false, false};
 };

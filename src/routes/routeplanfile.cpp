@@ -4,6 +4,9 @@
 
 #include <QDataStream>
 #include <QFileDevice>
+#include <QVector>
+
+#include <algorithm>
 
 // Fills a model quietly inside one reset (a friend of the model).
 class RoutePlanReader
@@ -28,6 +31,18 @@ public:
     RoutePlanFile::ReadStatus readLegacy(QIODevice& device);
 
 private:
+    // A route's points as read, added in order of offsets when the reading of them ends.
+    // Added in file order, every point that comes before others would move them all; the
+    // sort keeps equal offsets in file order, so the plan is the one the adds would give.
+    struct PendingPoints {
+        int route;
+        QVector<RoutePoint> points;
+    };
+    void addPoints(PendingPoints& pending);
+    // Whether one more point has made the route's group too large: the points read so far
+    // are then added, as an add per point would have left them.
+    bool pointsOverfull(PendingPoints& pending);
+
     // A group grown past what a plan file can count (an older file counts up to 65,535,
     // and repeated route names merge their rows).
     bool overfull(const QModelIndex& group) const { return model.rowCount(group) > RoutePlanFile::maxGroupRows; }
@@ -114,15 +129,19 @@ ReadStatus RoutePlanReader::readErd(QIODevice& device)
         in >> count;
         if (!good(in))
             return ReadStatus::Damaged;
+        PendingPoints pending{row, {}};
         for (int p = 0; p < count; ++p) {
             RoutePoint point;
             in >> point;
-            if (!good(in))
+            if (!good(in)) {
+                addPoints(pending);
                 return ReadStatus::Damaged;
-            model.addPoint(point, model.pointsGroupIndex(row), true);
-            if (overfull(model.pointsGroupIndex(row)))
+            }
+            pending.points.append(point);
+            if (pointsOverfull(pending))
                 return ReadStatus::TooLarge;
         }
+        addPoints(pending);
     }
     return ReadStatus::Ok;
 }
@@ -189,18 +208,24 @@ ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
         in >> count;
         if (!good(in))
             return ReadStatus::Damaged;
+        PendingPoints pending{row, {}};
         for (int p = 0; p < count; ++p) {
-            if (firstPoint ? !readTag(in, tagCheckPoint) : !skip(in, 2))
+            if (firstPoint ? !readTag(in, tagCheckPoint) : !skip(in, 2)) {
+                addPoints(pending);
                 return ReadStatus::Damaged;
+            }
             firstPoint = false;
             RoutePoint point;
             in >> point;
-            if (!good(in))
+            if (!good(in)) {
+                addPoints(pending);
                 return ReadStatus::Damaged;
-            model.addPoint(point, model.pointsGroupIndex(row), true);
-            if (overfull(model.pointsGroupIndex(row)))
+            }
+            pending.points.append(point);
+            if (pointsOverfull(pending))
                 return ReadStatus::TooLarge;
         }
+        addPoints(pending);
     }
     qint16 tolerance = 0;
     in >> tolerance;
@@ -208,6 +233,25 @@ ReadStatus RoutePlanReader::readLegacy(QIODevice& device)
         return ReadStatus::Damaged;
     model.setTolerance(tolerance);
     return ReadStatus::Ok;
+}
+
+void RoutePlanReader::addPoints(PendingPoints& pending)
+{
+    std::stable_sort(pending.points.begin(), pending.points.end(), [](const RoutePoint& a, const RoutePoint& b) {
+        return a.offset.toSeconds() < b.offset.toSeconds();
+    });
+    const QModelIndex group = model.pointsGroupIndex(pending.route);
+    for (const RoutePoint& point : qAsConst(pending.points))
+        model.addPoint(point, group, true);
+    pending.points.clear();
+}
+
+bool RoutePlanReader::pointsOverfull(PendingPoints& pending)
+{
+    if (model.pointCount(pending.route) + pending.points.size() <= RoutePlanFile::maxGroupRows)
+        return false;
+    addPoints(pending);
+    return true;
 }
 
 namespace RoutePlanFile {

@@ -4,8 +4,10 @@
 
 TreeItem::TreeItem(const QVariant& value, TreeItem* parent) : m_parent(parent), m_value(value)
 {
-    if (parent)
+    if (parent) {
+        m_rowHint = parent->m_children.size();
         parent->m_children.append(this);
+    }
 }
 
 TreeItem::~TreeItem()
@@ -15,7 +17,15 @@ TreeItem::~TreeItem()
 
 int TreeItem::row() const
 {
-    return m_parent ? m_parent->m_children.indexOf(const_cast<TreeItem*>(this)) : 0;
+    if (!m_parent)
+        return 0;
+    // Views ask for the row of every parent they touch: a search of all siblings each time
+    // made a route group of thousands quadratic. A node rarely moves, so the last answer
+    // is checked first.
+    const QList<TreeItem*>& siblings = m_parent->m_children;
+    if (siblings.value(m_rowHint) != this)
+        m_rowHint = siblings.indexOf(const_cast<TreeItem*>(this));
+    return m_rowHint;
 }
 
 RouteItemKind TreeItem::kind() const
@@ -65,6 +75,7 @@ bool TreeItem::insertChildren(int position, int count)
 void TreeItem::insertChild(int position, TreeItem* item)
 {
     item->m_parent = this;
+    item->m_rowHint = position;
     m_children.insert(position, item);
 }
 

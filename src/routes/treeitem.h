@@ -28,6 +28,7 @@ public:
 
     TreeItem* parent() const { return m_parent; }
     TreeItem* child(int row) const { return m_children.value(row); }
+    const QList<TreeItem*>& children() const { return m_children; }
     int childCount() const { return m_children.size(); }
     int row() const; // position among the parent's children; 0 for the root
     const QVariant& value() const { return m_value; }
@@ -43,4 +44,6 @@ private:
     TreeItem* m_parent;
     QList<TreeItem*> m_children;
     QVariant m_value;
+    // Where row() last found this node: checked before searching the siblings.
+    mutable int m_rowHint = 0;
 };

@@ -35,6 +35,23 @@ QString pointList(const RouteDefModel& m, int r)
     return out.join(' ');
 }
 
+// Where the lookups find each name: "A=row" per log; "R1=first/last" per route.
+QString lookups(const RouteDefModel& m)
+{
+    QStringList out;
+    for (const char* name : {"A", "B", "C", "D"}) {
+        const QModelIndex log = m.findLog(QString::fromLatin1(name));
+        out << QStringLiteral("%1=%2").arg(QLatin1String(name), log.isValid() ? QString::number(log.row()) : "-");
+    }
+    for (const char* name : {"R1", "R2", "R3", "R4"}) {
+        const QModelIndex last = m.findRoute(QString::fromLatin1(name));
+        out << QStringLiteral("%1=%2/%3")
+                   .arg(QLatin1String(name), QString::number(m.findRouteRow(QString::fromLatin1(name))),
+                        last.isValid() ? QString::number(last.row()) : "-");
+    }
+    return out.join(' ');
+}
+
 // A plan with one route of the type, one start and one point.
 void fillRoute(RouteDefModel& m, int type)
 {
@@ -111,6 +128,57 @@ private slots:
         QCOMPARE(m.routeHead(0).name, QStringLiteral("Route b"));
         QVERIFY(m.removeLog("napló 1.EWL"));
         QCOMPARE(m.logCount(), 0);
+    }
+
+    // Names are found through an index: every change to the groups must reach it.
+    void lookupsFollowEveryChange_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("log renamed") << 0 << "A=0 B=- C=2 D=1 R1=0/0 R2=1/1 R3=2/2 R4=-1/-";
+        QTest::newRow("log removed") << 1 << "A=- B=0 C=1 D=- R1=0/0 R2=1/1 R3=2/2 R4=-1/-";
+        QTest::newRow("blank log inserted") << 2 << "A=1 B=2 C=3 D=- R1=0/0 R2=1/1 R3=2/2 R4=-1/-";
+        QTest::newRow("route renamed to a twin") << 3 << "A=0 B=1 C=2 D=- R1=0/2 R2=1/1 R3=-1/- R4=-1/-";
+        QTest::newRow("route removed") << 4 << "A=0 B=1 C=2 D=- R1=-1/- R2=0/0 R3=1/1 R4=-1/-";
+        QTest::newRow("route added") << 5 << "A=0 B=1 C=2 D=- R1=0/0 R2=1/1 R3=2/2 R4=3/3";
+        QTest::newRow("plan reset") << 6 << "A=- B=- C=- D=- R1=-1/- R2=-1/- R3=-1/- R4=-1/-";
+    }
+
+    void lookupsFollowEveryChange()
+    {
+        QFETCH(int, change);
+        QFETCH(QString, found);
+        RouteDefModel m;
+        QAbstractItemModelTester tester(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (const char* name : {"A", "B", "C"})
+            QVERIFY(m.addLog(QString::fromLatin1(name)));
+        for (const char* name : {"R1", "R2", "R3"})
+            QVERIFY(m.addRoute(RouteHead(QString::fromLatin1(name), 0, RouteTime())) >= 0);
+        QCOMPARE(lookups(m), QStringLiteral("A=0 B=1 C=2 D=- R1=0/0 R2=1/1 R3=2/2 R4=-1/-"));
+        switch (change) {
+        case 0:
+            QVERIFY(m.setData(m.index(1, 0, m.logsGroupIndex()), QStringLiteral("d")));
+            break;
+        case 1:
+            QVERIFY(m.removeLog("a"));
+            break;
+        case 2:
+            QVERIFY(m.insertRows(0, 1, m.logsGroupIndex()));
+            break;
+        case 3:
+            QVERIFY(m.setData(m.routeIndex(2), QVariant::fromValue(RouteHead("r1", 0, RouteTime()))));
+            break;
+        case 4:
+            QVERIFY(m.removeRoute("R1"));
+            break;
+        case 5:
+            QCOMPARE(m.addRoute(RouteHead("R4", 0, RouteTime())), 3);
+            break;
+        case 6:
+            m.reset();
+            break;
+        }
+        QCOMPARE(lookups(m), found);
     }
 
     void startsStaySortedWithUniqueFirstTimes()

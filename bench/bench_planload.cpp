@@ -1,0 +1,228 @@
+// Reading and adding to route plans of 4,000 and 32,767 logs, routes and points (the most
+// a group may hold), and refusing an older plan of 32,768 logs. Every row must grow
+// linearly: the ratio of the two times stays near 8. The one exception is adding points
+// one by one out of order: each lands inside a sorted group and moves the pointers after
+// it, which grows faster but stays at some tens of milliseconds.
+#include "core/prompts.h"
+#include "core/settings.h"
+#include "core/spreadsheetxml.h"
+#include "core/wyxapp.h"
+#include "evaluation/plansnapshot.h"
+#include "routes/routedefmodel.h"
+#include "routes/routeplanfile.h"
+#include "routes/routeplanlayout.h"
+#include "routes/routeplanxml.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+enum class Shape { Logs, Routes, Points, MixedPoints };
+
+double bestMs(int rounds, const std::function<void()>& work)
+{
+    double best = 1e300;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+QString logName(int i)
+{
+    return QStringLiteral("NAPLO %1.EVN").arg(i, 5, 10, QLatin1Char('0'));
+}
+
+RouteHead routeHead(int i)
+{
+    return RouteHead(QStringLiteral("Utvonal %1").arg(i), 2, routeTimeFromSeconds(3600));
+}
+
+// Offsets in the order a saved plan holds them, or wrapping round so that later points
+// land among earlier ones.
+RoutePoint point(int i, int n, bool mixed)
+{
+    const int minute = mixed ? i * 7 % (RouteTime::maxMinutes + 1) : int(qint64(i) * RouteTime::maxMinutes / n);
+    return RoutePoint(QStringLiteral("ABCDEFGHIJKL"), unsigned(minute) * 60);
+}
+
+QByteArray erdFile(Shape shape, int n)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    const int logs = shape == Shape::Logs ? n : 1;
+    out << RoutePlanFile::magic << qint16(10) << qint16(logs);
+    for (int i = 0; i < logs; ++i)
+        out << logName(i);
+    const int routes = shape == Shape::Routes ? n : 1;
+    out << qint16(routes);
+    for (int r = 0; r < routes; ++r) {
+        out << routeHead(r) << qint16(1) << RouteStart(3600, 7200, 1, 0, 0);
+        const int points = shape == Shape::Routes ? 1 : n;
+        out << qint16(points);
+        for (int p = 0; p < points; ++p)
+            out << point(p, points, shape == Shape::MixedPoints);
+    }
+    return bytes;
+}
+
+QByteArray legacyLogFile(int n)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(n);
+    for (int i = 0; i < n; ++i) {
+        const QByteArray name = logName(i).toLatin1();
+        out << quint8(name.size());
+        out.writeRawData(name.constData(), name.size());
+    }
+    out << quint16(0) << qint16(10);
+    return bytes;
+}
+
+RoutePlanFile::ReadStatus readErd(const QByteArray& bytes, RouteDefModel& model)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return RoutePlanFile::read(buffer, model);
+}
+
+QByteArray xmlFile(const QByteArray& erd)
+{
+    RouteDefModel model;
+    readErd(erd, model);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    SpreadsheetXmlWriter writer(&buffer);
+    writePlanXml(writer, model);
+    writer.writeEndDocument();
+    return bytes;
+}
+
+void addAll(Shape shape, int n)
+{
+    RouteDefModel model;
+    switch (shape) {
+    case Shape::Logs:
+        for (int i = 0; i < n; ++i)
+            model.addLog(logName(i));
+        break;
+    case Shape::Routes:
+        for (int i = 0; i < n; ++i)
+            model.addRoute(routeHead(i));
+        break;
+    case Shape::Points:
+    case Shape::MixedPoints: {
+        model.addRoute(routeHead(0));
+        const QModelIndex group = model.pointsGroupIndex(0);
+        for (int i = 0; i < n; ++i)
+            model.addPoint(point(i, n, shape == Shape::MixedPoints), group, true);
+        break;
+    }
+    }
+}
+
+void row(const char* what, const std::function<double(int)>& measure)
+{
+    const double small = measure(4000);
+    const double large = measure(RoutePlanFile::maxGroupRows);
+    std::printf("%-36s %9.2f %10.2f %7.1f\n", what, small, large, large / small);
+    std::fflush(stdout);
+}
+
+void check(bool ok, const char* what)
+{
+    if (!ok)
+        std::fprintf(stderr, "wrong result: %s\n", what);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    WyxApp app(argc, argv);
+    Prompts::setHandler([](const Prompts::Request& r) {
+        std::fprintf(stderr, "unexpected prompt: %s\n", qPrintable(r.text));
+        return Prompts::Answer{};
+    });
+    QTemporaryDir dir;
+    appSettings().workDir = dir.path(); // in memory only; the settings are never saved here
+    // A quadratic row would take a minute at the large size: measured fewer times there.
+    const auto rounds = [](int n) { return n > 4000 ? 2 : 5; };
+    const struct {
+        const char* name;
+        Shape shape;
+    } shapes[] = {{"logs", Shape::Logs},
+                  {"routes", Shape::Routes},
+                  {"points", Shape::Points},
+                  {"points, mixed order", Shape::MixedPoints}};
+
+    std::printf("%-36s %9s %10s %7s\n", "", "4000 ms", "32767 ms", "ratio");
+    for (const auto& s : shapes) {
+        row(qPrintable(QStringLiteral("erd load: %1").arg(QLatin1String(s.name))), [&](int n) {
+            const QByteArray bytes = erdFile(s.shape, n);
+            return bestMs(rounds(n), [&] {
+                RouteDefModel model;
+                check(readErd(bytes, model) == RoutePlanFile::ReadStatus::Ok, "erd load");
+            });
+        });
+    }
+    row("older load: logs", [&](int n) {
+        const QByteArray bytes = legacyLogFile(n);
+        return bestMs(rounds(n), [&] {
+            RouteDefModel model;
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            check(RoutePlanFile::readLegacy(buffer, model) == RoutePlanFile::ReadStatus::Ok, "older load");
+        });
+    });
+    for (const auto& s : shapes) {
+        row(qPrintable(QStringLiteral("xml import: %1").arg(QLatin1String(s.name))), [&](int n) {
+            const QByteArray bytes = xmlFile(erdFile(s.shape, n));
+            return bestMs(rounds(n), [&] {
+                RouteDefModel model;
+                QBuffer buffer;
+                buffer.setData(bytes);
+                buffer.open(QIODevice::ReadOnly);
+                check(readPlanXml(buffer, model).ok, "xml import");
+            });
+        });
+    }
+    for (const auto& s : shapes) {
+        row(qPrintable(QStringLiteral("add one by one: %1").arg(QLatin1String(s.name))),
+            [&](int n) { return bestMs(rounds(n), [&] { addAll(s.shape, n); }); });
+    }
+    for (const auto& s : shapes) {
+        row(qPrintable(QStringLiteral("evaluation copy: %1").arg(QLatin1String(s.name))), [&](int n) {
+            RouteDefModel model;
+            readErd(erdFile(s.shape, n), model);
+            return bestMs(3, [&] { PlanSnapshot::fromModel(model); });
+        });
+    }
+
+    const QByteArray tooLarge = legacyLogFile(RoutePlanFile::maxGroupRows + 1);
+    const double refused = bestMs(1, [&] {
+        RouteDefModel model;
+        QBuffer buffer;
+        buffer.setData(tooLarge);
+        buffer.open(QIODevice::ReadOnly);
+        check(RoutePlanFile::readLegacy(buffer, model) == RoutePlanFile::ReadStatus::TooLarge, "refusal");
+    });
+    std::printf("older plan of 32768 logs refused in %.2f ms\n", refused);
+    return 0;
+}
