@@ -649,14 +649,13 @@ UsbErrorCodes UsbCom::readConfirmedWriteIndex(int& index, int known)
     return UsbBadReply;
 }
 
-UsbErrorCodes UsbCom::getDeviceInfo()
+UsbErrorCodes UsbCom::readIdentity()
 {
     if (!handle)
         return UsbNoChannel;
-
     DeviceIdentity identity;
     std::memset(identity.bytes, 0, sizeof identity.bytes); // an empty identity reply reads as zeros
-    UsbErrorCodes result = readConfigMemory(identity.bytes, 0, 0);
+    const UsbErrorCodes result = readConfigMemory(identity.bytes, 0, 0);
     if (result != UsbOk)
         return result;
     const unsigned char* id = identity.bytes;
@@ -664,6 +663,23 @@ UsbErrorCodes UsbCom::getDeviceInfo()
     deviceName = identityText(id + DeviceIdentity::Name);
     serialNumber = identityText(id + DeviceIdentity::Serial);
     hardwareCode = quint16((id[DeviceIdentity::HardwareCode] << 8) | id[DeviceIdentity::HardwareCode + 1]);
+    identityWord26 = littleEndian(id + DeviceIdentity::Word26);
+    firmwareVersion = littleEndian(id + DeviceIdentity::Firmware);
+    memoryCode = id[DeviceIdentity::MemoryCode];
+    clockChip = id[DeviceIdentity::ClockChip];
+    batteryLevel = id[DeviceIdentity::BatteryLevel];
+    statusBits = id[DeviceIdentity::StatusBits];
+    writeIndex = littleEndian(id + DeviceIdentity::WriteIndex);
+    const int sizeCode = memorySizeCode();
+    lastIndex = sizeCode == unknownSizeCode ? 0 : capacities[sizeCode].lastIndex;
+    return UsbOk;
+}
+
+UsbErrorCodes UsbCom::getDeviceInfo()
+{
+    UsbErrorCodes result = readIdentity();
+    if (result != UsbOk)
+        return result;
 
     unsigned char b3 = 0, b4 = 0, b5 = 0;
     result = queryWord('A', &b3, &b5, &b4);
@@ -678,16 +694,6 @@ UsbErrorCodes UsbCom::getDeviceInfo()
             return result;
         batteryVoltage = quint16((b5 << 8) | b4);
     }
-
-    identityWord26 = littleEndian(id + DeviceIdentity::Word26);
-    firmwareVersion = littleEndian(id + DeviceIdentity::Firmware);
-    memoryCode = id[DeviceIdentity::MemoryCode];
-    clockChip = id[DeviceIdentity::ClockChip];
-    batteryLevel = id[DeviceIdentity::BatteryLevel];
-    statusBits = id[DeviceIdentity::StatusBits];
-    writeIndex = littleEndian(id + DeviceIdentity::WriteIndex);
-    const int sizeCode = memorySizeCode();
-    lastIndex = sizeCode == unknownSizeCode ? 0 : capacities[sizeCode].lastIndex;
 
     result = getClock();
     if (result != UsbOk)

@@ -107,6 +107,9 @@ public:
 
     // --- device commands ---
     UsbErrorCodes getDeviceInfo();
+    // The identity record alone into the fields (name, serial number, capacity, write
+    // index...), as the first step of getDeviceInfo takes it.
+    UsbErrorCodes readIdentity();
     UsbErrorCodes setClock(const QDateTime& t);
     UsbErrorCodes getClock();
     UsbErrorCodes initDevice(const QString& name, const QDateTime& t);
