@@ -2,6 +2,9 @@
 // One connection to one Vigilor logger for one device command or dialog: finding and
 // configuring it, the framed request/reply transaction, every command, the device
 // record read into public fields, clock checking and tuning, and the service functions.
+// Defined by family: usbcom.cpp (link and transaction), usbcomidentity.cpp (device record
+// and write index), usbcomlogmemory.cpp, usbcomcommands.cpp (settings), usbcomclock.cpp and
+// usbcomservice.cpp.
 #include "device/ftdiapi.h"
 #include "logrecords/logentry.h"
 
