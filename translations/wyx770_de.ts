@@ -1875,6 +1875,12 @@ Daher sind einige der älteren bereits verloren.</translation>
         <source>A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni.</source>
         <translation>Das Protokoll ist gespeichert, aber die Auslesezeit konnte nicht in den Datenlogger geschrieben werden.</translation>
     </message>
+    <message>
+        <source>A csatlakoztatott készülék nem az, amelyiknek a kiolvasása elkezdődött.
+A kiolvasás elmarad.</source>
+        <translation>Das angeschlossene Gerät ist nicht das, dessen Auslesen begonnen wurde.
+Das Auslesen unterbleibt.</translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>

@@ -1875,6 +1875,12 @@ Some of the older ones are therefore lost.</translation>
         <source>A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni.</source>
         <translation>The log is saved, but the read-out time could not be written to the logger.</translation>
     </message>
+    <message>
+        <source>A csatlakoztatott készülék nem az, amelyiknek a kiolvasása elkezdődött.
+A kiolvasás elmarad.</source>
+        <translation>The connected logger is not the one whose read-out was started.
+The read-out is cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>

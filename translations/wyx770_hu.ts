@@ -1803,6 +1803,11 @@ Ezért a régebbiek közül már valamennyi elveszett.</source>
         <source>A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A csatlakoztatott készülék nem az, amelyiknek a kiolvasása elkezdődött.
+A kiolvasás elmarad.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>

@@ -2,6 +2,9 @@
 // One connection to one Vigilor logger for one device command or dialog: finding and
 // configuring it, the framed request/reply transaction, every command, the device
 // record read into public fields, clock checking and tuning, and the service functions.
+// Defined by family: usbcom.cpp (link and transaction), usbcomidentity.cpp (device record
+// and write index), usbcomlogmemory.cpp, usbcomcommands.cpp (settings), usbcomclock.cpp and
+// usbcomservice.cpp.
 #include "device/ftdiapi.h"
 #include "logrecords/logentry.h"
 
@@ -107,6 +110,9 @@ public:
 
     // --- device commands ---
     UsbErrorCodes getDeviceInfo();
+    // The identity record alone into the fields (name, serial number, capacity, write
+    // index...), as the first step of getDeviceInfo takes it.
+    UsbErrorCodes readIdentity();
     UsbErrorCodes setClock(const QDateTime& t);
     UsbErrorCodes getClock();
     UsbErrorCodes initDevice(const QString& name, const QDateTime& t);

@@ -7,6 +7,7 @@
 #include "device/readoutdlg.h"
 #include "device/usbcom.h"
 #include "eventlog/logmodel.h"
+#include "logrecords/logfile.h"
 
 #include <QElapsedTimer>
 
@@ -60,19 +61,54 @@ bool LogReadOut::refuseBadRing()
     return true;
 }
 
-// The write index the taking stops at, read again until two readings agree before any
-// page is asked for: one garbled index would take slots the logger has not written, or
-// leave out some it has.
-bool LogReadOut::confirmWriteIndex()
+// Two identity reads in a row must agree on the write index, each from the logger the
+// fields describe. When they do not, those fields may be the garbled reply: comparing with
+// them again would only fail again, so a retry reads the identity afresh and confirms the
+// index against that. A logger then confirmed under another name belongs to another log
+// file; once pages are taken, they are the first logger's, so any other logger is refused.
+bool LogReadOut::readConfirmedWriteIndex(int& index, int known, bool pagesTaken)
 {
-    int index = 0;
-    UsbErrorCodes r;
-    while ((r = m_device.readConfirmedWriteIndex(index, m_device.writeIndex)) != UsbOk) {
+    const QString file = LogFile::fileNameForDevice(m_device.deviceName);
+    const QString serial = m_device.serialNumber;
+    const quint8 memory = m_device.memoryCode;
+    UsbErrorCodes r = m_device.readConfirmedWriteIndex(index, known);
+    while (r != UsbOk) {
         if (!m_device.showError(r, true))
             return false;
         m_device.open();
+        r = m_device.readIdentity();
+        if (r == UsbOk)
+            r = m_device.readConfirmedWriteIndex(index, m_device.writeIndex);
     }
+    const bool otherLogger = m_device.serialNumber != serial || m_device.memoryCode != memory;
+    if (LogFile::fileNameForDevice(m_device.deviceName) != file || (pagesTaken && otherLogger)) {
+        Prompts::warning(nullptr, tr("Kiolvasás"),
+                         tr("A csatlakoztatott készülék nem az, amelyiknek a kiolvasása elkezdődött.\n"
+                            "A kiolvasás elmarad."));
+        return false;
+    }
+    return true;
+}
+
+// The write index the taking stops at, read again until two readings agree before any
+// page is asked for: one garbled index would take slots the logger has not written, or
+// leave out some it has.
+bool LogReadOut::confirmWriteIndex(ReadOutDlg& dlg)
+{
+    const QString name = m_device.deviceName;
+    const QString serial = m_device.serialNumber;
+    const quint8 memory = m_device.memoryCode;
+    int index = 0;
+    if (!readConfirmedWriteIndex(index, m_device.writeIndex, false))
+        return false;
     m_device.writeIndex = index;
+    if (m_device.deviceName != name || m_device.serialNumber != serial || m_device.memoryCode != memory) {
+        // The identity read again is now the reference. An empty log holds no history, only
+        // the identity it was made with, which may have been the garbled one.
+        if (m_log.rowCount() == 0)
+            m_log.setDeviceIdentity(&m_device);
+        dlg.showDeviceInfo(&m_device);
+    }
     return true;
 }
 
@@ -191,13 +227,9 @@ bool LogReadOut::takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEnt
 bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring, int& dropped)
 {
     int now = end;
-    UsbErrorCodes r;
     // Confirmed, as a garbled index would give up slots the logger still holds.
-    while ((r = m_device.readConfirmedWriteIndex(now)) != UsbOk) {
-        if (!m_device.showError(r, true))
-            return false;
-        m_device.open();
-    }
+    if (!readConfirmedWriteIndex(now, -1, true))
+        return false;
     // The range ends just before end, so its first slot lies ringSlots() - count slots
     // after end; the written slots run from end up to, not including, now.
     const int written = m_device.ringDistance(unsigned(end), unsigned(now));
@@ -232,7 +264,7 @@ bool LogReadOut::run()
     if (refuseBadRing())
         return false;
     dlg.showDeviceInfo(&m_device);
-    if (!checkClock(dlg) || refuseBadRing() || !confirmWriteIndex())
+    if (!checkClock(dlg) || refuseBadRing() || !confirmWriteIndex(dlg) || refuseBadRing())
         return false;
 
     if (m_log.rowCount() > LogModel::archiveAdviceRows)

@@ -22,7 +22,8 @@ public:
 private:
     bool checkClock(ReadOutDlg& dlg);
     bool refuseBadRing();
-    bool confirmWriteIndex();
+    bool readConfirmedWriteIndex(int& index, int known, bool pagesTaken);
+    bool confirmWriteIndex(ReadOutDlg& dlg);
     bool continuityHolds(bool& failed);
     void markDataGap();
     bool takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& ring);

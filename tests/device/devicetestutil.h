@@ -108,6 +108,7 @@ enum IdentityGarble {
     NameChanged,
     CapacityShiftedIn,
     CapacityChanged,
+    SerialChanged,
     IdentityGarbleCount
 };
 
@@ -122,7 +123,8 @@ inline const char* identityGarbleName(int garble)
                                         "index past the ring",
                                         "name changed",
                                         "a byte shifted in before the capacity",
-                                        "capacity changed"};
+                                        "capacity changed",
+                                        "serial number changed"};
     return names[garble];
 }
 
@@ -145,6 +147,7 @@ inline SimulatedLogger::IdentityTransform identityGarble(int garble)
     case IndexPastRing: return L::garbledWriteIndex([](int) { return 819; });
     case NameChanged: return [](QByteArray& id) { id[8] = char(id[8] ^ 0x02); }; // "PROBA" -> "RROBA"
     case CapacityShiftedIn: return [](QByteArray& id) { id.insert(30, '\x02'); };
+    case SerialChanged: return [](QByteArray& id) { id[16] = char(id[16] ^ 0x02); };
     default: return [](QByteArray& id) { id[30] = '\x02'; }; // 16 KB instead of 8
     }
 }

@@ -24,6 +24,7 @@ using Kinds = QList<int>;
 const QString gapNotice = QStringLiteral("meghaladó számú bejegyzés");
 const QString foreignQuestion = QStringLiteral("nem ehhez a napló fájlhoz tartozik");
 const QString clockQuestion = QStringLiteral("órája nem pontos");
+const QString otherLoggerNotice = QStringLiteral("nem az, amelyiknek a kiolvasása elkezdődött");
 const QString logPath = QStringLiteral("PROBA.ewl");
 
 QByteArray fileBytes()
@@ -133,8 +134,16 @@ enum Fault { NoAnswer, ShortPage, Unplug, NoIndexAfterPages };
 enum Moment { AfterIdentity, BeforeFirstPage, AfterFirstPage, AfterLastPage };
 
 // Which identity reply of a read-out is garbled: the main window's, the one read again
-// after the clock is set, or the first or second read of the write index after the pages.
-enum GarbledReply { MainWindowIdentity, ClockSetReread, FirstIndexAfterPages, SecondIndexAfterPages };
+// after the clock is set, the first or second read of the write index after the pages, or
+// every one after the main window's or after the first page (the logger changed for good).
+enum GarbledReply {
+    MainWindowIdentity,
+    ClockSetReread,
+    FirstIndexAfterPages,
+    SecondIndexAfterPages,
+    EveryIdentityAfterMainWindows,
+    EveryIdentityAfterFirstPage
+};
 
 void retryRows()
 {
@@ -419,32 +428,43 @@ private slots:
         QTest::addColumn<bool>("whole"); // a new log's whole ring, else a later read-out
         QTest::addColumn<int>("garble");
         QTest::addColumn<bool>("logging"); // the logger logs a record at the first page
-        const auto add = [](int reply, const char* replyName, bool whole, bool logging) {
+        QTest::addColumn<bool>("retry");   // "Ismét" to the first bad-reply box
+        const auto add = [](int reply, const char* replyName, bool whole, bool logging, bool retry = false) {
             for (int g = 0; g < IdentityGarbleCount; ++g)
-                if (!logging || !garblesTheIdentity(g))
-                    QTest::addRow("%s, %s%s, %s", replyName, whole ? "whole ring" : "later read-out",
-                                  logging ? ", logging" : "", identityGarbleName(g))
-                        << reply << whole << g << logging;
+                if ((!logging && !retry) || garblesTheIdentity(g) == retry)
+                    QTest::addRow("%s, %s%s%s, %s", replyName, whole ? "whole ring" : "later read-out",
+                                  logging ? ", logging" : "", retry ? ", retried" : "", identityGarbleName(g))
+                        << reply << whole << g << logging << retry;
         };
         for (const bool whole : {true, false}) {
             add(MainWindowIdentity, "main window's identity", whole, false);
+            add(MainWindowIdentity, "main window's identity", whole, false, true);
             add(FirstIndexAfterPages, "first index after the pages", whole, false);
             add(FirstIndexAfterPages, "first index after the pages", whole, true);
             add(SecondIndexAfterPages, "second index after the pages", whole, false);
+            for (const int reply : {EveryIdentityAfterMainWindows, EveryIdentityAfterFirstPage})
+                for (const int g : {NameChanged, SerialChanged})
+                    QTest::addRow("logger changed for good %s, %s, retried, %s",
+                                  reply == EveryIdentityAfterMainWindows ? "before the pages" : "at the first page",
+                                  whole ? "whole ring" : "later read-out", identityGarbleName(g))
+                        << reply << whole << g << false << true;
         }
         add(ClockSetReread, "identity after the clock set", false, false);
     }
 
     // One identity reply garbled within its length: over two read-outs every record is taken
     // once, in order, into the logger's own log, with no gap marked. A garbled index is read
-    // again; a garbled name or capacity in the identity the read-out started from fails it,
-    // the log unchanged.
+    // again; a garbled name, serial number or capacity in the identity the read-out started
+    // from fails it with one box, the log unchanged, unless retried: the retry reads the
+    // identity afresh and goes on, but not into a log chosen under another name, nor with
+    // another logger once pages are taken.
     void garbledIdentityReplyNeitherDropsNorRepeats()
     {
         QFETCH(int, reply);
         QFETCH(bool, whole);
         QFETCH(int, garble);
         QFETCH(bool, logging);
+        QFETCH(bool, retry);
         TestEnv env;
         Rig rig;
         const int held = rig.dev().lastIndex();
@@ -468,23 +488,54 @@ private slots:
                 armed = true;
                 rig.sim().garbleIdentity(1, transform);
             }
-            if (!armed && reply >= FirstIndexAfterPages && command == 0x0C) {
+            if (!armed && reply == EveryIdentityAfterMainWindows && command == 0x1F) {
+                armed = true;
+                rig.sim().garbleIdentity(0, transform);
+            }
+            if (!armed && reply == EveryIdentityAfterFirstPage && command == 0x0C) {
+                armed = true;
+                rig.sim().garbleIdentity(0, transform);
+            }
+            if (!armed && (reply == FirstIndexAfterPages || reply == SecondIndexAfterPages) && command == 0x0C) {
                 armed = true;
                 rig.sim().garbleIdentity(reply == FirstIndexAfterPages ? 1 : 2, transform);
                 if (logging)
                     rig.addTouches(1);
             }
         });
-        const bool fails = garblesTheIdentity(garble) && (reply == MainWindowIdentity || reply == ClockSetReread);
+        const bool badReference = garblesTheIdentity(garble) && reply != FirstIndexAfterPages
+                                  && reply != SecondIndexAfterPages;
+        // Read again, another name is another log's logger; once pages are taken, so is any change.
+        const bool refused = retry && (garble == NameChanged || reply == EveryIdentityAfterFirstPage);
+        const bool fails = badReference && (!retry || refused);
         QStringList boxes;
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
-            boxes << r.text;
-            return Prompts::Answer{0, {}, {}}; // "Megszakít" where "Ismét" is offered
+            boxes << (r.text.contains(otherLoggerNotice) ? QStringLiteral("other logger") : r.text);
+            return Prompts::Answer{retry && boxes.size() == 1 ? 1 : 0, {}, {}}; // "Ismét" once where retried
         });
+        const auto identityReads = [&] {
+            int n = 0;
+            for (const QByteArray& f : rig.sim().framesOf(0x1D))
+                n += f.at(2) == 0 && f.at(3) == 0 ? 1 : 0;
+            return n;
+        };
+        const int readsBefore = identityReads();
+        const QByteArray before = fileBytes();
         const bool ok = rig.readOut();
         Prompts::setHandler(previous);
         QCOMPARE(ok, !fails);
-        QCOMPARE(boxes, fails ? QStringList{UsbCom::errorText(UsbBadReply)} : QStringList());
+        QStringList expectedBoxes;
+        if (badReference)
+            expectedBoxes << UsbCom::errorText(UsbBadReply);
+        if (badReference && refused)
+            expectedBoxes << QStringLiteral("other logger");
+        QCOMPARE(boxes, expectedBoxes);
+        if (!ok)
+            QCOMPARE(fileBytes(), before);
+        // At most: the main window's, one failed confirmation, the identity read again and its
+        // confirmation, and the two readings after the pages.
+        const int reads = identityReads() - readsBefore;
+        QVERIFY2(reads <= 1 + 5 + 2 + 2, QByteArray::number(reads));
         rig.sim().setFrameHandler(nullptr);
         rig.sim().clearFaults();
         rig.addTouches(30);
