@@ -74,6 +74,35 @@ bool openPair(const QByteArray& from, int& in, const QByteArray& to, int toFlags
     return false;
 }
 
+// A non-blocking open fails with EWOULDBLOCK only where another process holds a lease on
+// a regular file (a Samba or NFS server does while a client has the file open). A plain open
+// waits until the holder gives the lease up, at most /proc/sys/fs/lease-break-time (45 s),
+// after which the kernel breaks it. That wait is made here: the name is pinned with O_PATH,
+// which neither breaks a lease nor opens a FIFO or device, and only a regular file is opened
+// again, the same inode through /proc, so nothing can be put under the name in between.
+// Without /proc, the lease's error stands.
+int openLeased(const QByteArray& name, int flags)
+{
+    const int pinned = ::open(name.constData(), O_PATH | O_CLOEXEC);
+    if (pinned < 0)
+        return -1;
+    struct stat st;
+    if (::fstat(pinned, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(pinned);
+        errno = errNotRegular;
+        return -1;
+    }
+    const QByteArray again = "/proc/self/fd/" + QByteArray::number(pinned);
+    int fd;
+    do
+        fd = ::open(again.constData(), (flags & ~(O_NONBLOCK | O_CREAT | O_EXCL)) | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    const int code = errno;
+    ::close(pinned);
+    errno = code == ENOENT ? EWOULDBLOCK : code;
+    return fd;
+}
+
 } // namespace
 
 QString notRegularText()
@@ -100,13 +129,15 @@ Result failed(Failure failure, int code)
 }
 
 // Without waiting: a FIFO's open would wait for a partner forever, a device feeds or
-// swallows endless data.
+// swallows endless data. Only a lease on a regular file is waited for, as by any open.
 int openRegular(const QByteArray& name, int flags, mode_t mode)
 {
     int fd;
     do
         fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
     while (fd < 0 && errno == EINTR);
+    if (fd < 0 && errno == EWOULDBLOCK)
+        fd = openLeased(name, flags);
     if (fd < 0) {
         // A folder opened for writing, a FIFO nobody reads.
         if (errno == EISDIR || errno == ENXIO)

@@ -2,6 +2,7 @@
 // system, through a symbolic link, and the regular-file guard of the readers.
 #include "core/safesave.h"
 #include "support/hangwatchdog.h"
+#include "support/leaseholder.h"
 #include "support/otheruser.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <grp.h>
+#include <memory>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -157,6 +159,58 @@ public:
 private:
     bool m_ok;
 };
+
+// The writers of the walks over what may lie under the document's or the backup's name,
+// each with the open before which it is put there (0: there from the start), under each trap.
+void addWriterRows(const QStringList& traps)
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("trap");
+    QTest::addColumn<bool>("atBackup");
+    QTest::addColumn<int>("beforeOpen");
+    struct Row {
+        const char* writer;
+        bool atBackup;
+        int beforeOpen;
+    };
+    // The opens of a save in place: the temporary, the old contents (read), their copy,
+    // the temporary (read), the document (written over).
+    const Row rows[] = {{"saveWithBackup", false, 0}, {"saveWithBackup", true, 0},
+                        {"saveReplacing", false, 0},  {"appendToFile", false, 0},
+                        {"appendToFile", false, 1},   {"backup copy", false, 2},
+                        {"in place", false, 2},       {"in place", false, 5},
+                        {"in place, no backup", false, 5}, {"moveToBackup", true, 0}};
+    for (const QString& trap : traps) {
+        for (const Row& r : rows)
+            QTest::addRow("%s, %s %s, %s", r.writer, r.atBackup ? "backup" : "document",
+                          r.beforeOpen ? qPrintable(QStringLiteral("before open %1").arg(r.beforeOpen)) : "at start",
+                          qPrintable(trap))
+                << r.writer << trap << r.atBackup << r.beforeOpen;
+    }
+}
+
+// Runs a writer of the walks on the document "old", watching the trap's name for a hang. A
+// save in place is made by giving the document another owner, a backup copy by failing the link.
+void runWriter(const QString& writer, const QString& doc, const QString& trapPath, SafeSave::FaultScope& faults,
+               SafeSave::Result& result)
+{
+    if (writer.startsWith(QLatin1String("in place"))) {
+        giveTo(doc, {54321, 54322, 0660});
+        faults.failNth(Op::Chown, 1, EPERM);
+    }
+    if (writer == QLatin1String("backup copy"))
+        faults.failNth(Op::Link, 1, EPERM);
+    HangWatchdog watchdog(trapPath);
+    if (writer == QLatin1String("appendToFile"))
+        result = appendToFile(doc, "new");
+    else if (writer == QLatin1String("moveToBackup"))
+        result = moveToBackup(doc);
+    else if (writer == QLatin1String("saveReplacing") || writer.endsWith(QLatin1String("no backup")))
+        saveReplacing(doc, writing("new"), &result);
+    else
+        saveWithBackup(doc, writing("new"), &result);
+    QCOMPARE(watchdog.fired(), false);
+}
 
 } // namespace
 
@@ -352,29 +406,7 @@ private slots:
     // file: refused at once, with the reason, leaving no temporary and the thing as it was.
     void writersRefuseWhatIsNoRegularFile_data()
     {
-        QTest::addColumn<QString>("writer");
-        QTest::addColumn<QString>("trap");
-        QTest::addColumn<bool>("atBackup");
-        QTest::addColumn<int>("beforeOpen"); // 0: there from the start
-        struct Row {
-            const char* writer;
-            bool atBackup;
-            int beforeOpen;
-        };
-        // The opens of a save in place: the temporary, the old contents (read), their copy,
-        // the temporary (read), the document (written over).
-        const Row rows[] = {{"saveWithBackup", false, 0}, {"saveWithBackup", true, 0},
-                            {"saveReplacing", false, 0},  {"appendToFile", false, 0},
-                            {"appendToFile", false, 1},   {"backup copy", false, 2},
-                            {"in place", false, 2},       {"in place", false, 5},
-                            {"in place, no backup", false, 5}, {"moveToBackup", true, 0}};
-        for (const char* trap : {"FIFO", "folder", "link to /dev/zero"}) {
-            for (const Row& r : rows)
-                QTest::addRow("%s, %s %s, %s", r.writer, r.atBackup ? "backup" : "document",
-                              r.beforeOpen ? qPrintable(QStringLiteral("before open %1").arg(r.beforeOpen)) : "at start",
-                              trap)
-                    << r.writer << trap << r.atBackup << r.beforeOpen;
-        }
+        addWriterRows({"FIFO", "folder", "link to /dev/zero"});
     }
 
     void writersRefuseWhatIsNoRegularFile()
@@ -383,43 +415,79 @@ private slots:
         QFETCH(QString, trap);
         QFETCH(bool, atBackup);
         QFETCH(int, beforeOpen);
-        const bool inPlace = writer.startsWith(QLatin1String("in place"));
-        if (inPlace && ::geteuid() != 0)
+        if (writer.startsWith(QLatin1String("in place")) && ::geteuid() != 0)
             QSKIP("a document of another owner needs root to make");
         TestEnv env;
         const QString doc = env.path("doc.erd");
         const QString trapPath = atBackup ? backupPathFor(doc) : doc;
         writeFile(doc, "old");
-        if (inPlace)
-            giveTo(doc, {54321, 54322, 0660});
         SafeSave::FaultScope faults;
         if (beforeOpen == 0)
             placeTrap(trapPath, trap);
         else
             faults.runBefore(Op::Open, beforeOpen, [&] { placeTrap(trapPath, trap); });
-        if (inPlace)
-            faults.failNth(Op::Chown, 1, EPERM);
-        if (writer == QLatin1String("backup copy"))
-            faults.failNth(Op::Link, 1, EPERM);
-
         SafeSave::Result result;
-        {
-            HangWatchdog watchdog(trapPath);
-            if (writer == QLatin1String("appendToFile"))
-                result = appendToFile(doc, "new");
-            else if (writer == QLatin1String("moveToBackup"))
-                result = moveToBackup(doc);
-            else if (writer == QLatin1String("saveReplacing") || writer.endsWith(QLatin1String("no backup")))
-                saveReplacing(doc, writing("new"), &result);
-            else
-                saveWithBackup(doc, writing("new"), &result);
-            QCOMPARE(watchdog.fired(), false);
-        }
+        runWriter(writer, doc, trapPath, faults, result);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(result.ok(), false);
         QCOMPARE(result.errorString,
                  QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)"));
         QCOMPARE(kindOf(trapPath), trap);
         QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
+    }
+
+    // The same writers and moments with another process holding a lease on the file, as a
+    // file server does while a client has it open: the open waits for the lease to be given
+    // up, as a plain open does, and the save goes through. A holder that never gives up
+    // would hold the open for the kernel's lease-break-time (45 s); that is not waited for here.
+    void writersWriteOverFileUnderLease_data()
+    {
+        addWriterRows({"read lease", "write lease"});
+    }
+
+    void writersWriteOverFileUnderLease()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, trap);
+        QFETCH(bool, atBackup);
+        QFETCH(int, beforeOpen);
+        if (writer.startsWith(QLatin1String("in place")) && ::geteuid() != 0)
+            QSKIP("a document of another owner needs root to make");
+        TestEnv env;
+        const QString doc = env.path("doc.erd");
+        const QString trapPath = atBackup ? backupPathFor(doc) : doc;
+        writeFile(doc, "old");
+        if (atBackup)
+            writeFile(trapPath, "older");
+        writeFile(env.path("probe"), "");
+        const QString why = LeaseHolder(env.path("probe"), LeaseHolder::Read).unavailable();
+        if (!why.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no lease can be taken here: ") + why));
+        SafeSave::FaultScope faults;
+        std::unique_ptr<LeaseHolder> holder;
+        const auto takeLease = [&] {
+            holder.reset(new LeaseHolder(trapPath, trap == QLatin1String("read lease") ? LeaseHolder::Read
+                                                                                      : LeaseHolder::Write));
+        };
+        if (beforeOpen == 0)
+            takeLease();
+        else
+            faults.runBefore(Op::Open, beforeOpen, takeLease);
+        SafeSave::Result result;
+        runWriter(writer, doc, trapPath, faults, result);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(holder);
+        QCOMPARE(holder->unavailable(), QString());
+        QCOMPARE(result.errorString, QString());
+        const bool keepsBackup = writer != QLatin1String("saveReplacing") && writer != QLatin1String("appendToFile")
+                                 && !writer.endsWith(QLatin1String("no backup"));
+        QCOMPARE(readAll(doc), writer == QLatin1String("appendToFile") ? QByteArray("oldnew")
+                               : writer == QLatin1String("moveToBackup") ? QByteArray("<missing>")
+                                                                         : QByteArray("new"));
+        QCOMPARE(readAll(backupPathFor(doc)), keepsBackup ? QByteArray("old") : QByteArray("<missing>"));
+        QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak", "probe"}), QStringList());
     }
 
     // A document the user may not write is refused and kept, by every kind of save: the
