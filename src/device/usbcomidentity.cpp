@@ -66,6 +66,17 @@ UsbErrorCodes agreedReading(T& agreed, std::optional<T> previous, Read read)
     return UsbBadReply;
 }
 
+// What tells one logger from another: the name its log goes by, its serial number, its ring.
+struct LoggerKey {
+    QString name;
+    QString serial;
+    quint8 memoryCode = 0;
+    bool operator==(const LoggerKey& o) const
+    {
+        return name == o.name && serial == o.serial && memoryCode == o.memoryCode;
+    }
+};
+
 } // namespace
 
 void UsbCom::clearInfo()
@@ -150,6 +161,22 @@ UsbErrorCodes UsbCom::readConfirmedWriteIndex(int& index, int known)
     if (known >= 0 && known <= lastIndex)
         first = known;
     return agreedReading(index, first, [this](int& now) { return readWriteIndex(now); });
+}
+
+// A garbled name picks another logger's log, a garbled capacity walks another ring.
+UsbErrorCodes UsbCom::readConfirmedIdentity(bool fieldsRead)
+{
+    const auto key = [this] { return LoggerKey{deviceName, serialNumber, memoryCode}; };
+    std::optional<LoggerKey> first;
+    if (fieldsRead)
+        first = key();
+    LoggerKey agreed;
+    return agreedReading(agreed, first, [&](LoggerKey& now) {
+        const UsbErrorCodes result = readIdentity();
+        if (result == UsbOk)
+            now = key();
+        return result;
+    });
 }
 
 UsbErrorCodes UsbCom::getDeviceInfo()
