@@ -187,6 +187,8 @@ bool readOut(LogModel& log, QString& target, bool* reached = nullptr)
     UsbErrorCodes result = com.open();
     if (result == UsbOk)
         result = com.getDeviceInfo();
+    if (result == UsbOk)
+        result = com.readConfirmedIdentity(true);
     if (result != UsbOk)
         return false;
     target = dir->filePath(LogFile::fileNameForDevice(com.deviceName));

@@ -127,6 +127,11 @@ public:
     // ring, is an earlier reading (the fields' own) that counts as the first. A bad reply
     // when no two agree within a few readings.
     UsbErrorCodes readConfirmedWriteIndex(int& index, int known = -1);
+    // The identity read again until two readings in a row agree on name, serial number and
+    // capacity; the fields then hold the later one, as readIdentity fills them. fieldsRead:
+    // the fields hold a reading already (getDeviceInfo's), which counts as the first. A bad
+    // reply when no two agree within a few readings.
+    UsbErrorCodes readConfirmedIdentity(bool fieldsRead);
     UsbErrorCodes setName();
     UsbErrorCodes readCalibration();
     UsbErrorCodes setCalibration();

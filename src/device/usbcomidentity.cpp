@@ -6,6 +6,7 @@
 #include "core/helpers.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -38,6 +39,43 @@ quint16 littleEndian(const unsigned char* p)
 {
     return quint16(p[0] | (p[1] << 8));
 }
+
+// No checksum guards a reply, and a garbled one of the right length looks like any other.
+// So a reading counts only when two in a row agree. One garbled reply cannot make that
+// happen: the pair either has a sound reading beside the garbled one, or is two sound
+// readings. Five fresh readings leave room for one garbled reply and for the logger changing
+// between readings. read gives one reading, a bad reply being none; previous, when set, is
+// an earlier reading that counts as the first.
+template <typename T, typename Read>
+UsbErrorCodes agreedReading(T& agreed, std::optional<T> previous, Read read)
+{
+    constexpr int maxReadings = 5;
+    for (int reading = 0; reading < maxReadings; ++reading) {
+        T now{};
+        const UsbErrorCodes result = read(now);
+        if (result != UsbOk && result != UsbBadReply)
+            return result;
+        if (result == UsbOk && previous && now == *previous) {
+            agreed = now;
+            return UsbOk;
+        }
+        previous.reset();
+        if (result == UsbOk)
+            previous = now;
+    }
+    return UsbBadReply;
+}
+
+// What tells one logger from another: the name its log goes by, its serial number, its ring.
+struct LoggerKey {
+    QString name;
+    QString serial;
+    quint8 memoryCode = 0;
+    bool operator==(const LoggerKey& o) const
+    {
+        return name == o.name && serial == o.serial && memoryCode == o.memoryCode;
+    }
+};
 
 } // namespace
 
@@ -115,27 +153,30 @@ UsbErrorCodes UsbCom::readWriteIndex(int& index)
     return UsbOk;
 }
 
-// No checksum guards a reply, and a garbled index inside the ring looks like any other:
-// taken on one reading it makes a read-out skip or repeat records. So an index counts only
-// when two readings in a row agree. One garbled reply cannot make that happen: the pair
-// either has a sound reading beside the garbled one, or is two sound readings. Five fresh
-// readings leave room for one garbled reply and for the logger writing between readings.
+// A garbled index inside the ring looks like any other: taken on one reading it makes a
+// read-out skip or repeat records.
 UsbErrorCodes UsbCom::readConfirmedWriteIndex(int& index, int known)
 {
-    constexpr int maxReadings = 5;
-    int previous = known >= 0 && known <= lastIndex ? known : -1;
-    for (int reading = 0; reading < maxReadings; ++reading) {
-        int now = -1;
-        const UsbErrorCodes result = readWriteIndex(now);
-        if (result != UsbOk && result != UsbBadReply)
-            return result;
-        if (result == UsbOk && now == previous) {
-            index = now;
-            return UsbOk;
-        }
-        previous = now;
-    }
-    return UsbBadReply;
+    std::optional<int> first;
+    if (known >= 0 && known <= lastIndex)
+        first = known;
+    return agreedReading(index, first, [this](int& now) { return readWriteIndex(now); });
+}
+
+// A garbled name picks another logger's log, a garbled capacity walks another ring.
+UsbErrorCodes UsbCom::readConfirmedIdentity(bool fieldsRead)
+{
+    const auto key = [this] { return LoggerKey{deviceName, serialNumber, memoryCode}; };
+    std::optional<LoggerKey> first;
+    if (fieldsRead)
+        first = key();
+    LoggerKey agreed;
+    return agreedReading(agreed, first, [&](LoggerKey& now) {
+        const UsbErrorCodes result = readIdentity();
+        if (result == UsbOk)
+            now = key();
+        return result;
+    });
 }
 
 UsbErrorCodes UsbCom::getDeviceInfo()

@@ -32,6 +32,22 @@ bool openDevice(UsbCom& usb)
     return result == UsbOk;
 }
 
+// The log is chosen by the logger's name, and a garbled name in getDeviceInfo's reply would
+// choose another logger's: the identity counts once two readings agree. "Ismét" confirms it
+// afresh, not against the fields that may be the garbled reading.
+bool confirmIdentity(UsbCom& usb)
+{
+    UsbErrorCodes result = usb.readConfirmedIdentity(true);
+    while (result != UsbOk) {
+        if (!usb.showError(result, true))
+            return false;
+        result = usb.open();
+        if (result == UsbOk)
+            result = usb.readConfirmedIdentity(false);
+    }
+    return true;
+}
+
 QString logPathForDevice(const UsbCom& usb)
 {
     return pathInWorkDir(LogFile::fileNameForDevice(usb.deviceName));
@@ -57,6 +73,8 @@ void MainWindow::runDeviceCommand(DeviceAccess access, const std::function<void(
 void MainWindow::readOut()
 {
     runDeviceCommand(DeviceAccess::Open, [&](UsbCom& usb) {
+        if (!confirmIdentity(usb))
+            return;
         const QString path = logPathForDevice(usb);
 
         QPointer<LogView> view = qobject_cast<LogView*>(findMdiChild(path));

@@ -87,6 +87,45 @@ private slots:
         QCOMPARE(sim.violations(), QString());
     }
 
+    void readOutConfirmsTheIdentityItsLogIsChosenBy_data()
+    {
+        QTest::addColumn<QList<int>>("garbled"); // the identity replies whose name is garbled
+        QTest::addColumn<bool>("retry");
+        // The five confirming readings after the first take turns; "Ismét" meets a garbled one.
+        QTest::newRow("the first") << QList<int>{1} << false;
+        QTest::newRow("no two agree, given up") << QList<int>{2, 4, 6, 7} << false;
+        QTest::newRow("no two agree, retried") << QList<int>{2, 4, 6, 7} << true;
+    }
+
+    // A garbled name in the first identity reply would choose another logger's log: it costs
+    // no box. When no two readings agree, "Ismét" confirms the identity afresh, not against
+    // the garbled reading last taken.
+    void readOutConfirmsTheIdentityItsLogIsChosenBy()
+    {
+        QFETCH(QList<int>, garbled);
+        QFETCH(bool, retry);
+        TestEnv env;
+        SimulatorScope sim;
+        sim.device().fill(5);
+        int identities = 0;
+        sim.sim.setFrameHandler([&](const QByteArray& frame) {
+            const bool identity = quint8(frame.at(1)) == 0x1D && frame.at(2) == 0 && frame.at(3) == 0;
+            if (identity && garbled.contains(++identities))
+                sim.sim.garbleIdentity(1, identityGarble(NameChanged));
+        });
+        MainWindow w;
+        w.show();
+        ScriptedPrompts prompts;
+        if (garbled.size() > 1)
+            prompts.expectButton(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply), retry ? 1 : 0);
+        w.readOut();
+        const bool done = garbled.size() == 1 || retry;
+        QCOMPARE(QDir(env.workDir()).entryList({"*.ewl"}, QDir::Files),
+                 done ? QStringList{"PROBA.ewl"} : QStringList());
+        QCOMPARE(openWindows(w).size(), done ? 1 : 0);
+        QCOMPARE(sim.violations(), QString());
+    }
+
     void initialisationStartsANewLog()
     {
         TestEnv env;
