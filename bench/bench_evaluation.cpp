@@ -3,6 +3,7 @@
 // the "big site" (30 year-long logs, 40 routes of every type) and two flexible-route cases
 // built to make many rounds (proper rounds, and one point touched over and over).
 // Prints the times, their ratio and the longest stretch between two progress polls.
+#include "benchsupport.h"
 #include "core/helpers.h"
 #include "evaluation/evaluationengine.h"
 #include "evaluation/plansnapshot.h"
@@ -227,25 +228,13 @@ qint64 bareWalk(const PlanSnapshot& plan, Logs& logs)
     return inRange;
 }
 
-double bestMs(const std::function<void()>& work, int runs = 3)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
-
 void compare(const char* title, const PlanSnapshot& plan, Logs& logs)
 {
     qint64 touches = 0;
-    const double bare = bestMs([&] { touches = bareWalk(plan, logs); });
+    const double bare = bestMs(3, [&] { touches = bareWalk(plan, logs); });
     EvaluationResult result;
     Progress progress;
-    const double full = bestMs([&] { result = EvaluationEngine::run(plan, request(2), logs, progress); });
+    const double full = bestMs(3, [&] { result = EvaluationEngine::run(plan, request(2), logs, progress); });
     std::printf("%-34s entries in range %8lld  bare walk %9.1f ms  evaluation %9.1f ms  ratio %5.2f  rows %6d  "
                 "longest poll gap %.2f ms\n",
                 title, static_cast<long long>(touches), bare, full, full / bare, result.report.rows.size(),

@@ -3,6 +3,7 @@
 // the file size, and a read-out of a full ring from the simulated logger (no wire delay)
 // against reading the same pages and appending the decoded records to a plain vector, once
 // into the bare model and once into a log shown in its window.
+#include "benchsupport.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/settings.h"
@@ -32,19 +33,6 @@ namespace {
 
 constexpr int logSize = 1000000;
 constexpr int rounds = 5;
-
-// Best of a few runs, in milliseconds.
-double bestMs(const std::function<void()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 qint64 residentKb()
 {
@@ -116,12 +104,12 @@ int main(int argc, char** argv)
     }
 
     QByteArray bytes;
-    const double rawRead = bestMs([&] {
+    const double rawRead = bestMs(rounds, [&] {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         bytes = f.readAll();
     });
-    const double load = bestMs([&] {
+    const double load = bestMs(rounds, [&] {
         LogModel log;
         log.load(path, nullptr);
     });
@@ -129,7 +117,7 @@ int main(int argc, char** argv)
 
     LogModel big;
     big.load(path, nullptr);
-    const double rawWrite = bestMs([&] {
+    const double rawWrite = bestMs(rounds, [&] {
         QFile f(rawPath);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
@@ -137,13 +125,13 @@ int main(int argc, char** argv)
     });
     // The save puts its file on disk before it replaces the old one, so also compare with a
     // raw write that does the same.
-    const double rawDurable = bestMs([&] {
+    const double rawDurable = bestMs(rounds, [&] {
         QSaveFile f(rawPath);
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
         f.commit();
     });
-    const double save = bestMs([&] { big.save(QStringLiteral("again.ewl"), nullptr); });
+    const double save = bestMs(rounds, [&] { big.save(QStringLiteral("again.ewl"), nullptr); });
     report("save of 1,000,000 entries (raw write)", save, rawWrite, 3);
     report("save of 1,000,000 entries (raw durable write)", save, rawDurable, 3);
 
@@ -171,7 +159,7 @@ int main(int argc, char** argv)
     link.getDeviceInfo();
     const int count = link.ringDistance(unsigned(first), unsigned(link.writeIndex));
     std::vector<LogEntry> plain;
-    const double decode = bestMs([&] {
+    const double decode = bestMs(rounds, [&] {
         plain.assign(base.begin(), base.end());
         link.readEntry(quint16(first - 1));
         DeviceLogPage page;

@@ -1,6 +1,7 @@
 // Loading a code-name list of 10,000 and 100,000 names (each code with two dated names,
 // stored in file order), against decoding the same file without ordering it. Loading must
 // grow linearly: the per-name cost at 100,000 stays near that at 10,000.
+#include "benchsupport.h"
 #include "codenames/kodnevfile.h"
 #include "codenames/kodnevmodel.h"
 #include "core/prompts.h"
@@ -17,18 +18,6 @@
 #include <functional>
 
 namespace {
-
-double bestMs(int rounds, const std::function<void()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 QList<KodNev> syntheticList(int n)
 {

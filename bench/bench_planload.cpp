@@ -3,6 +3,7 @@
 // linearly: the ratio of the two times stays near 8. The one exception is adding points
 // one by one out of order: each lands inside a sorted group and moves the pointers after
 // it, which grows faster but stays at some tens of milliseconds.
+#include "benchsupport.h"
 #include "core/prompts.h"
 #include "core/settings.h"
 #include "core/spreadsheetxml.h"
@@ -25,18 +26,6 @@
 namespace {
 
 enum class Shape { Logs, Routes, Points, MixedPoints };
-
-double bestMs(int rounds, const std::function<void()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 QString logName(int i)
 {
