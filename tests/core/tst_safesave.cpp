@@ -737,6 +737,8 @@ private slots:
         const gid_t group = 64330;
         const Party owner{64331, 64331}, other{64332, 64332};
         const Party saver = byOwner ? owner : other, next = byOwner ? other : owner;
+        if (!ActingAs(owner.uid, owner.gid, group).ok())
+            QSKIP("this process cannot take another user's ids here");
         QTemporaryDir root;
         QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                       | QFile::ExeGroup | QFile::ExeOther));
