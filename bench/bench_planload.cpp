@@ -144,10 +144,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     WyxApp app(argc, argv);
-    Prompts::setHandler([](const Prompts::Request& r) {
-        std::fprintf(stderr, "unexpected prompt: %s\n", qPrintable(r.text));
-        return Prompts::Answer{};
-    });
+    reportUnexpectedPrompts();
     QTemporaryDir dir;
     appSettings().workDir = dir.path(); // in memory only; the settings are never saved here
     // A quadratic row would take a minute at the large size: measured fewer times there.

@@ -1,8 +1,11 @@
 #pragma once
 // What the benchmark programs share.
+#include "core/prompts.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 // The best of a few runs of work, in milliseconds: the least disturbed by the rest of the machine.
@@ -16,4 +19,13 @@ inline double bestMs(int rounds, const std::function<void()>& work)
         best = std::min(best, t.nsecsElapsed() / 1e6);
     }
     return best;
+}
+
+// A benchmark answers no question: any prompt is a fault of the run, told on stderr.
+inline void reportUnexpectedPrompts()
+{
+    Prompts::setHandler([](const Prompts::Request& r) {
+        std::fprintf(stderr, "unexpected prompt: %s\n", qPrintable(r.text));
+        return Prompts::Answer{};
+    });
 }
