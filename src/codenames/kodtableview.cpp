@@ -68,10 +68,8 @@ void KodTableView::setupView()
 // margins need it.
 void KodTableView::fitRowColumn()
 {
-    const QFontMetrics metrics(documentFont());
-    const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
-    const QString largest = locale().toString(qMax(1, m_proxy->rowCount()));
-    const int width = qMax(6 * nine, columnWidthFor(this, metrics, {largest}));
+    const int width =
+        rowNumberColumnWidth(this, QFontMetrics(documentFont()), locale().toString(qMax(1, m_proxy->rowCount())), 6);
     if (columnWidth(0) != width)
         setColumnWidth(0, width);
 }

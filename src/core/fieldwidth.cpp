@@ -65,3 +65,8 @@ int columnWidthFor(const QWidget* view, const QFontMetrics& metrics, const QStri
         widest = qMax(widest, metrics.horizontalAdvance(text));
     return widest + cellTextMargins(view);
 }
+
+int rowNumberColumnWidth(const QWidget* view, const QFontMetrics& metrics, const QString& largest, int digits)
+{
+    return qMax(digits * metrics.horizontalAdvance(QLatin1Char('9')), columnWidthFor(view, metrics, {largest}));
+}

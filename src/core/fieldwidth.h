@@ -29,3 +29,6 @@ void reservePathWidth(QLineEdit* edit);
 int cellTextMargins(const QWidget* view);
 // The column width that shows each of the texts whole.
 int columnWidthFor(const QWidget* view, const QFontMetrics& metrics, const QStringList& texts);
+// A row-number column: at least digits digit widths, wider where the largest number as the
+// view shows it (largest) needs more with the cell's margins.
+int rowNumberColumnWidth(const QWidget* view, const QFontMetrics& metrics, const QString& largest, int digits);

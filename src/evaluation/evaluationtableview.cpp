@@ -44,10 +44,8 @@ void EvaluationTableView::setupView()
 // Six nines, or wider when the largest row number and the cell's margins need it.
 void EvaluationTableView::fitRowColumn()
 {
-    const QFontMetrics metrics(documentFont());
-    const QString largest = QString::number(qMax(1, m_model.rowCount()));
-    setColumnWidth(0,
-                   qMax(metrics.horizontalAdvance(QStringLiteral("999999")), columnWidthFor(this, metrics, {largest})));
+    setColumnWidth(0, rowNumberColumnWidth(this, QFontMetrics(documentFont()),
+                                           QString::number(qMax(1, m_model.rowCount())), 6));
 }
 
 int EvaluationTableView::firstSelectedRow() const
