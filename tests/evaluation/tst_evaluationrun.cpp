@@ -325,10 +325,11 @@ void TestEvaluationRun::scenarios_data()
                                       << QStringList{"40000000/0", "4fffffff/0"};
     QTest::newRow("huge tolerance") << "tol 2147483000; log L1; route S 3; start 480 600 1 - 200; point B 0"
                                     << "L1: B@490" << 1 << QStringList{"40000000/0"} + fulfilled;
-    // A plan file may hold a negative tolerance: it narrows the examined time to nothing.
+    // A plan file may hold a negative tolerance: it allows no deviation, as 0 does.
     QTest::newRow("negative tolerance") << "tol -32768; log L1; route S 3; start 480 600 1 - 200; point B 0"
-                                        << "L1: B@490" << 1
-                                        << QStringList{"00000000/0", "80000020/0", "4fffffff/0"};
+                                        << "L1: B@490" << 1 << QStringList{"40000000/0"} + fulfilled;
+    QTest::newRow("negative tolerance, on time") << fixedPlan.mid(fixedPlan.indexOf(';')).prepend("tol -60")
+                                                 << perfect << 1 << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("no route") << "log L1" << "L1: B@480" << 1
                               << QStringList{"00000000/0", "80000080/0", "00000000/0", "80000020/0"};
     QTest::newRow("nothing at all") << "" << "" << 1
