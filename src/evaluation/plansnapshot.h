@@ -49,7 +49,7 @@ public:
         int point;
     };
 
-    int tolerance = 0; // minutes
+    int tolerance = 0; // minutes allowed, never negative
     QStringList logNames;
     QVector<PlanRoute> routes;
 

@@ -1,11 +1,12 @@
 #include "evaluation/plansnapshot.h"
 
 #include "routes/routedefmodel.h"
+#include "routes/tolerance.h"
 
 PlanSnapshot PlanSnapshot::fromModel(const RouteDefModel& model)
 {
     PlanSnapshot plan;
-    plan.tolerance = model.tolerance();
+    plan.tolerance = Tolerance::allowed(model.tolerance());
     for (int l = 0; l < model.logCount(); ++l)
         plan.logNames.append(model.logName(l));
     for (int r = 0; r < model.routeCount(); ++r) {

@@ -70,6 +70,10 @@ void ReportBuilder::init(const QString& reportPath, const QDateTime& base, int m
             if (route.type == 0) {
                 earliest = qint64(t[0]) + route.points.first().offsetSeconds;
                 latest = qint64(t[0]) + route.points.last().offsetSeconds;
+            } else if (route.type == 1) {
+                // A point's window reaches t2 + its offset.
+                for (const PlanPoint& point : route.points)
+                    latest = qMax(latest, qint64(t[1]) + point.offsetSeconds);
             } else if (route.type == 2) {
                 latest = qint64(t[0]) + route.durationSeconds;
             }

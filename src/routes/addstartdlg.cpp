@@ -82,6 +82,8 @@ void addStartDlg::setStart(const RouteStart& start)
     showRouteTime(EndSpin, EndEdit, start.t2);
     showRouteTime(MinSpin, MinEdit, start.t3);
     showRouteTime(MaxSpin, MaxEdit, start.t4);
+    // A count a file holds outside 1..250 is shown as it stands and kept unless changed.
+    RepeatSpin->setRange(qMin(RepeatSpin->minimum(), int(start.count)), qMax(RepeatSpin->maximum(), int(start.count)));
     RepeatSpin->setValue(start.count);
 }
 

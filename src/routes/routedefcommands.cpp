@@ -3,6 +3,7 @@
 #include "routes/addroutedlg.h"
 #include "routes/addstartdlg.h"
 #include "routes/routedefview.h"
+#include "routes/tolerance.h"
 
 #include "core/constants.h"
 #include "core/helpers.h"
@@ -254,9 +255,10 @@ bool RouteDefView::modifyTolerance()
     dlg.setCancelButtonText(tr("Mégsem"));
     dlg.setOkButtonText(tr("Módosít"));
     dlg.setInputMode(QInputDialog::IntInput);
-    dlg.setIntRange(0, 500);
-    dlg.setIntValue(routeModel.tolerance());
-    if (dlg.exec() != QDialog::Accepted)
+    const int old = routeModel.tolerance();
+    dlg.setIntRange(Tolerance::editorLow(old), Tolerance::editorHigh(old));
+    dlg.setIntValue(old);
+    if (dlg.exec() != QDialog::Accepted || dlg.intValue() == old)
         return false;
     routeModel.setTolerance(dlg.intValue());
     return true;

@@ -2,6 +2,7 @@
 
 #include "routes/routedefmodel.h"
 #include "routes/routenamevalidator.h"
+#include "routes/tolerance.h"
 
 #include "core/fieldwidth.h"
 #include "core/helpers.h"
@@ -16,8 +17,7 @@
 
 namespace {
 
-// The editors' limits, which are also the widest numbers a cell shows.
-constexpr int maxTolerance = 500; // minutes
+// The round count editor's limit, which is also the widest count a cell shows.
 constexpr int maxRounds = 250;
 
 QString typeOf(const QModelIndex& index)
@@ -107,7 +107,7 @@ QString RouteDefDelegate::cellText(int kind, int column, int routeType, const QV
         if (kind == RouteItem)
             return RouteDefModel::routeTypeName(n, false);
         if (column == 1)
-            return tr("%n perc", nullptr, n);
+            return Tolerance::withSign(tr("%n perc", nullptr, Tolerance::size(n)), n);
         if (column == 4)
             return QStringLiteral("%1x").arg(n);
         return QStringLiteral("%1").arg(n);
@@ -121,13 +121,19 @@ QStringList RouteDefDelegate::columnTexts(int column)
     longestTime.setSeconds(RouteTime::maxSeconds);
     const QVariantList values = {QVariant::fromValue(RouteTime()),
                                  QVariant::fromValue(RouteTime::parse(QStringLiteral("23:59"))),
-                                 QVariant::fromValue(longestTime), 1, maxTolerance, maxRounds};
+                                 QVariant::fromValue(longestTime), 1, maxRounds};
+    // The tolerance shows in the settings row's second column only.
+    QVariantList tolerances;
+    if (column == 1) {
+        for (int minutes : Tolerance::widest())
+            tolerances << minutes;
+    }
     QStringList texts;
     for (int kind : {SettingsItem, RouteItem, StartItem, PointItem}) {
         for (int routeType = 0; routeType < RouteTypeCount; ++routeType) {
             // A route's own row shows its type as a number in the second column.
             const bool typeCell = kind == RouteItem && column == 1;
-            const QVariantList own = typeCell ? QVariantList{routeType} : values;
+            const QVariantList own = typeCell ? QVariantList{routeType} : kind == SettingsItem ? tolerances : values;
             for (const QVariant& v : own)
                 texts << cellText(kind, column, routeType, v);
         }
@@ -176,7 +182,8 @@ QWidget* RouteDefDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QWidget* editor = nullptr;
     if (kind == SettingsItem && column == 1 && type == QLatin1String("int")) {
         auto* spin = new QSpinBox(parent);
-        spin->setRange(0, maxTolerance);
+        const int held = index.data(Qt::EditRole).toInt();
+        spin->setRange(Tolerance::editorLow(held), Tolerance::editorHigh(held));
         connect(spin, &QSpinBox::editingFinished, this, &RouteDefDelegate::Gotcha);
         editor = spin;
     } else if (kind == RouteItem && column == 0 && type == QLatin1String("QString")) {
@@ -217,7 +224,11 @@ void RouteDefDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     const int kind = kindOf(index);
     const QVariant v = index.data(Qt::EditRole);
     if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
-        spin->setValue(v.toInt());
+        // A number the plan holds outside the editor's range (a round count from a file)
+        // is shown as it stands, and kept unless the user changes it.
+        const int n = v.toInt();
+        spin->setRange(qMin(spin->minimum(), n), qMax(spin->maximum(), n));
+        spin->setValue(n);
     } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         combo->setCurrentIndex(v.toInt());
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
@@ -243,7 +254,7 @@ void RouteDefDelegate::setModelData(QWidget* editor, QAbstractItemModel* itemMod
         return;
     switch (item->kind()) {
     case SettingsItem:
-        if (auto* spin = qobject_cast<QSpinBox*>(editor); spin && column == 1)
+        if (auto* spin = qobject_cast<QSpinBox*>(editor); spin && column == 1 && spin->value() != model->tolerance())
             model->setData(first, spin->value());
         return;
     case RouteItem: {
@@ -270,7 +281,7 @@ void RouteDefDelegate::setModelData(QWidget* editor, QAbstractItemModel* itemMod
         const RouteStart old = item->value().value<RouteStart>();
         RouteStart start = old;
         if (column == 4) {
-            if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
+            if (auto* spin = qobject_cast<QSpinBox*>(editor); spin && spin->value() != start.count) {
                 start.count = quint16(spin->value());
                 model->setData(first, QVariant::fromValue(start));
             }

@@ -1,6 +1,7 @@
 // The time-window checks that the fulfilment evaluation makes against a route plan.
 #include "routes/routedefmodel.h"
 #include "routes/routewindow.h"
+#include "routes/tolerance.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ quint32 RouteDefModel::checkWindow(int minute, int route, int point, int start, 
     const RouteHead head = routeHead(route);
     const RouteStart s = routeStart(route, start);
     return RouteWindow::word(head.type, minutesOf(s.t1), minutesOf(s.t2), minutesOf(routePoint(route, point).offset),
-                             minutesOf(head.duration), tolerance(), actualStart, minute);
+                             minutesOf(head.duration), Tolerance::allowed(tolerance()), actualStart, minute);
 }
 
 quint32 RouteDefModel::bestMatch(const unsigned char code[6], int minute, int& route, int& point, int& start) const
@@ -82,5 +83,6 @@ quint32 RouteDefModel::checkNextPoint(const unsigned char code[6], int minute, i
 bool RouteDefModel::startCovers(int route, int start, int minute) const
 {
     const RouteStart s = routeStart(route, start);
-    return RouteWindow::startCovers(routeHead(route).type, minutesOf(s.t1), minutesOf(s.t2), tolerance(), minute);
+    return RouteWindow::startCovers(routeHead(route).type, minutesOf(s.t1), minutesOf(s.t2),
+                                    Tolerance::allowed(tolerance()), minute);
 }

@@ -1,6 +1,7 @@
 #include "routes/routeplanlayout.h"
 
 #include "routes/routedefmodel.h"
+#include "routes/tolerance.h"
 
 #include "core/constants.h"
 #include "core/helpers.h"
@@ -75,8 +76,11 @@ QString caption(const RouteDefModel& m, const QModelIndex& group)
 
 QString headingText(const RouteDefModel& m)
 {
-    return QCoreApplication::translate("RouteDefView", "\"%1\" útvonal terv, elvárt pontossága: %n perc", nullptr,
-                                       m.tolerance())
+    const int minutes = m.tolerance();
+    return Tolerance::withSign(QCoreApplication::translate("RouteDefView",
+                                                           "\"%1\" útvonal terv, elvárt pontossága: %n perc",
+                                                           nullptr, Tolerance::size(minutes)),
+                               minutes)
         .arg(planBaseName(m.fileName()));
 }
 

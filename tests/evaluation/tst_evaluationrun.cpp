@@ -288,6 +288,10 @@ void TestEvaluationRun::scenarios_data()
     QTest::newRow("flexible start, judged by the run's start")
         << "tol 0; log L1; route T 1; start 480 540 2; point B 0; point C 20" << "L1: B@490 C@510 B@520 C@535" << 1
         << QStringList{"40008000/0", "24900005/0"};
+    // The window of a point reaches t2 + its offset: a walk begun at t2 is examined whole.
+    QTest::newRow("flexible start, begun at the window's end")
+        << "tol 10; log L1; route T 1; start 480 540; point B 0; point C 60; point D 120" << "L1: B@540 C@600 D@660"
+        << 1 << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("service, long breaks, normal") << "log L1; route S 3; start 480 600 3 - 30; point B 0"
                                                   << "L1: B@490 B@560" << 1 << QStringList{"40030000/0", "21900400/0"};
     QTest::newRow("service, long breaks, detailed")
@@ -321,10 +325,11 @@ void TestEvaluationRun::scenarios_data()
                                       << QStringList{"40000000/0", "4fffffff/0"};
     QTest::newRow("huge tolerance") << "tol 2147483000; log L1; route S 3; start 480 600 1 - 200; point B 0"
                                     << "L1: B@490" << 1 << QStringList{"40000000/0"} + fulfilled;
-    // A plan file may hold a negative tolerance: it narrows the examined time to nothing.
+    // A plan file may hold a negative tolerance: it allows no deviation, as 0 does.
     QTest::newRow("negative tolerance") << "tol -32768; log L1; route S 3; start 480 600 1 - 200; point B 0"
-                                        << "L1: B@490" << 1
-                                        << QStringList{"00000000/0", "80000020/0", "4fffffff/0"};
+                                        << "L1: B@490" << 1 << QStringList{"40000000/0"} + fulfilled;
+    QTest::newRow("negative tolerance, on time") << fixedPlan.mid(fixedPlan.indexOf(';')).prepend("tol -60")
+                                                 << perfect << 1 << QStringList{"40000000/0"} + fulfilled;
     QTest::newRow("no route") << "log L1" << "L1: B@480" << 1
                               << QStringList{"00000000/0", "80000080/0", "00000000/0", "80000020/0"};
     QTest::newRow("nothing at all") << "" << "" << 1

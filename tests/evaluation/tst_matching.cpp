@@ -79,9 +79,10 @@ void TestMatching::windowWord_data()
     QTest::newRow("service 1 early") << 3 << 480 << 600 << 45 << 20 << 0 << none << 479 << 0x24000001u;
     QTest::newRow("flexible late") << 4 << 480 << 600 << 0 << -1 << 2 << none << 612 << 0x2400000au;
     QTest::newRow("huge tolerance") << 0 << 480 << -1 << 30 << -1 << 2147483000 << none << 0 << 0x20000000u;
-    // A plan file may hold a negative tolerance: it narrows the window, down to none.
-    QTest::newRow("negative tolerance") << 3 << 480 << 600 << 0 << -1 << -10 << none << 485 << 0x24000005u;
-    QTest::newRow("negative beyond the window") << 0 << 480 << -1 << 30 << -1 << -32768 << none << 510 << 0x240003ffu;
+    // A plan file may hold a negative tolerance: it allows no deviation, as 0 does.
+    QTest::newRow("negative tolerance") << 3 << 480 << 600 << 0 << -1 << -10 << none << 485 << 0x20000000u;
+    QTest::newRow("negative beyond the window") << 0 << 480 << -1 << 30 << -1 << -32768 << none << 510 << 0x20000000u;
+    QTest::newRow("negative, 10 late") << 0 << 480 << -1 << 30 << -1 << -10 << none << 520 << 0x2400000au;
     QTest::newRow("unset type") << -1 << 480 << 600 << 0 << -1 << 2 << none << 480 << 0x240003ffu;
     QTest::newRow("type five") << 5 << 480 << 600 << 0 << -1 << 2 << none << 480 << 0x240003ffu;
 }

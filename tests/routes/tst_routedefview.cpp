@@ -10,16 +10,23 @@
 #include "routes/extractroutedlg.h"
 #include "routes/routedefview.h"
 #include "routes/routeextraction.h"
+#include "routes/routeplanlayout.h"
 
+#include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/settings.h"
 #include "logrecords/logentry.h"
+#include "mainwindow/programfiles.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
 #include <QInputDialog>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTranslator>
 #include <QTreeView>
 
 namespace {
@@ -553,6 +560,66 @@ private slots:
         v->setWindowModified(false);
         QVERIFY(v->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Every place that shows or edits the tolerance, for values a plan file can hold, in
+    // each language: the number as it stands, whole, and kept until the user changes it.
+    void toleranceInEveryPlace_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("minutes");
+        const std::pair<const char*, int> languages[] = {
+            {"hu", OptLanguageHungarian}, {"de", OptLanguageGerman}, {"en", OptLanguageEnglish}};
+        for (const auto& [name, language] : languages) {
+            for (int minutes : {-10, 0, 500, 1000, 32767, -32768})
+                QTest::addRow("%s %d", name, minutes) << language << minutes;
+        }
+    }
+    void toleranceInEveryPlace()
+    {
+        QFETCH(int, language);
+        QFETCH(int, minutes);
+        setProgramDirectory(QStringLiteral(WYX_BUILD_DIR));
+        QTranslator program, qt;
+        loadProgramTranslations(program, qt, (appSettings().flags & ~OptLanguageMask) | language);
+        QCoreApplication::installTranslator(&program);
+        RouteDefView v;
+        RouteDefModel* m = v.model();
+        m->setTolerance(minutes);
+        m->setModified(false);
+        v.setWindowModified(false);
+        const QRegularExpression number(QStringLiteral("(?<![-\\d])%1(?!\\d)").arg(minutes));
+        QStringList faults;
+        const auto check = [&](const char* place, const QString& text, int width = 0) {
+            const bool cut = width > v.treeView()->header()->sectionSize(1);
+            if (!text.contains(number) || text.contains(QLatin1Char('%')) || cut)
+                faults << QStringLiteral("%1: %2 (%3)").arg(QLatin1String(place), text, QString::number(width));
+        };
+        const QModelIndex cell = m->settingsIndex().siblingAtColumn(1);
+        const QString cellText = RouteDefDelegate::cellText(cell);
+        check("cell", cellText,
+              QFontMetrics(documentFont()).horizontalAdvance(cellText) + cellTextMargins(v.treeView()));
+        RouteDefDelegate delegate;
+        std::unique_ptr<QWidget> editor(delegate.createEditor(v.treeView(), QStyleOptionViewItem(), cell));
+        auto* spin = qobject_cast<QSpinBox*>(editor.get());
+        QVERIFY(spin);
+        delegate.setEditorData(spin, cell);
+        check("cell editor", spin->text(), spin->sizeHint().width());
+        delegate.setModelData(spin, m, cell); // left without typing
+        ModalDriver driver;
+        driver.onModal("QInputDialog", [&](QWidget* w) {
+            check("tolerance dialog", w->findChild<QSpinBox*>()->text());
+            qobject_cast<QInputDialog*>(w)->accept();
+        });
+        v.treeView()->setCurrentIndex(m->settingsIndex());
+        QVERIFY(!v.modify());
+        check("print and PDF", planPrintLines(*m).value(0).text);
+        check("text export", planText(*m).section(QLatin1Char('\r'), 0, 0));
+        setProgramDirectory(QString());
+        QCOMPARE(faults.join(QLatin1Char('\n')), QString());
+        QCOMPARE(m->tolerance(), minutes);
+        QVERIFY(!m->isModified());
+        QVERIFY(!v.isWindowModified());
     }
 
 private:

@@ -193,6 +193,33 @@ private slots:
         QVERIFY(!edit(m, m.routesGroupIndex(), "x"));
     }
 
+    // A round count a file holds outside the editors' 1..250 is kept by the cell editor and
+    // the start dialog left as they were, as the tolerance is (tst_routedefview).
+    void roundCountEditorsKeepThePlansValue_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("0") << 0;
+        QTest::newRow("300") << 300;
+        QTest::newRow("65535") << 65535;
+    }
+    void roundCountEditorsKeepThePlansValue()
+    {
+        QFETCH(int, count);
+        RouteDefModel m;
+        fill(m, 3);
+        RouteStart start = m.routeStart(0, 0);
+        start.count = quint16(count);
+        QVERIFY(m.setData(startCell(m, 0, 0), QVariant::fromValue(start)));
+        m.setModified(false);
+        QVERIFY(edit(m, startCell(m, 0, 4), QString::number(count)));
+        QCOMPARE(int(m.routeStart(0, 0).count), count);
+        QVERIFY(!m.isModified());
+        addStartDlg dlg;
+        dlg.setRoute(m.routeHead(0), true);
+        dlg.setStart(start);
+        QCOMPARE(int(dlg.routeStart().count), count);
+    }
+
     void fillingAnEditorCommitsNothing()
     {
         RouteDefModel m;
