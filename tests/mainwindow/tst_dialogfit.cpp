@@ -521,31 +521,26 @@ QStringList shown(const Check& check)
     return checkShown(d, check);
 }
 
-// A box as the prompt point shows it, the real one, not the tests' scripted answer.
-QStringList messageBox(Prompts::Kind kind, const QString& title, const QString& text, const QStringList& buttons,
-                       const Check& check)
-{
-    Prompts::Request r;
-    r.kind = kind;
-    r.title = title;
-    r.text = text;
-    r.buttons = buttons;
-    const Prompts::Handler scripted = Prompts::setHandler({});
-    const QStringList faults = checkModal([&r] { Prompts::ask(r); }, check);
-    Prompts::setHandler(scripted);
-    return faults;
-}
-
-// Long titles of the program's boxes; a route's name makes the question before a start time
-// is removed the longest.
 QString translated(const char* context, const char* text)
 {
     return QCoreApplication::translate(context, text);
 }
 
-QString routeTitle()
+// A box as the prompt point shows it, the real one, not the tests' scripted answer. A
+// route's name makes the question before a start time is removed the longest title.
+QStringList messageBox(Prompts::Kind kind, const QString& title, const QStringList& buttons, const Check& check)
 {
-    return translated("RouteDefView", "\"%1\"  útvonal").arg(QStringLiteral("Északi kerület éjszakai köre"));
+    Prompts::Request r;
+    r.kind = kind;
+    r.title = title.isEmpty()
+                  ? translated("RouteDefView", "\"%1\"  útvonal").arg(QStringLiteral("Északi kerület éjszakai köre"))
+                  : title;
+    r.text = translated("RouteDefView", "Valóban töröljük az alábbi időpontot:\n\"%1\"").arg(QStringLiteral("8:00"));
+    r.buttons = buttons;
+    const Prompts::Handler scripted = Prompts::setHandler({});
+    const QStringList faults = checkModal([&r] { Prompts::ask(r); }, check);
+    Prompts::setHandler(scripted);
+    return faults;
 }
 
 using Opener = std::function<QStringList(const Check&)>;
@@ -660,32 +655,22 @@ const std::map<QString, Opener>& dialogs()
          }},
         {"box: information",
          [](const Check& c) {
-             return messageBox(
-                 Prompts::Kind::Information, translated("LogTableView", "Rendkívüli bejegyzés keresés"),
-                 translated("LogTableView", "Nincs több rendkívüli bejegyzés\na napló vége felé haladva!"), {}, c);
+             return messageBox(Prompts::Kind::Information,
+                               translated("LogTableView", "Rendkívüli bejegyzés keresés"), {}, c);
          }},
         {"box: warning",
          [](const Check& c) {
-             return messageBox(Prompts::Kind::Warning, translated("RouteDefView", "Útvonal terv importálás"),
-                               translated("RouteDefView", "%1 nem létezik.").arg(QStringLiteral("terv.xml")), {}, c);
+             return messageBox(Prompts::Kind::Warning, translated("RouteDefView", "Útvonal terv importálás"), {}, c);
          }},
-        {"box: critical",
-         [](const Check& c) {
-             return messageBox(Prompts::Kind::Critical, routeTitle(),
-                               translated("RouteDefView", "%1 nem létezik.").arg(QStringLiteral("terv.xml")), {}, c);
-         }},
+        {"box: critical", [](const Check& c) { return messageBox(Prompts::Kind::Critical, QString(), {}, c); }},
         {"box: question",
          [](const Check& c) {
-             return messageBox(Prompts::Kind::Question, routeTitle(),
-                               translated("RouteDefView", "Valóban töröljük az alábbi időpontot:\n\"%1\"")
-                                   .arg(QStringLiteral("8:00")),
+             return messageBox(Prompts::Kind::Question, QString(),
                                {translated("RouteDefView", "Töröljük"), translated("RouteDefView", "Mégsem")}, c);
          }},
         {"box: warning, own buttons",
          [](const Check& c) {
-             return messageBox(Prompts::Kind::Warning, routeTitle(),
-                               translated("RouteDefView", "\"%1\" fájl módosult.\nElmentsük a változásokat?")
-                                   .arg(QStringLiteral("terv.erd")),
+             return messageBox(Prompts::Kind::Warning, QString(),
                                {translated("RouteDefView", "Mentsük"), translated("RouteDefView", "Ne mentsük"),
                                 translated("RouteDefView", "Mégsem")},
                                c);
