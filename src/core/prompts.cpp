@@ -1,9 +1,12 @@
 #include "core/prompts.h"
 
+#include "core/titlewidthfilter.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace Prompts {
 namespace {
@@ -24,9 +27,37 @@ QMessageBox::Icon iconFor(Kind kind)
     }
 }
 
+// A message box fixes its own size as it is shown, and again at each layout request,
+// narrower than a bold title needs: the title rule widens it after each time, and the box
+// is placed again for its width when first shown.
+class MessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        const QSize before = size();
+        TitleWidthFilter::fitTitle(this);
+        if (size() != before && !event->spontaneous() && !testAttribute(Qt::WA_Moved)) {
+            adjustPosition(parentWidget());
+            setAttribute(Qt::WA_Moved, false); // placed for the box, not by the program
+        }
+    }
+    bool event(QEvent* event) override
+    {
+        const bool done = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            TitleWidthFilter::fitTitle(this);
+        return done;
+    }
+};
+
 Answer showMessageBox(const Request& r)
 {
-    QMessageBox box(r.parent);
+    MessageBox box(r.parent);
     box.setIcon(iconFor(r.kind));
     box.setWindowTitle(r.title);
     box.setTextFormat(r.textFormat);

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLayout>
+#include <QScreen>
 
 namespace {
 // What a title bar shows beside its text, as window managers commonly draw it (openbox,
@@ -30,11 +32,30 @@ bool TitleWidthFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::Show && event->type() != QEvent::WindowTitleChange)
         return false;
     auto* dialog = qobject_cast<QDialog*>(watched);
-    if (!dialog || !dialog->isWindow() || !dialog->isVisible())
-        return false;
-    // Widened, not given a minimum: an explicit minimum would override its layout's.
-    const int needed = QFontMetrics(titleFont()).horizontalAdvance(dialog->windowTitle()) + titleBarRoom;
-    if (!dialog->windowTitle().isEmpty() && dialog->width() < needed)
-        dialog->resize(needed, dialog->height());
+    if (dialog && dialog->isWindow() && dialog->isVisible())
+        fitTitle(dialog);
     return false;
+}
+
+void TitleWidthFilter::fitTitle(QWidget* window)
+{
+    if (window->windowTitle().isEmpty())
+        return;
+    int needed = QFontMetrics(titleFont()).horizontalAdvance(window->windowTitle()) + titleBarRoom;
+    // Wider than the screen would put the title bar's buttons off it.
+    if (const QScreen* screen = window->screen()) {
+        const int frame = window->frameGeometry().width() - window->width();
+        needed = qMin(needed, screen->availableGeometry().width() - frame);
+    }
+    const QLayout* layout = window->layout();
+    if (window->width() >= needed || (layout && layout->sizeConstraint() == QLayout::SetFixedSize))
+        return;
+    if (window->minimumWidth() == window->maximumWidth()) {
+        const int height =
+            layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(needed) : window->height();
+        window->setFixedSize(needed, height);
+    } else {
+        // Widened, not given a minimum: an explicit minimum would override its layout's.
+        window->resize(needed, window->height());
+    }
 }

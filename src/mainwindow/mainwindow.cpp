@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextEdit>
 #include <QUdpSocket>
 #include <utility>
@@ -54,6 +55,7 @@ MainWindow::MainWindow() : handOverKey(newHandOverSecret())
 
     move(appSettings().windowPosition);
     resize(appSettings().windowSize);
+    fitToScreen();
     setUnifiedTitleAndToolBarOnMac(true);
 
     printer = new QPrinter(QPrinter::HighResolution);
@@ -100,6 +102,34 @@ void MainWindow::closeEvent(QCloseEvent* event)
     settings.windowSize = size();
     settings.save();
     event->accept();
+}
+
+void MainWindow::fitToScreen()
+{
+    // The screen it was closed on, or the main one where that is gone.
+    const QRect frame = frameGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize border = frame.size() - size();
+    resize(size().boundedTo(area.size() - border));
+    // A window that cannot be made small enough keeps its top left corner on the screen.
+    const QSize outer = size() + border;
+    move(qBound(area.left(), frame.left(), area.right() + 1 - outer.width()),
+         qBound(area.top(), frame.top(), area.bottom() + 1 - outer.height()));
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The window manager's frame is known only once it has framed the window.
+    if (frameUnfitted && frameGeometry() != geometry()) {
+        frameUnfitted = false;
+        fitToScreen();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -66,6 +66,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 public slots:
     // Declared in their established order. Each is defined in the file of its family:
@@ -145,6 +146,11 @@ public slots:
     void readPendingDatagrams();
 
 private:
+    // Fits the window, frame and all, into the free area of its screen, moved and if need be
+    // made smaller: a window restored larger or elsewhere than the screen is shown whole.
+    void fitToScreen();
+    bool frameUnfitted = true; // fitted before the window manager's frame was known
+
     // mainwindow_actions.cpp
     void createActions();
     void createMenus();

@@ -1,7 +1,7 @@
-// Every dialog, in each language, opens large enough to show each of its texts whole and
-// its title, its code and time fields wide enough for their longest value and its path
-// fields for a typical path; in German and English its Alt keys are distinct. Every list
-// window shows each cell of its fixed columns whole.
+// Every dialog and each kind of message box, in each language, opens large enough to show
+// each of its texts whole and its title, its code and time fields wide enough for their
+// longest value and its path fields for a typical path; in German and English its Alt keys
+// are distinct. Every list window shows each cell of its fixed columns whole.
 #include "device/devicetestutil.h"
 #include "evaluation/reporttestutil.h"
 #include "eventlog/logtestutil.h"
@@ -521,6 +521,28 @@ QStringList shown(const Check& check)
     return checkShown(d, check);
 }
 
+QString translated(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+// A box as the prompt point shows it, the real one, not the tests' scripted answer. A
+// route's name makes the question before a start time is removed the longest title.
+QStringList messageBox(Prompts::Kind kind, const QString& title, const QStringList& buttons, const Check& check)
+{
+    Prompts::Request r;
+    r.kind = kind;
+    r.title = title.isEmpty()
+                  ? translated("RouteDefView", "\"%1\"  útvonal").arg(QStringLiteral("Északi kerület éjszakai köre"))
+                  : title;
+    r.text = translated("RouteDefView", "Valóban töröljük az alábbi időpontot:\n\"%1\"").arg(QStringLiteral("8:00"));
+    r.buttons = buttons;
+    const Prompts::Handler scripted = Prompts::setHandler({});
+    const QStringList faults = checkModal([&r] { Prompts::ask(r); }, check);
+    Prompts::setHandler(scripted);
+    return faults;
+}
+
 using Opener = std::function<QStringList(const Check&)>;
 
 // Every dialog the program opens, in each of its forms.
@@ -630,6 +652,28 @@ const std::map<QString, Opener>& dialogs()
              d.setProgressRange(100);
              d.kodEdit->setText(QStringLiteral("ABCDEFGHIJKL"));
              return checkShown(d, c);
+         }},
+        {"box: information",
+         [](const Check& c) {
+             return messageBox(Prompts::Kind::Information,
+                               translated("LogTableView", "Rendkívüli bejegyzés keresés"), {}, c);
+         }},
+        {"box: warning",
+         [](const Check& c) {
+             return messageBox(Prompts::Kind::Warning, translated("RouteDefView", "Útvonal terv importálás"), {}, c);
+         }},
+        {"box: critical", [](const Check& c) { return messageBox(Prompts::Kind::Critical, QString(), {}, c); }},
+        {"box: question",
+         [](const Check& c) {
+             return messageBox(Prompts::Kind::Question, QString(),
+                               {translated("RouteDefView", "Töröljük"), translated("RouteDefView", "Mégsem")}, c);
+         }},
+        {"box: warning, own buttons",
+         [](const Check& c) {
+             return messageBox(Prompts::Kind::Warning, QString(),
+                               {translated("RouteDefView", "Mentsük"), translated("RouteDefView", "Ne mentsük"),
+                                translated("RouteDefView", "Mégsem")},
+                               c);
          }},
         {"clock setting",
          [](const Check& c) {

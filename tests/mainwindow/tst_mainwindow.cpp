@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QToolBar>
 
@@ -178,10 +179,10 @@ private slots:
     {
         TestEnv env;
         Settings& settings = appSettings();
-        settings.windowPosition = QPoint(120, 80);
+        settings.windowPosition = QPoint(60, 80); // within the tests' screen
         settings.windowSize = QSize(700, 450);
         MainWindow w;
-        QCOMPARE(qMakePair(w.pos(), w.size()), qMakePair(QPoint(120, 80), QSize(700, 450)));
+        QCOMPARE(qMakePair(w.pos(), w.size()), qMakePair(QPoint(60, 80), QSize(700, 450)));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
@@ -204,6 +205,35 @@ private slots:
         QVERIFY(w.close());
         QCOMPARE(saved.count(), 1);
         QCOMPARE(qMakePair(settings.windowPosition, settings.windowSize), qMakePair(w.pos(), QSize(640, 380)));
+    }
+
+    void restoredWindowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("saved"); // the frame's position and the window's size
+        QTest::addColumn<QRect>("shown");
+        QTest::newRow("fits") << QRect(60, 80, 700, 450) << QRect(60, 80, 704, 454);
+        QTest::newRow("its frame past the edges") << QRect(100, 148, 700, 450) << QRect(96, 146, 704, 454);
+        QTest::newRow("larger than the screen") << QRect(50, 50, 1200, 700) << QRect(0, 0, 800, 600);
+        QTest::newRow("wider than the screen") << QRect(100, 50, 1200, 400) << QRect(0, 50, 800, 404);
+        QTest::newRow("past the right and bottom") << QRect(500, 400, 700, 450) << QRect(96, 146, 704, 454);
+        QTest::newRow("left of and above") << QRect(-300, -100, 600, 400) << QRect(0, 0, 604, 404);
+        QTest::newRow("on a screen now gone") << QRect(2500, 300, 700, 450) << QRect(96, 146, 704, 454);
+    }
+
+    // Restored from the settings onto the tests' screen, whose free area is 800 × 600, in a
+    // frame of 2 pixels.
+    void restoredWindowFitsTheScreen()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(QRect, shown);
+        TestEnv env;
+        appSettings().windowPosition = saved.topLeft();
+        appSettings().windowSize = saved.size();
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.screen()->availableGeometry(), QRect(0, 0, 800, 600));
+        QCOMPARE(w.frameGeometry(), shown);
     }
 };
 
