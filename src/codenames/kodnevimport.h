@@ -1,8 +1,9 @@
 #pragma once
 // Code names coming in from tab-separated UTF-8 text or an XML spreadsheet written by the
 // export (or by another program). Every record becomes a fresh entry, so a refused field
-// never carries over another record's name or colours. A record is added as it is read;
-// when a file turns out damaged the records before the fault stay added.
+// never carries over another record's name or colours. The records read are added together
+// at the end, as adding them one by one in file order would; when a file turns out damaged
+// the records before the fault are still added.
 #include <QLocale>
 #include <QString>
 

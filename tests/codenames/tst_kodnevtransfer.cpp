@@ -16,6 +16,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
+
+#include <tuple>
 
 namespace {
 
@@ -91,6 +94,19 @@ QByteArray xmlRows(const QStringList& rows)
         out += "</Row>";
     }
     return out + "</Table></Worksheet></Workbook>";
+}
+
+// "A2001 név" per row: the code's first letter, the year ("ma" for today) and the name.
+QString listed(const KodNevModel& list)
+{
+    QStringList rows;
+    for (int r = 0; r < list.rowCount(); ++r) {
+        const KodNev e = list.entryAt(r);
+        const QDate d = e.datedName.validFrom;
+        rows << e.codeText().left(1) + (d == QDate::currentDate() ? QStringLiteral("ma") : QString::number(d.year()))
+                    + ' ' + e.datedName.name;
+    }
+    return rows.join(QStringLiteral(", "));
 }
 
 bool sameEntries(const KodNevModel& a, const KodNevModel& b)
@@ -370,6 +386,79 @@ private slots:
         importText(list, "1 Jan 2001\tABC\tÚj név\r\n");
         QCOMPARE(list.rowCount(), 1);
         QCOMPARE(list.entryAt(0).datedName.name, QStringLiteral("Új név"));
+    }
+
+    void importAddsAsOneByOne_data()
+    {
+        QTest::addColumn<QStringList>("before"); // "code year name", in list order
+        QTest::addColumn<QStringList>("records"); // cells split by '|'
+        QTest::addColumn<QString>("after");
+        const QList<std::tuple<const char*, QStringList, QStringList, QString>> cases = {
+            {"repeats in the file",
+             {},
+             {"A|egy", "B|kettő", "A|három", "A|négy", "1 Jan 2005|A|öt", "1 Jan 1999|B|hat", "1 Jan 2005|A|hét"},
+             "A2000 egy, A2005 hét, Ama négy, B1999 hat, B2000 kettő"},
+            {"among the list's names",
+             {"A 2001 a1", "B 2001 b1", "C 2001 c1"},
+             {"1 Jan 1999|B|b0", "1 Jan 2001|C|c1új", "D|d", "B|bma", "1 Jan 2003|A|a3", "E|e", "1 Jan 2002|A|a2",
+              "1 Jan 2005|C|c5"},
+             "A2001 a1, A2002 a2, A2003 a3, B1999 b0, B2001 b1, Bma bma, C2001 c1új, C2005 c5, D2000 d, E2000 e"},
+            {"list out of date order",
+             {"A 2005 a5", "A 2001 a1", "B 2001 b1"},
+             {"1 Jan 2003|A|a3", "1 Jan 2005|A|a5új", "1 Jan 2000|A|a0"},
+             "A2000 a0, A2005 a5, A2001 a1, A2003 a3, A2005 a5új, B2001 b1"},
+            {"one date twice in the list",
+             {"A 2001 x", "A 2001 y", "B 2001 b"},
+             {"1 Jan 2001|A|z", "A|ma"},
+             "A2001 x, A2001 z, Ama ma, B2001 b"},
+        };
+        for (const auto& [tag, before, records, after] : cases) {
+            QTest::addRow("%s, text", tag) << before << records << after;
+            QTest::addRow("%s, xml", tag) << before << records << after;
+        }
+    }
+
+    // The list an import gives is the one adding its records one by one in file order gives:
+    // a code met earlier in the file counts as named, and the last of a code and date wins.
+    void importAddsAsOneByOne()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, records);
+        QFETCH(QString, after);
+        QList<KodNev> entries;
+        for (const QString& e : before)
+            entries << entry(e.section(' ', 0, 0), QDate(e.section(' ', 1, 1).toInt(), 1, 1), e.section(' ', 2));
+        KodNevModel list(entries);
+        const bool asXml = QByteArray(QTest::currentDataTag()).endsWith("xml");
+        const KodNevImport::Result r =
+            asXml ? importXml(list, xmlRows(records))
+                  : importText(list, records.join(QStringLiteral("\r\n")).replace('|', '\t').toUtf8());
+        QCOMPARE(r.added, records.size());
+        QCOMPARE(listed(list), after);
+    }
+
+    void importTellsTheListOnce_data()
+    {
+        QTest::addColumn<bool>("asXml");
+        QTest::newRow("text") << false;
+        QTest::newRow("xml") << true;
+    }
+
+    // A view is not walked once per record.
+    void importTellsTheListOnce()
+    {
+        QFETCH(bool, asXml);
+        KodNevModel list(sample());
+        QStringList records;
+        for (int i = 0; i < 20; ++i)
+            records << QStringLiteral("C%1%2|Pont").arg(QChar('A' + i % 16), QChar('A' + i / 16));
+        QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(&list, &QAbstractItemModel::modelReset);
+        asXml ? importXml(list, xmlRows(records))
+              : importText(list, records.join(QStringLiteral("\r\n")).replace('|', '\t').toUtf8());
+        QCOMPARE(list.rowCount(), 3 + 20);
+        QCOMPARE(inserted.count() + changed.count() + reset.count(), 1);
     }
 
     void nonUtf8StopsWithLine()
