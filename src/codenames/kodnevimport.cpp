@@ -170,8 +170,10 @@ Result readXmlInto(QIODevice& device, Batch& batch, int century, const QLocale& 
             ++result.skipped;
             continue;
         }
-        if (!entry.setCode(code))
+        if (!entry.setCode(code)) {
+            result.badData = true;
             return stop(QCoreApplication::translate("KodnevView", "érvénytelen kód: %1").arg(code.left(20)));
+        }
         if (!date.isValid())
             date = batch.derivedDate(entry);
         entry.datedName.setDate(date);
@@ -246,7 +248,11 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
                   .arg(QString::number(result.stoppedAt), result.error)
             : result.error;
     Prompts::warning(parent, title,
-                     QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.").arg(name, where));
+                     result.badData
+                         ? QCoreApplication::translate("KodnevView", "%1 nem megfelelő adatokat tartalmaz.\n%2.")
+                               .arg(name, where)
+                         : QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
+                               .arg(name, where));
     return false;
 }
 

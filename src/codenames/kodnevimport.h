@@ -23,6 +23,7 @@ struct Result {
     int skipped = 0;   // text lines or rows ignored (bad code, no name, name too long)
     QString error;     // what stopped the import, empty when it read to the end
     int stoppedAt = 0; // the line or row number the error concerns (from 1), 0 without one
+    bool badData = false; // the file itself was readable, but a row holds what no list can take
 };
 
 // Reads from an open device into the list. century is the year given to codes seen for the

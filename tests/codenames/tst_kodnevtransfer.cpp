@@ -530,7 +530,8 @@ private slots:
         }
         writeFile(env.path("rossz.xml"), xmlRows({"A|Első", "XYZ|Második"}));
         ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("rossz.xml importálása nem sikerült\n2. sor: "));
+        prompts.expectNotice(Prompts::Kind::Warning,
+                             QStringLiteral("rossz.xml nem megfelelő adatokat tartalmaz.\n2. sor: érvénytelen kód: XYZ."));
         QVERIFY(!KodNevImport::importFromXml(nullptr, list, QStringLiteral("rossz.XML").toLower()));
         QCOMPARE(list.rowCount(), 1);
     }
