@@ -131,12 +131,6 @@ private slots:
     // code's names out of date order or gave two of them one date.
     void addEntriesAsOneByOne()
     {
-        const auto listed = [](const KodNevModel& m) {
-            QStringList rows;
-            for (int r = 0; r < m.rowCount(); ++r)
-                rows << layout(KodNevModel({m.entryAt(r)})) + ' ' + m.entryAt(r).datedName.name;
-            return rows.join(QStringLiteral(", "));
-        };
         for (int seed = 0; seed < 500; ++seed) {
             QRandomGenerator random(seed);
             const auto some = [&](int n, QChar tag) {
@@ -150,7 +144,8 @@ private slots:
             for (const KodNev& record : records)
                 oneByOne.addEntry(record, true);
             together.addEntries(records);
-            QCOMPARE(QString::number(seed) + ": " + listed(together), QString::number(seed) + ": " + listed(oneByOne));
+            const QString tag = QString::number(seed) + ": ";
+            QCOMPARE(tag + namedLayout(together), tag + namedLayout(oneByOne));
         }
     }
 

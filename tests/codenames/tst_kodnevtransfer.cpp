@@ -6,6 +6,7 @@
 #include "codenames/kodnevexport.h"
 #include "codenames/kodnevimport.h"
 #include "codenames/kodnevmodel.h"
+#include "codenames/kodnevtestutil.h"
 #include "core/constants.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 
 #include <tuple>
 
@@ -96,17 +96,20 @@ QByteArray xmlRows(const QStringList& rows)
     return out + "</Table></Worksheet></Workbook>";
 }
 
-// "A2001 név" per row: the code's first letter, the year ("ma" for today) and the name.
-QString listed(const KodNevModel& list)
+// "code year name" per entry, in list order.
+QList<KodNev> entriesOf(const QStringList& entries)
 {
-    QStringList rows;
-    for (int r = 0; r < list.rowCount(); ++r) {
-        const KodNev e = list.entryAt(r);
-        const QDate d = e.datedName.validFrom;
-        rows << e.codeText().left(1) + (d == QDate::currentDate() ? QStringLiteral("ma") : QString::number(d.year()))
-                    + ' ' + e.datedName.name;
-    }
-    return rows.join(QStringLiteral(", "));
+    QList<KodNev> list;
+    for (const QString& e : entries)
+        list << entry(e.section(' ', 0, 0), QDate(e.section(' ', 1, 1).toInt(), 1, 1), e.section(' ', 2));
+    return list;
+}
+
+// Records of cells split by '|', as text lines or spreadsheet rows.
+KodNevImport::Result importCells(KodNevModel& list, const QStringList& records, bool asXml)
+{
+    return asXml ? importXml(list, xmlRows(records))
+                 : importText(list, records.join(QStringLiteral("\r\n")).replace('|', '\t').toUtf8());
 }
 
 bool sameEntries(const KodNevModel& a, const KodNevModel& b)
@@ -393,6 +396,7 @@ private slots:
         QTest::addColumn<QStringList>("before"); // "code year name", in list order
         QTest::addColumn<QStringList>("records"); // cells split by '|'
         QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("asXml");
         const QList<std::tuple<const char*, QStringList, QStringList, QString>> cases = {
             {"repeats in the file",
              {},
@@ -412,10 +416,9 @@ private slots:
              {"1 Jan 2001|A|z", "A|ma"},
              "A2001 x, A2001 z, Ama ma, B2001 b"},
         };
-        for (const auto& [tag, before, records, after] : cases) {
-            QTest::addRow("%s, text", tag) << before << records << after;
-            QTest::addRow("%s, xml", tag) << before << records << after;
-        }
+        for (const auto& [tag, before, records, after] : cases)
+            for (const bool asXml : {false, true})
+                QTest::addRow("%s, %s", tag, asXml ? "xml" : "text") << before << records << after << asXml;
     }
 
     // The list an import gives is the one adding its records one by one in file order gives:
@@ -425,39 +428,25 @@ private slots:
         QFETCH(QStringList, before);
         QFETCH(QStringList, records);
         QFETCH(QString, after);
-        QList<KodNev> entries;
-        for (const QString& e : before)
-            entries << entry(e.section(' ', 0, 0), QDate(e.section(' ', 1, 1).toInt(), 1, 1), e.section(' ', 2));
-        KodNevModel list(entries);
-        const bool asXml = QByteArray(QTest::currentDataTag()).endsWith("xml");
-        const KodNevImport::Result r =
-            asXml ? importXml(list, xmlRows(records))
-                  : importText(list, records.join(QStringLiteral("\r\n")).replace('|', '\t').toUtf8());
-        QCOMPARE(r.added, records.size());
-        QCOMPARE(listed(list), after);
+        QFETCH(bool, asXml);
+        KodNevModel list(entriesOf(before));
+        QCOMPARE(importCells(list, records, asXml).added, records.size());
+        QCOMPARE(KodNevTest::namedLayout(list), after);
     }
 
-    void importTellsTheListOnce_data()
-    {
-        QTest::addColumn<bool>("asXml");
-        QTest::newRow("text") << false;
-        QTest::newRow("xml") << true;
-    }
+    void importTellsTheListOnce_data() { importAddsAsOneByOne_data(); }
 
     // A view is not walked once per record.
     void importTellsTheListOnce()
     {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, records);
         QFETCH(bool, asXml);
-        KodNevModel list(sample());
-        QStringList records;
-        for (int i = 0; i < 20; ++i)
-            records << QStringLiteral("C%1%2|Pont").arg(QChar('A' + i % 16), QChar('A' + i / 16));
+        KodNevModel list(entriesOf(before));
         QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
         QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
         QSignalSpy reset(&list, &QAbstractItemModel::modelReset);
-        asXml ? importXml(list, xmlRows(records))
-              : importText(list, records.join(QStringLiteral("\r\n")).replace('|', '\t').toUtf8());
-        QCOMPARE(list.rowCount(), 3 + 20);
+        importCells(list, records, asXml);
         QCOMPARE(inserted.count() + changed.count() + reset.count(), 1);
     }
 
