@@ -1495,6 +1495,12 @@ Fehler beim Schreiben der Datei.</translation>
         <source>%1. sor: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>%1 nem megfelelő adatokat tartalmaz.
+%2.</source>
+        <translation>%1 enthält keine passenden Daten.
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>LogFindDlg</name>

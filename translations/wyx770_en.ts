@@ -1495,6 +1495,12 @@ File write error.</translation>
         <source>%1. sor: %2</source>
         <translation>line %1: %2</translation>
     </message>
+    <message>
+        <source>%1 nem megfelelő adatokat tartalmaz.
+%2.</source>
+        <translation>%1 does not hold suitable data.
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>LogFindDlg</name>

@@ -1446,6 +1446,11 @@ Fájl írási hiba.</source>
         <source>%1. sor: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 nem megfelelő adatokat tartalmaz.
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogFindDlg</name>

@@ -15,18 +15,45 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextCodec>
 
 namespace KodNevImport {
 
 namespace {
 
-// A record without a date: a new code is named from the start of the century, a code
-// already named gets a new step from today.
-QDate derivedDate(const KodNevModel& list, const KodNev& entry, int century)
+// The records of one import, added to the list together when the reading ends (also when
+// it stops early): added one by one, each would walk the list and its views.
+class Batch
 {
-    return list.findCode(entry) < 0 ? QDate(century, 1, 1) : QDate::currentDate();
-}
+public:
+    Batch(KodNevModel& list, int century) : list(list), century(century) {}
+
+    // A record without a date: a new code is named from the start of the century, a code
+    // already named (in the list or earlier in the file) gets a new step from today.
+    QDate derivedDate(const KodNev& entry) const
+    {
+        const bool named = list.findCode(entry) >= 0 || codes.contains(entry.codeKey());
+        return named ? QDate::currentDate() : QDate(century, 1, 1);
+    }
+    void add(const KodNev& entry)
+    {
+        records.append(entry);
+        codes.insert(entry.codeKey());
+    }
+    // Every record is taken: one of the same code and date replaces the older one.
+    int commit()
+    {
+        list.addEntries(records);
+        return records.size();
+    }
+
+private:
+    KodNevModel& list;
+    const int century;
+    QList<KodNev> records;
+    QSet<quint64> codes;
+};
 
 // Reads one line of at most maxLineLength bytes; an overlong one is consumed to its end
 // and reported as too long. False at the end of the device.
@@ -46,9 +73,7 @@ bool readLine(QIODevice& device, QByteArray& line, bool& tooLong)
     return true;
 }
 
-} // namespace
-
-Result readText(QIODevice& device, KodNevModel& list, int century, const QLocale& locale)
+Result readTextInto(QIODevice& device, Batch& batch, int century, const QLocale& locale)
 {
     Result result;
     const KodNevDateText dates(locale, century);
@@ -85,20 +110,19 @@ Result readText(QIODevice& device, KodNevModel& list, int century, const QLocale
             continue;
         }
         if (!date.isValid())
-            date = derivedDate(list, entry, century);
+            date = batch.derivedDate(entry);
         entry.datedName.setDate(date);
         if (fields.size() > k + 2) {
             entry.setBackgroundColorName(fields.at(k + 2));
             if (fields.size() > k + 3)
                 entry.setForegroundColorName(fields.at(k + 3));
         }
-        if (list.addEntry(entry, true))
-            ++result.added;
+        batch.add(entry);
     }
     return result;
 }
 
-Result readXml(QIODevice& device, KodNevModel& list, int century, const QLocale& locale)
+Result readXmlInto(QIODevice& device, Batch& batch, int century, const QLocale& locale)
 {
     Result result;
     const KodNevDateText dates(locale, century);
@@ -146,10 +170,12 @@ Result readXml(QIODevice& device, KodNevModel& list, int century, const QLocale&
             ++result.skipped;
             continue;
         }
-        if (!entry.setCode(code))
+        if (!entry.setCode(code)) {
+            result.badData = true;
             return stop(QCoreApplication::translate("KodnevView", "érvénytelen kód: %1").arg(code.left(20)));
+        }
         if (!date.isValid())
-            date = derivedDate(list, entry, century);
+            date = batch.derivedDate(entry);
         entry.datedName.setDate(date);
         if (!entry.datedName.setName(name)) {
             ++result.skipped; // empty or overlong
@@ -160,9 +186,26 @@ Result readXml(QIODevice& device, KodNevModel& list, int century, const QLocale&
             if (colours.size() > 1)
                 entry.setForegroundColorName(colours.at(1));
         }
-        if (list.addEntry(entry, true))
-            ++result.added;
+        batch.add(entry);
     }
+}
+
+} // namespace
+
+Result readText(QIODevice& device, KodNevModel& list, int century, const QLocale& locale)
+{
+    Batch batch(list, century);
+    Result result = readTextInto(device, batch, century, locale);
+    result.added = batch.commit();
+    return result;
+}
+
+Result readXml(QIODevice& device, KodNevModel& list, int century, const QLocale& locale)
+{
+    Batch batch(list, century);
+    Result result = readXmlInto(device, batch, century, locale);
+    result.added = batch.commit();
+    return result;
 }
 
 namespace {
@@ -205,7 +248,11 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
                   .arg(QString::number(result.stoppedAt), result.error)
             : result.error;
     Prompts::warning(parent, title,
-                     QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.").arg(name, where));
+                     result.badData
+                         ? QCoreApplication::translate("KodnevView", "%1 nem megfelelő adatokat tartalmaz.\n%2.")
+                               .arg(name, where)
+                         : QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
+                               .arg(name, where));
     return false;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Code names coming in from tab-separated UTF-8 text or an XML spreadsheet written by the
 // export (or by another program). Every record becomes a fresh entry, so a refused field
-// never carries over another record's name or colours. A record is added as it is read;
-// when a file turns out damaged the records before the fault stay added.
+// never carries over another record's name or colours. The records read are added together
+// at the end, as adding them one by one in file order would; when a file turns out damaged
+// the records before the fault are still added.
 #include <QLocale>
 #include <QString>
 
@@ -22,6 +23,7 @@ struct Result {
     int skipped = 0;   // text lines or rows ignored (bad code, no name, name too long)
     QString error;     // what stopped the import, empty when it read to the end
     int stoppedAt = 0; // the line or row number the error concerns (from 1), 0 without one
+    bool badData = false; // the file itself was readable, but a row holds what no list can take
 };
 
 // Reads from an open device into the list. century is the year given to codes seen for the

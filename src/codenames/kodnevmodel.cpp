@@ -90,6 +90,114 @@ QList<KodNev> orderedAsAdded(const QList<KodNev>& records)
     return list;
 }
 
+// The list that addEntry(record, true) for each record in turn gives, built in one pass.
+// A record only ever lands among the rows of its own code (behind the last one with an
+// earlier date, or in front of the topmost one when all are later) or, with a new code, at
+// the end. So each code's rows are merged on their own and the list is rebuilt around them.
+// While a code's rows keep their dates in strict order, as addEntry keeps them, the merge
+// is a search by date; rows that setData or insertRows put out of order take placeFor's scan.
+QList<KodNev> mergedAsAdded(const QList<KodNev>& list, const QList<KodNev>& records)
+{
+    // An item is original row r as r, or record i as -(i + 1).
+    struct Code {
+        int firstRow = -1; // -1: a new code
+        bool ordered = true;
+        std::map<qint64, int> byDate; // while ordered
+        std::vector<int> sequence;    // in list order, once the merge is done (or out of order)
+    };
+    std::vector<Code> codes;
+    QHash<quint64, int> codeOf;
+    std::vector<int> codeOfRow(size_t(list.size()));
+    std::vector<int> replacedBy(size_t(list.size()), -1);
+    auto codeFor = [&](const KodNev& e) {
+        const auto found = codeOf.constFind(e.codeKey());
+        if (found != codeOf.constEnd())
+            return found.value();
+        codeOf.insert(e.codeKey(), int(codes.size()));
+        codes.emplace_back();
+        return int(codes.size()) - 1;
+    };
+    auto day = [&](int item) {
+        return (item >= 0 ? list.at(item) : records.at(-item - 1)).datedName.validFrom.toJulianDay();
+    };
+    for (int r = 0; r < list.size(); ++r) {
+        const int c = codeFor(list.at(r));
+        codeOfRow[size_t(r)] = c;
+        Code& code = codes[size_t(c)];
+        if (code.firstRow < 0)
+            code.firstRow = r;
+        code.ordered = code.ordered && (code.sequence.empty() || day(code.sequence.back()) < day(r));
+        code.sequence.push_back(r);
+    }
+    for (Code& code : codes)
+        if (code.ordered)
+            for (const int r : code.sequence)
+                code.byDate.emplace_hint(code.byDate.end(), day(r), r);
+    for (int i = 0; i < records.size(); ++i) {
+        Code& code = codes[size_t(codeFor(records.at(i)))];
+        const qint64 d = day(-i - 1);
+        int* same = nullptr;
+        if (code.ordered) {
+            const auto [at, added] = code.byDate.emplace(d, -i - 1);
+            if (!added)
+                same = &at->second;
+        } else {
+            std::vector<int>& rows = code.sequence;
+            size_t place = 0; // all later: in front of the topmost
+            for (size_t k = rows.size(); k-- > 0;) {
+                if (day(rows[k]) == d) {
+                    same = &rows[k];
+                    break;
+                }
+                if (day(rows[k]) < d) {
+                    place = k + 1;
+                    break;
+                }
+            }
+            if (!same)
+                rows.insert(rows.begin() + std::ptrdiff_t(place), -i - 1);
+        }
+        if (same && *same >= 0)
+            replacedBy[size_t(*same)] = i;
+        else if (same)
+            *same = -i - 1;
+    }
+    std::vector<int> placeOfRow(size_t(list.size()));
+    for (Code& code : codes) {
+        if (code.ordered) {
+            code.sequence.clear();
+            for (const auto& dated : code.byDate)
+                code.sequence.push_back(dated.second);
+        }
+        for (size_t k = 0; k < code.sequence.size(); ++k)
+            if (code.sequence[k] >= 0)
+                placeOfRow[size_t(code.sequence[k])] = int(k);
+    }
+    QList<KodNev> merged;
+    merged.reserve(list.size() + records.size());
+    auto put = [&](int item) {
+        if (item < 0)
+            merged.append(records.at(-item - 1));
+        else
+            merged.append(replacedBy[size_t(item)] < 0 ? list.at(item) : records.at(replacedBy[size_t(item)]));
+    };
+    for (int r = 0; r < list.size(); ++r) {
+        const Code& code = codes[size_t(codeOfRow[size_t(r)])];
+        const size_t at = size_t(placeOfRow[size_t(r)]);
+        if (r == code.firstRow)
+            for (size_t k = 0; k < at; ++k)
+                put(code.sequence[k]);
+        put(r);
+        for (size_t k = at + 1; k < code.sequence.size() && code.sequence[k] < 0; ++k)
+            put(code.sequence[k]);
+    }
+    for (const Code& code : codes)
+        if (code.firstRow < 0)
+            for (const int item : code.sequence)
+                put(item);
+    return merged;
+}
+
 QVariant displayValue(const KodNev& e, const QModelIndex& index)
 {
     switch (index.column()) {
@@ -278,6 +386,19 @@ bool KodNevModel::addEntry(const KodNev& entry, bool overwrite)
     // Row numbers below the new entry have shifted.
     emit dataChanged(index(p.row, 0), index(last, 1));
     return true;
+}
+
+void KodNevModel::addEntries(const QList<KodNev>& records)
+{
+    if (records.isEmpty())
+        return;
+    const QList<KodNev> merged = mergedAsAdded(entries, records);
+    // One reset: rows land all over the list, and a view told of them one by one (or a
+    // sorting proxy told of a block) would walk itself once per row.
+    beginResetModel();
+    entries = merged;
+    listChanged();
+    endResetModel();
 }
 
 void KodNevModel::setColors(int row, const QColor& background, const QColor& foreground)

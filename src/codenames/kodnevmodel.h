@@ -40,6 +40,9 @@ public:
     // of the same code and date replaces the old one when overwrite is set, otherwise after
     // the user agrees. True when the list changed.
     bool addEntry(const KodNev& entry, bool overwrite);
+    // The list addEntry(record, true) for each record in turn gives, in one reset of the
+    // model and in time linear in the list and the records.
+    void addEntries(const QList<KodNev>& records);
     void setColors(int row, const QColor& background, const QColor& foreground);
 
     bool isModified() const { return modified; }

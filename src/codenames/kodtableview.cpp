@@ -36,6 +36,10 @@ KodTableView::KodTableView(QWidget* parent)
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(m_proxy, signal, this, &KodTableView::fitRowColumn);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &KodTableView::fitRowColumn);
+    // A reset (a load, an import) clears the selection without a signal; the entry
+    // selected before stays selected where it is still in the list.
+    connect(m_proxy, &QAbstractItemModel::modelAboutToBeReset, this, &KodTableView::rememberSelection);
+    connect(m_proxy, &QAbstractItemModel::modelReset, this, &KodTableView::restoreSelection);
 }
 
 KodTableView::~KodTableView() = default;
@@ -80,6 +84,28 @@ int KodTableView::currentSourceRow() const
     if (selected.isEmpty())
         return -1;
     return m_proxy->mapToSource(selected.first()).row();
+}
+
+void KodTableView::rememberSelection()
+{
+    const int row = currentSourceRow();
+    m_hadSelection = row >= 0;
+    if (m_hadSelection)
+        m_selectedBeforeReset = appSettings().kodNevModel->entryAt(row);
+}
+
+void KodTableView::restoreSelection()
+{
+    if (!m_hadSelection)
+        return;
+    m_hadSelection = false;
+    KodNevModel* names = appSettings().kodNevModel;
+    const int row = names->findExact(m_selectedBeforeReset);
+    if (row < 0)
+        return;
+    const QModelIndex shown = m_proxy->mapFromSource(names->index(row, 0));
+    selectRow(shown.row());
+    scrollTo(shown);
 }
 
 bool KodTableView::close()

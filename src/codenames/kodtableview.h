@@ -2,6 +2,8 @@
 // The table of the code-name window: the shared code-name list through a sorting proxy,
 // read-only, one whole row selected at a time. Commands ask it for the model row under
 // the cursor, which differs from the view row once the user sorts.
+#include "codenames/kodnev.h"
+
 #include <QPair>
 #include <QTableView>
 
@@ -30,10 +32,15 @@ public slots:
 
 private:
     void fitRowColumn();
+    void rememberSelection();
+    void restoreSelection();
 
     QShortcut* homeShortcut = nullptr;
     QShortcut* endShortcut = nullptr;
     QSortFilterProxyModel* m_proxy = nullptr;
+    // The entry selected when the list was last reset, if any.
+    KodNev m_selectedBeforeReset;
+    bool m_hadSelection = false;
 };
 
 // The inclusive span of model rows (first, last) that an export or print of the list covers,

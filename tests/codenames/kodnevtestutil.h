@@ -99,6 +99,19 @@ inline QString layout(const KodNevModel& m)
     return parts.join(' ');
 }
 
+// The list from the top as "A2001 name": code letter, year ("ma" for today) and name.
+inline QString namedLayout(const KodNevModel& m)
+{
+    QStringList rows;
+    for (int r = 0; r < m.rowCount(); ++r) {
+        const KodNev e = m.entryAt(r);
+        const QDate d = e.datedName.validFrom;
+        rows << e.codeText().left(1) + (d == QDate::currentDate() ? QStringLiteral("ma") : QString::number(d.year()))
+                    + ' ' + e.datedName.name;
+    }
+    return rows.join(QStringLiteral(", "));
+}
+
 inline QByteArray hexOf(const KodNev& k)
 {
     return QByteArray(reinterpret_cast<const char*>(k.code), KodNev::codeSize).toHex();

@@ -127,6 +127,28 @@ private slots:
         QCOMPARE(layout(m), QStringLiteral("B1999 B2001 B2003 B2005 C2003"));
     }
 
+    // Adding in one step gives the list adding one by one gives, also where edits put a
+    // code's names out of date order or gave two of them one date.
+    void addEntriesAsOneByOne()
+    {
+        for (int seed = 0; seed < 500; ++seed) {
+            QRandomGenerator random(seed);
+            const auto some = [&](int n, QChar tag) {
+                QList<KodNev> list;
+                for (int i = 0; i < n; ++i)
+                    list << entry(QChar('A' + random.bounded(4)), 2000 + random.bounded(6), tag + QString::number(i));
+                return list;
+            };
+            const QList<KodNev> before = some(random.bounded(9), 'b'), records = some(random.bounded(12), 'r');
+            KodNevModel oneByOne(before), together(before);
+            for (const KodNev& record : records)
+                oneByOne.addEntry(record, true);
+            together.addEntries(records);
+            const QString tag = QString::number(seed) + ": ";
+            QCOMPARE(tag + namedLayout(together), tag + namedLayout(oneByOne));
+        }
+    }
+
     void nameValidAtADate_data()
     {
         QTest::addColumn<QString>("code");

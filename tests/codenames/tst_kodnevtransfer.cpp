@@ -6,6 +6,7 @@
 #include "codenames/kodnevexport.h"
 #include "codenames/kodnevimport.h"
 #include "codenames/kodnevmodel.h"
+#include "codenames/kodnevtestutil.h"
 #include "core/constants.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -16,6 +17,8 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+
+#include <tuple>
 
 namespace {
 
@@ -91,6 +94,22 @@ QByteArray xmlRows(const QStringList& rows)
         out += "</Row>";
     }
     return out + "</Table></Worksheet></Workbook>";
+}
+
+// "code year name" per entry, in list order.
+QList<KodNev> entriesOf(const QStringList& entries)
+{
+    QList<KodNev> list;
+    for (const QString& e : entries)
+        list << entry(e.section(' ', 0, 0), QDate(e.section(' ', 1, 1).toInt(), 1, 1), e.section(' ', 2));
+    return list;
+}
+
+// Records of cells split by '|', as text lines or spreadsheet rows.
+KodNevImport::Result importCells(KodNevModel& list, const QStringList& records, bool asXml)
+{
+    return asXml ? importXml(list, xmlRows(records))
+                 : importText(list, records.join(QStringLiteral("\r\n")).replace('|', '\t').toUtf8());
 }
 
 bool sameEntries(const KodNevModel& a, const KodNevModel& b)
@@ -372,6 +391,65 @@ private slots:
         QCOMPARE(list.entryAt(0).datedName.name, QStringLiteral("Új név"));
     }
 
+    void importAddsAsOneByOne_data()
+    {
+        QTest::addColumn<QStringList>("before"); // "code year name", in list order
+        QTest::addColumn<QStringList>("records"); // cells split by '|'
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("asXml");
+        const QList<std::tuple<const char*, QStringList, QStringList, QString>> cases = {
+            {"repeats in the file",
+             {},
+             {"A|egy", "B|kettő", "A|három", "A|négy", "1 Jan 2005|A|öt", "1 Jan 1999|B|hat", "1 Jan 2005|A|hét"},
+             "A2000 egy, A2005 hét, Ama négy, B1999 hat, B2000 kettő"},
+            {"among the list's names",
+             {"A 2001 a1", "B 2001 b1", "C 2001 c1"},
+             {"1 Jan 1999|B|b0", "1 Jan 2001|C|c1új", "D|d", "B|bma", "1 Jan 2003|A|a3", "E|e", "1 Jan 2002|A|a2",
+              "1 Jan 2005|C|c5"},
+             "A2001 a1, A2002 a2, A2003 a3, B1999 b0, B2001 b1, Bma bma, C2001 c1új, C2005 c5, D2000 d, E2000 e"},
+            {"list out of date order",
+             {"A 2005 a5", "A 2001 a1", "B 2001 b1"},
+             {"1 Jan 2003|A|a3", "1 Jan 2005|A|a5új", "1 Jan 2000|A|a0"},
+             "A2000 a0, A2005 a5, A2001 a1, A2003 a3, A2005 a5új, B2001 b1"},
+            {"one date twice in the list",
+             {"A 2001 x", "A 2001 y", "B 2001 b"},
+             {"1 Jan 2001|A|z", "A|ma"},
+             "A2001 x, A2001 z, Ama ma, B2001 b"},
+        };
+        for (const auto& [tag, before, records, after] : cases)
+            for (const bool asXml : {false, true})
+                QTest::addRow("%s, %s", tag, asXml ? "xml" : "text") << before << records << after << asXml;
+    }
+
+    // The list an import gives is the one adding its records one by one in file order gives:
+    // a code met earlier in the file counts as named, and the last of a code and date wins.
+    void importAddsAsOneByOne()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, records);
+        QFETCH(QString, after);
+        QFETCH(bool, asXml);
+        KodNevModel list(entriesOf(before));
+        QCOMPARE(importCells(list, records, asXml).added, records.size());
+        QCOMPARE(KodNevTest::namedLayout(list), after);
+    }
+
+    void importTellsTheListOnce_data() { importAddsAsOneByOne_data(); }
+
+    // A view is not walked once per record.
+    void importTellsTheListOnce()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, records);
+        QFETCH(bool, asXml);
+        KodNevModel list(entriesOf(before));
+        QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(&list, &QAbstractItemModel::modelReset);
+        importCells(list, records, asXml);
+        QCOMPARE(inserted.count() + changed.count() + reset.count(), 1);
+    }
+
     void nonUtf8StopsWithLine()
     {
         KodNevModel list;
@@ -441,7 +519,8 @@ private slots:
         }
         writeFile(env.path("rossz.xml"), xmlRows({"A|Első", "XYZ|Második"}));
         ScriptedPrompts prompts;
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("rossz.xml importálása nem sikerült\n2. sor: "));
+        prompts.expectNotice(Prompts::Kind::Warning,
+                             QStringLiteral("rossz.xml nem megfelelő adatokat tartalmaz.\n2. sor: érvénytelen kód: XYZ."));
         QVERIFY(!KodNevImport::importFromXml(nullptr, list, QStringLiteral("rossz.XML").toLower()));
         QCOMPARE(list.rowCount(), 1);
     }

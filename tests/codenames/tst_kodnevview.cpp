@@ -4,6 +4,7 @@
 #include "support/testmain.h"
 
 #include "codenames/kodneveditdialog.h"
+#include "codenames/kodnevimport.h"
 #include "codenames/kodnevmodel.h"
 #include "codenames/kodnevview.h"
 #include "codenames/kodtableview.h"
@@ -17,6 +18,7 @@
 #include "core/settings.h"
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSignalSpy>
@@ -291,6 +293,23 @@ private slots:
         press(view, Qt::Key_Return);
         QVERIFY(driver.allDone());
         QCOMPARE(listText(), QStringLiteral("ABCA %1 Főkapu").arg(year));
+    }
+
+    // An import lands in the list at once; the selected entry stays selected where it moved.
+    void importKeepsTheSelectedEntry()
+    {
+        TestEnv env;
+        resetNames({"ABC 2001 Zold", "BEEF 2001 Alma", "CAFE 2001 Kapu"});
+        KodnevView view;
+        view.show();
+        view.sorting(3, Qt::AscendingOrder); // Alma, Kapu, Zold
+        view.table()->selectRow(1);
+        QBuffer file;
+        file.setData("1 Jan 1999\tCAFE\tElso kapu\r\nD\tUj\r\n");
+        file.open(QIODevice::ReadOnly);
+        QCOMPARE(KodNevImport::readText(file, *names(), 2000).added, 2);
+        QCOMPARE(view.cursorLine(), 3);
+        QCOMPARE(names()->entryAt(view.cursorLine()).datedName.name, QStringLiteral("Kapu"));
     }
 
     void titleFollowsTheCodeFileOption()

@@ -187,7 +187,8 @@ private slots:
                                           "</Table></Worksheet></Workbook>");
         ScriptedPrompts prompts;
         prompts.expectFile(Prompts::Kind::OpenFile, env.path("rossz.xml"));
-        prompts.expectNotice(Prompts::Kind::Warning, QStringLiteral("rossz.xml importálása nem sikerült\n2. sor: érvénytelen kód: XYZ."));
+        prompts.expectNotice(Prompts::Kind::Warning,
+                             QStringLiteral("rossz.xml nem megfelelő adatokat tartalmaz.\n2. sor: érvénytelen kód: XYZ."));
         w.kodNevImport();
         QCOMPARE(names()->rowCount(), 1);
         QCOMPARE(names()->entryAt(0).datedName.name, QStringLiteral("Jó"));
