@@ -59,6 +59,9 @@
 #include <QString>
 #include <cerrno>
 #include <functional>
+#include <vector>
+
+#include <sys/types.h>
 
 class QIODevice;
 
@@ -84,6 +87,10 @@ struct Result {
     // The document could not be opened for writing at all (reported as such, with the reason).
     bool notOpened() const { return failure == Failure::Open || failure == Failure::NotRegular; }
     explicit operator bool() const { return ok(); }
+    // Saved, but its old version could not become the backup: none could be made that the
+    // document's owner can read and nobody the document's mode excludes can (the old backup
+    // stays), or the backup's name could not take it (it waits beside the document).
+    bool backupNotKept = false;
 };
 
 // Fault injection for tests. Thread-unsafe by design: saves run on the GUI thread.
@@ -102,6 +109,11 @@ public:
     // Runs action just before the nth operation of this kind, as another program might act
     // between two steps of a save.
     void runBefore(Op op, int n, std::function<void()> action);
+    // Runs action just before the nth operation of any kind (a test may end the process
+    // there, as a kill would).
+    void runAt(int n, std::function<void()> action);
+    // The groups of a user, where the user database does not know them (test users).
+    void setUserGroups(uid_t uid, std::vector<gid_t> groups);
     // A write or flush that fails writes only this many bytes first (a short write);
     // -1: it writes nothing and reports the error.
     void setShortWriteBytes(qint64 bytes);
@@ -112,6 +124,8 @@ public:
 
 // Hooks the seam's users call; they return false (with errno set) when a fault is due.
 bool injectedFault(Op op);
+// The groups a test gave a user; false where it gave none.
+bool testUserGroups(uid_t uid, std::vector<gid_t>& groups);
 
 } // namespace SafeSave
 
@@ -143,3 +157,9 @@ QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadO
 
 // "<path>.bak" (for a very long name, see above)
 QString backupPathFor(const QString& path);
+
+class QWidget;
+// Tells the user that a save went through but its old version could not be kept as the
+// backup; nothing otherwise. Every caller of saveWithBackup that reports to the user does so
+// through here.
+void tellIfBackupNotKept(QWidget* parent, const QString& path, const SafeSave::Result& result);
