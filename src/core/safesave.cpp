@@ -77,7 +77,7 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
 // The document is whole again: every standing marker goes, the one that holds the old version
 // by becoming the backup.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
-              const Beside& beside, const QByteArray& oldCopy, bool copyIsMarker)
+              const Beside& beside, const QByteArray& oldCopy, bool copyIsMarker, Locks& locks)
 {
     Result result;
     struct stat st;
@@ -100,6 +100,7 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
     // A marker left standing would make the next save take the whole document for a damaged one.
     if (code)
         return failed(Failure::Replace, code);
+    locks.release(); // a leftover may be another name of what this save holds
     removeLeftovers(beside.leftovers);
     syncDirectory(targetName);
     return result;
@@ -177,7 +178,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         sysRemove(temp);
         return failed(Failure::Replace, code);
     }
-    return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside, oldCopy, copyIsMarker);
+    return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside, oldCopy, copyIsMarker, locks);
 }
 
 bool report(const Result& result, Result* error)

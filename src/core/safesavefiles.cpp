@@ -369,8 +369,14 @@ bool fitsAsBackupOf(const struct stat& file, const struct stat& doc)
 
 Locks::~Locks()
 {
+    release();
+}
+
+void Locks::release()
+{
     for (const int fd : m_fds)
         ::close(fd);
+    m_fds.clear();
 }
 
 bool Locks::hold(int fd)

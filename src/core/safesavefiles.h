@@ -103,6 +103,8 @@ public:
     // still has its name. False when it lost it.
     bool hold(int fd);
     bool holdName(const QByteArray& name);
+    // Once everything the save made has its place.
+    void release();
 
 private:
     std::vector<int> m_fds;

@@ -49,7 +49,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
         return failed(Failure::Replace, code);
     }
     sysRemove(temp);
-    return settle(targetName, old, backupName, beside, marker, true);
+    return settle(targetName, old, backupName, beside, marker, true, locks);
 }
 
 } // namespace SafeSave

@@ -25,6 +25,6 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
 // the backup under backupName (none kept when empty) where it fits as one, and every standing
 // marker goes; then this user's leftovers.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
-              const Beside& beside, const QByteArray& oldCopy, bool copyIsMarker);
+              const Beside& beside, const QByteArray& oldCopy, bool copyIsMarker, Locks& locks);
 
 } // namespace SafeSave

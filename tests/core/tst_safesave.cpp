@@ -16,10 +16,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <grp.h>
 #include <memory>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using SafeSave::Op;
@@ -792,6 +794,193 @@ private slots:
             QCOMPARE(readAll(doc), again);
             QCOMPARE(names.value(readAll(bak)), names.value(before));
             QCOMPARE(ownerOf(doc), kept);
+        }
+    }
+
+    // A save of each path, failed at every step or ended there as by a kill (in a child
+    // process, which leaves everything as it was at that moment), then the next save of each
+    // party that may write the document: owner, another user of its group and root. After that
+    // save the document is the party's, its backup the last whole version before it (a version
+    // cut by the kill never counts), readable by the owner and by nobody the document's mode
+    // excludes; and the party left nothing beside the document. Where no backup can be made
+    // that fits so, the save says so and keeps the old backup.
+    void everyPartysNextSaveKeepsTheLastWholeVersion_data()
+    {
+        QTest::addColumn<bool>("bySaver"); // the first save: the owner's, else the other user's
+        QTest::addColumn<bool>("sticky");
+        QTest::addColumn<uint>("mode");
+        QTest::addColumn<QString>("group"); // the document's: "shared", "owner's own", "other's own"
+        QTest::addColumn<bool>("ownerInGroup");
+        QTest::addColumn<QString>("backup"); // "owner's", "other's", "other's link"
+        QTest::addColumn<QString>("notice"); // who cannot keep a backup even after a whole save
+        struct Row {
+            const char* name;
+            bool sticky;
+            uint mode;
+            const char* group;
+            bool ownerInGroup;
+            const char* backup;
+            const char* notice;
+            bool otherSaves;
+        };
+        const Row rows[] = {
+            {"group's folder", false, 0660, "shared", true, "owner's", "", true},
+            {"sticky folder", true, 0660, "shared", true, "owner's", "", true},
+            {"owner outside the group", true, 0660, "shared", false, "owner's", "other", true},
+            {"the owner's own group", true, 0640, "owner's own", true, "owner's", "", false},
+            {"the other's own group", true, 0660, "other's own", false, "owner's", "other", true},
+            {"private, other's backup", true, 0600, "shared", true, "other's", "owner", false},
+            {"other's backup a link", true, 0660, "shared", true, "other's link", "owner", true},
+        };
+        for (const Row& r : rows) {
+            for (const bool bySaver : {true, false}) {
+                if (bySaver || r.otherSaves)
+                    QTest::addRow("%s, %s saves", r.name, bySaver ? "owner" : "other")
+                        << bySaver << r.sticky << r.mode << QString(r.group) << r.ownerInGroup << QString(r.backup)
+                        << QString(r.notice);
+            }
+        }
+    }
+
+    void everyPartysNextSaveKeepsTheLastWholeVersion()
+    {
+        QFETCH(bool, bySaver);
+        QFETCH(bool, sticky);
+        QFETCH(uint, mode);
+        QFETCH(QString, group);
+        QFETCH(bool, ownerInGroup);
+        QFETCH(QString, backup);
+        QFETCH(QString, notice);
+        if (::geteuid() != 0)
+            QSKIP("acting as two users needs root");
+        const gid_t shared = 64330;
+        struct Party {
+            const char* name;
+            uid_t uid;
+            std::vector<gid_t> groups;
+        };
+        const Party owner{"owner", 64331, ownerInGroup ? std::vector<gid_t>{64331, shared} : std::vector<gid_t>{64331}};
+        const Party other{"other", 64332, {64332, shared}}, root{"root", 0, {0}};
+        const gid_t docGroup = group == "shared" ? shared : group == "owner's own" ? owner.uid : other.uid;
+        const Party& saver = bySaver ? owner : other;
+        if (!ActingAs(owner.uid, owner.uid, shared).ok())
+            QSKIP("this process cannot take another user's ids here");
+        // On a file system in memory where one can be mounted: thousands of saves, each synced.
+        QTemporaryDir root_;
+        const QByteArray where = QFile::encodeName(root_.path());
+        const bool mounted = ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64m,mode=0711") == 0;
+        struct Unmount {
+            QByteArray where;
+            ~Unmount()
+            {
+                if (!where.isEmpty())
+                    ::umount2(where.constData(), MNT_DETACH);
+            }
+        } unmount{mounted ? where : QByteArray()};
+        QVERIFY(::chmod(where.constData(), 0711) == 0);
+        const QString dir = root_.filePath("shared"), victim = root_.filePath("victim");
+        QVERIFY(QDir().mkdir(dir));
+        giveTo(dir, sticky ? Owner{0, 0, 01777} : Owner{0, shared, 0770});
+        const QString doc = dir + "/terv.erd", bak = backupPathFor(doc);
+        const Owner kept{owner.uid, docGroup, mode};
+        const QByteArray older = "older", old = bigContent('o'), fresh(100 * 1024, 'n'), again = "again";
+        const QMap<QByteArray, QString> names{{older, "older"}, {old, "old"}, {fresh, "new"}, {again, "again"}};
+        const auto inGroup = [&](uid_t uid, gid_t gid) {
+            for (const Party* p : {&owner, &other, &root})
+                if (p->uid == uid)
+                    return std::find(p->groups.begin(), p->groups.end(), gid) != p->groups.end();
+            return false;
+        };
+        const auto mayRead = [&](const Owner& f, uid_t uid) {
+            return uid == f.uid || ((f.mode & 040) && inGroup(uid, f.gid)) || (f.mode & 04);
+        };
+        const auto saveAs = [&](const Party& who, const QByteArray& text, SafeSave::Result* result, int step, bool kill) {
+            const auto save = [&] {
+                ActingAs as(who.uid, who.groups.front(), who.groups.back());
+                SafeSave::FaultScope faults;
+                for (const Party* p : {&owner, &other})
+                    faults.setUserGroups(p->uid, p->groups);
+                if (kill)
+                    faults.runAt(step, [] { ::_exit(0); });
+                else if (step)
+                    faults.failAt(step);
+                faults.setShortWriteBytes(1000);
+                const bool saved = as.ok() && saveWithBackup(doc, writing(text), result);
+                return std::make_pair(saved, faults.operations());
+            };
+            if (!kill)
+                return save();
+            const pid_t child = ::fork();
+            if (child == 0) {
+                save();
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            return std::make_pair(false, 0);
+        };
+        const auto prepare = [&] {
+            for (const QString& f : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+                QFile::remove(dir + '/' + f);
+            writeFile(doc, old);
+            giveTo(doc, kept);
+            writeFile(victim, "victim");
+            giveTo(victim, {owner.uid, owner.uid, 0600});
+            if (backup == "other's link") {
+                QVERIFY(QFile::link(victim, bak));
+                QCOMPARE(::lchown(QFile::encodeName(bak).constData(), other.uid, other.uid), 0);
+                return;
+            }
+            writeFile(bak, older);
+            giveTo(bak, backup == "owner's" ? kept : Owner{other.uid, shared, 0660});
+        };
+        prepare();
+        const int total = saveAs(saver, fresh, nullptr, 0, false).second;
+        for (const bool kill : {false, true}) {
+            for (int i = 1; i <= total + 1; ++i) {
+                for (const Party* next : {&owner, &other, &root}) {
+                    const Owner docNow{kept.uid, kept.gid, mode};
+                    if (next == &other && !((mode & 020) && inGroup(other.uid, docGroup)))
+                        continue;
+                    prepare();
+                    SafeSave::Result result;
+                    const bool saved = saveAs(saver, fresh, &result, i, kill).first;
+                    const QString left = names.value(readAll(doc), "cut");
+                    const QByteArray bakBefore = readAll(bak);
+                    const QString step = QStringLiteral("%1 step %2 of %3 (document %4), then %5 saves: ")
+                                             .arg(kill ? "killed at" : "failed at").arg(i).arg(total).arg(left, next->name);
+                    QVERIFY2(saveAs(*next, again, &result, 0, false).first, qPrintable(step + result.errorString));
+                    QCOMPARE(readAll(doc), again);
+                    QCOMPARE(ownerOf(doc), docNow);
+                    QCOMPARE(readAll(victim), QByteArray("victim"));
+                    // A notice only where no fitting backup can be made: for this party at all,
+                    // or since the only whole version lies in a copy it cannot read.
+                    bool unreadableCopy = false;
+                    for (const QString& f : QDir(dir).entryList({"*.bak.keep"}, QDir::Files))
+                        unreadableCopy = unreadableCopy || !mayRead(ownerOf(dir + '/' + f), next->uid);
+                    if (result.backupNotKept) {
+                        QVERIFY2(notice.contains(next->name) || unreadableCopy, qPrintable(step));
+                        QCOMPARE(readAll(bak), bakBefore);
+                    } else {
+                        const QString want = kill ? (left == "new" ? "new|old" : "old") : saved ? "new" : "old";
+                        QVERIFY2(want.split('|').contains(names.value(readAll(bak))),
+                                 qPrintable(step + "backup " + names.value(readAll(bak), "cut")));
+                        const Owner b = ownerOf(bak);
+                        QVERIFY2(mayRead(b, owner.uid), qPrintable(step + toString(b)));
+                        QVERIFY2(!mayRead(b, other.uid) || mayRead(docNow, other.uid), qPrintable(step + toString(b)));
+                    }
+                    // Nothing of this party's is left beside the document but a version that
+                    // could not take the backup's name, and notes on others' copies.
+                    QStringList own;
+                    for (const QString& f : strayFiles(dir, {"terv.erd", "terv.erd.bak"})) {
+                        const bool note = f.endsWith(".bak.done")
+                                          && QFileInfo::exists(dir + '/' + f.chopped(4) + "keep");
+                        if (ownerOf(dir + '/' + f).uid == next->uid && !note)
+                            own << f;
+                    }
+                    QVERIFY2(own.size() <= (result.backupNotKept ? 1 : 0), qPrintable(step + own.join(' ')));
+                }
+            }
         }
     }
 
