@@ -4,6 +4,7 @@
 #include "support/hangwatchdog.h"
 #include "support/leaseholder.h"
 #include "support/otheruser.h"
+#include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <grp.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -982,6 +984,83 @@ private slots:
                 }
             }
         }
+    }
+
+    // Root saving a private document whose owner cannot be given to a file (as on a server
+    // that maps root to nobody): a copy would be root's alone, so the save goes through, the
+    // old backup stays, and the user is told.
+    void backupTheOwnerCannotReadIsNotMade_data()
+    {
+        QTest::addColumn<bool>("ownerGiven");
+        QTest::newRow("owner given") << true;
+        QTest::newRow("owner cannot be given") << false;
+    }
+
+    void backupTheOwnerCannotReadIsNotMade()
+    {
+        QFETCH(bool, ownerGiven);
+        if (::geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        TestEnv env;
+        const QString doc = env.path("kodlista.kod"), bak = backupPathFor(doc);
+        writeFile(doc, "old");
+        giveTo(doc, {54321, 54322, 0600});
+        writeFile(bak, "older");
+        giveTo(bak, {54321, 54322, 0600});
+        SafeSave::FaultScope faults;
+        for (int n = 1; n <= 8 && !ownerGiven; ++n)
+            faults.failNth(Op::Chown, n, EPERM);
+        SafeSave::Result result;
+        QVERIFY(saveWithBackup(doc, writing("new"), &result));
+        QCOMPARE(readAll(doc), QByteArray("new"));
+        QCOMPARE(result.backupNotKept, !ownerGiven);
+        QCOMPARE(readAll(bak), ownerGiven ? QByteArray("old") : QByteArray("older"));
+        QCOMPARE(ownerOf(bak), (Owner{54321, 54322, 0600}));
+        ScriptedPrompts prompts;
+        if (!ownerGiven)
+            prompts.expectNotice(Prompts::Kind::Warning, bak);
+        tellIfBackupNotKept(nullptr, doc, result);
+    }
+
+    // What earlier saves left beside a document goes with the next save of the same user,
+    // unless another save still holds it or it is not this document's.
+    void leftoversOfEarlierSavesAreCleared_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("othersFile");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("temporary") << "doc.erd.k3z.tmp" << false << false << true;
+        QTest::newRow("old version waiting") << "doc.erd.bak.tmp" << false << false << true;
+        QTest::newRow("old version waiting, fresh name") << "doc.erd.a1.bak.tmp" << false << false << true;
+        QTest::newRow("temporary still written") << "doc.erd.k3z.tmp" << false << true << false;
+        QTest::newRow("another user's temporary") << "doc.erd.k3z.tmp" << true << false << false;
+        QTest::newRow("another document's") << "doc.erd.v2.bak.tmp" << false << false << false;
+        QTest::newRow("another document's temporary") << "doc.erd.v2.k3z.tmp" << false << false << false;
+    }
+
+    void leftoversOfEarlierSavesAreCleared()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, othersFile);
+        QFETCH(bool, locked);
+        QFETCH(bool, removed);
+        if (othersFile && ::geteuid() != 0)
+            QSKIP("another user's file needs root to make");
+        TestEnv env;
+        const QString doc = env.path("doc.erd"), left = env.path(name);
+        writeFile(doc, "old");
+        writeFile(env.path("doc.erd.v2"), "another document");
+        writeFile(left, "left");
+        if (othersFile)
+            giveTo(left, {54321, 54322, 0600});
+        QFile holder(left);
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+        if (locked)
+            QCOMPARE(::flock(holder.handle(), LOCK_EX), 0);
+        QVERIFY(saveWithBackup(doc, writing("new")));
+        QCOMPARE(QFileInfo::exists(left), !removed);
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
     }
 
     // Every name the file system takes can be saved, with its backup beside it: the
