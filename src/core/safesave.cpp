@@ -152,6 +152,10 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
             sysRemove(temp);
             return failed(Failure::Replace, code);
         }
+        // Markers of a document no longer there (moved to its backup, or removed) are void.
+        for (const Marker& m : beside.markers)
+            voidMarker(m);
+        locks.release();
         removeLeftovers(beside.leftovers);
         syncDirectory(targetName);
         return Result();
@@ -249,10 +253,34 @@ Result moveToBackup(const QString& path)
     const QByteArray backupName = QFile::encodeName(backupPathFor(target));
     if (backupNameTaken(backupName))
         return failed(Failure::Replace, notRegularText());
-    if (!sysRename(name, backupName))
+    const Beside beside = lookBeside(name);
+    const Previous prev = previousVersion(beside);
+    Locks locks;
+    Result result;
+    if (!prev.documentWhole && !prev.marker.isEmpty()) {
+        // The document may be damaged: the whole version a marker holds becomes the backup, and
+        // the marker stands until the document is gone.
+        QByteArray copy;
+        struct stat made;
+        if (!copyToTemp(prev.marker, name, st, copy, made, locks))
+            return failed(Failure::Replace, errno);
+        if (!sysRename(copy, backupName)) {
+            const int code = errno;
+            sysRemove(copy);
+            return failed(Failure::Replace, code);
+        }
+        if (!sysRemove(name))
+            return failed(Failure::Replace, errno);
+    } else if (!sysRename(name, backupName)) {
         return failed(Failure::Replace, errno);
+    }
+    result.backupNotKept = !prev.documentWhole && prev.marker.isEmpty();
+    for (const Marker& m : beside.markers)
+        voidMarker(m);
+    locks.release();
+    removeLeftovers(beside.leftovers);
     syncDirectory(name);
-    return Result();
+    return result;
 }
 
 void tellIfBackupNotKept(QWidget* parent, const QString& path, const Result& result)
