@@ -45,7 +45,7 @@ Beside lookBeside(const QByteArray& target)
     const int slash = target.lastIndexOf('/');
     const QByteArray dir = target.left(slash + 1);
     const QStringList names = QDir(QFile::decodeName(dir.isEmpty() ? "." : dir))
-                                  .entryList(QDir::Files | QDir::Hidden | QDir::System);
+                                  .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     const uid_t me = ::geteuid();
     struct Found {
         QByteArray name;

@@ -384,12 +384,15 @@ bool Locks::hold(int fd)
     const int kept = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
     if (kept < 0)
         return true; // no lock, as on a file system without them
-    int r;
-    do
-        r = ::flock(kept, LOCK_EX);
-    while (r < 0 && errno == EINTR);
+    // Never waits: a fresh file is held only by a save about to remove it, and a lock someone
+    // else holds on a document must not stop the save.
     struct stat st;
-    if (::fstat(kept, &st) == 0 && st.st_nlink == 0) { // removed before the lock was had
+    const bool held = ::flock(kept, LOCK_EX | LOCK_NB) == 0;
+    if (!held && errno != EWOULDBLOCK && errno != EINTR) {
+        ::close(kept);
+        return true; // a file system without locks
+    }
+    if (!held || (::fstat(kept, &st) == 0 && st.st_nlink == 0)) {
         ::close(kept);
         return false;
     }

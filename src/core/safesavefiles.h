@@ -99,8 +99,8 @@ public:
     ~Locks();
     Locks(const Locks&) = delete;
     Locks& operator=(const Locks&) = delete;
-    // Locks the file open under fd (waiting for a remover that holds it), then checks that it
-    // still has its name. False when it lost it.
+    // Locks the file open under fd and checks that it still has its name. False when another
+    // save holds it or it lost its name (a save removing it as a leftover).
     bool hold(int fd);
     bool holdName(const QByteArray& name);
     // Once everything the save made has its place.

@@ -25,13 +25,14 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
     } else if (prev.documentWhole || !prev.marker.isEmpty()) {
         QByteArray copy;
         struct stat made;
-        if (copyToTemp(prev.documentWhole ? targetName : prev.marker, targetName, old, copy, made, locks)) {
+        const bool copied = copyToTemp(prev.documentWhole ? targetName : prev.marker, targetName, old, copy, made, locks);
+        if (copied) {
             marker = newMarkerName(targetName);
             madeMarker = sysRename(copy, marker);
         }
         if (!madeMarker) {
             const int code = errno;
-            if (!copy.isEmpty())
+            if (copied)
                 ::unlink(copy.constData());
             sysRemove(temp);
             return failed(Failure::Replace, code);

@@ -976,8 +976,9 @@ private slots:
                         QVERIFY2(want.split('|').contains(names.value(readAll(bak))),
                                  qPrintable(step + "backup " + names.value(readAll(bak), "cut")));
                         const Owner b = ownerOf(bak);
-                        QVERIFY2(mayRead(b, owner.uid), qPrintable(step + toString(b)));
-                        QVERIFY2(!mayRead(b, other.uid) || mayRead(docNow, other.uid), qPrintable(step + toString(b)));
+                        const QString bakOwner = QString::asprintf("%u:%u %o", b.uid, b.gid, b.mode);
+                        QVERIFY2(mayRead(b, owner.uid), qPrintable(step + bakOwner));
+                        QVERIFY2(!mayRead(b, other.uid) || mayRead(docNow, other.uid), qPrintable(step + bakOwner));
                     }
                     // Nothing of this party's is left beside the document but a version that
                     // could not take the backup's name, and notes on others' copies.
