@@ -8,7 +8,6 @@
 #include <QFile>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace SafeSave {
@@ -116,19 +115,10 @@ bool voidMarker(const Marker& marker)
     return sysClose(fd) && synced;
 }
 
-// Only this user's files, and only those no running save holds: a save keeps its own locked.
 void removeLeftovers(const std::vector<QByteArray>& names)
 {
-    for (const QByteArray& name : names) {
-        const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat held, now;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_uid == ::geteuid()
-            && ::lstat(name.constData(), &now) == 0 && now.st_ino == held.st_ino && now.st_dev == held.st_dev)
-            sysRemove(name);
-        ::close(fd);
-    }
+    for (const QByteArray& name : names)
+        removeUnheld(name);
 }
 
 Placed keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc,

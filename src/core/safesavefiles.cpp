@@ -410,6 +410,18 @@ bool Locks::holdName(const QByteArray& name)
     return held;
 }
 
+void removeUnheld(const QByteArray& name)
+{
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat held, now;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_uid == ::geteuid()
+        && ::lstat(name.constData(), &now) == 0 && now.st_ino == held.st_ino && now.st_dev == held.st_dev)
+        sysRemove(name);
+    ::close(fd);
+}
+
 int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -110,6 +110,9 @@ private:
     std::vector<int> m_fds;
 };
 
+// Removes a file of this user's that no save holds a lock on.
+void removeUnheld(const QByteArray& name);
+
 // Creates a fresh, locked temporary file beside target, with the given mode; its name goes
 // to tempName. -1 with errno on failure.
 int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks);
