@@ -37,8 +37,9 @@
 // standing marker takes the document for damaged and the marker's copy for the version before
 // it; a marker it may not remove (another user's, in a sticky folder) it voids, once the
 // document is whole, by "<file>.<random>.bak.done" beside it, and the marker's owner's next
-// save removes both. Where nobody can read the copy, the document is only written over, the
-// marker stands, and the save keeps no backup.
+// save removes both. Where this user cannot read the marker's copy, the document is written
+// over without a copy of its own, the marker stands until the document is whole, and the
+// save keeps no backup.
 //
 // Copies take the document's owner, group and mode as far as this user may (a member of the
 // group may give a file its group), so they are never readable by more people than the
@@ -168,7 +169,8 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 
 // Moves a document to its backup name, replacing an older backup, for a command that
-// starts the document afresh: its old version is kept as a save would keep it. Does nothing
+// starts the document afresh: its old version is kept as a save would keep it (the copy a
+// standing marker holds, rather than a document that may be damaged). Does nothing
 // when there is no document, or no regular file, under the name; refuses where the backup
 // name holds anything but a regular file.
 SafeSave::Result moveToBackup(const QString& path);
