@@ -5,6 +5,7 @@
 #include "support/leaseholder.h"
 #include "support/otheruser.h"
 #include "support/scriptedprompts.h"
+#include "support/sourcetext.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
@@ -1029,6 +1030,19 @@ private slots:
         if (!ownerGiven)
             prompts.expectNotice(Prompts::Kind::Warning, bak);
         tellIfBackupNotKept(nullptr, doc, result);
+    }
+
+    // Every save that keeps a backup and looks at its result tells the user where it could
+    // not keep the backup.
+    void everyReportedSaveTellsOfABackupNotKept()
+    {
+        QStringList silent;
+        SourceText::forEachSourceFile([&](const QString& path, const QString& text) {
+            if (!path.startsWith(QLatin1String("src/core/safesave")) && text.contains(QLatin1String("saveWithBackup("))
+                && text.contains(QLatin1String("SafeSave::Result")) && !text.contains(QLatin1String("tellIfBackupNotKept(")))
+                silent << path;
+        });
+        QCOMPARE(silent.join(QLatin1String(", ")), QString());
     }
 
     // What earlier saves left beside a document goes with the next save of the same user,
