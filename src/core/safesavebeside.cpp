@@ -88,14 +88,16 @@ Beside lookBeside(const QByteArray& target)
     return found;
 }
 
+// Free also of a void note, which would void the marker at once.
 QByteArray newMarkerName(const QByteArray& target)
 {
-    QByteArray name;
-    struct stat st;
-    do
-        name = besideName(target, randomSuffix() + markerSuffix);
-    while (::lstat(name.constData(), &st) == 0);
-    return name;
+    for (;;) {
+        const QByteArray part = randomSuffix();
+        const QByteArray name = besideName(target, part + markerSuffix);
+        struct stat st;
+        if (::lstat(name.constData(), &st) != 0 && ::lstat(besideName(target, part + voidSuffix).constData(), &st) != 0)
+            return name;
+    }
 }
 
 Marker markerNamed(const QByteArray& target, const QByteArray& name)
