@@ -321,6 +321,8 @@ Fit takeOwnerAndMode(int fd, const struct stat& old)
     return group || !(old.st_mode & 040) || (old.st_mode & 04) ? Fit::Readable : Fit::Private;
 }
 
+namespace {
+
 // Whether a user is in a group: this process's own groups as the system gives them, else the
 // user database's. A user the database does not know is taken to be in the group where
 // presumed (the group of a file that user made, or of the user's own document).
@@ -350,6 +352,8 @@ bool memberOf(uid_t uid, gid_t gid, bool presumed)
     }
     return std::find(groups.begin(), groups.begin() + n, gid) != groups.begin() + n;
 }
+
+} // namespace
 
 // Mode bits are enough here: the program sets no access lists, and root reads anything.
 bool fitsAsBackupOf(const struct stat& file, const struct stat& doc)
@@ -410,14 +414,21 @@ bool Locks::holdName(const QByteArray& name)
     return held;
 }
 
+// Opened for writing where it may be: NFS locks a file exclusively only so.
 void removeUnheld(const QByteArray& name)
 {
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat held, now;
+    if (::lstat(name.constData(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_uid != ::geteuid())
+        return;
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(name.constData(), O_RDWR | flags);
+    if (fd < 0)
+        fd = ::open(name.constData(), O_RDONLY | flags);
     if (fd < 0)
         return;
-    struct stat held, now;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_uid == ::geteuid()
-        && ::lstat(name.constData(), &now) == 0 && now.st_ino == held.st_ino && now.st_dev == held.st_dev)
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+        && held.st_uid == ::geteuid() && ::lstat(name.constData(), &now) == 0 && now.st_ino == held.st_ino
+        && now.st_dev == held.st_dev)
         sysRemove(name);
     ::close(fd);
 }
