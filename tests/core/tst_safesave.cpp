@@ -1007,6 +1007,21 @@ private slots:
         QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
     }
 
+    // A save that runs while another writes its temporary leaves that temporary alone.
+    void aSaveLeavesWhatAnotherIsWriting()
+    {
+        TestEnv env;
+        const QString doc = env.path("doc.erd");
+        writeFile(doc, "old");
+        SafeSave::FaultScope faults;
+        bool innerSaved = false;
+        faults.runBefore(Op::Flush, 1, [&] { innerSaved = saveWithBackup(doc, writing("inner")); });
+        QVERIFY(saveWithBackup(doc, writing("outer")));
+        QVERIFY(innerSaved);
+        QCOMPARE(readAll(doc), QByteArray("outer"));
+        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("inner"));
+    }
+
     // Every name the file system takes can be saved, with its backup beside it: the
     // temporaries' and the backup's names are cut to fit, and two long names that begin
     // alike keep apart.
