@@ -25,7 +25,7 @@ bool regularAt(const QByteArray& name, struct stat& st)
 
 bool isRandomPart(const QByteArray& part)
 {
-    if (part.isEmpty() || part.size() > 6)
+    if (part.isEmpty() || part.size() > 5) // randomSuffix: below 0xFFFFFF in base 36
         return false;
     for (const char c : part) {
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z')))
