@@ -3851,6 +3851,18 @@ Papierformat nichts!</translation>
         <source>írási hiba</source>
         <translation>Schreibfehler</translation>
     </message>
+    <message>
+        <source>Figyelem</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>A mentés megtörtént, de az előző változatot nem sikerült biztonsági másolatként megtartani:
+%1
+A korábbi biztonsági másolat változatlan.</source>
+        <translation>Die Datei wurde gespeichert, aber ihre vorige Fassung konnte nicht als Sicherungskopie behalten werden:
+%1
+Die frühere Sicherungskopie ist unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3851,6 +3851,18 @@ on the paper size set!</translation>
         <source>írási hiba</source>
         <translation>write error</translation>
     </message>
+    <message>
+        <source>Figyelem</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>A mentés megtörtént, de az előző változatot nem sikerült biztonsági másolatként megtartani:
+%1
+A korábbi biztonsági másolat változatlan.</source>
+        <translation>The file was saved, but its previous version could not be kept as the backup:
+%1
+The earlier backup is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

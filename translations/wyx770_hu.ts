@@ -3729,6 +3729,16 @@ semmit sem lehet kinyomtatni!</source>
         <source>írási hiba</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Figyelem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A mentés megtörtént, de az előző változatot nem sikerült biztonsági másolatként megtartani:
+%1
+A korábbi biztonsági másolat változatlan.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -479,6 +479,7 @@ bool KodNevModel::save()
                                  : tr("A kód-név fájl mentése sikertelen!"));
         return false;
     }
+    tellIfBackupNotKept(nullptr, path, result);
     unreadablePath.clear();
     knownPath = path;
     modified = false;

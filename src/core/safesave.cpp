@@ -3,8 +3,10 @@
 
 #include "core/safesavefiles.h"
 #include "core/safesaveinplace.h"
+#include "core/prompts.h"
 #include "core/safesavenames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <fcntl.h>
@@ -12,6 +14,98 @@
 #include <unistd.h>
 
 namespace SafeSave {
+namespace {
+
+Previous previousVersion(const Beside& beside)
+{
+    Previous p;
+    p.documentWhole = beside.markers.empty();
+    for (const bool own : {true, false}) {
+        for (const Marker& m : beside.markers) {
+            if ((m.owner == ::geteuid()) != own || !p.marker.isEmpty())
+                continue;
+            const int fd = openRegular(m.name, O_RDONLY | O_NOFOLLOW);
+            if (fd >= 0) {
+                ::close(fd);
+                p.marker = m.name;
+                p.ownMarker = own;
+            }
+        }
+    }
+    return p;
+}
+
+// The old version under a name of its own, locked, fit to become the backup: a second link
+// to a whole document, or a copy of it or of the marker that holds it. Empty where none can be
+// made that fits; false where making it failed.
+bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const Previous& prev, Locks& locks,
+                    QByteArray& copy)
+{
+    copy.clear();
+    if (prev.documentWhole) {
+        copy = claimOldCopyName(targetName);
+        if (sysLink(targetName, copy)) {
+            locks.holdName(copy);
+            return true;
+        }
+        const int code = errno;
+        if (code != EPERM && code != EOPNOTSUPP && code != EXDEV && code != EMLINK && code != ENOSYS)
+            return false;
+    } else if (prev.marker.isEmpty()) {
+        return true;
+    }
+    QByteArray temp;
+    struct stat made;
+    if (!copyToTemp(prev.documentWhole ? targetName : prev.marker, targetName, old, temp, made, locks))
+        return false;
+    if (!fitsAsBackupOf(made, old)) {
+        sysRemove(temp);
+        copy.clear();
+        return true;
+    }
+    copy = claimOldCopyName(targetName);
+    if (sysRename(temp, copy))
+        return true;
+    const int code = errno;
+    sysRemove(temp);
+    errno = code;
+    return false;
+}
+
+} // namespace
+
+// The document is whole again: every standing marker goes, the one that holds the old version
+// by becoming the backup.
+Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
+              const Beside& beside, const QByteArray& oldCopy, bool copyIsMarker, Locks& locks)
+{
+    Result result;
+    struct stat st;
+    const bool usable = !oldCopy.isEmpty()
+                        && (!copyIsMarker || (::lstat(oldCopy.constData(), &st) == 0 && fitsAsBackupOf(st, old)));
+    result.backupNotKept = !backupName.isEmpty() && !usable;
+    int code = 0;
+    if (!backupName.isEmpty() && usable) {
+        const Placed placed = keepAsBackup(oldCopy, backupName, old, targetName, copyIsMarker);
+        result.backupNotKept = placed != Placed::Backup;
+        if (placed == Placed::Stuck && !voidMarker(markerNamed(targetName, oldCopy)))
+            code = errno;
+    } else if (copyIsMarker && !oldCopy.isEmpty() && !voidMarker(markerNamed(targetName, oldCopy))) {
+        code = errno;
+    }
+    for (const Marker& m : beside.markers) {
+        if (m.name != oldCopy && !voidMarker(m))
+            code = errno;
+    }
+    // A marker left standing would make the next save take the whole document for a damaged one.
+    if (code)
+        return failed(Failure::Replace, code);
+    locks.release(); // a leftover may be another name of what this save holds
+    removeLeftovers(beside.leftovers);
+    syncDirectory(targetName);
+    return result;
+}
+
 namespace {
 
 Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, bool keepBackup)
@@ -29,12 +123,16 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (keepBackup && hadOld && backupNameTaken(backupName))
         return failed(Failure::Replace, notRegularText());
 
+    const Beside beside = lookBeside(targetName);
+    const Previous prev = previousVersion(beside);
+    Locks locks;
+
     // 1. The new contents, complete and on disk, under a temporary name. Beside an old
     // document the temporary is never readable by more than the document: made with its mode
     // where it will have its owner and group, else private until it has them.
     QByteArray temp;
     const bool sameOwner = hadOld && old.st_uid == ::geteuid() && old.st_gid == ::getegid();
-    const int fd = createTemp(targetName, temp, !hadOld ? 0666 : sameOwner ? old.st_mode & 0777 : 0600);
+    const int fd = createTemp(targetName, temp, !hadOld ? 0666 : sameOwner ? old.st_mode & 0777 : 0600, locks);
     if (fd < 0)
         return failed(Failure::Open, errno);
     const bool replaceable = !hadOld || takeOwnerAndMode(fd, old) == Fit::Whole;
@@ -48,37 +146,43 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
             return failed(Failure::Write, reason);
         }
     }
-    if (!replaceable)
-        return saveInPlace(targetName, temp, old, keepBackup ? backupName : QByteArray());
-
-    // 2. The old file gets a second name, so it survives the rename as the coming backup.
-    QByteArray oldCopy;
-    if (keepBackup && hadOld) {
-        bool ready = claimOldCopyName(targetName, oldCopy);
-        if (ready && !sysLink(targetName, oldCopy)) {
-            const int code = errno;
-            ready = (code == EPERM || code == EOPNOTSUPP || code == EXDEV || code == EMLINK || code == ENOSYS)
-                    && copyFile(targetName, oldCopy, old);
-        }
-        if (!ready) {
+    if (!hadOld) {
+        if (!sysRename(temp, targetName)) {
             const int code = errno;
             sysRemove(temp);
             return failed(Failure::Replace, code);
         }
+        // Markers of a document no longer there (moved to its backup, or removed) are void.
+        for (const Marker& m : beside.markers)
+            voidMarker(m);
+        locks.release();
+        removeLeftovers(beside.leftovers);
+        syncDirectory(targetName);
+        return Result();
+    }
+    if (!replaceable)
+        return saveInPlace(targetName, temp, old, keepBackup ? backupName : QByteArray(), beside, prev, locks);
+
+    // 2. The old version gets a name of its own, so it survives the rename as the coming backup.
+    QByteArray oldCopy;
+    const bool copyIsMarker = keepBackup && !prev.documentWhole && prev.ownMarker;
+    if (copyIsMarker) {
+        oldCopy = prev.marker; // its own name, until the document is whole
+    } else if (keepBackup && !oldVersionCopy(targetName, old, prev, locks, oldCopy)) {
+        const int code = errno;
+        sysRemove(temp);
+        return failed(Failure::Replace, code);
     }
 
-    // 3. The new file takes the name in one step; only then does the old backup go.
+    // 3. The new file takes the name in one step; only then do the markers and the old backup go.
     if (!sysRename(temp, targetName)) {
         const int code = errno;
-        if (!oldCopy.isEmpty())
+        if (!oldCopy.isEmpty() && !copyIsMarker)
             sysRemove(oldCopy);
         sysRemove(temp);
         return failed(Failure::Replace, code);
     }
-    if (!oldCopy.isEmpty())
-        keepAsBackup(oldCopy, backupName);
-    syncDirectory(targetName);
-    return Result();
+    return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside, oldCopy, copyIsMarker, locks);
 }
 
 bool report(const Result& result, Result* error)
@@ -149,10 +253,45 @@ Result moveToBackup(const QString& path)
     const QByteArray backupName = QFile::encodeName(backupPathFor(target));
     if (backupNameTaken(backupName))
         return failed(Failure::Replace, notRegularText());
-    if (!sysRename(name, backupName))
+    const Beside beside = lookBeside(name);
+    const Previous prev = previousVersion(beside);
+    Locks locks;
+    Result result;
+    if (!prev.documentWhole && !prev.marker.isEmpty()) {
+        // The document may be damaged: the whole version a marker holds becomes the backup, and
+        // the marker stands until the document is gone.
+        QByteArray copy;
+        struct stat made;
+        if (!copyToTemp(prev.marker, name, st, copy, made, locks))
+            return failed(Failure::Replace, errno);
+        if (!sysRename(copy, backupName)) {
+            const int code = errno;
+            sysRemove(copy);
+            return failed(Failure::Replace, code);
+        }
+        if (!sysRemove(name))
+            return failed(Failure::Replace, errno);
+    } else if (!sysRename(name, backupName)) {
         return failed(Failure::Replace, errno);
+    }
+    result.backupNotKept = !prev.documentWhole && prev.marker.isEmpty();
+    for (const Marker& m : beside.markers)
+        voidMarker(m);
+    locks.release();
+    removeLeftovers(beside.leftovers);
     syncDirectory(name);
-    return Result();
+    return result;
+}
+
+void tellIfBackupNotKept(QWidget* parent, const QString& path, const Result& result)
+{
+    if (!result.ok() || !result.backupNotKept)
+        return;
+    Prompts::warning(parent, QCoreApplication::translate("SafeSave", "Figyelem"),
+                     QCoreApplication::translate("SafeSave", "A mentés megtörtént, de az előző változatot nem "
+                                                             "sikerült biztonsági másolatként megtartani:\n%1\n"
+                                                             "A korábbi biztonsági másolat változatlan.")
+                         .arg(backupPathFor(resolveLinks(path))));
 }
 
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode)

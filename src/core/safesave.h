@@ -1,10 +1,16 @@
 #pragma once
 // Saving a document so that a failure at any moment leaves the old file or its backup.
 //
-// The rule, whoever saves and whatever fails at any step: the document or its backup holds
-// each of the last two versions (the one saved before and the one before that), a failure is
-// reported, never shown as success, the document keeps its owner, group and mode, and no
-// leftover of an interrupted save, this user's or another's, blocks the next save.
+// The rule, whoever saves and whatever fails or ends a save (a kill, the machine stopping) at
+// any step: after the next save, by any user, the document and its backup are the last two
+// whole versions (a version cut short never counts); a copy that may hold the only whole
+// version is never deleted; no version is written into a file that someone the document's
+// mode excludes can read, nor through a symbolic link; the backup is readable by the
+// document's owner, and where no such backup can be made the save goes through, keeps the
+// old backup and says so (Result::backupNotKept, shown by tellIfBackupNotKept); a failure is
+// reported, never shown as success; the document keeps its owner, group and mode; and a save
+// clears what earlier saves of its own user left beside the document, never another user's
+// nor a file another save still holds.
 //
 // saveWithBackup writes the new contents completely to a temporary file beside the
 // document, checking every write, the flush, fsync and close. Only then is the old file
@@ -14,26 +20,45 @@
 // new file is in place. A document reached through a symbolic link is saved into the link's
 // target (the link stays), and the target's old contents become the backup beside the target.
 // Where no hard link can be made (some file systems), the old file is copied instead. Should
-// only the very last step fail, the document is saved (and reported so) and its old version
-// waits under "<file>.bak.tmp" beside the untouched previous backup, until the next save.
+// only the very last step fail, the document is saved (and reported so, with backupNotKept)
+// and its old version waits under "<file>[.<random>].bak.tmp" beside the untouched previous
+// backup; the next save, the document being whole, makes the document the backup.
 //
 // The temporary beside an old document is made private, then takes the old one's owner,
 // group and mode. Where it may not (another user's document in a shared, group-writable
-// folder: only root may give a file away), or the mode cannot be set, renaming it over the
-// document would hand the document to this user or open it to others; its contents are
-// instead written over the document's own file (the in-place path, safesaveinplace.cpp):
-// the old contents are first copied to "<file>.bak.tmp", and that copy replaces the backup
-// only once the document holds the new contents whole; a failure puts the old contents back
-// and leaves the backup alone. Copies take the document's group and mode (a member of the
-// group may give a file its group), so whoever could read the document can read its backup.
+// folder: only root may give a file away; the owner's own document in a group the owner is
+// not in), or the mode cannot be set, renaming it over the document would hand the document
+// to this user or open it to others; its contents are instead written over the document's
+// own file (the in-place path, safesaveinplace.cpp). First the old version is copied whole
+// and the copy renamed to "<file>.<random>.bak.keep": the marker that the document is being
+// written over, set before the document is touched. It goes only once the document holds the
+// new contents whole, by becoming the backup; a failure puts the old contents back and clears
+// it, and where even that fails, or the save is killed, it stands. A save that finds a
+// standing marker takes the document for damaged and the marker's copy for the version before
+// it; a marker it may not remove (another user's, in a sticky folder) it voids, once the
+// document is whole, by "<file>.<random>.bak.done" beside it, and the marker's owner's next
+// save removes both. Where this user cannot read the marker's copy, the document is written
+// over without a copy of its own, the marker stands until the document is whole, and the
+// save keeps no backup.
 //
-// A leftover "<file>.bak.tmp" that this user may not remove (another user's, in a sticky
-// folder) is left to its owner, and a fresh name beside it is used instead; a backup this
-// user may not replace there is written over, as a member of the document's group may.
+// Copies take the document's owner, group and mode as far as this user may (a member of the
+// group may give a file its group), so they are never readable by more people than the
+// document. A copy becomes the backup only where the document's owner can read it: not one
+// another user made in a group the owner is not in, nor root's where the owner cannot be
+// given. A backup this user may not replace (another user's, in a sticky folder) is written
+// over only where it is a regular file of one name, reached without a link, that the owner
+// can read and nobody the document's mode excludes can; else the old version waits.
 //
-// Temporaries and the backup are named "<file>.<random>.tmp", "<file>.bak.tmp" and
-// "<file>.bak" (safesavenames.cpp); where such a name would pass the file system's limit on a
-// name, the document's name in it is cut short and followed by "~" and a digest of the whole.
+// Leftovers: temporaries "<file>.<random>.tmp" are locked (flock) while a save writes them,
+// and a save removes, once it has succeeded, this user's temporaries, waiting old versions
+// and void markers that it can lock; never a standing marker, another user's file, or one
+// another save holds.
+//
+// Temporaries, waiting old versions, markers and the backup are named "<file>.<random>.tmp",
+// "<file>[.<random>].bak.tmp", "<file>.<random>.bak.keep" (voided by "….bak.done") and
+// "<file>.bak" (safesavenames.cpp, safesavebeside.cpp); where such a name would pass the file
+// system's limit on a name, the document's name in it is cut short and followed by "~" and a
+// digest of the whole.
 //
 // Test seam: every file operation of saveWithBackup, saveReplacing, appendToFile and
 // moveToBackup goes through one hook. A test makes the Nth operation fail, whatever its
@@ -46,7 +71,8 @@
 //     ... save ...; faults.operations()     // how many were done (for a sweep over all)
 //
 // A sweep runs the save once without faults to learn its operation count, then once per
-// operation with failAt(i), and checks the document, its backup and the report each time.
+// operation with failAt(i), or in a child process ended there by runAt(i, ...) as by a kill,
+// and checks the document, its backup and the report each time, and after the next save.
 // Any new save goes through saveWithBackup, saveReplacing or appendToFile, so it is
 // covered by the seam without further work.
 //
@@ -59,6 +85,9 @@
 #include <QString>
 #include <cerrno>
 #include <functional>
+#include <vector>
+
+#include <sys/types.h>
 
 class QIODevice;
 
@@ -84,6 +113,10 @@ struct Result {
     // The document could not be opened for writing at all (reported as such, with the reason).
     bool notOpened() const { return failure == Failure::Open || failure == Failure::NotRegular; }
     explicit operator bool() const { return ok(); }
+    // Saved, but its old version could not become the backup: none could be made that the
+    // document's owner can read and nobody the document's mode excludes can (the old backup
+    // stays), or the backup's name could not take it (it waits beside the document).
+    bool backupNotKept = false;
 };
 
 // Fault injection for tests. Thread-unsafe by design: saves run on the GUI thread.
@@ -102,6 +135,11 @@ public:
     // Runs action just before the nth operation of this kind, as another program might act
     // between two steps of a save.
     void runBefore(Op op, int n, std::function<void()> action);
+    // Runs action just before the nth operation of any kind (a test may end the process
+    // there, as a kill would).
+    void runAt(int n, std::function<void()> action);
+    // The groups of a user, where the user database does not know them (test users).
+    void setUserGroups(uid_t uid, std::vector<gid_t> groups);
     // A write or flush that fails writes only this many bytes first (a short write);
     // -1: it writes nothing and reports the error.
     void setShortWriteBytes(qint64 bytes);
@@ -112,6 +150,8 @@ public:
 
 // Hooks the seam's users call; they return false (with errno set) when a fault is due.
 bool injectedFault(Op op);
+// The groups a test gave a user; false where it gave none.
+bool testUserGroups(uid_t uid, std::vector<gid_t>& groups);
 
 } // namespace SafeSave
 
@@ -129,7 +169,8 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 SafeSave::Result appendToFile(const QString& path, const QByteArray& bytes);
 
 // Moves a document to its backup name, replacing an older backup, for a command that
-// starts the document afresh: its old version is kept as a save would keep it. Does nothing
+// starts the document afresh: its old version is kept as a save would keep it (the copy a
+// standing marker holds, rather than a document that may be damaged). Does nothing
 // when there is no document, or no regular file, under the name; refuses where the backup
 // name holds anything but a regular file.
 SafeSave::Result moveToBackup(const QString& path);
@@ -143,3 +184,9 @@ QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadO
 
 // "<path>.bak" (for a very long name, see above)
 QString backupPathFor(const QString& path);
+
+class QWidget;
+// Tells the user that a save went through but its old version could not be kept as the
+// backup; nothing otherwise. Every caller of saveWithBackup that reports to the user does so
+// through here.
+void tellIfBackupNotKept(QWidget* parent, const QString& path, const SafeSave::Result& result);

@@ -26,6 +26,8 @@ struct FaultState {
         std::function<void()> run;
     };
     std::vector<Action> actions;
+    std::vector<std::pair<int, std::function<void()>>> atStep;
+    std::vector<std::pair<uid_t, std::vector<gid_t>>> userGroups;
     qint64 shortWrite = -1;
 };
 
@@ -63,6 +65,27 @@ void FaultScope::runBefore(Op op, int n, std::function<void()> action)
     faults().actions.push_back({op, n, std::move(action)});
 }
 
+void FaultScope::runAt(int n, std::function<void()> action)
+{
+    faults().atStep.emplace_back(n, std::move(action));
+}
+
+void FaultScope::setUserGroups(uid_t uid, std::vector<gid_t> groups)
+{
+    faults().userGroups.emplace_back(uid, std::move(groups));
+}
+
+bool testUserGroups(uid_t uid, std::vector<gid_t>& groups)
+{
+    for (const auto& user : faults().userGroups) {
+        if (user.first == uid) {
+            groups = user.second;
+            return true;
+        }
+    }
+    return false;
+}
+
 void FaultScope::setShortWriteBytes(qint64 bytes)
 {
     faults().shortWrite = bytes;
@@ -91,6 +114,10 @@ bool injectedFault(Op op)
         return false;
     ++s.count;
     const int nth = ++s.counts[int(op)];
+    for (const auto& action : s.atStep) {
+        if (action.first == s.count)
+            action.second();
+    }
     for (const FaultState::Action& action : s.actions) {
         if (action.op == op && action.nth == nth)
             action.run();

@@ -1,9 +1,16 @@
 #include "core/safesavefiles.h"
 
+#include "core/safesavenames.h"
+
 #include <QCoreApplication>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -83,7 +90,7 @@ bool openPair(const QByteArray& from, int& in, const QByteArray& to, int toFlags
 // Without /proc, the lease's error stands.
 int openLeased(const QByteArray& name, int flags)
 {
-    const int pinned = ::open(name.constData(), O_PATH | O_CLOEXEC);
+    const int pinned = ::open(name.constData(), O_PATH | O_CLOEXEC | (flags & O_NOFOLLOW));
     if (pinned < 0)
         return -1;
     struct stat st;
@@ -95,7 +102,7 @@ int openLeased(const QByteArray& name, int flags)
     const QByteArray again = "/proc/self/fd/" + QByteArray::number(pinned);
     int fd;
     do
-        fd = ::open(again.constData(), (flags & ~(O_NONBLOCK | O_CREAT | O_EXCL)) | O_CLOEXEC);
+        fd = ::open(again.constData(), (flags & ~(O_NONBLOCK | O_CREAT | O_EXCL | O_NOFOLLOW)) | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
     const int code = errno;
     ::close(pinned);
@@ -139,8 +146,8 @@ int openRegular(const QByteArray& name, int flags, mode_t mode)
     if (fd < 0 && errno == EWOULDBLOCK)
         fd = openLeased(name, flags);
     if (fd < 0) {
-        // A folder opened for writing, a FIFO nobody reads.
-        if (errno == EISDIR || errno == ENXIO)
+        // A folder opened for writing, a FIFO nobody reads, a link where none is followed.
+        if (errno == EISDIR || errno == ENXIO || (errno == ELOOP && (flags & O_NOFOLLOW)))
             errno = errNotRegular;
         return -1;
     }
@@ -314,21 +321,154 @@ Fit takeOwnerAndMode(int fd, const struct stat& old)
     return group || !(old.st_mode & 040) || (old.st_mode & 04) ? Fit::Readable : Fit::Private;
 }
 
-// Made private, then given the original's owner, group and mode as far as allowed: a copy is
-// never readable by more people than its original, and one that everyone who could read the
-// original cannot read is no copy to keep.
-bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& original)
+namespace {
+
+// Whether a user is in a group: this process's own groups as the system gives them, else the
+// user database's. A user the database does not know is taken to be in the group where
+// presumed (the group of a file that user made, or of the user's own document).
+bool memberOf(uid_t uid, gid_t gid, bool presumed)
 {
-    int in, out;
-    if (!openPair(from, in, to, O_WRONLY | O_CREAT | O_EXCL, out))
+    std::vector<gid_t> groups;
+    if (testUserGroups(uid, groups))
+        return std::find(groups.begin(), groups.end(), gid) != groups.end();
+    if (uid == ::geteuid()) {
+        if (gid == ::getegid())
+            return true;
+        groups.resize(size_t(qMax(0, ::getgroups(0, nullptr))));
+        const int n = groups.empty() ? 0 : ::getgroups(int(groups.size()), groups.data());
+        return std::find(groups.begin(), groups.begin() + qMax(0, n), gid) != groups.begin() + qMax(0, n);
+    }
+    struct passwd pw;
+    struct passwd* found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(uid, &pw, buffer, sizeof buffer, &found) != 0 || !found)
+        return presumed;
+    int n = 64;
+    groups.resize(size_t(n));
+    if (::getgrouplist(pw.pw_name, pw.pw_gid, groups.data(), &n) < 0) {
+        groups.resize(size_t(n));
+        if (::getgrouplist(pw.pw_name, pw.pw_gid, groups.data(), &n) < 0)
+            return presumed;
+    }
+    return std::find(groups.begin(), groups.begin() + n, gid) != groups.begin() + n;
+}
+
+} // namespace
+
+// Mode bits are enough here: the program sets no access lists, and root reads anything.
+bool fitsAsBackupOf(const struct stat& file, const struct stat& doc)
+{
+    const mode_t f = file.st_mode, d = doc.st_mode;
+    const bool sameGroup = file.st_gid == doc.st_gid;
+    if ((f & 04) && !(d & 04))
         return false;
+    if ((f & 040) && !(d & 04) && !((d & 040) && sameGroup))
+        return false;
+    const uid_t holder = file.st_uid;
+    if (holder != 0 && holder != doc.st_uid && !(d & 04) && !((d & 040) && memberOf(holder, doc.st_gid, sameGroup)))
+        return false;
+    return holder == doc.st_uid || doc.st_uid == 0 || (f & 04)
+           || ((f & 040) && memberOf(doc.st_uid, file.st_gid, sameGroup));
+}
+
+Locks::~Locks()
+{
+    release();
+}
+
+void Locks::release()
+{
+    for (const int fd : m_fds)
+        ::close(fd);
+    m_fds.clear();
+}
+
+bool Locks::hold(int fd)
+{
+    const int kept = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (kept < 0)
+        return true; // no lock, as on a file system without them
+    // Never waits: a fresh file is held only by a save about to remove it, and a lock someone
+    // else holds on a document must not stop the save.
+    struct stat st;
+    const bool held = ::flock(kept, LOCK_EX | LOCK_NB) == 0;
+    if (!held && errno != EWOULDBLOCK && errno != EINTR) {
+        ::close(kept);
+        return true; // a file system without locks
+    }
+    if (!held || (::fstat(kept, &st) == 0 && st.st_nlink == 0)) {
+        ::close(kept);
+        return false;
+    }
+    m_fds.push_back(kept);
+    return true;
+}
+
+bool Locks::holdName(const QByteArray& name)
+{
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = hold(fd);
+    ::close(fd);
+    return held;
+}
+
+// Opened for writing where it may be: NFS locks a file exclusively only so.
+void removeUnheld(const QByteArray& name)
+{
+    struct stat held, now;
+    if (::lstat(name.constData(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_uid != ::geteuid())
+        return;
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(name.constData(), O_RDWR | flags);
+    if (fd < 0)
+        fd = ::open(name.constData(), O_RDONLY | flags);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+        && held.st_uid == ::geteuid() && ::lstat(name.constData(), &now) == 0 && now.st_ino == held.st_ino
+        && now.st_dev == held.st_dev)
+        sysRemove(name);
+    ::close(fd);
+}
+
+int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = besideName(target, randomSuffix() + ".tmp");
+        const int fd = sysOpen(tempName, O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0 || locks.hold(fd))
+            return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Made private, then given the original's owner, group and mode as far as allowed: a copy is
+// never readable by more people than its original.
+bool copyToTemp(const QByteArray& from, const QByteArray& target, const struct stat& original, QByteArray& to,
+                struct stat& made, Locks& locks)
+{
+    const int in = sysOpen(from, O_RDONLY);
+    if (in < 0)
+        return false;
+    const int out = createTemp(target, to, 0600, locks);
+    if (out < 0) {
+        const int code = errno;
+        ::close(in);
+        errno = code;
+        return false;
+    }
     ChunkedFile copy(out);
-    const bool readable = takeOwnerAndMode(out, original) != Fit::Private;
-    const int refused = errno;
-    const bool poured = readable && pour(in, copy);
-    const int code = readable ? errno : refused;
+    takeOwnerAndMode(out, original);
+    const bool ok = ::fstat(out, &made) == 0 && pour(in, copy);
+    const int code = errno;
     ::close(in);
-    if (poured && copy.finish())
+    if (ok && copy.finish())
         return true;
     copy.abandon();
     ::unlink(to.constData());
@@ -336,11 +476,18 @@ bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& o
     return false;
 }
 
-bool copyOver(const QByteArray& from, const QByteArray& to)
+bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit)
 {
     int in, out;
-    if (!openPair(from, in, to, O_WRONLY, out))
+    if (!openPair(from, in, to, O_WRONLY | O_NOFOLLOW, out))
         return false;
+    struct stat st;
+    if (mustFit && (::fstat(out, &st) != 0 || st.st_nlink != 1 || !fitsAsBackupOf(st, *mustFit))) {
+        ::close(in);
+        ::close(out);
+        errno = EPERM;
+        return false;
+    }
     ChunkedFile over(out);
     const bool ok = pour(in, over);
     ::close(in);
@@ -349,16 +496,6 @@ bool copyOver(const QByteArray& from, const QByteArray& to)
         return false;
     }
     return true;
-}
-
-// A backup this user may not replace (another user's, in a sticky folder) is written over
-// instead, as a member of the document's group may.
-void keepAsBackup(const QByteArray& oldCopy, const QByteArray& backupName)
-{
-    if (sysRename(oldCopy, backupName))
-        return;
-    if ((errno == EPERM || errno == EACCES) && copyOver(oldCopy, backupName))
-        sysRemove(oldCopy);
 }
 
 void syncDirectory(const QByteArray& file)

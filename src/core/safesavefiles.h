@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <vector>
+
 namespace SafeSave {
 
 // Set as errno where a name holds no regular file; no system error has this number.
@@ -80,13 +82,44 @@ enum class Fit {
 // Gives a file made in place of another the old one's owner, group and mode, as far as this
 // user may; never more open than the old file.
 Fit takeOwnerAndMode(int fd, const struct stat& old);
-// A new file "to" with the contents of "from", the original's mode, and its owner and group
-// as far as this user may.
-bool copyFile(const QByteArray& from, const QByteArray& to, const struct stat& original);
+// Whether a file may hold a version of the document: its owner can read it, and nobody the
+// document's mode excludes can (by the file's owner, group or mode).
+bool fitsAsBackupOf(const struct stat& file, const struct stat& document);
 // Writes a file's contents over another file, which keeps its inode, owner, group and mode.
-bool copyOver(const QByteArray& from, const QByteArray& to);
-// The old version, complete under oldCopy, becomes the backup; on failure it waits there.
-void keepAsBackup(const QByteArray& oldCopy, const QByteArray& backupName);
+// The file written over is never reached through a symbolic link; with mustFit, it must be a
+// single-named file that fits as a backup of that document (else errno is EPERM).
+bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit = nullptr);
+
+// Exclusive locks on the files a save is writing, held until the save ends: a later save
+// removes only leftovers it can lock, so never a file another save is still writing.
+class Locks
+{
+public:
+    Locks() = default;
+    ~Locks();
+    Locks(const Locks&) = delete;
+    Locks& operator=(const Locks&) = delete;
+    // Locks the file open under fd and checks that it still has its name. False when another
+    // save holds it or it lost its name (a save removing it as a leftover).
+    bool hold(int fd);
+    bool holdName(const QByteArray& name);
+    // Once everything the save made has its place.
+    void release();
+
+private:
+    std::vector<int> m_fds;
+};
+
+// Removes a file of this user's that no save holds a lock on.
+void removeUnheld(const QByteArray& name);
+
+// Creates a fresh, locked temporary file beside target, with the given mode; its name goes
+// to tempName. -1 with errno on failure.
+int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks);
+// A new locked temporary beside target with the contents of "from", the original's mode, and
+// its owner and group as far as this user may; its state goes to made.
+bool copyToTemp(const QByteArray& from, const QByteArray& target, const struct stat& original,
+                QByteArray& tempName, struct stat& made, Locks& locks);
 void syncDirectory(const QByteArray& file);
 
 } // namespace SafeSave

@@ -24,12 +24,12 @@ long nameMax(const QByteArray& path)
     return max > 0 ? max : 255;
 }
 
+} // namespace
+
 QByteArray randomSuffix()
 {
     return '.' + QByteArray::number(QRandomGenerator::global()->generate() % 0xFFFFFF, 36);
 }
-
-} // namespace
 
 QString resolveLinks(const QString& path)
 {
@@ -68,33 +68,14 @@ bool backupNameTaken(const QByteArray& backupName)
     return ::stat(backupName.constData(), &st) == 0 && !S_ISREG(st.st_mode);
 }
 
-int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = besideName(target, randomSuffix() + ".tmp");
-        const int fd = sysOpen(tempName, O_WRONLY | O_CREAT | O_EXCL, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-bool claimOldCopyName(const QByteArray& target, QByteArray& name)
+QByteArray claimOldCopyName(const QByteArray& target)
 {
     const QByteArray backupTemp = '.' + extBackup.toLatin1() + ".tmp";
-    name = besideName(target, backupTemp);
+    QByteArray name = besideName(target, backupTemp);
     struct stat st;
-    if (::lstat(name.constData(), &st) != 0 || sysRemove(name))
-        return true;
-    if (errno != EPERM && errno != EACCES)
-        return false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < 100 && ::lstat(name.constData(), &st) == 0; ++attempt)
         name = besideName(target, randomSuffix() + backupTemp);
-        if (::lstat(name.constData(), &st) != 0)
-            return true;
-    }
-    errno = EEXIST;
-    return false;
+    return name;
 }
 
 } // namespace SafeSave

@@ -14,13 +14,10 @@ QString resolveLinks(const QString& path);
 QByteArray besideName(const QByteArray& path, const QByteArray& suffix);
 // Whether the backup name holds anything but a regular file (also through a link).
 bool backupNameTaken(const QByteArray& backupName);
-// Creates a fresh temporary file beside target, with the given mode; its name goes to
-// tempName. -1 with errno on failure.
-int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode);
-// A free name for the old contents' copy: "<file>.bak.tmp", cleared of an interrupted save's
-// leftover. A leftover this user may not remove (another user's, in a sticky folder) is left
-// for its owner's next save, and a fresh name beside it is taken instead. False with errno
-// when the leftover could not be cleared for another reason.
-bool claimOldCopyName(const QByteArray& target, QByteArray& name);
+// A free name for an old version waiting beside the document: "<file>.bak.tmp", else a fresh
+// "<file>.<random>.bak.tmp" (a leftover under the first is cleared only by its owner's save).
+QByteArray claimOldCopyName(const QByteArray& target);
+// ".<random>", for a fresh name beside a document.
+QByteArray randomSuffix();
 
 } // namespace SafeSave

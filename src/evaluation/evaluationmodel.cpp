@@ -231,6 +231,8 @@ bool EvaluationModel::save(const QString& fileName, QWidget* parent, bool force)
         return fail(tr("A mentés sikertelen!\n%1\n%2.").arg(path, result.errorString));
     if (!result.ok())
         return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
+    if (parent)
+        tellIfBackupNotKept(parent, path, result);
     m_modified = false;
     return true;
 }

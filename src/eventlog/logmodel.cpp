@@ -398,6 +398,8 @@ bool LogModel::save(const QString& path, QWidget* parent)
         return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
     if (!result.ok())
         return fail(tr("Nem sikerült elmenteni az esemény naplót\n%1").arg(result.errorString));
+    if (parent)
+        tellIfBackupNotKept(parent, absolutePath(path), result);
     m_modified = false;
     m_lastError.clear();
     return true;

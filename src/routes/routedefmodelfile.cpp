@@ -174,6 +174,8 @@ bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, Q
         warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!"));
         return false;
     }
+    if (parent)
+        tellIfBackupNotKept(parent, target, result);
     m_fileName = nameAfter;
     m_filePath = target;
     modified = false;

@@ -1,0 +1,145 @@
+#include "core/safesavebeside.h"
+
+#include "core/constants.h"
+#include "core/safesavefiles.h"
+#include "core/safesavenames.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace SafeSave {
+namespace {
+
+const char* const markerSuffix = ".bak.keep";
+const char* const voidSuffix = ".bak.done";
+const char* const waitingSuffix = ".bak.tmp";
+const char* const tempSuffix = ".tmp";
+
+bool regularAt(const QByteArray& name, struct stat& st)
+{
+    return ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool isRandomPart(const QByteArray& part)
+{
+    if (part.isEmpty() || part.size() > 5) // randomSuffix: below 0xFFFFFF in base 36
+        return false;
+    for (const char c : part) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// A name is this document's only where the document's own naming gives it exactly, and no
+// file is named as its stem (then it is that file's).
+Beside lookBeside(const QByteArray& target)
+{
+    Beside found;
+    const int slash = target.lastIndexOf('/');
+    const QByteArray dir = target.left(slash + 1);
+    const QStringList names = QDir(QFile::decodeName(dir.isEmpty() ? "." : dir))
+                                  .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    const uid_t me = ::geteuid();
+    struct Found {
+        QByteArray name;
+        QByteArray suffix;
+        QByteArray part;
+        uid_t owner;
+    };
+    std::vector<Found> ours;
+    for (const QString& entry : names) {
+        const QByteArray name = dir + QFile::encodeName(entry);
+        struct stat st;
+        if (name == besideName(target, QByteArray('.' + extBackup.toLatin1() + ".tmp"))) {
+            if (regularAt(name, st))
+                ours.push_back({name, waitingSuffix, QByteArray(), st.st_uid});
+            continue;
+        }
+        for (const char* suffix : {waitingSuffix, markerSuffix, voidSuffix, tempSuffix}) {
+            if (!name.endsWith(suffix))
+                continue;
+            const QByteArray stem = name.left(name.size() - int(qstrlen(suffix)));
+            const QByteArray part = stem.mid(stem.lastIndexOf('.') + 1);
+            if (isRandomPart(part) && besideName(target, '.' + part + suffix) == name
+                && !regularAt(besideName(target, '.' + part), st) && regularAt(name, st))
+                ours.push_back({name, suffix, part, st.st_uid});
+            break;
+        }
+    }
+    struct stat st;
+    for (const Found& f : ours) {
+        const bool mine = f.owner == me;
+        if (f.suffix == markerSuffix) {
+            const Marker marker{f.name, besideName(target, '.' + f.part + voidSuffix), f.owner};
+            if (!regularAt(marker.voidName, st))
+                found.markers.push_back(marker);
+            else if (mine)
+                found.leftovers.push_back(f.name);
+        } else if (mine && (f.suffix != voidSuffix || !regularAt(besideName(target, '.' + f.part + markerSuffix), st))) {
+            found.leftovers.push_back(f.name);
+        }
+    }
+    return found;
+}
+
+// Free also of a void note, which would void the marker at once.
+QByteArray newMarkerName(const QByteArray& target)
+{
+    for (;;) {
+        const QByteArray part = randomSuffix();
+        const QByteArray name = besideName(target, part + markerSuffix);
+        struct stat st;
+        if (::lstat(name.constData(), &st) != 0 && ::lstat(besideName(target, part + voidSuffix).constData(), &st) != 0)
+            return name;
+    }
+}
+
+Marker markerNamed(const QByteArray& target, const QByteArray& name)
+{
+    const QByteArray stem = name.left(name.size() - int(qstrlen(markerSuffix)));
+    return {name, besideName(target, stem.mid(stem.lastIndexOf('.')) + voidSuffix), ::geteuid()};
+}
+
+bool voidMarker(const Marker& marker)
+{
+    if (marker.owner == ::geteuid() && sysRemove(marker.name))
+        return true;
+    const int fd = sysOpen(marker.voidName, O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return errno == EEXIST;
+    const bool synced = sysSync(fd);
+    return sysClose(fd) && synced;
+}
+
+void removeLeftovers(const std::vector<QByteArray>& names)
+{
+    for (const QByteArray& name : names)
+        removeUnheld(name);
+}
+
+Placed keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc,
+                    const QByteArray& target, bool isMarker)
+{
+    if (sysRename(copy, backupName))
+        return Placed::Backup;
+    const int code = errno;
+    QByteArray waiting = copy;
+    if (isMarker) {
+        waiting = claimOldCopyName(target);
+        if (!sysRename(copy, waiting))
+            return Placed::Stuck;
+    }
+    if ((code == EPERM || code == EACCES) && copyOver(waiting, backupName, &doc)) {
+        sysRemove(waiting);
+        return Placed::Backup;
+    }
+    return Placed::Waiting;
+}
+
+} // namespace SafeSave

@@ -1,0 +1,50 @@
+#pragma once
+// What earlier saves left beside a document (see safesave.h): markers of a write over the
+// document that may not have ended, old versions waiting for the backup's name, temporaries.
+#include <QByteArray>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <vector>
+
+namespace SafeSave {
+
+// "<file>.<random>.bak.keep": set before a save writes over the document and cleared only
+// once the document is whole again, it holds the document's last whole version. A user who
+// may not remove another's marker voids it by "<file>.<random>.bak.done" beside it.
+struct Marker {
+    QByteArray name;
+    QByteArray voidName;
+    uid_t owner;
+};
+
+struct Beside {
+    std::vector<Marker> markers;       // standing: the document may not be whole
+    std::vector<QByteArray> leftovers; // this user's, which no later save needs
+};
+
+Beside lookBeside(const QByteArray& target);
+// A free marker name beside target.
+QByteArray newMarkerName(const QByteArray& target);
+// This user's marker under a name newMarkerName gave.
+Marker markerNamed(const QByteArray& target, const QByteArray& name);
+// Voids a standing marker once the document is whole: its owner removes it, anyone else
+// leaves the void note beside it. False with errno where neither could be done.
+bool voidMarker(const Marker& marker);
+// Removes leftovers no other save holds a lock on.
+void removeLeftovers(const std::vector<QByteArray>& names);
+
+enum class Placed {
+    Backup,  // the old version is the backup
+    Waiting, // it waits beside the document under "<file>[.<random>].bak.tmp"
+    Stuck    // a marker that could not be cleared (still standing)
+};
+// The old version, whole under copy, becomes the backup. A backup this user may not replace
+// (another user's, in a sticky folder) is written over only where it fits as a backup of doc
+// and is no link; else the old version waits. A marker is cleared by this, or by taking the
+// waiting name.
+Placed keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc,
+                    const QByteArray& target, bool isMarker);
+
+} // namespace SafeSave
