@@ -73,11 +73,14 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
         return ArchiveResult::BadBoundary;
     const WaitCursor wait;
     const QString target = archiveFilePath(QDate::currentDate());
+    SafeSave::Result result;
     if (target.isEmpty()
-        || !saveWithBackup(target, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); })) {
+        || !saveWithBackup(target, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); },
+                           &result)) {
         m_lastError = tr("Az archív fájl létrehozása nem sikerült!");
         return ArchiveResult::ArchiveNotWritten;
     }
+    tellIfBackupNotKept(nullptr, target, result);
     if (archivePath)
         *archivePath = target;
 
@@ -93,12 +96,13 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     kept.append(m_entries.mid(first));
     const QString logFile = appSettings().workPath(
         logPath.isEmpty() ? LogFile::fileNameForDevice(m_header.deviceName) : logPath);
-    if (!saveWithBackup(logFile, [&](QIODevice& d) { return LogFile::write(d, m_header, kept); })) {
+    if (!saveWithBackup(logFile, [&](QIODevice& d) { return LogFile::write(d, m_header, kept); }, &result)) {
         QFile::remove(target); // no half-done archiving: the log keeps its rows
         m_lastError = tr("Az esemény napló mentése nem sikerült:\n%1\nAz archiválás elmaradt, a napló változatlan.")
                           .arg(logFile);
         return ArchiveResult::LogNotSaved;
     }
+    tellIfBackupNotKept(nullptr, logFile, result);
     beginResetModel();
     m_entries = std::move(kept);
     m_modified = false;
