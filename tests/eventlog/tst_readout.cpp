@@ -636,23 +636,24 @@ private slots:
 
         QMap<int, int> seen; // frames by command, identity reads as 0
         bool paged = false;
+        bool changed = false;
         rig.sim().setFrameHandler([&](const QByteArray& frame) {
             const bool identity = quint8(frame.at(1)) == 0x1D && frame.at(2) == 0 && frame.at(3) == 0;
             const int command = identity ? 0 : quint8(frame.at(1));
             const int nth = ++seen[command];
-            const bool here = (place == AtMainWindowConfirmation && command == 0 && nth == 2)
-                              || (place == AtClockSet && command == 0x02 && nth == 1)
-                              || (place == AtIndexConfirmation && command == 0 && nth == 3)
-                              || (place == AtContinuityRead && command == 0x08 && nth == 1)
-                              || (place == AtPageRead && command == 0x0C && nth == 2)
-                              || (place == AtIndexAfterPages && command == 0 && paged);
+            const bool here = !changed
+                              && ((place == AtMainWindowConfirmation && command == 0 && nth == 2)
+                                  || (place == AtClockSet && command == 0x02 && nth == 1)
+                                  || (place == AtIndexConfirmation && command == 0 && nth == 3)
+                                  || (place == AtContinuityRead && command == 0x08 && nth == 1)
+                                  || (place == AtPageRead && command == 0x0C && nth == 2)
+                                  || (place == AtIndexAfterPages && command == 0 && paged));
             paged = paged || command == 0x0C;
+            changed = changed || here;
             if (here && pulled)
                 rig.sim().injectReplyFault(quint8(frame.at(1)), 1, SimulatedLogger::Unplug, 0);
             else if (here)
                 swapInLogger(rig.sim(), b);
-            if (here)
-                rig.sim().setFrameHandler(nullptr);
         });
         QStringList boxes;
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
@@ -666,6 +667,8 @@ private slots:
         });
         const bool ok = rig.readOut();
         Prompts::setHandler(previous);
+        rig.sim().setFrameHandler(nullptr);
+        QVERIFY(changed);
         const bool beforePages = place <= AtContinuityRead;
         const bool asked = !otherName && beforePages;
         const bool refused = otherName ? place != AtMainWindowConfirmation : !beforePages;
