@@ -151,14 +151,16 @@ bool LogReadOut::checkClock(ReadOutDlg& dlg)
     if (!retried(set(), set))
         return false;
     UsbErrorCodes r = m_device.getDeviceInfo();
-    // The same logger a moment later: another name or serial is a garbled reply, which
-    // would pass the log to another logger's file; another capacity would walk another ring.
+    // Another name or serial a moment later is a garbled reply, which would pass the log to
+    // another logger's file, or another logger: its identity confirmed afresh tells.
     if (r == UsbOk && otherLogger())
-        r = UsbBadReply;
+        r = confirmLogger(false);
     if (r != UsbOk) {
         m_device.showError(r, false);
         return false;
     }
+    if (m_changed)
+        return false;
     dlg.showDeviceInfo(&m_device);
     return true;
 }
@@ -300,7 +302,9 @@ bool LogReadOut::prepare(ReadOutDlg& dlg, bool& wholeRing, bool& foreign)
     } else if (!wholeRing) {
         bool failed = false;
         if (!continuityHolds(failed)) {
-            if (failed)
+            // Records were lost, or another logger answers from its own ring.
+            const auto confirm = [this] { return confirmLogger(false); };
+            if (failed || !retried(confirm(), confirm) || m_changed)
                 return false;
             markDataGap();
             wholeRing = true;
