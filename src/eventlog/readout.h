@@ -3,6 +3,9 @@
 // display. The log changes only when the read-out completes: everything it gathers is
 // appended in one go at the end, so a declined, failed or aborted read-out leaves the log
 // (and its ring position) exactly as it was and the next read-out starts at the same place.
+// The logger may be changed on the way (pulled at an error box, another plugged in before
+// "Ismét"): every retry confirms who answers; another logger is checked from the start as
+// itself before any page is taken, and refused once pages are.
 #include "logrecords/logentry.h"
 
 #include <QCoreApplication>
