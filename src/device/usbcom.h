@@ -129,8 +129,11 @@ public:
     UsbErrorCodes readConfirmedWriteIndex(int& index, int known = -1);
     // The identity read again until two readings in a row agree on name, serial number and
     // capacity; the fields then hold the later one, as readIdentity fills them. fieldsRead:
-    // the fields hold a reading already (getDeviceInfo's), which counts as the first. A bad
-    // reply when no two agree within a few readings.
+    // the fields hold a reading already (getDeviceInfo's), which counts as the first. Where
+    // the agreed logger is not the one the rest of the record was read from (a garbled first
+    // reply, or another logger on the link now), the whole record is read afresh, so that
+    // every field describes the logger confirmed. A bad reply when no two agree within a few
+    // readings.
     UsbErrorCodes readConfirmedIdentity(bool fieldsRead);
     UsbErrorCodes setName();
     UsbErrorCodes readCalibration();
@@ -236,6 +239,12 @@ public:
     LogEntry lastEntry;
 
 private:
+    // Name, serial number and capacity of the logger getDeviceInfo last read whole;
+    // recordMemoryCode -1 while none is.
+    QString recordName;
+    QString recordSerial;
+    int recordMemoryCode = -1;
+
     UsbErrorCodes transact(const unsigned char* request, unsigned char* answer);
     UsbErrorCodes readConfigMemory(unsigned char* data, int count, int address);
     UsbErrorCodes writeConfigMemory(const unsigned char* data, int count, int address);

@@ -87,6 +87,7 @@ void UsbCom::clearInfo()
     memoryCode = clockChip = clockCalibration = statusBits = batteryLevel = 0;
     configByte92 = configByte76 = configByte77 = configByte78 = optionFlags = 0;
     lastEntry.clear();
+    recordMemoryCode = -1;
     model.clear();
     deviceName.clear();
     serialNumber.clear();
@@ -163,24 +164,43 @@ UsbErrorCodes UsbCom::readConfirmedWriteIndex(int& index, int known)
     return agreedReading(index, first, [this](int& now) { return readWriteIndex(now); });
 }
 
-// A garbled name picks another logger's log, a garbled capacity walks another ring.
+// A garbled name picks another logger's log, a garbled capacity walks another ring. And a
+// logger plugged in for another keeps nothing of the other's record: an initialisation date
+// or clock of the logger before it would answer whether a log is its own.
 UsbErrorCodes UsbCom::readConfirmedIdentity(bool fieldsRead)
 {
     const auto key = [this] { return LoggerKey{deviceName, serialNumber, memoryCode}; };
     std::optional<LoggerKey> first;
     if (fieldsRead)
         first = key();
-    LoggerKey agreed;
-    return agreedReading(agreed, first, [&](LoggerKey& now) {
-        const UsbErrorCodes result = readIdentity();
-        if (result == UsbOk)
-            now = key();
-        return result;
-    });
+    // The record read afresh is itself a reading, which may be garbled: then once more.
+    constexpr int maxRecords = 2;
+    for (int records = 0;; ++records) {
+        LoggerKey agreed;
+        UsbErrorCodes result = agreedReading(agreed, first, [&](LoggerKey& now) {
+            const UsbErrorCodes read = readIdentity();
+            if (read == UsbOk)
+                now = key();
+            return read;
+        });
+        if (result != UsbOk)
+            return result;
+        if (recordMemoryCode >= 0 && agreed == LoggerKey{recordName, recordSerial, quint8(recordMemoryCode)})
+            return UsbOk;
+        if (records == maxRecords)
+            return UsbBadReply;
+        result = getDeviceInfo();
+        if (result != UsbOk)
+            return result;
+        if (key() == agreed)
+            return UsbOk;
+        first = key();
+    }
 }
 
 UsbErrorCodes UsbCom::getDeviceInfo()
 {
+    recordMemoryCode = -1; // until the record is read whole
     UsbErrorCodes result = readIdentity();
     if (result != UsbOk)
         return result;
@@ -237,5 +257,8 @@ UsbErrorCodes UsbCom::getDeviceInfo()
     wetDate = unpackDeviceTime(c + DeviceConfigMemory::WetDate);
     dryDate = unpackDeviceTime(c + DeviceConfigMemory::DryDate);
     resetDate = unpackDeviceTime(c + DeviceConfigMemory::ResetDate);
+    recordName = deviceName;
+    recordSerial = serialNumber;
+    recordMemoryCode = memoryCode;
     return calibrationResult;
 }

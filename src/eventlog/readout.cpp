@@ -36,6 +36,7 @@ bool LogModel::readOut(UsbCom* device)
 LogReadOut::LogReadOut(LogModel& log, UsbCom& device)
     : m_log(log)
     , m_device(device)
+    , m_file(LogFile::fileNameForDevice(device.deviceName))
 {
 }
 
@@ -61,54 +62,80 @@ bool LogReadOut::refuseBadRing()
     return true;
 }
 
-// Two identity reads in a row must agree on the write index, each from the logger the
-// fields describe. When they do not, those fields may be the garbled reply: comparing with
-// them again would only fail again, so a retry reads the identity afresh and confirms the
-// index against that. A logger then confirmed under another name belongs to another log
-// file; once pages are taken, they are the first logger's, so any other logger is refused.
-bool LogReadOut::readConfirmedWriteIndex(int& index, int known, bool pagesTaken)
+// Whether the logger on the link is still the one the checks were made with, by its
+// identity confirmed afresh: after "Ismét" the link is opened again, and the logger may have
+// been pulled and another plugged in meanwhile. Another one comes with its own record read
+// whole (UsbCom::readConfirmedIdentity) and is marked in m_changed.
+UsbErrorCodes LogReadOut::confirmLogger(bool reopen)
 {
-    const QString file = LogFile::fileNameForDevice(m_device.deviceName);
-    const QString serial = m_device.serialNumber;
-    const quint8 memory = m_device.memoryCode;
-    UsbErrorCodes r = m_device.readConfirmedWriteIndex(index, known);
-    while (r != UsbOk) {
-        if (!m_device.showError(r, true))
+    UsbErrorCodes r = reopen ? m_device.open() : UsbOk;
+    if (r == UsbOk)
+        r = m_device.readConfirmedIdentity(!reopen);
+    if (r == UsbOk)
+        m_changed = otherLogger();
+    return r;
+}
+
+bool LogReadOut::otherLogger() const
+{
+    return m_device.deviceName != m_logger.name || m_device.serialNumber != m_logger.serial
+           || m_device.memoryCode != m_logger.memoryCode;
+}
+
+// Every step that talks to the logger: a failure offers "Ismét", which confirms the logger
+// on the link opened again before the step is tried again. False when the user gives up or
+// another logger answers.
+bool LogReadOut::retried(UsbErrorCodes result, const std::function<UsbErrorCodes()>& operation)
+{
+    while (result != UsbOk) {
+        if (!m_device.showError(result, true))
             return false;
-        m_device.open();
-        r = m_device.readIdentity();
-        if (r == UsbOk)
-            r = m_device.readConfirmedWriteIndex(index, m_device.writeIndex);
-    }
-    const bool otherLogger = m_device.serialNumber != serial || m_device.memoryCode != memory;
-    if (LogFile::fileNameForDevice(m_device.deviceName) != file || (pagesTaken && otherLogger)) {
-        Prompts::warning(nullptr, tr("Kiolvasás"),
-                         tr("A csatlakoztatott készülék nem az, amelyiknek a kiolvasása elkezdődött.\n"
-                            "A kiolvasás elmarad."));
-        return false;
+        result = confirmLogger(true);
+        if (m_changed)
+            return false;
+        if (result == UsbOk)
+            result = operation();
     }
     return true;
+}
+
+// Another logger answers. Before any page is taken it is read as itself from the start; but
+// a log chosen by another name is not its log, and pages taken are the first logger's.
+bool LogReadOut::refuseChangedLogger(bool pagesTaken)
+{
+    if (!pagesTaken && LogFile::fileNameForDevice(m_device.deviceName) == m_file)
+        return false;
+    Prompts::warning(nullptr, tr("Kiolvasás"),
+                     tr("A csatlakoztatott készülék nem az, amelyiknek a kiolvasása elkezdődött.\n"
+                        "A kiolvasás elmarad."));
+    return true;
+}
+
+// Two identity reads in a row must agree on the write index, each from the logger the
+// fields describe. When no two do, another logger may answer now, or the fields be the
+// garbled reply: the identity confirmed afresh tells, without a box of its own, and the
+// index is confirmed against that.
+bool LogReadOut::readConfirmedWriteIndex(int& index, int known)
+{
+    const auto read = [&] { return m_device.readConfirmedWriteIndex(index, m_device.writeIndex); };
+    UsbErrorCodes r = m_device.readConfirmedWriteIndex(index, known);
+    if (r == UsbBadReply) {
+        r = confirmLogger(false);
+        if (r == UsbOk && !m_changed)
+            r = read();
+    }
+    return !m_changed && retried(r, read);
 }
 
 // The write index the taking stops at, read again until two readings agree before any
 // page is asked for: one garbled index would take slots the logger has not written, or
 // leave out some it has.
-bool LogReadOut::confirmWriteIndex(ReadOutDlg& dlg)
+bool LogReadOut::confirmWriteIndex()
 {
-    const QString name = m_device.deviceName;
-    const QString serial = m_device.serialNumber;
-    const quint8 memory = m_device.memoryCode;
     int index = 0;
-    if (!readConfirmedWriteIndex(index, m_device.writeIndex, false))
+    if (!readConfirmedWriteIndex(index, m_device.writeIndex))
         return false;
-    m_device.writeIndex = index;
-    if (m_device.deviceName != name || m_device.serialNumber != serial || m_device.memoryCode != memory) {
-        // The identity read again is now the reference. An empty log holds no history, only
-        // the identity it was made with, which may have been the garbled one.
-        if (m_log.rowCount() == 0)
-            m_log.setDeviceIdentity(&m_device);
-        dlg.showDeviceInfo(&m_device);
-    }
+    m_device.writeIndex = m_end = index;
     return true;
 }
 
@@ -120,25 +147,20 @@ bool LogReadOut::checkClock(ReadOutDlg& dlg)
         && !ask(tr("Óra beállítás"),
                 tr("A csatlakoztatott készülék órája nem pontos.\nHozzáigazítsuk a számítógéphez?")))
         return true;
-    UsbErrorCodes r;
-    while ((r = m_device.setClock(waitDeviceTick())) != UsbOk) {
-        if (!m_device.showError(r, true))
-            return false;
-        m_device.open();
-    }
-    const QString name = m_device.deviceName;
-    const QString serial = m_device.serialNumber;
-    const quint8 memory = m_device.memoryCode;
-    r = m_device.getDeviceInfo();
-    // The same logger a moment later: another name or serial is a garbled reply, which
-    // would pass the log to another logger's file; another capacity would walk another ring.
-    if (r == UsbOk
-        && (m_device.deviceName != name || m_device.serialNumber != serial || m_device.memoryCode != memory))
-        r = UsbBadReply;
+    const auto set = [this] { return m_device.setClock(waitDeviceTick()); };
+    if (!retried(set(), set))
+        return false;
+    UsbErrorCodes r = m_device.getDeviceInfo();
+    // Another name or serial a moment later is a garbled reply, which would pass the log to
+    // another logger's file, or another logger: its identity confirmed afresh tells.
+    if (r == UsbOk && otherLogger())
+        r = confirmLogger(false);
     if (r != UsbOk) {
         m_device.showError(r, false);
         return false;
     }
+    if (m_changed)
+        return false;
     dlg.showDeviceInfo(&m_device);
     return true;
 }
@@ -161,18 +183,17 @@ bool LogReadOut::continuityHolds(bool& failed)
     if (!m_log.hasRegularEntry())
         return true;
     const int idx = ring == 0 ? m_device.lastIndex : ring - 1;
+    const auto read = [&] { return m_device.readEntry(quint16(idx)); };
     // A garbled reply of the right length would pass for a lost ring and bring the whole
     // ring in again: a gap is declared only when a second reading disagrees as well.
     for (int reading = 0; reading < 2; ++reading) {
-        UsbErrorCodes r;
-        while ((r = m_device.readEntry(quint16(idx))) != UsbOk) {
-            if (!m_device.showError(r, true)) {
+        if (!retried(read(), read)) {
+            if (!m_changed) {
                 m_device.refreshClockIfClosed();
                 m_device.open();
-                failed = true;
-                return false;
             }
-            m_device.open();
+            failed = true;
+            return false;
         }
         if (m_log.lastRegularEquals(m_device.lastEntry))
             return true;
@@ -194,12 +215,9 @@ bool LogReadOut::takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEnt
     while (done < count) {
         // A slot the reply did not fill reads as blank and is dropped.
         std::memset(page.bytes, 0xFF, sizeof page.bytes);
-        UsbErrorCodes r;
-        while ((r = m_device.readPage(quint16(index), page.bytes)) != UsbOk) {
-            if (!m_device.showError(r, true))
-                return false;
-            m_device.open();
-        }
+        const auto read = [&] { return m_device.readPage(quint16(index), page.bytes); };
+        if (!retried(read(), read))
+            return false;
         const int n = qMin<int>(DeviceLogPage::SlotCount, count - done);
         for (int k = 0; k < n; ++k) {
             LogEntry e;
@@ -228,7 +246,7 @@ bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>
 {
     int now = end;
     // Confirmed, as a garbled index would give up slots the logger still holds.
-    if (!readConfirmedWriteIndex(now, -1, true))
+    if (!readConfirmedWriteIndex(now, -1))
         return false;
     // The range ends just before end, so its first slot lies ringSlots() - count slots
     // after end; the written slots run from end up to, not including, now.
@@ -257,23 +275,24 @@ bool LogReadOut::commit(const QVector<LogEntry>& taken, int end, bool foreign)
     return true;
 }
 
-bool LogReadOut::run()
+// Every check before the pages, for the logger on the link: false when the read-out ends,
+// or when another logger turns up on the way (m_changed), which is then checked afresh.
+bool LogReadOut::prepare(ReadOutDlg& dlg, bool& wholeRing, bool& foreign)
 {
-    ReadOutDlg dlg;
-    dlg.setModal(true);
-    if (refuseBadRing())
-        return false;
-    dlg.showDeviceInfo(&m_device);
-    if (!checkClock(dlg) || refuseBadRing() || !confirmWriteIndex(dlg) || refuseBadRing())
+    m_logger = {m_device.deviceName, m_device.serialNumber, m_device.memoryCode};
+    m_head.clear();
+    if (!checkClock(dlg) || refuseBadRing() || !confirmWriteIndex() || refuseBadRing())
         return false;
 
-    if (m_log.rowCount() > LogModel::archiveAdviceRows)
+    if (!m_advised && m_log.rowCount() > LogModel::archiveAdviceRows) {
+        m_advised = true;
         Prompts::information(nullptr, tr("Kiolvasás"),
                              tr("Az esemény napló már meglehetősen hosszú.\nAjánlott archiválni, hogy a régi,\n"
                                 "már érdektelen bejegyzések ne lassítsák a munkát."));
+    }
 
-    bool wholeRing = m_log.rowCount() == 0;
-    const bool foreign = !m_log.isSameDevice(&m_device);
+    wholeRing = m_log.rowCount() == 0;
+    foreign = !m_log.isSameDevice(&m_device);
     if (foreign) {
         if (!ask(tr("Kiolvasás"), tr("A csatlakoztatott készülék nem ehhez a napló fájlhoz tartozik.\n"
                                      "Mégis folytassuk a kiolvasást?")))
@@ -283,11 +302,42 @@ bool LogReadOut::run()
     } else if (!wholeRing) {
         bool failed = false;
         if (!continuityHolds(failed)) {
-            if (failed)
+            // Records were lost, or another logger answers from its own ring.
+            const auto confirm = [this] { return confirmLogger(false); };
+            if (failed || !retried(confirm(), confirm) || m_changed)
                 return false;
             markDataGap();
             wholeRing = true;
         }
+    }
+    return true;
+}
+
+bool LogReadOut::run()
+{
+    ReadOutDlg dlg;
+    dlg.setModal(true);
+    if (refuseBadRing())
+        return false;
+    dlg.showDeviceInfo(&m_device);
+    bool wholeRing = false;
+    bool foreign = false;
+    // Loggers changing without a box of their own (another one in place of the first
+    // between two frames) are few; a link that keeps answering as another is a bad one.
+    constexpr int maxChanges = 3;
+    for (int changes = 0; !prepare(dlg, wholeRing, foreign); ++changes) {
+        if (!m_changed || refuseChangedLogger(false))
+            return false;
+        if (changes == maxChanges) {
+            m_device.showError(UsbBadReply, false);
+            return false;
+        }
+        m_changed = false;
+        // An empty log holds no history, only the identity it was made with: the other
+        // logger's.
+        if (m_log.rowCount() == 0)
+            m_log.setDeviceIdentity(&m_device);
+        dlg.showDeviceInfo(&m_device);
     }
 
     // The end is the write index as read after any clock set, so the logger's own
@@ -295,7 +345,7 @@ bool LogReadOut::run()
     // erased or about to be overwritten, and whatever the logger writes there during the
     // read-out is the first record of the next one. A whole ring is every other slot,
     // oldest first, less those the logger writes meanwhile (dropSlotsWrittenMeanwhile).
-    const int end = m_device.writeIndex;
+    const int end = m_end;
     const int start = wholeRing ? (end + 1) % ringSlots() : m_log.ringIndex();
     const int count = wholeRing ? ringSlots() - 1 : m_device.ringDistance(unsigned(start), unsigned(end));
     dlg.setProgressRange(count);
@@ -306,6 +356,8 @@ bool LogReadOut::run()
         QVector<LogEntry> taken;
         int dropped = 0;
         if (!takeSlots(dlg, start, count, taken) || !dropSlotsWrittenMeanwhile(end, count, taken, dropped)) {
+            if (m_changed)
+                refuseChangedLogger(true);
             dlg.close();
             return false;
         }

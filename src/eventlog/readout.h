@@ -3,14 +3,20 @@
 // display. The log changes only when the read-out completes: everything it gathers is
 // appended in one go at the end, so a declined, failed or aborted read-out leaves the log
 // (and its ring position) exactly as it was and the next read-out starts at the same place.
+// The logger may be changed on the way (pulled at an error box, another plugged in before
+// "Ismét"): every retry confirms who answers; another logger is checked from the start as
+// itself before any page is taken, and refused once pages are.
 #include "logrecords/logentry.h"
 
 #include <QCoreApplication>
 #include <QVector>
 
+#include <functional>
+
 class LogModel;
 class ReadOutDlg;
 class UsbCom;
+enum UsbErrorCodes : unsigned;
 
 class LogReadOut
 {
@@ -20,10 +26,15 @@ public:
     bool run();
 
 private:
+    bool prepare(ReadOutDlg& dlg, bool& wholeRing, bool& foreign);
     bool checkClock(ReadOutDlg& dlg);
     bool refuseBadRing();
-    bool readConfirmedWriteIndex(int& index, int known, bool pagesTaken);
-    bool confirmWriteIndex(ReadOutDlg& dlg);
+    UsbErrorCodes confirmLogger(bool reopen);
+    bool otherLogger() const;
+    bool retried(UsbErrorCodes result, const std::function<UsbErrorCodes()>& operation);
+    bool refuseChangedLogger(bool pagesTaken);
+    bool readConfirmedWriteIndex(int& index, int known);
+    bool confirmWriteIndex();
     bool continuityHolds(bool& failed);
     void markDataGap();
     bool takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& ring);
@@ -34,5 +45,15 @@ private:
 
     LogModel& m_log;
     UsbCom& m_device;
+    const QString m_file;     // the log's file, chosen by the name of the logger read
     QVector<LogEntry> m_head; // program entries that go in front of the taken records
+    struct Logger {
+        QString name;
+        QString serial;
+        quint8 memoryCode = 0;
+    };
+    Logger m_logger;        // the logger the checks before the pages were made with
+    bool m_changed = false; // another logger than that one answers
+    bool m_advised = false; // the long log's archiving advice was given
+    int m_end = 0;          // the write index confirmed before the pages
 };

@@ -34,7 +34,8 @@ bool openDevice(UsbCom& usb)
 
 // The log is chosen by the logger's name, and a garbled name in getDeviceInfo's reply would
 // choose another logger's: the identity counts once two readings agree. "Ismét" confirms it
-// afresh, not against the fields that may be the garbled reading.
+// afresh, not against the fields that may be the garbled reading. A logger plugged in for the
+// first comes with its own record, whose initialisation date tells whether a log is its own.
 bool confirmIdentity(UsbCom& usb)
 {
     UsbErrorCodes result = usb.readConfirmedIdentity(true);

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 #define VERIFY_NO_VIOLATIONS(logger)                                                                         \
     QVERIFY2((logger).violations().isEmpty(), qPrintable((logger).violations().join('\n')))
 
@@ -66,6 +68,15 @@ public:
 private:
     FtdiApi* m_previous = nullptr;
 };
+
+// Logger other takes the place of logger 0, also between two frames of a link that stays
+// open; the logger it replaces is left unplugged at index other.
+inline void swapInLogger(SimulatedLogger& sim, int other)
+{
+    std::swap(sim.device(0), sim.device(other));
+    sim.device(0).pluggedIn = true;
+    sim.device(other).pluggedIn = false;
+}
 
 // Fails the test and closes the window if any modal window shows up while it lives.
 class NoModalExpected

@@ -27,19 +27,20 @@ const QString clockQuestion = QStringLiteral("órája nem pontos");
 const QString otherLoggerNotice = QStringLiteral("nem az, amelyiknek a kiolvasása elkezdődött");
 const QString logPath = QStringLiteral("PROBA.ewl");
 
-QByteArray fileBytes()
+QByteArray fileBytes(const QString& path = logPath)
 {
-    QFile f(logPath);
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct Saved { QVector<LogEntry> entries; Records touches; Kinds kinds; };
+struct Saved { QVector<LogEntry> entries; Records touches; Kinds kinds; QDateTime initDate; };
 
-Saved saved()
+Saved saved(const QString& path = logPath)
 {
-    QFile f(logPath);
+    QFile f(path);
     f.open(QIODevice::ReadOnly);
-    Saved s{LogFile::read(f).entries, {}, {}};
+    const LogFile::ReadResult file = LogFile::read(f);
+    Saved s{file.entries, {}, {}, file.header.initDate};
     for (const LogEntry& e : s.entries)
         e.isTouch() ? void(s.touches << QByteArray(reinterpret_cast<const char*>(e.bytes()), LogEntry::size))
                     : void(s.kinds << e.kind());
@@ -69,17 +70,19 @@ struct Rig {
     SimulatedLogger& sim() { return inst.sim; }
     void mend() { sim().clearFaults(); dev().pluggedIn = true; }
 
-    // n touches, one minute apart, each with its own code.
-    void addTouches(int n)
+    // n touches, one minute apart, each with its own code, into the logger on the link.
+    void addTouches(int n) { addTouches(n, written); }
+    void addTouches(int n, Records& into)
     {
         for (int i = 0; i < n; ++i, ++m_counter) {
             const QDateTime t = QDateTime(QDate(2024, 3, 1), QTime(0, 0)).addSecs(60LL * m_counter);
             const QByteArray code = QByteArray::fromHex("0A0B") + char(m_counter >> 24)
                                     + char(m_counter >> 16) + char(m_counter >> 8) + char(m_counter);
             dev().appendTouch(t, code);
-            written << SimulatedDevice::packTime(t) + code;
+            into << SimulatedDevice::packTime(t) + code;
         }
     }
+
 
     bool readOut() // as the main window runs it
     {
@@ -152,6 +155,16 @@ enum GarbledReply {
     SecondIndexAfterPages,
     EveryIdentityAfterMainWindows,
     EveryIdentityAfterFirstPage
+};
+
+// Where logger A gives way to logger B during a read-out.
+enum ChangePlace {
+    AtMainWindowConfirmation,
+    AtClockSet,
+    AtIndexConfirmation,
+    AtContinuityRead,
+    AtPageRead,
+    AtIndexAfterPages
 };
 
 void retryRows()
@@ -437,7 +450,7 @@ private slots:
         QTest::addColumn<bool>("whole"); // a new log's whole ring, else a later read-out
         QTest::addColumn<int>("garble");
         QTest::addColumn<bool>("logging"); // the logger logs a record at the first page
-        QTest::addColumn<bool>("retry");   // "Ismét" to the first bad-reply box
+        QTest::addColumn<bool>("retry");   // "Ismét" to a first box that offers it
         const auto add = [](int reply, const char* replyName, bool whole, bool logging, bool retry = false) {
             for (int g = 0; g < IdentityGarbleCount; ++g)
                 if ((!logging && !retry) || garblesTheIdentity(g) == retry)
@@ -463,10 +476,10 @@ private slots:
 
     // One identity reply garbled within its length: over two read-outs every record is taken
     // once, in order, into the logger's own log, with no gap marked. A garbled index is read
-    // again, and so is the main window's first identity, which costs no box. A garbled name,
-    // serial number or capacity later fails the read-out with one box, the log unchanged,
-    // unless retried: the retry reads the identity afresh and goes on, but not into a log
-    // chosen under another name, nor with another logger once pages are taken.
+    // again, and so are the main window's first identity and the one after the clock set,
+    // which cost no box. One that stays (another logger) is confirmed afresh without a box
+    // and read as itself, but not into a log chosen under another name, nor once pages are
+    // taken: one box, the log unchanged.
     void garbledIdentityReplyNeitherDropsNorRepeats()
     {
         QFETCH(int, reply);
@@ -514,11 +527,11 @@ private slots:
                     rig.addTouches(1);
             }
         });
-        const bool badReference = garblesTheIdentity(garble) && reply != MainWindowIdentity
-                                  && reply != FirstIndexAfterPages && reply != SecondIndexAfterPages;
-        // Read again, another name is another log's logger; once pages are taken, so is any change.
-        const bool refused = retry && (garble == NameChanged || reply == EveryIdentityAfterFirstPage);
-        const bool fails = badReference && (!retry || refused);
+        // A logger changed for good is confirmed afresh without a box: another name is another
+        // log's logger; once pages are taken, so is any change.
+        const bool changed = reply == EveryIdentityAfterMainWindows || reply == EveryIdentityAfterFirstPage;
+        const bool refused = changed && (garble == NameChanged || reply == EveryIdentityAfterFirstPage);
+        const bool fails = refused;
         QStringList boxes;
         const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
             boxes << (r.text.contains(otherLoggerNotice) ? QStringLiteral("other logger") : r.text);
@@ -536,17 +549,16 @@ private slots:
         Prompts::setHandler(previous);
         QCOMPARE(ok, !fails);
         QStringList expectedBoxes;
-        if (badReference)
-            expectedBoxes << UsbCom::errorText(UsbBadReply);
-        if (badReference && refused)
+        if (refused)
             expectedBoxes << QStringLiteral("other logger");
         QCOMPARE(boxes, expectedBoxes);
         if (!ok)
             QCOMPARE(fileBytes(), before);
         // At most: the main window's and its confirmation, one failed confirmation, the identity
-        // read again and its confirmation, and the two readings after the pages.
+        // confirmed afresh, the record read whole and the index confirmed against it, and the
+        // two readings after the pages.
         const int reads = identityReads() - readsBefore;
-        QVERIFY2(reads <= 3 + 5 + 2 + 2, QByteArray::number(reads));
+        QVERIFY2(reads <= 3 + 5 + 2 + 1 + 1 + 2, QByteArray::number(reads));
         rig.sim().setFrameHandler(nullptr);
         rig.sim().clearFaults();
         rig.addTouches(30);
@@ -564,15 +576,146 @@ private slots:
         VERIFY_NO_VIOLATIONS(rig.sim());
     }
 
+    void loggerChangedDuringReadOutIsReadAsItself_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<bool>("otherName"); // else the same name, another serial number and init date
+        QTest::addColumn<bool>("pulled");    // a link error box, B plugged in before "Ismét"
+        QTest::addColumn<bool>("accept");    // "Igen" to the foreign-logger question
+        const char* const places[] = {"the main window's confirmation", "the clock set", "the index confirmation",
+                                      "the continuity read", "the second page", "the index after the pages"};
+        for (int place = AtMainWindowConfirmation; place <= AtIndexAfterPages; ++place)
+            for (const bool pulled : {true, false})
+                for (const bool otherName : {false, true})
+                    QTest::addRow("%s name at %s, %s", otherName ? "other" : "same", places[place],
+                                      pulled ? "pulled" : "swapped between two frames")
+                            << place << otherName << pulled << true;
+        QTest::newRow("same name at the index confirmation, pulled, declined")
+            << int(AtIndexConfirmation) << false << true << false;
+    }
+
+    // Logger A gives way to logger B at every place of a read-out. What is read is B, judged by
+    // its own record: its name picks the log, its initialisation date answers whether the log
+    // is its own, pages taken from A are never mixed with B's, and the change costs one box
+    // beside the link error it came in through. Each log then holds its own logger's records
+    // once, and a second read-out adds nothing twice.
+    void loggerChangedDuringReadOutIsReadAsItself()
+    {
+        QFETCH(int, place);
+        QFETCH(bool, otherName);
+        QFETCH(bool, pulled);
+        QFETCH(bool, accept);
+        TestEnv env;
+        Rig rig;
+        const int b = rig.sim().addDevice("Vigilor", "SIM00002");
+        const QDateTime initA(QDate(2023, 1, 10), QTime(9, 0));
+        const QDateTime initB(QDate(2024, 2, 1), QTime(8, 0));
+        rig.sim().device(b).setName(otherName ? "MASIK" : "PROBA");
+        rig.sim().device(b).setConfigBytes(24, SimulatedDevice::packTime(initB));
+        rig.sim().device(b).pluggedIn = false;
+        const QString logB = otherName ? QStringLiteral("MASIK.ewl") : logPath;
+        Records writtenB;
+        rig.addTouches(10);
+        QVERIFY(rig.readOut());
+        swapInLogger(rig.sim(), b);
+        rig.addTouches(10, writtenB);
+        if (otherName)
+            QVERIFY(rig.readOut());
+        rig.addTouches(20, writtenB);
+        swapInLogger(rig.sim(), b);
+        rig.addTouches(100); // two pages
+        appSettings().flags |= OptAutoClockSet;
+        if (place == AtClockSet)
+            rig.dev().setClockOffset(3600 * 1000);
+        const QByteArray beforeA = fileBytes();
+        const QByteArray beforeB = fileBytes(logB);
+
+        QMap<int, int> seen; // frames by command, identity reads as 0
+        bool paged = false;
+        bool clockSet = false; // a swap there meets the record read again after the clock set
+        bool changed = false;
+        rig.sim().setFrameHandler([&](const QByteArray& frame) {
+            const bool identity = quint8(frame.at(1)) == 0x1D && frame.at(2) == 0 && frame.at(3) == 0;
+            const int command = identity ? 0 : quint8(frame.at(1));
+            const int nth = ++seen[command];
+            const bool here = !changed
+                              && ((place == AtMainWindowConfirmation && command == 0 && nth == 2)
+                                  || (place == AtClockSet && (pulled ? command == 0x02 : command == 0 && clockSet))
+                                  || (place == AtIndexConfirmation && command == 0 && nth == 3)
+                                  || (place == AtContinuityRead && command == 0x08 && nth == 1)
+                                  || (place == AtPageRead && command == 0x0C && nth == 2)
+                                  || (place == AtIndexAfterPages && command == 0 && paged));
+            paged = paged || command == 0x0C;
+            clockSet = clockSet || command == 0x02;
+            changed = changed || here;
+            if (here && pulled)
+                rig.sim().injectReplyFault(quint8(frame.at(1)), 1, SimulatedLogger::Unplug, 0);
+            else if (here)
+                swapInLogger(rig.sim(), b);
+        });
+        QStringList boxes;
+        const Prompts::Handler previous = Prompts::setHandler([&](const Prompts::Request& r) {
+            boxes << (r.text.contains(foreignQuestion) ? QStringLiteral("foreign")
+                      : r.text.contains(otherLoggerNotice) ? QStringLiteral("other logger") : r.text);
+            if (!rig.dev().pluggedIn)
+                swapInLogger(rig.sim(), b);
+            if (r.kind == Prompts::Kind::Question)
+                return Prompts::Answer{accept ? 0 : 1, {}, {}};
+            return Prompts::Answer{qMax(0, r.buttons.size() - 1), {}, {}}; // "Ismét" where offered
+        });
+        const bool ok = rig.readOut();
+        Prompts::setHandler(previous);
+        rig.sim().setFrameHandler(nullptr);
+        QVERIFY(changed);
+        const bool beforePages = place <= AtContinuityRead;
+        const bool asked = !otherName && beforePages;
+        const bool refused = otherName ? place != AtMainWindowConfirmation : !beforePages;
+        QStringList expected;
+        if (pulled)
+            expected << UsbCom::errorText(UsbTransferError);
+        if (asked)
+            expected << QStringLiteral("foreign");
+        if (refused)
+            expected << QStringLiteral("other logger");
+        QCOMPARE(boxes.join(QStringLiteral(" | ")), expected.join(QStringLiteral(" | ")));
+        QCOMPARE(ok, !refused && (accept || !asked));
+        if (!ok) {
+            QCOMPARE(fileBytes(), beforeA);
+            QCOMPARE(fileBytes(logB), beforeB);
+        }
+
+        // The second read-out of each logger whose log it is, B first: nothing asked.
+        const bool logOfB = asked && accept;
+        if (otherName || logOfB)
+            QVERIFY(rig.readOut());
+        swapInLogger(rig.sim(), b);
+        rig.dev().setClockOffset(0);
+        if (!logOfB)
+            QVERIFY(rig.readOut());
+        const Saved a = saved();
+        QCOMPARE(a.touches, logOfB ? rig.written.mid(0, 10) + writtenB : rig.written);
+        // A set its clock before it was pulled there.
+        const Kinds kindsA = place == AtClockSet ? Kinds{KindReadOut, KindClockSet, KindReadOut}
+                                                 : Kinds{KindReadOut, KindReadOut};
+        QCOMPARE(a.kinds, logOfB ? (Kinds{KindReadOut, KindForeignInit, KindReadOut}) : kindsA);
+        QCOMPARE(a.initDate, logOfB ? initB : initA);
+        if (otherName) {
+            QCOMPARE(saved(logB).touches, writtenB);
+            QCOMPARE(saved(logB).kinds, (Kinds{KindReadOut, KindReadOut}));
+            QCOMPARE(saved(logB).initDate, initB);
+        }
+        VERIFY_NO_VIOLATIONS(rig.sim());
+    }
+
     // Read again after its clock is set, the logger answers with another name (a garbled
-    // reply): not another logger, whose log would get this one's history, but a bad reply.
-    void nameChangedByTheClockSetRereadIsABadReply()
+    // reply): not another logger, whose log would get this one's history. Confirmed afresh,
+    // it is the same logger, and the read-out goes on without a box.
+    void nameChangedByTheClockSetRereadIsConfirmedAfresh()
     {
         TestEnv env;
         Rig rig;
         rig.addTouches(10);
         QVERIFY(rig.readOut());
-        const QByteArray before = fileBytes();
         rig.dev().setClockOffset(3600 * 1000);
         rig.addTouches(5);
         bool clockSet = false;
@@ -585,8 +728,8 @@ private slots:
                 rig.sim().serveReplies({SimulatedLogger::makeReply(0x1D, QByteArray(1, '\0') + renamed)});
             }
         });
-        QVERIFY(!rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("nem értelmezhető válasz")));
-        QCOMPARE(fileBytes(), before);
+        QVERIFY(rig.readOut());
+        QCOMPARE(saved().touches, rig.written);
         QVERIFY(!QFile::exists(QStringLiteral("PROBX.ewl")));
     }
 

@@ -91,38 +91,60 @@ private slots:
     {
         QTest::addColumn<QList<int>>("garbled"); // the identity replies whose name is garbled
         QTest::addColumn<bool>("retry");
+        QTest::addColumn<bool>("swapped"); // another logger, read out before, in place of the first
         // The five confirming readings after the first take turns; "Ismét" meets a garbled one.
-        QTest::newRow("the first") << QList<int>{1} << false;
-        QTest::newRow("no two agree, given up") << QList<int>{2, 4, 6, 7} << false;
-        QTest::newRow("no two agree, retried") << QList<int>{2, 4, 6, 7} << true;
+        QTest::newRow("the first") << QList<int>{1} << false << false;
+        QTest::newRow("no two agree, given up") << QList<int>{2, 4, 6, 7} << false << false;
+        QTest::newRow("no two agree, retried") << QList<int>{2, 4, 6, 7} << true << false;
+        QTest::newRow("another logger at the confirmation") << QList<int>{} << false << true;
     }
 
     // A garbled name in the first identity reply would choose another logger's log: it costs
     // no box. When no two readings agree, "Ismét" confirms the identity afresh, not against
-    // the garbled reading last taken.
+    // the garbled reading last taken. Another logger confirmed is read as itself: its own
+    // log, judged by its own initialisation date, so nothing is asked.
     void readOutConfirmsTheIdentityItsLogIsChosenBy()
     {
         QFETCH(QList<int>, garbled);
         QFETCH(bool, retry);
+        QFETCH(bool, swapped);
         TestEnv env;
         SimulatorScope sim;
         sim.device().fill(5);
+        MainWindow w;
+        w.show();
+        const int other = sim.sim.addDevice("Vigilor", "SIM00002");
+        int rows = 0;
+        if (swapped) {
+            sim.sim.device(other).setName("MASIK");
+            const QDateTime init(QDate(2024, 2, 1), QTime(8, 0));
+            sim.sim.device(other).setConfigBytes(24, SimulatedDevice::packTime(init));
+            sim.sim.device(other).fill(5);
+            swapInLogger(sim.sim, other);
+            w.readOut();
+            rows = activeLog(w)->rowCount();
+            swapInLogger(sim.sim, other);
+            sim.sim.device(other).fill(3);
+        }
+        sim.sim.device(other).pluggedIn = false;
         int identities = 0;
         sim.sim.setFrameHandler([&](const QByteArray& frame) {
             const bool identity = quint8(frame.at(1)) == 0x1D && frame.at(2) == 0 && frame.at(3) == 0;
             if (identity && garbled.contains(++identities))
                 sim.sim.garbleIdentity(1, identityGarble(NameChanged));
+            if (identity && swapped && identities == 2)
+                swapInLogger(sim.sim, other);
         });
-        MainWindow w;
-        w.show();
         ScriptedPrompts prompts;
         if (garbled.size() > 1)
             prompts.expectButton(Prompts::Kind::Warning, UsbCom::errorText(UsbBadReply), retry ? 1 : 0);
         w.readOut();
-        const bool done = garbled.size() == 1 || retry;
-        QCOMPARE(QDir(env.workDir()).entryList({"*.ewl"}, QDir::Files),
-                 done ? QStringList{"PROBA.ewl"} : QStringList());
+        const bool done = garbled.size() == 1 || retry || swapped;
+        const QString log = swapped ? QStringLiteral("MASIK.ewl") : QStringLiteral("PROBA.ewl");
+        QCOMPARE(QDir(env.workDir()).entryList({"*.ewl"}, QDir::Files), done ? QStringList{log} : QStringList());
         QCOMPARE(openWindows(w).size(), done ? 1 : 0);
+        if (swapped)
+            QCOMPARE(activeLog(w)->rowCount(), rows + 3 + 1);
         QCOMPARE(sim.violations(), QString());
     }
 
