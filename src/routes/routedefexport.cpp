@@ -80,6 +80,7 @@ bool RouteDefView::importFromXml(QString fileName)
     PlanXmlResult result;
     {
         const WaitCursor wait;
+        const AddingMany adding(*this);
         result = readPlanXml(file, routeModel);
     }
     file.close();
