@@ -322,6 +322,49 @@ private slots:
         QCOMPARE(result.line > 0, !ok);
     }
 
+    // A full group still skips a row it holds (as any group does) and takes points for a route
+    // it holds; only a row that would grow it past 32767 stops the import.
+    void fullGroupStopsOnlyWhenItWouldGrow_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("logs");
+        QTest::addColumn<int>("routes");
+        QTest::addColumn<int>("pointsOfFirst");
+        const int full = 32767;
+        const QString empty = row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"});
+        QString logs, routes;
+        for (int i = 0; i < full; ++i) {
+            logs += row({QString::number(i)});
+            routes += route(QString::number(i)) + empty;
+        }
+        const QString fullLogs = row({"_ERD_V1.0_ACCURACY_", "10"}) + row({"_ERD_V1.0_LOGS_"}) + logs
+            + row({"0"}) + row({"_ERD_V1.0_PATHS_"}) + route("R") + empty;
+        const QString fullRoutes = head() + routes + route("0") + empty + row({"#B", "0:05", "", "", ""});
+        QTest::newRow("logs, one held") << sheet(fullLogs) << true << full << 1 << 0;
+        QTest::newRow("logs, one more") << sheet(QString(fullLogs).replace(row({"0"}) + row({"_ERD_V1.0_PATHS_"}),
+                                                                  row({"new"}) + row({"_ERD_V1.0_PATHS_"})))
+                                        << false << full << 0 << 0;
+        QTest::newRow("routes, points for one held") << sheet(fullRoutes) << true << 1 << full << 1;
+        QTest::newRow("routes, one more") << sheet(head() + routes + route("new")) << false << 1 << full << 0;
+    }
+
+    void fullGroupStopsOnlyWhenItWouldGrow()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, ok);
+        QFETCH(int, logs);
+        QFETCH(int, routes);
+        QFETCH(int, pointsOfFirst);
+        RouteDefModel m;
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(readPlanXml(buffer, m).ok, ok);
+        QCOMPARE(m.logCount(), logs);
+        QCOMPARE(m.routeCount(), routes);
+        QCOMPARE(m.routeCount() ? m.pointCount(0) : 0, pointsOfFirst);
+    }
+
     void importSaysWhyAndWhere_data()
     {
         QTest::addColumn<QByteArray>("file"); // none when empty
