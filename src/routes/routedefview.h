@@ -138,6 +138,8 @@ private:
     bool exportFile(const QString& fileName, const QString& extension,
                     const std::function<bool(QIODevice&)>& writer);
     bool paintPlan(QPrinter* out, int pageRange, const QString& shownName);
+    // The import's failure message for the file name and the reason.
+    static QString importFailure(const QString& name, const QString& reason);
 
     QString curFile;
     RouteDefModel routeModel;
