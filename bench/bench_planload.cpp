@@ -148,8 +148,13 @@ double inShownWindow(int rounds, const std::function<void(RouteDefView&)>& work)
     return best;
 }
 
+// Rows whose name holds this text (all when empty): the first argument.
+QString onlyRows;
+
 void row(const char* what, const std::function<double(int)>& measure)
 {
+    if (!QString::fromUtf8(what).contains(onlyRows))
+        return;
     const double small = measure(4000);
     const double large = measure(RoutePlanFile::maxGroupRows);
     std::printf("%-40s %9.2f %10.2f %7.1f\n", what, small, large, large / small);
@@ -168,6 +173,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     WyxApp app(argc, argv);
+    if (argc > 1)
+        onlyRows = QString::fromLocal8Bit(argv[1]);
     reportUnexpectedPrompts();
     QTemporaryDir dir;
     appSettings().workDir = dir.path(); // in memory only; the settings are never saved here
