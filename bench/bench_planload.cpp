@@ -239,7 +239,8 @@ int main(int argc, char** argv)
         route.logName = QStringLiteral("NAPLO.EWL");
         route.routeName = QStringLiteral("Kiemelt");
         for (int i = 0; i < n; ++i)
-            route.points.append(RoutePoint(QStringLiteral("ABCDEFGHIJKL"), unsigned(qMin(i, RouteTime::maxMinutes)) * 60));
+            route.points.append(
+                RoutePoint(QStringLiteral("ABCDEFGHIJKL"), unsigned(qMin(i, RouteTime::maxMinutes)) * 60));
         return inShownWindow(windowRounds(n), [&](RouteDefView& view) {
             check(view.addExtractedRoute(route) && view.model()->pointCount(0) == n, "window extraction");
         });

@@ -368,15 +368,16 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("pointsKept");
         const QString failed = "bad.xml importálása nem sikerült\n";
-        const QString tooMany = failed + "Egy csoportban legfeljebb 32767 sor lehet.\nA beolvasás a fájl %1. soránál megállt.";
+        const QString tooMany =
+            failed + "Egy csoportban legfeljebb 32767 sor lehet.\nA beolvasás a fájl %1. soránál megállt.";
         const QString points = route("R", 3) + row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"});
         const QString point = row({"#B", "0:05", "", "", ""});
         QTest::newRow("missing") << QByteArray() << "bad.xml nem létezik." << 0;
         QTest::newRow("not a file") << QByteArray("/") << failed + "nem közönséges fájl (mappa, eszköz vagy FIFO)."
                                     << 0;
         QTest::newRow("format") << sheet(head() + "<Row/>\n")
-                                << failed + "A fájl formátuma nem megfelelő!\nA beolvasás a fájl 7. soránál megállt."
-                                << 0;
+                                << failed + "A fájl formátuma nem megfelelő!\n"
+                                       "A beolvasás a fájl 7. soránál megállt." << 0;
         QTest::newRow("XML") << sheet(head()).replace("</Table>", "</Tab>") << failed << 0;
         // Told as the plan readers tell it; the group keeps what a plan file can count.
         QTest::newRow("32768 points") << sheet(head() + points + point.repeated(32768)) << tooMany.arg(32777)
