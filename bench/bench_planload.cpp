@@ -1,6 +1,7 @@
 // Reading and adding to route plans of 4,000 and 32,767 logs, routes and points (the most
-// a group may hold), and refusing an older plan of 32,768 logs. Every row must grow
-// linearly: the ratio of the two times stays near 8. The one exception is adding points
+// a group may hold), and refusing an older plan of 32,768 logs; the XML import and the
+// route extraction also into a shown plan window, whose tree follows every row. Every row
+// must grow linearly: the ratio of the two times stays near 8. The one exception is adding points
 // one by one out of order: each lands inside a sorted group and moves the pointers after
 // it, which grows faster but stays at some tens of milliseconds.
 #include "benchsupport.h"
@@ -10,13 +11,17 @@
 #include "core/wyxapp.h"
 #include "evaluation/plansnapshot.h"
 #include "routes/routedefmodel.h"
+#include "routes/routedefview.h"
+#include "routes/routeextraction.h"
 #include "routes/routeplanfile.h"
 #include "routes/routeplanlayout.h"
 #include "routes/routeplanxml.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -124,11 +129,35 @@ void addAll(Shape shape, int n)
     }
 }
 
+// A plan window as the new-plan command leaves it: shown, settings row and route group open.
+// The time includes the tree's own layout afterwards.
+double inShownWindow(int rounds, const std::function<void(RouteDefView&)>& work)
+{
+    double best = 1e300;
+    for (int i = 0; i < rounds; ++i) {
+        RouteDefView view;
+        view.show();
+        view.expandDefault();
+        QCoreApplication::processEvents();
+        best = std::min(best, bestMs(1, [&] {
+                            work(view);
+                            QCoreApplication::processEvents();
+                        }));
+        view.setWindowModified(false);
+    }
+    return best;
+}
+
+// Rows whose name holds this text (all when empty): the first argument.
+QString onlyRows;
+
 void row(const char* what, const std::function<double(int)>& measure)
 {
+    if (!QString::fromUtf8(what).contains(onlyRows))
+        return;
     const double small = measure(4000);
     const double large = measure(RoutePlanFile::maxGroupRows);
-    std::printf("%-36s %9.2f %10.2f %7.1f\n", what, small, large, large / small);
+    std::printf("%-40s %9.2f %10.2f %7.1f\n", what, small, large, large / small);
     std::fflush(stdout);
 }
 
@@ -144,11 +173,14 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     WyxApp app(argc, argv);
+    if (argc > 1)
+        onlyRows = QString::fromLocal8Bit(argv[1]);
     reportUnexpectedPrompts();
     QTemporaryDir dir;
     appSettings().workDir = dir.path(); // in memory only; the settings are never saved here
     // A quadratic row would take a minute at the large size: measured fewer times there.
     const auto rounds = [](int n) { return n > 4000 ? 2 : 5; };
+    const auto windowRounds = [](int n) { return n > 4000 ? 1 : 3; };
     const struct {
         const char* name;
         Shape shape;
@@ -157,7 +189,7 @@ int main(int argc, char** argv)
                   {"points", Shape::Points},
                   {"points, mixed order", Shape::MixedPoints}};
 
-    std::printf("%-36s %9s %10s %7s\n", "", "4000 ms", "32767 ms", "ratio");
+    std::printf("%-40s %9s %10s %7s\n", "", "4000 ms", "32767 ms", "ratio");
     for (const auto& s : shapes) {
         row(qPrintable(QStringLiteral("erd load: %1").arg(QLatin1String(s.name))), [&](int n) {
             const QByteArray bytes = erdFile(s.shape, n);
@@ -189,6 +221,30 @@ int main(int argc, char** argv)
             });
         });
     }
+    for (const auto& s : shapes) {
+        row(qPrintable(QStringLiteral("window xml import: %1").arg(QLatin1String(s.name))), [&](int n) {
+            QFile file(dir.filePath(QStringLiteral("plan.xml")));
+            check(file.open(QIODevice::WriteOnly) && file.write(xmlFile(erdFile(s.shape, n))) > 0, "xml file");
+            file.close();
+            return inShownWindow(windowRounds(n), [&](RouteDefView& view) {
+                check(view.importFromXml(file.fileName()), "window xml import");
+            });
+        });
+    }
+    // Strictly increasing minutes as the extraction makes them, up to 239:59; beyond that
+    // equal offsets, which the extraction's add allows too.
+    row("window extraction: points", [&](int n) {
+        ExtractedRoute route;
+        route.planName = QStringLiteral("kiemelt.erd");
+        route.logName = QStringLiteral("NAPLO.EWL");
+        route.routeName = QStringLiteral("Kiemelt");
+        for (int i = 0; i < n; ++i)
+            route.points.append(
+                RoutePoint(QStringLiteral("ABCDEFGHIJKL"), unsigned(qMin(i, RouteTime::maxMinutes)) * 60));
+        return inShownWindow(windowRounds(n), [&](RouteDefView& view) {
+            check(view.addExtractedRoute(route) && view.model()->pointCount(0) == n, "window extraction");
+        });
+    });
     for (const auto& s : shapes) {
         row(qPrintable(QStringLiteral("add one by one: %1").arg(QLatin1String(s.name))),
             [&](int n) { return bestMs(rounds(n), [&] { addAll(s.shape, n); }); });

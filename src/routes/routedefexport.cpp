@@ -63,6 +63,17 @@ bool RouteDefView::exportToXml(QString fileName)
     });
 }
 
+QString RouteDefView::importFailure(const QString& name, const QString& reason)
+{
+    // The reason comes from the program, the system or the XML parser, with or without its
+    // closing mark: it ends with exactly one.
+    QString sentence = reason.trimmed();
+    static const QString closingMarks = QStringLiteral(".!?\u2026");
+    if (sentence.isEmpty() || !closingMarks.contains(sentence.back()))
+        sentence += QLatin1Char('.');
+    return tr("%1 importálása nem sikerült\n%2").arg(name, sentence);
+}
+
 bool RouteDefView::importFromXml(QString fileName)
 {
     const QString name = completedExportName(fileName, extXml);
@@ -74,12 +85,13 @@ bool RouteDefView::importFromXml(QString fileName)
     }
     const QString openError = openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text);
     if (!openError.isEmpty()) {
-        Prompts::warning(this, title, tr("%1 importálása nem sikerült\n%2.").arg(name, openError));
+        Prompts::warning(this, title, importFailure(name, openError));
         return false;
     }
     PlanXmlResult result;
     {
         const WaitCursor wait;
+        const AddingMany adding(*this);
         result = readPlanXml(file, routeModel);
     }
     file.close();
@@ -91,7 +103,7 @@ bool RouteDefView::importFromXml(QString fileName)
     if (result.ok)
         return true;
     Prompts::warning(this, title,
-                     tr("%1 importálása nem sikerült\n%2.").arg(name, result.error) + QLatin1Char('\n')
+                     importFailure(name, result.error) + QLatin1Char('\n')
                          + tr("A beolvasás a fájl %1. soránál megállt.").arg(result.line));
     return false;
 }

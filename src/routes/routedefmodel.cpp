@@ -315,8 +315,20 @@ TreeItem* RouteDefModel::groupItem(const QModelIndex& index, QChar tag) const
 bool RouteDefModel::addStart(const RouteStart& start, const QModelIndex& startGroup)
 {
     TreeItem* group = groupItem(startGroup, QChar('S'));
-    if (!group)
+    if (!group || findStartTime(startGroup, start) >= 0)
         return false;
+    const QList<TreeItem*>& starts = group->children();
+    const auto place = std::upper_bound(starts.begin(), starts.end(), start,
+                                        [](const RouteStart& s, const TreeItem* item) { return s < startOf(item); });
+    insertItem(group, int(place - starts.begin()), QVariant::fromValue(start));
+    return true;
+}
+
+int RouteDefModel::findStartTime(const QModelIndex& startGroup, const RouteStart& start) const
+{
+    const TreeItem* group = groupItem(startGroup, QChar('S'));
+    if (!group)
+        return -1;
     // The group is kept in order, t1 first, so both the same t1 and the place are found
     // by halving, not by a walk over every start.
     const QList<TreeItem*>& starts = group->children();
@@ -325,12 +337,9 @@ bool RouteDefModel::addStart(const RouteStart& start, const QModelIndex& startGr
                                  [](const TreeItem* item, int s) { return startOf(item).t1.toSeconds() < s; });
     for (; same != starts.end() && startOf(*same).t1.toSeconds() == t1; ++same) {
         if (startOf(*same).t1 == start.t1)
-            return false;
+            return int(same - starts.begin());
     }
-    const auto place = std::upper_bound(starts.begin(), starts.end(), start,
-                                        [](const RouteStart& s, const TreeItem* item) { return s < startOf(item); });
-    insertItem(group, int(place - starts.begin()), QVariant::fromValue(start));
-    return true;
+    return -1;
 }
 
 bool RouteDefModel::addPoint(const RoutePoint& point, const QModelIndex& pointGroup, bool allowSameTime)

@@ -59,6 +59,8 @@ public:
     int addRoute(const RouteHead& head);
     bool removeRoute(const QString& name);
     bool addStart(const RouteStart& start, const QModelIndex& startGroup);
+    // The row of the group's start with the same t1 (which addStart refuses), or -1.
+    int findStartTime(const QModelIndex& startGroup, const RouteStart& start) const;
     bool addPoint(const RoutePoint& point, const QModelIndex& pointGroup, bool allowSameTime);
     int findPointOffset(const QModelIndex& pointGroup, const RoutePoint& point) const;
     int startRouteType(const QModelIndex& startIndex) const;

@@ -216,8 +216,29 @@ void RouteDefView::contentsChanged()
 
 void RouteDefView::newRowsAdded(QModelIndex parent, int start, int)
 {
+    if (addingMany) {
+        lastAdded = routeModel.index(start, 0, parent);
+        return;
+    }
     tree->setCurrentIndex(routeModel.index(start, 0, parent));
     setWindowModified(true);
+}
+
+RouteDefView::AddingMany::AddingMany(RouteDefView& view) : m_view(view)
+{
+    m_view.addingMany = true;
+    m_view.lastAdded = QPersistentModelIndex();
+}
+
+RouteDefView::AddingMany::~AddingMany()
+{
+    m_view.addingMany = false;
+    if (!m_view.lastAdded.isValid())
+        return;
+    // Where adding them one by one would have left the tree.
+    m_view.tree->setCurrentIndex(m_view.lastAdded);
+    m_view.lastAdded = QPersistentModelIndex();
+    m_view.setWindowModified(true);
 }
 
 void RouteDefView::selectChange()
@@ -302,9 +323,13 @@ int RouteDefView::addRouteRecord(const RouteHead& head)
 
 bool RouteDefView::addExtractedRoute(const ExtractedRoute& route)
 {
-    const int row = ::addExtractedRoute(
-        routeModel, route, [this](const QString& name) { return addLogName(name); },
-        [this](const RouteHead& head) { return addRouteRecord(head); });
+    int row = -1;
+    {
+        const AddingMany adding(*this);
+        row = ::addExtractedRoute(
+            routeModel, route, [this](const QString& name) { return addLogName(name); },
+            [this](const RouteHead& head) { return addRouteRecord(head); });
+    }
     if (row >= 0)
         return true;
     Prompts::warning(this, QCoreApplication::translate("MainWindow", "Naplóból útvonal terv kiemelése"),

@@ -9,6 +9,7 @@
 #include "core/documentwindow.h"
 
 #include <QMdiSubWindow>
+#include <QPersistentModelIndex>
 
 #include <functional>
 
@@ -111,6 +112,21 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Rows added by one command that adds many (an import, an extraction): the tree is told
+    // once, at the end, which of them becomes current. Moving it with every row laid out the
+    // whole tree each time, so a plan of thousands of rows took minutes to come in.
+    class AddingMany
+    {
+    public:
+        explicit AddingMany(RouteDefView& view);
+        ~AddingMany();
+        AddingMany(const AddingMany&) = delete;
+        AddingMany& operator=(const AddingMany&) = delete;
+
+    private:
+        RouteDefView& m_view;
+    };
+
     // A choice among names in a list; false when cancelled.
     bool chooseName(const QString& title, const QString& label, const QString& okText, const QStringList& names,
                     const QString& preselected, QString* chosen);
@@ -122,10 +138,14 @@ private:
     bool exportFile(const QString& fileName, const QString& extension,
                     const std::function<bool(QIODevice&)>& writer);
     bool paintPlan(QPrinter* out, int pageRange, const QString& shownName);
+    // The import's failure message for the file name and the reason.
+    static QString importFailure(const QString& name, const QString& reason);
 
     QString curFile;
     RouteDefModel routeModel;
     RouteDefDelegate delegate;
     RouteDefColumnDelegate columnDelegate;
     QTreeView* tree;
+    bool addingMany = false;
+    QPersistentModelIndex lastAdded; // while addingMany
 };

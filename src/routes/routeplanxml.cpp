@@ -63,14 +63,18 @@ private:
         return !reader.hasError();
     }
 
-    // Said as the plan readers say it: a plan file could not count the group.
-    bool groupFull(const QModelIndex& group)
+    // Whether a row the group does not hold yet may be added. A row it holds already is
+    // skipped, as the model skips it, even in a full group; only a row that would grow the
+    // group past what a plan file can count stops the reading, said as the plan readers say it.
+    bool mayAdd(const QModelIndex& group, bool isNew)
     {
-        if (model.rowCount(group) < maxGroupRows)
+        if (!isNew)
             return false;
+        if (model.rowCount(group) < maxGroupRows)
+            return true;
         if (!reader.hasError())
             reader.raiseError(RouteDefModel::tooManyRowsText());
-        return true;
+        return false;
     }
 
     void takeRow(const QString& first)
@@ -88,7 +92,7 @@ private:
         case Expect::Logs:
             if (first == erdTagPaths) {
                 expect = Expect::Route;
-            } else if (!groupFull(model.logsGroupIndex())) {
+            } else if (mayAdd(model.logsGroupIndex(), !model.findLog(first).isValid())) {
                 model.addLog(first);
             }
             break;
@@ -144,7 +148,7 @@ private:
             type = 0;
         if (type < -1 || type > 255)
             return formatError(); // the plan file keeps the type in one byte
-        if (!groupFull(model.routesGroupIndex()))
+        if (mayAdd(model.routesGroupIndex(), !model.findRoute(name).isValid()))
             model.addRoute(RouteHead(name, type, RouteTime::parse(durationText)));
         // A name already present merges into that route; its points then follow the
         // rule of the route they join, so a fixed-order route never gets equal offsets.
@@ -165,7 +169,7 @@ private:
         start.t4 = RouteTime::parse(t4);
         start.count = quint16(count.trimmed().toUInt());
         const QModelIndex group = route.isValid() ? model.index(0, 0, route) : QModelIndex();
-        if (!groupFull(group))
+        if (mayAdd(group, model.findStartTime(group, start) < 0))
             model.addStart(start, group);
     }
 
@@ -181,8 +185,9 @@ private:
         point.setCode(code);
         point.offset = RouteTime::parse(offset);
         const QModelIndex group = route.isValid() ? model.index(1, 0, route) : QModelIndex();
-        if (!groupFull(group))
-            model.addPoint(point, group, unsigned(routeType) > 1);
+        const bool sameTime = unsigned(routeType) > 1;
+        if (mayAdd(group, sameTime || model.findPointOffset(group, point) < 0))
+            model.addPoint(point, group, sameTime);
     }
 
     SpreadsheetXmlReader reader;

@@ -96,11 +96,11 @@ void answerExtraction(ModalDriver& driver, const QString& plan, const QString& r
     });
 }
 
-QString pointTexts(const RouteDefModel& m)
+QString pointTexts(const RouteDefModel& m, int route = 0)
 {
     QStringList out;
-    for (int p = 0; p < m.pointCount(0); ++p)
-        out << m.routePoint(0, p).describe(true).trimmed();
+    for (int p = 0; p < m.pointCount(route); ++p)
+        out << m.routePoint(route, p).describe(true).trimmed();
     return out.join(", ");
 }
 
@@ -527,6 +527,56 @@ private slots:
         }
         QCOMPARE(made.size(), 2);
         delete made.first();
+    }
+
+    // An import or an extraction adds many rows; the current item moves once, to where adding
+    // them one by one left it (the last row added, shown), and the rows come in as before.
+    void addingManyMovesTheCurrentItemOnce_data()
+    {
+        QTest::addColumn<bool>("extraction");
+        QTest::addColumn<int>("route");
+        QTest::addColumn<int>("point");
+        QTest::addColumn<QString>("points"); // of the route
+        QTest::newRow("xml import") << false << 0 << 1 << "00:05 BAAAAAAAAAAA, 00:07 DAAAAAAAAAAA, 00:10 CAAAAAAAAAAA";
+        QTest::newRow("extraction") << true << 1 << 2 << "00:00 BAAAAAAAAAAA, 00:01 CAAAAAAAAAAA, 00:02 DAAAAAAAAAAA";
+    }
+
+    void addingManyMovesTheCurrentItemOnce()
+    {
+        QFETCH(bool, extraction);
+        QFETCH(int, route);
+        QFETCH(int, point);
+        QFETCH(QString, points);
+        RouteDefView v;
+        fill(v, 0);
+        v.show();
+        QSignalSpy moves(v.treeView()->selectionModel(), &QItemSelectionModel::currentChanged);
+        if (extraction) {
+            ExtractedRoute r;
+            r.logName = "guard.ewl";
+            r.routeName = "R";
+            r.points << RoutePoint("B", "0:00") << RoutePoint("C", "0:01") << RoutePoint("D", "0:02");
+            QVERIFY(v.addExtractedRoute(r));
+        } else {
+            // The same plan with one more point, which lands between the two it has.
+            RouteDefView source;
+            fill(source, 0);
+            QVERIFY(source.model()->addLog("L1.EWL"));
+            QVERIFY(source.model()->addPoint(RoutePoint("D", "0:07"), source.model()->pointsGroupIndex(0), false));
+            ScriptedPrompts prompts;
+            QVERIFY(source.exportToXml("plan"));
+            source.setWindowModified(false);
+            QVERIFY(v.importFromXml("plan"));
+        }
+        QCOMPARE(moves.count(), 1);
+        const RouteDefModel* m = v.model();
+        QCOMPARE(v.treeView()->currentIndex(), m->index(point, 0, m->pointsGroupIndex(route)));
+        QVERIFY(v.treeView()->isExpanded(m->pointsGroupIndex(route)));
+        QVERIFY(v.treeView()->isExpanded(m->routeIndex(route)));
+        QCOMPARE(m->logCount(), 1);
+        QCOMPARE(pointTexts(*m, route), points);
+        QVERIFY(v.isWindowModified());
+        v.setWindowModified(false);
     }
 
     void clicksAndSelectionSignals()

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -322,24 +323,68 @@ private slots:
         QCOMPARE(result.line > 0, !ok);
     }
 
+    // A full group still skips a row it holds (as any group does) and takes points for a route
+    // it holds; only a row that would grow it past 32767 stops the import.
+    void fullGroupStopsOnlyWhenItWouldGrow_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("counts"); // logs, routes, points of the first route
+        const QString empty = row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"});
+        QString logs, routes;
+        for (int i = 0; i < 32767; ++i) {
+            logs += row({QString::number(i)});
+            routes += route(QString::number(i)) + empty;
+        }
+        const auto fullLogs = [&](const QString& last) {
+            return sheet(row({"_ERD_V1.0_ACCURACY_", "10"}) + row({"_ERD_V1.0_LOGS_"}) + logs + row({last})
+                         + row({"_ERD_V1.0_PATHS_"}) + route("R") + empty);
+        };
+        const auto fullRoutes = [&](const QString& last) {
+            return sheet(head() + routes + route(last) + empty + row({"#B", "0:05", "", "", ""}));
+        };
+        QTest::newRow("logs, one held") << fullLogs("0") << true << "32767 1 0";
+        QTest::newRow("logs, one more") << fullLogs("new") << false << "32767 0 0";
+        QTest::newRow("routes, points for one held") << fullRoutes("0") << true << "1 32767 1";
+        QTest::newRow("routes, one more") << fullRoutes("new") << false << "1 32767 0";
+    }
+
+    void fullGroupStopsOnlyWhenItWouldGrow()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, ok);
+        QFETCH(QString, counts);
+        RouteDefModel m;
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(readPlanXml(buffer, m).ok, ok);
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(m.logCount()).arg(m.routeCount()).arg(m.pointCount(0)), counts);
+    }
+
+    // Every message the import can give: whatever the reason's own ending, it closes once.
     void importSaysWhyAndWhere_data()
     {
-        QTest::addColumn<QByteArray>("file"); // none when empty
+        QTest::addColumn<QByteArray>("file"); // none when empty, a folder for "/"
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("pointsKept");
-        const QString tooMany = "Egy csoportban legfeljebb 32767 sor lehet.";
+        const QString failed = "bad.xml importálása nem sikerült\n";
+        const QString tooMany =
+            failed + "Egy csoportban legfeljebb 32767 sor lehet.\nA beolvasás a fájl %1. soránál megállt.";
         const QString points = route("R", 3) + row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"});
         const QString point = row({"#B", "0:05", "", "", ""});
         QTest::newRow("missing") << QByteArray() << "bad.xml nem létezik." << 0;
+        QTest::newRow("not a file") << QByteArray("/") << failed + "nem közönséges fájl (mappa, eszköz vagy FIFO)."
+                                    << 0;
         QTest::newRow("format") << sheet(head() + "<Row/>\n")
-                                << "bad.xml importálása nem sikerült\nA fájl formátuma nem megfelelő!.\n"
-                                   "A beolvasás a fájl 7. soránál megállt." << 0;
+                                << failed + "A fájl formátuma nem megfelelő!\n"
+                                       "A beolvasás a fájl 7. soránál megállt." << 0;
+        QTest::newRow("XML") << sheet(head()).replace("</Table>", "</Tab>") << failed << 0;
         // Told as the plan readers tell it; the group keeps what a plan file can count.
-        QTest::newRow("32768 points") << sheet(head() + points + point.repeated(32768))
-                                      << "bad.xml importálása nem sikerült\n" + tooMany << 32767;
+        QTest::newRow("32768 points") << sheet(head() + points + point.repeated(32768)) << tooMany.arg(32777)
+                                      << 32767;
         QTest::newRow("two routes of one name, 16384 points each")
-            << sheet(head() + points + point.repeated(16384) + points + point.repeated(16384))
-            << "bad.xml importálása nem sikerült\n" + tooMany << 32767;
+            << sheet(head() + points + point.repeated(16384) + points + point.repeated(16384)) << tooMany.arg(32780)
+            << 32767;
     }
 
     void importSaysWhyAndWhere()
@@ -347,14 +392,20 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, message);
         QFETCH(int, pointsKept);
-        if (!file.isEmpty())
+        if (file == "/")
+            QVERIFY(QDir().mkpath(env->path("bad.xml")));
+        else if (!file.isEmpty())
             writeFile(env->path("bad.xml"), file);
         RouteDefView v;
         ScriptedPrompts prompts;
         prompts.expectNotice(Prompts::Kind::Warning, message);
         QCOMPARE(v.importDocument(FormatXml, "bad"), DocumentWindow::NotDone);
-        QCOMPARE(v.model()->logCount(), file.isEmpty() ? 0 : 1); // what was read stays
+        QCOMPARE(v.model()->logCount(), file.size() > 1 ? 1 : 0); // what was read stays
         QCOMPARE(v.model()->routeCount() ? v.model()->pointCount(0) : 0, pointsKept);
+        const QString shown = prompts.seen().last().text;
+        static const QRegularExpression doubled(QStringLiteral("[.!?] *[.!?]$"), QRegularExpression::MultilineOption);
+        QVERIFY2(!doubled.match(shown).hasMatch(), qPrintable(shown));
+        QVERIFY2(QStringLiteral(".!?").contains(shown.back()), qPrintable(shown));
     }
 
     void overwriteIsAskedFirst_data()
