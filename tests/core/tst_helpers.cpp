@@ -268,9 +268,11 @@ private slots:
     {
         static const QRegularExpression ending(QStringLiteral("%([1-9])\\.(?=\"|\\\\n)"));
         QStringList bare;
+        int places = 0;
         const int files = SourceText::forEachSourceFile([&](const QString& path, const QString& code) {
             for (auto it = ending.globalMatch(code); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
+                ++places;
                 const int opening = code.lastIndexOf(QLatin1Char('"'), m.capturedStart());
                 const QStringList args = argsAfterCall(code, SourceText::literalEnd(code, opening) + 1);
                 const QString arg = args.value(m.captured(1).toInt() - 1);
@@ -281,6 +283,7 @@ private slots:
             }
         });
         QVERIFY(files > 10);
+        QVERIFY(places > 10);
         QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QLatin1String(", "))));
     }
 
