@@ -3774,9 +3774,9 @@ Fehler beim Schreiben der Datei.</translation>
     </message>
     <message>
         <source>%1 importálása nem sikerült
-%2</source>
+%2.</source>
         <translation>%1 konnte nicht importiert werden
-%2</translation>
+%2.</translation>
     </message>
     <message>
         <source>A beolvasás a fájl %1. soránál megállt.</source>

@@ -3774,9 +3774,9 @@ File write error.</translation>
     </message>
     <message>
         <source>%1 importálása nem sikerült
-%2</source>
+%2.</source>
         <translation>Importing %1 failed
-%2</translation>
+%2.</translation>
     </message>
     <message>
         <source>A beolvasás a fájl %1. soránál megállt.</source>

@@ -51,7 +51,7 @@ bool exportTo(QWidget* parent, const KodNevModel& list, const QString& fileName,
     if (result == ExportWrite::OpenFailed)
         Prompts::warning(
             parent, title,
-            QCoreApplication::translate("KodnevView", "%1 exportálása nem sikerült\n%2.").arg(name, error));
+            QCoreApplication::translate("KodnevView", "%1 exportálása nem sikerült\n%2.").arg(name, reasonForSentence(error)));
     else if (result == ExportWrite::WriteFailed)
         Prompts::warning(
             parent, title,

@@ -225,14 +225,14 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
     if (!openError.isEmpty()) {
         Prompts::warning(parent, title,
                          QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
-                             .arg(name, openError));
+                             .arg(name, reasonForSentence(openError)));
         return false;
     }
     if (file.size() > maxFileSize) {
-        Prompts::warning(
-            parent, title,
-            QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
-                .arg(name, QCoreApplication::translate("KodnevView", "a fájl túl nagy egy kód-név listához")));
+        const QString tooBig = QCoreApplication::translate("KodnevView", "a fájl túl nagy egy kód-név listához");
+        Prompts::warning(parent, title,
+                         QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
+                             .arg(name, reasonForSentence(tooBig)));
         return false;
     }
     Result result;
@@ -250,9 +250,9 @@ bool importFile(QWidget* parent, KodNevModel& list, const QString& fileName, boo
     Prompts::warning(parent, title,
                      result.badData
                          ? QCoreApplication::translate("KodnevView", "%1 nem megfelelő adatokat tartalmaz.\n%2.")
-                               .arg(name, where)
+                               .arg(name, reasonForSentence(where))
                          : QCoreApplication::translate("KodnevView", "%1 importálása nem sikerült\n%2.")
-                               .arg(name, where));
+                               .arg(name, reasonForSentence(where)));
     return false;
 }
 

@@ -475,7 +475,7 @@ bool KodNevModel::save()
     if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, &result)) {
         Prompts::information(nullptr, tr("Hibaüzenet"),
                              result.notOpened()
-                                 ? tr("A kód-név fájl mentése sikertelen!\n%1\n%2.").arg(path, result.errorString)
+                                 ? tr("A kód-név fájl mentése sikertelen!\n%1\n%2.").arg(path, reasonForSentence(result.errorString))
                                  : tr("A kód-név fájl mentése sikertelen!"));
         return false;
     }

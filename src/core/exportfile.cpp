@@ -203,7 +203,7 @@ bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<
     if (!memory.isOpen()) {
         Prompts::warning(parent, title,
                          QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
-                             .arg(name, memory.errorString()));
+                             .arg(name, reasonForSentence(memory.errorString())));
         return false;
     }
     printer->setOutputFileName(memory.path());
@@ -229,6 +229,6 @@ bool paintToPrinterFile(QWidget* parent, QPrinter* printer, const std::function<
     // No file can be made beside the target (or the old one may not be replaced): it stays.
     Prompts::warning(parent, title,
                      QCoreApplication::translate("ExportFile", "%1 exportálása nem sikerült\n%2.")
-                         .arg(name, result.errorString));
+                         .arg(name, reasonForSentence(result.errorString)));
     return false;
 }

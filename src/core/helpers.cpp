@@ -123,6 +123,16 @@ bool bytesEqual(const unsigned char* a, const unsigned char* b, int n)
     return n < 1 || std::memcmp(a, b, size_t(n)) == 0;
 }
 
+QString reasonForSentence(const QString& reason)
+{
+    // A question or a trailing ellipsis reads wrong before the full stop as much as "!" does.
+    static const QString closingMarks = QStringLiteral(".!?\u2026");
+    int end = reason.size();
+    while (end > 0 && (reason.at(end - 1).isSpace() || closingMarks.contains(reason.at(end - 1))))
+        --end;
+    return reason.left(end).trimmed();
+}
+
 QString nextNumberedName(const QString& name)
 {
     // \z: "$" would also match before a final line feed.

@@ -60,6 +60,11 @@ QString helpCollectionFile();
 // The same for given flags and locale name (the automatic language looks at the locale).
 QString helpCollectionFileFor(int flags, const QString& localeName);
 
+// A reason (the system's, Qt's or the program's own message) for a text that closes the
+// sentence itself: without its own closing marks (. ! ? and the ellipsis) and blanks at
+// either end, so the sentence closes once.
+QString reasonForSentence(const QString& reason);
+
 // "2023-08-15", "2023. 08. 15" and the like, year first; a null date unless three parts.
 QDate parseDate(const QString& text);
 

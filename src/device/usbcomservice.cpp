@@ -328,7 +328,7 @@ UsbErrorCodes UsbCom::saveRepairLog(QWidget* parent)
     if (saved.failure == SafeSave::Failure::Write)
         Prompts::warning(parent, title, tr("A javítási napló mentése nem sikerült\n%1 fájl írási hiba.").arg(path));
     else if (!saved.ok())
-        Prompts::warning(parent, title, tr("A javítási napló mentése nem sikerült\n%1.").arg(saved.errorString));
+        Prompts::warning(parent, title, tr("A javítási napló mentése nem sikerült\n%1.").arg(reasonForSentence(saved.errorString)));
     return UsbOk;
 }
 
@@ -359,7 +359,7 @@ UsbErrorCodes UsbCom::saveSystemNvm(QWidget* parent)
     if (saved.failure == SafeSave::Failure::Write)
         Prompts::warning(parent, title, tr("A konfigurációs NVM mentése nem sikerült\n%1 fájl írási hiba.").arg(path));
     else if (!saved.ok())
-        Prompts::warning(parent, title, tr("A konfigurációs NVM mentése nem sikerült\n%1.").arg(saved.errorString));
+        Prompts::warning(parent, title, tr("A konfigurációs NVM mentése nem sikerült\n%1.").arg(reasonForSentence(saved.errorString)));
     return UsbOk;
 }
 
@@ -373,7 +373,7 @@ UsbErrorCodes UsbCom::restoreSystemNvm(QWidget* parent)
     QFile file(path);
     const QString openError = openRegularFile(file);
     if (!openError.isEmpty()) {
-        Prompts::warning(parent, title, tr("%1 fájl megnyitása nem sikerült\n%2.").arg(path, openError));
+        Prompts::warning(parent, title, tr("%1 fájl megnyitása nem sikerült\n%2.").arg(path, reasonForSentence(openError)));
         return UsbOk;
     }
     const IntelHex::Image image = IntelHex::read(file.read(maxHexFileSize));

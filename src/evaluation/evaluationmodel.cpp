@@ -228,7 +228,7 @@ bool EvaluationModel::save(const QString& fileName, QWidget* parent, bool force)
         saveWithBackup(path, [this](QIODevice& device) { return ReportFile::write(device, m_report); }, &result);
     }
     if (result.notOpened())
-        return fail(tr("A mentés sikertelen!\n%1\n%2.").arg(path, result.errorString));
+        return fail(tr("A mentés sikertelen!\n%1\n%2.").arg(path, reasonForSentence(result.errorString)));
     if (!result.ok())
         return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
     if (parent)

@@ -79,7 +79,7 @@ bool EvaluationTableView::exportTo(const QString& fileName, ExportRange range, b
     }
     const QString title = tr("Teljesítés jelentés exportálás");
     if (result == ExportWrite::OpenFailed)
-        Prompts::warning(this, title, tr("%1 exportálása nem sikerült\n%2.").arg(name, error));
+        Prompts::warning(this, title, tr("%1 exportálása nem sikerült\n%2.").arg(name, reasonForSentence(error)));
     else if (result == ExportWrite::WriteFailed)
         Prompts::warning(this, title, tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name));
     return result == ExportWrite::Written;

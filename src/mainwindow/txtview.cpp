@@ -116,7 +116,7 @@ void TxtView::newFile()
 bool TxtView::loadFile(const QString& fileName, QString* failure)
 {
     auto fail = [&](const QString& reason) {
-        const QString text = tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, reason);
+        const QString text = tr("%1 fájl megnyitása sikertelen!\n%2.").arg(fileName, reasonForSentence(reason));
         if (failure)
             *failure = text;
         else
@@ -183,7 +183,7 @@ bool TxtView::saveFile(const QString& fileName)
                       &result);
     }
     if (!result.ok()) {
-        Prompts::warning(this, tr("Mentés"), tr("%1 mentése nem sikerült!\n%2.").arg(fileName, result.errorString));
+        Prompts::warning(this, tr("Mentés"), tr("%1 mentése nem sikerült!\n%2.").arg(fileName, reasonForSentence(result.errorString)));
         return false;
     }
     setCurrentFile(path);

@@ -37,7 +37,7 @@ bool RouteDefView::exportFile(const QString& fileName, const QString& extension,
     Prompts::warning(this, tr("Útvonal terv exportálás"),
                      result == ExportWrite::WriteFailed
                          ? tr("%1 exportálása nem sikerült\nFájl írási hiba.").arg(name)
-                         : tr("%1 exportálása nem sikerült\n%2.").arg(name, errorText));
+                         : tr("%1 exportálása nem sikerült\n%2.").arg(name, reasonForSentence(errorText)));
     return false;
 }
 
@@ -65,13 +65,7 @@ bool RouteDefView::exportToXml(QString fileName)
 
 QString RouteDefView::importFailure(const QString& name, const QString& reason)
 {
-    // The reason comes from the program, the system or the XML parser, with or without its
-    // closing mark: it ends with exactly one.
-    QString sentence = reason.trimmed();
-    static const QString closingMarks = QStringLiteral(".!?\u2026");
-    if (sentence.isEmpty() || !closingMarks.contains(sentence.back()))
-        sentence += QLatin1Char('.');
-    return tr("%1 importálása nem sikerült\n%2").arg(name, sentence);
+    return tr("%1 importálása nem sikerült\n%2.").arg(name, reasonForSentence(reason));
 }
 
 bool RouteDefView::importFromXml(QString fileName)

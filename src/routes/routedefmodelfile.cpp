@@ -167,7 +167,7 @@ bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, Q
     }
     if (result.notOpened()) {
         // A write-protected plan, say: the user needs to know why.
-        warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!\n%1.").arg(result.errorString));
+        warn(parent, saveTitle(), tr("Az adatok lemezre írása során hiba lépett fel!\n%1.").arg(reasonForSentence(result.errorString)));
         return false;
     }
     if (!result.ok()) {

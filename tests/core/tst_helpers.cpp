@@ -1,4 +1,5 @@
 #include "support/modaldriver.h"
+#include "support/sourcetext.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
 
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <utility>
 
@@ -27,6 +29,41 @@ QByteArray packed(const QDateTime& t)
 QDateTime unpacked(const QByteArray& bytes)
 {
     return unpackDeviceTime(reinterpret_cast<const unsigned char*>(bytes.constData()));
+}
+
+// The arguments of the arg() calls that follow the call closing after `from`, in order.
+QStringList argsAfterCall(const QString& code, int from)
+{
+    QStringList args;
+    int depth = 0, i = from;
+    static const QRegularExpression argCall(QStringLiteral("\\G\\s*\\.arg\\("));
+    for (; i < code.size(); ++i) {
+        const QChar c = code.at(i);
+        if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+            i = SourceText::literalEnd(code, i);
+        else if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')') && depth-- == 0)
+            break;
+    }
+    for (QRegularExpressionMatch m = argCall.match(code, i + 1); m.hasMatch(); m = argCall.match(code, i + 1)) {
+        int start = m.capturedEnd();
+        depth = 0;
+        for (i = start; i < code.size(); ++i) {
+            const QChar c = code.at(i);
+            if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+                i = SourceText::literalEnd(code, i);
+            else if (c == QLatin1Char('('))
+                ++depth;
+            else if ((c == QLatin1Char(',') && depth == 0) || (c == QLatin1Char(')') && depth-- == 0)) {
+                args << code.mid(start, i - start).trimmed();
+                start = i + 1;
+                if (c == QLatin1Char(')'))
+                    break;
+            }
+        }
+    }
+    return args;
 }
 
 } // namespace
@@ -201,6 +238,53 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, next);
         QCOMPARE(::nextNumberedName(name), next);
+    }
+
+    void reasonForSentence_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("full stop") << "Permission denied." << "Permission denied";
+        QTest::newRow("exclamation") << "A fájl formátuma nem megfelelő!" << "A fájl formátuma nem megfelelő";
+        QTest::newRow("two stops") << "Legfeljebb 32767 sor lehet.." << "Legfeljebb 32767 sor lehet";
+        QTest::newRow("ellipsis") << QString::fromUtf8("Olvasás megszakadt\u2026") << "Olvasás megszakadt";
+        QTest::newRow("question") << "Nincs lemez?" << "Nincs lemez";
+        QTest::newRow("none") << "No such file or directory" << "No such file or directory";
+        QTest::newRow("blanks and line feed") << " Device busy! \n" << "Device busy";
+        QTest::newRow("marks inside kept") << "7. sor: a.b nem jó" << "7. sor: a.b nem jó";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void reasonForSentence()
+    {
+        QFETCH(QString, reason);
+        QFETCH(QString, filled);
+        QCOMPARE(::reasonForSentence(reason), filled);
+    }
+
+    // A text ending a sentence right after a placeholder (a number's dot followed by a word,
+    // as in "%1. sor", is an ordinal) gets a reason through reasonForSentence or a number.
+    void everyReasonEndingASentenceClosesOnce()
+    {
+        static const QRegularExpression ending(QStringLiteral("%([1-9])\\.(?=\"|\\\\n)"));
+        QStringList bare;
+        int places = 0;
+        const int files = SourceText::forEachSourceFile([&](const QString& path, const QString& code) {
+            for (auto it = ending.globalMatch(code); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                ++places;
+                const int opening = code.lastIndexOf(QLatin1Char('"'), m.capturedStart());
+                const QStringList args = argsAfterCall(code, SourceText::literalEnd(code, opening) + 1);
+                const QString arg = args.value(m.captured(1).toInt() - 1);
+                if (!arg.startsWith(QLatin1String("reasonForSentence("))
+                    && !arg.startsWith(QLatin1String("QString::number(")))
+                    bare << QStringLiteral("%1:%2").arg(path,
+                                                        QString::number(SourceText::lineAt(code, m.capturedStart())));
+            }
+        });
+        QVERIFY(files > 10);
+        QVERIFY(places > 10);
+        QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QLatin1String(", "))));
     }
 
     void parseDate_data()

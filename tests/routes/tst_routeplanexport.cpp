@@ -376,7 +376,7 @@ private slots:
         QTest::newRow("not a file") << QByteArray("/") << failed + "nem közönséges fájl (mappa, eszköz vagy FIFO)."
                                     << 0;
         QTest::newRow("format") << sheet(head() + "<Row/>\n")
-                                << failed + "A fájl formátuma nem megfelelő!\n"
+                                << failed + "A fájl formátuma nem megfelelő.\n"
                                        "A beolvasás a fájl 7. soránál megállt." << 0;
         QTest::newRow("XML") << sheet(head()).replace("</Table>", "</Tab>") << failed << 0;
         // Told as the plan readers tell it; the group keeps what a plan file can count.
