@@ -617,10 +617,9 @@ private slots:
         QTest::addColumn<int>("minutes");
         const std::pair<const char*, int> languages[] = {
             {"hu", OptLanguageHungarian}, {"de", OptLanguageGerman}, {"en", OptLanguageEnglish}};
-        for (const auto& [name, language] : languages) {
+        for (const auto& [name, language] : languages)
             for (int minutes : {-10, 0, 500, 1000, 32767, -32768})
                 QTest::addRow("%s %d", name, minutes) << language << minutes;
-        }
     }
     void toleranceInEveryPlace()
     {
