@@ -31,39 +31,26 @@ QDateTime unpacked(const QByteArray& bytes)
     return unpackDeviceTime(reinterpret_cast<const unsigned char*>(bytes.constData()));
 }
 
-// The arguments of the arg() calls that follow the call closing after `from`, in order.
-QStringList argsAfterCall(const QString& code, int from)
+// The argument that fills placeholder m ("%1" and on) of the text literal it lies in; a text
+// gets all its values in one arg() call (tst_placeholders keeps that).
+QString fillingArg(const QString& code, const QRegularExpressionMatch& m)
 {
-    QStringList args;
-    int depth = 0, i = from;
-    static const QRegularExpression argCall(QStringLiteral("\\G\\s*\\.arg\\("));
-    for (; i < code.size(); ++i) {
-        const QChar c = code.at(i);
-        if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+    static const QRegularExpression call(QStringLiteral("\\G(?:[^;()\"]|\"(?:[^\"\\\\]|\\\\.)*\")*\\)\\s*\\.arg\\("));
+    const QRegularExpressionMatch c =
+        call.match(code, SourceText::literalEnd(code, code.lastIndexOf(QLatin1Char('"'), m.capturedStart())) + 1);
+    int n = m.captured(1).toInt();
+    for (int i = c.capturedEnd(), start = i, depth = 0; c.hasMatch() && depth >= 0 && i < code.size(); ++i) {
+        const QChar ch = code.at(i);
+        if (ch == QLatin1Char('"') || ch == QLatin1Char('\''))
             i = SourceText::literalEnd(code, i);
-        else if (c == QLatin1Char('('))
-            ++depth;
-        else if (c == QLatin1Char(')') && depth-- == 0)
-            break;
-    }
-    for (QRegularExpressionMatch m = argCall.match(code, i + 1); m.hasMatch(); m = argCall.match(code, i + 1)) {
-        int start = m.capturedEnd();
-        depth = 0;
-        for (i = start; i < code.size(); ++i) {
-            const QChar c = code.at(i);
-            if (c == QLatin1Char('"') || c == QLatin1Char('\''))
-                i = SourceText::literalEnd(code, i);
-            else if (c == QLatin1Char('('))
-                ++depth;
-            else if ((c == QLatin1Char(',') && depth == 0) || (c == QLatin1Char(')') && depth-- == 0)) {
-                args << code.mid(start, i - start).trimmed();
-                start = i + 1;
-                if (c == QLatin1Char(')'))
-                    break;
-            }
+        depth += ch == QLatin1Char('(') ? 1 : ch == QLatin1Char(')') ? -1 : 0;
+        if (depth < 0 || (depth == 0 && ch == QLatin1Char(','))) {
+            if (--n == 0)
+                return code.mid(start, i - start).trimmed();
+            start = i + 1;
         }
     }
-    return args;
+    return QString();
 }
 
 } // namespace
@@ -273,9 +260,7 @@ private slots:
             for (auto it = ending.globalMatch(code); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
                 ++places;
-                const int opening = code.lastIndexOf(QLatin1Char('"'), m.capturedStart());
-                const QStringList args = argsAfterCall(code, SourceText::literalEnd(code, opening) + 1);
-                const QString arg = args.value(m.captured(1).toInt() - 1);
+                const QString arg = fillingArg(code, m);
                 if (!arg.startsWith(QLatin1String("reasonForSentence("))
                     && !arg.startsWith(QLatin1String("QString::number(")))
                     bare << QStringLiteral("%1:%2").arg(path,

@@ -521,22 +521,20 @@ QStringList shown(const Check& check)
     return checkShown(d, check);
 }
 
-QString translated(const char* context, const char* text)
-{
-    return QCoreApplication::translate(context, text);
-}
-
-// A box as the prompt point shows it, the real one, not the tests' scripted answer. A
-// route's name makes the question before a start time is removed the longest title.
-QStringList messageBox(Prompts::Kind kind, const QString& title, const QStringList& buttons, const Check& check)
+// A box as the prompt point shows it, the real one, not the tests' scripted answer. Without a
+// title, a route's name makes the question before a start time is removed the longest one.
+QStringList messageBox(Prompts::Kind kind, const Check& check, const QList<const char*>& buttons = {},
+                       const char* context = nullptr, const char* title = nullptr)
 {
     Prompts::Request r;
     r.kind = kind;
-    r.title = title.isEmpty()
-                  ? translated("RouteDefView", "\"%1\"  útvonal").arg(QStringLiteral("Északi kerület éjszakai köre"))
-                  : title;
-    r.text = translated("RouteDefView", "Valóban töröljük az alábbi időpontot:\n\"%1\"").arg(QStringLiteral("8:00"));
-    r.buttons = buttons;
+    r.title = title ? QCoreApplication::translate(context, title)
+                    : QCoreApplication::translate("RouteDefView", "\"%1\"  útvonal")
+                          .arg(QStringLiteral("Északi kerület éjszakai köre"));
+    r.text = QCoreApplication::translate("RouteDefView", "Valóban töröljük az alábbi időpontot:\n\"%1\"")
+                 .arg(QStringLiteral("8:00"));
+    for (const char* button : buttons)
+        r.buttons << QCoreApplication::translate("RouteDefView", button);
     const Prompts::Handler scripted = Prompts::setHandler({});
     const QStringList faults = checkModal([&r] { Prompts::ask(r); }, check);
     Prompts::setHandler(scripted);
@@ -655,26 +653,17 @@ const std::map<QString, Opener>& dialogs()
          }},
         {"box: information",
          [](const Check& c) {
-             return messageBox(Prompts::Kind::Information,
-                               translated("LogTableView", "Rendkívüli bejegyzés keresés"), {}, c);
+             return messageBox(Prompts::Kind::Information, c, {}, "LogTableView", "Rendkívüli bejegyzés keresés");
          }},
         {"box: warning",
          [](const Check& c) {
-             return messageBox(Prompts::Kind::Warning, translated("RouteDefView", "Útvonal terv importálás"), {}, c);
+             return messageBox(Prompts::Kind::Warning, c, {}, "RouteDefView", "Útvonal terv importálás");
          }},
-        {"box: critical", [](const Check& c) { return messageBox(Prompts::Kind::Critical, QString(), {}, c); }},
+        {"box: critical", [](const Check& c) { return messageBox(Prompts::Kind::Critical, c); }},
         {"box: question",
-         [](const Check& c) {
-             return messageBox(Prompts::Kind::Question, QString(),
-                               {translated("RouteDefView", "Töröljük"), translated("RouteDefView", "Mégsem")}, c);
-         }},
+         [](const Check& c) { return messageBox(Prompts::Kind::Question, c, {"Töröljük", "Mégsem"}); }},
         {"box: warning, own buttons",
-         [](const Check& c) {
-             return messageBox(Prompts::Kind::Warning, QString(),
-                               {translated("RouteDefView", "Mentsük"), translated("RouteDefView", "Ne mentsük"),
-                                translated("RouteDefView", "Mégsem")},
-                               c);
-         }},
+         [](const Check& c) { return messageBox(Prompts::Kind::Warning, c, {"Mentsük", "Ne mentsük", "Mégsem"}); }},
         {"clock setting",
          [](const Check& c) {
              Device device;

@@ -552,11 +552,8 @@ private slots:
         v.show();
         QSignalSpy moves(v.treeView()->selectionModel(), &QItemSelectionModel::currentChanged);
         if (extraction) {
-            ExtractedRoute r;
-            r.logName = "guard.ewl";
-            r.routeName = "R";
-            r.points << RoutePoint("B", "0:00") << RoutePoint("C", "0:01") << RoutePoint("D", "0:02");
-            QVERIFY(v.addExtractedRoute(r));
+            const QList<RoutePoint> points = {RoutePoint("B", "0:00"), RoutePoint("C", "0:01"), RoutePoint("D", "0:02")};
+            QVERIFY(v.addExtractedRoute({QString(), "guard.ewl", "R", 0, 0, points}));
         } else {
             // The same plan with one more point, which lands between the two it has.
             RouteDefView source;
@@ -620,10 +617,9 @@ private slots:
         QTest::addColumn<int>("minutes");
         const std::pair<const char*, int> languages[] = {
             {"hu", OptLanguageHungarian}, {"de", OptLanguageGerman}, {"en", OptLanguageEnglish}};
-        for (const auto& [name, language] : languages) {
+        for (const auto& [name, language] : languages)
             for (int minutes : {-10, 0, 500, 1000, 32767, -32768})
                 QTest::addRow("%s %d", name, minutes) << language << minutes;
-        }
     }
     void toleranceInEveryPlace()
     {

@@ -198,9 +198,8 @@ private slots:
     void roundCountEditorsKeepThePlansValue_data()
     {
         QTest::addColumn<int>("count");
-        QTest::newRow("0") << 0;
-        QTest::newRow("300") << 300;
-        QTest::newRow("65535") << 65535;
+        for (int count : {0, 300, 65535})
+            QTest::addRow("%d", count) << count;
     }
     void roundCountEditorsKeepThePlansValue()
     {
