@@ -777,33 +777,29 @@ private slots:
             return p.uid == f.uid || ((f.mode & 040) && inGroup(p, f.gid)) || (f.mode & 04);
         };
         const bool otherWrites = (mode & 020) && inGroup(other, docGroup);
-        // Saves as who; with kill, in a child that ends at step: whether it saved, and its steps.
+        // Saves as who, failing step; with kill, in a child that ends there. Whether it saved, and its steps.
         const auto saveAs = [&](const Party& who, const QByteArray& text, SafeSave::Result* result, int step, bool kill) {
-            const auto save = [&] {
-                ActingAs as(who.uid, who.uid, who.group);
-                SafeSave::FaultScope faults;
-                for (const Party* p : {&owner, &other})
-                    faults.setUserGroups(p->uid, {p->uid, p->group});
-                if (kill)
-                    faults.runAt(step, [] { ::_exit(0); });
-                else if (step)
-                    faults.failAt(step);
-                faults.setShortWriteBytes(1000);
-                const SafeSave::Result moved = who.anew ? moveToBackup(doc) : SafeSave::Result();
-                const bool saved = as.ok() && moved.ok() && saveWithBackup(doc, writing(text), result);
-                if (kill)
-                    ::_exit(0);
-                if (result)
-                    result->backupNotKept = result->backupNotKept || moved.backupNotKept;
-                return std::make_pair(saved, faults.operations());
-            };
-            if (!kill)
-                return save();
-            const pid_t child = ::fork();
-            if (child == 0)
-                save();
-            ::waitpid(child, nullptr, 0);
-            return std::make_pair(false, 0);
+            const pid_t child = kill ? ::fork() : 0;
+            if (child > 0) {
+                ::waitpid(child, nullptr, 0);
+                return std::make_pair(false, 0);
+            }
+            ActingAs as(who.uid, who.uid, who.group);
+            SafeSave::FaultScope faults;
+            for (const Party* p : {&owner, &other})
+                faults.setUserGroups(p->uid, {p->uid, p->group});
+            if (kill)
+                faults.runAt(step, [] { ::_exit(0); });
+            else if (step)
+                faults.failAt(step);
+            faults.setShortWriteBytes(1000);
+            const SafeSave::Result moved = who.anew ? moveToBackup(doc) : SafeSave::Result();
+            const bool saved = as.ok() && moved.ok() && saveWithBackup(doc, writing(text), result);
+            if (kill)
+                ::_exit(0);
+            if (result)
+                result->backupNotKept = result->backupNotKept || moved.backupNotKept;
+            return std::make_pair(saved, faults.operations());
         };
         const auto prepare = [&] {
             for (const QString& f : strayFiles(dir, {}))
@@ -883,9 +879,8 @@ private slots:
         }
     }
 
-    // Root saving a private document whose owner cannot be given to a file (as on a server
-    // that maps root to nobody): a copy would be root's alone, so the save goes through, the
-    // old backup stays, and the user is told.
+    // Root saving a private document whose owner cannot be given (root mapped to nobody): a copy
+    // would be root's alone, so the save goes through, the old backup stays, and the user is told.
     void backupTheOwnerCannotReadIsNotMade_data()
     {
         QTest::addColumn<bool>("ownerGiven");
@@ -924,11 +919,11 @@ private slots:
     {
         QStringList silent;
         SourceText::forEachSourceFile([&](const QString& path, const QString& text) {
-            if (!path.startsWith(QLatin1String("src/core/safesave"))
-                && text.count(QLatin1String("saveWithBackup(")) > text.count(QLatin1String("tellIfBackupNotKept(")))
+            if (!path.startsWith("src/core/safesave")
+                && text.count("saveWithBackup(") > text.count("tellIfBackupNotKept("))
                 silent << path;
         });
-        QCOMPARE(silent.join(QLatin1String(", ")), QString());
+        QCOMPARE(silent.join(", "), QString());
     }
 
     // What earlier saves left beside a document goes with the next save of the same user,
@@ -936,36 +931,34 @@ private slots:
     void leftoversOfEarlierSavesAreCleared_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("othersFile");
-        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("held"); // "locked" by a save, or "another user's"
         QTest::addColumn<bool>("removed");
-        QTest::newRow("temporary") << "doc.erd.k3z.tmp" << false << false << true;
-        QTest::newRow("old version waiting") << "doc.erd.bak.tmp" << false << false << true;
-        QTest::newRow("old version waiting, fresh name") << "doc.erd.a1.bak.tmp" << false << false << true;
-        QTest::newRow("temporary still written") << "doc.erd.k3z.tmp" << false << true << false;
-        QTest::newRow("another user's temporary") << "doc.erd.k3z.tmp" << true << false << false;
-        QTest::newRow("another document's") << "doc.erd.v2.bak.tmp" << false << false << false;
-        QTest::newRow("another document's temporary") << "doc.erd.v2.k3z.tmp" << false << false << false;
+        QTest::newRow("temporary") << "doc.erd.k3z.tmp" << "" << true;
+        QTest::newRow("old version waiting") << "doc.erd.bak.tmp" << "" << true;
+        QTest::newRow("old version waiting, fresh name") << "doc.erd.a1.bak.tmp" << "" << true;
+        QTest::newRow("temporary still written") << "doc.erd.k3z.tmp" << "locked" << false;
+        QTest::newRow("another user's temporary") << "doc.erd.k3z.tmp" << "another user's" << false;
+        QTest::newRow("another document's") << "doc.erd.v2.bak.tmp" << "" << false;
+        QTest::newRow("another document's temporary") << "doc.erd.v2.k3z.tmp" << "" << false;
     }
 
     void leftoversOfEarlierSavesAreCleared()
     {
         QFETCH(QString, name);
-        QFETCH(bool, othersFile);
-        QFETCH(bool, locked);
+        QFETCH(QString, held);
         QFETCH(bool, removed);
-        if (othersFile && ::geteuid() != 0)
+        if (held == "another user's" && ::geteuid() != 0)
             QSKIP("another user's file needs root to make");
         TestEnv env;
         const QString doc = env.path("doc.erd"), left = env.path(name);
         writeFile(doc, "old");
         writeFile(env.path("doc.erd.v2"), "another document");
         writeFile(left, "left");
-        if (othersFile)
+        if (held == "another user's")
             giveTo(left, {54321, 54322, 0600});
         QFile holder(left);
         QVERIFY(holder.open(QIODevice::ReadOnly));
-        if (locked)
+        if (held == "locked")
             QCOMPARE(::flock(holder.handle(), LOCK_EX), 0);
         QVERIFY(saveWithBackup(doc, writing("new")));
         QCOMPARE(QFileInfo::exists(left), !removed);
