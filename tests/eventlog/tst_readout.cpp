@@ -541,8 +541,7 @@ private slots:
         if (!ok)
             QCOMPARE(fileBytes(), before);
         // At most: the main window's and its confirmation, one failed confirmation, the identity
-        // confirmed afresh, the record read whole and the index confirmed against it, and the
-        // two readings after the pages.
+        // confirmed afresh, the record read whole, the index confirmed against it, two after the pages.
         const int reads = identityReads() - readsBefore;
         QVERIFY2(reads <= 3 + 5 + 2 + 1 + 1 + 2, QByteArray::number(reads));
         rig.sim().setFrameHandler(nullptr);
@@ -647,7 +646,6 @@ private slots:
             prompts.expectNotice(Prompts::Kind::Warning, otherLoggerNotice);
         const bool ok = rig.readOut();
         QCOMPARE(prompts.pending(), 0);
-        rig.sim().setFrameHandler(nullptr);
         QVERIFY(changed);
         QCOMPARE(ok, !refused && (accept || !asked));
         if (!ok) {
@@ -679,9 +677,8 @@ private slots:
         VERIFY_NO_VIOLATIONS(rig.sim());
     }
 
-    // Read again after its clock is set, the logger answers with another name (a garbled
-    // reply): not another logger, whose log would get this one's history. Confirmed afresh,
-    // it is the same logger, and the read-out goes on without a box.
+    // Read again after its clock is set, the logger answers with another name (a garbled reply):
+    // confirmed afresh, it is the same logger, not another whose log would get its history.
     void nameChangedByTheClockSetRereadIsConfirmedAfresh()
     {
         TestEnv env;
