@@ -69,8 +69,7 @@ private:
     FtdiApi* m_previous = nullptr;
 };
 
-// Logger other takes the place of logger 0, also between two frames of a link that stays
-// open; the logger it replaces is left unplugged at index other.
+// Logger other takes logger 0's place, even between two frames; the one replaced waits unplugged at other.
 inline void swapInLogger(SimulatedLogger& sim, int other)
 {
     std::swap(sim.device(0), sim.device(other));
