@@ -99,6 +99,11 @@ bool LogReadOut::retried(UsbErrorCodes result, const std::function<UsbErrorCodes
     return true;
 }
 
+bool LogReadOut::retried(const std::function<UsbErrorCodes()>& operation)
+{
+    return retried(operation(), operation);
+}
+
 // Another logger answers. Before any page is taken it is read as itself from the start; but
 // a log chosen by another name is not its log, and pages taken are the first logger's.
 bool LogReadOut::refuseChangedLogger(bool pagesTaken)
@@ -147,8 +152,7 @@ bool LogReadOut::checkClock(ReadOutDlg& dlg)
         && !ask(tr("Óra beállítás"),
                 tr("A csatlakoztatott készülék órája nem pontos.\nHozzáigazítsuk a számítógéphez?")))
         return true;
-    const auto set = [this] { return m_device.setClock(waitDeviceTick()); };
-    if (!retried(set(), set))
+    if (!retried([this] { return m_device.setClock(waitDeviceTick()); }))
         return false;
     UsbErrorCodes r = m_device.getDeviceInfo();
     // Another name or serial a moment later is a garbled reply, which would pass the log to
@@ -183,11 +187,10 @@ bool LogReadOut::continuityHolds(bool& failed)
     if (!m_log.hasRegularEntry())
         return true;
     const int idx = ring == 0 ? m_device.lastIndex : ring - 1;
-    const auto read = [&] { return m_device.readEntry(quint16(idx)); };
     // A garbled reply of the right length would pass for a lost ring and bring the whole
     // ring in again: a gap is declared only when a second reading disagrees as well.
     for (int reading = 0; reading < 2; ++reading) {
-        if (!retried(read(), read)) {
+        if (!retried([&] { return m_device.readEntry(quint16(idx)); })) {
             if (!m_changed) {
                 m_device.refreshClockIfClosed();
                 m_device.open();
@@ -215,8 +218,7 @@ bool LogReadOut::takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEnt
     while (done < count) {
         // A slot the reply did not fill reads as blank and is dropped.
         std::memset(page.bytes, 0xFF, sizeof page.bytes);
-        const auto read = [&] { return m_device.readPage(quint16(index), page.bytes); };
-        if (!retried(read(), read))
+        if (!retried([&] { return m_device.readPage(quint16(index), page.bytes); }))
             return false;
         const int n = qMin<int>(DeviceLogPage::SlotCount, count - done);
         for (int k = 0; k < n; ++k) {
@@ -303,8 +305,7 @@ bool LogReadOut::prepare(ReadOutDlg& dlg, bool& wholeRing, bool& foreign)
         bool failed = false;
         if (!continuityHolds(failed)) {
             // Records were lost, or another logger answers from its own ring.
-            const auto confirm = [this] { return confirmLogger(false); };
-            if (failed || !retried(confirm(), confirm) || m_changed)
+            if (failed || !retried([this] { return confirmLogger(false); }) || m_changed)
                 return false;
             markDataGap();
             wholeRing = true;

@@ -32,6 +32,7 @@ private:
     UsbErrorCodes confirmLogger(bool reopen);
     bool otherLogger() const;
     bool retried(UsbErrorCodes result, const std::function<UsbErrorCodes()>& operation);
+    bool retried(const std::function<UsbErrorCodes()>& operation); // its first try included
     bool refuseChangedLogger(bool pagesTaken);
     bool readConfirmedWriteIndex(int& index, int known);
     bool confirmWriteIndex();
