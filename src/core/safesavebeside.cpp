@@ -88,16 +88,19 @@ Beside lookBeside(const QByteArray& target)
     return found;
 }
 
-// Free also of a void note, which would void the marker at once.
+// Free also of a void note, which would void the marker at once. Bounded, as the other
+// names a save picks: empty (and a failed save) where no free name turns up.
 QByteArray newMarkerName(const QByteArray& target)
 {
-    for (;;) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray part = randomSuffix();
         const QByteArray name = besideName(target, part + markerSuffix);
         struct stat st;
         if (::lstat(name.constData(), &st) != 0 && ::lstat(besideName(target, part + voidSuffix).constData(), &st) != 0)
             return name;
     }
+    errno = EEXIST;
+    return QByteArray();
 }
 
 Marker markerNamed(const QByteArray& target, const QByteArray& name)

@@ -25,7 +25,7 @@ struct Beside {
 };
 
 Beside lookBeside(const QByteArray& target);
-// A free marker name beside target.
+// A free marker name beside target; empty (errno EEXIST) where none turns up.
 QByteArray newMarkerName(const QByteArray& target);
 // This user's marker under a name newMarkerName gave.
 Marker markerNamed(const QByteArray& target, const QByteArray& name);

@@ -28,7 +28,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
         const bool copied = copyToTemp(prev.documentWhole ? targetName : prev.marker, targetName, old, copy, made, locks);
         if (copied) {
             marker = newMarkerName(targetName);
-            madeMarker = sysRename(copy, marker);
+            madeMarker = !marker.isEmpty() && sysRename(copy, marker);
         }
         if (!madeMarker) {
             const int code = errno;
