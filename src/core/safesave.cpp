@@ -88,13 +88,13 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
     if (!backupName.isEmpty() && usable) {
         const Placed placed = keepAsBackup(oldCopy, backupName, old, targetName, copyIsMarker);
         result.backupNotKept = placed != Placed::Backup;
-        if (placed == Placed::Stuck && !voidMarker(markerNamed(targetName, oldCopy)))
+        if (placed == Placed::Stuck && !voidMarker(targetName, markerNamed(oldCopy), &old))
             code = errno;
-    } else if (copyIsMarker && !oldCopy.isEmpty() && !voidMarker(markerNamed(targetName, oldCopy))) {
+    } else if (copyIsMarker && !oldCopy.isEmpty() && !voidMarker(targetName, markerNamed(oldCopy), &old)) {
         code = errno;
     }
     for (const Marker& m : beside.markers) {
-        if (m.name != oldCopy && !voidMarker(m))
+        if (m.name != oldCopy && !voidMarker(targetName, m, &old))
             code = errno;
     }
     // A marker left standing would make the next save take the whole document for a damaged one.
@@ -108,7 +108,8 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
 
 namespace {
 
-Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, bool keepBackup)
+Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, bool keepBackup,
+            const QString& accessFrom = QString())
 {
     const QString target = resolveLinks(path);
     const QByteArray targetName = QFile::encodeName(target);
@@ -120,21 +121,29 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (hadOld && !sysMayWrite(targetName))
         return failed(Failure::Open, errno);
 
-    if (keepBackup && hadOld && backupNameTaken(backupName))
-        return failed(Failure::Replace, notRegularText());
-
-    const Beside beside = lookBeside(targetName);
+    const Beside beside = lookBeside(targetName, hadOld ? &old : nullptr);
     const Previous prev = previousVersion(beside);
     Locks locks;
 
     // 1. The new contents, complete and on disk, under a temporary name. Beside an old
     // document the temporary is never readable by more than the document: made with its mode
     // where it will have its owner and group, else private until it has them.
+    // A new document made from another (an archive of a log) is no more open than that one.
     QByteArray temp;
+    struct stat like;
+    const bool hasLike = !hadOld && !accessFrom.isEmpty()
+                         && ::stat(QFile::encodeName(accessFrom).constData(), &like) == 0 && S_ISREG(like.st_mode);
     const bool sameOwner = hadOld && old.st_uid == ::geteuid() && old.st_gid == ::getegid();
-    const int fd = createTemp(targetName, temp, !hadOld ? 0666 : sameOwner ? old.st_mode & 0777 : 0600, locks);
+    const mode_t mode = !hadOld ? (hasLike ? 0600 : 0666) : sameOwner ? old.st_mode & 0777 : 0600;
+    const int fd = createTemp(targetName, temp, mode, locks);
     if (fd < 0)
         return failed(Failure::Open, errno);
+    if (hasLike && takeOwnerAndMode(fd, like) == Fit::Unset) {
+        const int code = errno;
+        ::close(fd);
+        sysRemove(temp);
+        return failed(Failure::Write, code);
+    }
     const bool replaceable = !hadOld || takeOwnerAndMode(fd, old) == Fit::Whole;
     {
         ChunkedFile file(fd);
@@ -154,7 +163,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         }
         // Markers of a document no longer there (moved to its backup, or removed) are void.
         for (const Marker& m : beside.markers)
-            voidMarker(m);
+            voidMarker(targetName, m, nullptr);
         locks.release();
         removeLeftovers(beside.leftovers);
         syncDirectory(targetName);
@@ -197,9 +206,10 @@ bool report(const Result& result, Result* error)
 
 using namespace SafeSave;
 
-bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error)
+bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error,
+                    const QString& accessFrom)
 {
-    return report(save(path, writer, true), error);
+    return report(save(path, writer, true, accessFrom), error);
 }
 
 bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error)
@@ -253,7 +263,7 @@ Result moveToBackup(const QString& path)
     const QByteArray backupName = QFile::encodeName(backupPathFor(target));
     if (backupNameTaken(backupName))
         return failed(Failure::Replace, notRegularText());
-    const Beside beside = lookBeside(name);
+    const Beside beside = lookBeside(name, &st);
     const Previous prev = previousVersion(beside);
     Locks locks;
     Result result;
@@ -276,7 +286,7 @@ Result moveToBackup(const QString& path)
     }
     result.backupNotKept = !prev.documentWhole && prev.marker.isEmpty();
     for (const Marker& m : beside.markers)
-        voidMarker(m);
+        voidMarker(name, m, &st);
     locks.release();
     removeLeftovers(beside.leftovers);
     syncDirectory(name);

@@ -37,7 +37,11 @@
 // standing marker takes the document for damaged and the marker's copy for the version before
 // it; a marker it may not remove (another user's, in a sticky folder) it voids, once the
 // document is whole, by "<file>.<random>.bak.done" beside it, and the marker's owner's next
-// save removes both. Where this user cannot read the marker's copy, the document is written
+// save removes both. A marker or void note counts only where it is a regular file of one
+// name, reached without a link, owned by someone who may write the document (its owner,
+// root, a member of its group where the group may write it, anyone where all may): in a
+// shared folder anyone may put a file under such a name. Anything else is never trusted,
+// removed or written through; where it holds a name a save wants, the save takes another. Where this user cannot read the marker's copy, the document is written
 // over without a copy of its own, the marker stands until the document is whole, and the
 // save keeps no backup.
 //
@@ -80,7 +84,10 @@
 // copied, the backup put back) is opened without waiting and kept only as a regular file, as
 // by openRegularFile: a FIFO, folder or device put under the name, even after the first look
 // at it, is refused with the reason and never hangs the save. A backup name holding anything
-// but a regular file is refused too, rather than replaced.
+// but a regular file is left as it is: the save goes through, its old version waits beside
+// the document, and it says it kept no backup. An existing file is opened without O_CREAT
+// (only a missing one is created, exclusively): the kernel refuses O_CREAT on another user's
+// file in a sticky folder, even to root.
 #include <QFile>
 #include <QString>
 #include <cerrno>
@@ -158,9 +165,11 @@ bool testUserGroups(uid_t uid, std::vector<gid_t>& groups);
 // writer fills the device and returns false on failure. On failure the old file and its
 // backup are as they were (see the header comment) and error, when given, says why. A
 // document the real user may not write (a write-protected file) is refused, as opening it
-// for writing would be, though the folder would allow the rename.
+// for writing would be, though the folder would allow the rename. A new document takes
+// the owner, group and mode of the file accessFrom names (when given) as far as this user
+// may, as a backup does: never more open than that file.
 bool saveWithBackup(const QString& path, const std::function<bool(QIODevice&)>& writer,
-                    SafeSave::Result* error = nullptr);
+                    SafeSave::Result* error = nullptr, const QString& accessFrom = QString());
 // The same, without keeping a backup (documents whose old version need not be kept).
 bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& writer,
                    SafeSave::Result* error = nullptr);

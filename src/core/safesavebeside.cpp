@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <set>
+
 namespace SafeSave {
 namespace {
 
@@ -34,11 +36,17 @@ bool isRandomPart(const QByteArray& part)
     return true;
 }
 
+// Whether a file found beside the document counts as a marker or void note of its saves.
+bool counts(const struct stat& st, const struct stat* doc)
+{
+    return doc ? madeByAWriterOf(st, *doc) : S_ISREG(st.st_mode);
+}
+
 } // namespace
 
 // A name is this document's only where the document's own naming gives it exactly, and no
 // file is named as its stem (then it is that file's).
-Beside lookBeside(const QByteArray& target)
+Beside lookBeside(const QByteArray& target, const struct stat* doc)
 {
     Beside found;
     const int slash = target.lastIndexOf('/');
@@ -49,16 +57,17 @@ Beside lookBeside(const QByteArray& target)
     struct Found {
         QByteArray name;
         QByteArray suffix;
-        QByteArray part;
-        uid_t owner;
+        QByteArray part; // of a void note: the marker's
+        struct stat st;
     };
     std::vector<Found> ours;
+    std::set<QByteArray> voided; // the parts of markers a note that counts voids
     for (const QString& entry : names) {
         const QByteArray name = dir + QFile::encodeName(entry);
         struct stat st;
         if (name == besideName(target, QByteArray('.' + extBackup.toLatin1() + ".tmp"))) {
             if (regularAt(name, st))
-                ours.push_back({name, waitingSuffix, QByteArray(), st.st_uid});
+                ours.push_back({name, waitingSuffix, QByteArray(), st});
             continue;
         }
         for (const char* suffix : {waitingSuffix, markerSuffix, voidSuffix, tempSuffix}) {
@@ -66,19 +75,26 @@ Beside lookBeside(const QByteArray& target)
                 continue;
             const QByteArray stem = name.left(name.size() - int(qstrlen(suffix)));
             const QByteArray part = stem.mid(stem.lastIndexOf('.') + 1);
-            if (isRandomPart(part) && besideName(target, '.' + part + suffix) == name
-                && !regularAt(besideName(target, '.' + part), st) && regularAt(name, st))
-                ours.push_back({name, suffix, part, st.st_uid});
+            const int dash = suffix == voidSuffix ? part.indexOf('-') : -1;
+            const QByteArray own = dash < 0 ? part : part.left(dash);
+            if (isRandomPart(own) && (dash < 0 || isRandomPart(part.mid(dash + 1)))
+                && besideName(target, '.' + part + suffix) == name && !regularAt(besideName(target, '.' + part), st)
+                && regularAt(name, st)) {
+                ours.push_back({name, suffix, own, st});
+                if (suffix == voidSuffix && counts(st, doc))
+                    voided.insert(own);
+            }
             break;
         }
     }
     struct stat st;
     for (const Found& f : ours) {
-        const bool mine = f.owner == me;
+        const bool mine = f.st.st_uid == me;
         if (f.suffix == markerSuffix) {
-            const Marker marker{f.name, besideName(target, '.' + f.part + voidSuffix), f.owner};
-            if (!regularAt(marker.voidName, st))
-                found.markers.push_back(marker);
+            if (!counts(f.st, doc))
+                continue; // not of this document's saves: never trusted, never removed
+            if (!voided.count(f.part))
+                found.markers.push_back({f.name, f.part, f.st.st_uid});
             else if (mine)
                 found.leftovers.push_back(f.name);
         } else if (mine && (f.suffix != voidSuffix || !regularAt(besideName(target, '.' + f.part + markerSuffix), st))) {
@@ -103,21 +119,34 @@ QByteArray newMarkerName(const QByteArray& target)
     return QByteArray();
 }
 
-Marker markerNamed(const QByteArray& target, const QByteArray& name)
+Marker markerNamed(const QByteArray& name)
 {
     const QByteArray stem = name.left(name.size() - int(qstrlen(markerSuffix)));
-    return {name, besideName(target, stem.mid(stem.lastIndexOf('.')) + voidSuffix), ::geteuid()};
+    return {name, stem.mid(stem.lastIndexOf('.') + 1), ::geteuid()};
 }
 
-bool voidMarker(const Marker& marker)
+// A name another put there and no writer of the document made voids nothing: then the note
+// takes a name of its own.
+bool voidMarker(const QByteArray& target, const Marker& marker, const struct stat* doc)
 {
     if (marker.owner == ::geteuid() && sysRemove(marker.name))
         return true;
-    const int fd = sysOpen(marker.voidName, O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0)
-        return errno == EEXIST;
-    const bool synced = sysSync(fd);
-    return sysClose(fd) && synced;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray part = attempt == 0 ? marker.part : marker.part + '-' + randomSuffix().mid(1);
+        const QByteArray name = besideName(target, '.' + part + voidSuffix);
+        const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd >= 0) {
+            const bool synced = sysSync(fd);
+            return sysClose(fd) && synced;
+        }
+        struct stat st;
+        if (errno != EEXIST)
+            return false;
+        if (attempt == 0 && ::lstat(name.constData(), &st) == 0 && counts(st, doc))
+            return true; // voided already
+    }
+    errno = EEXIST;
+    return false;
 }
 
 void removeLeftovers(const std::vector<QByteArray>& names)
@@ -129,9 +158,11 @@ void removeLeftovers(const std::vector<QByteArray>& names)
 Placed keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc,
                     const QByteArray& target, bool isMarker)
 {
-    if (sysRename(copy, backupName))
+    // A folder, FIFO or link to one under the backup's name is left as it is.
+    const bool taken = backupNameTaken(backupName);
+    if (!taken && sysRename(copy, backupName))
         return Placed::Backup;
-    const int code = errno;
+    const int code = taken ? errNotRegular : errno;
     QByteArray waiting = copy;
     if (isMarker) {
         waiting = claimOldCopyName(target);

@@ -12,10 +12,12 @@ namespace SafeSave {
 
 // "<file>.<random>.bak.keep": set before a save writes over the document and cleared only
 // once the document is whole again, it holds the document's last whole version. A user who
-// may not remove another's marker voids it by "<file>.<random>.bak.done" beside it.
+// may not remove another's marker voids it by "<file>.<random>.bak.done" beside it, or, where
+// something else holds that name, "<file>.<random>-<another>.bak.done". Markers and notes
+// count only where made by a writer of the document (madeByAWriterOf).
 struct Marker {
     QByteArray name;
-    QByteArray voidName;
+    QByteArray part; // "<random>", which names its void notes
     uid_t owner;
 };
 
@@ -24,14 +26,15 @@ struct Beside {
     std::vector<QByteArray> leftovers; // this user's, which no later save needs
 };
 
-Beside lookBeside(const QByteArray& target);
+// doc: the document's state; without one (no document), every marker counts, to be voided.
+Beside lookBeside(const QByteArray& target, const struct stat* doc);
 // A free marker name beside target; empty (errno EEXIST) where none turns up.
 QByteArray newMarkerName(const QByteArray& target);
 // This user's marker under a name newMarkerName gave.
-Marker markerNamed(const QByteArray& target, const QByteArray& name);
+Marker markerNamed(const QByteArray& name);
 // Voids a standing marker once the document is whole: its owner removes it, anyone else
-// leaves the void note beside it. False with errno where neither could be done.
-bool voidMarker(const Marker& marker);
+// leaves a void note beside it. False with errno where neither could be done.
+bool voidMarker(const QByteArray& target, const Marker& marker, const struct stat* doc);
 // Removes leftovers no other save holds a lock on.
 void removeLeftovers(const std::vector<QByteArray>& names);
 

@@ -137,8 +137,21 @@ Result failed(Failure failure, int code)
 
 // Without waiting: a FIFO's open would wait for a partner forever, a device feeds or
 // swallows endless data. Only a lease on a regular file is waited for, as by any open.
+// The kernel refuses an open with O_CREAT of another user's file in a sticky folder
+// (fs.protected_regular), even to root, though the same open without it is allowed.
 int openRegular(const QByteArray& name, int flags, mode_t mode)
 {
+    if ((flags & O_CREAT) && !(flags & O_EXCL)) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const int fd = openRegular(name, flags & ~O_CREAT, mode);
+            if (fd >= 0 || errno != ENOENT)
+                return fd;
+            const int made = openRegular(name, flags | O_EXCL, mode);
+            if (made >= 0 || errno != EEXIST)
+                return made;
+        }
+        return -1;
+    }
     int fd;
     do
         fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
@@ -303,7 +316,7 @@ Fit takeOwnerAndMode(int fd, const struct stat& old)
 {
     struct stat now;
     if (::fstat(fd, &now) != 0)
-        return Fit::Private;
+        return Fit::Unset;
     bool owner = now.st_uid == old.st_uid, group = now.st_gid == old.st_gid;
     if (owner && group && (now.st_mode & 07777) == (old.st_mode & 07777))
         return Fit::Whole;
@@ -314,7 +327,7 @@ Fit takeOwnerAndMode(int fd, const struct stat& old)
     const mode_t others = old.st_mode & 07;
     const mode_t mode = group ? old.st_mode & 07777 : (old.st_mode & 07707) | (old.st_mode & (others << 3));
     if (!sysChmod(fd, mode))
-        return Fit::Private;
+        return Fit::Unset;
     if (owner && group)
         return Fit::Whole;
     // Without the group, readers who were only in it would lose the file.
@@ -369,6 +382,15 @@ bool fitsAsBackupOf(const struct stat& file, const struct stat& doc)
         return false;
     return holder == doc.st_uid || doc.st_uid == 0 || (f & 04)
            || ((f & 040) && memberOf(doc.st_uid, file.st_gid, sameGroup));
+}
+
+bool madeByAWriterOf(const struct stat& file, const struct stat& doc)
+{
+    if (!S_ISREG(file.st_mode) || file.st_nlink != 1)
+        return false;
+    const uid_t holder = file.st_uid;
+    return holder == 0 || holder == doc.st_uid || (doc.st_mode & 02)
+           || ((doc.st_mode & 020) && memberOf(holder, doc.st_gid, file.st_gid == doc.st_gid));
 }
 
 Locks::~Locks()
@@ -453,7 +475,7 @@ int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Lock
 bool copyToTemp(const QByteArray& from, const QByteArray& target, const struct stat& original, QByteArray& to,
                 struct stat& made, Locks& locks)
 {
-    const int in = sysOpen(from, O_RDONLY);
+    const int in = sysOpen(from, O_RDONLY | O_NOFOLLOW);
     if (in < 0)
         return false;
     const int out = createTemp(target, to, 0600, locks);

@@ -25,7 +25,8 @@ Result failed(Failure failure, const QString& reason);
 Result failed(Failure failure, int code);
 
 // Opens a name without waiting and keeps the handle only for a regular file. Else -1, with
-// errno (errNotRegular for anything but a regular file).
+// errno (errNotRegular for anything but a regular file). O_CREAT without O_EXCL opens an
+// existing file without O_CREAT and creates only a missing one, exclusively.
 int openRegular(const QByteArray& name, int flags, mode_t mode = 0666);
 
 // Bytes a failing write of the seam lets through first (-1: none).
@@ -77,7 +78,8 @@ private:
 enum class Fit {
     Whole,    // all three
     Readable, // not the owner, but whoever could read the old file can read this one
-    Private   // only this user can
+    Private,  // only this user can
+    Unset     // the mode could not be set: as private as the file was made (errno says why)
 };
 // Gives a file made in place of another the old one's owner, group and mode, as far as this
 // user may; never more open than the old file.
@@ -85,6 +87,10 @@ Fit takeOwnerAndMode(int fd, const struct stat& old);
 // Whether a file may hold a version of the document: its owner can read it, and nobody the
 // document's mode excludes can (by the file's owner, group or mode).
 bool fitsAsBackupOf(const struct stat& file, const struct stat& document);
+// Whether a file beside the document (its state from lstat) may be one a save of it made: a
+// regular file of one name whose owner may write the document. Only such a marker or void
+// note is trusted; in a shared folder anyone may put a file under such a name.
+bool madeByAWriterOf(const struct stat& file, const struct stat& document);
 // Writes a file's contents over another file, which keeps its inode, owner, group and mode.
 // The file written over is never reached through a symbolic link; with mustFit, it must be a
 // single-named file that fits as a backup of that document (else errno is EPERM).

@@ -45,7 +45,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
         const int code = errno;
         // Refused as no regular file: nothing was written over.
         if (madeMarker && (code == errNotRegular || copyOver(marker, targetName)))
-            voidMarker(markerNamed(targetName, marker));
+            voidMarker(targetName, markerNamed(marker), &old);
         sysRemove(temp);
         return failed(Failure::Replace, code);
     }

@@ -73,10 +73,13 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
         return ArchiveResult::BadBoundary;
     const WaitCursor wait;
     const QString target = archiveFilePath(QDate::currentDate());
+    const QString logFile = appSettings().workPath(
+        logPath.isEmpty() ? LogFile::fileNameForDevice(m_header.deviceName) : logPath);
     SafeSave::Result result;
+    // The archive keeps the log's records: it is no more open than the log.
     if (target.isEmpty()
         || !saveWithBackup(target, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); },
-                           &result)) {
+                           &result, logFile)) {
         m_lastError = tr("Az archív fájl létrehozása nem sikerült!");
         return ArchiveResult::ArchiveNotWritten;
     }
@@ -94,8 +97,6 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     kept.reserve(n - first + 1);
     kept.append(archived);
     kept.append(m_entries.mid(first));
-    const QString logFile = appSettings().workPath(
-        logPath.isEmpty() ? LogFile::fileNameForDevice(m_header.deviceName) : logPath);
     if (!saveWithBackup(logFile, [&](QIODevice& d) { return LogFile::write(d, m_header, kept); }, &result)) {
         QFile::remove(target); // no half-done archiving: the log keeps its rows
         m_lastError = tr("Az esemény napló mentése nem sikerült:\n%1\nAz archiválás elmaradt, a napló változatlan.")

@@ -32,9 +32,21 @@ using SafeSave::Op;
 
 namespace {
 
+// A link is judged by the file it names, read by that file's own path: the kernel may refuse
+// to follow another user's link in a sticky folder (fs.protected_symlinks), even for root.
+QString byOwnPath(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+// What a name holds; anything but a regular file is named, never opened (a FIFO would hang).
 QByteArray readAll(const QString& path)
 {
-    QFile f(path);
+    struct stat st;
+    if (::stat(QFile::encodeName(byOwnPath(path)).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return "<" + QByteArray(S_ISDIR(st.st_mode) ? "folder" : S_ISFIFO(st.st_mode) ? "FIFO" : "device") + ">";
+    QFile f(byOwnPath(path));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
@@ -69,7 +81,7 @@ char* toString(const Owner& o)
 Owner ownerOf(const QString& path)
 {
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::stat(QFile::encodeName(byOwnPath(path)).constData(), &st) != 0)
         return {0, 0, 0};
     return {uint(st.st_uid), uint(st.st_gid), uint(st.st_mode & 07777)};
 }
@@ -409,7 +421,8 @@ private slots:
 
     // Every writer, with a FIFO, a folder or a link to a device under the document's or the
     // backup's name, there from the start or put there just before the writer opens the
-    // file: refused at once, with the reason, leaving no temporary and the thing as it was.
+    // file: refused at once, with the reason, leaving no temporary and the thing as it was;
+    // only a save finding it under the backup's name goes through, keeping no backup.
     void writersRefuseWhatIsNoRegularFile_data()
     {
         addWriterRows({"FIFO", "folder", "link to /dev/zero"});
@@ -436,11 +449,16 @@ private slots:
         runWriter(writer, doc, trapPath, faults, result);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(result.ok(), false);
-        QCOMPARE(result.errorString,
-                 QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)"));
+        // A save leaves what is under the backup's name and keeps its old version beside it.
+        const bool goesThrough = atBackup && writer == QLatin1String("saveWithBackup");
+        QCOMPARE(result.ok(), goesThrough);
+        QCOMPARE(result.backupNotKept, goesThrough);
+        QCOMPARE(result.errorString, goesThrough ? QString() : QCoreApplication::translate("SafeSave", "nem közönséges fájl (mappa, eszköz vagy FIFO)"));
         QCOMPARE(kindOf(trapPath), trap);
-        QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
+        QStringList beside;
+        for (const QString& f : strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}))
+            beside << readAll(env.path(f));
+        QCOMPARE(beside, goesThrough ? QStringList{"old"} : QStringList());
     }
 
     // The same writers and moments with another process holding a lease on the file, as a
@@ -725,16 +743,27 @@ private slots:
         QTest::addColumn<uint>("mode");
         QTest::addColumn<QString>("group"); // the document's: "shared", "owner's own", "other's own"
         QTest::addColumn<bool>("ownerInGroup");
-        QTest::addColumn<QString>("backup"); // "owner's", "other's", "other's link"
+        // "owner's", "other's", "other's link", or a stranger's FIFO, folder or link to a folder
+        QTest::addColumn<QString>("backup");
         QTest::addColumn<QString>("notice"); // who cannot keep a backup even after a whole save
-        QTest::newRow("group's folder") << false << 0660u << "shared" << true << "owner's" << "";
-        QTest::newRow("sticky folder") << true << 0660u << "shared" << true << "owner's" << "";
-        QTest::newRow("owner outside the group") << true << 0660u << "shared" << false << "owner's" << "other";
-        QTest::newRow("owner outside the group, 0640") << true << 0640u << "shared" << false << "owner's" << "";
-        QTest::newRow("the owner's own group") << true << 0640u << "owner's own" << true << "owner's" << "";
-        QTest::newRow("the other's own group") << true << 0660u << "other's own" << false << "owner's" << "other";
-        QTest::newRow("private, other's backup") << true << 0600u << "shared" << true << "other's" << "owner";
-        QTest::newRow("other's backup a link") << true << 0660u << "shared" << true << "other's link" << "owner";
+        // Put beside the document after the first save by someone who may not write it: a
+        // "marker" (the stranger's, or the "reader's" of a 0640 document), or a "void note"
+        // beside each standing marker.
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("group's folder") << false << 0660u << "shared" << true << "owner's" << "" << "";
+        QTest::newRow("sticky folder") << true << 0660u << "shared" << true << "owner's" << "" << "";
+        QTest::newRow("owner outside the group") << true << 0660u << "shared" << false << "owner's" << "other" << "";
+        QTest::newRow("owner outside the group, 0640") << true << 0640u << "shared" << false << "owner's" << "" << "";
+        QTest::newRow("the owner's own group") << true << 0640u << "owner's own" << true << "owner's" << "" << "";
+        QTest::newRow("the other's own group") << true << 0660u << "other's own" << false << "owner's" << "other" << "";
+        QTest::newRow("private, other's backup") << true << 0600u << "shared" << true << "other's" << "owner" << "";
+        QTest::newRow("other's backup a link") << true << 0660u << "shared" << true << "other's link" << "owner" << "";
+        QTest::newRow("stranger's marker") << true << 0660u << "shared" << true << "owner's" << "" << "marker";
+        QTest::newRow("reader's marker") << true << 0640u << "shared" << true << "owner's" << "" << "reader's marker";
+        QTest::newRow("stranger's void note") << true << 0660u << "shared" << true << "owner's" << "" << "void note";
+        for (const char* thing : {"FIFO", "folder", "link to a folder"})
+            QTest::addRow("stranger's %s as the backup", thing)
+                << true << 0660u << "shared" << true << QString("stranger's ") + thing << "owner other root" << "";
     }
 
     void everyStepOfBothPathsKeepsTheLastTwoVersions()
@@ -745,6 +774,7 @@ private slots:
         QFETCH(bool, ownerInGroup);
         QFETCH(QString, backup);
         QFETCH(QString, notice);
+        QFETCH(QString, planted);
         if (::geteuid() != 0)
             QSKIP("acting as two users needs root");
         const gid_t shared = 64330;
@@ -756,6 +786,7 @@ private slots:
         };
         const Party owner{"owner", 64331, ownerInGroup ? shared : 64331}, other{"other", 64332, shared};
         const Party root{"root", 0, 0}, anew{"owner anew", owner.uid, owner.group, true};
+        const Party stranger{"stranger", 64333, 64333}, planter = planted.startsWith("reader") ? other : stranger;
         const gid_t docGroup = group == "shared" ? shared : group == "owner's own" ? owner.uid : other.uid;
         if (!ActingAs(owner.uid, owner.uid, shared).ok())
             QSKIP("this process cannot take another user's ids here");
@@ -770,8 +801,11 @@ private slots:
         giveTo(dir, sticky ? Owner{0, 0, 01777} : Owner{0, shared, 0770});
         const QString doc = dir + "/terv.erd", bak = backupPathFor(doc);
         const Owner kept{owner.uid, docGroup, mode};
-        const QByteArray older = "older", old = bigContent('o'), fresh(100 * 1024, 'n'), again = "again";
-        const QMap<QByteArray, QString> names{{older, "older"}, {old, "old"}, {fresh, "new"}, {again, "again"}};
+        const QByteArray older = "older", old = bigContent('o'), fresh(100 * 1024, 'n'), again = "again", last = "last";
+        const QMap<QByteArray, QString> names{{older, "older"}, {old, "old"}, {fresh, "new"}, {again, "again"},
+                                              {last, "last"}, {"planted", "planted"},
+                                              // a stranger's thing under the backup's name stays there
+                                              {"<FIFO>", "older"}, {"<folder>", "older"}};
         const auto inGroup = [](const Party& p, gid_t gid) { return gid == p.uid || gid == p.group; };
         const auto mayRead = [&](const Owner& f, const Party& p) {
             return p.uid == f.uid || ((f.mode & 040) && inGroup(p, f.gid)) || (f.mode & 04);
@@ -786,7 +820,7 @@ private slots:
             }
             ActingAs as(who.uid, who.uid, who.group);
             SafeSave::FaultScope faults;
-            for (const Party* p : {&owner, &other})
+            for (const Party* p : {&owner, &other, &stranger})
                 faults.setUserGroups(p->uid, {p->uid, p->group});
             if (kill)
                 faults.runAt(step, [] { ::_exit(0); });
@@ -802,15 +836,22 @@ private slots:
             return std::make_pair(saved, faults.operations());
         };
         const auto prepare = [&] {
-            for (const QString& f : strayFiles(dir, {}))
-                QFile::remove(dir + '/' + f);
+            for (const QString& f : QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+                QFile::remove(dir + '/' + f) || QDir(dir).rmdir(f);
             writeFile(doc, old);
             giveTo(doc, kept);
             writeFile(victim, older); // another file of the owner's, where a link may point
             giveTo(victim, {owner.uid, owner.uid, 0600});
-            if (backup == "other's link") {
-                QVERIFY(QFile::link(victim, bak));
-                QCOMPARE(::lchown(QFile::encodeName(bak).constData(), other.uid, other.uid), 0);
+            if (backup == "other's link" || backup.startsWith("stranger's")) {
+                const QByteArray name = QFile::encodeName(bak);
+                if (backup.endsWith("FIFO"))
+                    QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+                else if (backup.endsWith("folder") && !backup.contains("link"))
+                    QCOMPARE(::mkdir(name.constData(), 0755), 0);
+                else
+                    QVERIFY(QFile::link(backup.contains("folder") ? root_.path() : victim, bak));
+                const Party& by = backup == "other's link" ? other : stranger;
+                QCOMPARE(::lchown(name.constData(), by.uid, by.uid), 0);
                 return;
             }
             writeFile(bak, older);
@@ -840,6 +881,16 @@ private slots:
                             QCOMPARE(saved, result.errorString.isEmpty());
                             QCOMPARE(ownerOf(doc), kept);
                         }
+                        QStringList plants;
+                        if (planted.contains("marker"))
+                            plants << "terv.erd.p1a.bak.keep";
+                        else if (planted == "void note")
+                            for (const QString& f : QDir(dir).entryList({"*.bak.keep"}, QDir::Files))
+                                plants << f.chopped(4) + "done";
+                        for (const QString& f : plants) {
+                            writeFile(dir + '/' + f, "planted");
+                            giveTo(dir + '/' + f, {planter.uid, planter.uid, planter.uid == other.uid ? 0600u : 0644u});
+                        }
                         const bool savedNext = saveAs(*next, again, &result, 0, false).first;
                         QVERIFY2(savedNext, qPrintable(step + result.errorString));
                         QCOMPARE(readAll(doc), again);
@@ -851,7 +902,7 @@ private slots:
                             // a copy it cannot read.
                             bool unreadableCopy = false;
                             for (const QString& f : QDir(dir).entryList({"*.bak.keep"}, QDir::Files))
-                                unreadableCopy = unreadableCopy || !mayRead(ownerOf(dir + '/' + f), *next);
+                                unreadableCopy = unreadableCopy || (!plants.contains(f) && !mayRead(ownerOf(dir + '/' + f), *next));
                             QVERIFY2(notice.contains(next->name) || unreadableCopy, qPrintable(step));
                             if (!next->anew)
                                 QCOMPARE(readAll(bak), bakBefore);
@@ -868,15 +919,58 @@ private slots:
                         // stay, and notes voiding others' copies.
                         QStringList own;
                         for (const QString& f : strayFiles(dir, {"terv.erd", "terv.erd.bak"})) {
-                            if (ownerOf(dir + '/' + f).uid == next->uid
-                                && !(f.endsWith(".bak.done") && QFileInfo::exists(dir + '/' + f.chopped(4) + "keep")))
+                            const QString marker = QString(f).remove(QRegularExpression("-[0-9a-z]+(?=\\.bak\\.done$)")).chopped(4) + "keep";
+                            if (ownerOf(dir + '/' + f).uid == next->uid && !plants.contains(f)
+                                && !(f.endsWith(".bak.done") && QFileInfo::exists(dir + '/' + marker)))
                                 own << f;
                         }
                         QVERIFY2(own.size() <= (result.backupNotKept ? 1 : 0), qPrintable(step + own.join(' ')));
+                        // What was planted is never trusted, removed or written through; the next
+                        // save still keeps the one before it.
+                        for (const QString& f : plants)
+                            QCOMPARE(readAll(dir + '/' + f), QByteArray("planted"));
+                        if (!plants.isEmpty()) {
+                            QVERIFY2(saveAs(*next, last, &result, 0, false).first, qPrintable(step + result.errorString));
+                            QCOMPARE(names.value(readAll(bak)), QString("again"));
+                        }
                     }
                 }
             }
         }
+    }
+
+    // Adding to another user's file in a sticky folder, as root or as a member of its group:
+    // the kernel may refuse such an open with O_CREAT (fs.protected_regular), even to root.
+    void appendingToAnotherUsersFileInAStickyFolder_data()
+    {
+        QTest::addColumn<uint>("folderMode");
+        QTest::addColumn<bool>("asMember");
+        QTest::newRow("world-writable, root") << 01777u << false;
+        QTest::newRow("world-writable, member") << 01777u << true;
+        QTest::newRow("group-writable, root") << 01770u << false;
+        QTest::newRow("group-writable, member") << 01770u << true;
+    }
+
+    void appendingToAnotherUsersFileInAStickyFolder()
+    {
+        QFETCH(uint, folderMode);
+        QFETCH(bool, asMember);
+        if (::geteuid() != 0)
+            QSKIP("another user's file needs root to make");
+        QTemporaryDir top;
+        QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
+        const QString dir = top.filePath("shared"), history = dir + "/S-1.txt";
+        QVERIFY(QDir().mkdir(dir));
+        giveTo(dir, {0, 64330, folderMode});
+        writeFile(history, "old");
+        giveTo(history, {64331, 64330, 0660});
+        SafeSave::Result result;
+        {
+            std::unique_ptr<ActingAs> member(asMember ? new ActingAs(64332, 64332, 64330) : nullptr);
+            result = appendToFile(history, "new");
+        }
+        QCOMPARE(result.errorString, QString());
+        QCOMPARE(readAll(history), QByteArray("oldnew"));
     }
 
     // Root saving a private document whose owner cannot be given (root mapped to nobody): a copy

@@ -1,5 +1,6 @@
 // The report file: its exact bytes, the round trip, and refusal of anything that is not
 // a whole report (the shown report stays), plus the backup-safe save.
+#include "core/safesave.h"
 #include "support/scriptedprompts.h"
 #include "support/testenv.h"
 #include "support/testmain.h"
@@ -231,10 +232,11 @@ void TestReportFile::modelSave()
     QCOMPARE(fileBytes(path + ".bak"), bytesOf(richReport())); // one generation of backup
     QCOMPARE(QDir(env.workDir()).entryList(QDir::Files), (QStringList{"a.ffr", "a.ffr.bak"}));
 
-    // A backup that cannot be replaced stops the save before the report file is touched;
-    // the failure is reported and the report stays unsaved.
-    QVERIFY(QFile::remove(path + ".bak"));
-    QVERIFY(QDir(env.workDir()).mkpath("a.ffr.bak/keep"));
+    // A new file that cannot take the report's place: the failure is reported and the
+    // report stays unsaved.
+    SafeSave::FaultScope faults;
+    for (int n = 1; n <= 2; ++n)
+        faults.failNth(SafeSave::Op::Rename, n);
     model.setReport(richReport());
     {
         ScriptedPrompts prompts;

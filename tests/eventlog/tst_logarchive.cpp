@@ -19,6 +19,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace LogTest;
 
 namespace {
@@ -207,6 +210,40 @@ private slots:
         QCOMPARE(recordsOf(env.root() + "/" + archiveName("VIG1")), threeReadouts());
     }
 
+    // An archive holds what its log keeps from others: it takes the log's owner, group and
+    // mode as far as its maker may (root, or a maker who may not give the owner away).
+    void archiveIsNoMoreOpenThanItsLog_data()
+    {
+        QTest::addColumn<uint>("mode");
+        QTest::addColumn<bool>("ownerGiven");
+        QTest::addColumn<QString>("archive");
+        QTest::newRow("group-only log") << 0660u << true << "54321:54322 660";
+        QTest::newRow("private log") << 0600u << true << "54321:54322 600";
+        QTest::newRow("group-only log, owner not given") << 0660u << false << "0:54322 660";
+    }
+
+    void archiveIsNoMoreOpenThanItsLog()
+    {
+        QFETCH(uint, mode);
+        QFETCH(bool, ownerGiven);
+        QFETCH(QString, archive);
+        if (::geteuid() != 0)
+            QSKIP("another user's log needs root to make");
+        TestEnv env;
+        LogView view;
+        openLog(view, threeReadouts());
+        const QByteArray log = QFile::encodeName(env.path("VIG1.ewl"));
+        QCOMPARE(::chown(log.constData(), 54321, 54322), 0);
+        QCOMPARE(::chmod(log.constData(), mode), 0);
+        SafeSave::FaultScope faults;
+        if (!ownerGiven)
+            faults.failNth(SafeSave::Op::Chown, 1, EPERM);
+        QVERIFY(view.table()->archive(archiveDlg::LastReadouts, 1, QDate()));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(env.path(archiveName("VIG1"))).constData(), &st), 0);
+        QCOMPARE(QString::asprintf("%u:%u %o", st.st_uid, st.st_gid, st.st_mode & 07777), archive);
+    }
+
     void archiveNameFromDeviceName_data()
     {
         QTest::addColumn<QString>("device");
@@ -249,12 +286,13 @@ private slots:
         openLog(view, threeReadouts(), QStringLiteral("logs/VIG1"));
         const QString logFile = env.path("logs/VIG1.ewl");
         const QByteArray before = bytesOf(logFile);
+        SafeSave::FaultScope faults;
         if (failing == 0) { // the archive directory is a file
             QDir(env.root()).rmdir("archive");
             QFile f(env.root() + "/archive");
             QVERIFY(f.open(QIODevice::WriteOnly));
-        } else if (failing == 1) { // the old log cannot become the backup
-            QVERIFY(QDir(env.workDir()).mkpath("logs/VIG1.ewl.bak/x"));
+        } else if (failing == 1) { // the shortened log cannot take the log's place
+            faults.failNth(SafeSave::Op::Rename, 2);
         } else {
             QVERIFY(QFile::rename(env.path("logs"), env.path("moved")));
         }

@@ -426,8 +426,11 @@ private slots:
         log.appendProgramEntry(at(8, 0, 0), at(7, 0, 0), KindReadOut);
         QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
         const QByteArray saved = readAll(env.path("L.ewl"));
-        // The backup cannot be replaced: the save fails, and file and backup stay as they were.
-        QVERIFY(QDir(env.workDir()).mkpath(QStringLiteral("L.ewl.bak/keep")));
+        QVERIFY(log.save(QStringLiteral("L.ewl"), nullptr));
+        // The new file cannot take the log's place: the save fails, and file and backup stay
+        // as they were.
+        SafeSave::FaultScope faults;
+        faults.failNth(SafeSave::Op::Rename, 1);
         log.clearEntries(); // its file still holds the rows
         QVERIFY(log.isModified());
         QWidget parent;
@@ -436,8 +439,8 @@ private slots:
         QVERIFY(!log.save(QStringLiteral("L.ewl"), &parent));
         QVERIFY(log.isModified());
         QCOMPARE(readAll(env.path("L.ewl")), saved);
-        QVERIFY(QFileInfo(env.path("L.ewl.bak/keep")).isDir());
-        QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), QStringList{"L.ewl"});
+        QCOMPARE(readAll(env.path("L.ewl.bak")), saved);
+        QCOMPARE(QDir(env.workDir()).entryList({"L.ewl*"}, QDir::Files), (QStringList{"L.ewl", "L.ewl.bak"}));
     }
 
     // A failed save says why, keeps the file and its backup and leaves the log modified.

@@ -805,7 +805,7 @@ private slots:
         QTest::addColumn<bool>("blockedBackup");
         QTest::newRow("first read-out aborted") << false << 150 << false;
         QTest::newRow("later read-out aborted") << true << 600 << false;
-        QTest::newRow("backup cannot be replaced") << true << 10 << true;
+        QTest::newRow("log cannot be replaced") << true << 10 << true;
     }
 
     void abortedOrUnsavedReadOutLosesNothing()
@@ -825,9 +825,10 @@ private slots:
         const QByteArray readoutTime = rig.dev().config().mid(28, 4);
         rig.sim().clearLogs();
         if (blockedBackup) {
-            QVERIFY(QDir().mkpath("PROBA.ewl.bak/keep"));
+            SafeSave::FaultScope faults;
+            for (int n = 1; n <= 4; ++n)
+                faults.failNth(SafeSave::Op::Rename, n);
             QVERIFY(rig.readOutAsked(Prompts::Kind::Warning, QStringLiteral("Nem sikerült elmenteni")));
-            QVERIFY(QDir("PROBA.ewl.bak").removeRecursively());
         } else {
             ReadOutClicker clicker(64);
             QVERIFY(!rig.readOut());
