@@ -624,6 +624,10 @@ private slots:
         for (const auto& [name, language] : languages) {
             for (int minutes : {-10, 0, 500, 1000, 32767, -32768})
                 QTest::addRow("%s %d", name, minutes) << language << minutes << 10;
+            // The smallest list fonts make the narrowest column.
+            for (int points : {5, 6, 7, 8, 20})
+                for (int minutes : {32767, -32768})
+                    QTest::addRow("%s %d %dpt", name, minutes, points) << language << minutes << points;
         }
     }
     void toleranceInEveryPlace()
