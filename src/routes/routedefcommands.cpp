@@ -250,11 +250,13 @@ bool RouteDefView::modifyPoint()
 bool RouteDefView::modifyTolerance()
 {
     QInputDialog dlg(this);
+    // The mode goes first: a button text builds the dialog, and a spin box swapped in
+    // afterwards leaves its OK button disabled until the text is typed in.
+    dlg.setInputMode(QInputDialog::IntInput);
     dlg.setWindowTitle(tr("Elvárt pontosság"));
     dlg.setLabelText(tr("A megengedett időeltérés percben"));
     dlg.setCancelButtonText(tr("Mégsem"));
     dlg.setOkButtonText(tr("Módosít"));
-    dlg.setInputMode(QInputDialog::IntInput);
     const int old = routeModel.tolerance();
     dlg.setIntRange(Tolerance::editorLow(old), Tolerance::editorHigh(old));
     dlg.setIntValue(old);

@@ -142,6 +142,14 @@ QStringList RouteDefDelegate::columnTexts(int column)
     return texts;
 }
 
+int RouteDefDelegate::toleranceEditorWidth()
+{
+    QSpinBox spin; // as the editor is made, holding the widest values
+    spin.setRange(Tolerance::lowest, Tolerance::highest);
+    spin.setFont(documentFont());
+    return spin.sizeHint().width();
+}
+
 void RouteDefDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QString text = cellText(index);
@@ -197,7 +205,7 @@ QWidget* RouteDefDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
             combo->setItemData(t, RouteDefModel::routeTypeName(t, true), Qt::ToolTipRole);
         }
         connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &RouteDefDelegate::Gotcha);
-        return combo;
+        editor = combo;
     } else if ((kind == RouteItem && column == 2) || kind == StartItem || (kind == PointItem && column == 1)) {
         if (type == QLatin1String("RouteTime")) {
             editor = lineEditor(parent, QStringLiteral("\\A(\\d | {0,4})((2[0123]|[01 ]?\\d)?:)?[0-5 ]?\\d\\z"));
@@ -205,13 +213,16 @@ QWidget* RouteDefDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
             auto* spin = new QSpinBox(parent);
             spin->setRange(1, maxRounds);
             connect(spin, &QSpinBox::editingFinished, this, &RouteDefDelegate::Gotcha);
-            return spin;
+            editor = spin;
         }
     } else if (kind == PointItem && column == 0 && type == QLatin1String("QString")) {
         editor = lineEditor(parent, QStringLiteral("\\A[a-pA-P]{1,12}\\z"));
     }
     if (auto* edit = qobject_cast<QLineEdit*>(editor))
         connect(edit, &QLineEdit::editingFinished, this, &RouteDefDelegate::Gotcha);
+    // The cells are drawn, and their columns sized, in the list font: so are the editors.
+    if (editor)
+        editor->setFont(documentFont());
     return editor;
 }
 

@@ -26,6 +26,8 @@ public:
     static QString cellText(int kind, int column, int routeType, const QVariant& value);
     // What the column can show, with the widest values, in the language in use.
     static QStringList columnTexts(int column);
+    // The width at which the tolerance editor shows any value a plan can hold whole.
+    static int toleranceEditorWidth();
 
 public slots:
     void Gotcha();

@@ -76,7 +76,11 @@ void RouteDefView::Reinitialize()
     // The captions around the times and numbers are translated: the columns follow them.
     int fixed = h;
     for (int c = 1; c <= 4; ++c) {
-        header->resizeSection(c, qMax(w, columnWidthFor(tree, metrics, RouteDefDelegate::columnTexts(c))));
+        int width = qMax(w, columnWidthFor(tree, metrics, RouteDefDelegate::columnTexts(c)));
+        // The tolerance editor's arrows take room a small font does not give back.
+        if (c == 1)
+            width = qMax(width, RouteDefDelegate::toleranceEditorWidth());
+        header->resizeSection(c, width);
         fixed += header->sectionSize(c);
     }
     header->resizeSection(5, h);

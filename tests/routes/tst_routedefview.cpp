@@ -19,15 +19,18 @@
 #include "mainwindow/programfiles.h"
 
 #include <QAbstractItemModelTester>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QInputDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTranslator>
 #include <QTreeView>
+#include <QWheelEvent>
 
 namespace {
 
@@ -615,16 +618,24 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("points"); // the list font's size
         const std::pair<const char*, int> languages[] = {
             {"hu", OptLanguageHungarian}, {"de", OptLanguageGerman}, {"en", OptLanguageEnglish}};
-        for (const auto& [name, language] : languages)
+        for (const auto& [name, language] : languages) {
             for (int minutes : {-10, 0, 500, 1000, 32767, -32768})
-                QTest::addRow("%s %d", name, minutes) << language << minutes;
+                QTest::addRow("%s %d", name, minutes) << language << minutes << 10;
+            // The smallest list fonts make the narrowest column.
+            for (int points : {5, 6, 7, 8, 20})
+                for (int minutes : {32767, -32768})
+                    QTest::addRow("%s %d %dpt", name, minutes, points) << language << minutes << points;
+        }
     }
     void toleranceInEveryPlace()
     {
         QFETCH(int, language);
         QFETCH(int, minutes);
+        QFETCH(int, points);
+        appSettings().fontSize = points;
         setProgramDirectory(QStringLiteral(WYX_BUILD_DIR));
         QTranslator program, qt;
         loadProgramTranslations(program, qt, (appSettings().flags & ~OptLanguageMask) | language);
@@ -655,7 +666,7 @@ private slots:
         ModalDriver driver;
         driver.onModal("QInputDialog", [&](QWidget* w) {
             check("tolerance dialog", w->findChild<QSpinBox*>()->text());
-            qobject_cast<QInputDialog*>(w)->accept();
+            w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         v.treeView()->setCurrentIndex(m->settingsIndex());
         QVERIFY(!v.modify());
@@ -666,6 +677,51 @@ private slots:
         QCOMPARE(m->tolerance(), minutes);
         QVERIFY(!m->isModified());
         QVERIFY(!v.isWindowModified());
+    }
+
+    // The dialog's button takes the value the box shows, however it got there.
+    void toleranceDialogTakesTheShownValue_data()
+    {
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("notches"); // of the mouse wheel, up positive
+        QTest::addColumn<int>("shown");
+        QTest::newRow("up") << 10 << 1 << 11;
+        QTest::newRow("down") << 10 << -2 << 8;
+        QTest::newRow("untouched") << 10 << 0 << 10;
+        QTest::newRow("at the top") << 500 << 1 << 500;
+        QTest::newRow("at the bottom") << 0 << -1 << 0;
+        QTest::newRow("file's lowest up") << -32768 << 1 << -32767;
+        QTest::newRow("file's highest down") << 32767 << -1 << 32766;
+    }
+    void toleranceDialogTakesTheShownValue()
+    {
+        QFETCH(int, held);
+        QFETCH(int, notches);
+        QFETCH(int, shown);
+        RouteDefView v;
+        RouteDefModel* m = v.model();
+        m->setTolerance(held);
+        m->setModified(false);
+        v.setWindowModified(false);
+        v.treeView()->setCurrentIndex(m->settingsIndex());
+        ModalDriver driver;
+        driver.onModal("QInputDialog", [&](QWidget* w) {
+            auto* spin = w->findChild<QSpinBox*>();
+            const QPoint at = spin->rect().center();
+            QWheelEvent wheel(at, spin->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(spin, &wheel);
+            QCOMPARE(spin->value(), shown);
+            QPushButton* ok = w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QCOMPARE(ok->isEnabled(), true);
+            ok->click();
+        });
+        const bool changed = shown != held;
+        QCOMPARE(v.modify(), changed);
+        QVERIFY(driver.allDone());
+        QCOMPARE(m->tolerance(), shown);
+        QCOMPARE(m->isModified(), changed);
+        QCOMPARE(v.isWindowModified(), changed);
     }
 
 private:
