@@ -3833,6 +3833,23 @@ Papierformat nichts!</translation>
             <numerusform>Routenplan „%1“, geforderte Genauigkeit: %n Minuten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>„%1” → „%2”</source>
+        <translation>„%1“ → „%2“</translation>
+    </message>
+    <message numerus="yes">
+        <source>és még %n útvonal.</source>
+        <translation>
+            <numerusform>und %n weitere Route.</numerusform>
+            <numerusform>und %n weitere Routen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az alábbi útvonalak nevét rövidíteni vagy módosítani kellett, mert az útvonal terv legfeljebb 80 bájtos neveket tárol, és két útvonalnak nem lehet azonos neve:
+%1</source>
+        <translation>Die Namen der folgenden Routen mussten gekürzt oder geändert werden, weil ein Routenplan Namen von höchstens 80 Bytes speichert und zwei Routen nicht denselben Namen haben dürfen:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RouteHead</name>

@@ -3833,6 +3833,23 @@ on the paper size set!</translation>
             <numerusform>Route plan &quot;%1&quot;, required accuracy: %n minutes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>„%1” → „%2”</source>
+        <translation>“%1” → “%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>és még %n útvonal.</source>
+        <translation>
+            <numerusform>and %n more route.</numerusform>
+            <numerusform>and %n more routes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az alábbi útvonalak nevét rövidíteni vagy módosítani kellett, mert az útvonal terv legfeljebb 80 bájtos neveket tárol, és két útvonalnak nem lehet azonos neve:
+%1</source>
+        <translation>The names of the following routes had to be shortened or changed, because a route plan holds names of at most 80 bytes and no two routes may share a name:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RouteHead</name>

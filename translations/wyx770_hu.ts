@@ -3711,6 +3711,21 @@ semmit sem lehet kinyomtatni!</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>„%1” → „%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>és még %n útvonal.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az alábbi útvonalak nevét rövidíteni vagy módosítani kellett, mert az útvonal terv legfeljebb 80 bájtos neveket tárol, és két útvonalnak nem lehet azonos neve:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RouteHead</name>

@@ -68,6 +68,20 @@ QString RouteDefView::importFailure(const QString& name, const QString& reason)
     return tr("%1 importálása nem sikerült\n%2.").arg(name, reasonForSentence(reason));
 }
 
+QString RouteDefView::renamedRoutesText(const QList<RouteRename>& renamed)
+{
+    // A box taller than the screen shows nothing: the rest is only counted.
+    constexpr int shown = 20;
+    QStringList lines;
+    for (int i = 0; i < qMin(shown, renamed.size()); ++i)
+        lines << tr("„%1” → „%2”").arg(renamed.at(i).from, renamed.at(i).to);
+    if (renamed.size() > shown)
+        lines << tr("és még %n útvonal.", nullptr, renamed.size() - shown);
+    return tr("Az alábbi útvonalak nevét rövidíteni vagy módosítani kellett, mert az útvonal terv "
+              "legfeljebb 80 bájtos neveket tárol, és két útvonalnak nem lehet azonos neve:\n%1")
+        .arg(lines.join(QLatin1Char('\n')));
+}
+
 bool RouteDefView::importFromXml(QString fileName)
 {
     const QString name = completedExportName(fileName, extXml);
@@ -94,6 +108,8 @@ bool RouteDefView::importFromXml(QString fileName)
     emit haveLog(routeModel.logCount() > 0);
     emit haveRoute(routeModel.routeCount() > 0);
     selectChange();
+    if (!result.renamed.isEmpty())
+        Prompts::warning(this, title, renamedRoutesText(result.renamed));
     if (result.ok)
         return true;
     Prompts::warning(this, title,

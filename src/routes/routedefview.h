@@ -18,6 +18,7 @@ class QContextMenuEvent;
 class QIODevice;
 class QPrinter;
 struct ExtractedRoute;
+struct RouteRename;
 
 class RouteDefView : public QMdiSubWindow, public DocumentWindow
 {
@@ -140,6 +141,8 @@ private:
     bool paintPlan(QPrinter* out, int pageRange, const QString& shownName);
     // The import's failure message for the file name and the reason.
     static QString importFailure(const QString& name, const QString& reason);
+    // The names the import cut or numbered on, old and new.
+    static QString renamedRoutesText(const QList<RouteRename>& renamed);
 
     QString curFile;
     RouteDefModel routeModel;

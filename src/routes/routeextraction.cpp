@@ -3,12 +3,10 @@
 #include "routes/routedefmodel.h"
 
 #include "core/constants.h"
-#include "core/helpers.h"
 #include "core/prompts.h"
 #include "logrecords/logentry.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace {
 
@@ -82,20 +80,6 @@ RouteHead extractedRouteHead(const ExtractedRoute& route)
 {
     const int last = route.points.isEmpty() ? 0 : qMax(0, route.points.last().offset.toSeconds());
     return RouteHead(route.routeName, route.type, routeTimeFromSeconds(unsigned(last + route.minutes * 60)));
-}
-
-QString nextRouteName(const QString& name)
-{
-    const QString next = nextNumberedName(name);
-    if (isValidRouteName(next))
-        return next;
-    static const QRegularExpression trailingDigits(QStringLiteral("\\d+\\z"));
-    const QRegularExpressionMatch m = trailingDigits.match(next);
-    const QString number = m.hasMatch() ? m.captured() : QString();
-    QString base = next.left(next.size() - number.size());
-    while (!base.isEmpty() && !isValidRouteName(base + number))
-        base.chop(1);
-    return base + number;
 }
 
 int addExtractedRoute(RouteDefModel& model, const ExtractedRoute& route, const AddLogFn& addLog,

@@ -40,9 +40,6 @@ QString extractionPlanName(const QString& typed);
 int maxLeadMinutes(const QList<RoutePoint>& points);
 // The new route's header: its duration runs to the last point, moved by the minutes.
 RouteHead extractedRouteHead(const ExtractedRoute& route);
-// The next name of a numbered series ("Reggel", "Reggel2", ...), shortened in front of
-// its number so that it stays a valid route name of at most 80 characters and bytes.
-QString nextRouteName(const QString& name);
 
 // Adds the log name and the route (numbered on while its name is taken) and then the
 // points moved by the minutes. Returns the route's row; -1 when the request is unusable

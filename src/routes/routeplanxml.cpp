@@ -7,6 +7,7 @@
 #include "core/spreadsheetxml.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace {
@@ -37,6 +38,7 @@ public:
                 takeRow(first);
         }
         PlanXmlResult result;
+        result.renamed = renamed;
         if (reader.hasError()) {
             result.ok = false;
             result.error = reader.errorString();
@@ -134,11 +136,43 @@ private:
         expect = Expect::LogsTag;
     }
 
+    // Whether a route of the file whose name has this key may have the name: it is free, or
+    // held by the route that came of the same name (of the file or already in the plan).
+    bool mayTake(const QString& name, const QString& key) const
+    {
+        const QModelIndex held = model.findRoute(name);
+        if (!held.isValid())
+            return true;
+        const QString heldKey = RouteDefModel::nameKey(model.routeHead(held.row()).name);
+        return owners.value(heldKey, heldKey) == key;
+    }
+
+    // The name as a saved plan will hold it, so that the plan loads back the same; a name
+    // that equals another route's only after the cut is numbered on, so that two routes of
+    // the file stay two.
+    QString planName(const QString& cellText, const QString& key)
+    {
+        const auto known = given.constFind(key);
+        if (known != given.cend())
+            return *known;
+        const QString stored = storedRouteName(cellText);
+        if (mayTake(stored, key))
+            return stored;
+        // Numbering goes on where it stopped for this cut name: many long names alike at
+        // the start are not counted up from the beginning each time.
+        QString name = numbered.value(stored, stored);
+        // Each name tried is held by another route, so a free one comes within the count.
+        for (int attempt = 0; attempt <= model.routeCount() && !mayTake(name, key); ++attempt)
+            name = nextRouteName(name);
+        numbered.insert(stored, name);
+        return name;
+    }
+
     void takeRoute(const QString& cellText)
     {
-        // Taken as a saved plan will hold it: a name cut there joins the route it equals now,
-        // not after the next load.
-        const QString name = storedRouteName(cellText);
+        const QString key = RouteDefModel::nameKey(cellText);
+        const bool repeated = given.contains(key);
+        const QString name = planName(cellText, key);
         QString typeText, durationText;
         if (!cell(&typeText) || !cell(&durationText))
             return;
@@ -148,13 +182,19 @@ private:
             type = 0;
         if (type < -1 || type > 255)
             return formatError(); // the plan file keeps the type in one byte
-        if (mayAdd(model.routesGroupIndex(), !model.findRoute(name).isValid()))
-            model.addRoute(RouteHead(name, type, RouteTime::parse(durationText)));
+        if (mayAdd(model.routesGroupIndex(), !model.findRoute(name).isValid())
+            && model.addRoute(RouteHead(name, type, RouteTime::parse(durationText))) >= 0)
+            owners.insert(RouteDefModel::nameKey(name), key);
         // A name already present merges into that route; its points then follow the
         // rule of the route they join, so a fixed-order route never gets equal offsets.
         route = model.findRoute(name);
         routeType = route.isValid() ? model.routeHead(route.row()).type : type;
         expect = Expect::StartsTag;
+        if (route.isValid() && !repeated) {
+            given.insert(key, name);
+            if (RouteDefModel::nameKey(name) != key)
+                renamed.append({cellText, name}); // cut or numbered: the user is told
+        }
     }
 
     void takeStart(const QString& first)
@@ -195,6 +235,10 @@ private:
     Expect expect = Expect::Accuracy;
     QPersistentModelIndex route;
     int routeType = -1;
+    QHash<QString, QString> given;    // key of a name in the file -> the route's name
+    QHash<QString, QString> owners;   // key of a route added here -> key of its name in the file
+    QHash<QString, QString> numbered; // cut name -> the last name numbered from it
+    QList<RouteRename> renamed;
 };
 
 } // namespace

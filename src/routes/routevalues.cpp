@@ -349,6 +349,20 @@ QString storedRouteName(const QString& name)
     return QTextCodec::codecForLocale()->toUnicode(bytes);
 }
 
+QString nextRouteName(const QString& name)
+{
+    const QString next = nextNumberedName(name);
+    if (isValidRouteName(next))
+        return next;
+    static const QRegularExpression trailingDigits(QStringLiteral("\\d+\\z"));
+    const QRegularExpressionMatch m = trailingDigits.match(next);
+    const QString number = m.hasMatch() ? m.captured() : QString();
+    QString base = next.left(next.size() - number.size());
+    while (!base.isEmpty() && !isValidRouteName(base + number))
+        base.chop(1);
+    return base + number;
+}
+
 QDataStream& operator<<(QDataStream& out, const RouteHead& h)
 {
     const QByteArray bytes = nameBytes(h.name);

@@ -128,6 +128,9 @@ public:
 bool isValidRouteName(const QString& name);
 // The name as the route record holds it and a load gives it back.
 QString storedRouteName(const QString& name);
+// The next name of a numbered series ("Reggel", "Reggel2", ...), shortened in front of
+// its number so that it stays a valid route name of at most 80 characters and bytes.
+QString nextRouteName(const QString& name);
 
 // The route record: length byte, at most 80 bytes of the name in the local 8-bit code
 // page (never cut inside a character), type, a zero byte and the duration.

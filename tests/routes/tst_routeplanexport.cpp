@@ -287,12 +287,14 @@ private slots:
             << sheet(head() + route("R", 1) + starts + points + route("r", 2) + row({"_ERD_V1.0_STARTS_"})
                      + row({"_ERD_V1.0_POINTS_"}) + row({"#C", "0:05", "", "", ""}))
             << true << "10 L1.EWL R/1 s08:00 p00:05 BBAAAAAAAAAA";
-        // Names are taken as a saved plan holds them (80 bytes): alike that far, they are one route now.
+        // Names are taken as a saved plan holds them (80 bytes); alike only that far, they stay two routes.
         const QString stem(45, QChar(0x151));
         QTest::newRow("names cut to the record")
             << sheet(head() + route(stem + "A") + starts + points + route(stem + "B") + starts
                      + row({"_ERD_V1.0_POINTS_"}) + row({"#C", "0:10", "", "", ""}))
-            << true << "10 L1.EWL " + stem.left(40) + "/0 s08:00 p00:05 BBAAAAAAAAAA p00:10 CAAAAAAAAAAA";
+            << true
+            << "10 L1.EWL " + stem.left(40) + "/0 s08:00 p00:05 BBAAAAAAAAAA " + stem.left(39)
+                   + "2/0 s08:00 p00:10 CAAAAAAAAAAA";
         QTest::newRow("bad code") << sheet(head() + route("R") + starts + row({"_ERD_V1.0_POINTS_"})
                                            + row({"#X1", "0:05", "", "", ""}) + route("S"))
                                   << false << "10 L1.EWL R/0 s08:00";
@@ -321,6 +323,63 @@ private slots:
         QCOMPARE(result.ok, ok);
         QCOMPARE(planSummary(m), plan);
         QCOMPARE(result.line > 0, !ok);
+    }
+
+    // Route i of the file: type i, a start at 8:0i and one point at 0:0(i+1). A name cut to
+    // 80 bytes of the local code page must not join another route of the file.
+    void distinctNamesStayDistinct_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("told"); // the renamed lines of the message, none when empty
+        const auto told = [](const QString& from, const QString& to) { return "„" + from + "” → „" + to + "”"; };
+        const QString morning = "Déli épület őrjárata a főbejárattól a kazánházon át a hátsó kerítésig: reggel";
+        const QString noon = "Déli épület őrjárata a főbejárattól a kazánházon át a hátsó kerítésig: délben";
+        const QString cut = morning.left(65); // 79 bytes: the next letter takes two
+        const QString a80(80, 'a'), a81(81, 'a'), a82(82, 'a'), a79(79, 'a');
+        const QString b = " p00:01 BAAAAAAAAAAA", c = " p00:02 CAAAAAAAAAAA", d = " p00:03 DAAAAAAAAAAA",
+                      e = " p00:04 EAAAAAAAAAAA";
+        QTest::newRow("77 Hungarian letters, alike for 80 bytes")
+            << QStringList{morning, noon} << "10 L1.EWL " + cut + "/0 s08:00" + b + " " + cut + "2/1 s08:01" + c
+            << told(morning, cut) + "\n" + told(noon, cut + "2");
+        QTest::newRow("81 and 82 letters, repeated")
+            << QStringList{a81, a82, a81, a82}
+            << "10 L1.EWL " + a80 + "/0 s08:00 s08:02" + b + d + " " + a79 + "2/1 s08:01 s08:03" + c + e
+            << told(a81, a80) + "\n" + told(a82, a79 + "2");
+        QTest::newRow("80 letters kept, 81 numbered")
+            << QStringList{a80, a81} << "10 L1.EWL " + a80 + "/0 s08:00" + b + " " + a79 + "2/1 s08:01" + c
+            << told(a81, a79 + "2");
+        QTest::newRow("repeated name merges") << QStringList{"Reggel", "reggel"}
+                                              << "10 L1.EWL Reggel/0 s08:00 s08:01" + b + c << QString();
+        QTest::newRow("cut, no other") << QStringList{morning} << "10 L1.EWL " + cut + "/0 s08:00" + b
+                                       << told(morning, cut);
+    }
+
+    void distinctNamesStayDistinct()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, plan);
+        QFETCH(QString, told);
+        QString rows = head();
+        for (int i = 0; i < names.size(); ++i)
+            rows += route(names.at(i), i) + row({"_ERD_V1.0_STARTS_"})
+                    + row({QStringLiteral("8:0%1").arg(i), "", "", "", "1"}, {4}) + row({"_ERD_V1.0_POINTS_"})
+                    + row({QString("#") + QChar('B' + i), QStringLiteral("0:0%1").arg(i + 1), "", "", ""});
+        writeFile(env->path("names.xml"), sheet(rows));
+        RouteDefView v;
+        {
+            ScriptedPrompts prompts;
+            if (!told.isEmpty())
+                prompts.expectNotice(Prompts::Kind::Warning, ":\n" + told);
+            QVERIFY(v.importFromXml("names"));
+        }
+        QCOMPARE(planSummary(*v.model()), plan);
+        for (int r = 0; r < v.model()->routeCount(); ++r)
+            QCOMPARE(isValidRouteName(v.model()->routeHead(r).name), true); // whole in 80 bytes of the code page
+        QVERIFY(v.model()->saveAs("names.erd", nullptr, true));
+        RouteDefModel loaded;
+        QVERIFY(loaded.load("names.erd"));
+        QCOMPARE(planSummary(loaded), plan);
     }
 
     // A full group still skips a row it holds (as any group does) and takes points for a route
