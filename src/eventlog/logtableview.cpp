@@ -11,6 +11,8 @@
 
 #include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 
@@ -162,6 +164,24 @@ bool LogTableView::readOut(UsbCom* usb)
     if (done)
         JumpToEnd();
     return done;
+}
+
+// A log jumps to its end as it loads, before its window has its final size: the area
+// sizes a window only once it shows, and a window opened before the main window shows
+// only then. So a current row in view stays in view whenever the view's size changes.
+void LogTableView::resizeEvent(QResizeEvent* event)
+{
+    const QModelIndex current = currentIndex();
+    const int top = current.isValid() ? rowViewportPosition(current.row()) : 0;
+    const bool inView =
+        current.isValid() && top + rowHeight(current.row()) > 0 && top < event->oldSize().height();
+    QTableView::resizeEvent(event);
+    if (!inView)
+        return;
+    // Only the rows follow: a sideways scroll is the user's.
+    const int across = horizontalScrollBar()->value();
+    scrollTo(current);
+    horizontalScrollBar()->setValue(across);
 }
 
 bool LogTableView::close()

@@ -74,6 +74,9 @@ public slots:
     void JumpToBegin();
     void JumpToEnd();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     bool exportTo(const QString& fileName, ExportRange range, bool xml);
     void fitRowColumn();

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -183,6 +184,35 @@ private slots:
         empty.table()->JumpToBegin();
         empty.table()->JumpToEnd();
         QCOMPARE(empty.table()->currentSourceRow(), -1);
+    }
+
+    // A smaller table still shows the current row it showed; one the user has scrolled away
+    // from is not pulled back.
+    void resizeKeepsTheCurrentRowInView_data()
+    {
+        QTest::addColumn<bool>("scrolledAway");
+        QTest::addRow("in view") << false;
+        QTest::addRow("scrolled away") << true;
+    }
+
+    void resizeKeepsTheCurrentRowInView()
+    {
+        QFETCH(bool, scrolledAway);
+        TestEnv env;
+        LogTableView view;
+        QVector<LogEntry> entries;
+        for (int i = 0; i < 100; ++i)
+            entries << touch(i, "C");
+        view.logModel->appendEntries(entries);
+        view.resize(400, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.JumpToEnd();
+        if (scrolledAway)
+            view.scrollToTop();
+        view.resize(400, 300);
+        QScrollBar* rows = view.verticalScrollBar();
+        QCOMPARE(rows->value(), scrolledAway ? 0 : rows->maximum());
     }
 
     void multipleSelectionCountsRows()

@@ -1,5 +1,7 @@
 #include "mainwindow/documenttestutil.h"
 
+#include "device/devicetestutil.h"
+
 #include "core/documentwindow.h"
 #include "core/settings.h"
 #include "eventlog/logview.h"
@@ -23,6 +25,25 @@ QList<QAction*> recentActions(MainWindow& w)
             out << a;
     }
     return out;
+}
+
+// A log of `rows` entries: its initialisation, then touches a minute apart.
+void writeLongLog(const QString& path, int rows)
+{
+    writeLog(path);
+    LogModel log;
+    QVERIFY(log.load(path, nullptr));
+    QVector<LogEntry> touches;
+    for (int i = 1; i < rows; ++i) {
+        unsigned char raw[LogEntry::size] = {};
+        packDeviceTime(QDateTime(QDate(2023, 1, 10), QTime(9, 0)).addSecs(60 * i), raw);
+        raw[LogEntry::codeOffset] = 0x12;
+        LogEntry e;
+        e.setBytes(raw);
+        touches << e;
+    }
+    log.appendEntries(touches);
+    QVERIFY(log.save(path, nullptr));
 }
 
 void writeSamples(const TestEnv& env)
@@ -113,6 +134,68 @@ private slots:
         // The area places a shown window from its event loop.
         QTRY_COMPARE(openWindows(w).first()->size(),
                      QSize(own.width() - 50, own.height() - 100).boundedTo(viewport));
+    }
+
+    // A log opens on its last row, and that row is in view however the log arrives, even
+    // when the window area gives the window its size only after the table has scrolled.
+    void logOpensWithItsLastRowInView_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("maximised");
+        for (const char* route : {"command line", "menu", "recent", "hand-over", "read-out"}) {
+            for (int rows : {21, 200}) {
+                for (bool maximised : {false, true})
+                    QTest::addRow("%s, %d rows%s", route, rows, maximised ? ", maximised" : "")
+                        << route << rows << maximised;
+            }
+        }
+    }
+
+    void logOpensWithItsLastRowInView()
+    {
+        QFETCH(QString, route);
+        QFETCH(int, rows);
+        QFETCH(bool, maximised);
+        TestEnv env;
+        SimulatorScope sim;
+        const QString path = env.path("PROBA.ewl");
+        if (route == QLatin1String("read-out"))
+            sim.device().fill(rows - 1); // and the read-out's own entry
+        else
+            writeLongLog(path, rows);
+        appSettings().setRecentFiles({path});
+        MainWindow w;
+        if (route == QLatin1String("command line"))
+            w.loadFile(path);
+        maximised ? w.showMaximized() : w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (route == QLatin1String("menu")) {
+            ScriptedPrompts prompts;
+            prompts.expectFile(Prompts::Kind::OpenFile, path);
+            w.findChild<QAction*>("openFileAct")->trigger();
+        } else if (route == QLatin1String("recent")) {
+            recentActions(w).first()->trigger();
+        } else if (route == QLatin1String("hand-over")) {
+            QVERIFY(w.setInstancePort(0));
+            QUdpSocket().writeDatagram(handOverDatagram(w.handOverSecret(), path.toLocal8Bit()),
+                                       QHostAddress(QHostAddress::LocalHost), w.instanceListenerPort());
+            QTRY_COMPARE(openWindows(w).size(), 1);
+        } else if (route == QLatin1String("read-out")) {
+            w.readOut();
+        }
+        auto* log = qobject_cast<LogView*>(w.findMdiChild(path));
+        QVERIFY(log);
+        QTest::qWait(100); // the area places and sizes a shown window from its event loop
+
+        LogTableView* table = log->table();
+        const QRect viewport = table->viewport()->rect();
+        const QModelIndex current = table->currentIndex();
+        QCOMPARE(table->model()->rowCount(), rows);
+        QCOMPARE(current.row(), rows - 1);
+        QVERIFY2(viewport.contains(table->visualRect(current)),
+                 qPrintable(QString::asprintf("rows %d to %d of %d in view", table->rowAt(0) + 1,
+                                              table->rowAt(viewport.bottom()) + 1, table->model()->rowCount())));
     }
 
     void extensionChoosesTheWindowInAnyCase_data()
