@@ -77,11 +77,10 @@ QString caption(const RouteDefModel& m, const QModelIndex& group)
 QString headingText(const RouteDefModel& m)
 {
     const int minutes = m.tolerance();
-    return Tolerance::withSign(QCoreApplication::translate("RouteDefView",
-                                                           "\"%1\" útvonal terv, elvárt pontossága: %n perc",
-                                                           nullptr, Tolerance::size(minutes)),
-                               minutes)
-        .arg(planBaseName(m.fileName()));
+    const int size = Tolerance::size(minutes); // a call as the count hides the text from lupdate
+    const QString text = QCoreApplication::translate("RouteDefView", "\"%1\" útvonal terv, elvárt pontossága: %n perc",
+                                                     nullptr, size);
+    return Tolerance::withSign(text, minutes).arg(planBaseName(m.fileName()));
 }
 
 void writeRow(SpreadsheetXmlWriter& w, const QString& first, const QString& second = QString(),
