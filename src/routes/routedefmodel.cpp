@@ -108,7 +108,8 @@ bool RouteDefModel::setData(const QModelIndex& index, const QVariant& value, int
     item->setValue(value);
     dropKeys(item->parent());
     modified = true;
-    emit dataChanged(index, index);
+    // The value is drawn across the whole row, not only in the column that holds it.
+    emit dataChanged(index, index.siblingAtColumn(columns - 1));
     return true;
 }
 
@@ -241,9 +242,7 @@ void RouteDefModel::setTolerance(int minutes)
         modified = true;
         return;
     }
-    const QModelIndex i = settingsIndex();
-    setData(i, minutes, Qt::EditRole);
-    emit dataChanged(i, i);
+    setData(settingsIndex(), minutes, Qt::EditRole);
 }
 
 QModelIndex RouteDefModel::findLog(const QString& name) const

@@ -320,12 +320,42 @@ private slots:
         QVERIFY(m.isModified());
         m.setTolerance(25);
         QCOMPARE(m.tolerance(), 25);
-        QCOMPARE(changed.count(), 3);
+        QCOMPARE(changed.count(), 2);
         QVERIFY(m.insertRows(0, 2, m.logsGroupIndex()));
         QVERIFY(!m.insertRows(5, 1, m.logsGroupIndex()));
         QVERIFY(!m.insertRows(0, 1, QModelIndex()));
         QCOMPARE(m.logCount(), 2);
         QVERIFY(m.setData(m.index(0, 0, m.logsGroupIndex()), QStringLiteral("A.EWL")));
+    }
+
+    // An item's value is drawn in every column of its row: an edit repaints the whole row.
+    void everyEditRepaintsItsWholeRow_data()
+    {
+        QTest::addColumn<QString>("item");
+        for (const char* item : {"tolerance", "log", "route", "start", "point"})
+            QTest::newRow(item) << item;
+    }
+
+    void everyEditRepaintsItsWholeRow()
+    {
+        QFETCH(QString, item);
+        RouteDefModel m;
+        fillRoute(m, 0);
+        QVERIFY(m.addLog(QStringLiteral("A.EWL")));
+        QSignalSpy changed(&m, &RouteDefModel::dataChanged);
+        const QMap<QString, QPair<QModelIndex, QVariant>> edits{
+            {"log", {m.index(0, 0, m.logsGroupIndex()), QStringLiteral("B.EWL")}},
+            {"route", {m.routeIndex(0), QVariant::fromValue(m.routeHead(0))}},
+            {"start", {m.index(0, 0, m.startsGroupIndex(0)), QVariant::fromValue(m.routeStart(0, 0))}},
+            {"point", {m.index(0, 0, m.pointsGroupIndex(0)), QVariant::fromValue(m.routePoint(0, 0))}}};
+        const QModelIndex edited = item == "tolerance" ? m.settingsIndex() : edits.value(item).first;
+        if (item == "tolerance")
+            m.setTolerance(25);
+        else
+            QVERIFY(m.setData(edited, edits.value(item).second));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().at(0).toModelIndex(), edited);
+        QCOMPARE(changed.first().at(1).toModelIndex(), edited.siblingAtColumn(m.columnCount() - 1));
     }
 
     void resetKeepsNameAndFlag()
