@@ -41,9 +41,10 @@
 // name, reached without a link, owned by someone who may write the document (its owner,
 // root, a member of its group where the group may write it, anyone where all may): in a
 // shared folder anyone may put a file under such a name. Anything else is never trusted,
-// removed or written through; where it holds a name a save wants, the save takes another. Where this user cannot read the marker's copy, the document is written
-// over without a copy of its own, the marker stands until the document is whole, and the
-// save keeps no backup.
+// removed or written through; where it holds a name a save wants, the save takes another.
+// Where this user cannot read the marker's copy, the document is written over without a
+// copy of its own, the marker stands until the document is whole, and the save keeps no
+// backup.
 //
 // Copies take the document's owner, group and mode as far as this user may (a member of the
 // group may give a file its group), so they are never readable by more people than the
