@@ -3219,6 +3219,29 @@ Papierformat nichts!</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Könyvtár</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Fájl név</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Fájl típus</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Mégsem</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1   Version: %2     Released: %3</source>

@@ -3219,6 +3219,29 @@ on the page size set!</translation>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Könyvtár</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Fájl név</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Fájl típus</source>
+        <translation>File type</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Mégsem</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1   Version: %2     Released: %3</source>

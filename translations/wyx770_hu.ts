@@ -3126,6 +3126,29 @@ semmit sem lehet kinyomtatni!</source>
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Könyvtár</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fájl név</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fájl típus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>%1   Version: %2     Released: %3</source>

@@ -92,7 +92,7 @@ bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString
 }
 
 QString askSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
-                        const QString& ext, const QString& selectedFilter)
+                        const QString& ext, const QString& selectedFilter, const Prompts::FileLabels& labels)
 {
     Prompts::Request request;
     request.kind = Prompts::Kind::SaveFile;
@@ -102,6 +102,7 @@ QString askSaveFileName(QWidget* parent, const QString& caption, const QString& 
     request.filter = filter;
     request.selectedFilter = selectedFilter;
     request.defaultSuffix = ext;
+    request.labels = labels;
     // Asked below, once, about the name that is really written.
     request.confirmOverwrite = false;
     const QString chosen = Prompts::ask(request).path;

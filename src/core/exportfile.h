@@ -4,6 +4,8 @@
 // directory, a question before an existing file is replaced, and the contents written to a
 // temporary file that takes the asked name only when it is complete, so a failed export
 // never leaves a half-written file under that name (and an old file there stays as it was).
+#include "core/prompts.h"
+
 #include <QString>
 #include <functional>
 
@@ -23,9 +25,11 @@ bool confirmExportOverwrite(QWidget* parent, const QString& title, const QString
 // ext, or empty when cancelled. The dialog proposes ext as its default suffix; a file already
 // under the completed name is replaced only after the overwrite question (titled caption),
 // asked here whatever dialog the platform shows, since the extension may be added after the
-// dialog has looked at the name. proposed: the name or folder the dialog starts with.
+// dialog has looked at the name. proposed: the name or folder the dialog starts with; labels:
+// the dialog's own, where they differ from Qt's.
 QString askSaveFileName(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter,
-                        const QString& ext, const QString& selectedFilter = QString());
+                        const QString& ext, const QString& selectedFilter = QString(),
+                        const Prompts::FileLabels& labels = {});
 
 enum class ExportWrite { Written, OpenFailed, WriteFailed };
 

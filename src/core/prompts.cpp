@@ -3,10 +3,12 @@
 #include "core/titlewidthfilter.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 namespace Prompts {
 namespace {
@@ -87,28 +89,49 @@ Answer showMessageBox(const Request& r)
     return answer;
 }
 
+// One dialog for every kind of file question, so that the labels a request carries reach each.
+Answer showFileDialog(const Request& r)
+{
+    QFileDialog dialog(r.parent, r.text, r.directory, r.filter);
+    switch (r.kind) {
+    case Kind::OpenFile:
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
+    case Kind::Directory:
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
+    default:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.confirmOverwrite);
+        dialog.setDefaultSuffix(r.defaultSuffix);
+        break;
+    }
+    if (!r.selectedFilter.isEmpty())
+        dialog.selectNameFilter(r.selectedFilter);
+    const std::pair<QFileDialog::DialogLabel, const QString*> labels[] = {
+        {QFileDialog::LookIn, &r.labels.lookIn}, {QFileDialog::FileName, &r.labels.fileName},
+        {QFileDialog::FileType, &r.labels.fileType}, {QFileDialog::Accept, &r.labels.accept},
+        {QFileDialog::Reject, &r.labels.reject}};
+    for (const auto& label : labels) {
+        if (!label.second->isEmpty())
+            dialog.setLabelText(label.first, *label.second);
+    }
+    Answer answer;
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        answer.path = dialog.selectedFiles().first();
+    return answer;
+}
+
 Answer showReal(const Request& r)
 {
     Answer answer;
     switch (r.kind) {
     case Kind::OpenFile:
-        answer.path = QFileDialog::getOpenFileName(r.parent, r.text, r.directory, r.filter);
-        break;
-    case Kind::SaveFile: {
-        // A dialog of its own: the static one knows no default suffix.
-        QFileDialog dialog(r.parent, r.text, r.directory, r.filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.confirmOverwrite);
-        dialog.setDefaultSuffix(r.defaultSuffix);
-        if (!r.selectedFilter.isEmpty())
-            dialog.selectNameFilter(r.selectedFilter);
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            answer.path = dialog.selectedFiles().first();
-        break;
-    }
+    case Kind::SaveFile:
     case Kind::Directory:
-        answer.path = QFileDialog::getExistingDirectory(r.parent, r.text, r.directory);
+        answer = showFileDialog(r);
         break;
     case Kind::Color:
         answer.color = QColorDialog::getColor(r.color, r.parent, r.title);
@@ -212,6 +235,17 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& dir
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir)
 {
     return file(Kind::Directory, parent, caption, dir, QString());
+}
+
+FileLabels documentLabels()
+{
+    FileLabels labels;
+    labels.lookIn = QCoreApplication::translate("Prompts", "Könyvtár");
+    labels.fileName = QCoreApplication::translate("Prompts", "Fájl név");
+    labels.fileType = QCoreApplication::translate("Prompts", "Fájl típus");
+    labels.accept = QCoreApplication::translate("Prompts", "&OK");
+    labels.reject = QCoreApplication::translate("Prompts", "&Mégsem");
+    return labels;
 }
 
 QColor color(QWidget* parent, const QColor& initial, const QString& title)

@@ -24,6 +24,15 @@ enum class Kind {
     Color         // answer.color, invalid when cancelled
 };
 
+// The texts of a file dialog's own labels; an empty one keeps Qt's.
+struct FileLabels {
+    QString lookIn;
+    QString fileName;
+    QString fileType;
+    QString accept;
+    QString reject;
+};
+
 struct Request {
     Kind kind = Kind::Information;
     QWidget* parent = nullptr;
@@ -36,6 +45,7 @@ struct Request {
     QString selectedFilter;    // file dialogs: the filter chosen at the start (empty: the first)
     bool confirmOverwrite = true; // save dialog: asks before an existing file is chosen
     QString defaultSuffix; // save dialog: added to a name typed without an extension
+    FileLabels labels;     // file dialogs
     QColor color;          // colour dialog: initial colour
     QPixmap icon;          // message boxes: replaces the kind's standard icon when set
     Qt::TextFormat textFormat = Qt::AutoText;
@@ -69,6 +79,9 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& dir
 QString saveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
                      const QString& selectedFilter, bool confirmOverwrite);
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
+// The labels of the dialogs that save a plan or a report: "Könyvtár", "Fájl név", "Fájl típus",
+// "&OK" and "&Mégsem", in the language in use.
+FileLabels documentLabels();
 QColor color(QWidget* parent, const QColor& initial, const QString& title = QString());
 
 } // namespace Prompts

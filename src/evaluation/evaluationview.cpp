@@ -71,7 +71,8 @@ bool EvaluationView::saveAs()
                                  ? appSettings().workPath(model()->title() + QLatin1Char('.') + extReport)
                                  : m_currentFile;
     const QString name = askSaveFileName(this, tr("Teljesítés jelentés mentés"), proposed,
-                                         tr("Teljesítés jelentések (*.%1)").arg(extReport), extReport);
+                                         tr("Teljesítés jelentések (*.%1)").arg(extReport), extReport, QString(),
+                                         Prompts::documentLabels());
     if (name.isEmpty())
         return false;
     const bool ok = model()->save(name, this, true);

@@ -179,7 +179,8 @@ bool RouteDefView::save()
 bool RouteDefView::saveAs()
 {
     const QString name = askSaveFileName(this, tr("Útvonal terv mentés"), appSettings().workPath(curFile),
-                                         tr("Őrjárat leírások (*.%1)").arg(extRoutePlan), extRoutePlan);
+                                         tr("Őrjárat leírások (*.%1)").arg(extRoutePlan), extRoutePlan, QString(),
+                                         Prompts::documentLabels());
     if (name.isEmpty())
         return false;
     if (!routeModel.saveAs(name, this, true))

@@ -57,6 +57,7 @@
 #include "eventlog/logmodel.h"
 #include "eventlog/logtableview.h"
 #include "evaluation/evaluationtableview.h"
+#include "evaluation/evaluationview.h"
 #include "mainwindow/duplexprintdialog.h"
 #include "mainwindow/exportdlg.h"
 #include "mainwindow/optiondlg.h"
@@ -72,6 +73,7 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -541,6 +543,30 @@ QStringList messageBox(Prompts::Kind kind, const Check& check, const QList<const
     return faults;
 }
 
+// The labels of the real dialog that saves a plan or a report under a new name: look in,
+// file name, file type, accept and reject.
+QString saveDialogLabels(const QString& document)
+{
+    QString labels = QStringLiteral("never shown");
+    ModalDriver driver;
+    driver.onModal(QStringLiteral("QFileDialog"), [&labels](QWidget* w) {
+        auto* dialog = static_cast<QFileDialog*>(w);
+        QStringList texts;
+        for (const auto label : {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::FileType,
+                                 QFileDialog::Accept, QFileDialog::Reject})
+            texts << dialog->labelText(label);
+        labels = texts.join(QStringLiteral(" | "));
+        dialog->reject();
+    });
+    const Prompts::Handler scripted = Prompts::setHandler({});
+    if (document == QLatin1String("plan"))
+        RouteDefView().saveAs();
+    else
+        EvaluationView().saveAs();
+    Prompts::setHandler(scripted);
+    return labels;
+}
+
 using Opener = std::function<QStringList(const Check&)>;
 
 // Every dialog the program opens, in each of its forms.
@@ -828,6 +854,28 @@ private slots:
         QFETCH(QString, dialog);
         const Language language(QTest::currentDataTag());
         QCOMPARE(dialogs().at(dialog)(acceleratorClashes).join(QStringLiteral("\n")), QString());
+    }
+
+    void documentSaveDialogShowsItsOwnLabels_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("labels");
+        const QList<QPair<const char*, const char*>> languages = {
+            {"hu", "Könyvtár | Fájl név | Fájl típus | &OK | &Mégsem"},
+            {"de", "Verzeichnis | Dateiname | Dateityp | &OK | &Abbrechen"},
+            {"en", "Directory | File name | File type | &OK | &Cancel"}};
+        for (const auto& language : languages) {
+            for (const char* document : {"plan", "report"})
+                QTest::addRow("%s, %s", language.first, document) << document << QString::fromUtf8(language.second);
+        }
+    }
+
+    void documentSaveDialogShowsItsOwnLabels()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, labels);
+        const Language language(QTest::currentDataTag());
+        QCOMPARE(saveDialogLabels(document), labels);
     }
 
     void listWindowShowsEveryCellWhole_data()
