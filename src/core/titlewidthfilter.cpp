@@ -51,9 +51,15 @@ void TitleWidthFilter::fitTitle(QWidget* window)
     if (window->width() >= needed || (layout && layout->sizeConstraint() == QLayout::SetFixedSize))
         return;
     if (window->minimumWidth() == window->maximumWidth()) {
-        const int height =
-            layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(needed) : window->height();
-        window->setFixedSize(needed, height);
+        // The height it has may be a passing one, taken while it laid itself out: never fixed
+        // smaller than its layout needs.
+        QSize size(needed, window->height());
+        if (layout) {
+            size = size.expandedTo(layout->totalMinimumSize());
+            if (layout->hasHeightForWidth())
+                size.setHeight(layout->totalHeightForWidth(size.width()));
+        }
+        window->setFixedSize(size);
     } else {
         // Widened, not given a minimum: an explicit minimum would override its layout's.
         window->resize(needed, window->height());

@@ -18,6 +18,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Widens the window to what its title needs, no wider than its screen; a window of a
-    // fixed size keeps it fixed, at the new width and the height its layout gives that.
+    // fixed size keeps it fixed, at the new width and the height its layout gives that, and
+    // never smaller than its layout's minimum.
     static void fitTitle(QWidget* window);
 };

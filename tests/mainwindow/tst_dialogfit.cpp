@@ -41,6 +41,7 @@
 #include "codenames/unnamedpointdlg.h"
 #include "core/constants.h"
 #include "core/settings.h"
+#include "core/titlewidthfilter.h"
 #include "device/configdlg.h"
 #include "device/initdlg.h"
 #include "device/readoutdlg.h"
@@ -543,6 +544,20 @@ QStringList messageBox(Prompts::Kind kind, const Check& check, const QList<const
     return faults;
 }
 
+// A box the title rule widens while it stands at a passing size, as a box may for a moment
+// as it lays itself out again.
+QStringList boxAtPassingSize(const Check& check)
+{
+    return messageBox(
+        Prompts::Kind::Warning,
+        [&check](QDialog* box) {
+            box->setFixedSize(100, 30);
+            TitleWidthFilter::fitTitle(box);
+            return check(box);
+        },
+        {}, "OptionDlg", "Opciók");
+}
+
 // The labels of the real dialog that saves a plan or a report under a new name: look in,
 // file name, file type, accept and reject.
 QString saveDialogLabels(const QString& document)
@@ -685,6 +700,7 @@ const std::map<QString, Opener>& dialogs()
          [](const Check& c) {
              return messageBox(Prompts::Kind::Warning, c, {}, "RouteDefView", "Útvonal terv importálás");
          }},
+        {"box: warning, at a passing size", boxAtPassingSize},
         {"box: critical", [](const Check& c) { return messageBox(Prompts::Kind::Critical, c); }},
         {"box: question",
          [](const Check& c) { return messageBox(Prompts::Kind::Question, c, {"Töröljük", "Mégsem"}); }},
