@@ -144,20 +144,25 @@ QString nextNumberedName(const QString& name)
     return name.left(m.capturedStart()) + QString::number(k + 1);
 }
 
-QString helpCollectionFileFor(int flags, const QString& localeName)
+QString languageInEffect(int flags, const QString& localeName)
 {
-    const QString hu = QStringLiteral("wyx770_hu.qhc");
-    const QString de = QStringLiteral("wyx770_de.qhc");
-    const QString en = QStringLiteral("wyx770_en.qhc");
+    const QString hu = QStringLiteral("hu");
+    const QString de = QStringLiteral("de");
+    const QString en = QStringLiteral("en");
     switch (flags & OptLanguageMask) {
     case OptLanguageHungarian: return hu;
     case OptLanguageGerman: return de;
     case OptLanguageAuto: {
-        const QString lang = localeName.left(2);
-        return lang == QLatin1String("hu") ? hu : lang == QLatin1String("de") ? de : en;
+        const QString language = localeName.left(2);
+        return language == de || language == en ? language : hu;
     }
     default: return en;
     }
+}
+
+QString helpCollectionFileFor(int flags, const QString& localeName)
+{
+    return QStringLiteral("wyx770_%1.qhc").arg(languageInEffect(flags, localeName));
 }
 
 QString helpCollectionFile()

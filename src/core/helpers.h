@@ -55,9 +55,14 @@ bool bytesEqual(const unsigned char* a, const unsigned char* b, int n);
 // "Route 9" -> "Route 10", "R007" -> "R8", "Route" -> "Route2".
 QString nextNumberedName(const QString& name);
 
-// Help collection file name for the language bits of Settings::flags.
+// The language the texts and the help are shown in, "hu", "de" or "en", for the language
+// bits of the flags and the system locale's name. The automatic language is the locale's
+// where the program speaks it, else Hungarian, the language its texts are written in.
+QString languageInEffect(int flags, const QString& localeName);
+
+// Help collection file name for the language in effect with Settings::flags.
 QString helpCollectionFile();
-// The same for given flags and locale name (the automatic language looks at the locale).
+// The same for given flags and locale name.
 QString helpCollectionFileFor(int flags, const QString& localeName);
 
 // A reason (the system's, Qt's or the program's own message) for a text that closes the

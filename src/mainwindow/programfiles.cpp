@@ -29,13 +29,10 @@ void setProgramDirectory(const QString& directory)
 
 TranslationNames translationNamesFor(int flags, const QString& localeName)
 {
-    switch (flags & OptLanguageMask) {
-    case OptLanguageAuto:
-        return {QStringLiteral("wyx770_") + localeName.left(2), QStringLiteral("qt_") + localeName};
-    case OptLanguageHungarian: return {QStringLiteral("wyx770_hu"), QStringLiteral("qt_hu")};
-    case OptLanguageGerman: return {QStringLiteral("wyx770_de"), QStringLiteral("qt_de")};
-    default: return {QStringLiteral("wyx770_en"), QStringLiteral("qt_en")};
-    }
+    // The help is chosen by the same rule (helpCollectionFile), so both speak one language.
+    const QString language = languageInEffect(flags, localeName);
+    const bool locales = (flags & OptLanguageMask) == OptLanguageAuto && localeName.left(2) == language;
+    return {QStringLiteral("wyx770_") + language, QStringLiteral("qt_") + (locales ? localeName : language)};
 }
 
 void loadProgramTranslations(QTranslator& program, QTranslator& qt, int flags)

@@ -10,9 +10,9 @@ class QTranslator;
 QString programDirectory();
 void setProgramDirectory(const QString& directory); // empty: the program's own directory again
 
-// Base names of the program's and Qt's translation for the language bits of the flags;
-// the automatic language (0) takes them from the locale name ("de_AT" gives "wyx770_de"
-// and "qt_de_AT", which falls back to "qt_de" by itself).
+// Base names of the program's and Qt's translation for the language in effect (see
+// languageInEffect); the automatic language takes Qt's from the whole locale name ("de_AT"
+// gives "wyx770_de" and "qt_de_AT", which falls back to "qt_de" by itself).
 struct TranslationNames {
     QString program;
     QString qt;

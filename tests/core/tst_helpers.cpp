@@ -302,7 +302,8 @@ private slots:
         TestEnv env;
         QCOMPARE(helpCollectionFileFor(OptLanguageHungarian | 0x7D, "de_DE"), QStringLiteral("wyx770_hu.qhc"));
         QCOMPARE(helpCollectionFileFor(125, "hu_HU"), QStringLiteral("wyx770_hu.qhc")); // automatic
-        QCOMPARE(helpCollectionFileFor(0x4000 | 125, "fr_FR"), QStringLiteral("wyx770_en.qhc")); // no language
+        // No catalogue for the locale: Hungarian, as the texts.
+        QCOMPARE(helpCollectionFileFor(0x4000 | 125, "fr_FR"), QStringLiteral("wyx770_hu.qhc"));
         appSettings().flags = 125 | OptLanguageGerman;
         QCOMPARE(helpCollectionFile(), QStringLiteral("wyx770_de.qhc"));
     }

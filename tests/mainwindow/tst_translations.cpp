@@ -3,6 +3,7 @@
 
 #include "evaluation/reporttestutil.h"
 
+#include "core/helpers.h"
 #include "core/settings.h"
 #include "device/usbcom.h"
 #include "evaluation/evaluationmodel.h"
@@ -28,18 +29,28 @@ private slots:
     void init() { setProgramDirectory(QStringLiteral(WYX_BUILD_DIR)); }
     void cleanup() { setProgramDirectory(QString()); }
 
+    // The help speaks the language of the texts.
     void namesByLanguage_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("hu") << int(OptLanguageHungarian) << "de_DE" << "wyx770_hu" << "qt_hu";
-        QTest::newRow("de") << int(OptLanguageGerman) << "en_US" << "wyx770_de" << "qt_de";
-        QTest::newRow("en") << int(OptLanguageEnglish) << "hu_HU" << "wyx770_en" << "qt_en";
-        QTest::newRow("unused bits") << 0x1000 << "hu_HU" << "wyx770_en" << "qt_en";
-        QTest::newRow("auto de_AT") << int(OptLanguageAuto) << "de_AT" << "wyx770_de" << "qt_de_AT";
-        QTest::newRow("auto C") << int(OptLanguageAuto) << "C" << "wyx770_C" << "qt_C";
+        QTest::addColumn<QString>("help");
+        QTest::newRow("hu") << int(OptLanguageHungarian) << "de_DE" << "wyx770_hu" << "qt_hu" << "wyx770_hu.qhc";
+        QTest::newRow("de") << int(OptLanguageGerman) << "en_US" << "wyx770_de" << "qt_de" << "wyx770_de.qhc";
+        QTest::newRow("en") << int(OptLanguageEnglish) << "hu_HU" << "wyx770_en" << "qt_en" << "wyx770_en.qhc";
+        QTest::newRow("unused bits") << 0x1000 << "hu_HU" << "wyx770_en" << "qt_en" << "wyx770_en.qhc";
+        QTest::newRow("auto de_AT") << int(OptLanguageAuto) << "de_AT" << "wyx770_de" << "qt_de_AT"
+                                    << "wyx770_de.qhc";
+        QTest::newRow("auto en_US") << int(OptLanguageAuto) << "en_US" << "wyx770_en" << "qt_en_US"
+                                    << "wyx770_en.qhc";
+        QTest::newRow("auto hu_HU") << int(OptLanguageAuto) << "hu_HU" << "wyx770_hu" << "qt_hu_HU"
+                                    << "wyx770_hu.qhc";
+        QTest::newRow("auto C") << int(OptLanguageAuto) << "C" << "wyx770_hu" << "qt_hu" << "wyx770_hu.qhc";
+        QTest::newRow("auto fr_FR") << int(OptLanguageAuto) << "fr_FR" << "wyx770_hu" << "qt_hu"
+                                    << "wyx770_hu.qhc";
+        QTest::newRow("German, C") << int(OptLanguageGerman) << "C" << "wyx770_de" << "qt_de" << "wyx770_de.qhc";
     }
 
     void namesByLanguage()
@@ -48,9 +59,11 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, program);
         QFETCH(QString, qt);
+        QFETCH(QString, help);
         const TranslationNames names = translationNamesFor(language, locale);
         QCOMPARE(names.program, program);
         QCOMPARE(names.qt, qt);
+        QCOMPARE(helpCollectionFileFor(language, locale), help);
     }
 
     void programAndQtTextsPerLanguage_data()
