@@ -113,6 +113,10 @@ public:
     // extension when that day's name is taken: never an existing file.
     QString archiveFilePath(const QDate& day) const;
 
+    // The font a cell is drawn in: the options' font, bold italic for a late touch; made
+    // again only when the options' font changes, not for every painted cell.
+    const QFont& cellFont(bool late) const;
+
 private:
     friend class LogReadOut;
 
@@ -120,10 +124,6 @@ private:
     QVariant displayData(int row, int column) const;
     int previousTouch(int row) const;
     QString absolutePath(const QString& path) const;
-    // The options' font, bold italic for a late touch; made again only when the options'
-    // font changes, not for every painted cell.
-    const QFont& cellFont(bool late) const;
-
     QVector<LogEntry> m_entries;
     LogFile::Header m_header;
     bool m_modified = false;

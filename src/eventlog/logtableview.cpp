@@ -1,6 +1,7 @@
 #include "eventlog/logtableview.h"
 
 #include "codenames/kodnevmodel.h"
+#include "core/constants.h"
 #include "core/fieldwidth.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
@@ -15,6 +16,36 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
+
+namespace {
+
+// The widest dates and times a cell can show in these metrics: a late day of each month (its
+// name may be part of the date) at a late time, every digit the font's widest.
+QStringList widestDateTimes(const QFontMetrics& metrics)
+{
+    const QChar digit = widestText(metrics, QStringLiteral("0123456789"), 1).at(0);
+    QStringList texts;
+    for (int month = 1; month <= 12; ++month) {
+        QString text = LogEntry::dateTimeText(QDate(2028, month, 28), QTime(23, 58, 58));
+        for (QChar& c : text) {
+            if (c.isDigit())
+                c = digit;
+        }
+        texts << text;
+    }
+    return texts;
+}
+
+const QStringList& markers()
+{
+    static const QStringList all = {markTouch,    markDeepDischarge, markMoisture, markCase,
+                                    markBattery,  markClockSet,      markReadOut,  markDataGap,
+                                    markArchived, markInitialised,   markForeignInit, markLongGap,
+                                    markUnknown};
+    return all;
+}
+
+} // namespace
 
 LogTableView::LogTableView(QWidget* parent)
     : QTableView(parent)
@@ -74,9 +105,21 @@ void LogTableView::setupColumns()
     }
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
     horizontalHeader()->setMinimumSectionSize(2 * nine);
-    setColumnWidth(LogModel::ColumnMarker, 2 * nine);
-    setColumnWidth(LogModel::ColumnDateTime, 24 * nine);
-    setColumnWidth(LogModel::ColumnCode, 24 * nine);
+    // Two and twenty-four nines, or what a marker, a date and time (and in the code column a
+    // touch's code) needs in each font a row is drawn in: a late touch is bold and slanted.
+    int markerWidth = 2 * nine;
+    int dateWidth = 24 * nine;
+    int codeWidth = 24 * nine;
+    for (const bool late : {false, true}) {
+        const QFontMetrics cell(logModel->cellFont(late));
+        const QStringList dates = widestDateTimes(cell);
+        markerWidth = qMax(markerWidth, columnWidthFor(this, cell, markers()));
+        dateWidth = qMax(dateWidth, columnWidthFor(this, cell, dates));
+        codeWidth = qMax(codeWidth, columnWidthFor(this, cell, dates + QStringList{widestCode(cell)}));
+    }
+    setColumnWidth(LogModel::ColumnMarker, markerWidth);
+    setColumnWidth(LogModel::ColumnDateTime, dateWidth);
+    setColumnWidth(LogModel::ColumnCode, codeWidth);
     // The columns' 81 nines are no minimum of the view: a narrower window scrolls them
     // rather than pushing the table past its own frame and the window area.
     fitRowColumn();

@@ -43,18 +43,12 @@ const EventKindInfo* kindInfo(unsigned char kind)
     return &knownKinds[kind - KindDeepDischarge];
 }
 
-QString stampText(const QDate& date, const QTime& time)
-{
-    return QStringLiteral("%1 %2").arg(QLocale::system().toString(date, QLocale::ShortFormat),
-                                       time.toString(QStringLiteral("HH:mm:ss")));
-}
-
 QString stampText(const unsigned char* packed)
 {
     QDate date;
     QTime time;
     unpackDeviceStamp(packed, date, time);
-    return stampText(date, time);
+    return LogEntry::dateTimeText(date, time);
 }
 
 } // namespace
@@ -127,6 +121,12 @@ QString LogEntry::dateTimeText() const
 QString LogEntry::secondDateTimeText() const
 {
     return stampText(m_bytes + 5);
+}
+
+QString LogEntry::dateTimeText(const QDate& date, const QTime& time)
+{
+    return QStringLiteral("%1 %2").arg(QLocale::system().toString(date, QLocale::ShortFormat),
+                                       time.toString(QStringLiteral("HH:mm:ss")));
 }
 
 QString LogEntry::markerText() const

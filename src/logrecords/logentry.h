@@ -68,6 +68,8 @@ public:
 
     QString dateTimeText() const;
     QString secondDateTimeText() const;
+    // A date and time as those two show them: the system locale's short date and the time.
+    static QString dateTimeText(const QDate& date, const QTime& time);
     QString markerText() const;
     // A touch's 12 code letters; an event's second time.
     QString codeText() const;

@@ -794,10 +794,12 @@ QStringList planColumns()
 // Row numbers run to six digits, shown with the locale's group separators.
 constexpr int manyRows = 100000;
 
-// A touch of a long code late in a year, and an event of each kind.
-QStringList logColumns()
+// A touch of a long code late in a year, long after the one before it (drawn slanted and
+// bold), and an event of each kind, in a font of this size.
+QStringList logColumns(int fontSize)
 {
-    appSettings().flags |= OptPointCode;
+    appSettings().flags |= OptPointCode | OptColorHighlight | OptBackToBackSpecial;
+    appSettings().fontSize = fontSize;
     LogTableView view;
     view.setupColumns();
     QVector<LogEntry> entries(manyRows, LogTest::touch(1, "A"));
@@ -835,7 +837,11 @@ QStringList reportColumns()
 const std::map<QString, std::function<QStringList()>>& listWindows()
 {
     static const std::map<QString, std::function<QStringList()>> all = {
-        {"plan", planColumns}, {"event log", logColumns}, {"code names", codeNameColumns}, {"report", reportColumns}};
+        {"plan", planColumns},
+        {"event log", [] { return logColumns(10); }},
+        {"event log, smallest font", [] { return logColumns(5); }},
+        {"code names", codeNameColumns},
+        {"report", reportColumns}};
     return all;
 }
 

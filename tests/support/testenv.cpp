@@ -19,7 +19,10 @@ void prepareProcess()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("TZ", "Europe/Budapest");
-    qputenv("LC_ALL", "C.UTF-8");
+    // A test run again under another system locale names it (Qt reads it from the
+    // environment once, before the application exists).
+    const QByteArray locale = qgetenv("WYX_TEST_SYSTEM_LOCALE");
+    qputenv("LC_ALL", locale.isEmpty() ? QByteArray("C.UTF-8") : locale + ".UTF-8");
     qputenv("LANG", "C.UTF-8");
     tzset();
 }
