@@ -112,6 +112,18 @@ QString planSummary(const RouteDefModel& m)
     return out.join(' ');
 }
 
+// Whether a line of the notice shows the told rename, each name whole or shortened in its
+// middle, some of its start and of its end left.
+bool showsEnds(const QString& shown, const QString& told)
+{
+    static const QRegularExpression bareEnd(QStringLiteral("„…|…”"));
+    QStringList parts = shown.split(QChar(0x2026));
+    for (QString& part : parts)
+        part = QRegularExpression::escape(part);
+    const QRegularExpression pattern("\\A" + parts.join("[^”]+") + "\\z");
+    return !shown.contains(bareEnd) && pattern.match(told).hasMatch();
+}
+
 } // namespace
 
 class TestRoutePlanExport : public QObject
@@ -382,12 +394,19 @@ private slots:
         RouteDefView v;
         for (const QString& name : held)
             QVERIFY(v.model()->addRoute(RouteHead(name, 0, RouteTime())) >= 0);
+        QStringList shown; // the notice's lines of renamed routes
         {
             ScriptedPrompts prompts;
             if (!told.isEmpty())
-                prompts.expectNotice(Prompts::Kind::Warning, ":\n" + told);
+                prompts.expectNotice(Prompts::Kind::Warning, ":\n");
             QVERIFY(v.importFromXml("names"));
+            if (!told.isEmpty())
+                shown = prompts.seen().last().text.section(":\n", 1).split('\n');
         }
+        const QStringList toldLines = told.isEmpty() ? QStringList() : told.split('\n');
+        QCOMPARE(shown.size(), toldLines.size());
+        for (int i = 0; i < shown.size(); ++i)
+            QVERIFY2(showsEnds(shown.at(i), toldLines.at(i)), qPrintable(shown.at(i) + " for " + toldLines.at(i)));
         QCOMPARE(planSummary(*v.model()), plan);
         for (int r = 0; r < v.model()->routeCount(); ++r)
             QCOMPARE(isValidRouteName(v.model()->routeHead(r).name), true); // whole in 80 bytes of the code page
