@@ -81,8 +81,11 @@ QString RouteDefView::renamedRoutesText(const QList<RouteRename>& renamed) const
     const QString line = tr("„%1” → „%2”");
     const QFontMetrics fm(QApplication::font("QMessageBox"));
     const int boxWidth = qMin(screen()->availableGeometry().width() / 2, 500);
-    const int nameWidth = qMax(fm.averageCharWidth() * 8, (boxWidth - 100 - fm.horizontalAdvance(line.arg(QString(), QString()))) / 2);
-    const auto ends = [&fm, nameWidth](const QString& name) { return fm.elidedText(name, Qt::ElideMiddle, nameWidth); };
+    const int room = boxWidth - 100 - fm.horizontalAdvance(line.arg(QString(), QString()));
+    const int nameWidth = qMax(fm.averageCharWidth() * 8, room / 2);
+    const auto ends = [&fm, nameWidth](const QString& name) {
+        return fm.elidedText(name, Qt::ElideMiddle, nameWidth);
+    };
     QStringList lines;
     for (int i = 0; i < qMin(shown, renamed.size()); ++i)
         lines << line.arg(ends(renamed.at(i).from), ends(renamed.at(i).to));

@@ -350,7 +350,10 @@ QStringList screenFaults(const QDialog* dialog)
     const QSize frame = dialog->frameGeometry().size();
     if (frame.width() <= room.width() && frame.height() <= room.height())
         return {};
-    return {QStringLiteral("%1 is %2x%3").arg(dialog->metaObject()->className()).arg(frame.width()).arg(frame.height())};
+    return {QStringLiteral("%1 is %2x%3")
+                .arg(dialog->metaObject()->className())
+                .arg(frame.width())
+                .arg(frame.height())};
 }
 
 // What the dialog cuts as it stands, its title and its path fields, and whether it fits a screen.
@@ -564,8 +567,10 @@ QStringList renamedRoutes(const Check& check)
     };
     QString rows = row(erdTagAccuracy, "<Cell><Data>10</Data></Cell>") + row(erdTagLogs) + row(erdTagPaths);
     for (int i = 0; i < 25; ++i) {
-        const QString name = QString(i % 2 ? "Főbejárat " : "Főbejárat_").repeated(39) + QStringLiteral("kör %1").arg(i, 3);
-        rows += row(name, "<Cell><Data>0</Data></Cell><Cell><Data></Data></Cell>") + row(erdTagStarts) + row(erdTagPoints);
+        const QString name =
+            QString(i % 2 ? "Főbejárat " : "Főbejárat_").repeated(39) + QStringLiteral("kör %1").arg(i, 3);
+        rows += row(name, "<Cell><Data>0</Data></Cell><Cell><Data></Data></Cell>") + row(erdTagStarts)
+                + row(erdTagPoints);
     }
     file.write(("<Workbook><Worksheet><Table>" + rows + "</Table></Worksheet></Workbook>").toUtf8());
     file.close();

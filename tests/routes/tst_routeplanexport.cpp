@@ -353,14 +353,16 @@ private slots:
         const QString b = " p00:01 BAAAAAAAAAAA", c = " p00:02 CAAAAAAAAAAA", d = " p00:03 DAAAAAAAAAAA",
                       e = " p00:04 EAAAAAAAAAAA";
         QTest::newRow("77 Hungarian letters, alike for 80 bytes")
-            << QStringList() << QStringList{morning, noon} << "10 L1.EWL " + cut + "/0 s08:00" + b + " " + cut + "2/1 s08:01" + c
+            << QStringList() << QStringList{morning, noon}
+            << "10 L1.EWL " + cut + "/0 s08:00" + b + " " + cut + "2/1 s08:01" + c
             << told(morning, cut) + "\n" + told(noon, cut + "2");
         QTest::newRow("81 and 82 letters, repeated")
             << QStringList() << QStringList{a81, a82, a81, a82}
             << "10 L1.EWL " + a80 + "/0 s08:00 s08:02" + b + d + " " + a79 + "2/1 s08:01 s08:03" + c + e
             << told(a81, a80) + "\n" + told(a82, a79 + "2");
         QTest::newRow("80 letters kept, 81 numbered")
-            << QStringList() << QStringList{a80, a81} << "10 L1.EWL " + a80 + "/0 s08:00" + b + " " + a79 + "2/1 s08:01" + c
+            << QStringList() << QStringList{a80, a81}
+            << "10 L1.EWL " + a80 + "/0 s08:00" + b + " " + a79 + "2/1 s08:01" + c
             << told(a81, a79 + "2");
         QTest::newRow("repeated name merges") << QStringList() << QStringList{"Reggel", "reggel"}
                                               << "10 L1.EWL Reggel/0 s08:00 s08:01" + b + c << QString();
