@@ -2,6 +2,7 @@
 
 #include "core/titlewidthfilter.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -222,6 +223,11 @@ QColor color(QWidget* parent, const QColor& initial, const QString& title)
     r.title = title;
     r.color = initial;
     return ask(r).color;
+}
+
+QFont messageFont()
+{
+    return QApplication::font("QMessageBox");
 }
 
 } // namespace Prompts

@@ -4,6 +4,7 @@
 // modal box. Without a handler the real Qt dialogs are shown.
 
 #include <QColor>
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -70,5 +71,7 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& dir
                      const QString& selectedFilter, bool confirmOverwrite);
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& dir);
 QColor color(QWidget* parent, const QColor& initial, const QString& title = QString());
+// The font a message box shows its text in, for texts fitted to its width.
+QFont messageFont();
 
 } // namespace Prompts

@@ -13,7 +13,6 @@
 #include "core/spreadsheetxml.h"
 #include "core/wyxapp.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
@@ -79,7 +78,7 @@ QString RouteDefView::renamedRoutesText(const QList<RouteRename>& renamed) const
     // 500 pixels; its icon and margins take about 100 of that.
     constexpr int shown = 20;
     const QString line = tr("„%1” → „%2”");
-    const QFontMetrics fm(QApplication::font("QMessageBox"));
+    const QFontMetrics fm(Prompts::messageFont());
     const int boxWidth = qMin(screen()->availableGeometry().width() / 2, 500);
     const int room = boxWidth - 100 - fm.horizontalAdvance(line.arg(QString(), QString()));
     const int nameWidth = qMax(fm.averageCharWidth() * 8, room / 2);

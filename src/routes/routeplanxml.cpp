@@ -287,12 +287,12 @@ PlanXmlResult readPlanXml(QIODevice& in, RouteDefModel& model)
 {
     // The names are read first, the file then from where it started.
     if (in.isSequential()) {
-        QBuffer all;
-        all.setData(in.readAll());
-        all.open(QIODevice::ReadOnly);
-        const QSet<QString> names = routeNameKeys(all);
-        all.seek(0);
-        return PlanXmlImport(all, model, names).run();
+        QBuffer buffer;
+        buffer.setData(in.readAll());
+        buffer.open(QIODevice::ReadOnly);
+        const QSet<QString> names = routeNameKeys(buffer);
+        buffer.seek(0);
+        return PlanXmlImport(buffer, model, names).run();
     }
     const qint64 start = in.pos();
     const QSet<QString> names = routeNameKeys(in);
