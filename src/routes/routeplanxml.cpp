@@ -35,7 +35,9 @@ QSet<QString> routeNameKeys(QIODevice& in)
         if (at == Before && first == erdTagPaths) {
             at = Route;
         } else if (at == StartsTag) {
-            at = first == erdTagStarts ? Starts : Before; // the import stops there
+            if (first != erdTagStarts)
+                break; // the import stops there
+            at = Starts;
         } else if (at == Starts && first == erdTagPoints) {
             at = Points;
         } else if (at == Route || (at == Points && !first.startsWith(QLatin1Char('#')))) {
