@@ -2,6 +2,7 @@
 
 #include "core/titlewidthfilter.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -256,6 +257,11 @@ QColor color(QWidget* parent, const QColor& initial, const QString& title)
     r.title = title;
     r.color = initial;
     return ask(r).color;
+}
+
+QFont messageFont()
+{
+    return QApplication::font("QMessageBox");
 }
 
 } // namespace Prompts

@@ -4,6 +4,7 @@
 // modal box. Without a handler the real Qt dialogs are shown.
 
 #include <QColor>
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -83,5 +84,7 @@ QString existingDirectory(QWidget* parent, const QString& caption, const QString
 // "&OK" and "&Mégsem", in the language in use.
 FileLabels documentLabels();
 QColor color(QWidget* parent, const QColor& initial, const QString& title = QString());
+// The font a message box shows its text in, for texts fitted to its width.
+QFont messageFont();
 
 } // namespace Prompts

@@ -14,8 +14,10 @@
 #include "core/wyxapp.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextStream>
 
 bool RouteDefView::exportFile(const QString& fileName, const QString& extension,
@@ -68,13 +70,24 @@ QString RouteDefView::importFailure(const QString& name, const QString& reason)
     return tr("%1 importálása nem sikerült\n%2.").arg(name, reasonForSentence(reason));
 }
 
-QString RouteDefView::renamedRoutesText(const QList<RouteRename>& renamed)
+QString RouteDefView::renamedRoutesText(const QList<RouteRename>& renamed) const
 {
-    // A box taller than the screen shows nothing: the rest is only counted.
+    // A box taller than the screen hides its button: the names past 20 are only counted, and
+    // each rename keeps to one line, its names shortened in their middle so that the ends,
+    // where alike names differ, show. A message box is about half its screen wide, at most
+    // 500 pixels; its icon and margins take about 100 of that.
     constexpr int shown = 20;
+    const QString line = tr("„%1” → „%2”");
+    const QFontMetrics fm(Prompts::messageFont());
+    const int boxWidth = qMin(screen()->availableGeometry().width() / 2, 500);
+    const int room = boxWidth - 100 - fm.horizontalAdvance(line.arg(QString(), QString()));
+    const int nameWidth = qMax(fm.averageCharWidth() * 8, room / 2);
+    const auto ends = [&fm, nameWidth](const QString& name) {
+        return fm.elidedText(name, Qt::ElideMiddle, nameWidth);
+    };
     QStringList lines;
     for (int i = 0; i < qMin(shown, renamed.size()); ++i)
-        lines << tr("„%1” → „%2”").arg(renamed.at(i).from, renamed.at(i).to);
+        lines << line.arg(ends(renamed.at(i).from), ends(renamed.at(i).to));
     if (renamed.size() > shown)
         lines << tr("és még %n útvonal.", nullptr, renamed.size() - shown);
     return tr("Az alábbi útvonalak nevét rövidíteni vagy módosítani kellett, mert az útvonal terv "

@@ -141,8 +141,8 @@ private:
     bool paintPlan(QPrinter* out, int pageRange, const QString& shownName);
     // The import's failure message for the file name and the reason.
     static QString importFailure(const QString& name, const QString& reason);
-    // The names the import cut or numbered on, old and new.
-    static QString renamedRoutesText(const QList<RouteRename>& renamed);
+    // The names the import cut or numbered on, old and new, for a box on this window's screen.
+    QString renamedRoutesText(const QList<RouteRename>& renamed) const;
 
     QString curFile;
     RouteDefModel routeModel;

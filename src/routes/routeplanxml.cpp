@@ -6,9 +6,11 @@
 #include "core/constants.h"
 #include "core/spreadsheetxml.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -16,10 +18,43 @@ using RoutePlanFile::maxGroupRows;
 
 enum class Expect { Accuracy, LogsTag, Logs, Route, StartsTag, Starts, Points };
 
+// The keys of the names the file's routes have as a saved plan holds them, in the rows
+// where the import takes a route: a name numbered on must not take one of them.
+QSet<QString> routeNameKeys(QIODevice& in)
+{
+    enum { Before, Route, StartsTag, Starts, Points } at = Before;
+    SpreadsheetXmlReader reader(&in);
+    QSet<QString> keys;
+    while (!reader.hasError()) {
+        if (!reader.nextRow()) {
+            if (reader.hasError() || reader.atEnd())
+                break;
+            continue;
+        }
+        const QString first = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (at == Before && first == erdTagPaths) {
+            at = Route;
+        } else if (at == StartsTag) {
+            if (first != erdTagStarts)
+                break; // the import stops there
+            at = Starts;
+        } else if (at == Starts && first == erdTagPoints) {
+            at = Points;
+        } else if (at == Route || (at == Points && !first.startsWith(QLatin1Char('#')))) {
+            keys.insert(RouteDefModel::nameKey(storedRouteName(first)));
+            at = StartsTag;
+        }
+    }
+    return keys;
+}
+
 class PlanXmlImport
 {
 public:
-    PlanXmlImport(QIODevice& in, RouteDefModel& m) : reader(&in), model(m) {}
+    PlanXmlImport(QIODevice& in, RouteDefModel& m, const QSet<QString>& fileNames)
+        : reader(&in), model(m), fileNames(fileNames)
+    {
+    }
 
     PlanXmlResult run()
     {
@@ -148,8 +183,9 @@ private:
     }
 
     // The name as a saved plan will hold it, so that the plan loads back the same; a name
-    // that equals another route's only after the cut is numbered on, so that two routes of
-    // the file stay two.
+    // that equals an earlier route's only after the cut is numbered on, so that two routes of
+    // the file stay two, past every name a route of the file or the plan has: a later route
+    // of the file keeps its own name.
     QString planName(const QString& cellText, const QString& key)
     {
         const auto known = given.constFind(key);
@@ -161,8 +197,13 @@ private:
         // Numbering goes on where it stopped for this cut name: many long names alike at
         // the start are not counted up from the beginning each time.
         QString name = numbered.value(stored, stored);
-        // Each name tried is held by another route, so a free one comes within the count.
-        for (int attempt = 0; attempt <= model.routeCount() && !mayTake(name, key); ++attempt)
+        // Each name tried is held by a route of the plan or named by one of the file, so a
+        // free one comes within their count.
+        const auto taken = [&](const QString& n) {
+            return !mayTake(n, key) || fileNames.contains(RouteDefModel::nameKey(n));
+        };
+        const int names = model.routeCount() + fileNames.size();
+        for (int attempt = 0; attempt <= names && taken(name); ++attempt)
             name = nextRouteName(name);
         numbered.insert(stored, name);
         return name;
@@ -232,6 +273,7 @@ private:
 
     SpreadsheetXmlReader reader;
     RouteDefModel& model;
+    const QSet<QString>& fileNames; // keys of the file's route names, cut
     Expect expect = Expect::Accuracy;
     QPersistentModelIndex route;
     int routeType = -1;
@@ -245,5 +287,17 @@ private:
 
 PlanXmlResult readPlanXml(QIODevice& in, RouteDefModel& model)
 {
-    return PlanXmlImport(in, model).run();
+    // The names are read first, the file then from where it started.
+    if (in.isSequential()) {
+        QBuffer buffer;
+        buffer.setData(in.readAll());
+        buffer.open(QIODevice::ReadOnly);
+        const QSet<QString> names = routeNameKeys(buffer);
+        buffer.seek(0);
+        return PlanXmlImport(buffer, model, names).run();
+    }
+    const qint64 start = in.pos();
+    const QSet<QString> names = routeNameKeys(in);
+    in.seek(start);
+    return PlanXmlImport(in, model, names).run();
 }

@@ -345,10 +345,24 @@ QStringList pathFieldFaults(QDialog* dialog)
     return faults;
 }
 
-// What the dialog cuts as it stands, its title and its path fields.
+// A dialog reaching past the screen hides its lower part, and its buttons with it: it fits the
+// smallest screen the program is made for, 1024x768 less a panel and a title bar.
+QStringList screenFaults(const QDialog* dialog)
+{
+    const QSize room(1024, 768 - 60);
+    const QSize frame = dialog->frameGeometry().size();
+    if (frame.width() <= room.width() && frame.height() <= room.height())
+        return {};
+    return {QStringLiteral("%1 is %2x%3")
+                .arg(dialog->metaObject()->className())
+                .arg(frame.width())
+                .arg(frame.height())};
+}
+
+// What the dialog cuts as it stands, its title and its path fields, and whether it fits a screen.
 QStringList fitFaults(QDialog* dialog)
 {
-    return faultsShown(dialog) + titleFaults(dialog) + pathFieldFaults(dialog);
+    return faultsShown(dialog) + titleFaults(dialog) + pathFieldFaults(dialog) + screenFaults(dialog);
 }
 
 // The Alt keys of the labels, buttons, check boxes, radio buttons, group boxes and tabs
@@ -582,6 +596,32 @@ QString saveDialogLabels(const QString& document)
     return labels;
 }
 
+// The notice of an import that renamed 25 routes of 400 characters, every other one without a
+// blank and all alike up to their last letters.
+QStringList renamedRoutes(const Check& check)
+{
+    QFile file(QStringLiteral("long.xml"));
+    if (!file.open(QIODevice::WriteOnly))
+        return {QStringLiteral("long.xml not written")};
+    const auto row = [](const QString& first, const QString& more = QString()) {
+        return "<Row><Cell><Data>" + first + "</Data></Cell>" + more + "</Row>";
+    };
+    QString rows = row(erdTagAccuracy, "<Cell><Data>10</Data></Cell>") + row(erdTagLogs) + row(erdTagPaths);
+    for (int i = 0; i < 25; ++i) {
+        const QString name =
+            QString(i % 2 ? "Főbejárat " : "Főbejárat_").repeated(39) + QStringLiteral("kör %1").arg(i, 3);
+        rows += row(name, "<Cell><Data>0</Data></Cell><Cell><Data></Data></Cell>") + row(erdTagStarts)
+                + row(erdTagPoints);
+    }
+    file.write(("<Workbook><Worksheet><Table>" + rows + "</Table></Worksheet></Workbook>").toUtf8());
+    file.close();
+    RouteDefView v;
+    const Prompts::Handler scripted = Prompts::setHandler({});
+    const QStringList faults = checkModal([&v] { v.importFromXml(QStringLiteral("long")); }, check);
+    Prompts::setHandler(scripted);
+    return faults;
+}
+
 using Opener = std::function<QStringList(const Check&)>;
 
 // Every dialog the program opens, in each of its forms.
@@ -702,6 +742,7 @@ const std::map<QString, Opener>& dialogs()
          }},
         {"box: warning, at a passing size", boxAtPassingSize},
         {"box: critical", [](const Check& c) { return messageBox(Prompts::Kind::Critical, c); }},
+        {"box: renamed routes", renamedRoutes},
         {"box: question",
          [](const Check& c) { return messageBox(Prompts::Kind::Question, c, {"Töröljük", "Mégsem"}); }},
         {"box: warning, own buttons",

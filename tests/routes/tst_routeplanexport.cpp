@@ -112,6 +112,18 @@ QString planSummary(const RouteDefModel& m)
     return out.join(' ');
 }
 
+// Whether a line of the notice shows the told rename, each name whole or shortened in its
+// middle, some of its start and of its end left.
+bool showsEnds(const QString& shown, const QString& told)
+{
+    static const QRegularExpression bareEnd(QStringLiteral("„…|…”"));
+    QStringList parts = shown.split(QChar(0x2026));
+    for (QString& part : parts)
+        part = QRegularExpression::escape(part);
+    const QRegularExpression pattern("\\A" + parts.join("[^”]+") + "\\z");
+    return !shown.contains(bareEnd) && pattern.match(told).hasMatch();
+}
+
 } // namespace
 
 class TestRoutePlanExport : public QObject
@@ -353,6 +365,13 @@ private slots:
                                               << "10 L1.EWL Reggel/0 s08:00 s08:01" + b + c << QString();
         QTest::newRow("cut, no other") << QStringList{morning} << "10 L1.EWL " + cut + "/0 s08:00" + b
                                        << told(morning, cut);
+        // Numbering passes the names later routes of the file have as their own.
+        const QString r(78, 'R');
+        const QStringList later{r + "09abc", r + "09xyz", r + "10", r + "11", r + "10"};
+        QTest::newRow("numbered past later names")
+            << later << "10 L1.EWL " + r + "09/0 s08:00" + b + " " + r + "12/1 s08:01" + c + " " + r
+                            + "10/2 s08:02 s08:04 p00:03 DAAAAAAAAAAA p00:05 FAAAAAAAAAAA " + r + "11/3 s08:03" + e
+            << told(later.at(0), r + "09") + "\n" + told(later.at(1), r + "12");
     }
 
     void distinctNamesStayDistinct()
@@ -367,12 +386,19 @@ private slots:
                     + row({QString("#") + QChar('B' + i), QStringLiteral("0:0%1").arg(i + 1), "", "", ""});
         writeFile(env->path("names.xml"), sheet(rows));
         RouteDefView v;
+        QStringList shown; // the notice's lines of renamed routes
         {
             ScriptedPrompts prompts;
             if (!told.isEmpty())
-                prompts.expectNotice(Prompts::Kind::Warning, ":\n" + told);
+                prompts.expectNotice(Prompts::Kind::Warning, ":\n");
             QVERIFY(v.importFromXml("names"));
+            if (!told.isEmpty())
+                shown = prompts.seen().last().text.section(":\n", 1).split('\n');
         }
+        const QStringList toldLines = told.isEmpty() ? QStringList() : told.split('\n');
+        QCOMPARE(shown.size(), toldLines.size());
+        for (int i = 0; i < shown.size(); ++i)
+            QVERIFY2(showsEnds(shown.at(i), toldLines.at(i)), qPrintable(shown.at(i) + " for " + toldLines.at(i)));
         QCOMPARE(planSummary(*v.model()), plan);
         for (int r = 0; r < v.model()->routeCount(); ++r)
             QCOMPARE(isValidRouteName(v.model()->routeHead(r).name), true); // whole in 80 bytes of the code page
