@@ -1037,14 +1037,11 @@ private slots:
         QVERIFY(QFile::link(onTheWay ? own : target == "dangling" ? theirs + "/doc.erd" : own + "/doc.erd", link));
         const uint by = linker == "stranger" ? stranger : linker == "folder owner" ? folderOwner : asRoot ? 0 : user;
         QCOMPARE(::lchown(QFile::encodeName(link).constData(), by, by), 0);
-        const auto tree = [&] {
+        const auto tree = [&] { // every name under top, with what it holds
             QStringList all;
-            QDirIterator it(top.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                            QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                all << path + ' ' + kindOf(path) + ' ' + (kindOf(path) == "file" ? readAll(path) : QByteArray());
-            }
+            const auto flags = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+            for (QDirIterator it(top.path(), flags, QDirIterator::Subdirectories); it.hasNext();)
+                all << it.next() + ' ' + kindOf(it.filePath()) + ' ' + readAll(it.filePath());
             all.sort();
             return all;
         };
