@@ -3903,6 +3903,10 @@ A korábbi biztonsági másolat változatlan.</source>
 %1
 Die frühere Sicherungskopie ist unverändert.</translation>
     </message>
+    <message>
+        <source>egy másik felhasználó szimbolikus linkje egy bárki által írható közös mappában, nem követhető: %1</source>
+        <translation>symbolischer Link eines anderen Benutzers in einem gemeinsamen Ordner, den jeder beschreiben darf; er wird nicht verfolgt: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3903,6 +3903,10 @@ A korábbi biztonsági másolat változatlan.</source>
 %1
 The earlier backup is unchanged.</translation>
     </message>
+    <message>
+        <source>egy másik felhasználó szimbolikus linkje egy bárki által írható közös mappában, nem követhető: %1</source>
+        <translation>another user&apos;s symbolic link in a shared folder everyone may write, not followed: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3777,6 +3777,10 @@ semmit sem lehet kinyomtatni!</source>
 A korábbi biztonsági másolat változatlan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>egy másik felhasználó szimbolikus linkje egy bárki által írható közös mappában, nem követhető: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -111,11 +111,14 @@ namespace {
 Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, bool keepBackup,
             const QString& accessFrom = QString())
 {
-    const QString target = resolveLinks(path);
+    QString refusal;
+    const QString target = resolveLinks(path, &refusal);
+    if (target.isEmpty())
+        return failed(Failure::Open, refusal);
     const QByteArray targetName = QFile::encodeName(target);
     const QByteArray backupName = QFile::encodeName(backupPathFor(target));
     struct stat old;
-    const bool hadOld = ::stat(targetName.constData(), &old) == 0;
+    const bool hadOld = ::lstat(targetName.constData(), &old) == 0;
     if (hadOld && !S_ISREG(old.st_mode))
         return failed(Failure::NotRegular, notRegularText());
     if (hadOld && !sysMayWrite(targetName))
@@ -219,15 +222,18 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 
 Result appendToFile(const QString& path, const QByteArray& bytes)
 {
-    const QString target = resolveLinks(path);
+    QString refusal;
+    const QString target = resolveLinks(path, &refusal);
+    if (target.isEmpty())
+        return failed(Failure::Open, refusal);
     const QByteArray name = QFile::encodeName(target);
     struct stat st;
-    const bool existed = ::stat(name.constData(), &st) == 0;
+    const bool existed = ::lstat(name.constData(), &st) == 0;
     if (existed && !S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
     if (existed && !sysMayWrite(name))
         return failed(Failure::Open, errno);
-    const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND);
+    const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
     if (fd < 0)
         return failed(Failure::Open, errno);
     // The length after opening: what is there now is what a failure must leave.
@@ -253,10 +259,13 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
 
 Result moveToBackup(const QString& path)
 {
-    const QString target = resolveLinks(path);
+    QString refusal;
+    const QString target = resolveLinks(path, &refusal);
+    if (target.isEmpty())
+        return failed(Failure::Open, refusal);
     const QByteArray name = QFile::encodeName(target);
     struct stat st;
-    if (::stat(name.constData(), &st) != 0)
+    if (::lstat(name.constData(), &st) != 0)
         return Result();
     if (!S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());

@@ -17,8 +17,12 @@
 // hard-linked to "<file>.bak.tmp", the new file renamed over the document and the link
 // renamed over "<file>.bak" (the rename path, safesave.cpp). So the document's name holds a
 // complete file (old or new) at every instant, and the previous backup goes only once the
-// new file is in place. A document reached through a symbolic link is saved into the link's
-// target (the link stays), and the target's old contents become the backup beside the target.
+// new file is in place. A document reached through symbolic links is saved into their target
+// (the links stay), and the target's old contents become the backup beside the target. Every
+// writer follows a link as the kernel's protection of sticky folders would, on or off, even
+// for root: in a sticky folder everyone may write, only the user's own link or the folder
+// owner's; any other it refuses, naming it, and changes nothing. A name beside the document
+// is looked at, never through: a link there holds the name.
 // Where no hard link can be made (some file systems), the old file is copied instead. Should
 // only the very last step fail, the document is saved (and reported so, with backupNotKept)
 // and its old version waits under "<file>[.<random>].bak.tmp" beside the untouched previous
@@ -107,8 +111,8 @@ enum class Op { Open, Write, Flush, Sync, Close, Link, Rename, Remove, Truncate,
 
 enum class Failure {
     None,
-    Open,       // the new file (or the file appended to) could not be created or opened, or
-                // the user may not write the existing document
+    Open,       // the new file (or the file appended to) could not be created or opened, the
+                // user may not write the existing document, or a link to it is not followed
     Write,      // writing, flushing, syncing or closing the new contents failed
     Replace,    // the new file could not take the document's place
     NotRegular  // the document's name holds a folder, a device or a FIFO

@@ -9,10 +9,63 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-// Archives of one log on one day before the name search gives up.
+// Numbered archives of one log on one day.
 constexpr int maxArchivesPerDay = 1000;
+
+QString numberedName(const QString& stem, int n)
+{
+    return (n == 1 ? stem : QStringLiteral("%1_%2").arg(stem, QString::number(n))) + QLatin1Char('.') + extEventArchive;
+}
+
+// Anything under a name holds it: a file, a folder, a link (also a dangling one).
+bool held(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool archiveNameFree(const QString& path)
+{
+    return !held(path) && !held(backupPathFor(path));
+}
+
+// Gives the archive the first numbered name free, never replacing what appears there
+// meanwhile; where all are taken, or the file system can take a name only by replacing, it
+// keeps its own. Empty where the move failed.
+QString takeNumberedName(const QString& own, const QString& stem)
+{
+    const QByteArray from = QFile::encodeName(own);
+    for (int n = 1; n <= maxArchivesPerDay; ++n) {
+        const QString name = numberedName(stem, n);
+        const QByteArray to = QFile::encodeName(name);
+        if (held(backupPathFor(name)))
+            continue;
+        if (SafeSave::injectedFault(SafeSave::Op::Rename)) // a step of the archive's save
+            return QString();
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+            return name;
+        if (errno == EINVAL || errno == ENOSYS) { // a second name is as exclusive
+            if (::link(from.constData(), to.constData()) == 0) {
+                ::unlink(from.constData());
+                return name;
+            }
+            if (errno != EEXIST)
+                return own;
+        }
+        if (errno != EEXIST)
+            return QString();
+    }
+    return own;
+}
+
 } // namespace
 
 int LogModel::rowOfNthLastReadout(int count) const
@@ -41,20 +94,22 @@ int LogModel::rowOfDate(const QDate& date) const
     return 0;
 }
 
-QString LogModel::archiveFilePath(const QDate& day) const
+QString LogModel::archiveStem(const QDate& day) const
 {
     QString base = LogFile::fileNameForDevice(m_header.deviceName);
     base.chop(extEventLog.size() + 1);
     if (LogFile::canonicalDeviceName(m_header.deviceName).trimmed().isEmpty())
         base.clear();
-    const QDir dir(QDir(appSettings().archiveDir).absolutePath());
-    const QString stem = base + day.toString(QStringLiteral("_yyyy-MM-dd"));
+    return QDir(QDir(appSettings().archiveDir).absolutePath()).absoluteFilePath(base + day.toString(QStringLiteral("_yyyy-MM-dd")));
+}
+
+QString LogModel::archiveFilePath(const QDate& day) const
+{
     // An archive of the same day is never replaced: it may hold rows no other file has.
+    const QString stem = archiveStem(day);
     for (int n = 1; n <= maxArchivesPerDay; ++n) {
-        const QString name = n == 1 ? stem : QStringLiteral("%1_%2").arg(stem, QString::number(n));
-        const QString path = dir.absoluteFilePath(name + QLatin1Char('.') + extEventArchive);
-        if (!QFileInfo::exists(path) && !QFileInfo::exists(backupPathFor(path)))
-            return path;
+        if (archiveNameFree(numberedName(stem, n)))
+            return numberedName(stem, n);
     }
     return QString();
 }
@@ -72,14 +127,29 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     if (boundary >= n)
         return ArchiveResult::BadBoundary;
     const WaitCursor wait;
-    const QString target = archiveFilePath(QDate::currentDate());
     const QString logFile = appSettings().workPath(
         logPath.isEmpty() ? LogFile::fileNameForDevice(m_header.deviceName) : logPath);
+    // The archive is written whole under a name of its own, then takes a numbered name that
+    // nothing holds: the day's names are known to all, and one that another user made is
+    // never written through or replaced, nor can all of them stop the archiving.
+    const QString stem = archiveStem(QDate::currentDate());
+    QString own;
+    for (int attempt = 0; attempt < 100 && own.isEmpty(); ++attempt) {
+        QString letters;
+        for (int i = 0; i < 8; ++i)
+            letters += QLatin1Char(char('a' + QRandomGenerator::global()->bounded(26)));
+        const QString name = numberedName(stem + QLatin1Char('_') + letters, 1);
+        if (archiveNameFree(name))
+            own = name;
+    }
     SafeSave::Result result;
     // The archive keeps the log's records: it is no more open than the log.
-    if (target.isEmpty()
-        || !saveWithBackup(target, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); },
-                           &result, logFile)) {
+    const bool written = !own.isEmpty() && saveWithBackup(
+        own, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); }, &result, logFile);
+    const QString target = written ? takeNumberedName(own, stem) : QString();
+    if (target.isEmpty()) {
+        if (written)
+            QFile::remove(own);
         m_lastError = tr("Az archív fájl létrehozása nem sikerült!");
         return ArchiveResult::ArchiveNotWritten;
     }

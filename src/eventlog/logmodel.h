@@ -110,7 +110,7 @@ public:
     bool archive(int boundary, const QString& logPath = QString());
     ArchiveResult archiveTo(int boundary, const QString& logPath, QString* archivePath = nullptr);
     // "<device>_yyyy-MM-dd.ewa" in the archive directory, with "_2", "_3", ... before the
-    // extension when that day's name is taken: never an existing file.
+    // extension when that day's name is taken: never a name anything holds (also a link).
     QString archiveFilePath(const QDate& day) const;
 
     // The font a cell is drawn in: the options' font, bold italic for a late touch; made
@@ -120,6 +120,8 @@ public:
 private:
     friend class LogReadOut;
 
+    // "<archive directory>/<device>_yyyy-MM-dd", the day's archive names without number and extension.
+    QString archiveStem(const QDate& day) const;
     void appendOne(const LogEntry& entry);
     QVariant displayData(int row, int column) const;
     int previousTouch(int row) const;

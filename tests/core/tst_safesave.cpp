@@ -10,6 +10,7 @@
 #include "support/testmain.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -177,6 +178,19 @@ public:
 private:
     bool m_ok;
 };
+
+// A template for a temporary folder the test's other users can reach, also where TMPDIR is
+// private to root.
+QString reachableTempTemplate()
+{
+    QString base = QDir::tempPath();
+    for (QString dir = base; dir != QLatin1String("/"); dir = QFileInfo(dir).path()) {
+        struct stat st;
+        if (::stat(QFile::encodeName(dir).constData(), &st) != 0 || !(st.st_mode & S_IXOTH))
+            base = QStringLiteral("/tmp");
+    }
+    return base + QStringLiteral("/wyx-XXXXXX");
+}
 
 // The writers of the walks over what may lie under the document's or the backup's name,
 // each with the open before which it is put there (0: there from the start), under each trap.
@@ -713,7 +727,7 @@ private slots:
         OtherUser other;
         if (!other.unavailable().isEmpty())
             QSKIP(qPrintable(other.unavailable()));
-        QTemporaryDir root;
+        QTemporaryDir root(reachableTempTemplate());
         QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                       | QFile::ExeGroup | QFile::ExeOther));
         const QString shared = root.filePath("shared");
@@ -743,7 +757,7 @@ private slots:
         QTest::addColumn<uint>("mode");
         QTest::addColumn<QString>("group"); // the document's: "shared", "owner's own", "other's own"
         QTest::addColumn<bool>("ownerInGroup");
-        // "owner's", "other's", "other's link", or a stranger's FIFO, folder or link to a folder
+        // "owner's", "other's", "other's link", or a stranger's FIFO, folder or link to a folder or file
         QTest::addColumn<QString>("backup");
         QTest::addColumn<QString>("notice"); // who cannot keep a backup even after a whole save
         // Put beside the document after the first save by someone who may not write it: a
@@ -757,11 +771,11 @@ private slots:
         QTest::newRow("the owner's own group") << true << 0640u << "owner's own" << true << "owner's" << "" << "";
         QTest::newRow("the other's own group") << true << 0660u << "other's own" << false << "owner's" << "other" << "";
         QTest::newRow("private, other's backup") << true << 0600u << "shared" << true << "other's" << "owner" << "";
-        QTest::newRow("other's backup a link") << true << 0660u << "shared" << true << "other's link" << "owner" << "";
+        QTest::newRow("other's backup a link") << true << 0660u << "shared" << true << "other's link" << "owner other root" << "";
         QTest::newRow("stranger's marker") << true << 0660u << "shared" << true << "owner's" << "" << "marker";
         QTest::newRow("reader's marker") << true << 0640u << "shared" << true << "owner's" << "" << "reader's marker";
         QTest::newRow("stranger's void note") << true << 0660u << "shared" << true << "owner's" << "" << "void note";
-        for (const char* thing : {"FIFO", "folder", "link to a folder"})
+        for (const char* thing : {"FIFO", "folder", "link to a folder", "link to a file"})
             QTest::addRow("stranger's %s as the backup", thing)
                 << true << 0660u << "shared" << true << QString("stranger's ") + thing << "owner other root" << "";
     }
@@ -791,7 +805,7 @@ private slots:
         if (!ActingAs(owner.uid, owner.uid, shared).ok())
             QSKIP("this process cannot take another user's ids here");
         // On a tmpfs where one can be mounted: thousands of saves, each synced.
-        QTemporaryDir root_;
+        QTemporaryDir root_(reachableTempTemplate());
         const QByteArray where = QFile::encodeName(root_.path());
         ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64m,mode=0711");
         const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
@@ -868,6 +882,7 @@ private slots:
                         if ((next == &other && !otherWrites) || (next->anew && backup != "owner's"))
                             continue;
                         prepare();
+                        const QString bakKind = kindOf(bak);
                         SafeSave::Result result;
                         const bool saved = saveAs(*saver, fresh, &result, i, kill).first;
                         const QString left = names.value(readAll(doc), "cut");
@@ -893,6 +908,8 @@ private slots:
                         }
                         const bool savedNext = saveAs(*next, again, &result, 0, false).first;
                         QVERIFY2(savedNext, qPrintable(step + result.errorString));
+                        if (bakKind != "file") // left as it is, even where the kernel will not look through it
+                            QCOMPARE(kindOf(bak), bakKind);
                         QCOMPARE(readAll(doc), again);
                         if (!next->anew)
                             QCOMPARE(ownerOf(doc), kept);
@@ -957,7 +974,7 @@ private slots:
         QFETCH(bool, asMember);
         if (::geteuid() != 0)
             QSKIP("another user's file needs root to make");
-        QTemporaryDir top;
+        QTemporaryDir top(reachableTempTemplate());
         QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
         const QString dir = top.filePath("shared"), history = dir + "/S-1.txt";
         QVERIFY(QDir().mkdir(dir));
@@ -971,6 +988,81 @@ private slots:
         }
         QCOMPARE(result.errorString, QString());
         QCOMPARE(readAll(history), QByteArray("oldnew"));
+    }
+
+    // Every writer, as root and as a user, through a link in a sticky folder everyone may write
+    // (owned by a third user): followed only where the kernel would follow it, the link being
+    // the writer's or the folder owner's; else refused, naming the link, and nothing changes.
+    void linksInAStickyFolderAreFollowedAsTheKernelWould_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<bool>("asRoot");
+        QTest::addColumn<QString>("linker"); // "stranger", "writer", "folder owner"
+        QTest::addColumn<QString>("target"); // "another file", "dangling", "folder on the way"
+        for (const char* writer : {"saveWithBackup", "saveReplacing", "appendToFile", "moveToBackup"}) {
+            for (const bool asRoot : {true, false}) {
+                const auto add = [&](const char* linker, const char* target) {
+                    QTest::addRow("%s as %s, %s's link, %s", writer, asRoot ? "root" : "user", linker, target)
+                        << writer << asRoot << linker << target;
+                };
+                for (const char* target : {"another file", "dangling", "folder on the way"})
+                    add("stranger", target);
+                add("writer", "another file");
+                add("folder owner", "another file");
+            }
+        }
+    }
+
+    void linksInAStickyFolderAreFollowedAsTheKernelWould()
+    {
+        QFETCH(QString, writer);
+        QFETCH(bool, asRoot);
+        QFETCH(QString, linker);
+        QFETCH(QString, target);
+        if (::geteuid() != 0)
+            QSKIP("another user's link needs root to make");
+        const uint user = 64331, stranger = 64333, folderOwner = 64334;
+        QTemporaryDir top(reachableTempTemplate());
+        QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
+        const QString dir = top.filePath("shared"), own = top.filePath("own"), theirs = top.filePath("theirs");
+        for (const QString& d : {dir, own, theirs})
+            QVERIFY(QDir().mkdir(d));
+        giveTo(dir, {folderOwner, folderOwner, 01777});
+        giveTo(own, {user, user, 0700});
+        giveTo(theirs, {stranger, stranger, 0777});
+        writeFile(own + "/doc.erd", "older");
+        giveTo(own + "/doc.erd", {user, user, 0600});
+        const bool onTheWay = target == "folder on the way";
+        const QString link = dir + (onTheWay ? "/sub" : "/doc.erd");
+        QVERIFY(QFile::link(onTheWay ? own : target == "dangling" ? theirs + "/doc.erd" : own + "/doc.erd", link));
+        const uint by = linker == "stranger" ? stranger : linker == "folder owner" ? folderOwner : asRoot ? 0 : user;
+        QCOMPARE(::lchown(QFile::encodeName(link).constData(), by, by), 0);
+        const auto tree = [&] { // every name under top, with what it holds
+            QStringList all;
+            const auto flags = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+            for (QDirIterator it(top.path(), flags, QDirIterator::Subdirectories); it.hasNext();)
+                all << it.next() + ' ' + kindOf(it.filePath()) + ' ' + readAll(it.filePath());
+            all.sort();
+            return all;
+        };
+        const QStringList before = tree();
+        SafeSave::Result result;
+        {
+            std::unique_ptr<ActingAs> as(asRoot ? nullptr : new ActingAs(user, user, user));
+            const QString doc = dir + (onTheWay ? "/sub/doc.erd" : "/doc.erd");
+            if (writer == "appendToFile")
+                result = appendToFile(doc, "new");
+            else if (writer == "moveToBackup")
+                result = moveToBackup(doc);
+            else if (writer == "saveReplacing")
+                saveReplacing(doc, writing("new"), &result);
+            else
+                saveWithBackup(doc, writing("new"), &result);
+        }
+        const bool followed = linker != "stranger";
+        QCOMPARE(result.errorString.contains(link), !followed);
+        QCOMPARE(result.ok(), followed);
+        QCOMPARE(tree() == before, !followed);
     }
 
     // Root saving a private document whose owner cannot be given (root mapped to nobody): a copy

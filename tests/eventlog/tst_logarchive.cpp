@@ -18,6 +18,7 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -244,6 +245,52 @@ private slots:
         QCOMPARE(QString::asprintf("%u:%u %o", st.st_uid, st.st_gid, st.st_mode & 07777), archive);
     }
 
+    // A stranger who holds the day's archive names in a sticky archive folder everyone may
+    // write (links into a folder of their own, where an archive could be deleted) neither
+    // receives the archive nor stops it: it goes under a name nobody else made.
+    void archiveGoesUnderANameOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<int>("count"); // of the numbered names, from the first
+        QTest::addColumn<QString>("name");
+        const QString stem = QRegularExpression::escape(archiveName("VIG1").chopped(4));
+        QTest::newRow("dangling link under the first") << "dangling link" << 1 << stem + "_2\\.ewa";
+        QTest::newRow("files under all") << "file" << 1000 << stem + "_[a-z]+\\.ewa";
+        QTest::newRow("dangling links under all") << "dangling link" << 1000 << stem + "_[a-z]+\\.ewa";
+    }
+
+    void archiveGoesUnderANameOfItsOwn()
+    {
+        QFETCH(QString, planted);
+        QFETCH(int, count);
+        QFETCH(QString, name);
+        if (::geteuid() != 0)
+            QSKIP("another user's files need root to make");
+        TestEnv env;
+        const QString dir = env.root() + "/archive", theirs = env.root() + "/theirs";
+        QDir(env.root()).mkpath("archive");
+        QDir(env.root()).mkpath("theirs");
+        QCOMPARE(::chmod(QFile::encodeName(dir).constData(), 01777), 0);
+        QCOMPARE(::chown(QFile::encodeName(theirs).constData(), 64333, 64333), 0);
+        appSettings().archiveDir = dir;
+        for (int n = 1; n <= count; ++n) {
+            const QByteArray path = QFile::encodeName(dir + '/' + archiveName("VIG1", n));
+            const QByteArray there = QFile::encodeName(theirs + '/' + archiveName("VIG1", n));
+            if (planted == "file")
+                QVERIFY(QFile(QFile::decodeName(path)).open(QIODevice::WriteOnly));
+            else
+                QCOMPARE(::symlink(there.constData(), path.constData()), 0);
+            QCOMPARE(::lchown(path.constData(), 64333, 64333), 0);
+        }
+        LogView view;
+        openLog(view, threeReadouts());
+        QString made;
+        QCOMPARE(int(view.table()->logModel->archiveTo(1, QString(), &made)), int(LogModel::ArchiveResult::Done));
+        QCOMPARE(QDir(theirs).isEmpty(), true);
+        QVERIFY2(QRegularExpression('^' + name + '$').match(QFileInfo(made).fileName()).hasMatch(), qPrintable(made));
+        QCOMPARE(recordsOf(made), threeReadouts());
+    }
+
     void archiveNameFromDeviceName_data()
     {
         QTest::addColumn<QString>("device");
@@ -291,8 +338,8 @@ private slots:
             QDir(env.root()).rmdir("archive");
             QFile f(env.root() + "/archive");
             QVERIFY(f.open(QIODevice::WriteOnly));
-        } else if (failing == 1) { // the shortened log cannot take the log's place
-            faults.failNth(SafeSave::Op::Rename, 2);
+        } else if (failing == 1) { // the shortened log cannot take the log's place (the archive's two renames first)
+            faults.failNth(SafeSave::Op::Rename, 3);
         } else {
             QVERIFY(QFile::rename(env.path("logs"), env.path("moved")));
         }
