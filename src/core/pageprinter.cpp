@@ -28,8 +28,9 @@ QStringList PagePrinter::wrapped(const QFont& font, const QString& text, int wid
     width = qMax(1, width);
     QString single = text;
     single.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    const QFontMetrics metrics(font, m_printer);
-    if (metrics.horizontalAdvance(single) <= width)
+    const int advance = font == m_font ? m_metrics.horizontalAdvance(single)
+                                       : QFontMetrics(font, m_printer).horizontalAdvance(single);
+    if (advance <= width)
         return {single};
     QTextLayout layout(single, font, m_printer);
     QTextOption option;
