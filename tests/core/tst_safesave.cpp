@@ -713,7 +713,7 @@ private slots:
         OtherUser other;
         if (!other.unavailable().isEmpty())
             QSKIP(qPrintable(other.unavailable()));
-        QTemporaryDir root;
+        SharedTempDir root;
         QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                       | QFile::ExeGroup | QFile::ExeOther));
         const QString shared = root.filePath("shared");
@@ -791,7 +791,7 @@ private slots:
         if (!ActingAs(owner.uid, owner.uid, shared).ok())
             QSKIP("this process cannot take another user's ids here");
         // On a tmpfs where one can be mounted: thousands of saves, each synced.
-        QTemporaryDir root_;
+        SharedTempDir root_;
         const QByteArray where = QFile::encodeName(root_.path());
         ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64m,mode=0711");
         const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
@@ -957,7 +957,7 @@ private slots:
         QFETCH(bool, asMember);
         if (::geteuid() != 0)
             QSKIP("another user's file needs root to make");
-        QTemporaryDir top;
+        SharedTempDir top;
         QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
         const QString dir = top.filePath("shared"), history = dir + "/S-1.txt";
         QVERIFY(QDir().mkdir(dir));
