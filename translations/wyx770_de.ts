@@ -3820,10 +3820,6 @@ Papierformat nichts!</translation>
         <translation>Der Druck kann nicht gestartet werden.</translation>
     </message>
     <message>
-        <source>%1   %2 oldal</source>
-        <translation>%1   Seite %2</translation>
-    </message>
-    <message>
         <source>%1 útvonal:  %2    %3</source>
         <translation>Route %1:  %2    %3</translation>
     </message>

@@ -3820,10 +3820,6 @@ on the paper size set!</translation>
         <translation>Printing cannot be started.</translation>
     </message>
     <message>
-        <source>%1   %2 oldal</source>
-        <translation>%1   page %2</translation>
-    </message>
-    <message>
         <source>%1 útvonal:  %2    %3</source>
         <translation>Route %1:  %2    %3</translation>
     </message>

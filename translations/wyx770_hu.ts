@@ -3701,10 +3701,6 @@ semmit sem lehet kinyomtatni!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1   %2 oldal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 útvonal:  %2    %3</source>
         <translation type="unfinished"></translation>
     </message>

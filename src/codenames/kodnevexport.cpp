@@ -107,26 +107,23 @@ bool print(QWidget* parent, QPrinter* out, const KodNevModel& list, const RowSpa
     const int nine = pages.metrics().horizontalAdvance(QLatin1Char('9'));
     const int em = pages.metrics().horizontalAdvance(QLatin1Char('M'));
     const int edge[5] = {0, 6 * nine, 20 * nine, 20 * nine + 14 * em, pages.pageWidth()};
-    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
     const bool colour = out->colorMode() == QPrinter::Color;
-    auto header = [&](QPainter& painter) {
-        for (int column = 0; column < 4; ++column)
-            painter.drawText(pages.headerRect(edge[column], edge[column + 1] - 1), flags,
-                             list.headerData(column, Qt::Horizontal).toString());
-    };
-    auto row = [&](QPainter& painter, int offset, int k) {
+    QVector<PrintCell> header;
+    for (int column = 0; column < 4; ++column)
+        header.append({edge[column], edge[column + 1] - 1, list.headerData(column, Qt::Horizontal).toString()});
+    auto row = [&](int offset, PrintRow& out) {
         const int r = span.first + offset;
         if (colour) {
             const QModelIndex first = list.index(r, 0);
-            painter.setPen(first.data(Qt::ForegroundRole).value<QBrush>().color());
-            painter.setBackground(QBrush(first.data(Qt::BackgroundRole).value<QBrush>().color()));
+            out.pen = first.data(Qt::ForegroundRole).value<QBrush>().color();
+            out.background = first.data(Qt::BackgroundRole).value<QBrush>().color();
         }
         const KodNev entry = list.entryAt(r);
-        const QString cells[4] = {PagePrinter::padded(QString::number(r + 1)),
-                                  PagePrinter::padded(entry.datedName.validFrom.toString(Qt::SystemLocaleShortDate)),
-                                  PagePrinter::padded(entry.codeText()), entry.datedName.name};
+        const QString cells[4] = {QString::number(r + 1), entry.datedName.validFrom.toString(Qt::SystemLocaleShortDate),
+                                  entry.codeText(), entry.datedName.name};
+        // The row's colour fills the cells before the name.
         for (int column = 0; column < 4; ++column)
-            painter.drawText(pages.rowRect(k, edge[column], edge[column + 1] - 1), flags, cells[column]);
+            out.cells.append({edge[column], edge[column + 1] - 1, cells[column], Qt::AlignLeft, column < 3});
     };
     return pages.print(parent, span.count(), pageSet, footerPath, header, row);
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextLayout>
 
 PagePrinter::PagePrinter(QPrinter* printer)
     : m_printer(printer)
@@ -22,31 +23,132 @@ int PagePrinter::lines() const
     return m_page.height() / m_lineSpacing;
 }
 
-PagePlan PagePrinter::plan(int rowCount, int pageSet) const
+QStringList PagePrinter::wrapped(const QFont& font, const QString& text, int width) const
 {
-    return planPages(lines(), rowCount, m_printer->fromPage(), m_printer->toPage(), pageSet);
+    width = qMax(1, width);
+    QString single = text;
+    single.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    const int advance = font == m_font ? m_metrics.horizontalAdvance(single)
+                                       : QFontMetrics(font, m_printer).horizontalAdvance(single);
+    if (advance <= width)
+        return {single};
+    QTextLayout layout(single, font, m_printer);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << single.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    if (lines.isEmpty())
+        lines << QString();
+    return lines;
 }
 
-QRect PagePrinter::headerRect(int left, int right) const
+QString PagePrinter::footerText(const QString& name, int page, int width) const
 {
-    return QRect(QPoint(left, 0), QPoint(right, m_lineSpacing - 1));
+    const QString format = QCoreApplication::translate("PagePrinter", "%1   %2 oldal");
+    const QString number = QString::number(page);
+    const int room = width - m_metrics.horizontalAdvance(format.arg(QString(), number));
+    return format.arg(m_metrics.elidedText(name, Qt::ElideMiddle, qMax(0, room)), number);
 }
 
-QRect PagePrinter::rowRect(int k, int left, int right) const
+PrintRow PagePrinter::blankRow() const
 {
-    const int top = m_lineSpacing + m_lineSpacing / 2 + k * m_lineSpacing;
-    return QRect(QPoint(left, top), QPoint(right, top + m_lineSpacing - 1));
+    PrintRow row;
+    row.font = m_font;
+    row.pen = defaultTextColor;
+    row.background = defaultBackColor;
+    return row;
 }
 
-QString PagePrinter::padded(const QString& text)
+int PagePrinter::rowLines(const PrintRow& row) const
 {
-    return text + QString(40, QLatin1Char(' '));
+    int lines = 1;
+    for (const PrintCell& cell : row.cells)
+        lines = qMax(lines, int(wrapped(row.font, cell.text, cell.right - cell.left + 1).size()));
+    return lines;
+}
+
+int PagePrinter::headerLines(const QVector<PrintCell>& header) const
+{
+    if (header.isEmpty())
+        return 0;
+    PrintRow row = blankRow();
+    row.cells = header;
+    return rowLines(row);
+}
+
+PagePlan PagePrinter::plan(const QVector<PrintCell>& header, int rowCount, const RowSource& rows, int pageSet) const
+{
+    // The header, half a line of space above and below the rows, and the footer; without a
+    // header the rows start at the top and one line stays free above the footer.
+    const int body = lines() - 2 - headerLines(header);
+    const auto linesOf = [&](int r) {
+        PrintRow row = blankRow();
+        rows(r, row);
+        return rowLines(row);
+    };
+    return planLinePages(body, rowCount, linesOf, m_printer->fromPage(), m_printer->toPage(), pageSet);
+}
+
+void PagePrinter::paintRow(QPainter& painter, const PrintRow& row, int from, int to, int y) const
+{
+    painter.setFont(row.font);
+    painter.setPen(row.pen);
+    painter.setBackground(QBrush(row.background));
+    for (const PrintCell& cell : row.cells) {
+        const int width = cell.right - cell.left + 1;
+        const QStringList lines = wrapped(row.font, cell.text, width);
+        if (cell.filled)
+            painter.fillRect(QRect(cell.left, y, width, (to - from) * m_lineSpacing), row.background);
+        for (int k = from; k < to && k < lines.size(); ++k)
+            painter.drawText(QRect(cell.left, y + (k - from) * m_lineSpacing, width, m_lineSpacing),
+                             int(cell.align) | Qt::AlignBottom | Qt::TextSingleLine, lines.at(k));
+    }
+}
+
+bool PagePrinter::paint(QPainter& painter, const PagePlan& pages, const QVector<PrintCell>& header,
+                        const RowSource& rows, const QString& footerName) const
+{
+    PrintRow head = blankRow();
+    head.cells = header;
+    const int headLines = headerLines(header);
+    const int top = headLines > 0 ? headLines * m_lineSpacing + m_lineSpacing / 2 : 0;
+    const int body = lines() - 2 - headLines;
+    const QRect footer(QPoint(0, m_page.height() - m_lineSpacing), QPoint(m_page.width() - 1, m_page.height() - 1));
+    bool ok = true;
+    for (int i = 0; i < pages.pages.size() && ok; ++i) {
+        const PrintedPage& page = pages.pages.at(i);
+        if (i > 0)
+            ok = m_printer->newPage();
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        paintRow(painter, head, 0, headLines, 0);
+        int line = 0;
+        for (int k = 0; k < page.rowCount && line < body; ++k) {
+            PrintRow row = blankRow();
+            rows(page.firstRow + k, row);
+            const int from = k == 0 ? page.firstLine : 0;
+            const int to = qMin(rowLines(row), from + body - line);
+            paintRow(painter, row, from, to, top + line * m_lineSpacing);
+            line += to - from;
+        }
+        painter.setFont(m_font);
+        painter.setPen(defaultTextColor);
+        painter.setBackground(QBrush(defaultBackColor));
+        painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
+                         footerText(footerName, page.number, footer.width()));
+    }
+    return ok;
 }
 
 bool PagePrinter::print(QWidget* parent, int rowCount, int pageSet, const QString& footerName,
-                        const HeaderPainter& header, const RowPainter& row)
+                        const QVector<PrintCell>& header, const RowSource& rows)
 {
-    const PagePlan pages = plan(rowCount, pageSet);
+    const PagePlan pages = plan(header, rowCount, rows, pageSet);
     if (pages.tooSmall) {
         Prompts::warning(
             parent, QCoreApplication::translate("PagePrinter", "Nyomtatás"),
@@ -65,28 +167,7 @@ bool PagePrinter::print(QWidget* parent, int rowCount, int pageSet, const QStrin
                 .arg(m_printer->outputFileName().isEmpty() ? m_printer->printerName() : m_printer->outputFileName()));
         return false;
     }
-    painter.setFont(m_font);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    const QRect footer(QPoint(0, m_page.height() - m_lineSpacing), QPoint(m_page.width() - 1, m_page.height() - 1));
-    bool ok = true;
-    for (int i = 0; i < pages.pages.size() && ok; ++i) {
-        const PrintedPage& page = pages.pages.at(i);
-        if (i > 0)
-            ok = m_printer->newPage();
-        painter.setPen(defaultTextColor);
-        painter.setBackground(QBrush(defaultBackColor));
-        painter.setFont(m_font);
-        header(painter);
-        for (int k = 0; k < page.rowCount; ++k) {
-            row(painter, page.firstRow + k, k);
-            painter.setPen(defaultTextColor);
-            painter.setBackground(QBrush(defaultBackColor));
-            painter.setFont(m_font);
-        }
-        painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
-                         QCoreApplication::translate("PagePrinter", "%1   %2 oldal")
-                             .arg(footerName, QString::number(page.number)));
-    }
+    bool ok = paint(painter, pages, header, rows, footerName);
     ok = painter.end() && ok;
     if (!ok)
         Prompts::warning(parent, QCoreApplication::translate("PagePrinter", "Nyomtatás"),

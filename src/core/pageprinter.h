@@ -1,19 +1,42 @@
 #pragma once
-// The frame every printed document shares: pages of the document font with a header
-// line, the rows, and a footer naming the document and the page; which pages print and
-// in which order comes from planPages. A document only paints its header cells and one
-// row at a time.
+// The frame every printed document shares: pages of the document font with the header
+// cells, the rows, and a footer naming the document and the page; which pages print and
+// in which order comes from planLinePages. A document only gives its header cells and the
+// cells of one row at a time.
+//
+// Nothing is cut: a cell's text too long for its column goes on in further lines under its
+// own start, and the row takes as many lines as its longest cell. The footer's page number
+// is always whole; the document's name gives way in its middle.
 #include "core/printexport.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <functional>
 
 class QPainter;
 class QPrinter;
 class QWidget;
+
+// A text in a column of a printed line, from left to right (inclusive).
+struct PrintCell {
+    int left = 0;
+    int right = 0;
+    QString text;
+    Qt::Alignment align = Qt::AlignLeft;
+    bool filled = false; // the row's background covers the whole cell, not only its text
+};
+
+struct PrintRow {
+    QVector<PrintCell> cells;
+    QFont font;
+    QColor pen;
+    QColor background;
+};
 
 class PagePrinter
 {
@@ -28,26 +51,38 @@ public:
     int pageHeight() const { return m_page.height(); }
     // Whole lines on a page.
     int lines() const;
-    // The pages of a span of rows by the printer's page range and a PageSet code.
-    PagePlan plan(int rowCount, int pageSet) const;
-    // Rectangle of the body row at position k of a page, from left to right (inclusive).
-    QRect rowRect(int k, int left, int right) const;
-    QRect headerRect(int left, int right) const;
 
-    using HeaderPainter = std::function<void(QPainter&)>;
-    // Paints row (an index into the span) in rect's row band, top at y.
-    using RowPainter = std::function<void(QPainter&, int row, int k)>;
+    // Fills row with the cells of a row (an index into the span); it comes with the page's
+    // font and colours, which the document may change for the row.
+    using RowSource = std::function<void(int row, PrintRow& out)>;
+
+    // The pages of rowCount rows under header (no cells: no header, the rows start at the
+    // top) by the printer's page range and a PageSet code.
+    PagePlan plan(const QVector<PrintCell>& header, int rowCount, const RowSource& rows, int pageSet) const;
+    // Paints the planned pages on painter, opened on the printer; false when the printer
+    // refuses a new page.
+    bool paint(QPainter& painter, const PagePlan& pages, const QVector<PrintCell>& header, const RowSource& rows,
+               const QString& footerName) const;
 
     // Prints rowCount rows. Warns and returns false when the page is too small for the
     // font or the printer cannot be painted on (an unwritable PDF file, a printer gone);
     // true otherwise, also when no page falls in the range (nothing is painted then).
     bool print(QWidget* parent, int rowCount, int pageSet, const QString& footerName,
-               const HeaderPainter& header, const RowPainter& row);
+               const QVector<PrintCell>& header, const RowSource& rows);
 
-    // Cells are padded with blanks so that an opaque background fills them.
-    static QString padded(const QString& text);
+    // The lines of text in a column width wide: broken between words where it can be,
+    // inside a word longer than the column; never fewer than one.
+    QStringList wrapped(const QFont& font, const QString& text, int width) const;
+    // "<name>   <page> oldal" in a line width wide, the name shortened in its middle.
+    QString footerText(const QString& name, int page, int width) const;
 
 private:
+    PrintRow blankRow() const;
+    int headerLines(const QVector<PrintCell>& header) const;
+    int rowLines(const PrintRow& row) const;
+    // Paints lines from..to-1 of row with its first line at y.
+    void paintRow(QPainter& painter, const PrintRow& row, int from, int to, int y) const;
+
     QPrinter* m_printer;
     QFont m_font;
     QFontMetrics m_metrics;

@@ -56,26 +56,50 @@ RowSpan exportRowSpan(ExportRange range, int rowCount, int markFirst, int markLa
 
 PagePlan planPages(int lines, int rows, int fromPage, int toPage, int pageSet)
 {
-    PagePlan plan;
     if (lines <= 3) {
+        PagePlan plan;
         plan.tooSmall = true;
         return plan;
     }
-    plan.rowsPerPage = lines - 3;
-    rows = std::max(rows, 0);
-    plan.pageCount = rows / plan.rowsPerPage + (rows % plan.rowsPerPage ? 1 : 0);
+    return planLinePages(lines - 3, rows, [](int) { return 1; }, fromPage, toPage, pageSet);
+}
+
+PagePlan planLinePages(int bodyLines, int rows, const std::function<int(int)>& linesOf, int fromPage, int toPage,
+                       int pageSet)
+{
+    PagePlan plan;
+    if (bodyLines < 1) {
+        plan.tooSmall = true;
+        return plan;
+    }
+    plan.rowsPerPage = bodyLines;
+    // Every page of the span, numbered from 1: the range may start anywhere.
+    QVector<PrintedPage> all;
+    int used = bodyLines; // lines taken on the last page; none is open before the first row
+    for (int row = 0; row < rows; ++row) {
+        const int height = std::max(1, linesOf(row));
+        if (used > 0 && used + height > bodyLines) {
+            all.append({int(all.size()) + 1, row, 0, 0});
+            used = 0;
+        }
+        ++all.last().rowCount;
+        // Only a row longer than a whole page gets here on an empty page: its lines run on
+        // at the top of the pages after it.
+        int left = height - (bodyLines - used);
+        used = std::min(bodyLines, used + height);
+        for (; left > 0; left -= bodyLines) {
+            all.append({int(all.size()) + 1, row, 1, height - left});
+            used = std::min(left, bodyLines);
+        }
+    }
+    plan.pageCount = all.size();
     const int first = fromPage > 0 ? fromPage : 1;
     int last = plan.pageCount;
     if (toPage > 0 && toPage < last)
         last = toPage;
     const QVector<int> numbers = pageSequence(first, last, pageSet);
     plan.pages.reserve(numbers.size());
-    for (int number : numbers) {
-        PrintedPage page;
-        page.number = number;
-        page.firstRow = (number - 1) * plan.rowsPerPage;
-        page.rowCount = std::min(plan.rowsPerPage, rows - page.firstRow);
-        plan.pages.append(page);
-    }
+    for (int number : numbers)
+        plan.pages.append(all.at(number - 1));
     return plan;
 }

@@ -2,6 +2,7 @@
 // The values the main window hands to every document window's print and export slots.
 #include <QMetaType>
 #include <QVector>
+#include <functional>
 
 
 // Which rows of a document a print or export covers.
@@ -62,14 +63,15 @@ struct RowSpan {
 // nothing is marked. With nothing marked every range covers the whole document.
 RowSpan exportRowSpan(ExportRange range, int rowCount, int markFirst, int markLast);
 
-// One printed page: its number in the covered span and the rows it shows.
+// One printed page: its number in the covered span and the rows it shows, whole or in part.
 struct PrintedPage {
     int number = 0;
     int firstRow = 0; // offset from the span's first row
     int rowCount = 0;
+    int firstLine = 0; // of the first row: its earlier lines are on the pages before
     bool operator==(const PrintedPage& o) const
     {
-        return number == o.number && firstRow == o.firstRow && rowCount == o.rowCount;
+        return number == o.number && firstRow == o.firstRow && rowCount == o.rowCount && firstLine == o.firstLine;
     }
 };
 
@@ -82,8 +84,14 @@ struct PagePlan {
     QVector<PrintedPage> pages; // to print, in printing order
 };
 
-// lines: whole text lines on a page; rows: rows of the span; fromPage/toPage: the
-// printer's page range (0 = not set); pageSet: a PageSet code.
+// lines: whole text lines on a page; rows: rows of the span, one line each; fromPage/toPage:
+// the printer's page range (0 = not set); pageSet: a PageSet code.
 PagePlan planPages(int lines, int rows, int fromPage, int toPage, int pageSet);
+
+// The same for rows of linesOf(row) lines (at least one) on pages of bodyLines lines (too
+// small below one). A row that does not fit in the rest of a page begins the next one; only
+// a row longer than a whole page runs on over the pages after it.
+PagePlan planLinePages(int bodyLines, int rows, const std::function<int(int)>& linesOf, int fromPage, int toPage,
+                       int pageSet);
 
 Q_DECLARE_METATYPE(ExportRange)

@@ -90,16 +90,12 @@ bool EvaluationTableView::print(QPrinter* out, const QString& fileName, ExportRa
     PagePrinter pages(out);
     const int split = 6 * pages.metrics().horizontalAdvance(QLatin1Char('9'));
     const int right = pages.pageWidth() - 1;
-    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
     const RowSpan span = exportSpan(dataRange);
-    auto header = [&](QPainter& painter) {
-        painter.drawText(pages.headerRect(0, split - 1), flags, m_model.headerData(0, Qt::Horizontal).toString());
-        painter.drawText(pages.headerRect(split, right), flags, m_model.headerText());
-    };
-    auto row = [&](QPainter& painter, int offset, int k) {
+    const QVector<PrintCell> header = {{0, split - 1, m_model.headerData(0, Qt::Horizontal).toString()},
+                                       {split, right, m_model.headerText()}};
+    auto row = [&](int offset, PrintRow& out) {
         const int r = span.first + offset;
-        painter.drawText(pages.rowRect(k, 0, split - 1), flags, QString::number(r + 1));
-        painter.drawText(pages.rowRect(k, split, right), flags, m_model.rowText(r));
+        out.cells = {{0, split - 1, QString::number(r + 1)}, {split, right, m_model.rowText(r)}};
     };
     return pages.print(this, span.count(), pageRange, fileName, header, row);
 }

@@ -119,37 +119,34 @@ bool LogTableView::print(QPrinter* out, const QString& filename, ExportRange dat
     edge[5] = pages.pageWidth();
     const int sections[] = {0, 1, 2, 3, 4};
     auto shown = [withCode](int column) { return column != LogModel::ColumnCode || withCode; };
-    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
 
     const RowSpan span = exportSpan(dataRange);
     const bool colour = out->colorMode() == QPrinter::Color;
     LogFilterProxyModel* shownRows = proxy();
-    auto header = [&](QPainter& painter) {
-        for (int column : sections) {
-            if (!shown(column))
-                continue;
-            const QString text = shownRows->headerData(column, Qt::Horizontal).toString();
-            painter.drawText(pages.headerRect(edge[column], edge[column + 1] - 1), flags,
-                             column < LogModel::ColumnDescription ? PagePrinter::padded(text) : text);
-        }
-    };
-    auto row = [&](QPainter& painter, int offset, int k) {
+    // The row's colour fills the cells before the description.
+    QVector<PrintCell> header;
+    for (int column : sections) {
+        if (shown(column))
+            header.append({edge[column], edge[column + 1] - 1,
+                           shownRows->headerData(column, Qt::Horizontal).toString(), Qt::AlignLeft,
+                           column < LogModel::ColumnDescription});
+    }
+    auto row = [&](int offset, PrintRow& out) {
         const int proxyRow = span.first + offset;
         const QModelIndex first = shownRows->index(proxyRow, 0);
         if (colour) {
-            painter.setFont(first.data(Qt::FontRole).value<QFont>());
-            painter.setPen(first.data(Qt::ForegroundRole).value<QBrush>().color());
-            painter.setBackground(QBrush(first.data(Qt::BackgroundRole).value<QBrush>().color()));
+            out.font = first.data(Qt::FontRole).value<QFont>();
+            out.pen = first.data(Qt::ForegroundRole).value<QBrush>().color();
+            out.background = first.data(Qt::BackgroundRole).value<QBrush>().color();
         }
         const int source = shownRows->mapToSource(first).row();
         for (int column : sections) {
             if (!shown(column))
                 continue;
-            QString text = column == LogModel::ColumnRow ? QString::number(source + 1)
-                                                          : shownRows->index(proxyRow, column).data().toString();
-            if (column < LogModel::ColumnDescription)
-                text = PagePrinter::padded(text);
-            painter.drawText(pages.rowRect(k, edge[column], edge[column + 1] - 1), flags, text);
+            const QString text = column == LogModel::ColumnRow ? QString::number(source + 1)
+                                                                : shownRows->index(proxyRow, column).data().toString();
+            out.cells.append({edge[column], edge[column + 1] - 1, text, Qt::AlignLeft,
+                              column < LogModel::ColumnDescription});
         }
     };
     return pages.print(this, span.count(), pageRange, filename, header, row);

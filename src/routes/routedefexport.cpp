@@ -7,6 +7,7 @@
 #include "core/constants.h"
 #include "core/exportfile.h"
 #include "core/helpers.h"
+#include "core/pageprinter.h"
 #include "core/prompts.h"
 #include "core/safesave.h"
 #include "core/settings.h"
@@ -158,23 +159,28 @@ bool RouteDefView::exportToPdf(QPrinter* out, int pageRange)
 
 bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownName)
 {
-    const QFont font = documentFont();
-    const QFontMetrics metrics(font, out);
-    const int ls = qMax(1, metrics.lineSpacing());
-    const QRect page = out->pageLayout().paintRectPixels(out->resolution());
-    const int W = page.width() - 1;
-    const int H = page.height();
-    const int linesPerPage = H / ls;
-    if (linesPerPage < 3) {
+    PagePrinter pages(out);
+    const QList<PlanPrintLine> lines = planPrintLines(routeModel);
+    const int M = pages.metrics().horizontalAdvance(QLatin1Char('M'));
+    const int right = pages.pageWidth() - 1;
+    auto row = [&](int i, PrintRow& row) {
+        const PlanPrintLine& line = lines.at(i);
+        if (line.level < 0)
+            return;
+        const int indent = 3 * M * line.level;
+        if (line.routeMarker)
+            row.cells.append({0, indent - 1, QStringLiteral("\u25BA "), Qt::AlignRight});
+        row.cells.append({indent, right, line.text});
+    };
+    // No header: the plan starts at the top of the page.
+    const PagePlan plan = pages.plan({}, lines.size(), row, pageRange);
+    if (plan.tooSmall) {
         Prompts::warning(
             this, tr("Nyomtatás"),
             tr("A beállított lapméretre a kiválasztott betűmérettel\nsemmit sem lehet kinyomtatni!"));
         return false;
     }
-    const int body = linesPerPage - 2;
-    const QList<PlanPrintLine> lines = planPrintLines(routeModel);
-    const QVector<int> pages = planPageSequence(lines.size(), body, out->fromPage(), out->toPage(), pageRange);
-    if (pages.isEmpty())
+    if (plan.pages.isEmpty())
         return true;
 
     QPainter painter;
@@ -187,30 +193,8 @@ bool RouteDefView::paintPlan(QPrinter* out, int pageRange, const QString& shownN
         return false;
     }
     const WaitCursor wait;
-    painter.setFont(font);
-    const int M = painter.fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int flags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine;
-    const QString footer = tr("%1   %2 oldal");
-    bool firstPage = true;
-    for (const int p : pages) {
-        if (!firstPage && !out->newPage())
-            break;
-        firstPage = false;
-        int y = 0;
-        for (int i = (p - 1) * body; i < lines.size() && i < p * body; ++i, y += ls) {
-            const PlanPrintLine& line = lines.at(i);
-            if (line.level < 0)
-                continue;
-            const int indent = 3 * M * line.level;
-            if (line.routeMarker)
-                painter.drawText(QRect(0, y, indent, ls), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
-                                 QStringLiteral("\u25BA "));
-            painter.drawText(QRect(indent, y, W - indent, ls), flags, line.text);
-        }
-        painter.drawText(QRect(0, H - ls, W, ls), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
-                         footer.arg(routeModel.fileName(), QString::number(p)));
-    }
-    return painter.end();
+    const bool painted = pages.paint(painter, plan, {}, row, routeModel.fileName());
+    return painter.end() && painted;
 }
 
 DocumentWindow::Outcome RouteDefView::printDocument(QPrinter* out, ExportRange, int pageSet)

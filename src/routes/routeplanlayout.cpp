@@ -195,10 +195,9 @@ void writePlanXml(SpreadsheetXmlWriter& w, const RouteDefModel& m)
 
 QVector<int> planPageSequence(int lineCount, int body, int fromPage, int toPage, int pageSet)
 {
-    if (body < 1)
-        return {};
-    const int total = (lineCount + body - 1) / body;
-    const int first = fromPage == 0 ? 1 : fromPage;
-    const int last = toPage > 0 && toPage < total ? toPage : total;
-    return pageSequence(first, last, pageSet);
+    QVector<int> numbers;
+    for (const PrintedPage& page :
+         planLinePages(body, lineCount, [](int) { return 1; }, fromPage, toPage, pageSet).pages)
+        numbers.append(page.number);
+    return numbers;
 }

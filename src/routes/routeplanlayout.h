@@ -28,6 +28,6 @@ QString planText(const RouteDefModel& model);
 // The rows of the XML spreadsheet, header and all; the caller ends the document.
 void writePlanXml(SpreadsheetXmlWriter& writer, const RouteDefModel& model);
 
-// Pages of a list of lineCount lines, body lines a page, in printing order: from the
-// printer's from page (1 when 0) to its to page (the last when 0 or beyond it).
+// Pages of a list of lineCount lines none of which wraps, body lines a page, in printing
+// order: from the printer's from page (1 when 0) to its to page (the last when 0 or beyond it).
 QVector<int> planPageSequence(int lineCount, int body, int fromPage, int toPage, int pageSet);

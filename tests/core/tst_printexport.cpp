@@ -167,6 +167,46 @@ private slots:
         QCOMPARE(plan.tooSmall, lines <= 3);
     }
 
+    void linePlans_data()
+    {
+        QTest::addColumn<int>("body");
+        QTest::addColumn<QVector<int>>("heights"); // lines of each row
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("pageSet");
+        QTest::addColumn<QStringList>("pages"); // number:first row+rows, /first line when not 0
+        using V = QVector<int>;
+        using S = QStringList;
+        QTest::newRow("rows share a page as they fit") << 5 << V{2, 2, 1, 3, 2} << 0 << 0 << 0 << S{"1:0+3", "2:3+2"};
+        QTest::newRow("a row that does not fit begins the next page") << 5 << V{2, 2, 2} << 0 << 0 << 0
+                                                                       << S{"1:0+2", "2:2+1"};
+        QTest::newRow("no row has fewer than one line") << 2 << V{0, -3, 1} << 0 << 0 << 0 << S{"1:0+2", "2:2+1"};
+        QTest::newRow("a row longer than a page runs on") << 3 << V{1, 7, 1} << 0 << 0 << 0
+                                                          << S{"1:0+1", "2:1+1", "3:1+1/3", "4:1+2/6"};
+        QTest::newRow("a long first row") << 3 << V{4, 1} << 0 << 0 << 0 << S{"1:0+1", "2:0+2/3"};
+        QTest::newRow("odd pages of it") << 3 << V{1, 7, 1} << 0 << 0 << 1 << S{"1:0+1", "3:1+1/3"};
+        QTest::newRow("pages 2 to 3, last first") << 3 << V{1, 7, 1} << 2 << 3 << 16 << S{"3:1+1/3", "2:1+1"};
+        QTest::newRow("no rows") << 3 << V{} << 0 << 0 << 0 << S{};
+    }
+
+    // Which rows, and which of their lines, each chosen page shows.
+    void linePlans()
+    {
+        QFETCH(int, body);
+        QFETCH(QVector<int>, heights);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, pageSet);
+        QFETCH(QStringList, pages);
+        const PagePlan plan =
+            planLinePages(body, heights.size(), [&](int row) { return heights.at(row); }, from, to, pageSet);
+        QStringList got;
+        for (const PrintedPage& page : plan.pages)
+            got << QStringLiteral("%1:%2+%3").arg(page.number).arg(page.firstRow).arg(page.rowCount)
+                       + (page.firstLine ? QStringLiteral("/%1").arg(page.firstLine) : QString());
+        QCOMPARE(got, pages);
+    }
+
     void rowSpans_data()
     {
         QTest::addColumn<int>("range");

@@ -179,19 +179,6 @@ private:
     bool m_ok;
 };
 
-// A template for a temporary folder the test's other users can reach, also where TMPDIR is
-// private to root.
-QString reachableTempTemplate()
-{
-    QString base = QDir::tempPath();
-    for (QString dir = base; dir != QLatin1String("/"); dir = QFileInfo(dir).path()) {
-        struct stat st;
-        if (::stat(QFile::encodeName(dir).constData(), &st) != 0 || !(st.st_mode & S_IXOTH))
-            base = QStringLiteral("/tmp");
-    }
-    return base + QStringLiteral("/wyx-XXXXXX");
-}
-
 // The writers of the walks over what may lie under the document's or the backup's name,
 // each with the open before which it is put there (0: there from the start), under each trap.
 void addWriterRows(const QStringList& traps)
@@ -727,7 +714,7 @@ private slots:
         OtherUser other;
         if (!other.unavailable().isEmpty())
             QSKIP(qPrintable(other.unavailable()));
-        QTemporaryDir root(reachableTempTemplate());
+        SharedTempDir root;
         QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                       | QFile::ExeGroup | QFile::ExeOther));
         const QString shared = root.filePath("shared");
@@ -805,7 +792,7 @@ private slots:
         if (!ActingAs(owner.uid, owner.uid, shared).ok())
             QSKIP("this process cannot take another user's ids here");
         // On a tmpfs where one can be mounted: thousands of saves, each synced.
-        QTemporaryDir root_(reachableTempTemplate());
+        SharedTempDir root_;
         const QByteArray where = QFile::encodeName(root_.path());
         ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64m,mode=0711");
         const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
@@ -974,7 +961,7 @@ private slots:
         QFETCH(bool, asMember);
         if (::geteuid() != 0)
             QSKIP("another user's file needs root to make");
-        QTemporaryDir top(reachableTempTemplate());
+        SharedTempDir top;
         QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
         const QString dir = top.filePath("shared"), history = dir + "/S-1.txt";
         QVERIFY(QDir().mkdir(dir));
@@ -1022,7 +1009,7 @@ private slots:
         if (::geteuid() != 0)
             QSKIP("another user's link needs root to make");
         const uint user = 64331, stranger = 64333, folderOwner = 64334;
-        QTemporaryDir top(reachableTempTemplate());
+        SharedTempDir top;
         QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
         const QString dir = top.filePath("shared"), own = top.filePath("own"), theirs = top.filePath("theirs");
         for (const QString& d : {dir, own, theirs})

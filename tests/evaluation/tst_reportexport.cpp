@@ -271,7 +271,7 @@ private slots:
             for (int r = (pages[i] - 1) * perPage + 1; r <= qMin(pages[i] * perPage, n); ++r)
                 expected << r;
             QCOMPARE(printedRows(text[i]), expected);
-            QVERIFY(text[i].contains(env.path("terv_2024-03-05.ffr")));
+            QVERIFY(footerShows(text[i], env.path("terv_2024-03-05.ffr"), pages[i]));
             QVERIFY(text[i].contains(QStringLiteral("kezdéssel \"terv\"")));
         }
     }

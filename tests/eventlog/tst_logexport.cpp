@@ -422,7 +422,7 @@ private slots:
             for (int r = (pages[i] - 1) * perPage + 1; r <= qMin(pages[i] * perPage, 2 * perPage + 2); ++r)
                 expected << r;
             QCOMPARE(printedRows(text[i]), expected);
-            QVERIFY(text[i].contains(env.path("VIG1.ewl")));
+            QVERIFY(footerShows(text[i], env.path("VIG1.ewl"), pages[i]));
         }
     }
 

@@ -2,6 +2,7 @@
 // preview, each document kind's PDF export), and the preview of the shared printer.
 #include "documenttestutil.h"
 #include "support/modaldriver.h"
+#include "support/pdftext.h"
 
 #include "codenames/kodnevmodel.h"
 #include "codenames/kodnevview.h"
@@ -17,6 +18,7 @@
 #include "mainwindow/exportdlg.h"
 #include "routes/routedefmodel.h"
 #include "routes/routedefview.h"
+#include "routes/routeplanlayout.h"
 
 #include <QDir>
 #include <QPrintDialog>
@@ -25,6 +27,15 @@
 #include <QSpinBox>
 
 namespace {
+
+// A code whose letters A to P are the hexadecimal digits of n.
+QString letterCode(int n)
+{
+    QString code = QStringLiteral("%1").arg(n, 12, 16, QLatin1Char('0'));
+    for (QChar& c : code)
+        c = QLatin1Char(char('A' + QString(c).toInt(nullptr, 16)));
+    return code;
+}
 
 // A document of the kind with about `pages` printed pages (A4, the default font).
 void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
@@ -44,12 +55,8 @@ void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
         KodNevModel* names = appSettings().kodNevModel;
         names->removeRows(0, names->rowCount());
         for (int i = 0; i < rows; ++i) {
-            // The code's letters A to P are the hexadecimal digits of the row.
-            QString code = QStringLiteral("%1").arg(i + 1, 12, 16, QLatin1Char('0'));
-            for (QChar& c : code)
-                c = QLatin1Char(char('A' + QString(c).toInt(nullptr, 16)));
             KodNev k;
-            QVERIFY(k.set(code, QStringLiteral("Pont %1").arg(i), QDate(2024, 1, 1), Qt::white, Qt::black));
+            QVERIFY(k.set(letterCode(i + 1), QStringLiteral("Pont %1").arg(i), QDate(2024, 1, 1), Qt::white, Qt::black));
             names->addEntry(k, true);
         }
         showActive(w, w.createKodnevView());
@@ -68,6 +75,74 @@ void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
     default:
         openReport(w, rows);
         return;
+    }
+}
+
+// A document of the kind named path with rows whose texts are longer than a printed line
+// (names of 70 to 80 characters); the texts that must all reach the page.
+QStringList openLongRows(MainWindow& w, int kind, const QString& path)
+{
+    const int rows = 30;
+    const auto name = [](int i) {
+        return QStringLiteral("Déli kerítés mentén a rakodóudvarig tartó éjjeli kör %1. ellenőrző pontja").arg(i);
+    };
+    KodNevModel* names = appSettings().kodNevModel;
+    names->removeRows(0, names->rowCount());
+    for (int i = 1; i <= rows; ++i) {
+        KodNev k;
+        k.set(letterCode(i), name(i), QDate(2024, 1, 1), Qt::white, Qt::black);
+        names->addEntry(k, true);
+    }
+    QStringList texts;
+    switch (kind) {
+    case KodnevViewKind:
+        appSettings().codeFile = path;
+        showActive(w, w.createKodnevView());
+        for (int i = 1; i <= rows; ++i)
+            texts << name(i);
+        return texts;
+    case LogViewKind: {
+        LogView* view = w.createLogView();
+        QVector<LogEntry> entries;
+        for (int i = 1; i <= rows; ++i) {
+            unsigned char raw[LogEntry::size] = {};
+            packDeviceTime(QDateTime(QDate(2024, 3, 5), QTime(8, 0)).addSecs(60 * i), raw);
+            KodNev k;
+            k.setCode(letterCode(i));
+            std::copy(k.code, k.code + KodNev::codeSize, raw + LogEntry::codeOffset);
+            LogEntry e;
+            e.setBytes(raw);
+            entries << e;
+        }
+        view->table()->logModel->appendEntries(entries);
+        view->setCurrentFile(path);
+        showActive(w, view);
+        for (int i = 0; i < rows; ++i)
+            texts << view->table()->model()->index(i, LogModel::ColumnDescription).data().toString();
+        return texts;
+    }
+    case RouteDefViewKind: {
+        RouteDefView* view = w.createRouteDefView();
+        view->model()->setFileName(path);
+        for (int i = 1; i <= rows; ++i)
+            view->model()->addRoute(RouteHead(name(i).left(70), 3, RouteTime::parse("1:30")));
+        showActive(w, view);
+        for (const PlanPrintLine& line : planPrintLines(*view->model()))
+            texts << line.text;
+        return texts;
+    }
+    default: {
+        EvaluationReport report = ReportTest::numberedReport(rows);
+        for (int i = 0; i < rows; ++i)
+            report.logNames[i] = name(i + 1);
+        EvaluationView* view = openReport(w, 0);
+        view->model()->setReport(report, false);
+        view->setCurrentFile(path);
+        texts << view->model()->headerText();
+        for (int i = 0; i < rows; ++i)
+            texts << view->model()->rowText(i);
+        return texts;
+    }
     }
 }
 
@@ -228,6 +303,45 @@ private slots:
                              QStringLiteral("Nincs nyomtatható oldal.\n%1 nem készült el.").arg(env.path("ki.pdf")));
         writePdf(w, env, Path(path), kind, QStringLiteral("ki.pdf"), from, from ? from + 4 : 0);
         QVERIFY(!QFile::exists(env.path("ki.pdf")));
+    }
+
+    void printedTextIsNeverCut_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("fontSize");
+        for (int size : {10, 8}) {
+            QTest::addRow("code names, %d pt", size) << int(KodnevViewKind) << size;
+            QTest::addRow("log, %d pt", size) << int(LogViewKind) << size;
+            QTest::addRow("route plan, %d pt", size) << int(RouteDefViewKind) << size;
+            QTest::addRow("report, %d pt", size) << int(EvaluationViewKind) << size;
+        }
+    }
+
+    // A row too long for a line goes on in the next ones, and the footer of a file deep in
+    // folders keeps its page number: every text reaches the page.
+    void printedTextIsNeverCut()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, fontSize);
+        TestEnv env;
+        appSettings().fontSize = fontSize;
+        const QString path = env.path(QStringLiteral("ugyfelek/budapest/deli_telephely/orjaratok/2026/december/"
+                                                     "ejszakai_muszak/masodik_het/ellenorzott_anyagok/dokumentum.dat"));
+        MainWindow w;
+        const QStringList texts = openLongRows(w, kind, path);
+        writePdf(w, env, Export, kind, QStringLiteral("ki.pdf"));
+        const QStringList pages = pdfPages(env.path("ki.pdf"));
+        const QString printed = pages.join(QLatin1Char(' ')).simplified();
+        QStringList lost;
+        for (const QString& text : texts) {
+            if (!printed.contains(text.simplified()))
+                lost << text;
+        }
+        for (int i = 0; i < pages.size(); ++i) {
+            if (!footerShows(pages.at(i), path, i + 1))
+                lost << QStringLiteral("footer of page %1").arg(i + 1);
+        }
+        QCOMPARE(lost, QStringList());
     }
 
     void previewShowsEveryPage_data()

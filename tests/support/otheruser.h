@@ -2,11 +2,29 @@
 // Runs the test helper (tests/helpers/otheruser.cpp) as another local user: an unused user
 // id, reached through setpriv, which needs root. Where that cannot be done, unavailable()
 // says why, for the test to skip.
+//
+// Whatever another user has to reach lives in a SharedTempDir, never under TMPDIR: that may
+// be private (0700) or writable by its owner alone, as CI runners set it.
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+// A temporary folder in the system's shared /tmp that every local user may pass through
+// (mode 0711; 0755 with readable), removed with everything in it.
+class SharedTempDir
+{
+public:
+    explicit SharedTempDir(bool readable = false);
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_valid = false;
+};
 
 class OtherUser
 {
@@ -21,8 +39,10 @@ public:
     bool start(QProcess& process, const QStringList& args);
 
 private:
-    QStringList command(const QStringList& args) const;
-    QTemporaryDir m_dir;
+    // Its own folder, its only one to write in: its TMPDIR and HOME.
+    QString folder() const { return m_dir.filePath(QStringLiteral("own")); }
+    void prepare(QProcess& process, const QStringList& args) const;
+    SharedTempDir m_dir{true};
     QString m_helper;
     QString m_setpriv;
     uint m_uid = 54321;
