@@ -199,6 +199,15 @@ QString openRegularFile(QFile& file, QIODevice::OpenMode mode = QIODevice::ReadO
 // "<path>.bak" (for a very long name, see above)
 QString backupPathFor(const QString& path);
 
+// Whether anything holds a name: a file, a folder, a link, also a dangling one or one the
+// kernel would not follow. Only a name that holds nothing at all is free to take.
+bool nameHeld(const QString& path);
+// Gives a file another name only where nothing holds it, never replacing nor following what
+// appears there meanwhile: a rename that does not replace, or, where the file system has
+// none, a second link. False with errno: EEXIST where the name is held, ENOTSUP where the
+// file system can do neither.
+bool renameToFreeName(const QString& from, const QString& to);
+
 class QWidget;
 // Tells the user that a save went through but its old version could not be kept as the
 // backup; nothing otherwise. Every caller of saveWithBackup that reports to the user does so

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -122,4 +124,26 @@ QByteArray claimOldCopyName(const QByteArray& target)
 QString backupPathFor(const QString& path)
 {
     return QFile::decodeName(SafeSave::besideName(QFile::encodeName(path), '.' + extBackup.toLatin1()));
+}
+
+bool nameHeld(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool renameToFreeName(const QString& from, const QString& to)
+{
+    const QByteArray f = QFile::encodeName(from), t = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (::link(f.constData(), t.constData()) == 0) {
+        ::unlink(f.constData());
+        return true;
+    }
+    if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS)
+        errno = ENOTSUP;
+    return false;
 }

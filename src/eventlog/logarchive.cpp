@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <cstdio>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,16 +25,9 @@ QString numberedName(const QString& stem, int n)
     return (n == 1 ? stem : QStringLiteral("%1_%2").arg(stem, QString::number(n))) + QLatin1Char('.') + extEventArchive;
 }
 
-// Anything under a name holds it: a file, a folder, a link (also a dangling one).
-bool held(const QString& path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
 bool archiveNameFree(const QString& path)
 {
-    return !held(path) && !held(backupPathFor(path));
+    return !nameHeld(path) && !nameHeld(backupPathFor(path));
 }
 
 // Gives the archive the first numbered name free, never replacing what appears there
@@ -42,24 +35,16 @@ bool archiveNameFree(const QString& path)
 // keeps its own. Empty where the move failed.
 QString takeNumberedName(const QString& own, const QString& stem)
 {
-    const QByteArray from = QFile::encodeName(own);
     for (int n = 1; n <= maxArchivesPerDay; ++n) {
         const QString name = numberedName(stem, n);
-        const QByteArray to = QFile::encodeName(name);
-        if (held(backupPathFor(name)))
+        if (nameHeld(backupPathFor(name)))
             continue;
         if (SafeSave::injectedFault(SafeSave::Op::Rename)) // a step of the archive's save
             return QString();
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        if (renameToFreeName(own, name))
             return name;
-        if (errno == EINVAL || errno == ENOSYS) { // a second name is as exclusive
-            if (::link(from.constData(), to.constData()) == 0) {
-                ::unlink(from.constData());
-                return name;
-            }
-            if (errno != EEXIST)
-                return own;
-        }
+        if (errno == ENOTSUP)
+            return own;
         if (errno != EEXIST)
             return QString();
     }

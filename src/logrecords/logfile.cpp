@@ -2,6 +2,7 @@
 
 #include "core/constants.h"
 #include "core/helpers.h"
+#include "core/safesave.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <type_traits>
 
@@ -168,12 +170,12 @@ QString setAside(const QString& path)
     for (int n = 1; n < 1000; ++n) {
         const QString target = n == 1 ? QStringLiteral("%1.%2").arg(path, extBroken)
                                       : QStringLiteral("%1.%2.%3").arg(path, QString::number(n), extBroken);
-        if (QFileInfo::exists(target))
+        if (nameHeld(target))
             continue;
-        // rename never replaces an existing file, so a name taken meanwhile is skipped too.
-        if (QFile::rename(path, target))
+        // A name taken meanwhile is skipped too.
+        if (renameToFreeName(path, target))
             return target;
-        if (!QFileInfo::exists(target)) // failed for another reason than a name taken meanwhile
+        if (errno != EEXIST)
             return QString();
     }
     return QString();

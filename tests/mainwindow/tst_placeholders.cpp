@@ -304,6 +304,17 @@ private slots:
         QCOMPARE(LogFile::setAside(path), path + QStringLiteral(".2.bad"));
     }
 
+    // A name any link holds, dangling or not, is taken: what it points at stays as it was.
+    void setAsideSkipsANameALinkHolds()
+    {
+        TestEnv env;
+        const QString path = env.path(QStringLiteral("A.ewl")), elsewhere = env.path(QStringLiteral("gone"));
+        writeBytes(path);
+        QVERIFY(QFile::link(elsewhere, path + QStringLiteral(".bad")));
+        QCOMPARE(LogFile::setAside(path), path + QStringLiteral(".2.bad"));
+        QCOMPARE(QFileInfo::exists(elsewhere), false);
+    }
+
     // A second archive of a day follows the logger's name.
     void archiveNamesKeepTheLoggerName_data()
     {
