@@ -151,6 +151,8 @@ public:
     // A write or flush that fails writes only this many bytes first (a short write);
     // -1: it writes nothing and reports the error.
     void setShortWriteBytes(qint64 bytes);
+    // How long a save waits for another save of the same document to end.
+    void setBusyWait(int milliseconds);
     void reset();
     int operations() const;
     int operations(Op op) const;
@@ -160,6 +162,7 @@ public:
 bool injectedFault(Op op);
 // The groups a test gave a user; false where it gave none.
 bool testUserGroups(uid_t uid, std::vector<gid_t>& groups);
+int busyWaitMilliseconds();
 
 } // namespace SafeSave
 
