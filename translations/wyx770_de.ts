@@ -3880,6 +3880,10 @@ A korábbi biztonsági másolat változatlan.</source>
 %1
 Die frühere Sicherungskopie ist unverändert.</translation>
     </message>
+    <message>
+        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation>eine andere Speicherung schreibt diese Datei gerade; bitte später erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3880,6 +3880,10 @@ A korábbi biztonsági másolat változatlan.</source>
 %1
 The earlier backup is unchanged.</translation>
     </message>
+    <message>
+        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation>another save is writing this file right now; try again later</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3754,6 +3754,10 @@ semmit sem lehet kinyomtatni!</source>
 A korábbi biztonsági másolat változatlan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>
