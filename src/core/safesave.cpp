@@ -147,7 +147,10 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (!hadOld) {
         // Another save may have made the document meanwhile: its version is not replaced unkept.
         if (!sysRenameNew(temp, targetName)) {
-            const int code = errno == EEXIST ? errBusy : errno;
+            const int failure = errno;
+            struct stat now;
+            const bool regular = ::lstat(targetName.constData(), &now) == 0 && S_ISREG(now.st_mode);
+            const int code = failure != EEXIST ? failure : regular ? errBusy : errNotRegular;
             sysRemove(temp);
             return failed(Failure::Replace, code);
         }
