@@ -3903,6 +3903,10 @@ Die frühere Sicherungskopie ist unverändert.</translation>
         <source>egy másik felhasználó szimbolikus linkje egy bárki által írható közös mappában, nem követhető: %1</source>
         <translation>symbolischer Link eines anderen Benutzers in einem gemeinsamen Ordner, den jeder beschreiben darf; er wird nicht verfolgt: %1</translation>
     </message>
+    <message>
+        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation>eine andere Speicherung schreibt diese Datei gerade; bitte später erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3903,6 +3903,10 @@ The earlier backup is unchanged.</translation>
         <source>egy másik felhasználó szimbolikus linkje egy bárki által írható közös mappában, nem követhető: %1</source>
         <translation>another user&apos;s symbolic link in a shared folder everyone may write, not followed: %1</translation>
     </message>
+    <message>
+        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation>another save is writing this file right now; try again later</translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

@@ -3777,6 +3777,10 @@ A korábbi biztonsági másolat változatlan.</source>
         <source>egy másik felhasználó szimbolikus linkje egy bárki által írható közös mappában, nem követhető: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusDlg</name>

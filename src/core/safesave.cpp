@@ -22,86 +22,73 @@ Previous previousVersion(const Beside& beside)
     p.documentWhole = beside.markers.empty();
     for (const bool own : {true, false}) {
         for (const Marker& m : beside.markers) {
-            if ((m.owner == ::geteuid()) != own || !p.marker.isEmpty())
+            if ((m.owner == ::geteuid()) != own || p.read || !m.read)
                 continue;
-            const int fd = openRegular(m.name, O_RDONLY | O_NOFOLLOW);
-            if (fd >= 0) {
-                ::close(fd);
-                p.marker = m.name;
-                p.ownMarker = own;
-            }
+            p.read = true;
+            p.version = m.version;
+            if (own)
+                p.ownMarker = m.name;
         }
     }
     return p;
 }
 
-// The old version under a name of its own, locked, fit to become the backup: a second link
-// to a whole document, or a copy of it or of the marker that holds it. Empty where none can be
-// made that fits; false where making it failed.
-bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const Previous& prev, Locks& locks,
+} // namespace
+
+bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const QByteArray* version, Locks& locks,
                     QByteArray& copy)
 {
     copy.clear();
-    if (prev.documentWhole) {
+    QByteArray bytes;
+    if (!version) {
         copy = claimOldCopyName(targetName);
         if (sysLink(targetName, copy)) {
             locks.holdName(copy);
             return true;
         }
         const int code = errno;
+        copy.clear();
         if (code != EPERM && code != EOPNOTSUPP && code != EXDEV && code != EMLINK && code != ENOSYS)
             return false;
-    } else if (prev.marker.isEmpty()) {
-        return true;
+        if (!readFile(targetName, bytes))
+            return false;
+        version = &bytes;
     }
     QByteArray temp;
     struct stat made;
-    if (!copyToTemp(prev.documentWhole ? targetName : prev.marker, targetName, old, temp, made, locks))
+    if (!writeTemp(*version, targetName, old, temp, made, locks))
         return false;
     if (!fitsAsBackupOf(made, old)) {
         sysRemove(temp);
-        copy.clear();
         return true;
     }
     copy = claimOldCopyName(targetName);
     if (sysRename(temp, copy))
         return true;
     const int code = errno;
+    copy.clear();
     sysRemove(temp);
     errno = code;
     return false;
 }
 
-} // namespace
-
-// The document is whole again: every standing marker goes, the one that holds the old version
-// by becoming the backup.
+// The document is whole again: every standing marker goes, and the old version becomes the backup.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
-              const Beside& beside, const QByteArray& oldCopy, bool copyIsMarker, Locks& locks)
+              const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy,
+              Locks& locks)
 {
     Result result;
-    struct stat st;
-    const bool usable = !oldCopy.isEmpty()
-                        && (!copyIsMarker || (::lstat(oldCopy.constData(), &st) == 0 && fitsAsBackupOf(st, old)));
-    result.backupNotKept = !backupName.isEmpty() && !usable;
+    result.backupNotKept = !backupName.isEmpty() && (oldCopy.isEmpty() || !keepAsBackup(oldCopy, backupName, old));
     int code = 0;
-    if (!backupName.isEmpty() && usable) {
-        const Placed placed = keepAsBackup(oldCopy, backupName, old, targetName, copyIsMarker);
-        result.backupNotKept = placed != Placed::Backup;
-        if (placed == Placed::Stuck && !voidMarker(targetName, markerNamed(oldCopy), &old))
-            code = errno;
-    } else if (copyIsMarker && !oldCopy.isEmpty() && !voidMarker(targetName, markerNamed(oldCopy), &old)) {
-        code = errno;
-    }
-    for (const Marker& m : beside.markers) {
-        if (m.name != oldCopy && !voidMarker(targetName, m, &old))
+    for (const Marker& m : markers) {
+        if (!voidMarker(targetName, m, &old))
             code = errno;
     }
     // A marker left standing would make the next save take the whole document for a damaged one.
     if (code)
         return failed(Failure::Replace, code);
     locks.release(); // a leftover may be another name of what this save holds
-    removeLeftovers(beside.leftovers);
+    removeLeftovers(beside);
     syncDirectory(targetName);
     return result;
 }
@@ -123,10 +110,12 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         return failed(Failure::NotRegular, notRegularText());
     if (hadOld && !sysMayWrite(targetName))
         return failed(Failure::Open, errno);
+    Locks locks;
+    if (hadOld && !locks.holdDocument(targetName, old))
+        return failed(Failure::Open, errno);
 
     const Beside beside = lookBeside(targetName, hadOld ? &old : nullptr);
     const Previous prev = previousVersion(beside);
-    Locks locks;
 
     // 1. The new contents, complete and on disk, under a temporary name. Beside an old
     // document the temporary is never readable by more than the document: made with its mode
@@ -159,16 +148,17 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         }
     }
     if (!hadOld) {
-        if (!sysRename(temp, targetName)) {
-            const int code = errno;
+        // Another save may have made the document meanwhile: its version is not replaced unkept.
+        if (!sysRenameNew(temp, targetName)) {
+            const int failure = errno;
+            struct stat now;
+            const bool regular = ::lstat(targetName.constData(), &now) == 0 && S_ISREG(now.st_mode);
+            const int code = failure != EEXIST ? failure : regular ? errBusy : errNotRegular;
             sysRemove(temp);
             return failed(Failure::Replace, code);
         }
-        // Markers of a document no longer there (moved to its backup, or removed) are void.
-        for (const Marker& m : beside.markers)
-            voidMarker(targetName, m, nullptr);
         locks.release();
-        removeLeftovers(beside.leftovers);
+        removeLeftovers(beside);
         syncDirectory(targetName);
         return Result();
     }
@@ -177,10 +167,8 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
 
     // 2. The old version gets a name of its own, so it survives the rename as the coming backup.
     QByteArray oldCopy;
-    const bool copyIsMarker = keepBackup && !prev.documentWhole && prev.ownMarker;
-    if (copyIsMarker) {
-        oldCopy = prev.marker; // its own name, until the document is whole
-    } else if (keepBackup && !oldVersionCopy(targetName, old, prev, locks, oldCopy)) {
+    if (keepBackup && (prev.documentWhole || prev.read)
+        && !oldVersionCopy(targetName, old, prev.documentWhole ? nullptr : &prev.version, locks, oldCopy)) {
         const int code = errno;
         sysRemove(temp);
         return failed(Failure::Replace, code);
@@ -189,12 +177,13 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     // 3. The new file takes the name in one step; only then do the markers and the old backup go.
     if (!sysRename(temp, targetName)) {
         const int code = errno;
-        if (!oldCopy.isEmpty() && !copyIsMarker)
+        if (!oldCopy.isEmpty())
             sysRemove(oldCopy);
         sysRemove(temp);
         return failed(Failure::Replace, code);
     }
-    return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside, oldCopy, copyIsMarker, locks);
+    return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside.markers, beside, oldCopy,
+                  locks);
 }
 
 bool report(const Result& result, Result* error)
@@ -232,6 +221,9 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
     if (existed && !S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
     if (existed && !sysMayWrite(name))
+        return failed(Failure::Open, errno);
+    Locks locks;
+    if (existed && !locks.holdDocument(name, st))
         return failed(Failure::Open, errno);
     const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
     if (fd < 0)
@@ -272,16 +264,18 @@ Result moveToBackup(const QString& path)
     const QByteArray backupName = QFile::encodeName(backupPathFor(target));
     if (backupNameTaken(backupName))
         return failed(Failure::Replace, notRegularText());
+    Locks locks;
+    if (!locks.holdDocument(name, st))
+        return failed(Failure::Open, errno);
     const Beside beside = lookBeside(name, &st);
     const Previous prev = previousVersion(beside);
-    Locks locks;
     Result result;
-    if (!prev.documentWhole && !prev.marker.isEmpty()) {
+    if (!prev.documentWhole && prev.read) {
         // The document may be damaged: the whole version a marker holds becomes the backup, and
         // the marker stands until the document is gone.
         QByteArray copy;
         struct stat made;
-        if (!copyToTemp(prev.marker, name, st, copy, made, locks))
+        if (!writeTemp(prev.version, name, st, copy, made, locks))
             return failed(Failure::Replace, errno);
         if (!sysRename(copy, backupName)) {
             const int code = errno;
@@ -293,11 +287,11 @@ Result moveToBackup(const QString& path)
     } else if (!sysRename(name, backupName)) {
         return failed(Failure::Replace, errno);
     }
-    result.backupNotKept = !prev.documentWhole && prev.marker.isEmpty();
+    result.backupNotKept = !prev.documentWhole && !prev.read;
     for (const Marker& m : beside.markers)
         voidMarker(name, m, &st);
     locks.release();
-    removeLeftovers(beside.leftovers);
+    removeLeftovers(beside);
     syncDirectory(name);
     return result;
 }

@@ -8,9 +8,9 @@
 // mode excludes can read, nor through a symbolic link; the backup is readable by the
 // document's owner, and where no such backup can be made the save goes through, keeps the
 // old backup and says so (Result::backupNotKept, shown by tellIfBackupNotKept); a failure is
-// reported, never shown as success; the document keeps its owner, group and mode; and a save
+// reported, never shown as success; the document keeps its owner, group and mode; a save
 // clears what earlier saves of its own user left beside the document, never another user's
-// nor a file another save still holds.
+// nor a file another save still holds; and one save of a document runs at a time.
 //
 // saveWithBackup writes the new contents completely to a temporary file beside the
 // document, checking every write, the flush, fsync and close. Only then is the old file
@@ -33,35 +33,42 @@
 // folder: only root may give a file away; the owner's own document in a group the owner is
 // not in), or the mode cannot be set, renaming it over the document would hand the document
 // to this user or open it to others; its contents are instead written over the document's
-// own file (the in-place path, safesaveinplace.cpp). First the old version is copied whole
-// and the copy renamed to "<file>.<random>.bak.keep": the marker that the document is being
-// written over, set before the document is touched. It goes only once the document holds the
-// new contents whole, by becoming the backup; a failure puts the old contents back and clears
-// it, and where even that fails, or the save is killed, it stands. A save that finds a
-// standing marker takes the document for damaged and the marker's copy for the version before
-// it; a marker it may not remove (another user's, in a sticky folder) it voids, once the
-// document is whole, by "<file>.<random>.bak.done" beside it, and the marker's owner's next
-// save removes both. A marker or void note counts only where it is a regular file of one
-// name, reached without a link, owned by someone who may write the document (its owner,
-// root, a member of its group where the group may write it, anyone where all may): in a
-// shared folder anyone may put a file under such a name. Anything else is never trusted,
-// removed or written through; where it holds a name a save wants, the save takes another.
-// Where this user cannot read the marker's copy, the document is written over without a
-// copy of its own, the marker stands until the document is whole, and the save keeps no
-// backup.
+// own file (the in-place path, safesaveinplace.cpp). First the old version is written to
+// "<file>.<random>.bak.keep", after a header naming the document (device and inode) and the
+// version (its length and SHA-256): the marker that the document is being written over, set
+// before the document is touched. It goes only once the document holds the new contents
+// whole; a failure puts the old contents back and clears it, and where even that fails, or
+// the save is killed, it stands. A save that finds a standing marker takes the document for
+// damaged and the marker's version for the one before it; a marker it may not remove
+// (another user's, in a sticky folder) it voids, once the document is whole, by
+// "<file>.<random>.bak.done" beside it, and the marker's owner's next save removes both.
+//
+// A marker or void note counts only where a writer of the document made it and nobody else
+// may write it: a regular file of one name, reached without a link, owned by the document's
+// owner, root, a member of its group where the group may write the document (a user the
+// user database does not know is in no group), or anyone where all may, and writable by no
+// more than that. A marker counts only where it names the document and holds the version it
+// names; it is judged and read through one open, and only what was read is used. In a
+// shared folder anyone may put a file under any free name, or link one there: anything else
+// is never trusted, removed or written through, and where it holds a name a save wants, the
+// save takes another. A marker this user cannot read counts by its maker alone: the document
+// is written over without a copy of its own, the marker stands until the document is whole,
+// and the save keeps no backup.
 //
 // Copies take the document's owner, group and mode as far as this user may (a member of the
 // group may give a file its group), so they are never readable by more people than the
 // document. A copy becomes the backup only where the document's owner can read it: not one
 // another user made in a group the owner is not in, nor root's where the owner cannot be
 // given. A backup this user may not replace (another user's, in a sticky folder) is written
-// over only where it is a regular file of one name, reached without a link, that the owner
-// can read and nobody the document's mode excludes can; else the old version waits.
+// over only where it would count as a marker (a writer of the document made it) and the owner
+// can read it and nobody the document's mode excludes can; else the old version waits.
 //
-// Leftovers: temporaries "<file>.<random>.tmp" are locked (flock) while a save writes them,
-// and a save removes, once it has succeeded, this user's temporaries, waiting old versions
-// and void markers that it can lock; never a standing marker, another user's file, or one
-// another save holds.
+// Locks (flock): a save holds its document from its start to its end, so no other save of it
+// by this program runs meanwhile; another waits a few seconds for it, then fails and says
+// why. A new document is never put over one another save made meanwhile. Temporaries
+// "<file>.<random>.tmp" are held while a save writes them, and a save removes, once it has
+// succeeded, this user's temporaries, waiting old versions and void markers that it can
+// lock; never a standing marker, another user's file, or one another save holds.
 //
 // Temporaries, waiting old versions, markers and the backup are named "<file>.<random>.tmp",
 // "<file>[.<random>].bak.tmp", "<file>.<random>.bak.keep" (voided by "….bak.done") and
@@ -155,6 +162,8 @@ public:
     // A write or flush that fails writes only this many bytes first (a short write);
     // -1: it writes nothing and reports the error.
     void setShortWriteBytes(qint64 bytes);
+    // How long a save waits for another save of the same document to end.
+    void setBusyWait(int milliseconds);
     void reset();
     int operations() const;
     int operations(Op op) const;
@@ -164,6 +173,7 @@ public:
 bool injectedFault(Op op);
 // The groups a test gave a user; false where it gave none.
 bool testUserGroups(uid_t uid, std::vector<gid_t>& groups);
+int busyWaitMilliseconds();
 
 } // namespace SafeSave
 

@@ -4,8 +4,10 @@
 #include "core/safesavefiles.h"
 #include "core/safesavenames.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -42,10 +44,45 @@ bool counts(const struct stat& st, const struct stat* doc)
     return doc ? madeByAWriterOf(st, *doc) : S_ISREG(st.st_mode);
 }
 
+const char markerMagic[] = "WYX-KEEP";
+constexpr int markerHeaderSize = 8 + 3 * 8 + 32;
+
+QByteArray number(quint64 n)
+{
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(n, bytes.data());
+    return bytes;
+}
+
+// Judged and read through one open: what is read is what was judged. A marker this user may
+// not read counts as the rule allows, unread.
+bool judgeMarker(Marker& m, const struct stat& seen, const struct stat* doc)
+{
+    if (!doc)
+        return true; // only to be voided
+    const int fd = openRegular(m.name, O_RDONLY | O_NOFOLLOW);
+    if (fd < 0)
+        return errno == EACCES;
+    struct stat st;
+    QByteArray bytes;
+    const bool same = ::fstat(fd, &st) == 0 && st.st_dev == seen.st_dev && st.st_ino == seen.st_ino
+                      && madeByAWriterOf(st, *doc) && readFrom(fd, 0, bytes);
+    ::close(fd);
+    m.version = bytes.mid(markerHeaderSize);
+    m.read = same && bytes.size() >= markerHeaderSize && bytes == markerBytes(*doc, m.version);
+    return m.read;
+}
+
 } // namespace
 
-// A name is this document's only where the document's own naming gives it exactly, and no
-// file is named as its stem (then it is that file's).
+QByteArray markerBytes(const struct stat& doc, const QByteArray& version)
+{
+    return markerMagic + number(quint64(doc.st_dev)) + number(quint64(doc.st_ino)) + number(quint64(version.size()))
+           + QCryptographicHash::hash(version, QCryptographicHash::Sha256) + version;
+}
+
+// A name is this document's only where the document's own naming gives it exactly; a
+// temporary or waiting copy is another document's where a file is named as its stem.
 Beside lookBeside(const QByteArray& target, const struct stat* doc)
 {
     Beside found;
@@ -78,7 +115,8 @@ Beside lookBeside(const QByteArray& target, const struct stat* doc)
             const int dash = suffix == voidSuffix ? part.indexOf('-') : -1;
             const QByteArray own = dash < 0 ? part : part.left(dash);
             if (isRandomPart(own) && (dash < 0 || isRandomPart(part.mid(dash + 1)))
-                && besideName(target, '.' + part + suffix) == name && !regularAt(besideName(target, '.' + part), st)
+                && besideName(target, '.' + part + suffix) == name
+                && (suffix == markerSuffix || suffix == voidSuffix || !regularAt(besideName(target, '.' + part), st))
                 && regularAt(name, st)) {
                 ours.push_back({name, suffix, own, st});
                 if (suffix == voidSuffix && counts(st, doc))
@@ -93,11 +131,21 @@ Beside lookBeside(const QByteArray& target, const struct stat* doc)
         if (f.suffix == markerSuffix) {
             if (!counts(f.st, doc))
                 continue; // not of this document's saves: never trusted, never removed
-            if (!voided.count(f.part))
-                found.markers.push_back({f.name, f.part, f.st.st_uid});
-            else if (mine)
+            Marker m{f.name, f.part, f.st.st_uid, false, QByteArray()};
+            if (voided.count(f.part)) {
+                if (mine)
+                    found.leftovers.push_back(f.name);
+            } else if (judgeMarker(m, f.st, doc)) {
+                found.markers.push_back(m);
+            }
+        } else if (mine && f.suffix == voidSuffix) {
+            // Goes once its marker has gone: this user's, voided, goes as a leftover.
+            const QByteArray marker = besideName(target, '.' + f.part + markerSuffix);
+            if (!regularAt(marker, st))
                 found.leftovers.push_back(f.name);
-        } else if (mine && (f.suffix != voidSuffix || !regularAt(besideName(target, '.' + f.part + markerSuffix), st))) {
+            else if (st.st_uid == me)
+                found.notes.emplace_back(f.name, marker);
+        } else if (mine) {
             found.leftovers.push_back(f.name);
         }
     }
@@ -122,7 +170,7 @@ QByteArray newMarkerName(const QByteArray& target)
 Marker markerNamed(const QByteArray& name)
 {
     const QByteArray stem = name.left(name.size() - int(qstrlen(markerSuffix)));
-    return {name, stem.mid(stem.lastIndexOf('.') + 1), ::geteuid()};
+    return {name, stem.mid(stem.lastIndexOf('.') + 1), ::geteuid(), false, QByteArray()};
 }
 
 // A name another put there and no writer of the document made voids nothing: then the note
@@ -149,31 +197,29 @@ bool voidMarker(const QByteArray& target, const Marker& marker, const struct sta
     return false;
 }
 
-void removeLeftovers(const std::vector<QByteArray>& names)
+void removeLeftovers(const Beside& beside)
 {
-    for (const QByteArray& name : names)
+    for (const QByteArray& name : beside.leftovers)
         removeUnheld(name);
+    struct stat st;
+    for (const auto& note : beside.notes) {
+        if (::lstat(note.second.constData(), &st) != 0 && errno == ENOENT)
+            removeUnheld(note.first);
+    }
 }
 
-Placed keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc,
-                    const QByteArray& target, bool isMarker)
+bool keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc)
 {
     // A folder, FIFO or link to one under the backup's name is left as it is.
     const bool taken = backupNameTaken(backupName);
     if (!taken && sysRename(copy, backupName))
-        return Placed::Backup;
+        return true;
     const int code = taken ? errNotRegular : errno;
-    QByteArray waiting = copy;
-    if (isMarker) {
-        waiting = claimOldCopyName(target);
-        if (!sysRename(copy, waiting))
-            return Placed::Stuck;
+    if ((code == EPERM || code == EACCES) && copyOver(copy, backupName, &doc)) {
+        sysRemove(copy);
+        return true;
     }
-    if ((code == EPERM || code == EACCES) && copyOver(waiting, backupName, &doc)) {
-        sysRemove(waiting);
-        return Placed::Backup;
-    }
-    return Placed::Waiting;
+    return false;
 }
 
 } // namespace SafeSave

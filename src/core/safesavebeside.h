@@ -6,24 +6,34 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <utility>
 #include <vector>
 
 namespace SafeSave {
 
 // "<file>.<random>.bak.keep": set before a save writes over the document and cleared only
-// once the document is whole again, it holds the document's last whole version. A user who
-// may not remove another's marker voids it by "<file>.<random>.bak.done" beside it, or, where
-// something else holds that name, "<file>.<random>-<another>.bak.done". Markers and notes
-// count only where made by a writer of the document (madeByAWriterOf).
+// once the document is whole again, it holds the document's last whole version after a
+// header naming the document and that version (markerBytes). A user who may not remove
+// another's marker voids it by "<file>.<random>.bak.done" beside it, or, where something
+// else holds that name, "<file>.<random>-<another>.bak.done". Markers and notes count only
+// where made by a writer of the document (madeByAWriterOf), a marker only where it names the
+// document and holds the version it names, judged and read through one open.
 struct Marker {
     QByteArray name;
     QByteArray part; // "<random>", which names its void notes
     uid_t owner;
+    bool read = false; // else this user may not read it: it counts, unread
+    QByteArray version;
 };
+
+// What a marker of the document doc holding version consists of.
+QByteArray markerBytes(const struct stat& doc, const QByteArray& version);
 
 struct Beside {
     std::vector<Marker> markers;       // standing: the document may not be whole
     std::vector<QByteArray> leftovers; // this user's, which no later save needs
+    // This user's void notes of this user's markers, and the marker: a note goes after it.
+    std::vector<std::pair<QByteArray, QByteArray>> notes;
 };
 
 // doc: the document's state; without one (no document), every marker counts, to be voided.
@@ -36,18 +46,11 @@ Marker markerNamed(const QByteArray& name);
 // leaves a void note beside it. False with errno where neither could be done.
 bool voidMarker(const QByteArray& target, const Marker& marker, const struct stat* doc);
 // Removes leftovers no other save holds a lock on.
-void removeLeftovers(const std::vector<QByteArray>& names);
+void removeLeftovers(const Beside& beside);
 
-enum class Placed {
-    Backup,  // the old version is the backup
-    Waiting, // it waits beside the document under "<file>[.<random>].bak.tmp"
-    Stuck    // a marker that could not be cleared (still standing)
-};
-// The old version, whole under copy, becomes the backup. A backup this user may not replace
-// (another user's, in a sticky folder) is written over only where it fits as a backup of doc
-// and is no link; else the old version waits. A marker is cleared by this, or by taking the
-// waiting name.
-Placed keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc,
-                    const QByteArray& target, bool isMarker);
+// The old version, whole under copy ("<file>[.<random>].bak.tmp"), becomes the backup; false
+// where it waits there. A backup this user may not replace (another user's, in a sticky
+// folder) is written over only where a writer of doc made it and it fits as its backup.
+bool keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc);
 
 } // namespace SafeSave

@@ -29,6 +29,7 @@ struct FaultState {
     std::vector<std::pair<int, std::function<void()>>> atStep;
     std::vector<std::pair<uid_t, std::vector<gid_t>>> userGroups;
     qint64 shortWrite = -1;
+    int busyWait = 5000;
 };
 
 FaultState& faults()
@@ -89,6 +90,16 @@ bool testUserGroups(uid_t uid, std::vector<gid_t>& groups)
 void FaultScope::setShortWriteBytes(qint64 bytes)
 {
     faults().shortWrite = bytes;
+}
+
+void FaultScope::setBusyWait(int milliseconds)
+{
+    faults().busyWait = milliseconds;
+}
+
+int busyWaitMilliseconds()
+{
+    return faults().busyWait;
 }
 
 void FaultScope::reset()

@@ -3,6 +3,10 @@
 #include "core/safesavenames.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cstdio>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -51,34 +55,15 @@ bool sysChmod(int fd, mode_t mode)
     return !injectedFault(Op::Mode) && ::fchmod(fd, mode) == 0;
 }
 
-// Reads a file to its end into out.
-bool pour(int in, QIODevice& out)
+// Hands bytes to a file in chunks, as a writer would.
+bool pourInto(QIODevice& out, const QByteArray& bytes)
 {
-    char buffer[chunkSize];
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n == 0;
-        if (out.write(buffer, n) != n)
+    for (int at = 0; at < bytes.size(); at += int(chunkSize)) {
+        const qint64 n = qMin(qint64(bytes.size() - at), chunkSize);
+        if (out.write(bytes.constData() + at, n) != n)
             return false;
     }
-}
-
-// Opens "from" for reading and "to" with toFlags; both or neither.
-bool openPair(const QByteArray& from, int& in, const QByteArray& to, int toFlags, int& out)
-{
-    in = sysOpen(from, O_RDONLY);
-    if (in < 0)
-        return false;
-    out = sysOpen(to, toFlags, 0600);
-    if (out >= 0)
-        return true;
-    const int code = errno;
-    ::close(in);
-    errno = code;
-    return false;
+    return true;
 }
 
 // A non-blocking open fails with EWOULDBLOCK only where another process holds a lease on
@@ -119,6 +104,8 @@ QString notRegularText()
 
 QString systemError(int code)
 {
+    if (code == errBusy)
+        return QCoreApplication::translate("SafeSave", "egy másik mentés éppen írja ezt a fájlt; próbálja újra később");
     return code == errNotRegular ? notRegularText() : qt_error_string(code);
 }
 
@@ -222,6 +209,22 @@ bool sysLink(const QByteArray& from, const QByteArray& to)
 bool sysRename(const QByteArray& from, const QByteArray& to)
 {
     return !injectedFault(Op::Rename) && ::rename(from.constData(), to.constData()) == 0;
+}
+
+bool sysRenameNew(const QByteArray& from, const QByteArray& to)
+{
+    if (injectedFault(Op::Rename))
+        return false;
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    struct stat st; // a file system that cannot refuse: look first
+    if (::lstat(to.constData(), &st) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.constData(), to.constData()) == 0;
 }
 
 bool sysRemove(const QByteArray& path)
@@ -337,9 +340,10 @@ Fit takeOwnerAndMode(int fd, const struct stat& old)
 namespace {
 
 // Whether a user is in a group: this process's own groups as the system gives them, else the
-// user database's. A user the database does not know is taken to be in the group where
-// presumed (the group of a file that user made, or of the user's own document).
-bool memberOf(uid_t uid, gid_t gid, bool presumed)
+// user database's. A user the database does not know is in none, but where presumed (the
+// document's owner, in the group of the document): a file takes a shared folder's group
+// without its maker being in it.
+bool memberOf(uid_t uid, gid_t gid, bool presumed = false)
 {
     std::vector<gid_t> groups;
     if (testUserGroups(uid, groups))
@@ -378,7 +382,7 @@ bool fitsAsBackupOf(const struct stat& file, const struct stat& doc)
     if ((f & 040) && !(d & 04) && !((d & 040) && sameGroup))
         return false;
     const uid_t holder = file.st_uid;
-    if (holder != 0 && holder != doc.st_uid && !(d & 04) && !((d & 040) && memberOf(holder, doc.st_gid, sameGroup)))
+    if (holder != 0 && holder != doc.st_uid && !(d & 04) && !((d & 040) && memberOf(holder, doc.st_gid)))
         return false;
     return holder == doc.st_uid || doc.st_uid == 0 || (f & 04)
            || ((f & 040) && memberOf(doc.st_uid, file.st_gid, sameGroup));
@@ -388,9 +392,39 @@ bool madeByAWriterOf(const struct stat& file, const struct stat& doc)
 {
     if (!S_ISREG(file.st_mode) || file.st_nlink != 1)
         return false;
+    const mode_t f = file.st_mode, d = doc.st_mode;
+    const bool groupWrites = (d & 020) && file.st_gid == doc.st_gid;
+    if (((f & 02) && !(d & 02)) || ((f & 020) && !(d & 02) && !groupWrites))
+        return false;
     const uid_t holder = file.st_uid;
-    return holder == 0 || holder == doc.st_uid || (doc.st_mode & 02)
-           || ((doc.st_mode & 020) && memberOf(holder, doc.st_gid, file.st_gid == doc.st_gid));
+    return holder == 0 || holder == doc.st_uid || (d & 02) || ((d & 020) && memberOf(holder, doc.st_gid));
+}
+
+bool readFrom(int fd, off_t from, QByteArray& out)
+{
+    out.clear();
+    char buffer[chunkSize];
+    for (;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, from);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        out.append(buffer, int(n));
+        from += n;
+    }
+}
+
+bool readFile(const QByteArray& name, QByteArray& out)
+{
+    const int fd = sysOpen(name, O_RDONLY | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool ok = readFrom(fd, 0, out);
+    const int code = errno;
+    ::close(fd);
+    errno = code;
+    return ok;
 }
 
 Locks::~Locks()
@@ -436,6 +470,43 @@ bool Locks::holdName(const QByteArray& name)
     return held;
 }
 
+// Opened for reading where it may be: a lock needs no more, and a writer may lack the right
+// to read. Polled, as flock cannot wait for a bounded time.
+bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int replaced = 0; replaced < 100;) {
+        int fd = openRegular(name, O_RDONLY | O_NOFOLLOW);
+        if (fd < 0 && errno == EACCES)
+            fd = openRegular(name, O_WRONLY | O_NOFOLLOW);
+        if (fd < 0)
+            return false;
+        struct stat now;
+        const bool held = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        if (!held && errno != EWOULDBLOCK && errno != EINTR) {
+            m_fds.push_back(fd); // a file system without locks
+            return ::fstat(fd, &doc) == 0;
+        }
+        // A save that held it may have put a new file under the name.
+        if (held && ::fstat(fd, &doc) == 0 && ::stat(name.constData(), &now) == 0 && now.st_dev == doc.st_dev
+            && now.st_ino == doc.st_ino) {
+            m_fds.push_back(fd);
+            return true;
+        }
+        ::close(fd);
+        if (held) {
+            ++replaced;
+            continue;
+        }
+        if (waited.elapsed() >= busyWaitMilliseconds())
+            break;
+        QThread::msleep(20);
+    }
+    errno = errBusy;
+    return false;
+}
+
 // Opened for writing where it may be: NFS locks a file exclusively only so.
 void removeUnheld(const QByteArray& name)
 {
@@ -472,24 +543,16 @@ int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Lock
 
 // Made private, then given the original's owner, group and mode as far as allowed: a copy is
 // never readable by more people than its original.
-bool copyToTemp(const QByteArray& from, const QByteArray& target, const struct stat& original, QByteArray& to,
-                struct stat& made, Locks& locks)
+bool writeTemp(const QByteArray& bytes, const QByteArray& target, const struct stat& original, QByteArray& to,
+               struct stat& made, Locks& locks)
 {
-    const int in = sysOpen(from, O_RDONLY | O_NOFOLLOW);
-    if (in < 0)
-        return false;
     const int out = createTemp(target, to, 0600, locks);
-    if (out < 0) {
-        const int code = errno;
-        ::close(in);
-        errno = code;
+    if (out < 0)
         return false;
-    }
     ChunkedFile copy(out);
     takeOwnerAndMode(out, original);
-    const bool ok = ::fstat(out, &made) == 0 && pour(in, copy);
+    const bool ok = ::fstat(out, &made) == 0 && pourInto(copy, bytes);
     const int code = errno;
-    ::close(in);
     if (ok && copy.finish())
         return true;
     copy.abandon();
@@ -498,26 +561,29 @@ bool copyToTemp(const QByteArray& from, const QByteArray& target, const struct s
     return false;
 }
 
-bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit)
+bool writeOver(const QByteArray& bytes, const QByteArray& to, const struct stat* mustFit)
 {
-    int in, out;
-    if (!openPair(from, in, to, O_WRONLY | O_NOFOLLOW, out))
+    const int out = sysOpen(to, O_WRONLY | O_NOFOLLOW, 0600);
+    if (out < 0)
         return false;
     struct stat st;
-    if (mustFit && (::fstat(out, &st) != 0 || st.st_nlink != 1 || !fitsAsBackupOf(st, *mustFit))) {
-        ::close(in);
+    if (mustFit && (::fstat(out, &st) != 0 || !madeByAWriterOf(st, *mustFit) || !fitsAsBackupOf(st, *mustFit))) {
         ::close(out);
         errno = EPERM;
         return false;
     }
     ChunkedFile over(out);
-    const bool ok = pour(in, over);
-    ::close(in);
-    if (!ok || !over.finish(true)) {
+    if (!pourInto(over, bytes) || !over.finish(true)) {
         errno = over.failed() ? over.errorCode() : EIO;
         return false;
     }
     return true;
+}
+
+bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit)
+{
+    QByteArray bytes;
+    return readFile(from, bytes) && writeOver(bytes, to, mustFit);
 }
 
 void syncDirectory(const QByteArray& file)

@@ -17,6 +17,8 @@ namespace SafeSave {
 
 // Set as errno where a name holds no regular file; no system error has this number.
 constexpr int errNotRegular = 0x10000;
+// Set as errno where another save of the document held it for as long as a save waits.
+constexpr int errBusy = 0x10001;
 
 QString notRegularText();
 QString systemError(int code);
@@ -38,6 +40,8 @@ bool sysSync(int fd);
 bool sysClose(int fd);
 bool sysLink(const QByteArray& from, const QByteArray& to);
 bool sysRename(const QByteArray& from, const QByteArray& to);
+// Fails (EEXIST) where the name holds anything.
+bool sysRenameNew(const QByteArray& from, const QByteArray& to);
 bool sysRemove(const QByteArray& path);
 bool sysTruncate(int fd, off_t size);
 // Whether the real user may write the file.
@@ -87,13 +91,19 @@ Fit takeOwnerAndMode(int fd, const struct stat& old);
 // Whether a file may hold a version of the document: its owner can read it, and nobody the
 // document's mode excludes can (by the file's owner, group or mode).
 bool fitsAsBackupOf(const struct stat& file, const struct stat& document);
-// Whether a file beside the document (its state from lstat) may be one a save of it made: a
-// regular file of one name whose owner may write the document. Only such a marker or void
-// note is trusted; in a shared folder anyone may put a file under such a name.
+// Whether a file beside the document may be one a save of it made, and holds only what
+// writers of the document wrote: a regular file of one name whose owner may write the
+// document and that nobody else may write. In a shared folder anyone may put a file under
+// any free name, or link one there.
 bool madeByAWriterOf(const struct stat& file, const struct stat& document);
-// Writes a file's contents over another file, which keeps its inode, owner, group and mode.
-// The file written over is never reached through a symbolic link; with mustFit, it must be a
-// single-named file that fits as a backup of that document (else errno is EPERM).
+// A file's bytes from an offset to its end.
+bool readFrom(int fd, off_t from, QByteArray& out);
+// A regular file's bytes, opened without following a link.
+bool readFile(const QByteArray& name, QByteArray& out);
+// Writes bytes over a file, which keeps its inode, owner, group and mode. The file written
+// over is never reached through a symbolic link; with mustFit, it must be one a writer of that
+// document made, that fits as its backup (else errno is EPERM).
+bool writeOver(const QByteArray& bytes, const QByteArray& to, const struct stat* mustFit = nullptr);
 bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit = nullptr);
 
 // Exclusive locks on the files a save is writing, held until the save ends: a later save
@@ -109,6 +119,10 @@ public:
     // save holds it or it lost its name (a save removing it as a leftover).
     bool hold(int fd);
     bool holdName(const QByteArray& name);
+    // The document itself, so that no other save of it by this program runs meanwhile: waits a
+    // while for one that holds it (then errno is errBusy) and takes what the name holds once
+    // locked; doc becomes its state. False with errno where it could not be opened.
+    bool holdDocument(const QByteArray& name, struct stat& doc);
     // Once everything the save made has its place.
     void release();
 
@@ -122,10 +136,10 @@ void removeUnheld(const QByteArray& name);
 // Creates a fresh, locked temporary file beside target, with the given mode; its name goes
 // to tempName. -1 with errno on failure.
 int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks);
-// A new locked temporary beside target with the contents of "from", the original's mode, and
-// its owner and group as far as this user may; its state goes to made.
-bool copyToTemp(const QByteArray& from, const QByteArray& target, const struct stat& original,
-                QByteArray& tempName, struct stat& made, Locks& locks);
+// A new locked temporary beside target holding bytes, with the original's mode, and its owner
+// and group as far as this user may; its state goes to made.
+bool writeTemp(const QByteArray& bytes, const QByteArray& target, const struct stat& original,
+               QByteArray& tempName, struct stat& made, Locks& locks);
 void syncDirectory(const QByteArray& file);
 
 } // namespace SafeSave

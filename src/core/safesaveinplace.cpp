@@ -10,47 +10,57 @@
 
 namespace SafeSave {
 
-// Order: a whole copy of the old version is made first and set as the marker; only then is
-// the document written over, and only once it holds the new contents whole does the marker
-// go, by becoming the backup. A failure while writing over puts the old version back and
-// clears the marker; where even that fails, the marker stands, so the next save takes its
-// copy for the last whole version, not the damaged document.
+// Order: the old version is set as the marker (naming the document) and copied for the
+// backup first; only then is the document written over, and only once it holds the new
+// contents whole does the marker go. A failure while writing over puts the old version back
+// and clears the marker; where even that fails, the marker stands, so the next save takes its
+// version for the last whole one, not the damaged document.
 Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const struct stat& old,
                    const QByteArray& backupName, const Beside& beside, const Previous& prev, Locks& locks)
 {
-    QByteArray marker;
+    QByteArray version = prev.version, marker = prev.ownMarker, copy;
     bool madeMarker = false;
-    if (prev.ownMarker) {
-        marker = prev.marker; // it already holds the whole version
-    } else if (prev.documentWhole || !prev.marker.isEmpty()) {
-        QByteArray copy;
-        struct stat made;
-        const bool copied = copyToTemp(prev.documentWhole ? targetName : prev.marker, targetName, old, copy, made, locks);
-        if (copied) {
-            marker = newMarkerName(targetName);
-            madeMarker = !marker.isEmpty() && sysRename(copy, marker);
-        }
+    const bool known = prev.documentWhole || prev.read;
+    const auto fail = [&](int code) {
+        if (madeMarker)
+            voidMarker(targetName, markerNamed(marker), &old);
+        if (!copy.isEmpty())
+            sysRemove(copy);
+        sysRemove(temp);
+        return failed(Failure::Replace, code);
+    };
+    if (known && marker.isEmpty()) {
+        QByteArray made;
+        struct stat st;
+        if (prev.documentWhole && !readFile(targetName, version))
+            return fail(errno);
+        if (!writeTemp(markerBytes(old, version), targetName, old, made, st, locks))
+            return fail(errno);
+        marker = newMarkerName(targetName);
+        madeMarker = !marker.isEmpty() && sysRename(made, marker);
         if (!madeMarker) {
             const int code = errno;
-            if (copied)
-                ::unlink(copy.constData());
-            sysRemove(temp);
-            return failed(Failure::Replace, code);
+            ::unlink(made.constData());
+            return fail(code);
         }
         syncDirectory(targetName);
     }
+    if (known && !backupName.isEmpty() && !oldVersionCopy(targetName, old, &version, locks, copy))
+        return fail(errno);
     // Else the document is damaged and only another user's marker, which this user cannot read,
     // holds its last whole version: that marker stands until the document is whole.
     if (!copyOver(temp, targetName)) {
         const int code = errno;
         // Refused as no regular file: nothing was written over.
-        if (madeMarker && (code == errNotRegular || copyOver(marker, targetName)))
-            voidMarker(targetName, markerNamed(marker), &old);
-        sysRemove(temp);
-        return failed(Failure::Replace, code);
+        if (madeMarker && code != errNotRegular && !writeOver(version, targetName))
+            madeMarker = false;
+        return fail(code);
     }
     sysRemove(temp);
-    return settle(targetName, old, backupName, beside, marker, true, locks);
+    std::vector<Marker> markers = beside.markers;
+    if (madeMarker)
+        markers.push_back(markerNamed(marker));
+    return settle(targetName, old, backupName, markers, beside, copy, locks);
 }
 
 } // namespace SafeSave

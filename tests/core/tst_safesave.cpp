@@ -1,6 +1,7 @@
 // The shared save routine under every fault of its own file operations, on a full file
 // system, through a symbolic link, and the regular-file guard of the readers.
 #include "core/safesave.h"
+#include "core/safesavebeside.h"
 #include "support/hangwatchdog.h"
 #include "support/leaseholder.h"
 #include "support/otheruser.h"
@@ -56,6 +57,11 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
+QString busyText()
+{
+    return QCoreApplication::translate("SafeSave", "egy másik mentés éppen írja ezt a fájlt; próbálja újra később");
 }
 
 // Larger than one write chunk, so the save has a write of its own besides the flush.
@@ -504,7 +510,9 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY(holder);
-        QCOMPARE(holder->unavailable(), QString());
+        // A save holds its document open from its start: then nobody gets a write lease on it.
+        const bool refused = beforeOpen && !atBackup && trap == QLatin1String("write lease");
+        QCOMPARE(holder->unavailable().isEmpty(), !refused);
         QCOMPARE(result.errorString, QString());
         const bool keepsBackup = writer != QLatin1String("saveReplacing") && writer != QLatin1String("appendToFile")
                                  && !writer.endsWith(QLatin1String("no backup"));
@@ -748,8 +756,12 @@ private slots:
         QTest::addColumn<QString>("backup");
         QTest::addColumn<QString>("notice"); // who cannot keep a backup even after a whole save
         // Put beside the document after the first save by someone who may not write it: a
-        // "marker" (the stranger's, or the "reader's" of a 0640 document), or a "void note"
-        // beside each standing marker.
+        // "marker" naming the document (the stranger's, the "reader's" of a 0640 document, an
+        // unknown user's in the document's group, a file of the owner's that the reader linked
+        // there, or another document's), a "void note" or a "neighbour" "<file>.<random>"
+        // beside each standing marker, or a stranger's file "swapped" under the marker's name
+        // while the next save runs. Or a "second save" of the first saver's, run whole at
+        // each step of the first.
         QTest::addColumn<QString>("planted");
         QTest::newRow("group's folder") << false << 0660u << "shared" << true << "owner's" << "" << "";
         QTest::newRow("sticky folder") << true << 0660u << "shared" << true << "owner's" << "" << "";
@@ -762,6 +774,14 @@ private slots:
         QTest::newRow("stranger's marker") << true << 0660u << "shared" << true << "owner's" << "" << "marker";
         QTest::newRow("reader's marker") << true << 0640u << "shared" << true << "owner's" << "" << "reader's marker";
         QTest::newRow("stranger's void note") << true << 0660u << "shared" << true << "owner's" << "" << "void note";
+        QTest::newRow("stranger's neighbour") << true << 0660u << "shared" << true << "owner's" << "" << "neighbour";
+        for (const char* whose : {"unknown user's", "linked", "another document's"})
+            QTest::addRow("%s marker", whose) << true << (whose[0] == 'l' ? 0640u : 0660u) << "shared" << true << "owner's"
+                                              << "" << QString(whose) + " marker";
+        QTest::newRow("marker swapped") << true << 0660u << "shared" << true << "owner's" << "" << "swapped";
+        QTest::newRow("stranger's writable backup")
+            << true << 0664u << "shared" << true << "stranger's file" << "owner other" << "";
+        QTest::newRow("second save") << true << 0660u << "shared" << true << "owner's" << "" << "second save";
         for (const char* thing : {"FIFO", "folder", "link to a folder", "link to a file"})
             QTest::addRow("stranger's %s as the backup", thing)
                 << true << 0660u << "shared" << true << QString("stranger's ") + thing << "owner other root" << "";
@@ -804,7 +824,7 @@ private slots:
         const Owner kept{owner.uid, docGroup, mode};
         const QByteArray older = "older", old = bigContent('o'), fresh(100 * 1024, 'n'), again = "again", last = "last";
         const QMap<QByteArray, QString> names{{older, "older"}, {old, "old"}, {fresh, "new"}, {again, "again"},
-                                              {last, "last"}, {"planted", "planted"},
+                                              {last, "last"}, {"planted", "planted"}, {"second", "second"},
                                               // a stranger's thing under the backup's name stays there
                                               {"<FIFO>", "older"}, {"<folder>", "older"}};
         const auto inGroup = [](const Party& p, gid_t gid) { return gid == p.uid || gid == p.group; };
@@ -812,8 +832,11 @@ private slots:
             return p.uid == f.uid || ((f.mode & 040) && inGroup(p, f.gid)) || (f.mode & 04);
         };
         const bool otherWrites = (mode & 020) && inGroup(other, docGroup);
-        // Saves as who, failing step; with kill, in a child that ends there. Whether it saved, and its steps.
-        const auto saveAs = [&](const Party& who, const QByteArray& text, SafeSave::Result* result, int step, bool kill) {
+        // Saves as who, failing step; with kill, in a child that ends there; with a second save,
+        // running that whole there. Whether it saved, and its steps. meanwhile: done before its second open.
+        SafeSave::Result second;
+        const auto saveAs = [&](const Party& who, const QByteArray& text, SafeSave::Result* result, int step, bool kill,
+                                std::function<void()> meanwhile = {}) {
             const pid_t child = kill ? ::fork() : 0;
             if (child > 0) {
                 ::waitpid(child, nullptr, 0);
@@ -823,10 +846,15 @@ private slots:
             SafeSave::FaultScope faults;
             for (const Party* p : {&owner, &other, &stranger})
                 faults.setUserGroups(p->uid, {p->uid, p->group});
+            faults.setBusyWait(0);
             if (kill)
                 faults.runAt(step, [] { ::_exit(0); });
+            else if (step && planted == "second save")
+                faults.runAt(step, [&] { saveWithBackup(doc, writing("second"), &second); });
             else if (step)
                 faults.failAt(step);
+            if (meanwhile)
+                faults.runBefore(Op::Open, 2, meanwhile);
             faults.setShortWriteBytes(1000);
             const SafeSave::Result moved = who.anew ? moveToBackup(doc) : SafeSave::Result();
             const bool saved = as.ok() && moved.ok() && saveWithBackup(doc, writing(text), result);
@@ -843,7 +871,7 @@ private slots:
             giveTo(doc, kept);
             writeFile(victim, older); // another file of the owner's, where a link may point
             giveTo(victim, {owner.uid, owner.uid, 0600});
-            if (backup == "other's link" || backup.startsWith("stranger's")) {
+            if (backup == "other's link" || (backup.startsWith("stranger's") && backup != "stranger's file")) {
                 const QByteArray name = QFile::encodeName(bak);
                 if (backup.endsWith("FIFO"))
                     QCOMPARE(::mkfifo(name.constData(), 0644), 0);
@@ -856,7 +884,14 @@ private slots:
                 return;
             }
             writeFile(bak, older);
-            giveTo(bak, backup == "owner's" ? kept : Owner{other.uid, shared, 0660});
+            giveTo(bak, backup == "owner's"   ? kept
+                        : backup == "other's" ? Owner{other.uid, shared, 0660}
+                                              : Owner{stranger.uid, stranger.uid, 0666});
+        };
+        const auto markerOf = [](const QString& path, const QByteArray& version) {
+            struct stat st;
+            ::stat(QFile::encodeName(path).constData(), &st);
+            return SafeSave::markerBytes(st, version);
         };
         for (const Party* saver : {&owner, &other}) {
             if (saver == &other && !otherWrites)
@@ -871,6 +906,7 @@ private slots:
                         prepare();
                         const QString bakKind = kindOf(bak);
                         SafeSave::Result result;
+                        second.errorString = "<not run>";
                         const bool saved = saveAs(*saver, fresh, &result, i, kill).first;
                         const QString left = names.value(readAll(doc), "cut");
                         const QByteArray bakBefore = readAll(bak);
@@ -879,21 +915,53 @@ private slots:
                                                  .arg(i).arg(total).arg(left, next->name);
                         if (!kill) {
                             const QString state = versionsBeside(doc, names);
-                            QVERIFY2(keptLastTwo(state, saved), qPrintable(step + state));
+                            // A second save at once is refused with the reason, or ran whole before the
+                            // first began: then it is the backup.
+                            const bool secondRan = planted == "second save" && second.errorString != busyText()
+                                                   && second.errorString != "<not run>";
+                            QVERIFY2(secondRan ? state.startsWith("document new, backup second")
+                                               : keptLastTwo(state, saved),
+                                     qPrintable(step + state));
                             QCOMPARE(saved, result.errorString.isEmpty());
                             QCOMPARE(ownerOf(doc), kept);
                         }
-                        QStringList plants;
-                        if (planted.contains("marker"))
-                            plants << "terv.erd.p1a.bak.keep";
-                        else if (planted == "void note")
-                            for (const QString& f : QDir(dir).entryList({"*.bak.keep"}, QDir::Files))
-                                plants << f.chopped(4) + "done";
-                        for (const QString& f : plants) {
-                            writeFile(dir + '/' + f, "planted");
-                            giveTo(dir + '/' + f, {planter.uid, planter.uid, planter.uid == other.uid ? 0600u : 0644u});
+                        QMap<QString, QByteArray> planting;
+                        Owner by{planter.uid, planter.uid, planter.uid == other.uid ? 0600u : 0644u};
+                        if (planted.endsWith("marker"))
+                            planting["terv.erd.p1a.bak.keep"] =
+                                markerOf(planted.startsWith("another") ? victim : doc, "planted");
+                        if (planted.startsWith("unknown"))
+                            by = {64339, shared, 0640};
+                        else if (planted.startsWith("linked") || planted.startsWith("another"))
+                            by = {owner.uid, docGroup, planted.startsWith("linked") ? 0660u : mode};
+                        for (const QString& f : QDir(dir).entryList({"*.bak.keep"}, QDir::Files)) {
+                            const QString name = planted == "void note" ? f.chopped(4) + "done" : f.chopped(9);
+                            const bool beside = planted == "void note" || planted == "neighbour";
+                            if (beside && !QFileInfo::exists(dir + '/' + name))
+                                planting[name] = "planted";
                         }
-                        const bool savedNext = saveAs(*next, again, &result, 0, false).first;
+                        bool done = false;
+                        const auto plant = [&] {
+                            done = true;
+                            const uid_t acting = ::geteuid(); // the third party acts as root, between two steps
+                            ::setresuid(0, 0, 0);
+                            const auto back = qScopeGuard([&] { ::setresuid(acting, acting, 0); });
+                            for (auto it = planting.cbegin(); it != planting.cend(); ++it) {
+                                QFile::remove(dir + '/' + it.key());
+                                writeFile(dir + '/' + it.key(), it.value());
+                                giveTo(dir + '/' + it.key(), by);
+                            }
+                        };
+                        if (planted == "swapped") {
+                            for (const QString& f : QDir(dir).entryList({"*.bak.keep"}, QDir::Files))
+                                planting[f] = "planted";
+                        } else {
+                            plant();
+                        }
+                        const bool savedNext =
+                            saveAs(*next, again, &result, 0, false, planted == "swapped" ? plant : std::function<void()>()).first;
+                        // A save without a second open had nothing swapped.
+                        const QStringList plants = done ? planting.keys() : QStringList();
                         QVERIFY2(savedNext, qPrintable(step + result.errorString));
                         if (bakKind != "file") // left as it is, even where the kernel will not look through it
                             QCOMPARE(kindOf(bak), bakKind);
@@ -918,6 +986,7 @@ private slots:
                             const QByteArray why = (step + QString::asprintf("%u:%u %o", b.uid, b.gid, b.mode)).toUtf8();
                             QVERIFY2(mayRead(b, owner), why.constData());
                             QVERIFY2(!mayRead(b, other) || mayRead(kept, other), why.constData());
+                            QVERIFY2(!(b.mode & 02) || (kept.mode & 02), why.constData());
                         }
                         // Of this party's, only a version that could not take the backup's name may
                         // stay, and notes voiding others' copies.
@@ -932,7 +1001,7 @@ private slots:
                         // What was planted is never trusted, removed or written through; the next
                         // save still keeps the one before it.
                         for (const QString& f : plants)
-                            QCOMPARE(readAll(dir + '/' + f), QByteArray("planted"));
+                            QVERIFY2(readAll(dir + '/' + f) == planting.value(f), qPrintable(step + f));
                         if (!plants.isEmpty()) {
                             QVERIFY2(saveAs(*next, last, &result, 0, false).first, qPrintable(step + result.errorString));
                             QCOMPARE(names.value(readAll(bak)), QString("again"));
@@ -1138,19 +1207,42 @@ private slots:
         QCOMPARE(readAll(backupPathFor(doc)), QByteArray("old"));
     }
 
-    // A save that runs while another writes its temporary leaves that temporary alone.
+    // A save that runs while another writes its temporary leaves that temporary alone; of two
+    // saves of one document at once, one is refused with the reason, never lost unkept.
+    void aSaveLeavesWhatAnotherIsWriting_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("refused"); // the save told that another is under way
+        QTest::addColumn<QString>("document");
+        QTest::newRow("existing document") << true << "inner" << "outer";
+        QTest::newRow("new document") << false << "outer" << "inner";
+    }
+
     void aSaveLeavesWhatAnotherIsWriting()
     {
+        QFETCH(bool, existing);
+        QFETCH(QString, refused);
+        QFETCH(QString, document);
         TestEnv env;
         const QString doc = env.path("doc.erd");
-        writeFile(doc, "old");
+        if (existing)
+            writeFile(doc, "old");
         SafeSave::FaultScope faults;
-        bool innerSaved = false;
-        faults.runBefore(Op::Flush, 1, [&] { innerSaved = saveWithBackup(doc, writing("inner")); });
-        QVERIFY(saveWithBackup(doc, writing("outer")));
-        QVERIFY(innerSaved);
-        QCOMPARE(readAll(doc), QByteArray("outer"));
-        QCOMPARE(readAll(backupPathFor(doc)), QByteArray("inner"));
+        faults.setBusyWait(0);
+        QMap<QString, QString> errors;
+        faults.runBefore(Op::Flush, 1, [&] {
+            SafeSave::Result result;
+            saveWithBackup(doc, writing("inner"), &result);
+            errors["inner"] = result.errorString;
+        });
+        SafeSave::Result result;
+        saveWithBackup(doc, writing("outer"), &result);
+        errors["outer"] = result.errorString;
+        QMap<QString, QString> want{{"inner", QString()}, {"outer", QString()}};
+        want[refused] = busyText();
+        QCOMPARE(errors, want);
+        QCOMPARE(readAll(doc), document.toUtf8());
+        QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
     }
 
     // Every name the file system takes can be saved, with its backup beside it: the
