@@ -59,9 +59,11 @@
 // group may give a file its group), so they are never readable by more people than the
 // document. A copy becomes the backup only where the document's owner can read it: not one
 // another user made in a group the owner is not in, nor root's where the owner cannot be
-// given. A backup this user may not replace (another user's, in a sticky folder) is written
-// over only where it would count as a marker (a writer of the document made it) and the owner
-// can read it and nobody the document's mode excludes can; else the old version waits.
+// given. A backup that not only writers of the document wrote is left as it is, as anything
+// else under its name would be: the old version waits, and the save says so. One this user
+// may not replace (another writer's, in a sticky folder) is written over only where it would
+// count as a marker and the owner can read it and nobody the document's mode excludes can;
+// else the old version waits.
 //
 // Locks (flock): a save holds its document from its start to its end, so no other save of it
 // by this program runs meanwhile; another waits a few seconds for it, then fails and says

@@ -210,8 +210,12 @@ void removeLeftovers(const Beside& beside)
 
 bool keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc)
 {
-    // A folder, FIFO or link to one under the backup's name is left as it is.
-    const bool taken = backupNameTaken(backupName);
+    // A folder, FIFO or link under the backup's name is left as it is, and so is a file that
+    // not only writers of the document wrote: replacing it would remove what is not the save's.
+    struct stat held;
+    const bool foreign = ::lstat(backupName.constData(), &held) == 0 && S_ISREG(held.st_mode)
+                         && !writtenByWritersOf(held, doc);
+    const bool taken = foreign || backupNameTaken(backupName);
     if (!taken && sysRename(copy, backupName))
         return true;
     const int code = taken ? errNotRegular : errno;

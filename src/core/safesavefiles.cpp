@@ -390,8 +390,11 @@ bool fitsAsBackupOf(const struct stat& file, const struct stat& doc)
 
 bool madeByAWriterOf(const struct stat& file, const struct stat& doc)
 {
-    if (!S_ISREG(file.st_mode) || file.st_nlink != 1)
-        return false;
+    return S_ISREG(file.st_mode) && file.st_nlink == 1 && writtenByWritersOf(file, doc);
+}
+
+bool writtenByWritersOf(const struct stat& file, const struct stat& doc)
+{
     const mode_t f = file.st_mode, d = doc.st_mode;
     const bool groupWrites = (d & 020) && file.st_gid == doc.st_gid;
     if (((f & 02) && !(d & 02)) || ((f & 020) && !(d & 02) && !groupWrites))

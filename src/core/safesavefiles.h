@@ -91,10 +91,12 @@ Fit takeOwnerAndMode(int fd, const struct stat& old);
 // Whether a file may hold a version of the document: its owner can read it, and nobody the
 // document's mode excludes can (by the file's owner, group or mode).
 bool fitsAsBackupOf(const struct stat& file, const struct stat& document);
-// Whether a file beside the document may be one a save of it made, and holds only what
-// writers of the document wrote: a regular file of one name whose owner may write the
-// document and that nobody else may write. In a shared folder anyone may put a file under
-// any free name, or link one there.
+// Whether a file holds only what writers of the document wrote: its owner may write the
+// document and nobody else may write it.
+bool writtenByWritersOf(const struct stat& file, const struct stat& document);
+// Whether a file beside the document may be one a save of it made: a regular file of one
+// name written by its writers. In a shared folder anyone may put a file under any free
+// name, or link one there.
 bool madeByAWriterOf(const struct stat& file, const struct stat& document);
 // A file's bytes from an offset to its end.
 bool readFrom(int fd, off_t from, QByteArray& out);

@@ -769,7 +769,7 @@ private slots:
         QTest::newRow("owner outside the group, 0640") << true << 0640u << "shared" << false << "owner's" << "" << "";
         QTest::newRow("the owner's own group") << true << 0640u << "owner's own" << true << "owner's" << "" << "";
         QTest::newRow("the other's own group") << true << 0660u << "other's own" << false << "owner's" << "other" << "";
-        QTest::newRow("private, other's backup") << true << 0600u << "shared" << true << "other's" << "owner" << "";
+        QTest::newRow("private, other's backup") << true << 0600u << "shared" << true << "other's" << "owner root" << "";
         QTest::newRow("other's backup a link") << true << 0660u << "shared" << true << "other's link" << "owner other root" << "";
         QTest::newRow("stranger's marker") << true << 0660u << "shared" << true << "owner's" << "" << "marker";
         QTest::newRow("reader's marker") << true << 0640u << "shared" << true << "owner's" << "" << "reader's marker";
@@ -780,7 +780,7 @@ private slots:
                                               << "" << QString(whose) + " marker";
         QTest::newRow("marker swapped") << true << 0660u << "shared" << true << "owner's" << "" << "swapped";
         QTest::newRow("stranger's writable backup")
-            << true << 0664u << "shared" << true << "stranger's file" << "owner other" << "";
+            << true << 0664u << "shared" << true << "stranger's file" << "owner other root" << "";
         QTest::newRow("second save") << true << 0660u << "shared" << true << "owner's" << "" << "second save";
         for (const char* thing : {"FIFO", "folder", "link to a folder", "link to a file"})
             QTest::addRow("stranger's %s as the backup", thing)
