@@ -215,9 +215,8 @@ QString backupPathFor(const QString& path);
 // kernel would not follow. Only a name that holds nothing at all is free to take.
 bool nameHeld(const QString& path);
 // Gives a file another name only where nothing holds it, never replacing nor following what
-// appears there meanwhile: a rename that does not replace, or, where the file system has
-// none, a second link. False with errno: EEXIST where the name is held, ENOTSUP where the
-// file system can do neither.
+// appears there meanwhile (a step of the fault seam). False with errno, EEXIST where the name
+// is held.
 bool renameToFreeName(const QString& from, const QString& to);
 
 class QWidget;

@@ -219,8 +219,13 @@ bool sysRenameNew(const QByteArray& from, const QByteArray& to)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
-    struct stat st; // a file system that cannot refuse: look first
-    if (::lstat(to.constData(), &st) == 0) {
+    // A file system that cannot refuse: a second name is as exclusive; without links, look first.
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return true;
+    }
+    struct stat st;
+    if (errno == EEXIST || ::lstat(to.constData(), &st) == 0) {
         errno = EEXIST;
         return false;
     }

@@ -134,16 +134,5 @@ bool nameHeld(const QString& path)
 
 bool renameToFreeName(const QString& from, const QString& to)
 {
-    const QByteArray f = QFile::encodeName(from), t = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    if (::link(f.constData(), t.constData()) == 0) {
-        ::unlink(f.constData());
-        return true;
-    }
-    if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS)
-        errno = ENOTSUP;
-    return false;
+    return SafeSave::sysRenameNew(QFile::encodeName(from), QFile::encodeName(to));
 }

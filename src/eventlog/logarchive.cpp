@@ -31,20 +31,15 @@ bool archiveNameFree(const QString& path)
 }
 
 // Gives the archive the first numbered name free, never replacing what appears there
-// meanwhile; where all are taken, or the file system can take a name only by replacing, it
-// keeps its own. Empty where the move failed.
+// meanwhile; where all are taken, it keeps its own. Empty where the move failed.
 QString takeNumberedName(const QString& own, const QString& stem)
 {
     for (int n = 1; n <= maxArchivesPerDay; ++n) {
         const QString name = numberedName(stem, n);
         if (nameHeld(backupPathFor(name)))
             continue;
-        if (SafeSave::injectedFault(SafeSave::Op::Rename)) // a step of the archive's save
-            return QString();
-        if (renameToFreeName(own, name))
+        if (renameToFreeName(own, name)) // a step of the archive's save
             return name;
-        if (errno == ENOTSUP)
-            return own;
         if (errno != EEXIST)
             return QString();
     }
@@ -117,20 +112,24 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     // The archive is written whole under a name of its own, then takes a numbered name that
     // nothing holds: the day's names are known to all, and one that another user made is
     // never written through or replaced, nor can all of them stop the archiving.
+    // Its own name may be taken meanwhile by anyone who watches the folder: another is tried.
     const QString stem = archiveStem(QDate::currentDate());
     QString own;
-    for (int attempt = 0; attempt < 100 && own.isEmpty(); ++attempt) {
+    SafeSave::Result result;
+    bool written = false;
+    for (int attempt = 0; attempt < 100 && !written; ++attempt) {
         QString letters;
         for (int i = 0; i < 8; ++i)
             letters += QLatin1Char(char('a' + QRandomGenerator::global()->bounded(26)));
-        const QString name = numberedName(stem + QLatin1Char('_') + letters, 1);
-        if (archiveNameFree(name))
-            own = name;
+        own = numberedName(stem + QLatin1Char('_') + letters, 1);
+        if (!archiveNameFree(own))
+            continue;
+        // The archive keeps the log's records: it is no more open than the log.
+        written = saveWithBackup(
+            own, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); }, &result, logFile);
+        if (!written && !nameHeld(own))
+            break;
     }
-    SafeSave::Result result;
-    // The archive keeps the log's records: it is no more open than the log.
-    const bool written = !own.isEmpty() && saveWithBackup(
-        own, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); }, &result, logFile);
     const QString target = written ? takeNumberedName(own, stem) : QString();
     if (target.isEmpty()) {
         if (written)

@@ -257,6 +257,7 @@ private slots:
         QTest::newRow("dangling link under the first") << "dangling link" << 1 << stem + "_2\\.ewa";
         QTest::newRow("files under all") << "file" << 1000 << stem + "_[a-z]+\\.ewa";
         QTest::newRow("dangling links under all") << "dangling link" << 1000 << stem + "_[a-z]+\\.ewa";
+        QTest::newRow("a file under its own name, meanwhile") << "file meanwhile" << 0 << stem + "\\.ewa";
     }
 
     void archiveGoesUnderANameOfItsOwn()
@@ -284,9 +285,18 @@ private slots:
         }
         LogView view;
         openLog(view, threeReadouts());
+        // Someone who watches the folder takes the name its temporary tells, before it is renamed.
+        SafeSave::FaultScope faults;
+        QString taken;
+        if (planted == "file meanwhile")
+            faults.runBefore(SafeSave::Op::Rename, 1, [&] {
+                taken = dir + '/' + QDir(dir).entryList({"*.tmp"}, QDir::Files | QDir::Hidden).value(0).section('.', 0, -3);
+                QFile(taken).open(QIODevice::WriteOnly);
+            });
         QString made;
         QCOMPARE(int(view.table()->logModel->archiveTo(1, QString(), &made)), int(LogModel::ArchiveResult::Done));
         QCOMPARE(QDir(theirs).isEmpty(), true);
+        QCOMPARE(taken.isEmpty() || QFileInfo(taken).size() == 0, true);
         QVERIFY2(QRegularExpression('^' + name + '$').match(QFileInfo(made).fileName()).hasMatch(), qPrintable(made));
         QCOMPARE(recordsOf(made), threeReadouts());
     }
