@@ -65,12 +65,26 @@ PrintRow PagePrinter::blankRow() const
     return row;
 }
 
-int PagePrinter::rowLines(const PrintRow& row) const
+QVector<QStringList> PagePrinter::cellLines(const PrintRow& row) const
+{
+    QVector<QStringList> cells;
+    cells.reserve(row.cells.size());
+    for (const PrintCell& cell : row.cells)
+        cells.append(wrapped(row.font, cell.text, cell.right - cell.left + 1));
+    return cells;
+}
+
+int PagePrinter::lineCount(const QVector<QStringList>& cells)
 {
     int lines = 1;
-    for (const PrintCell& cell : row.cells)
-        lines = qMax(lines, int(wrapped(row.font, cell.text, cell.right - cell.left + 1).size()));
+    for (const QStringList& cell : cells)
+        lines = qMax(lines, int(cell.size()));
     return lines;
+}
+
+int PagePrinter::rowLines(const PrintRow& row) const
+{
+    return lineCount(cellLines(row));
 }
 
 int PagePrinter::headerLines(const QVector<PrintCell>& header) const
@@ -95,14 +109,16 @@ PagePlan PagePrinter::plan(const QVector<PrintCell>& header, int rowCount, const
     return planLinePages(body, rowCount, linesOf, m_printer->fromPage(), m_printer->toPage(), pageSet);
 }
 
-void PagePrinter::paintRow(QPainter& painter, const PrintRow& row, int from, int to, int y) const
+void PagePrinter::paintRow(QPainter& painter, const PrintRow& row, const QVector<QStringList>& texts, int from,
+                           int to, int y) const
 {
     painter.setFont(row.font);
     painter.setPen(row.pen);
     painter.setBackground(QBrush(row.background));
-    for (const PrintCell& cell : row.cells) {
+    for (int c = 0; c < row.cells.size(); ++c) {
+        const PrintCell& cell = row.cells.at(c);
         const int width = cell.right - cell.left + 1;
-        const QStringList lines = wrapped(row.font, cell.text, width);
+        const QStringList& lines = texts.at(c);
         if (cell.filled)
             painter.fillRect(QRect(cell.left, y, width, (to - from) * m_lineSpacing), row.background);
         for (int k = from; k < to && k < lines.size(); ++k)
@@ -116,6 +132,7 @@ bool PagePrinter::paint(QPainter& painter, const PagePlan& pages, const QVector<
 {
     PrintRow head = blankRow();
     head.cells = header;
+    const QVector<QStringList> headTexts = cellLines(head);
     const int headLines = headerLines(header);
     const int top = headLines > 0 ? headLines * m_lineSpacing + m_lineSpacing / 2 : 0;
     const int body = lines() - 2 - headLines;
@@ -126,14 +143,15 @@ bool PagePrinter::paint(QPainter& painter, const PagePlan& pages, const QVector<
         if (i > 0)
             ok = m_printer->newPage();
         painter.setBackgroundMode(Qt::OpaqueMode);
-        paintRow(painter, head, 0, headLines, 0);
+        paintRow(painter, head, headTexts, 0, headLines, 0);
         int line = 0;
         for (int k = 0; k < page.rowCount && line < body; ++k) {
             PrintRow row = blankRow();
             rows(page.firstRow + k, row);
+            const QVector<QStringList> texts = cellLines(row);
             const int from = k == 0 ? page.firstLine : 0;
-            const int to = qMin(rowLines(row), from + body - line);
-            paintRow(painter, row, from, to, top + line * m_lineSpacing);
+            const int to = qMin(lineCount(texts), from + body - line);
+            paintRow(painter, row, texts, from, to, top + line * m_lineSpacing);
             line += to - from;
         }
         painter.setFont(m_font);

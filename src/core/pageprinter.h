@@ -79,9 +79,13 @@ public:
 private:
     PrintRow blankRow() const;
     int headerLines(const QVector<PrintCell>& header) const;
+    // The lines of each cell of row, and how many lines the row takes.
+    QVector<QStringList> cellLines(const PrintRow& row) const;
+    static int lineCount(const QVector<QStringList>& cells);
     int rowLines(const PrintRow& row) const;
-    // Paints lines from..to-1 of row with its first line at y.
-    void paintRow(QPainter& painter, const PrintRow& row, int from, int to, int y) const;
+    // Paints lines from..to-1 of row (its cells' lines in texts) with its first line at y.
+    void paintRow(QPainter& painter, const PrintRow& row, const QVector<QStringList>& texts, int from, int to,
+                  int y) const;
 
     QPrinter* m_printer;
     QFont m_font;
