@@ -3904,8 +3904,8 @@ Die frühere Sicherungskopie ist unverändert.</translation>
         <translation>symbolischer Link eines anderen Benutzers in einem gemeinsamen Ordner, den jeder beschreiben darf; er wird nicht verfolgt: %1</translation>
     </message>
     <message>
-        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
-        <translation>eine andere Speicherung schreibt diese Datei gerade; bitte später erneut versuchen</translation>
+        <source>a program egy másik mentése éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation>eine andere Speicherung dieses Programms schreibt diese Datei gerade; bitte später erneut versuchen</translation>
     </message>
 </context>
 <context>

@@ -3904,8 +3904,8 @@ The earlier backup is unchanged.</translation>
         <translation>another user&apos;s symbolic link in a shared folder everyone may write, not followed: %1</translation>
     </message>
     <message>
-        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
-        <translation>another save is writing this file right now; try again later</translation>
+        <source>a program egy másik mentése éppen írja ezt a fájlt; próbálja újra később</source>
+        <translation>another save of this program is writing this file right now; try again later</translation>
     </message>
 </context>
 <context>

@@ -3778,7 +3778,7 @@ A korábbi biztonsági másolat változatlan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>egy másik mentés éppen írja ezt a fájlt; próbálja újra később</source>
+        <source>a program egy másik mentése éppen írja ezt a fájlt; próbálja újra később</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

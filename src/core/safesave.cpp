@@ -36,9 +36,10 @@ Previous previousVersion(const Beside& beside)
 } // namespace
 
 bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const QByteArray* version, Locks& locks,
-                    QByteArray& copy)
+                    QByteArray& copy, bool& fits)
 {
     copy.clear();
+    fits = true;
     QByteArray bytes;
     if (!version) {
         copy = claimOldCopyName(targetName);
@@ -58,10 +59,9 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
     struct stat made;
     if (!writeTemp(*version, targetName, old, temp, made, locks))
         return false;
-    if (!fitsAsBackupOf(made, old)) {
-        sysRemove(temp);
-        return true;
-    }
+    // One that cannot become the backup (its group or mode could not be given) still holds the
+    // version until a backup does: it waits, as private as it was made.
+    fits = fitsAsBackupOf(made, old);
     copy = claimOldCopyName(targetName);
     if (sysRename(temp, copy))
         return true;
@@ -74,11 +74,12 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
 
 // The document is whole again: every standing marker goes, and the old version becomes the backup.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
-              const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy,
+              const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy, bool copyFits,
               Locks& locks)
 {
     Result result;
-    result.backupNotKept = !backupName.isEmpty() && (oldCopy.isEmpty() || !keepAsBackup(oldCopy, backupName, old));
+    result.backupNotKept = !backupName.isEmpty()
+                           && (oldCopy.isEmpty() || !copyFits || !keepAsBackup(oldCopy, backupName, old));
     int code = 0;
     for (const Marker& m : markers) {
         if (!voidMarker(targetName, m, &old))
@@ -167,8 +168,9 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
 
     // 2. The old version gets a name of its own, so it survives the rename as the coming backup.
     QByteArray oldCopy;
+    bool copyFits = true;
     if (keepBackup && (prev.documentWhole || prev.read)
-        && !oldVersionCopy(targetName, old, prev.documentWhole ? nullptr : &prev.version, locks, oldCopy)) {
+        && !oldVersionCopy(targetName, old, prev.documentWhole ? nullptr : &prev.version, locks, oldCopy, copyFits)) {
         const int code = errno;
         sysRemove(temp);
         return failed(Failure::Replace, code);
@@ -183,7 +185,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         return failed(Failure::Replace, code);
     }
     return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside.markers, beside, oldCopy,
-                  locks);
+                  copyFits, locks);
 }
 
 bool report(const Result& result, Result* error)

@@ -26,7 +26,9 @@
 // Where no hard link can be made (some file systems), the old file is copied instead. Should
 // only the very last step fail, the document is saved (and reported so, with backupNotKept)
 // and its old version waits under "<file>[.<random>].bak.tmp" beside the untouched previous
-// backup; the next save, the document being whole, makes the document the backup.
+// backup; the next save, the document being whole, makes the document the backup. So does
+// a copy of the old version that could not be given the document's group or mode: it keeps
+// the version, as private as it was made, until a backup holds it.
 //
 // The temporary beside an old document is made private, then takes the old one's owner,
 // group and mode. Where it may not (another user's document in a shared, group-writable
@@ -59,15 +61,18 @@
 // group may give a file its group), so they are never readable by more people than the
 // document. A copy becomes the backup only where the document's owner can read it: not one
 // another user made in a group the owner is not in, nor root's where the owner cannot be
-// given. A backup that not only writers of the document wrote is left as it is, as anything
-// else under its name would be: the old version waits, and the save says so. One this user
-// may not replace (another writer's, in a sticky folder) is written over only where it would
-// count as a marker and the owner can read it and nobody the document's mode excludes can;
-// else the old version waits.
+// given. A backup that no writer of the document made is left as it is, as anything else
+// under its name would be: the old version waits, and the save says so; a writer's is
+// replaced whatever its mode, and the new one has the document's. One this user may not
+// replace (another writer's, in a sticky folder) is written over only where it would count as
+// a marker and the owner can read it and nobody the document's mode excludes can; else the
+// old version waits.
 //
-// Locks (flock): a save holds its document from its start to its end, so no other save of it
-// by this program runs meanwhile; another waits a few seconds for it, then fails and says
-// why. A new document is never put over one another save made meanwhile. Temporaries
+// Locks (flock): a save holds a lock beside its document ("<file>.lock") that only the
+// document's writers may open, from its start to its end, so no other save of it by this
+// program runs meanwhile; another waits a few seconds for it (the window shows it waits), then
+// fails and says why. A lock anyone else may take, also on the document itself, never delays
+// a save. A new document is never put over one another save made meanwhile. Temporaries
 // "<file>.<random>.tmp" are held while a save writes them, and a save removes, once it has
 // succeeded, this user's temporaries, waiting old versions and void markers that it can
 // lock; never a standing marker, another user's file, or one another save holds.

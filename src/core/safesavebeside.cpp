@@ -210,11 +210,13 @@ void removeLeftovers(const Beside& beside)
 
 bool keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc)
 {
-    // A folder, FIFO or link under the backup's name is left as it is, and so is a file that
-    // not only writers of the document wrote: replacing it would remove what is not the save's.
+    // A folder, FIFO or link under the backup's name is left as it is, and so is a file no
+    // writer of the document made: replacing it would remove what is not the save's. A
+    // writer's backup is replaced whatever its mode, and the new one has the document's; only
+    // one written through in place must be writable by the document's writers alone.
     struct stat held;
     const bool foreign = ::lstat(backupName.constData(), &held) == 0 && S_ISREG(held.st_mode)
-                         && !writtenByWritersOf(held, doc);
+                         && !ownedByAWriterOf(held, doc);
     const bool taken = foreign || backupNameTaken(backupName);
     if (!taken && sysRename(copy, backupName))
         return true;

@@ -2,8 +2,11 @@
 
 #include "core/safesavenames.h"
 
+#include "core/helpers.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QThread>
 
 #include <cstdio>
@@ -15,7 +18,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-
+#include <memory>
 #include <utility>
 
 namespace SafeSave {
@@ -105,7 +108,7 @@ QString notRegularText()
 QString systemError(int code)
 {
     if (code == errBusy)
-        return QCoreApplication::translate("SafeSave", "egy másik mentés éppen írja ezt a fájlt; próbálja újra később");
+        return QCoreApplication::translate("SafeSave", "a program egy másik mentése éppen írja ezt a fájlt; próbálja újra később");
     return code == errNotRegular ? notRegularText() : qt_error_string(code);
 }
 
@@ -398,14 +401,20 @@ bool madeByAWriterOf(const struct stat& file, const struct stat& doc)
     return S_ISREG(file.st_mode) && file.st_nlink == 1 && writtenByWritersOf(file, doc);
 }
 
+bool ownedByAWriterOf(const struct stat& file, const struct stat& doc)
+{
+    const mode_t d = doc.st_mode;
+    const uid_t holder = file.st_uid;
+    return holder == 0 || holder == doc.st_uid || (d & 02) || ((d & 020) && memberOf(holder, doc.st_gid));
+}
+
 bool writtenByWritersOf(const struct stat& file, const struct stat& doc)
 {
     const mode_t f = file.st_mode, d = doc.st_mode;
     const bool groupWrites = (d & 020) && file.st_gid == doc.st_gid;
     if (((f & 02) && !(d & 02)) || ((f & 020) && !(d & 02) && !groupWrites))
         return false;
-    const uid_t holder = file.st_uid;
-    return holder == 0 || holder == doc.st_uid || (d & 02) || ((d & 020) && memberOf(holder, doc.st_gid));
+    return ownedByAWriterOf(file, doc);
 }
 
 bool readFrom(int fd, off_t from, QByteArray& out)
@@ -435,13 +444,60 @@ bool readFile(const QByteArray& name, QByteArray& out)
     return ok;
 }
 
+namespace {
+
+const char writersLockMagic[] = "WYX-LOCK\n";
+constexpr int writersLockNames = 8;
+
+// Only the document's writers may open its lock: a lock of any kind that a reader held on
+// the document itself, or on a file readers may open, would stop every save.
+bool onlyWritersOpen(const struct stat& file, const struct stat& doc)
+{
+    const mode_t f = file.st_mode, d = doc.st_mode;
+    const bool groupWrites = (d & 020) && file.st_gid == doc.st_gid;
+    return S_ISREG(f) && file.st_nlink == 1 && !((f & 07) && !(d & 02))
+           && !((f & 070) && !(d & 02) && !groupWrites) && ownedByAWriterOf(file, doc);
+}
+
+// A fresh lock only the document's writers may open: its group's where they write it,
+// everyone's where all do. Where the group cannot be given or the mode set, it stays its
+// maker's alone, and a writer who cannot open it saves without it.
+int makeWritersLock(const QByteArray& name, const struct stat& doc)
+{
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    const bool root = ::geteuid() == 0;
+    const bool group = ::fchown(fd, root ? doc.st_uid : uid_t(-1), doc.st_gid) == 0;
+    const mode_t d = doc.st_mode;
+    const mode_t mode = 0600 | ((group && (d & 020)) ? 060 : 0) | ((d & 02) ? 06 : 0);
+    if (mode != 0600 && ::fchmod(fd, mode) != 0)
+        ::fchmod(fd, 0600);
+    writeAllRaw(fd, writersLockMagic, qstrlen(writersLockMagic));
+    return fd;
+}
+
+} // namespace
+
 Locks::~Locks()
 {
     release();
 }
 
+// The writers' lock goes while still held, so that a save waiting for it takes a fresh one;
+// only a file a save of this program made under its name, never another document.
 void Locks::release()
 {
+    if (m_writers >= 0) {
+        struct stat held, now;
+        char bytes[sizeof writersLockMagic] = {};
+        if (::fstat(m_writers, &held) == 0 && held.st_size == off_t(qstrlen(writersLockMagic))
+            && ::pread(m_writers, bytes, sizeof bytes, 0) == ssize_t(qstrlen(writersLockMagic))
+            && qstrcmp(bytes, writersLockMagic) == 0 && ::lstat(m_writersName.constData(), &now) == 0
+            && now.st_dev == held.st_dev && now.st_ino == held.st_ino)
+            ::unlink(m_writersName.constData());
+        ::close(std::exchange(m_writers, -1));
+    }
     for (const int fd : m_fds)
         ::close(fd);
     m_fds.clear();
@@ -478,41 +534,64 @@ bool Locks::holdName(const QByteArray& name)
     return held;
 }
 
-// Opened for reading where it may be: a lock needs no more, and a writer may lack the right
-// to read. Polled, as flock cannot wait for a bounded time.
+// Saves of one document take turns on a lock beside it that only its writers may open
+// ("<file>.lock"; where something else holds that name, "<file>.lock2" and on), never on the
+// document, which anyone who may read it can lock. Where none can be had (a folder the user
+// may not write, a file system without locks, names others hold), the save goes on without.
+// Polled, as flock cannot wait for a bounded time; the window shows that it waits.
 bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
 {
     QElapsedTimer waited;
     waited.start();
-    for (int replaced = 0; replaced < 100;) {
-        int fd = openRegular(name, O_RDONLY | O_NOFOLLOW);
-        if (fd < 0 && errno == EACCES)
-            fd = openRegular(name, O_WRONLY | O_NOFOLLOW);
-        if (fd < 0)
-            return false;
-        struct stat now;
-        const bool held = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-        if (!held && errno != EWOULDBLOCK && errno != EINTR) {
-            m_fds.push_back(fd); // a file system without locks
-            return ::fstat(fd, &doc) == 0;
-        }
-        // A save that held it may have put a new file under the name.
-        if (held && ::fstat(fd, &doc) == 0 && ::stat(name.constData(), &now) == 0 && now.st_dev == doc.st_dev
-            && now.st_ino == doc.st_ino) {
-            m_fds.push_back(fd);
-            return true;
-        }
-        ::close(fd);
-        if (held) {
-            ++replaced;
+    std::unique_ptr<WaitCursor> cursor;
+    for (int tries = 0, k = 0; k < writersLockNames && tries < 100; ++tries) {
+        const QByteArray lockName = besideName(name, ".lock" + (k ? QByteArray::number(k + 1) : QByteArray()));
+        int fd = ::open(lockName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const bool made = fd < 0 && errno == ENOENT && (fd = makeWritersLock(lockName, doc)) >= 0;
+        if (fd < 0 && errno == EEXIST)
+            continue; // made meanwhile: look again
+        if (fd < 0 && errno != EACCES && errno != ELOOP)
+            break; // no lock can be made here
+        struct stat st, now;
+        if (fd < 0 || ::fstat(fd, &st) != 0 || !(made || onlyWritersOpen(st, doc))) {
+            if (fd >= 0)
+                ::close(fd);
+            ++k; // not a lock of this document's writers
             continue;
         }
-        if (waited.elapsed() >= busyWaitMilliseconds())
-            break;
-        QThread::msleep(20);
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int code = errno;
+            ::close(fd);
+            if (code != EWOULDBLOCK && code != EINTR)
+                break; // a file system without locks
+            if (waited.elapsed() >= busyWaitMilliseconds()) {
+                errno = errBusy;
+                return false;
+            }
+            if (!cursor && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+                cursor.reset(new WaitCursor);
+            QThread::msleep(20);
+            tries = 0;
+            continue;
+        }
+        // The save that held it removed it as it ended: take a fresh one.
+        if (::lstat(lockName.constData(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino) {
+            ::close(fd);
+            continue;
+        }
+        m_writers = fd;
+        m_writersName = lockName;
+        break;
     }
-    errno = errBusy;
-    return false;
+    // What the name holds now that no other save runs: a save that held the lock may have put
+    // a new file there. It stays open until the save ends.
+    int fd = openRegular(name, O_RDONLY | O_NOFOLLOW);
+    if (fd < 0 && errno == EACCES)
+        fd = openRegular(name, O_WRONLY | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    m_fds.push_back(fd);
+    return ::fstat(fd, &doc) == 0;
 }
 
 // Opened for writing where it may be: NFS locks a file exclusively only so.

@@ -91,6 +91,9 @@ Fit takeOwnerAndMode(int fd, const struct stat& old);
 // Whether a file may hold a version of the document: its owner can read it, and nobody the
 // document's mode excludes can (by the file's owner, group or mode).
 bool fitsAsBackupOf(const struct stat& file, const struct stat& document);
+// Whether a file's owner may write the document: root, its owner, a member of its group where
+// the group may write it, or anyone where all may.
+bool ownedByAWriterOf(const struct stat& file, const struct stat& document);
 // Whether a file holds only what writers of the document wrote: its owner may write the
 // document and nobody else may write it.
 bool writtenByWritersOf(const struct stat& file, const struct stat& document);
@@ -123,13 +126,16 @@ public:
     bool holdName(const QByteArray& name);
     // The document itself, so that no other save of it by this program runs meanwhile: waits a
     // while for one that holds it (then errno is errBusy) and takes what the name holds once
-    // locked; doc becomes its state. False with errno where it could not be opened.
+    // locked; doc, its state as first seen, becomes its state then. False with errno where it
+    // could not be opened.
     bool holdDocument(const QByteArray& name, struct stat& doc);
     // Once everything the save made has its place.
     void release();
 
 private:
     std::vector<int> m_fds;
+    int m_writers = -1; // the writers' lock beside the document (holdDocument)
+    QByteArray m_writersName;
 };
 
 // Removes a file of this user's that no save holds a lock on.

@@ -19,7 +19,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
                    const QByteArray& backupName, const Beside& beside, const Previous& prev, Locks& locks)
 {
     QByteArray version = prev.version, marker = prev.ownMarker, copy;
-    bool madeMarker = false;
+    bool madeMarker = false, copyFits = true;
     const bool known = prev.documentWhole || prev.read;
     const auto fail = [&](int code) {
         if (madeMarker)
@@ -45,7 +45,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
         }
         syncDirectory(targetName);
     }
-    if (known && !backupName.isEmpty() && !oldVersionCopy(targetName, old, &version, locks, copy))
+    if (known && !backupName.isEmpty() && !oldVersionCopy(targetName, old, &version, locks, copy, copyFits))
         return fail(errno);
     // Else the document is damaged and only another user's marker, which this user cannot read,
     // holds its last whole version: that marker stands until the document is whole.
@@ -60,7 +60,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
     std::vector<Marker> markers = beside.markers;
     if (madeMarker)
         markers.push_back(markerNamed(marker));
-    return settle(targetName, old, backupName, markers, beside, copy, locks);
+    return settle(targetName, old, backupName, markers, beside, copy, copyFits, locks);
 }
 
 } // namespace SafeSave

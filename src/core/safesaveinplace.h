@@ -20,21 +20,21 @@ struct Previous {
     QByteArray ownMarker; // this user's marker that holds it, if any
 };
 
-// The old version under a name of its own ("<file>[.<random>].bak.tmp"), locked, fit to
-// become the backup: a second link to the document where version is null, else a copy of
-// version (or of the document, where no link can be made). Empty where none can be made that
-// fits; false where making it failed.
+// The old version under a name of its own ("<file>[.<random>].bak.tmp"), locked: a second
+// link to the document where version is null, else a copy of version (or of the document,
+// where no link can be made). fits: whether it may become the backup; one that may not waits,
+// no more open than it was made. False where making it failed.
 bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const QByteArray* version, Locks& locks,
-                    QByteArray& copy);
+                    QByteArray& copy, bool& fits);
 // Writes the complete temporary over the document targetName (whose state was old), keeping
 // the old version as the backup under backupName (none when empty); the temporary goes.
 Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const struct stat& old,
                    const QByteArray& backupName, const Beside& beside, const Previous& prev, Locks& locks);
 // Once the document is whole again: the old version under oldCopy (none when empty) becomes
-// the backup under backupName (none kept when empty), every standing marker goes; then this
-// user's leftovers.
+// the backup under backupName (none kept when empty) where it fits, else waits; every
+// standing marker goes; then this user's leftovers.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
-              const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy,
+              const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy, bool copyFits,
               Locks& locks);
 
 } // namespace SafeSave
