@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
@@ -20,6 +21,18 @@ WaitCursor::WaitCursor()
 WaitCursor::~WaitCursor()
 {
     QGuiApplication::restoreOverrideCursor();
+}
+
+QString absolutePathOf(const QString& path, const QString& base)
+{
+    if (path.startsWith(QLatin1Char('/')))
+        return path;
+    QString from = base.isEmpty() ? QDir::currentPath() : absolutePathOf(base);
+    if (path.isEmpty())
+        return from;
+    if (!from.endsWith(QLatin1Char('/')))
+        from += QLatin1Char('/');
+    return from + path;
 }
 
 QFont documentFont()

@@ -13,6 +13,11 @@ class QWidget;
 // the logger when its clock is set. Shows the wait cursor meanwhile.
 QDateTime waitDeviceTick();
 
+// A path made absolute against base (the current folder when empty) and otherwise left as
+// written: ".." is the kernel's to resolve, since after a link it leads to the parent of the
+// link's target, not back to the folder of the link.
+QString absolutePathOf(const QString& path, const QString& base = QString());
+
 // The font of the document tables and texts, from the options.
 QFont documentFont();
 

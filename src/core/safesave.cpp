@@ -1,9 +1,10 @@
 // The rename path of a save and the save routine's entry points (see safesave.h).
 #include "core/safesave.h"
 
+#include "core/constants.h"
+#include "core/prompts.h"
 #include "core/safesavefiles.h"
 #include "core/safesaveinplace.h"
-#include "core/prompts.h"
 #include "core/safesavenames.h"
 
 #include <QCoreApplication>
@@ -42,8 +43,8 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
     fits = true;
     QByteArray bytes;
     if (!version) {
-        copy = claimOldCopyName(targetName);
-        if (sysLink(targetName, copy)) {
+        copy = claimOldCopyName(locks.dir(), targetName);
+        if (sysLink(locks.dir(), targetName, copy)) {
             locks.holdName(copy);
             return true;
         }
@@ -51,7 +52,7 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
         copy.clear();
         if (code != EPERM && code != EOPNOTSUPP && code != EXDEV && code != EMLINK && code != ENOSYS)
             return false;
-        if (!readFile(targetName, bytes))
+        if (!readFile(locks.dir(), targetName, bytes))
             return false;
         version = &bytes;
     }
@@ -62,12 +63,12 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
     // One that cannot become the backup (its group or mode could not be given) still holds the
     // version until a backup does: it waits, as private as it was made.
     fits = fitsAsBackupOf(made, old);
-    copy = claimOldCopyName(targetName);
-    if (sysRename(temp, copy))
+    copy = claimOldCopyName(locks.dir(), targetName);
+    if (sysRename(locks.dir(), temp, copy))
         return true;
     const int code = errno;
     copy.clear();
-    sysRemove(temp);
+    sysRemove(locks.dir(), temp);
     errno = code;
     return false;
 }
@@ -77,20 +78,21 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
               const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy, bool copyFits,
               Locks& locks)
 {
+    const int dir = locks.dir();
     Result result;
     result.backupNotKept = !backupName.isEmpty()
-                           && (oldCopy.isEmpty() || !copyFits || !keepAsBackup(oldCopy, backupName, old));
+                           && (oldCopy.isEmpty() || !copyFits || !keepAsBackup(dir, oldCopy, backupName, old));
     int code = 0;
     for (const Marker& m : markers) {
-        if (!voidMarker(targetName, m, &old))
+        if (!voidMarker(dir, targetName, m, &old))
             code = errno;
     }
     // A marker left standing would make the next save take the whole document for a damaged one.
     if (code)
         return failed(Failure::Replace, code);
     locks.release(); // a leftover may be another name of what this save holds
-    removeLeftovers(beside);
-    syncDirectory(targetName);
+    removeLeftovers(dir, beside);
+    syncDirectory(dir);
     return result;
 }
 
@@ -100,22 +102,23 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
             const QString& accessFrom = QString())
 {
     QString refusal;
-    const QString target = resolveLinks(path, &refusal);
-    if (target.isEmpty())
+    QByteArray targetName;
+    const Folder folder = openFolder(path, targetName, &refusal);
+    if (!folder.isOpen())
         return failed(Failure::Open, refusal);
-    const QByteArray targetName = QFile::encodeName(target);
-    const QByteArray backupName = QFile::encodeName(backupPathFor(target));
+    const int dir = folder.fd();
+    const QByteArray backupName = besideName(dir, targetName, '.' + extBackup.toLatin1());
     struct stat old;
-    const bool hadOld = ::lstat(targetName.constData(), &old) == 0;
+    const bool hadOld = ::fstatat(dir, targetName.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (hadOld && !S_ISREG(old.st_mode))
         return failed(Failure::NotRegular, notRegularText());
-    if (hadOld && !sysMayWrite(targetName))
+    if (hadOld && !sysMayWrite(dir, targetName))
         return failed(Failure::Open, errno);
-    Locks locks;
+    Locks locks(dir);
     if (hadOld && !locks.holdDocument(targetName, old))
         return failed(Failure::Open, errno);
 
-    const Beside beside = lookBeside(targetName, hadOld ? &old : nullptr);
+    const Beside beside = lookBeside(dir, targetName, hadOld ? &old : nullptr);
     const Previous prev = previousVersion(beside);
 
     // 1. The new contents, complete and on disk, under a temporary name. Beside an old
@@ -134,7 +137,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (hasLike && takeOwnerAndMode(fd, like) == Fit::Unset) {
         const int code = errno;
         ::close(fd);
-        sysRemove(temp);
+        sysRemove(dir, temp);
         return failed(Failure::Write, code);
     }
     const bool replaceable = !hadOld || takeOwnerAndMode(fd, old) == Fit::Whole;
@@ -144,23 +147,24 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         if (!written || !file.finish()) {
             const QString reason = file.reason();
             file.abandon();
-            sysRemove(temp);
+            sysRemove(dir, temp);
             return failed(Failure::Write, reason);
         }
     }
     if (!hadOld) {
         // Another save may have made the document meanwhile: its version is not replaced unkept.
-        if (!sysRenameNew(temp, targetName)) {
+        if (!sysRenameNew(dir, temp, dir, targetName)) {
             const int failure = errno;
             struct stat now;
-            const bool regular = ::lstat(targetName.constData(), &now) == 0 && S_ISREG(now.st_mode);
+            const bool regular = ::fstatat(dir, targetName.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
+                                 && S_ISREG(now.st_mode);
             const int code = failure != EEXIST ? failure : regular ? errBusy : errNotRegular;
-            sysRemove(temp);
+            sysRemove(dir, temp);
             return failed(Failure::Replace, code);
         }
         locks.release();
-        removeLeftovers(beside);
-        syncDirectory(targetName);
+        removeLeftovers(dir, beside);
+        syncDirectory(dir);
         return Result();
     }
     if (!replaceable)
@@ -172,16 +176,16 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (keepBackup && (prev.documentWhole || prev.read)
         && !oldVersionCopy(targetName, old, prev.documentWhole ? nullptr : &prev.version, locks, oldCopy, copyFits)) {
         const int code = errno;
-        sysRemove(temp);
+        sysRemove(dir, temp);
         return failed(Failure::Replace, code);
     }
 
     // 3. The new file takes the name in one step; only then do the markers and the old backup go.
-    if (!sysRename(temp, targetName)) {
+    if (!sysRename(dir, temp, targetName)) {
         const int code = errno;
         if (!oldCopy.isEmpty())
-            sysRemove(oldCopy);
-        sysRemove(temp);
+            sysRemove(dir, oldCopy);
+        sysRemove(dir, temp);
         return failed(Failure::Replace, code);
     }
     return settle(targetName, old, keepBackup ? backupName : QByteArray(), beside.markers, beside, oldCopy,
@@ -214,20 +218,21 @@ bool saveReplacing(const QString& path, const std::function<bool(QIODevice&)>& w
 Result appendToFile(const QString& path, const QByteArray& bytes)
 {
     QString refusal;
-    const QString target = resolveLinks(path, &refusal);
-    if (target.isEmpty())
+    QByteArray name;
+    const Folder folder = openFolder(path, name, &refusal);
+    if (!folder.isOpen())
         return failed(Failure::Open, refusal);
-    const QByteArray name = QFile::encodeName(target);
+    const int dir = folder.fd();
     struct stat st;
-    const bool existed = ::lstat(name.constData(), &st) == 0;
+    const bool existed = ::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     if (existed && !S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
-    if (existed && !sysMayWrite(name))
+    if (existed && !sysMayWrite(dir, name))
         return failed(Failure::Open, errno);
-    Locks locks;
+    Locks locks(dir);
     if (existed && !locks.holdDocument(name, st))
         return failed(Failure::Open, errno);
-    const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
+    const int fd = sysOpen(dir, name, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW);
     if (fd < 0)
         return failed(Failure::Open, errno);
     // The length after opening: what is there now is what a failure must leave.
@@ -239,13 +244,16 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
     if (!sysClose(fd) && ok) {
         code = errno;
         ok = false;
-        // Closing failed after the data went out: take the addition back by name.
-        if (!injectedFault(Op::Truncate))
-            ::truncate(name.constData(), oldSize);
+        // Closing failed after the data went out: take the addition back through a new handle.
+        const int again = injectedFault(Op::Truncate) ? -1 : openRegular(dir, name, O_WRONLY | O_NOFOLLOW);
+        if (again >= 0) {
+            ::ftruncate(again, oldSize);
+            ::close(again);
+        }
     }
     if (!ok) {
         if (!existed)
-            ::unlink(name.constData());
+            ::unlinkat(dir, name.constData(), 0);
         return failed(Failure::Write, code);
     }
     return Result();
@@ -254,22 +262,23 @@ Result appendToFile(const QString& path, const QByteArray& bytes)
 Result moveToBackup(const QString& path)
 {
     QString refusal;
-    const QString target = resolveLinks(path, &refusal);
-    if (target.isEmpty())
+    QByteArray name;
+    const Folder folder = openFolder(path, name, &refusal);
+    if (!folder.isOpen())
         return failed(Failure::Open, refusal);
-    const QByteArray name = QFile::encodeName(target);
+    const int dir = folder.fd();
     struct stat st;
-    if (::lstat(name.constData(), &st) != 0)
+    if (::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return Result();
     if (!S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
-    const QByteArray backupName = QFile::encodeName(backupPathFor(target));
-    if (backupNameTaken(backupName))
+    const QByteArray backupName = besideName(dir, name, '.' + extBackup.toLatin1());
+    if (backupNameTaken(dir, backupName))
         return failed(Failure::Replace, notRegularText());
-    Locks locks;
+    Locks locks(dir);
     if (!locks.holdDocument(name, st))
         return failed(Failure::Open, errno);
-    const Beside beside = lookBeside(name, &st);
+    const Beside beside = lookBeside(dir, name, &st);
     const Previous prev = previousVersion(beside);
     Result result;
     if (!prev.documentWhole && prev.read) {
@@ -279,22 +288,22 @@ Result moveToBackup(const QString& path)
         struct stat made;
         if (!writeTemp(prev.version, name, st, copy, made, locks))
             return failed(Failure::Replace, errno);
-        if (!sysRename(copy, backupName)) {
+        if (!sysRename(dir, copy, backupName)) {
             const int code = errno;
-            sysRemove(copy);
+            sysRemove(dir, copy);
             return failed(Failure::Replace, code);
         }
-        if (!sysRemove(name))
+        if (!sysRemove(dir, name))
             return failed(Failure::Replace, errno);
-    } else if (!sysRename(name, backupName)) {
+    } else if (!sysRename(dir, name, backupName)) {
         return failed(Failure::Replace, errno);
     }
     result.backupNotKept = !prev.documentWhole && !prev.read;
     for (const Marker& m : beside.markers)
-        voidMarker(name, m, &st);
+        voidMarker(dir, name, m, &st);
     locks.release();
-    removeLeftovers(beside);
-    syncDirectory(name);
+    removeLeftovers(dir, beside);
+    syncDirectory(dir);
     return result;
 }
 
@@ -302,17 +311,22 @@ void tellIfBackupNotKept(QWidget* parent, const QString& path, const Result& res
 {
     if (!result.ok() || !result.backupNotKept)
         return;
+    QByteArray leaf;
+    const Folder folder = openFolder(path, leaf);
+    const QString shown = folder.isOpen() ? folder.path() + QLatin1Char('/')
+                                                + QFile::decodeName(besideName(folder.fd(), leaf, '.' + extBackup.toLatin1()))
+                                          : backupPathFor(path);
     Prompts::warning(parent, QCoreApplication::translate("SafeSave", "Figyelem"),
                      QCoreApplication::translate("SafeSave", "A mentés megtörtént, de az előző változatot nem "
                                                              "sikerült biztonsági másolatként megtartani:\n%1\n"
                                                              "A korábbi biztonsági másolat változatlan.")
-                         .arg(backupPathFor(resolveLinks(path))));
+                         .arg(shown));
 }
 
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode)
 {
     const int flags = (mode & QIODevice::WriteOnly) ? ((mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY) : O_RDONLY;
-    const int fd = openRegular(QFile::encodeName(file.fileName()), flags);
+    const int fd = openRegular(AT_FDCWD, QFile::encodeName(file.fileName()), flags);
     if (fd < 0)
         return systemError(errno);
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {

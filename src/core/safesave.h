@@ -17,12 +17,15 @@
 // hard-linked to "<file>.bak.tmp", the new file renamed over the document and the link
 // renamed over "<file>.bak" (the rename path, safesave.cpp). So the document's name holds a
 // complete file (old or new) at every instant, and the previous backup goes only once the
-// new file is in place. A document reached through symbolic links is saved into their target
-// (the links stay), and the target's old contents become the backup beside the target. Every
-// writer follows a link as the kernel's protection of sticky folders would, on or off, even
-// for root: in a sticky folder everyone may write, only the user's own link or the folder
-// owner's; any other it refuses, naming it, and changes nothing. A name beside the document
-// is looked at, never through: a link there holds the name.
+// new file is in place. Every writer opens the document's folder once, walking its path a
+// part at a time as the kernel does (".." after a link is the parent of the link's target),
+// and takes every later step in that folder (openat, renameat, unlinkat, ...): a folder on
+// the way renamed or swapped for a link meanwhile changes nothing. A document reached through
+// symbolic links is saved into their target (the links stay), and the target's old contents
+// become the backup beside the target. Links are followed as the kernel's protection of
+// sticky folders would, on or off, even for root: in a sticky folder everyone may write, only
+// the user's own link or the folder owner's; any other it refuses, naming it, and changes
+// nothing. A name beside the document is looked at, never through: a link there holds it.
 // Where no hard link can be made (some file systems), the old file is copied instead. Should
 // only the very last step fail, the document is saved (and reported so, with backupNotKept)
 // and its old version waits under "<file>[.<random>].bak.tmp" beside the untouched previous

@@ -5,10 +5,9 @@
 #include "core/safesavenames.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QtEndian>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,9 +21,28 @@ const char* const voidSuffix = ".bak.done";
 const char* const waitingSuffix = ".bak.tmp";
 const char* const tempSuffix = ".tmp";
 
-bool regularAt(const QByteArray& name, struct stat& st)
+bool regularAt(int dir, const QByteArray& name, struct stat& st)
 {
-    return ::lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode);
+}
+
+// The names in a folder, read through a handle of their own.
+std::vector<QByteArray> namesIn(int dir)
+{
+    std::vector<QByteArray> names;
+    const int fd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!listing) {
+        if (fd >= 0)
+            ::close(fd);
+        return names;
+    }
+    while (const struct dirent* entry = ::readdir(listing)) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    }
+    ::closedir(listing);
+    return names;
 }
 
 bool isRandomPart(const QByteArray& part)
@@ -56,11 +74,11 @@ QByteArray number(quint64 n)
 
 // Judged and read through one open: what is read is what was judged. A marker this user may
 // not read counts as the rule allows, unread.
-bool judgeMarker(Marker& m, const struct stat& seen, const struct stat* doc)
+bool judgeMarker(int dir, Marker& m, const struct stat& seen, const struct stat* doc)
 {
     if (!doc)
         return true; // only to be voided
-    const int fd = openRegular(m.name, O_RDONLY | O_NOFOLLOW);
+    const int fd = openRegular(dir, m.name, O_RDONLY | O_NOFOLLOW);
     if (fd < 0)
         return errno == EACCES;
     struct stat st;
@@ -83,13 +101,9 @@ QByteArray markerBytes(const struct stat& doc, const QByteArray& version)
 
 // A name is this document's only where the document's own naming gives it exactly; a
 // temporary or waiting copy is another document's where a file is named as its stem.
-Beside lookBeside(const QByteArray& target, const struct stat* doc)
+Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
 {
     Beside found;
-    const int slash = target.lastIndexOf('/');
-    const QByteArray dir = target.left(slash + 1);
-    const QStringList names = QDir(QFile::decodeName(dir.isEmpty() ? "." : dir))
-                                  .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     const uid_t me = ::geteuid();
     struct Found {
         QByteArray name;
@@ -99,11 +113,11 @@ Beside lookBeside(const QByteArray& target, const struct stat* doc)
     };
     std::vector<Found> ours;
     std::set<QByteArray> voided; // the parts of markers a note that counts voids
-    for (const QString& entry : names) {
-        const QByteArray name = dir + QFile::encodeName(entry);
+    const QByteArray waitingName = besideName(dir, target, QByteArray('.' + extBackup.toLatin1() + ".tmp"));
+    for (const QByteArray& name : namesIn(dir)) {
         struct stat st;
-        if (name == besideName(target, QByteArray('.' + extBackup.toLatin1() + ".tmp"))) {
-            if (regularAt(name, st))
+        if (name == waitingName) {
+            if (regularAt(dir, name, st))
                 ours.push_back({name, waitingSuffix, QByteArray(), st});
             continue;
         }
@@ -115,9 +129,10 @@ Beside lookBeside(const QByteArray& target, const struct stat* doc)
             const int dash = suffix == voidSuffix ? part.indexOf('-') : -1;
             const QByteArray own = dash < 0 ? part : part.left(dash);
             if (isRandomPart(own) && (dash < 0 || isRandomPart(part.mid(dash + 1)))
-                && besideName(target, '.' + part + suffix) == name
-                && (suffix == markerSuffix || suffix == voidSuffix || !regularAt(besideName(target, '.' + part), st))
-                && regularAt(name, st)) {
+                && besideName(dir, target, '.' + part + suffix) == name
+                && (suffix == markerSuffix || suffix == voidSuffix
+                    || !regularAt(dir, besideName(dir, target, '.' + part), st))
+                && regularAt(dir, name, st)) {
                 ours.push_back({name, suffix, own, st});
                 if (suffix == voidSuffix && counts(st, doc))
                     voided.insert(own);
@@ -135,13 +150,13 @@ Beside lookBeside(const QByteArray& target, const struct stat* doc)
             if (voided.count(f.part)) {
                 if (mine)
                     found.leftovers.push_back(f.name);
-            } else if (judgeMarker(m, f.st, doc)) {
+            } else if (judgeMarker(dir, m, f.st, doc)) {
                 found.markers.push_back(m);
             }
         } else if (mine && f.suffix == voidSuffix) {
             // Goes once its marker has gone: this user's, voided, goes as a leftover.
-            const QByteArray marker = besideName(target, '.' + f.part + markerSuffix);
-            if (!regularAt(marker, st))
+            const QByteArray marker = besideName(dir, target, '.' + f.part + markerSuffix);
+            if (!regularAt(dir, marker, st))
                 found.leftovers.push_back(f.name);
             else if (st.st_uid == me)
                 found.notes.emplace_back(f.name, marker);
@@ -154,13 +169,14 @@ Beside lookBeside(const QByteArray& target, const struct stat* doc)
 
 // Free also of a void note, which would void the marker at once. Bounded, as the other
 // names a save picks: empty (and a failed save) where no free name turns up.
-QByteArray newMarkerName(const QByteArray& target)
+QByteArray newMarkerName(int dir, const QByteArray& target)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray part = randomSuffix();
-        const QByteArray name = besideName(target, part + markerSuffix);
+        const QByteArray name = besideName(dir, target, part + markerSuffix);
         struct stat st;
-        if (::lstat(name.constData(), &st) != 0 && ::lstat(besideName(target, part + voidSuffix).constData(), &st) != 0)
+        if (::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0
+            && ::fstatat(dir, besideName(dir, target, part + voidSuffix).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             return name;
     }
     errno = EEXIST;
@@ -175,14 +191,14 @@ Marker markerNamed(const QByteArray& name)
 
 // A name another put there and no writer of the document made voids nothing: then the note
 // takes a name of its own.
-bool voidMarker(const QByteArray& target, const Marker& marker, const struct stat* doc)
+bool voidMarker(int dir, const QByteArray& target, const Marker& marker, const struct stat* doc)
 {
-    if (marker.owner == ::geteuid() && sysRemove(marker.name))
+    if (marker.owner == ::geteuid() && sysRemove(dir, marker.name))
         return true;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray part = attempt == 0 ? marker.part : marker.part + '-' + randomSuffix().mid(1);
-        const QByteArray name = besideName(target, '.' + part + voidSuffix);
-        const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_EXCL, 0644);
+        const QByteArray name = besideName(dir, target, '.' + part + voidSuffix);
+        const int fd = sysOpen(dir, name, O_WRONLY | O_CREAT | O_EXCL, 0644);
         if (fd >= 0) {
             const bool synced = sysSync(fd);
             return sysClose(fd) && synced;
@@ -190,39 +206,39 @@ bool voidMarker(const QByteArray& target, const Marker& marker, const struct sta
         struct stat st;
         if (errno != EEXIST)
             return false;
-        if (attempt == 0 && ::lstat(name.constData(), &st) == 0 && counts(st, doc))
+        if (attempt == 0 && ::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && counts(st, doc))
             return true; // voided already
     }
     errno = EEXIST;
     return false;
 }
 
-void removeLeftovers(const Beside& beside)
+void removeLeftovers(int dir, const Beside& beside)
 {
     for (const QByteArray& name : beside.leftovers)
-        removeUnheld(name);
+        removeUnheld(dir, name);
     struct stat st;
     for (const auto& note : beside.notes) {
-        if (::lstat(note.second.constData(), &st) != 0 && errno == ENOENT)
-            removeUnheld(note.first);
+        if (::fstatat(dir, note.second.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT)
+            removeUnheld(dir, note.first);
     }
 }
 
-bool keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc)
+bool keepAsBackup(int dir, const QByteArray& copy, const QByteArray& backupName, const struct stat& doc)
 {
     // A folder, FIFO or link under the backup's name is left as it is, and so is a file no
     // writer of the document made: replacing it would remove what is not the save's. A
     // writer's backup is replaced whatever its mode, and the new one has the document's; only
     // one written through in place must be writable by the document's writers alone.
     struct stat held;
-    const bool foreign = ::lstat(backupName.constData(), &held) == 0 && S_ISREG(held.st_mode)
-                         && !ownedByAWriterOf(held, doc);
-    const bool taken = foreign || backupNameTaken(backupName);
-    if (!taken && sysRename(copy, backupName))
+    const bool foreign = ::fstatat(dir, backupName.constData(), &held, AT_SYMLINK_NOFOLLOW) == 0
+                         && S_ISREG(held.st_mode) && !ownedByAWriterOf(held, doc);
+    const bool taken = foreign || backupNameTaken(dir, backupName);
+    if (!taken && sysRename(dir, copy, backupName))
         return true;
     const int code = taken ? errNotRegular : errno;
-    if ((code == EPERM || code == EACCES) && copyOver(copy, backupName, &doc)) {
-        sysRemove(copy);
+    if ((code == EPERM || code == EACCES) && copyOver(dir, copy, backupName, &doc)) {
+        sysRemove(dir, copy);
         return true;
     }
     return false;

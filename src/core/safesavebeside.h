@@ -37,20 +37,21 @@ struct Beside {
 };
 
 // doc: the document's state; without one (no document), every marker counts, to be voided.
-Beside lookBeside(const QByteArray& target, const struct stat* doc);
+// Every name is one in the folder dir.
+Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc);
 // A free marker name beside target; empty (errno EEXIST) where none turns up.
-QByteArray newMarkerName(const QByteArray& target);
+QByteArray newMarkerName(int dir, const QByteArray& target);
 // This user's marker under a name newMarkerName gave.
 Marker markerNamed(const QByteArray& name);
 // Voids a standing marker once the document is whole: its owner removes it, anyone else
 // leaves a void note beside it. False with errno where neither could be done.
-bool voidMarker(const QByteArray& target, const Marker& marker, const struct stat* doc);
+bool voidMarker(int dir, const QByteArray& target, const Marker& marker, const struct stat* doc);
 // Removes leftovers no other save holds a lock on.
-void removeLeftovers(const Beside& beside);
+void removeLeftovers(int dir, const Beside& beside);
 
 // The old version, whole under copy ("<file>[.<random>].bak.tmp"), becomes the backup; false
 // where it waits there. A backup this user may not replace (another user's, in a sticky
 // folder) is written over only where a writer of doc made it and it fits as its backup.
-bool keepAsBackup(const QByteArray& copy, const QByteArray& backupName, const struct stat& doc);
+bool keepAsBackup(int dir, const QByteArray& copy, const QByteArray& backupName, const struct stat& doc);
 
 } // namespace SafeSave

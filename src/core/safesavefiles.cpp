@@ -76,9 +76,9 @@ bool pourInto(QIODevice& out, const QByteArray& bytes)
 // which neither breaks a lease nor opens a FIFO or device, and only a regular file is opened
 // again, the same inode through /proc, so nothing can be put under the name in between.
 // Without /proc, the lease's error stands.
-int openLeased(const QByteArray& name, int flags)
+int openLeased(int dir, const QByteArray& name, int flags)
 {
-    const int pinned = ::open(name.constData(), O_PATH | O_CLOEXEC | (flags & O_NOFOLLOW));
+    const int pinned = ::openat(dir, name.constData(), O_PATH | O_CLOEXEC | (flags & O_NOFOLLOW));
     if (pinned < 0)
         return -1;
     struct stat st;
@@ -129,14 +129,14 @@ Result failed(Failure failure, int code)
 // swallows endless data. Only a lease on a regular file is waited for, as by any open.
 // The kernel refuses an open with O_CREAT of another user's file in a sticky folder
 // (fs.protected_regular), even to root, though the same open without it is allowed.
-int openRegular(const QByteArray& name, int flags, mode_t mode)
+int openRegular(int dir, const QByteArray& name, int flags, mode_t mode)
 {
     if ((flags & O_CREAT) && !(flags & O_EXCL)) {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const int fd = openRegular(name, flags & ~O_CREAT, mode);
+            const int fd = openRegular(dir, name, flags & ~O_CREAT, mode);
             if (fd >= 0 || errno != ENOENT)
                 return fd;
-            const int made = openRegular(name, flags | O_EXCL, mode);
+            const int made = openRegular(dir, name, flags | O_EXCL, mode);
             if (made >= 0 || errno != EEXIST)
                 return made;
         }
@@ -144,10 +144,10 @@ int openRegular(const QByteArray& name, int flags, mode_t mode)
     }
     int fd;
     do
-        fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
+        fd = ::openat(dir, name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
     while (fd < 0 && errno == EINTR);
     if (fd < 0 && errno == EWOULDBLOCK)
-        fd = openLeased(name, flags);
+        fd = openLeased(dir, name, flags);
     if (fd < 0) {
         // A folder opened for writing, a FIFO nobody reads, a link where none is followed.
         if (errno == EISDIR || errno == ENXIO || (errno == ELOOP && (flags & O_NOFOLLOW)))
@@ -164,9 +164,9 @@ int openRegular(const QByteArray& name, int flags, mode_t mode)
     return fd;
 }
 
-int sysOpen(const QByteArray& path, int flags, mode_t mode)
+int sysOpen(int dir, const QByteArray& name, int flags, mode_t mode)
 {
-    return injectedFault(Op::Open) ? -1 : openRegular(path, flags, mode);
+    return injectedFault(Op::Open) ? -1 : openRegular(dir, name, flags, mode);
 }
 
 bool sysWrite(int fd, const char* data, qint64 size, Op op)
@@ -204,40 +204,40 @@ bool sysClose(int fd)
     return ::close(fd) == 0;
 }
 
-bool sysLink(const QByteArray& from, const QByteArray& to)
+bool sysLink(int dir, const QByteArray& from, const QByteArray& to)
 {
-    return !injectedFault(Op::Link) && ::link(from.constData(), to.constData()) == 0;
+    return !injectedFault(Op::Link) && ::linkat(dir, from.constData(), dir, to.constData(), 0) == 0;
 }
 
-bool sysRename(const QByteArray& from, const QByteArray& to)
+bool sysRename(int dir, const QByteArray& from, const QByteArray& to)
 {
-    return !injectedFault(Op::Rename) && ::rename(from.constData(), to.constData()) == 0;
+    return !injectedFault(Op::Rename) && ::renameat(dir, from.constData(), dir, to.constData()) == 0;
 }
 
-bool sysRenameNew(const QByteArray& from, const QByteArray& to)
+bool sysRenameNew(int fromDir, const QByteArray& from, int toDir, const QByteArray& to)
 {
     if (injectedFault(Op::Rename))
         return false;
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(fromDir, from.constData(), toDir, to.constData(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
     // A file system that cannot refuse: a second name is as exclusive; without links, look first.
-    if (::link(from.constData(), to.constData()) == 0) {
-        ::unlink(from.constData());
+    if (::linkat(fromDir, from.constData(), toDir, to.constData(), 0) == 0) {
+        ::unlinkat(fromDir, from.constData(), 0);
         return true;
     }
     struct stat st;
-    if (errno == EEXIST || ::lstat(to.constData(), &st) == 0) {
+    if (errno == EEXIST || ::fstatat(toDir, to.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         errno = EEXIST;
         return false;
     }
-    return ::rename(from.constData(), to.constData()) == 0;
+    return ::renameat(fromDir, from.constData(), toDir, to.constData()) == 0;
 }
 
-bool sysRemove(const QByteArray& path)
+bool sysRemove(int dir, const QByteArray& name)
 {
-    return !injectedFault(Op::Remove) && ::unlink(path.constData()) == 0;
+    return !injectedFault(Op::Remove) && ::unlinkat(dir, name.constData(), 0) == 0;
 }
 
 bool sysTruncate(int fd, off_t size)
@@ -247,9 +247,9 @@ bool sysTruncate(int fd, off_t size)
 
 // The temporary and the rename would replace a write-protected document where opening it
 // for writing is refused, so ask first.
-bool sysMayWrite(const QByteArray& path)
+bool sysMayWrite(int dir, const QByteArray& name)
 {
-    return !injectedFault(Op::Access) && ::access(path.constData(), W_OK) == 0;
+    return !injectedFault(Op::Access) && ::faccessat(dir, name.constData(), W_OK, 0) == 0;
 }
 
 ChunkedFile::ChunkedFile(int fd) : m_fd(fd)
@@ -432,9 +432,9 @@ bool readFrom(int fd, off_t from, QByteArray& out)
     }
 }
 
-bool readFile(const QByteArray& name, QByteArray& out)
+bool readFile(int dir, const QByteArray& name, QByteArray& out)
 {
-    const int fd = sysOpen(name, O_RDONLY | O_NOFOLLOW);
+    const int fd = sysOpen(dir, name, O_RDONLY | O_NOFOLLOW);
     if (fd < 0)
         return false;
     const bool ok = readFrom(fd, 0, out);
@@ -462,9 +462,9 @@ bool onlyWritersOpen(const struct stat& file, const struct stat& doc)
 // A fresh lock only the document's writers may open: its group's where they write it,
 // everyone's where all do. Where the group cannot be given or the mode set, it stays its
 // maker's alone, and a writer who cannot open it saves without it.
-int makeWritersLock(const QByteArray& name, const struct stat& doc)
+int makeWritersLock(int dir, const QByteArray& name, const struct stat& doc)
 {
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd = ::openat(dir, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return -1;
     const bool root = ::geteuid() == 0;
@@ -493,9 +493,10 @@ void Locks::release()
         char bytes[sizeof writersLockMagic] = {};
         if (::fstat(m_writers, &held) == 0 && held.st_size == off_t(qstrlen(writersLockMagic))
             && ::pread(m_writers, bytes, sizeof bytes, 0) == ssize_t(qstrlen(writersLockMagic))
-            && qstrcmp(bytes, writersLockMagic) == 0 && ::lstat(m_writersName.constData(), &now) == 0
+            && qstrcmp(bytes, writersLockMagic) == 0
+            && ::fstatat(m_dir, m_writersName.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
             && now.st_dev == held.st_dev && now.st_ino == held.st_ino)
-            ::unlink(m_writersName.constData());
+            ::unlinkat(m_dir, m_writersName.constData(), 0);
         ::close(std::exchange(m_writers, -1));
     }
     for (const int fd : m_fds)
@@ -526,7 +527,7 @@ bool Locks::hold(int fd)
 
 bool Locks::holdName(const QByteArray& name)
 {
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::openat(m_dir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool held = hold(fd);
@@ -545,9 +546,9 @@ bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
     waited.start();
     std::unique_ptr<WaitCursor> cursor;
     for (int tries = 0, k = 0; k < writersLockNames && tries < 100; ++tries) {
-        const QByteArray lockName = besideName(name, ".lock" + (k ? QByteArray::number(k + 1) : QByteArray()));
-        int fd = ::open(lockName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        const bool made = fd < 0 && errno == ENOENT && (fd = makeWritersLock(lockName, doc)) >= 0;
+        const QByteArray lockName = besideName(m_dir, name, ".lock" + (k ? QByteArray::number(k + 1) : QByteArray()));
+        int fd = ::openat(m_dir, lockName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const bool made = fd < 0 && errno == ENOENT && (fd = makeWritersLock(m_dir, lockName, doc)) >= 0;
         if (fd < 0 && errno == EEXIST)
             continue; // made meanwhile: look again
         if (fd < 0 && errno != EACCES && errno != ELOOP)
@@ -575,7 +576,8 @@ bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
             continue;
         }
         // The save that held it removed it as it ended: take a fresh one.
-        if (::lstat(lockName.constData(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino) {
+        if (::fstatat(m_dir, lockName.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 || now.st_dev != st.st_dev
+            || now.st_ino != st.st_ino) {
             ::close(fd);
             continue;
         }
@@ -585,9 +587,9 @@ bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
     }
     // What the name holds now that no other save runs: a save that held the lock may have put
     // a new file there. It stays open until the save ends.
-    int fd = openRegular(name, O_RDONLY | O_NOFOLLOW);
+    int fd = openRegular(m_dir, name, O_RDONLY | O_NOFOLLOW);
     if (fd < 0 && errno == EACCES)
-        fd = openRegular(name, O_WRONLY | O_NOFOLLOW);
+        fd = openRegular(m_dir, name, O_WRONLY | O_NOFOLLOW);
     if (fd < 0)
         return false;
     m_fds.push_back(fd);
@@ -595,29 +597,30 @@ bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
 }
 
 // Opened for writing where it may be: NFS locks a file exclusively only so.
-void removeUnheld(const QByteArray& name)
+void removeUnheld(int dir, const QByteArray& name)
 {
     struct stat held, now;
-    if (::lstat(name.constData(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_uid != ::geteuid())
+    if (::fstatat(dir, name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(now.st_mode)
+        || now.st_uid != ::geteuid())
         return;
     const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd = ::open(name.constData(), O_RDWR | flags);
+    int fd = ::openat(dir, name.constData(), O_RDWR | flags);
     if (fd < 0)
-        fd = ::open(name.constData(), O_RDONLY | flags);
+        fd = ::openat(dir, name.constData(), O_RDONLY | flags);
     if (fd < 0)
         return;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
-        && held.st_uid == ::geteuid() && ::lstat(name.constData(), &now) == 0 && now.st_ino == held.st_ino
-        && now.st_dev == held.st_dev)
-        sysRemove(name);
+        && held.st_uid == ::geteuid() && ::fstatat(dir, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
+        && now.st_ino == held.st_ino && now.st_dev == held.st_dev)
+        sysRemove(dir, name);
     ::close(fd);
 }
 
 int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = besideName(target, randomSuffix() + ".tmp");
-        const int fd = sysOpen(tempName, O_WRONLY | O_CREAT | O_EXCL, mode);
+        tempName = besideName(locks.dir(), target, randomSuffix() + ".tmp");
+        const int fd = sysOpen(locks.dir(), tempName, O_WRONLY | O_CREAT | O_EXCL, mode);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0 || locks.hold(fd))
@@ -643,14 +646,14 @@ bool writeTemp(const QByteArray& bytes, const QByteArray& target, const struct s
     if (ok && copy.finish())
         return true;
     copy.abandon();
-    ::unlink(to.constData());
+    ::unlinkat(locks.dir(), to.constData(), 0);
     errno = copy.failed() ? copy.errorCode() : code;
     return false;
 }
 
-bool writeOver(const QByteArray& bytes, const QByteArray& to, const struct stat* mustFit)
+bool writeOver(int dir, const QByteArray& bytes, const QByteArray& to, const struct stat* mustFit)
 {
-    const int out = sysOpen(to, O_WRONLY | O_NOFOLLOW, 0600);
+    const int out = sysOpen(dir, to, O_WRONLY | O_NOFOLLOW, 0600);
     if (out < 0)
         return false;
     struct stat st;
@@ -667,17 +670,15 @@ bool writeOver(const QByteArray& bytes, const QByteArray& to, const struct stat*
     return true;
 }
 
-bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit)
+bool copyOver(int dir, const QByteArray& from, const QByteArray& to, const struct stat* mustFit)
 {
     QByteArray bytes;
-    return readFile(from, bytes) && writeOver(bytes, to, mustFit);
+    return readFile(dir, from, bytes) && writeOver(dir, bytes, to, mustFit);
 }
 
-void syncDirectory(const QByteArray& file)
+void syncDirectory(int dir)
 {
-    const int slash = file.lastIndexOf('/');
-    const QByteArray dir = slash > 0 ? file.left(slash) : QByteArray(slash == 0 ? "/" : ".");
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

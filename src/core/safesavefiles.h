@@ -26,26 +26,28 @@ Result failed(Failure failure, const QString& reason);
 // A name found holding no regular file is reported as such, whatever the step.
 Result failed(Failure failure, int code);
 
-// Opens a name without waiting and keeps the handle only for a regular file. Else -1, with
-// errno (errNotRegular for anything but a regular file). O_CREAT without O_EXCL opens an
-// existing file without O_CREAT and creates only a missing one, exclusively.
-int openRegular(const QByteArray& name, int flags, mode_t mode = 0666);
+// Opens a name in the folder dir (AT_FDCWD: a path) without waiting and keeps the handle
+// only for a regular file. Else -1, with errno (errNotRegular for anything but a regular
+// file). O_CREAT without O_EXCL opens an existing file without O_CREAT and creates only a
+// missing one, exclusively.
+int openRegular(int dir, const QByteArray& name, int flags, mode_t mode = 0666);
 
 // Bytes a failing write of the seam lets through first (-1: none).
 qint64 shortWriteBytes();
 
-int sysOpen(const QByteArray& path, int flags, mode_t mode = 0666);
+// The steps of a save; every name is one in the folder dir.
+int sysOpen(int dir, const QByteArray& name, int flags, mode_t mode = 0666);
 bool sysWrite(int fd, const char* data, qint64 size, Op op);
 bool sysSync(int fd);
 bool sysClose(int fd);
-bool sysLink(const QByteArray& from, const QByteArray& to);
-bool sysRename(const QByteArray& from, const QByteArray& to);
+bool sysLink(int dir, const QByteArray& from, const QByteArray& to);
+bool sysRename(int dir, const QByteArray& from, const QByteArray& to);
 // Fails (EEXIST) where the name holds anything.
-bool sysRenameNew(const QByteArray& from, const QByteArray& to);
-bool sysRemove(const QByteArray& path);
+bool sysRenameNew(int fromDir, const QByteArray& from, int toDir, const QByteArray& to);
+bool sysRemove(int dir, const QByteArray& name);
 bool sysTruncate(int fd, off_t size);
 // Whether the real user may write the file.
-bool sysMayWrite(const QByteArray& path);
+bool sysMayWrite(int dir, const QByteArray& name);
 
 // Collects a writer's bytes and hands them to the file in chunks; the first failure sticks,
 // so a writer that ignores it still cannot make the save pass.
@@ -104,19 +106,19 @@ bool madeByAWriterOf(const struct stat& file, const struct stat& document);
 // A file's bytes from an offset to its end.
 bool readFrom(int fd, off_t from, QByteArray& out);
 // A regular file's bytes, opened without following a link.
-bool readFile(const QByteArray& name, QByteArray& out);
+bool readFile(int dir, const QByteArray& name, QByteArray& out);
 // Writes bytes over a file, which keeps its inode, owner, group and mode. The file written
 // over is never reached through a symbolic link; with mustFit, it must be one a writer of that
 // document made, that fits as its backup (else errno is EPERM).
-bool writeOver(const QByteArray& bytes, const QByteArray& to, const struct stat* mustFit = nullptr);
-bool copyOver(const QByteArray& from, const QByteArray& to, const struct stat* mustFit = nullptr);
+bool writeOver(int dir, const QByteArray& bytes, const QByteArray& to, const struct stat* mustFit = nullptr);
+bool copyOver(int dir, const QByteArray& from, const QByteArray& to, const struct stat* mustFit = nullptr);
 
 // Exclusive locks on the files a save is writing, held until the save ends: a later save
 // removes only leftovers it can lock, so never a file another save is still writing.
 class Locks
 {
 public:
-    Locks() = default;
+    explicit Locks(int dir) : m_dir(dir) {}
     ~Locks();
     Locks(const Locks&) = delete;
     Locks& operator=(const Locks&) = delete;
@@ -131,23 +133,25 @@ public:
     bool holdDocument(const QByteArray& name, struct stat& doc);
     // Once everything the save made has its place.
     void release();
+    int dir() const { return m_dir; }
 
 private:
+    int m_dir;
     std::vector<int> m_fds;
     int m_writers = -1; // the writers' lock beside the document (holdDocument)
     QByteArray m_writersName;
 };
 
 // Removes a file of this user's that no save holds a lock on.
-void removeUnheld(const QByteArray& name);
+void removeUnheld(int dir, const QByteArray& name);
 
-// Creates a fresh, locked temporary file beside target, with the given mode; its name goes
-// to tempName. -1 with errno on failure.
+// Creates a fresh, locked temporary file beside target (in the folder the locks work in), with
+// the given mode; its name goes to tempName. -1 with errno on failure.
 int createTemp(const QByteArray& target, QByteArray& tempName, mode_t mode, Locks& locks);
 // A new locked temporary beside target holding bytes, with the original's mode, and its owner
 // and group as far as this user may; its state goes to made.
 bool writeTemp(const QByteArray& bytes, const QByteArray& target, const struct stat& original,
                QByteArray& tempName, struct stat& made, Locks& locks);
-void syncDirectory(const QByteArray& file);
+void syncDirectory(int dir);
 
 } // namespace SafeSave

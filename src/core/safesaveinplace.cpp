@@ -21,42 +21,43 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
     QByteArray version = prev.version, marker = prev.ownMarker, copy;
     bool madeMarker = false, copyFits = true;
     const bool known = prev.documentWhole || prev.read;
+    const int dir = locks.dir();
     const auto fail = [&](int code) {
         if (madeMarker)
-            voidMarker(targetName, markerNamed(marker), &old);
+            voidMarker(dir, targetName, markerNamed(marker), &old);
         if (!copy.isEmpty())
-            sysRemove(copy);
-        sysRemove(temp);
+            sysRemove(dir, copy);
+        sysRemove(dir, temp);
         return failed(Failure::Replace, code);
     };
     if (known && marker.isEmpty()) {
         QByteArray made;
         struct stat st;
-        if (prev.documentWhole && !readFile(targetName, version))
+        if (prev.documentWhole && !readFile(dir, targetName, version))
             return fail(errno);
         if (!writeTemp(markerBytes(old, version), targetName, old, made, st, locks))
             return fail(errno);
-        marker = newMarkerName(targetName);
-        madeMarker = !marker.isEmpty() && sysRename(made, marker);
+        marker = newMarkerName(dir, targetName);
+        madeMarker = !marker.isEmpty() && sysRename(dir, made, marker);
         if (!madeMarker) {
             const int code = errno;
-            ::unlink(made.constData());
+            ::unlinkat(dir, made.constData(), 0);
             return fail(code);
         }
-        syncDirectory(targetName);
+        syncDirectory(dir);
     }
     if (known && !backupName.isEmpty() && !oldVersionCopy(targetName, old, &version, locks, copy, copyFits))
         return fail(errno);
     // Else the document is damaged and only another user's marker, which this user cannot read,
     // holds its last whole version: that marker stands until the document is whole.
-    if (!copyOver(temp, targetName)) {
+    if (!copyOver(dir, temp, targetName)) {
         const int code = errno;
         // Refused as no regular file: nothing was written over.
-        if (madeMarker && code != errNotRegular && !writeOver(version, targetName))
+        if (madeMarker && code != errNotRegular && !writeOver(dir, version, targetName))
             madeMarker = false;
         return fail(code);
     }
-    sysRemove(temp);
+    sysRemove(dir, temp);
     std::vector<Marker> markers = beside.markers;
     if (madeMarker)
         markers.push_back(markerNamed(marker));

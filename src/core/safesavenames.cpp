@@ -5,8 +5,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -16,64 +15,127 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace SafeSave {
 namespace {
 
 // The longest file name the folder's file system takes.
-long nameMax(const QByteArray& path)
+long nameMax(int dir, const QByteArray& name)
 {
-    const int slash = path.lastIndexOf('/');
-    const QByteArray dir = slash > 0 ? path.left(slash) : QByteArray(slash == 0 ? "/" : ".");
-    const long max = ::pathconf(dir.constData(), _PC_NAME_MAX);
+    const int slash = name.lastIndexOf('/');
+    long max;
+    if (slash >= 0)
+        max = ::pathconf(slash == 0 ? "/" : name.left(slash).constData(), _PC_NAME_MAX);
+    else
+        max = dir == AT_FDCWD ? ::pathconf(".", _PC_NAME_MAX) : ::fpathconf(dir, _PC_NAME_MAX);
     return max > 0 ? max : 255;
+}
+
+QList<QByteArray> partsOf(const QByteArray& path)
+{
+    QList<QByteArray> parts = path.split('/');
+    parts.removeAll(QByteArray());
+    return parts;
+}
+
+int openDir(int at, const char* name)
+{
+    return ::openat(at, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
 } // namespace
 
-QByteArray randomSuffix()
+Folder::~Folder()
 {
-    return '.' + QByteArray::number(QRandomGenerator::global()->generate() % 0xFFFFFF, 36);
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
-// The kernel's protection of sticky folders everyone may write (fs.protected_symlinks) never
-// sees the links named here, as they are read rather than followed; so its rule is kept here,
-// whether the protection is on or not: such a link is followed only where it is this user's
-// or the folder owner's, as the kernel would follow it, even for root.
-QString resolveLinks(const QString& path, QString* refusal)
+Folder::Folder(Folder&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+
+Folder& Folder::operator=(Folder&& other) noexcept
 {
-    QString done = QStringLiteral("/");
-    QStringList rest = QFileInfo(path).absoluteFilePath().split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (int followed = 0; !rest.isEmpty();) {
-        const QString part = rest.takeFirst();
-        if (part == QLatin1String("."))
+    std::swap(m_fd, other.m_fd);
+    return *this;
+}
+
+QString Folder::path() const
+{
+    char to[PATH_MAX];
+    const ssize_t length = ::readlink(("/proc/self/fd/" + QByteArray::number(m_fd)).constData(), to, sizeof to);
+    return length > 0 ? QFile::decodeName(QByteArray(to, int(length))) : QString();
+}
+
+// Each part is opened from the folder before it (O_NOFOLLOW), never looked up again by name:
+// a folder on the way swapped for a link after the walk passed it changes nothing. The
+// kernel's protection of sticky folders everyone may write (fs.protected_symlinks) never sees
+// the links named here, as they are read rather than followed; so its rule is kept here,
+// whether the protection is on or not, even for root.
+Folder openFolder(const QString& path, QByteArray& leaf, QString* refusal)
+{
+    const auto refuse = [&](int code, const QString& text = QString()) {
+        if (refusal)
+            *refusal = text.isEmpty() ? systemError(code) : text;
+        return Folder();
+    };
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty() || name.endsWith('/'))
+        return refuse(name.isEmpty() ? ENOENT : EISDIR);
+    Folder at(openDir(AT_FDCWD, name.startsWith('/') ? "/" : "."));
+    QString walked = name.startsWith('/') ? QString() : QStringLiteral(".");
+    QList<QByteArray> rest = partsOf(name);
+    for (int followed = 0, swaps = 0; at.isOpen() && !rest.isEmpty();) {
+        const QByteArray part = rest.takeFirst();
+        if (part == ".")
             continue;
-        if (part == QLatin1String("..")) {
-            done = QFileInfo(done).path(); // what is done holds no link: its parent by name is its parent
+        const QString next = walked + QLatin1Char('/') + QFile::decodeName(part);
+        struct stat st;
+        if (::fstatat(at.fd(), part.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT && rest.isEmpty() && part != "..") {
+                leaf = part; // a new document
+                return at;
+            }
+            return refuse(errno);
+        }
+        if (S_ISLNK(st.st_mode)) {
+            struct stat folder;
+            const bool shared = ::fstat(at.fd(), &folder) == 0
+                                && (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+            char to[PATH_MAX];
+            const ssize_t length = ::readlinkat(at.fd(), part.constData(), to, sizeof to);
+            const int code = length < 0 ? errno : ++followed > 40 ? ELOOP : 0;
+            if (code)
+                return refuse(code);
+            if (shared && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
+                return refuse(0, foreignLinkText(next));
+            const QByteArray target(to, int(length));
+            if (target.startsWith('/')) {
+                at = Folder(openDir(AT_FDCWD, "/"));
+                walked.clear();
+            }
+            rest = partsOf(target) + rest; // else it goes on from the link's folder
             continue;
         }
-        const QString next = done + (done.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) + part;
-        const QByteArray name = QFile::encodeName(next);
-        struct stat link, folder;
-        if (::lstat(name.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) {
-            done = next;
-            continue;
+        if (rest.isEmpty() && part != "..") {
+            leaf = part;
+            return at;
         }
-        const bool shared = ::stat(QFile::encodeName(done).constData(), &folder) == 0
-                            && (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
-        char to[PATH_MAX];
-        const ssize_t length = ::readlink(name.constData(), to, sizeof to);
-        const int code = length < 0 ? errno : ++followed > 40 ? ELOOP : 0;
-        if (code || (shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid)) {
-            if (refusal)
-                *refusal = code ? systemError(code) : foreignLinkText(next);
-            return QString();
+        Folder inner(openDir(at.fd(), part.constData()));
+        if (!inner.isOpen()) {
+            // Turned into a link since it was looked at: look again, a bounded number of times.
+            if ((errno == ELOOP || errno == ENOTDIR) && ++swaps < 100) {
+                rest.prepend(part);
+                continue;
+            }
+            return refuse(errno);
         }
-        const QString target = QFile::decodeName(QByteArray(to, int(length)));
-        if (target.startsWith(QLatin1Char('/')))
-            done = QStringLiteral("/"); // else it goes on from the link's folder
-        rest = target.split(QLatin1Char('/'), Qt::SkipEmptyParts) + rest;
+        at = std::move(inner);
+        walked = next;
     }
-    return done;
+    if (!at.isOpen())
+        return refuse(errno);
+    return refuse(EISDIR); // the path names a folder
 }
 
 QString foreignLinkText(const QString& link)
@@ -83,14 +145,19 @@ QString foreignLinkText(const QString& link)
         .arg(link);
 }
 
+QByteArray randomSuffix()
+{
+    return '.' + QByteArray::number(QRandomGenerator::global()->generate() % 0xFFFFFF, 36);
+}
+
 // Every document the file system holds can have its temporaries and its backup. A cut name
 // ends in a digest of the full one, so two long names that begin alike stay apart, and it is
 // cut between characters.
-QByteArray besideName(const QByteArray& path, const QByteArray& suffix)
+QByteArray besideName(int dir, const QByteArray& path, const QByteArray& suffix)
 {
     const int slash = path.lastIndexOf('/');
     const QByteArray name = path.mid(slash + 1);
-    const long max = nameMax(path);
+    const long max = nameMax(dir, path);
     if (name.size() + suffix.size() <= max)
         return path + suffix;
     const QByteArray digest = '~' + QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex().left(8);
@@ -103,19 +170,19 @@ QByteArray besideName(const QByteArray& path, const QByteArray& suffix)
 // A backup name taken by anything but a regular file would be replaced by the backup or stop
 // the rotation half way. A link is never looked through: the kernel may refuse to follow it
 // (another user's in a sticky folder), which would make the name look free.
-bool backupNameTaken(const QByteArray& backupName)
+bool backupNameTaken(int dir, const QByteArray& backupName)
 {
     struct stat st;
-    return ::lstat(backupName.constData(), &st) == 0 && !S_ISREG(st.st_mode);
+    return ::fstatat(dir, backupName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode);
 }
 
-QByteArray claimOldCopyName(const QByteArray& target)
+QByteArray claimOldCopyName(int dir, const QByteArray& target)
 {
     const QByteArray backupTemp = '.' + extBackup.toLatin1() + ".tmp";
-    QByteArray name = besideName(target, backupTemp);
+    QByteArray name = besideName(dir, target, backupTemp);
     struct stat st;
-    for (int attempt = 0; attempt < 100 && ::lstat(name.constData(), &st) == 0; ++attempt)
-        name = besideName(target, randomSuffix() + backupTemp);
+    for (int attempt = 0; attempt < 100 && ::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0; ++attempt)
+        name = besideName(dir, target, randomSuffix() + backupTemp);
     return name;
 }
 
@@ -123,7 +190,7 @@ QByteArray claimOldCopyName(const QByteArray& target)
 
 QString backupPathFor(const QString& path)
 {
-    return QFile::decodeName(SafeSave::besideName(QFile::encodeName(path), '.' + extBackup.toLatin1()));
+    return QFile::decodeName(SafeSave::besideName(AT_FDCWD, QFile::encodeName(path), '.' + extBackup.toLatin1()));
 }
 
 bool nameHeld(const QString& path)
@@ -134,5 +201,5 @@ bool nameHeld(const QString& path)
 
 bool renameToFreeName(const QString& from, const QString& to)
 {
-    return SafeSave::sysRenameNew(QFile::encodeName(from), QFile::encodeName(to));
+    return SafeSave::sysRenameNew(AT_FDCWD, QFile::encodeName(from), AT_FDCWD, QFile::encodeName(to));
 }

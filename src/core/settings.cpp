@@ -1,6 +1,7 @@
 #include "core/settings.h"
 
 #include "core/constants.h"
+#include "core/helpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -119,7 +120,7 @@ QString Settings::codeFilePath() const
 
 QString Settings::workPath(const QString& name) const
 {
-    return QFileInfo(QDir(workDir), name).absoluteFilePath();
+    return absolutePathOf(name, workDir);
 }
 
 void Settings::loadKodNevTable(QWidget* parent)

@@ -1,5 +1,6 @@
 #include "core/singleinstance.h"
 
+#include "core/helpers.h"
 #include "core/safesave.h"
 
 #include <QCryptographicHash>
@@ -286,7 +287,7 @@ bool handOffToRunningInstance(const QStringList& args, const HandOverEndpoint& e
         return false;
     // The running instance has another working directory: send the path absolute.
     QUdpSocket socket;
-    const QByteArray bytes = handOverDatagram(endpoint.secret, QFileInfo(arg).absoluteFilePath().toLocal8Bit());
+    const QByteArray bytes = handOverDatagram(endpoint.secret, absolutePathOf(arg).toLocal8Bit());
     return socket.writeDatagram(bytes, QHostAddress(QHostAddress::LocalHost), endpoint.port) == bytes.size();
 }
 

@@ -348,7 +348,7 @@ bool LogModel::load(const QString& path, QWidget* parent)
     const QFileInfo info(absolutePath(path));
     if (!info.exists())
         return fail(tr("Nem sikerült megnyitni az esemény naplót\n%1\nEz a fájl nem létezik").arg(path));
-    QFile file(info.absoluteFilePath());
+    QFile file(info.filePath());
     const QString openError = openRegularFile(file);
     if (!openError.isEmpty())
         return fail(tr("Nem sikerült megnyitni az esemény naplót:\n%1\n%2").arg(path, openError));

@@ -34,7 +34,7 @@ LogTableView* LogView::table() const
 void LogView::setCurrentFile(const QString& fileName)
 {
     const QFileInfo file(appSettings().workPath(fileName));
-    currentFile = file.absoluteFilePath();
+    currentFile = file.filePath();
     setWindowModified(false);
     setWindowTitle(file.fileName() + QStringLiteral("[*]"));
     setObjectName(file.fileName());

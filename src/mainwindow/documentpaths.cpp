@@ -1,6 +1,7 @@
 #include "mainwindow/documentpaths.h"
 
 #include "core/constants.h"
+#include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "core/printexport.h"
@@ -17,7 +18,11 @@ bool samePlatformPath(const QString& a, const QString& b)
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 #else
-    return a == b;
+    if (a == b)
+        return true;
+    // The same file by another name: "./x", "dir/../x" or a link (as the kernel resolves it).
+    const QString same = QFileInfo(a).canonicalFilePath();
+    return !same.isEmpty() && same == QFileInfo(b).canonicalFilePath();
 #endif
 }
 
@@ -51,5 +56,5 @@ QString datagramPath(const QByteArray& datagram)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
             return QString();
     }
-    return QFileInfo(path).absoluteFilePath();
+    return absolutePathOf(path);
 }

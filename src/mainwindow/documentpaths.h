@@ -8,7 +8,8 @@
 QString pathInWorkDir(const QString& fileName);
 
 // Whether two absolute paths name the same file by the platform's rule: letter case
-// counts on Linux, not on Windows and macOS.
+// counts on Linux, not on Windows and macOS; on Linux, two names of one existing file
+// (through a link or "..") are the same.
 bool samePlatformPath(const QString& a, const QString& b);
 
 // The document kind (a ViewKind) that opens a file of this name, by its extension in any

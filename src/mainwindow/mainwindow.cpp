@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "codenames/kodnevview.h"
+#include "core/helpers.h"
 #include "core/printexport.h"
 #include "core/settings.h"
 #include "core/singleinstance.h"
@@ -72,7 +73,7 @@ MainWindow::MainWindow() : handOverKey(newHandOverSecret())
     // The program's own path is no document: only a real file argument is opened.
     const QString argument = handOffArgument(QCoreApplication::arguments());
     if (!argument.isEmpty())
-        loadFile(QFileInfo(argument).absoluteFilePath());
+        loadFile(absolutePathOf(argument));
 
     createHelpWindows();
 }

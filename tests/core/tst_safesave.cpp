@@ -562,6 +562,66 @@ private slots:
         QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak"}), QStringList());
     }
 
+    // A save works in the folder its path led to as it began: ".." after a link is the parent
+    // of the link's target, and a stranger's folder on the way, swapped for a link to the
+    // user's private folder meanwhile, leads nowhere else.
+    void aSaveWorksInTheFolderItsPathLedTo_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<bool>("swapped");
+        for (const char* writer : {"saveWithBackup", "saveReplacing", "appendToFile", "moveToBackup"}) {
+            QTest::addRow("%s, through a link and ..", writer) << writer << false;
+            QTest::addRow("%s, folder swapped", writer) << writer << true;
+        }
+    }
+
+    void aSaveWorksInTheFolderItsPathLedTo()
+    {
+        QFETCH(QString, writer);
+        QFETCH(bool, swapped);
+        if (swapped && ::geteuid() != 0)
+            QSKIP("a stranger's folder needs root to make");
+        const uint user = 64331, stranger = 64333;
+        SharedTempDir top;
+        const QString shared = top.filePath("shared"), own = top.filePath("own");
+        const QString where = swapped ? shared + "/box.old" : top.filePath("real");
+        QVERIFY(QDir().mkpath(swapped ? shared + "/box" : where + "/sub"));
+        QVERIFY(QDir().mkdir(own));
+        writeFile(own + "/doc.erd", "private");
+        writeFile(swapped ? shared + "/box/doc.erd" : where + "/doc.erd", "old");
+        SafeSave::FaultScope faults;
+        if (swapped) {
+            QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0711) == 0);
+            giveTo(shared, {0, 0, 01777});
+            giveTo(shared + "/box", {stranger, stranger, 0777});
+            giveTo(shared + "/box/doc.erd", {user, user, 0600});
+            giveTo(own, {user, user, 0700});
+            giveTo(own + "/doc.erd", {user, user, 0600});
+            faults.runAt(1, [&] { // the stranger, once the path was walked
+                const uid_t acting = ::geteuid();
+                ::setresuid(0, 0, 0);
+                QVERIFY(QFile::rename(shared + "/box", where));
+                QVERIFY(QFile::link(own, shared + "/box"));
+                QCOMPARE(::lchown(QFile::encodeName(shared + "/box").constData(), stranger, stranger), 0);
+                ::setresuid(acting, acting, 0);
+            });
+        } else {
+            QVERIFY(QFile::link(where + "/sub", own + "/dl"));
+        }
+        SafeSave::Result result;
+        {
+            std::unique_ptr<ActingAs> as(swapped ? new ActingAs(user, user, user) : nullptr);
+            const QString doc = swapped ? shared + "/box/doc.erd" : own + "/dl/../doc.erd";
+            runWriter(writer, doc, doc, faults, result);
+        }
+        QCOMPARE(result.errorString, QString());
+        QCOMPARE(readAll(own + "/doc.erd"), QByteArray("private"));
+        QCOMPARE(readAll(where + "/doc.erd"), writer == "appendToFile"   ? QByteArray("oldnew")
+                                              : writer == "moveToBackup" ? QByteArray("<missing>")
+                                                                         : QByteArray("new"));
+        QCOMPARE(strayFiles(own, {"doc.erd", "dl"}), QStringList());
+    }
+
     // A document the user may not write is refused and kept, by every kind of save: the
     // temporary and the rename would otherwise replace it. Root may write anything, so the
     // check is also simulated.

@@ -325,6 +325,22 @@ private slots:
         QCOMPARE(readAll(env.path("again.ewl")), golden);
     }
 
+    // A name through a link and ".." means the file the kernel finds, for load and save alike.
+    void aRoundaboutNameMeansTheFileTheKernelFinds()
+    {
+        TestEnv env;
+        QVERIFY(QDir(env.workDir()).mkpath(QStringLiteral("real/sub")));
+        QVERIFY(QFile::link(env.path("real/sub"), env.path("dl")));
+        writeAll(env.path("real/golden.ewl"), golden);
+        QVERIFY(LogModel().save(QStringLiteral("golden.ewl"), nullptr)); // where ".." by text leads
+        LogModel log;
+        QVERIFY(log.load(QStringLiteral("dl/../golden.ewl"), nullptr));
+        QCOMPARE(log.deviceName(), QStringLiteral("AB      "));
+        QVERIFY(log.save(QStringLiteral("dl/../again.ewl"), nullptr));
+        QCOMPARE(readAll(env.path("real/again.ewl")), golden);
+        QCOMPARE(QFileInfo::exists(env.path("again.ewl")), false);
+    }
+
     void everyPrefixKeepsOnlyWholeRecords()
     {
         QByteArray file = golden + golden.right(10) + golden.right(10); // three records

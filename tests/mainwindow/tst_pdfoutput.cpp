@@ -341,6 +341,7 @@ private slots:
             if (!footerShows(pages.at(i), path, i + 1))
                 lost << QStringLiteral("footer of page %1").arg(i + 1);
         }
+        qInfo("pages %d", int(pages.size()));
         QCOMPARE(lost, QStringList());
     }
 
