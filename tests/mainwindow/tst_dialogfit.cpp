@@ -814,9 +814,10 @@ QStringList columnFaults(const QAbstractItemView* view, const QHeaderView* heade
                 const QVariant font = index.data(Qt::FontRole);
                 const QFont drawn = font.isValid() ? font.value<QFont>().resolve(view->font()) : view->font();
                 const QString text = textOf(index);
-                if (!drawnWhole(drawn, text, header->sectionSize(column) - margins) && !faults.contains(column))
+                const int width = header->sectionSize(column);
+                if (!drawnWhole(drawn, text, width - margins) && !faults.contains(column))
                     faults[column] = QStringLiteral("column %1 \"%2\": cut at %3")
-                                         .arg(QString::number(column), text, QString::number(header->sectionSize(column)));
+                                         .arg(QString::number(column), text, QString::number(width));
             }
             walk(model->index(row, 0, parent));
         }
