@@ -9,7 +9,6 @@
 
 #include <QHeaderView>
 #include <QLocale>
-#include <QStyle>
 #include <QMdiSubWindow>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
@@ -61,11 +60,12 @@ void KodTableView::setupView()
     horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
     fitRowColumn();
-    setColumnWidth(2, 14 * metrics.horizontalAdvance(QLatin1Char('M')));
-    // A date in the locale's short form with the cell's margins must fit, whatever the font.
+    // Fourteen M widths, or what the widest code needs in the font the cells are drawn with;
+    // a date in the locale's short form with the cell's margins must fit, whatever the font.
+    setColumnWidth(2, qMax(14 * metrics.horizontalAdvance(QLatin1Char('M')),
+                           columnWidthFor(this, font, {widestCode(metrics)})));
     const QString widestDate = QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat);
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + nine;
-    setColumnWidth(1, qMax(14 * nine, metrics.horizontalAdvance(widestDate) + margins));
+    setColumnWidth(1, qMax(14 * nine, columnWidthFor(this, font, {widestDate}) + nine));
 }
 
 // Six nines, or wider when the largest row number, as the view shows it, and the cell's
@@ -73,7 +73,7 @@ void KodTableView::setupView()
 void KodTableView::fitRowColumn()
 {
     const int width =
-        rowNumberColumnWidth(this, QFontMetrics(documentFont()), locale().toString(qMax(1, m_proxy->rowCount())), 6);
+        rowNumberColumnWidth(this, documentFont(), locale().toString(qMax(1, m_proxy->rowCount())), 6);
     if (columnWidth(0) != width)
         setColumnWidth(0, width);
 }

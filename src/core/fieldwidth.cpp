@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 constexpr int codeLetters = 12;
@@ -31,7 +33,7 @@ void reserveWidthFor(QLineEdit* edit, const QString& text)
         edit->setMinimumWidth(width);
 }
 
-QString widestText(const QFontMetrics& metrics, const QString& characters, int length)
+QString widestText(const QFontMetricsF& metrics, const QString& characters, int length)
 {
     QChar widest;
     for (QChar c : characters) {
@@ -41,7 +43,7 @@ QString widestText(const QFontMetrics& metrics, const QString& characters, int l
     return QString(length, widest);
 }
 
-QString widestCode(const QFontMetrics& metrics)
+QString widestCode(const QFontMetricsF& metrics)
 {
     return widestText(metrics, QStringLiteral("ABCDEFGHIJKLMNOP"), codeLetters);
 }
@@ -58,15 +60,29 @@ int cellTextMargins(const QWidget* view)
     return 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
 }
 
-int columnWidthFor(const QWidget* view, const QFontMetrics& metrics, const QStringList& texts)
+int cellTextWidth(const QFont& font, const QString& text)
 {
+    // Measured as the style lays a cell's text out before it cuts it: at small sizes the
+    // advances are fractions of a pixel, which a rounded width drops, and a slanted last
+    // letter reaches past its advance.
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(text.size());
+    layout.endLayout();
+    return qCeil(line.naturalTextWidth());
+}
+
+int columnWidthFor(const QWidget* view, const QFont& font, const QStringList& texts)
+{
+    const QFont drawn = font.resolve(view ? view->font() : QApplication::font());
     int widest = 0;
     for (const QString& text : texts)
-        widest = qMax(widest, metrics.horizontalAdvance(text));
+        widest = qMax(widest, cellTextWidth(drawn, text));
     return widest + cellTextMargins(view);
 }
 
-int rowNumberColumnWidth(const QWidget* view, const QFontMetrics& metrics, const QString& largest, int digits)
+int rowNumberColumnWidth(const QWidget* view, const QFont& font, const QString& largest, int digits)
 {
-    return qMax(digits * metrics.horizontalAdvance(QLatin1Char('9')), columnWidthFor(view, metrics, {largest}));
+    return qMax(digits * QFontMetrics(font).horizontalAdvance(QLatin1Char('9')), columnWidthFor(view, font, {largest}));
 }

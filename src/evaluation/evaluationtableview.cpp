@@ -44,7 +44,7 @@ void EvaluationTableView::setupView()
 // Six nines, or wider when the largest row number and the cell's margins need it.
 void EvaluationTableView::fitRowColumn()
 {
-    setColumnWidth(0, rowNumberColumnWidth(this, QFontMetrics(documentFont()),
+    setColumnWidth(0, rowNumberColumnWidth(this, documentFont(),
                                            QString::number(qMax(1, m_model.rowCount())), 6));
 }
 

@@ -21,7 +21,7 @@ namespace {
 
 // The widest dates and times a cell can show in these metrics: a late day of each month (its
 // name may be part of the date) at a late time, every digit the font's widest.
-QStringList widestDateTimes(const QFontMetrics& metrics)
+QStringList widestDateTimes(const QFontMetricsF& metrics)
 {
     const QChar digit = widestText(metrics, QStringLiteral("0123456789"), 1).at(0);
     QStringList texts;
@@ -111,11 +111,12 @@ void LogTableView::setupColumns()
     int dateWidth = 24 * nine;
     int codeWidth = 24 * nine;
     for (const bool late : {false, true}) {
-        const QFontMetrics cell(logModel->cellFont(late));
-        const QStringList dates = widestDateTimes(cell);
+        const QFont& cell = logModel->cellFont(late);
+        const QFontMetricsF cellMetrics(cell);
+        const QStringList dates = widestDateTimes(cellMetrics);
         markerWidth = qMax(markerWidth, columnWidthFor(this, cell, markers()));
         dateWidth = qMax(dateWidth, columnWidthFor(this, cell, dates));
-        codeWidth = qMax(codeWidth, columnWidthFor(this, cell, dates + QStringList{widestCode(cell)}));
+        codeWidth = qMax(codeWidth, columnWidthFor(this, cell, dates + QStringList{widestCode(cellMetrics)}));
     }
     setColumnWidth(LogModel::ColumnMarker, markerWidth);
     setColumnWidth(LogModel::ColumnDateTime, dateWidth);
@@ -131,10 +132,10 @@ void LogTableView::setupColumns()
 // number is measured as the view shows it, with the locale's group separators.
 void LogTableView::fitRowColumn()
 {
-    const QFontMetrics metrics(documentFont());
-    const int nine = metrics.horizontalAdvance(QLatin1Char('9'));
+    const QFont font = documentFont();
+    const int nine = QFontMetrics(font).horizontalAdvance(QLatin1Char('9'));
     const QString largest = locale().toString(qMax(1, logModel->rowCount()));
-    const int width = qMax(7 * nine, columnWidthFor(this, metrics, {largest}) + nine / 2);
+    const int width = qMax(7 * nine, columnWidthFor(this, font, {largest}) + nine / 2);
     if (columnWidth(LogModel::ColumnRow) != width)
         setColumnWidth(LogModel::ColumnRow, width);
 }

@@ -76,7 +76,7 @@ void RouteDefView::Reinitialize()
     // The captions around the times and numbers are translated: the columns follow them.
     int fixed = h;
     for (int c = 1; c <= 4; ++c) {
-        int width = qMax(w, columnWidthFor(tree, metrics, RouteDefDelegate::columnTexts(c)));
+        int width = qMax(w, columnWidthFor(tree, documentFont(), RouteDefDelegate::columnTexts(c)));
         // The tolerance editor's arrows take room a small font does not give back.
         if (c == 1)
             width = qMax(width, RouteDefDelegate::toleranceEditorWidth());
