@@ -21,6 +21,7 @@ Previous previousVersion(const Beside& beside)
 {
     Previous p;
     p.documentWhole = beside.markers.empty();
+    p.suspect = p.documentWhole && !beside.unmatched.empty();
     for (const bool own : {true, false}) {
         for (const Marker& m : beside.markers) {
             if ((m.owner == ::geteuid()) != own || p.read || !m.read)
@@ -83,7 +84,9 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
     result.backupNotKept = !backupName.isEmpty()
                            && (oldCopy.isEmpty() || !copyFits || !keepAsBackup(dir, oldCopy, backupName, old));
     int code = 0;
-    for (const Marker& m : markers) {
+    std::vector<Marker> standing = markers;
+    standing.insert(standing.end(), beside.unmatched.begin(), beside.unmatched.end());
+    for (const Marker& m : standing) {
         if (!voidMarker(dir, targetName, m, &old))
             code = errno;
     }
@@ -179,6 +182,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         sysRemove(dir, temp);
         return failed(Failure::Replace, code);
     }
+    copyFits = copyFits && !prev.suspect;
 
     // 3. The new file takes the name in one step; only then do the markers and the old backup go.
     if (!sysRename(dir, temp, targetName)) {
@@ -295,12 +299,14 @@ Result moveToBackup(const QString& path)
         }
         if (!sysRemove(dir, name))
             return failed(Failure::Replace, errno);
-    } else if (!sysRename(dir, name, backupName)) {
+    } else if (!sysRename(dir, name, prev.suspect ? claimOldCopyName(dir, name) : backupName)) {
         return failed(Failure::Replace, errno);
     }
-    result.backupNotKept = !prev.documentWhole && !prev.read;
-    for (const Marker& m : beside.markers)
-        voidMarker(dir, name, m, &st);
+    result.backupNotKept = (!prev.documentWhole && !prev.read) || prev.suspect;
+    for (const auto* list : {&beside.markers, &beside.unmatched}) {
+        for (const Marker& m : *list)
+            voidMarker(dir, name, m, &st);
+    }
     locks.release();
     removeLeftovers(dir, beside);
     syncDirectory(dir);

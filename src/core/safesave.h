@@ -39,8 +39,9 @@
 // not in), or the mode cannot be set, renaming it over the document would hand the document
 // to this user or open it to others; its contents are instead written over the document's
 // own file (the in-place path, safesaveinplace.cpp). First the old version is written to
-// "<file>.<random>.bak.keep", after a header naming the document (device and inode) and the
-// version (its length and SHA-256): the marker that the document is being written over, set
+// "<file>.<random>.bak.keep", after a header naming the document for good (its inode number
+// and birth time, never the device number, which changes where a disk comes back under
+// another) and the version (its length and SHA-256): the marker that the document is being written over, set
 // before the document is touched. It goes only once the document holds the new contents
 // whole; a failure puts the old contents back and clears it, and where even that fails, or
 // the save is killed, it stands. A save that finds a standing marker takes the document for
@@ -53,7 +54,10 @@
 // owner, root, a member of its group where the group may write the document (a user the
 // user database does not know is in no group), or anyone where all may, and writable by no
 // more than that. A marker counts only where it names the document and holds the version it
-// names; it is judged and read through one open, and only what was read is used. In a
+// names; it is judged and read through one open, and only what was read is used. A writer's
+// marker that names no document there is (a save ended before it voided it, and the inode
+// number came back) means the document may be cut: it never becomes the backup silently; it
+// waits beside the kept backup, the save says so, and the marker is voided. In a
 // shared folder anyone may put a file under any free name, or link one there: anything else
 // is never trusted, removed or written through, and where it holds a name a save wants, the
 // save takes another. A marker this user cannot read counts by its maker alone: the document

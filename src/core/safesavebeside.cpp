@@ -9,6 +9,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <set>
@@ -72,30 +75,54 @@ QByteArray number(quint64 n)
     return bytes;
 }
 
+enum class Judged { Counts, Unmatched, Foreign };
+
 // Judged and read through one open: what is read is what was judged. A marker this user may
 // not read counts as the rule allows, unread.
-bool judgeMarker(int dir, Marker& m, const struct stat& seen, const struct stat* doc)
+Judged judgeMarker(int dir, Marker& m, const struct stat& seen, const struct stat* doc, const DocumentId& id)
 {
     if (!doc)
-        return true; // only to be voided
+        return Judged::Counts; // only to be voided
     const int fd = openRegular(dir, m.name, O_RDONLY | O_NOFOLLOW);
     if (fd < 0)
-        return errno == EACCES;
+        return errno == EACCES ? Judged::Counts : Judged::Foreign;
     struct stat st;
     QByteArray bytes;
     const bool same = ::fstat(fd, &st) == 0 && st.st_dev == seen.st_dev && st.st_ino == seen.st_ino
                       && madeByAWriterOf(st, *doc) && readFrom(fd, 0, bytes);
     ::close(fd);
+    if (!same)
+        return Judged::Foreign;
     m.version = bytes.mid(markerHeaderSize);
-    m.read = same && bytes.size() >= markerHeaderSize && bytes == markerBytes(*doc, m.version);
-    return m.read;
+    m.read = bytes.size() >= markerHeaderSize && bytes == markerBytes(id, m.version);
+    return m.read ? Judged::Counts : Judged::Unmatched;
 }
 
 } // namespace
 
-QByteArray markerBytes(const struct stat& doc, const QByteArray& version)
+DocumentId documentId(int dir, const QByteArray& name)
 {
-    return markerMagic + number(quint64(doc.st_dev)) + number(quint64(doc.st_ino)) + number(quint64(version.size()))
+    DocumentId id;
+    struct statx st;
+    if (::statx(dir, name.constData(), AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0)
+        return id;
+    id.inode = st.stx_ino;
+    if (st.stx_mask & STATX_BTIME) {
+        id.born = quint64(st.stx_btime.tv_sec) * 1000000000u + st.stx_btime.tv_nsec;
+        return id;
+    }
+    const int fd = ::openat(dir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    long generation = 0;
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETVERSION, &generation) == 0)
+        id.born = quint64(generation);
+    if (fd >= 0)
+        ::close(fd);
+    return id;
+}
+
+QByteArray markerBytes(const DocumentId& doc, const QByteArray& version)
+{
+    return markerMagic + number(doc.inode) + number(doc.born) + number(quint64(version.size()))
            + QCryptographicHash::hash(version, QCryptographicHash::Sha256) + version;
 }
 
@@ -105,6 +132,7 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
 {
     Beside found;
     const uid_t me = ::geteuid();
+    const DocumentId id = doc ? documentId(dir, target) : DocumentId();
     struct Found {
         QByteArray name;
         QByteArray suffix;
@@ -150,8 +178,12 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
             if (voided.count(f.part)) {
                 if (mine)
                     found.leftovers.push_back(f.name);
-            } else if (judgeMarker(dir, m, f.st, doc)) {
-                found.markers.push_back(m);
+            } else {
+                const Judged judged = judgeMarker(dir, m, f.st, doc, id);
+                if (judged == Judged::Counts)
+                    found.markers.push_back(m);
+                else if (judged == Judged::Unmatched)
+                    found.unmatched.push_back(m);
             }
         } else if (mine && f.suffix == voidSuffix) {
             // Goes once its marker has gone: this user's, voided, goes as a leftover.

@@ -26,11 +26,23 @@ struct Marker {
     QByteArray version;
 };
 
+// What names a document for good: its inode number and when it was made (where the file
+// system keeps no birth time, its generation number). An inode number comes back once its
+// file is gone, and the device number changes where a disk comes back under another.
+struct DocumentId {
+    quint64 inode = 0;
+    quint64 born = 0;
+};
+DocumentId documentId(int dir, const QByteArray& name);
+
 // What a marker of the document doc holding version consists of.
-QByteArray markerBytes(const struct stat& doc, const QByteArray& version);
+QByteArray markerBytes(const DocumentId& doc, const QByteArray& version);
 
 struct Beside {
     std::vector<Marker> markers;       // standing: the document may not be whole
+    // Standing, made by a writer, but naming no document there is now or holding no version
+    // whole (a save ended while the name changed hands): the document may be cut.
+    std::vector<Marker> unmatched;
     std::vector<QByteArray> leftovers; // this user's, which no later save needs
     // This user's void notes of this user's markers, and the marker: a note goes after it.
     std::vector<std::pair<QByteArray, QByteArray>> notes;

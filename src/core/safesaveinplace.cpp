@@ -35,7 +35,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
         struct stat st;
         if (prev.documentWhole && !readFile(dir, targetName, version))
             return fail(errno);
-        if (!writeTemp(markerBytes(old, version), targetName, old, made, st, locks))
+        if (!writeTemp(markerBytes(documentId(dir, targetName), version), targetName, old, made, st, locks))
             return fail(errno);
         marker = newMarkerName(dir, targetName);
         madeMarker = !marker.isEmpty() && sysRename(dir, made, marker);
@@ -48,6 +48,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const s
     }
     if (known && !backupName.isEmpty() && !oldVersionCopy(targetName, old, &version, locks, copy, copyFits))
         return fail(errno);
+    copyFits = copyFits && !prev.suspect;
     // Else the document is damaged and only another user's marker, which this user cannot read,
     // holds its last whole version: that marker stands until the document is whole.
     if (!copyOver(dir, temp, targetName)) {

@@ -15,6 +15,9 @@ namespace SafeSave {
 // may not have ended, the version a standing marker holds (this user's own first).
 struct Previous {
     bool documentWhole = true;
+    // A writer's marker stands that names no document there is: the document may be cut, so
+    // it never becomes the backup; it waits beside it, and the backup stays as it was.
+    bool suspect = false;
     bool read = false; // a marker's version, read: in version
     QByteArray version;
     QByteArray ownMarker; // this user's marker that holds it, if any
