@@ -163,6 +163,20 @@ bool keptLastTwo(const QString& state, bool saved)
            || (state.startsWith(QLatin1String("document new,")) && state.contains(QRegularExpression(" waiting.* old\\b")));
 }
 
+// Whether this row of the save walk runs in another part: ctest runs the walk in parts of
+// its own (WYX_SAVE_WALK_PART "k/n": every n-th row from the k-th; any other value: none), each
+// well within a test's time; run by hand, it runs whole. Counts the rows as they run.
+bool walkRowRunsElsewhere()
+{
+    static int row = 0;
+    const int index = row++;
+    if (qEnvironmentVariableIsEmpty("WYX_SAVE_WALK_PART"))
+        return false;
+    const QStringList part = qEnvironmentVariable("WYX_SAVE_WALK_PART").split(QLatin1Char('/'));
+    const int of = part.value(1).toInt();
+    return of < 1 || index % of != part.at(0).toInt() - 1;
+}
+
 // The writers of the walks over what may lie under the document's or the backup's name,
 // each with the open before which it is put there (0: there from the start), under each trap.
 void addWriterRows(const QStringList& traps)
@@ -767,6 +781,8 @@ private slots:
 
     void everyStepOfBothPathsKeepsTheLastTwoVersions()
     {
+        if (walkRowRunsElsewhere())
+            QSKIP("this row runs in another part of the walk");
         QFETCH(bool, sticky);
         QFETCH(uint, mode);
         QFETCH(QString, group);
