@@ -192,7 +192,9 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
                 found.leftovers.push_back(f.name);
             else if (st.st_uid == me)
                 found.notes.emplace_back(f.name, marker);
-        } else if (mine) {
+        } else if (mine || (me == 0 && doc && f.suffix == waitingSuffix && madeByAWriterOf(f.st, *doc))) {
+            // Root gives its waiting copies the document's owner: it clears those of every
+            // writer, which hold no version newer than the one it keeps, so they stay bounded.
             found.leftovers.push_back(f.name);
         }
     }

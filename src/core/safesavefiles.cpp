@@ -600,8 +600,9 @@ bool Locks::holdDocument(const QByteArray& name, struct stat& doc)
 void removeUnheld(int dir, const QByteArray& name)
 {
     struct stat held, now;
+    const uid_t me = ::geteuid();
     if (::fstatat(dir, name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(now.st_mode)
-        || now.st_uid != ::geteuid())
+        || (now.st_uid != me && me != 0))
         return;
     const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     int fd = ::openat(dir, name.constData(), O_RDWR | flags);
@@ -610,7 +611,7 @@ void removeUnheld(int dir, const QByteArray& name)
     if (fd < 0)
         return;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
-        && held.st_uid == ::geteuid() && ::fstatat(dir, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
+        && held.st_uid == now.st_uid && ::fstatat(dir, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
         && now.st_ino == held.st_ino && now.st_dev == held.st_dev)
         sysRemove(dir, name);
     ::close(fd);

@@ -142,7 +142,7 @@ private:
     QByteArray m_writersName;
 };
 
-// Removes a file of this user's that no save holds a lock on.
+// Removes a file of this user's (root: a leftover of any writer's) that no save holds a lock on.
 void removeUnheld(int dir, const QByteArray& name);
 
 // Creates a fresh, locked temporary file beside target (in the folder the locks work in), with

@@ -515,6 +515,22 @@ private slots:
         QCOMPARE(strayFiles(env.workDir(), {"doc.erd", "doc.erd.bak", "probe"}), QStringList());
     }
 
+    // Where the backup's name holds what no save may replace, every save leaves its old version
+    // waiting; each saver's earlier waiting copies go, also root's, which it gave the owner.
+    void waitingCopiesStayOneASaver()
+    {
+        if (::geteuid() != 0)
+            QSKIP("a document of another owner needs root to make");
+        TestEnv env;
+        const QString doc = env.path("doc.erd");
+        writeFile(doc, "old");
+        giveTo(doc, {64331, 64331, 0660});
+        placeTrap(backupPathFor(doc), "FIFO");
+        for (const char* text : {"one", "two", "three"})
+            QVERIFY(saveWithBackup(doc, writing(text)));
+        QCOMPARE(strayFiles(env.workDir(), {"doc.erd"}).filter(".bak.tmp").size(), 1);
+    }
+
     // A marker names its document by its inode number and birth, never by the device (which
     // changes where a disk comes back under another number): one of a file gone, whose inode
     // number the document got, holds no version of it; the document may then be cut, so it is
