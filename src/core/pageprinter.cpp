@@ -28,19 +28,34 @@ QStringList PagePrinter::wrapped(const QFont& font, const QString& text, int wid
     width = qMax(1, width);
     QString single = text;
     single.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    const int advance = font == m_font ? m_metrics.horizontalAdvance(single)
-                                       : QFontMetrics(font, m_printer).horizontalAdvance(single);
-    if (advance <= width)
+    const QFontMetrics metrics = font == m_font ? m_metrics : QFontMetrics(font, m_printer);
+    if (metrics.horizontalAdvance(single) <= width)
         return {single};
-    QTextLayout layout(single, font, m_printer);
+    // The text after the leading blanks goes on under its own start while that leaves the
+    // lines half the column, else at the column's edge. A word is broken only where it is
+    // wider than the room its line offers: a first word that does not fit after the blanks
+    // starts the next line when that is wider.
+    int lead = 0;
+    while (lead < single.size() && single.at(lead) == QLatin1Char(' '))
+        ++lead;
+    const QString indent = single.left(lead);
+    const QString rest = single.mid(lead);
+    const int room = width - metrics.horizontalAdvance(indent);
+    const bool hanging = room >= width / 2;
+    const int space = rest.indexOf(QLatin1Char(' '));
+    const int firstWord = metrics.horizontalAdvance(rest.left(space < 0 ? rest.size() : space));
+    QStringList lines;
+    if (!hanging && lead > 0 && !rest.isEmpty() && firstWord > room)
+        lines << indent;
+    QTextLayout layout(rest, font, m_printer);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
-    QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        lines << single.mid(line.textStart(), line.textLength());
+        const bool afterBlanks = hanging || lines.isEmpty();
+        line.setLineWidth(afterBlanks ? room : width);
+        lines << (afterBlanks ? indent : QString()) + rest.mid(line.textStart(), line.textLength());
     }
     layout.endLayout();
     if (lines.isEmpty())

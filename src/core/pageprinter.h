@@ -5,8 +5,8 @@
 // cells of one row at a time.
 //
 // Nothing is cut: a cell's text too long for its column goes on in further lines under its
-// own start, and the row takes as many lines as its longest cell. The footer's page number
-// is always whole; the document's name gives way in its middle.
+// own start (after its leading blanks), and the row takes as many lines as its longest cell.
+// The footer's page number is always whole; the document's name gives way in its middle.
 #include "core/printexport.h"
 
 #include <QColor>
@@ -71,7 +71,8 @@ public:
                const QVector<PrintCell>& header, const RowSource& rows);
 
     // The lines of text in a column width wide: broken between words where it can be,
-    // inside a word longer than the column; never fewer than one.
+    // inside a word longer than its line's room; never fewer than one. Leading blanks begin
+    // every line while they leave it half the column.
     QStringList wrapped(const QFont& font, const QString& text, int width) const;
     // "<name>   <page> oldal" in a line width wide, the name shortened in its middle.
     QString footerText(const QString& name, int page, int width) const;
