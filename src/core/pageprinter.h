@@ -6,6 +6,10 @@
 //
 // Nothing is cut: a cell's text too long for its column goes on in further lines under its
 // own start (after its leading blanks), and the row takes as many lines as its longest cell.
+// Columns measured in characters do not crowd out a row's last column: where the columns
+// before it would leave it less than 16 characters (half the page on a page narrower than
+// 32), its text goes on lines of its own under them, across the page, and they share the
+// page's width, sized to the fewest lines their widest texts can take side by side.
 // The footer's page number is always whole; the document's name gives way in its middle.
 #include "core/printexport.h"
 
@@ -29,6 +33,7 @@ struct PrintCell {
     QString text;
     Qt::Alignment align = Qt::AlignLeft;
     bool filled = false; // the row's background covers the whole cell, not only its text
+    bool below = false;  // set by the page printer: on lines of its own under the row's other cells
 };
 
 struct PrintRow {
@@ -79,7 +84,18 @@ public:
 
 private:
     PrintRow blankRow() const;
-    int headerLines(const QVector<PrintCell>& header) const;
+    int em() const;
+    // Whether the cells before the row's last cell leave it too little room.
+    bool crowded(const PrintCell& last) const;
+    // The least width that holds text in the document font in at most lines lines.
+    int leastWidth(const QString& text, int lines) const;
+    // Where the header's last column is crowded: the widths of its columns before it, for
+    // the fewest lines that hold the widest text of each side by side. Empty otherwise.
+    QVector<int> columnWidths(const QVector<PrintCell>& header, int rowCount, const RowSource& rows) const;
+    // The row with its cells where the page puts them: a crowded last cell under the others,
+    // these at widths (the header's columns) or narrowed in proportion to the page.
+    PrintRow laidOut(PrintRow row, const QVector<PrintCell>& header, const QVector<int>& widths) const;
+    PrintRow headerRow(const QVector<PrintCell>& header, const QVector<int>& widths) const;
     // The lines of each cell of row, and how many lines the row takes.
     QVector<QStringList> cellLines(const PrintRow& row) const;
     static int lineCount(const QVector<QStringList>& cells);
