@@ -21,9 +21,9 @@
 #include "routes/routeplanlayout.h"
 
 #include <QDir>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
-#include <QPageSize>
 #include <QPrinter>
 #include <QSpinBox>
 
