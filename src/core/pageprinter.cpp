@@ -137,28 +137,44 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
     const int n = header.size() - 1;
     if (n < 1 || !crowded(header.last()))
         return {};
-    // The widest text of each column, its header's among them.
+    // The widest text and the widest word of each column, its header's among them.
     QStringList widest;
     QVector<int> advances;
+    QStringList words;
+    QVector<int> wordAdvances(n, 0);
+    const auto measure = [&](int c, const QString& text) {
+        const int advance = m_metrics.horizontalAdvance(text);
+        if (advance > advances.at(c)) {
+            advances[c] = advance;
+            widest[c] = text;
+        }
+        for (int k = 0; advance > wordAdvances.at(c) && k < text.size();) {
+            const int end = text.indexOf(QLatin1Char(' '), k);
+            const QString word = text.mid(k, end < 0 ? -1 : end - k);
+            if (m_metrics.horizontalAdvance(word) > wordAdvances.at(c)) {
+                wordAdvances[c] = m_metrics.horizontalAdvance(word);
+                words[c] = word;
+            }
+            k = end < 0 ? text.size() : end + 1;
+        }
+    };
     for (int c = 0; c < n; ++c) {
-        widest << header.at(c).text;
-        advances << m_metrics.horizontalAdvance(header.at(c).text);
+        widest << QString();
+        words << QString();
+        advances << -1;
+        measure(c, header.at(c).text);
     }
     for (int r = 0; r < rowCount; ++r) {
         PrintRow row = blankRow();
         rows(r, row);
-        if (!sameColumns(row.cells, header))
-            continue;
-        for (int c = 0; c < n; ++c) {
-            const int advance = m_metrics.horizontalAdvance(row.cells.at(c).text);
-            if (advance > advances.at(c)) {
-                advances[c] = advance;
-                widest[c] = row.cells.at(c).text;
-            }
+        if (sameColumns(row.cells, header)) {
+            for (int c = 0; c < n; ++c)
+                measure(c, row.cells.at(c).text);
         }
     }
-    // The fewest lines in which they fit side by side; the room left over takes the columns
-    // it can to fewer lines, cheapest first, and what remains parts them evenly.
+    // The fewest lines in which they fit side by side. The room left over keeps the columns'
+    // words whole and takes them to fewer lines as far as it goes, cheapest first; what
+    // remains parts them evenly.
     const auto need = [&](int c, int lines) {
         return qMax(leastWidth(widest.at(c), lines), leastWidth(header.at(c).text, lines));
     };
@@ -173,10 +189,10 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
         int left = width - std::accumulate(widths.begin(), widths.end(), 0);
         if (left < 0)
             continue;
-        for (int fewer = 1; fewer < lines; ++fewer) {
+        for (int fewer = 0; fewer < lines; ++fewer) {
             QVector<QPair<int, int>> costs; // extra width, column
             for (int c = 0; c < n; ++c)
-                costs.append({qMax(0, need(c, fewer) - widths.at(c)), c});
+                costs.append({qMax(0, (fewer ? need(c, fewer) : leastWidth(words.at(c), 1)) - widths.at(c)), c});
             std::sort(costs.begin(), costs.end());
             for (const auto& cost : costs) {
                 if (cost.first <= left) {
