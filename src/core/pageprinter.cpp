@@ -113,9 +113,14 @@ int PagePrinter::em() const
     return qMax(1, m_metrics.horizontalAdvance(QLatin1Char('M')));
 }
 
+int PagePrinter::lastRoom() const
+{
+    return qMin(16 * em(), m_page.width() / 2);
+}
+
 bool PagePrinter::crowded(const PrintCell& last) const
 {
-    return m_page.width() - last.left < qMin(16 * em(), m_page.width() / 2);
+    return m_page.width() - last.left < lastRoom();
 }
 
 int PagePrinter::leastWidth(const QString& text, int lines) const
@@ -216,7 +221,7 @@ PrintRow PagePrinter::laidOut(PrintRow row, const QVector<PrintCell>& header, co
     PrintCell& last = cells.last();
     const int width = m_page.width();
     if (cells.size() == 1) {
-        last.left = qMax(0, width - qMin(16 * em(), width / 2));
+        last.left = qMax(0, width - lastRoom());
         return row;
     }
     // Other rows than the header's narrow their own columns in proportion.

@@ -85,7 +85,8 @@ public:
 private:
     PrintRow blankRow() const;
     int em() const;
-    // Whether the cells before the row's last cell leave it too little room.
+    // The least room a row's last cell keeps; whether the cells before it leave it less.
+    int lastRoom() const;
     bool crowded(const PrintCell& last) const;
     // The least width that holds text in the document font in at most lines lines.
     int leastWidth(const QString& text, int lines) const;
