@@ -9,6 +9,9 @@
 #include <QPrinter>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <numeric>
+
 PagePrinter::PagePrinter(QPrinter* printer)
     : m_printer(printer)
     , m_font(documentFont())
@@ -28,19 +31,34 @@ QStringList PagePrinter::wrapped(const QFont& font, const QString& text, int wid
     width = qMax(1, width);
     QString single = text;
     single.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    const int advance = font == m_font ? m_metrics.horizontalAdvance(single)
-                                       : QFontMetrics(font, m_printer).horizontalAdvance(single);
-    if (advance <= width)
+    const QFontMetrics metrics = font == m_font ? m_metrics : QFontMetrics(font, m_printer);
+    if (metrics.horizontalAdvance(single) <= width)
         return {single};
-    QTextLayout layout(single, font, m_printer);
+    // The text after the leading blanks goes on under its own start while that leaves the
+    // lines half the column, else at the column's edge. A word is broken only where it is
+    // wider than the room its line offers: a first word that does not fit after the blanks
+    // starts the next line when that is wider.
+    int lead = 0;
+    while (lead < single.size() && single.at(lead) == QLatin1Char(' '))
+        ++lead;
+    const QString indent = single.left(lead);
+    const QString rest = single.mid(lead);
+    const int room = width - metrics.horizontalAdvance(indent);
+    const bool hanging = room >= width / 2;
+    const int space = rest.indexOf(QLatin1Char(' '));
+    const int firstWord = metrics.horizontalAdvance(rest.left(space < 0 ? rest.size() : space));
+    QStringList lines;
+    if (!hanging && lead > 0 && !rest.isEmpty() && firstWord > room)
+        lines << indent;
+    QTextLayout layout(rest, font, m_printer);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
-    QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        lines << single.mid(line.textStart(), line.textLength());
+        const bool afterBlanks = hanging || lines.isEmpty();
+        line.setLineWidth(afterBlanks ? room : width);
+        lines << (afterBlanks ? indent : QString()) + rest.mid(line.textStart(), line.textLength());
     }
     layout.endLayout();
     if (lines.isEmpty())
@@ -65,12 +83,183 @@ PrintRow PagePrinter::blankRow() const
     return row;
 }
 
+namespace {
+
+// Narrows widths in proportion to room together, where they are wider.
+void narrow(QVector<int>& widths, int room)
+{
+    const qint64 sum = std::accumulate(widths.begin(), widths.end(), qint64(0));
+    if (sum > room) {
+        for (int& w : widths)
+            w = int(w * room / sum);
+    }
+}
+
+bool sameColumns(const QVector<PrintCell>& cells, const QVector<PrintCell>& header)
+{
+    if (cells.size() != header.size())
+        return false;
+    for (int c = 0; c + 1 < cells.size(); ++c) {
+        if (cells.at(c).left != header.at(c).left || cells.at(c).right != header.at(c).right)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int PagePrinter::em() const
+{
+    return qMax(1, m_metrics.horizontalAdvance(QLatin1Char('M')));
+}
+
+int PagePrinter::lastRoom() const
+{
+    return qMin(16 * em(), m_page.width() / 2);
+}
+
+bool PagePrinter::crowded(const PrintCell& last) const
+{
+    return m_page.width() - last.left < lastRoom();
+}
+
+int PagePrinter::leastWidth(const QString& text, int lines) const
+{
+    int low = qMin(em(), m_metrics.horizontalAdvance(text));
+    int high = qMax(low, m_metrics.horizontalAdvance(text));
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (wrapped(m_font, text, mid).size() <= lines)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return high;
+}
+
+QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int rowCount, const RowSource& rows) const
+{
+    const int n = header.size() - 1;
+    if (n < 1 || !crowded(header.last()))
+        return {};
+    // The widest text and the widest word of each column, its header's among them.
+    QStringList widest;
+    QVector<int> advances;
+    QStringList words;
+    QVector<int> wordAdvances(n, 0);
+    const auto measure = [&](int c, const QString& text) {
+        const int advance = m_metrics.horizontalAdvance(text);
+        if (advance > advances.at(c)) {
+            advances[c] = advance;
+            widest[c] = text;
+        }
+        for (int k = 0; advance > wordAdvances.at(c) && k < text.size();) {
+            const int end = text.indexOf(QLatin1Char(' '), k);
+            const QString word = text.mid(k, end < 0 ? -1 : end - k);
+            if (m_metrics.horizontalAdvance(word) > wordAdvances.at(c)) {
+                wordAdvances[c] = m_metrics.horizontalAdvance(word);
+                words[c] = word;
+            }
+            k = end < 0 ? text.size() : end + 1;
+        }
+    };
+    for (int c = 0; c < n; ++c) {
+        widest << QString();
+        words << QString();
+        advances << -1;
+        measure(c, header.at(c).text);
+    }
+    for (int r = 0; r < rowCount; ++r) {
+        PrintRow row = blankRow();
+        rows(r, row);
+        if (sameColumns(row.cells, header)) {
+            for (int c = 0; c < n; ++c)
+                measure(c, row.cells.at(c).text);
+        }
+    }
+    // The fewest lines in which they fit side by side. The room left over keeps the columns'
+    // words whole and takes them to fewer lines as far as it goes, cheapest first; what
+    // remains parts them evenly.
+    const auto need = [&](int c, int lines) {
+        return qMax(leastWidth(widest.at(c), lines), leastWidth(header.at(c).text, lines));
+    };
+    const int width = m_page.width();
+    int longest = 1;
+    for (int c = 0; c < n; ++c)
+        longest = qMax(longest, int(qMax(widest.at(c).size(), header.at(c).text.size())));
+    for (int lines = 1; lines <= longest; ++lines) {
+        QVector<int> widths;
+        for (int c = 0; c < n; ++c)
+            widths << need(c, lines);
+        int left = width - std::accumulate(widths.begin(), widths.end(), 0);
+        if (left < 0)
+            continue;
+        for (int fewer = 0; fewer < lines; ++fewer) {
+            QVector<QPair<int, int>> costs; // extra width, column
+            for (int c = 0; c < n; ++c)
+                costs.append({qMax(0, (fewer ? need(c, fewer) : leastWidth(words.at(c), 1)) - widths.at(c)), c});
+            std::sort(costs.begin(), costs.end());
+            for (const auto& cost : costs) {
+                if (cost.first <= left) {
+                    widths[cost.second] += cost.first;
+                    left -= cost.first;
+                }
+            }
+        }
+        for (int& w : widths)
+            w += left / n;
+        return widths;
+    }
+    return {};
+}
+
+PrintRow PagePrinter::laidOut(PrintRow row, const QVector<PrintCell>& header, const QVector<int>& widths) const
+{
+    QVector<PrintCell>& cells = row.cells;
+    if (cells.isEmpty() || !crowded(cells.last()))
+        return row;
+    PrintCell& last = cells.last();
+    const int width = m_page.width();
+    if (cells.size() == 1) {
+        last.left = qMax(0, width - lastRoom());
+        return row;
+    }
+    // Other rows than the header's narrow their own columns in proportion.
+    QVector<int> given = widths;
+    if (given.size() != cells.size() - 1 || !sameColumns(cells, header)) {
+        given.clear();
+        for (int c = 0; c + 1 < cells.size(); ++c)
+            given << cells.at(c).right - cells.at(c).left + 1;
+        narrow(given, width);
+    }
+    int left = 0;
+    for (int c = 0; c < given.size(); ++c) {
+        cells[c].left = left;
+        cells[c].right = left + given.at(c) - 1;
+        left += given.at(c);
+    }
+    last.left = 0;
+    last.right = width - 1;
+    last.below = true;
+    return row;
+}
+
 QVector<QStringList> PagePrinter::cellLines(const PrintRow& row) const
 {
     QVector<QStringList> cells;
     cells.reserve(row.cells.size());
     for (const PrintCell& cell : row.cells)
-        cells.append(wrapped(row.font, cell.text, cell.right - cell.left + 1));
+        cells.append(cell.below ? QStringList() : wrapped(row.font, cell.text, cell.right - cell.left + 1));
+    // A cell below the others starts after their lines; an empty one takes none.
+    const int above = lineCount(cells);
+    for (int c = 0; c < row.cells.size(); ++c) {
+        const PrintCell& cell = row.cells.at(c);
+        if (cell.below && !cell.text.isEmpty()) {
+            for (int k = 0; k < above; ++k)
+                cells[c].append(QString());
+            cells[c] += wrapped(row.font, cell.text, cell.right - cell.left + 1);
+        }
+    }
     return cells;
 }
 
@@ -87,26 +276,28 @@ int PagePrinter::rowLines(const PrintRow& row) const
     return lineCount(cellLines(row));
 }
 
-int PagePrinter::headerLines(const QVector<PrintCell>& header) const
+PrintRow PagePrinter::headerRow(const QVector<PrintCell>& header, const QVector<int>& widths) const
 {
-    if (header.isEmpty())
-        return 0;
     PrintRow row = blankRow();
     row.cells = header;
-    return rowLines(row);
+    return laidOut(row, header, widths);
 }
 
 PagePlan PagePrinter::plan(const QVector<PrintCell>& header, int rowCount, const RowSource& rows, int pageSet) const
 {
+    const QVector<int> columns = columnWidths(header, rowCount, rows);
     // The header, half a line of space above and below the rows, and the footer; without a
     // header the rows start at the top and one line stays free above the footer.
-    const int body = lines() - 2 - headerLines(header);
+    const int headLines = header.isEmpty() ? 0 : rowLines(headerRow(header, columns));
     const auto linesOf = [&](int r) {
         PrintRow row = blankRow();
         rows(r, row);
-        return rowLines(row);
+        return rowLines(laidOut(row, header, columns));
     };
-    return planLinePages(body, rowCount, linesOf, m_printer->fromPage(), m_printer->toPage(), pageSet);
+    PagePlan pages =
+        planLinePages(lines() - 2 - headLines, rowCount, linesOf, m_printer->fromPage(), m_printer->toPage(), pageSet);
+    pages.columns = columns;
+    return pages;
 }
 
 void PagePrinter::paintRow(QPainter& painter, const PrintRow& row, const QVector<QStringList>& texts, int from,
@@ -130,10 +321,9 @@ void PagePrinter::paintRow(QPainter& painter, const PrintRow& row, const QVector
 bool PagePrinter::paint(QPainter& painter, const PagePlan& pages, const QVector<PrintCell>& header,
                         const RowSource& rows, const QString& footerName) const
 {
-    PrintRow head = blankRow();
-    head.cells = header;
+    const PrintRow head = headerRow(header, pages.columns);
     const QVector<QStringList> headTexts = cellLines(head);
-    const int headLines = headerLines(header);
+    const int headLines = header.isEmpty() ? 0 : lineCount(headTexts);
     const int top = headLines > 0 ? headLines * m_lineSpacing + m_lineSpacing / 2 : 0;
     const int body = lines() - 2 - headLines;
     const QRect footer(QPoint(0, m_page.height() - m_lineSpacing), QPoint(m_page.width() - 1, m_page.height() - 1));
@@ -148,6 +338,7 @@ bool PagePrinter::paint(QPainter& painter, const PagePlan& pages, const QVector<
         for (int k = 0; k < page.rowCount && line < body; ++k) {
             PrintRow row = blankRow();
             rows(page.firstRow + k, row);
+            row = laidOut(row, header, pages.columns);
             const QVector<QStringList> texts = cellLines(row);
             const int from = k == 0 ? page.firstLine : 0;
             const int to = qMin(lineCount(texts), from + body - line);

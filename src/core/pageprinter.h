@@ -5,8 +5,12 @@
 // cells of one row at a time.
 //
 // Nothing is cut: a cell's text too long for its column goes on in further lines under its
-// own start, and the row takes as many lines as its longest cell. The footer's page number
-// is always whole; the document's name gives way in its middle.
+// own start (after its leading blanks), and the row takes as many lines as its longest cell.
+// Columns measured in characters do not crowd out a row's last column: where the columns
+// before it would leave it less than 16 characters (half the page on a page narrower than
+// 32), its text goes on lines of its own under them, across the page, and they share the
+// page's width, sized to the fewest lines their widest texts can take side by side.
+// The footer's page number is always whole; the document's name gives way in its middle.
 #include "core/printexport.h"
 
 #include <QColor>
@@ -29,6 +33,7 @@ struct PrintCell {
     QString text;
     Qt::Alignment align = Qt::AlignLeft;
     bool filled = false; // the row's background covers the whole cell, not only its text
+    bool below = false;  // set by the page printer: on lines of its own under the row's other cells
 };
 
 struct PrintRow {
@@ -71,14 +76,27 @@ public:
                const QVector<PrintCell>& header, const RowSource& rows);
 
     // The lines of text in a column width wide: broken between words where it can be,
-    // inside a word longer than the column; never fewer than one.
+    // inside a word longer than its line's room; never fewer than one. Leading blanks begin
+    // every line while they leave it half the column.
     QStringList wrapped(const QFont& font, const QString& text, int width) const;
     // "<name>   <page> oldal" in a line width wide, the name shortened in its middle.
     QString footerText(const QString& name, int page, int width) const;
 
 private:
     PrintRow blankRow() const;
-    int headerLines(const QVector<PrintCell>& header) const;
+    int em() const;
+    // The least room a row's last cell keeps; whether the cells before it leave it less.
+    int lastRoom() const;
+    bool crowded(const PrintCell& last) const;
+    // The least width that holds text in the document font in at most lines lines.
+    int leastWidth(const QString& text, int lines) const;
+    // Where the header's last column is crowded: the widths of its columns before it, for
+    // the fewest lines that hold the widest text of each side by side. Empty otherwise.
+    QVector<int> columnWidths(const QVector<PrintCell>& header, int rowCount, const RowSource& rows) const;
+    // The row with its cells where the page puts them: a crowded last cell under the others,
+    // these at widths (the header's columns) or narrowed in proportion to the page.
+    PrintRow laidOut(PrintRow row, const QVector<PrintCell>& header, const QVector<int>& widths) const;
+    PrintRow headerRow(const QVector<PrintCell>& header, const QVector<int>& widths) const;
     // The lines of each cell of row, and how many lines the row takes.
     QVector<QStringList> cellLines(const PrintRow& row) const;
     static int lineCount(const QVector<QStringList>& cells);

@@ -82,6 +82,7 @@ struct PagePlan {
     int rowsPerPage = 0;
     int pageCount = 0; // pages of the whole span
     QVector<PrintedPage> pages; // to print, in printing order
+    QVector<int> columns; // widths of the columns before a crowded last one (the page printer's)
 };
 
 // lines: whole text lines on a page; rows: rows of the span, one line each; fromPage/toPage:

@@ -1,6 +1,9 @@
 #include "support/testmain.h"
 
+#include "core/pageprinter.h"
 #include "core/printexport.h"
+
+#include <QPrinter>
 
 namespace {
 
@@ -205,6 +208,33 @@ private slots:
             got << QStringLiteral("%1:%2+%3").arg(page.number).arg(page.firstRow).arg(page.rowCount)
                        + (page.firstLine ? QStringLiteral("/%1").arg(page.firstLine) : QString());
         QCOMPARE(got, pages);
+    }
+
+    void wrappedLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width"); // in characters, and a half
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("lines stand under the text after its blanks")
+            << "  Abc defg hij" << 8 << QStringList{"  Abc ", "  defg ", "  hij"};
+        QTest::newRow("a word wider than that room breaks in it")
+            << "  Abcdefgh ij" << 8 << QStringList{"  Abcdef", "  gh ij"};
+        QTest::newRow("a word that fits a line of its own moves to it")
+            << "        Abcdefgh ij" << 12 << QStringList{"        ", "Abcdefgh ij"};
+    }
+
+    // How a printed cell's text goes on over its lines, in a fixed-pitch font.
+    void wrappedLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QStringList, lines);
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const PagePrinter pages(&printer);
+        QVERIFY(QFontInfo(pages.font()).fixedPitch());
+        const int em = pages.metrics().horizontalAdvance(QLatin1Char('M'));
+        QCOMPARE(pages.wrapped(pages.font(), text, width * em + em / 2), lines);
     }
 
     void rowSpans_data()

@@ -21,6 +21,7 @@
 #include "routes/routeplanlayout.h"
 
 #include <QDir>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -79,13 +80,12 @@ void openDocument(MainWindow& w, const TestEnv& env, int kind, int pages)
 }
 
 // A document of the kind named path with rows whose texts are longer than a printed line
-// (names of 70 to 80 characters); the texts that must all reach the page.
-QStringList openLongRows(MainWindow& w, int kind, const QString& path)
+// (names of 70 to 80 characters, or by format); the texts that must all reach the page.
+QStringList openLongRows(MainWindow& w, int kind, const QString& path, int rows = 30,
+                         const QString& format = QStringLiteral(
+                             "Déli kerítés mentén a rakodóudvarig tartó éjjeli kör %1. ellenőrző pontja"))
 {
-    const int rows = 30;
-    const auto name = [](int i) {
-        return QStringLiteral("Déli kerítés mentén a rakodóudvarig tartó éjjeli kör %1. ellenőrző pontja").arg(i);
-    };
+    const auto name = [&](int i) { return format.arg(i); };
     KodNevModel* names = appSettings().kodNevModel;
     names->removeRows(0, names->rowCount());
     for (int i = 1; i <= rows; ++i) {
@@ -169,11 +169,12 @@ void onPreviewPrint(ModalDriver& driver)
     });
 }
 
-// Exports the active document as PDF under name, pages from..to (0: every row).
-void onPdfExport(ModalDriver& driver, const QString& name, int from = 0, int to = 0)
+// Exports the active document as PDF under name on the paper, pages from..to (0: every row).
+void onPdfExport(ModalDriver& driver, const QString& name, int from = 0, int to = 0, int paper = QPageSize::A4)
 {
     driver.onModal(QStringLiteral("ExportDlg"), [=](QWidget* widget) {
         auto* d = static_cast<ExportDlg*>(widget);
+        d->page.paperSize = paper;
         d->exportTypeCombo->setCurrentIndex(2);
         d->fileNameEdit->setText(name);
         if (from) {
@@ -214,12 +215,13 @@ void addPathRows(const char* tag, Path path, std::initializer_list<int> kinds)
 }
 
 // Runs the command of the path on the active document, writing the PDF file `name` in the
-// working directory; pages from..to (0: all).
-void writePdf(MainWindow& w, const TestEnv& env, Path path, int kind, const QString& name, int from = 0, int to = 0)
+// working directory; pages from..to (0: all), the paper for an export.
+void writePdf(MainWindow& w, const TestEnv& env, Path path, int kind, const QString& name, int from = 0, int to = 0,
+              int paper = QPageSize::A4)
 {
     ModalDriver driver;
     if (path == Export) {
-        onPdfExport(driver, name, from, to);
+        onPdfExport(driver, name, from, to, paper);
         runExport(w, kind);
     } else {
         if (path == PreviewPrint)
@@ -309,12 +311,18 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("fontSize");
+        QTest::addColumn<int>("paper");
         for (int size : {10, 8}) {
-            QTest::addRow("code names, %d pt", size) << int(KodnevViewKind) << size;
-            QTest::addRow("log, %d pt", size) << int(LogViewKind) << size;
-            QTest::addRow("route plan, %d pt", size) << int(RouteDefViewKind) << size;
-            QTest::addRow("report, %d pt", size) << int(EvaluationViewKind) << size;
+            QTest::addRow("code names, %d pt", size) << int(KodnevViewKind) << size << int(QPageSize::A4);
+            QTest::addRow("log, %d pt", size) << int(LogViewKind) << size << int(QPageSize::A4);
+            QTest::addRow("route plan, %d pt", size) << int(RouteDefViewKind) << size << int(QPageSize::A4);
+            QTest::addRow("report, %d pt", size) << int(EvaluationViewKind) << size << int(QPageSize::A4);
         }
+        // Columns measured in characters reach past a narrow page.
+        QTest::newRow("log, 16 pt") << int(LogViewKind) << 16 << int(QPageSize::A4);
+        QTest::newRow("log, 20 pt, A6") << int(LogViewKind) << 20 << int(QPageSize::A6);
+        QTest::newRow("code names, 20 pt, A5") << int(KodnevViewKind) << 20 << int(QPageSize::A5);
+        QTest::newRow("code names, 14 pt, A6") << int(KodnevViewKind) << 14 << int(QPageSize::A6);
     }
 
     // A row too long for a line goes on in the next ones, and the footer of a file deep in
@@ -323,13 +331,14 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(int, fontSize);
+        QFETCH(int, paper);
         TestEnv env;
         appSettings().fontSize = fontSize;
         const QString path = env.path(QStringLiteral("ugyfelek/budapest/deli_telephely/orjaratok/2026/december/"
                                                      "ejszakai_muszak/masodik_het/ellenorzott_anyagok/dokumentum.dat"));
         MainWindow w;
         const QStringList texts = openLongRows(w, kind, path);
-        writePdf(w, env, Export, kind, QStringLiteral("ki.pdf"));
+        writePdf(w, env, Export, kind, QStringLiteral("ki.pdf"), 0, 0, paper);
         const QStringList pages = pdfPages(env.path("ki.pdf"));
         const QString printed = pages.join(QLatin1Char(' ')).simplified();
         QStringList lost;
@@ -343,6 +352,32 @@ private slots:
         }
         qInfo("pages %d", int(pages.size()));
         QCOMPARE(lost, QStringList());
+    }
+
+    void narrowPageKeepsRowsShort_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("paper");
+        QTest::newRow("log, A4") << int(LogViewKind) << int(QPageSize::A4);
+        for (int paper : {QPageSize::A5, QPageSize::A6}) {
+            const QString name = QPageSize::name(QPageSize::PageSizeId(paper));
+            QTest::addRow("log, %s", qPrintable(name)) << int(LogViewKind) << paper;
+            QTest::addRow("code names, %s", qPrintable(name)) << int(KodnevViewKind) << paper;
+        }
+    }
+
+    // At the largest font a narrow page still takes six rows on two pages.
+    void narrowPageKeepsRowsShort()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, paper);
+        TestEnv env;
+        appSettings().fontSize = 20;
+        MainWindow w;
+        openLongRows(w, kind, env.path("lista.dat"), 6, QStringLiteral("Pont %1"));
+        writePdf(w, env, Export, kind, QStringLiteral("ki.pdf"), 0, 0, paper);
+        const int pages = pdfPages(env.path("ki.pdf")).size();
+        QVERIFY2(pages <= 2, qPrintable(QStringLiteral("%1 pages").arg(pages)));
     }
 
     void previewShowsEveryPage_data()
