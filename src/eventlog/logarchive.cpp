@@ -163,5 +163,6 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     m_modified = false;
     endResetModel();
     m_lastError.clear();
+    emit saved(logFile);
     return ArchiveResult::Done;
 }

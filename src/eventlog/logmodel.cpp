@@ -402,6 +402,7 @@ bool LogModel::save(const QString& path, QWidget* parent)
         tellIfBackupNotKept(parent, absolutePath(path), result);
     m_modified = false;
     m_lastError.clear();
+    emit saved(absolutePath(path));
     return true;
 }
 

@@ -22,7 +22,8 @@ class LogReadOut
 {
     Q_DECLARE_TR_FUNCTIONS(LogReadOut)
 public:
-    LogReadOut(LogModel& log, UsbCom& device);
+    // beforeSave: see LogModel::readOut.
+    LogReadOut(LogModel& log, UsbCom& device, std::function<bool()> beforeSave = {});
     bool run();
 
 private:
@@ -40,13 +41,16 @@ private:
     void markDataGap();
     bool takeSlots(ReadOutDlg& dlg, int start, int count, QVector<LogEntry>& ring);
     bool dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>& ring, int& dropped);
-    bool commit(const QVector<LogEntry>& taken, int end, bool foreign);
+    enum class Committed { Told, NotTold, Dropped }; // the logger told of the read-out, or not; nothing saved
+    bool logStillFits();
+    Committed commit(const QVector<LogEntry>& taken, int end, bool foreign);
     LogEntry programEntry(const QDateTime& first, const QDateTime& second, unsigned char kind) const;
     int ringSlots() const;
 
     LogModel& m_log;
     UsbCom& m_device;
     const QString m_file;     // the log's file, chosen by the name of the logger read
+    const std::function<bool()> m_beforeSave;
     QVector<LogEntry> m_head; // program entries that go in front of the taken records
     struct Logger {
         QString name;

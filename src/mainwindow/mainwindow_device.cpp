@@ -84,6 +84,7 @@ void MainWindow::readOut()
         } else {
             view = createLogView();
             view->setCurrentFile(path);
+            view->rememberDiskState(path);
             bool fresh = true;
             if (QFileInfo::exists(path)) {
                 fresh = !view->table()->loadFile(path, nullptr);
@@ -104,6 +105,7 @@ void MainWindow::readOut()
                                              .arg(QDir::toNativeSeparators(path)));
                         return;
                     }
+                    view->rememberDiskState(path);
                 }
             }
             if (fresh) {
@@ -115,7 +117,7 @@ void MainWindow::readOut()
         }
 
         // A failed read-out leaves the log as it was, so closing the window loses nothing.
-        const bool done = view->table()->readOut(&usb);
+        const bool done = view->readOut(&usb);
         if (!done && view)
             view->close();
         setCurrentFile(path);

@@ -124,6 +124,7 @@ bool TxtView::loadFile(const QString& fileName, QString* failure)
         return false;
     };
     const QString path = pathInWorkDir(fileName);
+    rememberDiskState(path);
     QFile file(path);
     const QString openError = openRegularFile(file, QFile::ReadOnly | QFile::Text);
     if (!openError.isEmpty())
@@ -187,6 +188,7 @@ bool TxtView::saveFile(const QString& fileName)
         return false;
     }
     setCurrentFile(path);
+    rememberDiskState(path);
     return true;
 }
 
@@ -199,7 +201,9 @@ bool TxtView::saveAs()
 
 bool TxtView::save()
 {
-    return isUntitled ? saveAs() : saveFile(curFile);
+    if (isUntitled)
+        return saveAs();
+    return mayWriteOver(this, curFile) && saveFile(curFile);
 }
 
 QString TxtView::userFriendlyCurrentFile() const

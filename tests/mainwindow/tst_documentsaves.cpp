@@ -31,6 +31,40 @@ std::unique_ptr<QWidget> newDocumentWindow(int kind)
     return text;
 }
 
+// A window holding the document at path, written first as its kind writes it.
+std::unique_ptr<QWidget> loadedDocumentWindow(int kind, const QString& path)
+{
+    if (kind == RoutePlan) {
+        RouteDefModel().saveAs(path, nullptr, true);
+        auto plan = std::make_unique<RouteDefView>();
+        plan->loadFile(path);
+        return plan;
+    }
+    if (kind == Report) {
+        EvaluationModel report;
+        report.setReport(ReportTest::numberedReport(1));
+        report.save(path, nullptr, true);
+        auto view = std::make_unique<EvaluationView>();
+        view->loadFile(path);
+        return view;
+    }
+    writeBytes(path, "mine");
+    auto text = std::make_unique<TxtView>();
+    text->loadFile(path);
+    return text;
+}
+
+// A change of the window's own, for its save to write.
+void changeInWindow(QWidget* window, int kind, int n)
+{
+    if (kind == RoutePlan)
+        window->setWindowModified(true);
+    else if (kind == Report)
+        static_cast<EvaluationView*>(window)->model()->setReport(ReportTest::numberedReport(n));
+    else
+        static_cast<TxtView*>(window)->setPlainText(QString::number(n));
+}
+
 } // namespace
 
 class TestDocumentSaves : public QObject
@@ -70,6 +104,40 @@ private slots:
         QCOMPARE(readBytes(env.path(file)) == "old", !agree);
         // The dialog itself proposes the extension too.
         QCOMPARE(prompts.seen().first().defaultSuffix, QFileInfo(file).suffix());
+    }
+
+    // Another user saved the document since this window loaded it: a save asks before it
+    // writes over that version; once it wrote, its next save asks nothing.
+    void saveAsksBeforeWritingOverAnothersChange_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("agree");
+        for (bool agree : {false, true}) {
+            const char* answer = agree ? "agreed" : "declined";
+            QTest::addRow("route plan, %s", answer) << int(RoutePlan) << agree;
+            QTest::addRow("report, %s", answer) << int(Report) << agree;
+            QTest::addRow("text, %s", answer) << int(Text) << agree;
+        }
+    }
+
+    void saveAsksBeforeWritingOverAnothersChange()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, agree);
+        TestEnv env;
+        const QString path = env.path(kind == RoutePlan ? "plan.erd" : kind == Report ? "a.ffr" : "t.txt");
+        const auto window = loadedDocumentWindow(kind, path);
+        DocumentWindow* document = documentWindowOf(window.get());
+        QCOMPARE(document->documentFile(), path);
+        changeInWindow(window.get(), kind, 2);
+        writeBytes(path, "theirs");
+        ScriptedPrompts prompts;
+        prompts.expectQuestion("Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.", agree);
+        QCOMPARE(int(document->saveDocument()), int(agree ? DocumentWindow::Done : DocumentWindow::NotDone));
+        QCOMPARE(readBytes(path) == "theirs", !agree);
+        changeInWindow(window.get(), kind, 3);
+        if (agree)
+            QCOMPARE(int(document->saveDocument()), int(DocumentWindow::Done));
     }
 
     // A write-protected document is not replaced by its save (the temporary and the rename
