@@ -3,6 +3,7 @@
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/safesave.h"
+#include "core/safesavecreate.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
@@ -109,10 +110,11 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     const WaitCursor wait;
     const QString logFile = appSettings().workPath(
         logPath.isEmpty() ? LogFile::fileNameForDevice(m_header.deviceName) : logPath);
-    // The archive is written whole under a name of its own, then takes a numbered name that
-    // nothing holds: the day's names are known to all, and one that another user made is
-    // never written through or replaced, nor can all of them stop the archiving.
-    // Its own name may be taken meanwhile by anyone who watches the folder: another is tried.
+    // The archive is written whole under a random name of its own, created exclusively
+    // (nothing beforehand tells that name), then takes a numbered name that nothing holds: the
+    // day's names are known to all, and one that another user made is never written through
+    // or replaced, nor can all of them stop the archiving. A random name someone happens to
+    // hold already is passed over for another.
     const QString stem = archiveStem(QDate::currentDate());
     QString own;
     SafeSave::Result result;
@@ -125,9 +127,9 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
         if (!archiveNameFree(own))
             continue;
         // The archive keeps the log's records: it is no more open than the log.
-        written = saveWithBackup(
+        written = createWhole(
             own, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); }, &result, logFile);
-        if (!written && !nameHeld(own))
+        if (!written && (result.failure != SafeSave::Failure::Open || !nameHeld(own)))
             break;
     }
     const QString target = written ? takeNumberedName(own, stem) : QString();
