@@ -153,18 +153,22 @@ private slots:
     // reads out, also with the archive made while the logger is read), or reads the logger
     // out (this window then archives). Either works on the log as it is on disk; a window
     // holding records of its own not saved asks first, and "Mégsem" leaves the file alone.
+    // Archiving from the cursor row stops once the log is loaded again: the row may differ.
     void readOutAndArchiveWorkOnTheLogOnDisk_data()
     {
         QTest::addColumn<bool>("archive");
         QTest::addColumn<bool>("meanwhile");
         QTest::addColumn<int>("ownRecords"); // 0 none, 1 kept, 2 given up for the file's
+        QTest::addColumn<int>("mode");       // of the archive
+        const int all = archiveDlg::EmptyLog;
         for (bool archive : {false, true}) {
             const char* command = archive ? "archive" : "read-out";
-            QTest::addRow("%s", command) << archive << false << 0;
-            QTest::addRow("%s, own records kept", command) << archive << false << 1;
-            QTest::addRow("%s, own records given up", command) << archive << false << 2;
+            QTest::addRow("%s", command) << archive << false << 0 << all;
+            QTest::addRow("%s, own records kept", command) << archive << false << 1 << all;
+            QTest::addRow("%s, own records given up", command) << archive << false << 2 << all;
         }
-        QTest::newRow("read-out, archived meanwhile") << false << true << 0;
+        QTest::newRow("read-out, archived meanwhile") << false << true << 0 << all;
+        QTest::newRow("archive from the cursor") << true << false << 0 << int(archiveDlg::FromCursor);
     }
 
     void readOutAndArchiveWorkOnTheLogOnDisk()
@@ -172,6 +176,7 @@ private slots:
         QFETCH(bool, archive);
         QFETCH(bool, meanwhile);
         QFETCH(int, ownRecords);
+        QFETCH(int, mode);
         TestEnv env;
         SimulatorScope sim;
         sim.device().fill(5);
@@ -208,28 +213,31 @@ private slots:
         ScriptedPrompts prompts;
         if (ownRecords)
             prompts.expectQuestion("Betöltsük újra?", ownRecords == 2);
+        const bool untouched = ownRecords == 1 || mode == archiveDlg::FromCursor;
+        if (mode == archiveDlg::FromCursor)
+            prompts.expectNotice(Prompts::Kind::Information, "Válassza ki ismét a sort");
         if (archive) {
             ModalDriver driver;
-            driver.onModal("archiveDlg", [](QWidget* d) {
+            driver.onModal("archiveDlg", [mode](QWidget* d) {
                 auto* dlg = qobject_cast<archiveDlg*>(d);
-                dlg->emptyRadio->setChecked(true);
+                (mode == archiveDlg::EmptyLog ? dlg->emptyRadio : dlg->cursorRradio)->setChecked(true);
                 QTest::mouseClick(dlg->OkButton, Qt::LeftButton);
             });
             w.logArchive();
             const QStringList archives = QDir(env.root()).entryList({"*.ewa"});
-            QCOMPARE(archives.size(), ownRecords == 1 ? 0 : 1);
+            QCOMPARE(archives.size(), untouched ? 0 : 1);
             LogModel archived;
-            if (ownRecords != 1)
+            if (!untouched)
                 QVERIFY(archived.load(QDir(env.root()).filePath(archives.first()), nullptr));
-            QCOMPARE(archived.rowCount(), ownRecords == 1 ? 0 : otherRows);
+            QCOMPARE(archived.rowCount(), untouched ? 0 : otherRows);
         } else {
             sim.device().fill(3);
             w.readOut();
         }
         LogModel onDisk;
         QVERIFY(onDisk.load(path, nullptr));
-        QCOMPARE(onDisk.rowCount(), ownRecords == 1 ? otherRows : archive ? 1 : otherRows + 3 + 1);
-        if (ownRecords == 1)
+        QCOMPARE(onDisk.rowCount(), untouched ? otherRows : archive ? 1 : otherRows + 3 + 1);
+        if (untouched)
             QCOMPARE(readBytes(path), others);
     }
 
