@@ -172,6 +172,7 @@ void MainWindow::initialize()
         // The old log of this name is the only copy of that logger's history: it is kept as
         // the backup, as a save keeps it. Should that fail, the new log's save keeps it so.
         moveToBackup(path);
+        view->rememberDiskState(path);
 
         const UsbErrorCodes reread = usb.getDeviceInfo();
         if (reread != UsbOk) {
