@@ -255,7 +255,7 @@ The file has changed since this window loaded or saved it.</translation>
     </message>
     <message>
         <source>Betöltsük újra? Az ablak el nem mentett változásai elvesznek; különben a művelet elmarad.</source>
-        <translation>Load it again? The window's unsaved changes are lost; otherwise the operation is not carried out.</translation>
+        <translation>Load it again? The window&apos;s unsaved changes are lost; otherwise the operation is not carried out.</translation>
     </message>
     <message>
         <source>Betöltjük</source>

@@ -104,7 +104,8 @@ bool DocumentWindow::mayWriteOver(QWidget* parent, const QString& path)
     return askYesNo(parent, QCoreApplication::translate("DocumentWindow", "Megváltozott fájl"),
                     changedText(path) + QLatin1Char('\n')
                         + QCoreApplication::translate("DocumentWindow", "Felülírjuk a másik változatot?"),
-                    QCoreApplication::translate("DocumentWindow", "Felülírjuk"), QCoreApplication::translate("DocumentWindow", "Mégsem"));
+                    QCoreApplication::translate("DocumentWindow", "Felülírjuk"),
+                    QCoreApplication::translate("DocumentWindow", "Mégsem"));
 }
 
 bool DocumentWindow::bringUpToDate(QWidget* parent, bool* reloaded)
@@ -117,8 +118,9 @@ bool DocumentWindow::bringUpToDate(QWidget* parent, bool* reloaded)
     if (isDocumentModified()
         && !askYesNo(parent, QCoreApplication::translate("DocumentWindow", "Megváltozott fájl"),
                      changedText(path) + QLatin1Char('\n')
-                         + QCoreApplication::translate("DocumentWindow", "Betöltsük újra? Az ablak el nem mentett változásai "
-                                                                "elvesznek; különben a művelet elmarad."),
+                         + QCoreApplication::translate("DocumentWindow",
+                                                       "Betöltsük újra? Az ablak el nem mentett változásai "
+                                                       "elvesznek; különben a művelet elmarad."),
                      QCoreApplication::translate("DocumentWindow", "Betöltjük"),
                      QCoreApplication::translate("DocumentWindow", "Mégsem")))
         return false;

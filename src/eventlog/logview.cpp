@@ -4,11 +4,11 @@
 #include "core/helpers.h"
 #include "eventlog/logmodel.h"
 
+#include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/archivedlg.h"
 #include "eventlog/logtableview.h"
-#include "core/prompts.h"
 
 #include <QFileInfo>
 #include <QItemSelectionModel>

@@ -293,9 +293,9 @@ LogReadOut::Committed LogReadOut::commit(const QVector<LogEntry>& taken, int end
     m_log.appendEntries(records);
     // The logger hears of this read-out only once the records are safe on disk.
     if (m_log.saveToDefault(nullptr))
-        return m_device.writeReadoutTime() == UsbOk ? Committed::Told : Committed::NotTold;
+        return m_device.writeReadoutTime() == UsbOk ? Committed::Done : Committed::NotTold;
     Prompts::warning(nullptr, LogModel::tr("Esemény napló mentés"), m_log.lastError());
-    return Committed::Told;
+    return Committed::Done;
 }
 
 // Every check before the pages, for the logger on the link: false when the read-out ends,
