@@ -197,22 +197,20 @@ private slots:
                 QVERIFY(other.archive(-1, path));
             }
         };
-        bool acted = false;
+        bool acted = !meanwhile;
         sim.sim.setFrameHandler([&](const QByteArray& frame) {
-            if (meanwhile && !acted && quint8(frame.at(1)) == UsbProtocol::CmdReadPage) {
-                acted = true;
+            if (quint8(frame.at(1)) == UsbProtocol::CmdReadPage && !std::exchange(acted, true))
                 otherActs();
-            }
         });
         if (!meanwhile)
             otherActs();
         const QByteArray others = readBytes(path);
         const int otherRows = archive ? rows + 1 : 1;
-        if (ownRecords)
-            activeLog(w)->appendProgramEntry(t, t, KindDataGap);
         ScriptedPrompts prompts;
-        if (ownRecords)
+        if (ownRecords) {
+            activeLog(w)->appendProgramEntry(t, t, KindDataGap);
             prompts.expectQuestion("Betöltsük újra?", ownRecords == 2);
+        }
         const bool untouched = ownRecords == 1 || mode == archiveDlg::FromCursor;
         if (mode == archiveDlg::FromCursor)
             prompts.expectNotice(Prompts::Kind::Information, "Válassza ki ismét a sort");
@@ -227,8 +225,7 @@ private slots:
             const QStringList archives = QDir(env.root()).entryList({"*.ewa"});
             QCOMPARE(archives.size(), untouched ? 0 : 1);
             LogModel archived;
-            if (!untouched)
-                QVERIFY(archived.load(QDir(env.root()).filePath(archives.first()), nullptr));
+            QVERIFY(untouched || archived.load(QDir(env.root()).filePath(archives.first()), nullptr));
             QCOMPARE(archived.rowCount(), untouched ? 0 : otherRows);
         } else {
             sim.device().fill(3);

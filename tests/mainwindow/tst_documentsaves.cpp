@@ -31,38 +31,26 @@ std::unique_ptr<QWidget> newDocumentWindow(int kind)
     return text;
 }
 
-// A window holding the document at path, written first as its kind writes it.
-std::unique_ptr<QWidget> loadedDocumentWindow(int kind, const QString& path)
+// A window holding the document at path, as its kind wrote it, with a change of its own.
+std::unique_ptr<QWidget> changedDocumentWindow(int kind, const QString& path)
 {
+    auto window = newDocumentWindow(kind);
     if (kind == RoutePlan) {
         RouteDefModel().saveAs(path, nullptr, true);
-        auto plan = std::make_unique<RouteDefView>();
-        plan->loadFile(path);
-        return plan;
-    }
-    if (kind == Report) {
-        EvaluationModel report;
-        report.setReport(ReportTest::numberedReport(1));
-        report.save(path, nullptr, true);
-        auto view = std::make_unique<EvaluationView>();
-        view->loadFile(path);
-        return view;
-    }
-    writeBytes(path, "mine");
-    auto text = std::make_unique<TxtView>();
-    text->loadFile(path);
-    return text;
-}
-
-// A change of the window's own, for its save to write.
-void changeInWindow(QWidget* window, int kind, int n)
-{
-    if (kind == RoutePlan)
+        static_cast<RouteDefView*>(window.get())->loadFile(path);
         window->setWindowModified(true);
-    else if (kind == Report)
-        static_cast<EvaluationView*>(window)->model()->setReport(ReportTest::numberedReport(n));
-    else
-        static_cast<TxtView*>(window)->setPlainText(QString::number(n));
+    } else if (kind == Report) {
+        auto* view = static_cast<EvaluationView*>(window.get());
+        view->model()->setReport(ReportTest::numberedReport(1));
+        view->model()->save(path, nullptr, true);
+        view->loadFile(path);
+        view->model()->setReport(ReportTest::numberedReport(2));
+    } else {
+        writeBytes(path, "mine");
+        static_cast<TxtView*>(window.get())->loadFile(path);
+        static_cast<TxtView*>(window.get())->setPlainText("ours");
+    }
+    return window;
 }
 
 } // namespace
@@ -126,16 +114,14 @@ private slots:
         QFETCH(bool, agree);
         TestEnv env;
         const QString path = env.path(kind == RoutePlan ? "plan.erd" : kind == Report ? "a.ffr" : "t.txt");
-        const auto window = loadedDocumentWindow(kind, path);
+        const auto window = changedDocumentWindow(kind, path);
         DocumentWindow* document = documentWindowOf(window.get());
-        QCOMPARE(document->documentFile(), path);
-        changeInWindow(window.get(), kind, 2);
         writeBytes(path, "theirs");
         ScriptedPrompts prompts;
         prompts.expectQuestion("Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.", agree);
         QCOMPARE(int(document->saveDocument()), int(agree ? DocumentWindow::Done : DocumentWindow::NotDone));
         QCOMPARE(readBytes(path) == "theirs", !agree);
-        changeInWindow(window.get(), kind, 3);
+        window->setWindowModified(true); // the plan and the text write again
         if (agree)
             QCOMPARE(int(document->saveDocument()), int(DocumentWindow::Done));
     }
