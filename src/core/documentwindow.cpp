@@ -88,6 +88,12 @@ void DocumentWindow::rememberDiskState(const QString& path)
     m_diskState = diskState(path);
 }
 
+void DocumentWindow::rememberWritten(const QString& path, const QByteArray& digest)
+{
+    m_diskPath = fileKey(path);
+    m_diskState = digest;
+}
+
 // A file gone meanwhile holds nothing to lose or to load: the window's copy is all there is.
 bool DocumentWindow::changedOnDisk(const QString& path) const
 {

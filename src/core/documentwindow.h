@@ -47,8 +47,11 @@ public:
     // writes over such a change unasked, and a command that works on the document as it is
     // on disk loads it again first. What is known is the contents, not the file's times:
     // two writes within one clock tick leave the times and size as they were.
-    // Taken just before a load reads the file, and just after a save wrote it.
+    // Taken just before a load reads the file.
     void rememberDiskState(const QString& path);
+    // What a save wrote, by the digest of its bytes (DigestingDevice): read back, the file
+    // could already hold another's save made just after it.
+    void rememberWritten(const QString& path, const QByteArray& digest);
     // Before the window writes path: true where it holds what the window last read or wrote
     // there (or the window never knew it), or the user agrees to write over the change.
     bool mayWriteOver(QWidget* parent, const QString& path);

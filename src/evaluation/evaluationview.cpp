@@ -66,7 +66,7 @@ bool EvaluationView::save()
     // Once written, later saves replace the window's own file unasked, unless it changed.
     m_written = model()->save(m_currentFile, this, false);
     if (m_written)
-        rememberDiskState(m_currentFile);
+        rememberWritten(m_currentFile, model()->writtenDigest());
     return m_written;
 }
 
@@ -83,7 +83,7 @@ bool EvaluationView::saveAs()
     const bool ok = model()->save(name, this, true);
     if (ok) {
         setCurrentFile(name);
-        rememberDiskState(m_currentFile);
+        rememberWritten(m_currentFile, model()->writtenDigest());
         m_written = true;
     }
     return ok;

@@ -1,6 +1,7 @@
 #include "eventlog/logmodel.h"
 
 #include "core/constants.h"
+#include "core/digestingdevice.h"
 #include "core/helpers.h"
 #include "core/safesave.h"
 #include "core/safesavecreate.h"
@@ -153,7 +154,14 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     kept.reserve(n - first + 1);
     kept.append(archived);
     kept.append(m_entries.mid(first));
-    if (!saveWithBackup(logFile, [&](QIODevice& d) { return LogFile::write(d, m_header, kept); }, &result)) {
+    QByteArray digest;
+    const auto writeKept = [&](QIODevice& device) {
+        DigestingDevice out(device);
+        const bool written = LogFile::write(out, m_header, kept);
+        digest = out.digest();
+        return written;
+    };
+    if (!saveWithBackup(logFile, writeKept, &result)) {
         QFile::remove(target); // no half-done archiving: the log keeps its rows
         m_lastError = tr("Az esemény napló mentése nem sikerült:\n%1\nAz archiválás elmaradt, a napló változatlan.")
                           .arg(logFile);
@@ -165,6 +173,6 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     m_modified = false;
     endResetModel();
     m_lastError.clear();
-    emit saved(logFile);
+    emit saved(logFile, digest);
     return ArchiveResult::Done;
 }

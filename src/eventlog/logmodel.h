@@ -122,8 +122,8 @@ public:
     const QFont& cellFont(bool late) const;
 
 signals:
-    // The log was written to its file at path.
-    void saved(const QString& path);
+    // The log was written to its file at path; digest: of what was written (DigestingDevice).
+    void saved(const QString& path, const QByteArray& digest);
 
 private:
     friend class LogReadOut;

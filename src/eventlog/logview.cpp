@@ -24,7 +24,8 @@ LogView::LogView()
     setWidget(logTable);
     connect(&appSettings(), &Settings::optionsChanged, this, &LogView::Reinitialize);
     connect(logTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LogView::selectChange);
-    connect(logTable->logModel, &LogModel::saved, this, [this](const QString& path) { rememberDiskState(path); });
+    connect(logTable->logModel, &LogModel::saved, this,
+            [this](const QString& path, const QByteArray& digest) { rememberWritten(path, digest); });
 }
 
 LogView::~LogView() = default;

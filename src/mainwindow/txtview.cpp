@@ -4,6 +4,7 @@
 #include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/digestingdevice.h"
 #include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -169,16 +170,19 @@ bool TxtView::saveFile(const QString& fileName)
     const QString path = pathInWorkDir(fileName);
     // Written beside the old file and swapped in only when complete: a failure keeps the old text.
     SafeSave::Result result;
+    QByteArray digest;
     {
         WaitCursor wait;
         const QString text = toPlainText();
         saveReplacing(path,
-                      [&text](QIODevice& device) {
-                          QTextStream out(&device);
+                      [&](QIODevice& device) {
+                          DigestingDevice file(device);
+                          QTextStream out(&file);
                           out.setCodec("UTF-8");
                           out.setGenerateByteOrderMark(false);
                           out << text;
                           out.flush();
+                          digest = file.digest();
                           return out.status() == QTextStream::Ok;
                       },
                       &result);
@@ -188,7 +192,7 @@ bool TxtView::saveFile(const QString& fileName)
         return false;
     }
     setCurrentFile(path);
-    rememberDiskState(path);
+    rememberWritten(path, digest);
     return true;
 }
 

@@ -181,7 +181,7 @@ bool RouteDefView::save()
         return false;
     setCurrentFile(routeModel.filePath());
     if (writes)
-        rememberDiskState(routeModel.filePath());
+        rememberWritten(routeModel.filePath(), routeModel.writtenDigest());
     return true;
 }
 
@@ -195,7 +195,7 @@ bool RouteDefView::saveAs()
     if (!routeModel.saveAs(name, this, true))
         return false;
     setCurrentFile(routeModel.filePath());
-    rememberDiskState(routeModel.filePath());
+    rememberWritten(routeModel.filePath(), routeModel.writtenDigest());
     return true;
 }
 

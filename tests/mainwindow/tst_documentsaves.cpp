@@ -126,6 +126,39 @@ private slots:
             QCOMPARE(int(document->saveDocument()), int(DocumentWindow::Done));
     }
 
+    // Another user's save right after this window's is no version of the window's own: what
+    // the window wrote is known by its bytes, not read back, so the next save asks.
+    void anothersSaveJustAfterIsNotTakenForOwn_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("route plan") << int(RoutePlan);
+        QTest::newRow("report") << int(Report);
+    }
+
+    void anothersSaveJustAfterIsNotTakenForOwn()
+    {
+        QFETCH(int, kind);
+        TestEnv env;
+        const QString path = env.path(kind == RoutePlan ? "plan.erd" : "a.ffr");
+        const auto window = changedDocumentWindow(kind, path);
+        DocumentWindow* document = documentWindowOf(window.get());
+        const auto saveChange = [&](int n) {
+            window->setWindowModified(true);
+            if (kind == Report)
+                static_cast<EvaluationView*>(window.get())->model()->setReport(ReportTest::numberedReport(n));
+            return int(document->saveDocument());
+        };
+        QCOMPARE(saveChange(3), int(DocumentWindow::Done)); // the backup is made
+        SafeSave::FaultScope faults;
+        QCOMPARE(saveChange(4), int(DocumentWindow::Done));
+        faults.runAt(2 * faults.operations(), [&] { writeBytes(path, "theirs"); }); // the next save's last step
+        QCOMPARE(saveChange(5), int(DocumentWindow::Done));
+        QCOMPARE(readBytes(path), QByteArray("theirs"));
+        ScriptedPrompts prompts;
+        prompts.expectQuestion("Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.", false);
+        QCOMPARE(saveChange(6), int(DocumentWindow::NotDone));
+    }
+
     // A write-protected document is not replaced by its save (the temporary and the rename
     // would do it where the file itself refuses): the message gives the reason.
     void writeProtectedDocumentIsKept_data()
