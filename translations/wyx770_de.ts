@@ -230,6 +230,39 @@
     </message>
 </context>
 <context>
+    <name>DocumentWindow</name>
+    <message>
+        <source>%1
+Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.</source>
+        <translation>%1
+Die Datei wurde geändert, seit dieses Fenster sie geladen oder gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Megváltozott fájl</source>
+        <translation>Geänderte Datei</translation>
+    </message>
+    <message>
+        <source>Felülírjuk a másik változatot?</source>
+        <translation>Die andere Fassung überschreiben?</translation>
+    </message>
+    <message>
+        <source>Felülírjuk</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Betöltsük újra? Az ablak el nem mentett változásai elvesznek; különben a művelet elmarad.</source>
+        <translation>Neu laden? Die nicht gespeicherten Änderungen des Fensters gehen verloren; sonst unterbleibt der Vorgang.</translation>
+    </message>
+    <message>
+        <source>Betöltjük</source>
+        <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
     <name>DoubleProcessDlg</name>
     <message>
         <source>Dialog</source>
@@ -1887,6 +1920,12 @@ A kiolvasás elmarad.</source>
         <translation>Das angeschlossene Gerät ist nicht das, dessen Auslesen begonnen wurde.
 Das Auslesen unterbleibt.</translation>
     </message>
+    <message>
+        <source>Az esemény napló fájlja a kiolvasás közben megváltozott, és már nem ehhez a kiolvasáshoz illeszkedik.
+A kiolvasás elmarad; a bejegyzések a készülékben maradnak.</source>
+        <translation>Die Ereignisprotokolldatei wurde während des Auslesens geändert und passt nicht mehr zu diesem Auslesen.
+Das Auslesen unterbleibt; die Einträge bleiben im Gerät.</translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>
@@ -1975,6 +2014,19 @@ in Richtung Protokollende!</translation>
 Fájl írási hiba.</source>
         <translation>%1 konnte nicht exportiert werden
 Fehler beim Schreiben der Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>LogView</name>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archivierung</translation>
+    </message>
+    <message>
+        <source>Az esemény napló fájlja megváltozott, ezért újra betöltöttük.
+Válassza ki ismét a sort, amelytől a napló megmarad, és archiváljon újra.</source>
+        <translation>Die Ereignisprotokolldatei wurde geändert und daher neu geladen.
+Wählen Sie erneut die Zeile, ab der das Protokoll erhalten bleibt, und archivieren Sie noch einmal.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,39 @@
     </message>
 </context>
 <context>
+    <name>DocumentWindow</name>
+    <message>
+        <source>%1
+Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.</source>
+        <translation>%1
+The file has changed since this window loaded or saved it.</translation>
+    </message>
+    <message>
+        <source>Megváltozott fájl</source>
+        <translation>Changed file</translation>
+    </message>
+    <message>
+        <source>Felülírjuk a másik változatot?</source>
+        <translation>Overwrite the other version?</translation>
+    </message>
+    <message>
+        <source>Felülírjuk</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Betöltsük újra? Az ablak el nem mentett változásai elvesznek; különben a művelet elmarad.</source>
+        <translation>Load it again? The window&apos;s unsaved changes are lost; otherwise the operation is not carried out.</translation>
+    </message>
+    <message>
+        <source>Betöltjük</source>
+        <translation>Load again</translation>
+    </message>
+</context>
+<context>
     <name>DoubleProcessDlg</name>
     <message>
         <source>Dialog</source>
@@ -1887,6 +1920,12 @@ A kiolvasás elmarad.</source>
         <translation>The connected logger is not the one whose read-out was started.
 The read-out is cancelled.</translation>
     </message>
+    <message>
+        <source>Az esemény napló fájlja a kiolvasás közben megváltozott, és már nem ehhez a kiolvasáshoz illeszkedik.
+A kiolvasás elmarad; a bejegyzések a készülékben maradnak.</source>
+        <translation>The event log file changed during the read-out and no longer fits this read-out.
+The read-out is not carried out; the records stay in the logger.</translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>
@@ -1975,6 +2014,19 @@ towards the end of the log!</translation>
 Fájl írási hiba.</source>
         <translation>Exporting %1 failed
 File write error.</translation>
+    </message>
+</context>
+<context>
+    <name>LogView</name>
+    <message>
+        <source>Archiválás</source>
+        <translation>Archiving</translation>
+    </message>
+    <message>
+        <source>Az esemény napló fájlja megváltozott, ezért újra betöltöttük.
+Válassza ki ismét a sort, amelytől a napló megmarad, és archiváljon újra.</source>
+        <translation>The event log file had changed and has been loaded again.
+Choose the row from which the log is kept again, and archive once more.</translation>
     </message>
 </context>
 <context>

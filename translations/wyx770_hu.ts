@@ -227,6 +227,38 @@
     </message>
 </context>
 <context>
+    <name>DocumentWindow</name>
+    <message>
+        <source>%1
+Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Megváltozott fájl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felülírjuk a másik változatot?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felülírjuk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltsük újra? Az ablak el nem mentett változásai elvesznek; különben a művelet elmarad.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betöltjük</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DoubleProcessDlg</name>
     <message>
         <source>Dialog</source>
@@ -1813,6 +1845,11 @@ Ezért a régebbiek közül már valamennyi elveszett.</source>
 A kiolvasás elmarad.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Az esemény napló fájlja a kiolvasás közben megváltozott, és már nem ehhez a kiolvasáshoz illeszkedik.
+A kiolvasás elmarad; a bejegyzések a készülékben maradnak.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LogTableView</name>
@@ -1893,6 +1930,18 @@ a napló vége felé haladva!</source>
     <message>
         <source>%1 exportálása nem sikerült
 Fájl írási hiba.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogView</name>
+    <message>
+        <source>Archiválás</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Az esemény napló fájlja megváltozott, ezért újra betöltöttük.
+Válassza ki ismét a sort, amelytől a napló megmarad, és archiváljon újra.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,6 +5,7 @@
 // for what its kind cannot do.
 #include "core/printexport.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtPlugin>
 
@@ -40,6 +41,34 @@ public:
     // PDF: the printer already writes to the file.
     virtual Outcome exportPdf(QPrinter* out, ExportRange rows);
     virtual Outcome importDocument(DocumentFormat format, const QString& fileName);
+
+    // --- the file as the window last knew it ---
+    // Another user may change a shared document while a window holds it; a window never
+    // writes over such a change unasked, and a command that works on the document as it is
+    // on disk loads it again first. What is known is the contents, not the file's times:
+    // two writes within one clock tick leave the times and size as they were.
+    // Taken just before a load reads the file.
+    void rememberDiskState(const QString& path);
+    // What a save wrote, by the digest of its bytes (DigestingDevice): read back, the file
+    // could already hold another's save made just after it.
+    void rememberWritten(const QString& path, const QByteArray& digest);
+    // Before the window writes path: true where it holds what the window last read or wrote
+    // there (or the window never knew it), or the user agrees to write over the change.
+    bool mayWriteOver(QWidget* parent, const QString& path);
+    // Before a command that works on the document as it is on disk: a file changed since the
+    // window knew it is loaded again (reloaded then true), asking first where the window
+    // holds changes of its own. False where the user keeps the window's copy or the load failed.
+    bool bringUpToDate(QWidget* parent, bool* reloaded = nullptr);
+
+protected:
+    // Loads documentFile() again (remembering it as it loads); false where it failed, said.
+    virtual bool reloadDocument();
+
+private:
+    bool changedOnDisk(const QString& path) const;
+
+    QString m_diskPath;     // empty: the window knows no file
+    QByteArray m_diskState; // what the file held then (digestOfFile)
 };
 
 #define DocumentWindow_iid "wyx770.DocumentWindow/1.0"

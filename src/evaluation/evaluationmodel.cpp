@@ -1,5 +1,6 @@
 #include "evaluation/evaluationmodel.h"
 
+#include "core/digestingdevice.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
 #include "core/safesave.h"
@@ -225,7 +226,14 @@ bool EvaluationModel::save(const QString& fileName, QWidget* parent, bool force)
     SafeSave::Result result;
     {
         const WaitCursor wait;
-        saveWithBackup(path, [this](QIODevice& device) { return ReportFile::write(device, m_report); }, &result);
+        saveWithBackup(path,
+                       [this](QIODevice& device) {
+                           DigestingDevice out(device);
+                           const bool written = ReportFile::write(out, m_report);
+                           m_writtenDigest = out.digest();
+                           return written;
+                       },
+                       &result);
     }
     if (result.notOpened())
         return fail(tr("A mentés sikertelen!\n%1\n%2.").arg(path, reasonForSentence(result.errorString)));

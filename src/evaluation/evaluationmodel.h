@@ -47,6 +47,8 @@ public:
     bool load(const QString& fileName, QWidget* parent);
     // Why the last load failed (also when no message was shown).
     QString lastError() const { return m_lastError; }
+    // The digest of what the last successful save wrote (DigestingDevice).
+    QByteArray writtenDigest() const { return m_writtenDigest; }
 
 private:
     QString rowText(const EvaluationRow& row, const ReportContext& context) const;
@@ -54,5 +56,6 @@ private:
     EvaluationReport m_report;
     bool m_modified = false;
     QString m_lastError;
+    QByteArray m_writtenDigest;
     std::optional<ReportContext> m_context;
 };

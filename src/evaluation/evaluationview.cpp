@@ -38,6 +38,7 @@ void EvaluationView::setCurrentFile(const QString& fileName)
 
 bool EvaluationView::loadFile(const QString& fileName, QString* failure)
 {
+    rememberDiskState(appSettings().workPath(fileName));
     const bool ok = model()->load(fileName, failure ? nullptr : this);
     if (ok) {
         setCurrentFile(fileName);
@@ -59,9 +60,13 @@ bool EvaluationView::save()
     // may hold: that one is replaced only when the user agrees.
     if (!m_written && !confirmExportOverwrite(this, tr("Teljesítés jelentés mentés"), path))
         return false;
+    if (!mayWriteOver(this, path))
+        return false;
     setCurrentFile(path);
-    // Once written, later saves replace the window's own file without asking.
+    // Once written, later saves replace the window's own file unasked, unless it changed.
     m_written = model()->save(m_currentFile, this, false);
+    if (m_written)
+        rememberWritten(m_currentFile, model()->writtenDigest());
     return m_written;
 }
 
@@ -78,6 +83,7 @@ bool EvaluationView::saveAs()
     const bool ok = model()->save(name, this, true);
     if (ok) {
         setCurrentFile(name);
+        rememberWritten(m_currentFile, model()->writtenDigest());
         m_written = true;
     }
     return ok;

@@ -1,8 +1,10 @@
 #include "eventlog/logmodel.h"
 
 #include "core/constants.h"
+#include "core/digestingdevice.h"
 #include "core/helpers.h"
 #include "core/safesave.h"
+#include "core/safesavecreate.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
@@ -109,10 +111,11 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     const WaitCursor wait;
     const QString logFile = appSettings().workPath(
         logPath.isEmpty() ? LogFile::fileNameForDevice(m_header.deviceName) : logPath);
-    // The archive is written whole under a name of its own, then takes a numbered name that
-    // nothing holds: the day's names are known to all, and one that another user made is
-    // never written through or replaced, nor can all of them stop the archiving.
-    // Its own name may be taken meanwhile by anyone who watches the folder: another is tried.
+    // The archive is written whole under a random name of its own, created exclusively
+    // (nothing beforehand tells that name), then takes a numbered name that nothing holds: the
+    // day's names are known to all, and one that another user made is never written through
+    // or replaced, nor can all of them stop the archiving. A random name someone happens to
+    // hold already is passed over for another.
     const QString stem = archiveStem(QDate::currentDate());
     QString own;
     SafeSave::Result result;
@@ -125,9 +128,9 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
         if (!archiveNameFree(own))
             continue;
         // The archive keeps the log's records: it is no more open than the log.
-        written = saveWithBackup(
+        written = createWhole(
             own, [this](QIODevice& d) { return LogFile::write(d, m_header, m_entries); }, &result, logFile);
-        if (!written && !nameHeld(own))
+        if (!written && (result.failure != SafeSave::Failure::Open || !nameHeld(own)))
             break;
     }
     const QString target = written ? takeNumberedName(own, stem) : QString();
@@ -151,7 +154,14 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     kept.reserve(n - first + 1);
     kept.append(archived);
     kept.append(m_entries.mid(first));
-    if (!saveWithBackup(logFile, [&](QIODevice& d) { return LogFile::write(d, m_header, kept); }, &result)) {
+    QByteArray digest;
+    const auto writeKept = [&](QIODevice& device) {
+        DigestingDevice out(device);
+        const bool written = LogFile::write(out, m_header, kept);
+        digest = out.digest();
+        return written;
+    };
+    if (!saveWithBackup(logFile, writeKept, &result)) {
         QFile::remove(target); // no half-done archiving: the log keeps its rows
         m_lastError = tr("Az esemény napló mentése nem sikerült:\n%1\nAz archiválás elmaradt, a napló változatlan.")
                           .arg(logFile);
@@ -163,5 +173,6 @@ LogModel::ArchiveResult LogModel::archiveTo(int boundary, const QString& logPath
     m_modified = false;
     endResetModel();
     m_lastError.clear();
+    emit saved(logFile, digest);
     return ArchiveResult::Done;
 }

@@ -1,5 +1,6 @@
 #include "eventlog/logmodel.h"
 
+#include "core/digestingdevice.h"
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
@@ -389,10 +390,17 @@ bool LogModel::save(const QString& path, QWidget* parent)
     if (path.isEmpty())
         return fail(tr("Nem sikerült elmenteni az esemény naplót\nNincs név megadva hozzá!"));
     SafeSave::Result result;
+    QByteArray digest;
     {
         WaitCursor wait;
         saveWithBackup(absolutePath(path),
-                       [this](QIODevice& device) { return LogFile::write(device, m_header, m_entries); }, &result);
+                       [&](QIODevice& device) {
+                           DigestingDevice out(device);
+                           const bool written = LogFile::write(out, m_header, m_entries);
+                           digest = out.digest();
+                           return written;
+                       },
+                       &result);
     }
     if (result.failure == SafeSave::Failure::Write)
         return fail(tr("A mentés sikertelen!\n%1\nadat írási hiba.").arg(path));
@@ -402,6 +410,7 @@ bool LogModel::save(const QString& path, QWidget* parent)
         tellIfBackupNotKept(parent, absolutePath(path), result);
     m_modified = false;
     m_lastError.clear();
+    emit saved(absolutePath(path), digest);
     return true;
 }
 

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 class LogFindDlg;
 class QWidget;
 class UsbCom;
@@ -85,8 +87,10 @@ public:
     // --- commands ---
     // Reads the logger's new records into the log and saves it. The device must be open with
     // its information read. True when the read-out ran to its end; on false (declined,
-    // aborted, device error) the log is exactly as it was before.
-    bool readOut(UsbCom* device);
+    // aborted, device error) the log is exactly as it was before. beforeSave, when given, runs
+    // before the records join the log: it may load the log again as it is on disk meanwhile,
+    // and returns false to drop the read-out (the logger keeps the records).
+    bool readOut(UsbCom* device, const std::function<bool()>& beforeSave = {});
     // Walks the log and offers every touched code that has no name for naming.
     void nameUnnamedPoints();
 
@@ -116,6 +120,10 @@ public:
     // The font a cell is drawn in: the options' font, bold italic for a late touch; made
     // again only when the options' font changes, not for every painted cell.
     const QFont& cellFont(bool late) const;
+
+signals:
+    // The log was written to its file at path; digest: of what was written (DigestingDevice).
+    void saved(const QString& path, const QByteArray& digest);
 
 private:
     friend class LogReadOut;

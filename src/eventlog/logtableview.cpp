@@ -202,9 +202,9 @@ bool LogTableView::loadFile(const QString& fileName, QWidget* parent)
     return loaded;
 }
 
-bool LogTableView::readOut(UsbCom* usb)
+bool LogTableView::readOut(UsbCom* usb, const std::function<bool()>& beforeSave)
 {
-    const bool done = logModel->readOut(usb);
+    const bool done = logModel->readOut(usb, beforeSave);
     if (done)
         JumpToEnd();
     return done;

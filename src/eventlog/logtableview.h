@@ -5,6 +5,8 @@
 
 #include <QTableView>
 
+#include <functional>
+
 class LogFilterProxyModel;
 class LogFindDlg;
 class QIODevice;
@@ -32,7 +34,8 @@ public:
     void nameUnnamedPoints();
     // Messages of a failed load go to parent when one is given.
     bool loadFile(const QString& fileName, QWidget* parent);
-    bool readOut(UsbCom* usb);
+    // beforeSave: see LogModel::readOut.
+    bool readOut(UsbCom* usb, const std::function<bool()>& beforeSave = {});
 
     // --- search, filter, naming and archiving ---
     // Fills the search dialog's entry criterion from the current row.

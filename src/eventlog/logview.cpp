@@ -4,8 +4,10 @@
 #include "core/helpers.h"
 #include "eventlog/logmodel.h"
 
+#include "core/prompts.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
+#include "eventlog/archivedlg.h"
 #include "eventlog/logtableview.h"
 
 #include <QFileInfo>
@@ -22,6 +24,8 @@ LogView::LogView()
     setWidget(logTable);
     connect(&appSettings(), &Settings::optionsChanged, this, &LogView::Reinitialize);
     connect(logTable->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LogView::selectChange);
+    connect(logTable->logModel, &LogModel::saved, this,
+            [this](const QString& path, const QByteArray& digest) { rememberWritten(path, digest); });
 }
 
 LogView::~LogView() = default;
@@ -42,12 +46,44 @@ void LogView::setCurrentFile(const QString& fileName)
 
 bool LogView::loadFile(const QString& fileName, QString* failure)
 {
+    rememberDiskState(appSettings().workPath(fileName));
     const bool loaded = table()->loadFile(fileName, failure ? nullptr : this);
     if (!loaded && failure)
         *failure = table()->logModel->lastError();
     if (loaded)
         setCurrentFile(fileName);
     return loaded;
+}
+
+bool LogView::isDocumentModified() const
+{
+    return isWindowModified() || table()->logModel->isModified();
+}
+
+bool LogView::reloadDocument()
+{
+    return loadFile(currentFile);
+}
+
+bool LogView::readOut(UsbCom* usb)
+{
+    const auto upToDate = [this] { return bringUpToDate(this); };
+    return upToDate() && table()->readOut(usb, upToDate);
+}
+
+bool LogView::archive(int mode, int count, const QDate& date)
+{
+    bool reloaded = false;
+    if (!bringUpToDate(this, &reloaded))
+        return false;
+    if (reloaded && mode == archiveDlg::FromCursor) {
+        // The row the user chose may hold another entry now.
+        Prompts::information(this, tr("Archiválás"),
+                             tr("Az esemény napló fájlja megváltozott, ezért újra betöltöttük.\n"
+                                "Válassza ki ismét a sort, amelytől a napló megmarad, és archiváljon újra."));
+        return false;
+    }
+    return table()->archive(mode, count, date);
 }
 
 bool LogView::hasMultipleSelection() const

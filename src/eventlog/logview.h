@@ -6,7 +6,9 @@
 #include <QMdiSubWindow>
 
 class LogTableView;
+class QDate;
 class QPrinter;
+class UsbCom;
 
 class LogView : public QMdiSubWindow, public DocumentWindow
 {
@@ -24,12 +26,18 @@ public:
     bool isCurrentNormal() const;
     // The filter command on the table.
     void filterLog();
+    // The read-out and the archive (an archiveDlg mode), each on the log as it is on disk:
+    // where another changed the file since this window read or wrote it, it is loaded again
+    // first. False where nothing was done or it failed (said).
+    bool readOut(UsbCom* usb);
+    bool archive(int mode, int count, const QDate& date);
     LogTableView* table() const;
 
     // A log is saved by the commands that change it, so it offers no save of its own.
     ViewKind viewKind() const override { return LogViewKind; }
     QString documentFile() const override { return currentFile; }
-    bool isDocumentModified() const override { return isWindowModified(); }
+    // Records in the window that its file does not hold (their save failed).
+    bool isDocumentModified() const override;
     Outcome printDocument(QPrinter* out, ExportRange rows, int pageSet) override;
     Outcome exportDocument(DocumentFormat format, const QString& fileName, const ExportChoice& choice) override;
     Outcome exportPdf(QPrinter* out, ExportRange rows) override;
@@ -55,4 +63,5 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool reloadDocument() override;
 };

@@ -27,16 +27,17 @@ bool ask(const QString& title, const QString& text)
 
 } // namespace
 
-bool LogModel::readOut(UsbCom* device)
+bool LogModel::readOut(UsbCom* device, const std::function<bool()>& beforeSave)
 {
-    LogReadOut readOut(*this, *device);
+    LogReadOut readOut(*this, *device, beforeSave);
     return readOut.run();
 }
 
-LogReadOut::LogReadOut(LogModel& log, UsbCom& device)
+LogReadOut::LogReadOut(LogModel& log, UsbCom& device, std::function<bool()> beforeSave)
     : m_log(log)
     , m_device(device)
     , m_file(LogFile::fileNameForDevice(device.deviceName))
+    , m_beforeSave(std::move(beforeSave))
 {
 }
 
@@ -259,9 +260,29 @@ bool LogReadOut::dropSlotsWrittenMeanwhile(int end, int count, QVector<LogEntry>
     return true;
 }
 
-// False when the logger could not be told of the read-out (the log is saved all the same).
-bool LogReadOut::commit(const QVector<LogEntry>& taken, int end, bool foreign)
+// The log may have changed on disk while the logger was read (another user archived it):
+// the records go behind the log as it is there, which must still be the one they continue.
+bool LogReadOut::logStillFits()
 {
+    if (!m_beforeSave)
+        return true;
+    const LogFile::Header before = m_log.header();
+    if (!m_beforeSave())
+        return false;
+    const LogFile::Header& now = m_log.header();
+    if (now.ringIndex == before.ringIndex && now.deviceName == before.deviceName && now.initDate == before.initDate
+        && now.deviceType == before.deviceType)
+        return true;
+    Prompts::warning(nullptr, tr("Kiolvasás"),
+                     tr("Az esemény napló fájlja a kiolvasás közben megváltozott, és már nem ehhez a "
+                        "kiolvasáshoz illeszkedik.\nA kiolvasás elmarad; a bejegyzések a készülékben maradnak."));
+    return false;
+}
+
+LogReadOut::Committed LogReadOut::commit(const QVector<LogEntry>& taken, int end, bool foreign)
+{
+    if (!logStillFits())
+        return Committed::Dropped;
     QVector<LogEntry> records;
     records.reserve(m_head.size() + taken.size() + 1);
     records << m_head << taken;
@@ -272,9 +293,9 @@ bool LogReadOut::commit(const QVector<LogEntry>& taken, int end, bool foreign)
     m_log.appendEntries(records);
     // The logger hears of this read-out only once the records are safe on disk.
     if (m_log.saveToDefault(nullptr))
-        return m_device.writeReadoutTime() == UsbOk;
+        return m_device.writeReadoutTime() == UsbOk ? Committed::Done : Committed::NotTold;
     Prompts::warning(nullptr, LogModel::tr("Esemény napló mentés"), m_log.lastError());
-    return true;
+    return Committed::Done;
 }
 
 // Every check before the pages, for the logger on the link: false when the read-out ends,
@@ -374,7 +395,12 @@ bool LogReadOut::run()
         taken.erase(std::remove_if(taken.begin(), taken.end(),
                                    [](const LogEntry& e) { return e.kind() >= KindFirstUnknown; }),
                     taken.end());
-        if (!commit(taken, end, foreign)) {
+        const Committed committed = commit(taken, end, foreign);
+        if (committed == Committed::Dropped) {
+            dlg.close();
+            return false;
+        }
+        if (committed == Committed::NotTold) {
             dlg.showNotice(tr("A napló elmentve, de a kiolvasás idejét nem sikerült a készülékbe írni."));
             toldOfReadOut = false;
         }

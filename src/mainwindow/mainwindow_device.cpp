@@ -84,6 +84,7 @@ void MainWindow::readOut()
         } else {
             view = createLogView();
             view->setCurrentFile(path);
+            view->rememberDiskState(path);
             bool fresh = true;
             if (QFileInfo::exists(path)) {
                 fresh = !view->table()->loadFile(path, nullptr);
@@ -104,6 +105,7 @@ void MainWindow::readOut()
                                              .arg(QDir::toNativeSeparators(path)));
                         return;
                     }
+                    view->rememberDiskState(path);
                 }
             }
             if (fresh) {
@@ -115,7 +117,7 @@ void MainWindow::readOut()
         }
 
         // A failed read-out leaves the log as it was, so closing the window loses nothing.
-        const bool done = view->table()->readOut(&usb);
+        const bool done = view->readOut(&usb);
         if (!done && view)
             view->close();
         setCurrentFile(path);
@@ -170,6 +172,7 @@ void MainWindow::initialize()
         // The old log of this name is the only copy of that logger's history: it is kept as
         // the backup, as a save keeps it. Should that fail, the new log's save keeps it so.
         moveToBackup(path);
+        view->rememberDiskState(path);
 
         const UsbErrorCodes reread = usb.getDeviceInfo();
         if (reread != UsbOk) {

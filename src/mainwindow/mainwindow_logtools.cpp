@@ -70,5 +70,5 @@ void MainWindow::logArchive()
         return;
     archiveDlg dlg;
     if (dlg.exec() == QDialog::Accepted && log)
-        log->table()->archive(dlg.mode(), dlg.readSpin->value(), dlg.dateEdit->date());
+        log->archive(dlg.mode(), dlg.readSpin->value(), dlg.dateEdit->date());
 }

@@ -4,6 +4,7 @@
 #include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
+#include "core/digestingdevice.h"
 #include "core/safesave.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
@@ -124,6 +125,7 @@ bool TxtView::loadFile(const QString& fileName, QString* failure)
         return false;
     };
     const QString path = pathInWorkDir(fileName);
+    rememberDiskState(path);
     QFile file(path);
     const QString openError = openRegularFile(file, QFile::ReadOnly | QFile::Text);
     if (!openError.isEmpty())
@@ -168,16 +170,19 @@ bool TxtView::saveFile(const QString& fileName)
     const QString path = pathInWorkDir(fileName);
     // Written beside the old file and swapped in only when complete: a failure keeps the old text.
     SafeSave::Result result;
+    QByteArray digest;
     {
         WaitCursor wait;
         const QString text = toPlainText();
         saveReplacing(path,
-                      [&text](QIODevice& device) {
-                          QTextStream out(&device);
+                      [&](QIODevice& device) {
+                          DigestingDevice file(device);
+                          QTextStream out(&file);
                           out.setCodec("UTF-8");
                           out.setGenerateByteOrderMark(false);
                           out << text;
                           out.flush();
+                          digest = file.digest();
                           return out.status() == QTextStream::Ok;
                       },
                       &result);
@@ -187,6 +192,7 @@ bool TxtView::saveFile(const QString& fileName)
         return false;
     }
     setCurrentFile(path);
+    rememberWritten(path, digest);
     return true;
 }
 
@@ -199,7 +205,9 @@ bool TxtView::saveAs()
 
 bool TxtView::save()
 {
-    return isUntitled ? saveAs() : saveFile(curFile);
+    if (isUntitled)
+        return saveAs();
+    return mayWriteOver(this, curFile) && saveFile(curFile);
 }
 
 QString TxtView::userFriendlyCurrentFile() const

@@ -107,6 +107,8 @@ public:
     QString filePath() const { return m_filePath; }
     // The message of the last failed load or import, kept whether or not it was shown.
     QString lastError() const { return m_lastError; }
+    // The digest of what the last successful save wrote (DigestingDevice).
+    QByteArray writtenDigest() const { return m_writtenDigest; }
     // Why a plan with a group larger than a plan file can count is neither read nor written.
     static QString tooManyRowsText();
 
@@ -143,6 +145,7 @@ private:
     QString m_fileName;
     QString m_filePath;
     QString m_lastError;
+    QByteArray m_writtenDigest;
     TreeItem* root = nullptr;
     // While a reader fills the tree inside one model reset, rows are not announced.
     bool quietInserts = false;

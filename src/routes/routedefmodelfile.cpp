@@ -3,6 +3,7 @@
 #include "routes/routedefmodel.h"
 #include "routes/routeplanfile.h"
 
+#include "core/digestingdevice.h"
 #include "core/constants.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
@@ -163,7 +164,14 @@ bool RouteDefModel::writePlan(const QString& target, const QString& nameAfter, Q
     SafeSave::Result result;
     {
         const WaitCursor wait;
-        saveWithBackup(target, [this](QIODevice& out) { return RoutePlanFile::write(out, *this); }, &result);
+        saveWithBackup(target,
+                       [this](QIODevice& device) {
+                           DigestingDevice out(device);
+                           const bool written = RoutePlanFile::write(out, *this);
+                           m_writtenDigest = out.digest();
+                           return written;
+                       },
+                       &result);
     }
     if (result.notOpened()) {
         // A write-protected plan, say: the user needs to know why.

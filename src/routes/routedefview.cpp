@@ -134,6 +134,7 @@ bool RouteDefView::loadFile(const QString& fileName, QString* failure)
 {
     QWidget* parent = failure ? nullptr : this;
     if (hasPlanExtension(fileName)) {
+        rememberDiskState(appSettings().workPath(fileName));
         if (routeModel.load(fileName, parent)) {
             setCurrentFile(fileName);
             return true;
@@ -154,6 +155,7 @@ bool RouteDefView::loadFile(const QString& fileName, QString* failure)
 
 bool RouteDefView::openOrCreate(const QString& fileName)
 {
+    rememberDiskState(appSettings().workPath(fileName));
     if (QFileInfo::exists(appSettings().workPath(fileName))) {
         if (!routeModel.load(fileName, this))
             return false;
@@ -170,9 +172,16 @@ bool RouteDefView::save()
         return saveAs();
     if (isWindowModified())
         routeModel.setModified(true); // what the window shows as unsaved is written
+    const bool writes = routeModel.isModified();
+    const QString path = routeModel.filePath().isEmpty() ? appSettings().workPath(routeModel.fileName())
+                                                         : routeModel.filePath();
+    if (writes && !mayWriteOver(this, path))
+        return false;
     if (!routeModel.save(this))
         return false;
     setCurrentFile(routeModel.filePath());
+    if (writes)
+        rememberWritten(routeModel.filePath(), routeModel.writtenDigest());
     return true;
 }
 
@@ -186,6 +195,7 @@ bool RouteDefView::saveAs()
     if (!routeModel.saveAs(name, this, true))
         return false;
     setCurrentFile(routeModel.filePath());
+    rememberWritten(routeModel.filePath(), routeModel.writtenDigest());
     return true;
 }
 

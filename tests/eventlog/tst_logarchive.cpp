@@ -258,6 +258,7 @@ private slots:
         QTest::newRow("files under all") << "file" << 1000 << stem + "_[a-z]+\\.ewa";
         QTest::newRow("dangling links under all") << "dangling link" << 1000 << stem + "_[a-z]+\\.ewa";
         QTest::newRow("a file under its own name, meanwhile") << "file meanwhile" << 0 << stem + "\\.ewa";
+        QTest::newRow("a file under its own name, before every step") << "file at every step" << 0 << stem + "\\.ewa";
     }
 
     void archiveGoesUnderANameOfItsOwn()
@@ -285,18 +286,24 @@ private slots:
         }
         LogView view;
         openLog(view, threeReadouts());
-        // Someone who watches the folder takes the name its temporary tells, before it is renamed.
+        // Someone who watches the folder takes any name a temporary tells, before it is renamed.
         SafeSave::FaultScope faults;
-        QString taken;
+        QStringList taken;
+        const auto watcher = [&] {
+            for (const QString& temp : QDir(dir).entryList({"*.tmp"}, QDir::Files | QDir::Hidden)) {
+                taken << dir + '/' + temp.section('.', 0, -3);
+                QFile(taken.last()).open(QIODevice::WriteOnly);
+            }
+        };
         if (planted == "file meanwhile")
-            faults.runBefore(SafeSave::Op::Rename, 1, [&] {
-                taken = dir + '/' + QDir(dir).entryList({"*.tmp"}, QDir::Files | QDir::Hidden).value(0).section('.', 0, -3);
-                QFile(taken).open(QIODevice::WriteOnly);
-            });
+            faults.runBefore(SafeSave::Op::Rename, 1, watcher);
+        for (int step = 1; planted == "file at every step" && step < 1000; ++step)
+            faults.runAt(step, watcher);
         QString made;
         QCOMPARE(int(view.table()->logModel->archiveTo(1, QString(), &made)), int(LogModel::ArchiveResult::Done));
         QCOMPARE(QDir(theirs).isEmpty(), true);
-        QCOMPARE(taken.isEmpty() || QFileInfo(taken).size() == 0, true);
+        for (const QString& name : taken)
+            QCOMPARE(QFileInfo(name).size(), 0);
         QVERIFY2(QRegularExpression('^' + name + '$').match(QFileInfo(made).fileName()).hasMatch(), qPrintable(made));
         QCOMPARE(recordsOf(made), threeReadouts());
     }
@@ -348,8 +355,8 @@ private slots:
             QDir(env.root()).rmdir("archive");
             QFile f(env.root() + "/archive");
             QVERIFY(f.open(QIODevice::WriteOnly));
-        } else if (failing == 1) { // the shortened log cannot take the log's place (the archive's two renames first)
-            faults.failNth(SafeSave::Op::Rename, 3);
+        } else if (failing == 1) { // the shortened log cannot take the log's place (the archive's rename first)
+            faults.failNth(SafeSave::Op::Rename, 2);
         } else {
             QVERIFY(QFile::rename(env.path("logs"), env.path("moved")));
         }

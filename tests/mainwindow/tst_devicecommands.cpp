@@ -3,10 +3,14 @@
 #include "device/devicetestutil.h"
 #include "support/modaldriver.h"
 // The dialog headers need their forms generated for this target as well.
+#include "ui_archivedlg.h"
 #include "ui_initdlg.h"
 #include "ui_vglclksetdlg.h"
 
 #include "device/initdlg.h"
+#include "device/usbcomprotocol.h"
+#include "core/settings.h"
+#include "eventlog/archivedlg.h"
 #include "device/usbcom.h"
 #include "device/vglclksetdlg.h"
 #include "eventlog/logmodel.h"
@@ -143,6 +147,95 @@ private slots:
         if (swapped)
             QCOMPARE(activeLog(w)->rowCount(), 5 + 1 + 3 + 1); // each read-out's records and mark
         QCOMPARE(sim.violations(), QString());
+    }
+
+    // Another user changes the log while this window holds it: archives it (this window then
+    // reads out, also with the archive made while the logger is read), or reads the logger
+    // out (this window then archives). Either works on the log as it is on disk; a window
+    // holding records of its own not saved asks first, and "Mégsem" leaves the file alone.
+    // Archiving from the cursor row stops once the log is loaded again: the row may differ.
+    void readOutAndArchiveWorkOnTheLogOnDisk_data()
+    {
+        QTest::addColumn<bool>("archive");
+        QTest::addColumn<bool>("meanwhile");
+        QTest::addColumn<int>("ownRecords"); // 0 none, 1 kept, 2 given up for the file's
+        QTest::addColumn<int>("mode");       // of the archive
+        const int all = archiveDlg::EmptyLog;
+        for (bool archive : {false, true}) {
+            const char* command = archive ? "archive" : "read-out";
+            QTest::addRow("%s", command) << archive << false << 0 << all;
+            QTest::addRow("%s, own records kept", command) << archive << false << 1 << all;
+            QTest::addRow("%s, own records given up", command) << archive << false << 2 << all;
+        }
+        QTest::newRow("read-out, archived meanwhile") << false << true << 0 << all;
+        QTest::newRow("archive from the cursor") << true << false << 0 << int(archiveDlg::FromCursor);
+    }
+
+    void readOutAndArchiveWorkOnTheLogOnDisk()
+    {
+        QFETCH(bool, archive);
+        QFETCH(bool, meanwhile);
+        QFETCH(int, ownRecords);
+        QFETCH(int, mode);
+        TestEnv env;
+        SimulatorScope sim;
+        sim.device().fill(5);
+        appSettings().archiveDir = env.root();
+        const QString path = env.path("PROBA.ewl");
+        MainWindow w;
+        w.show();
+        w.readOut();
+        const int rows = activeLog(w)->rowCount();
+        const QDateTime t(QDate(2024, 5, 1), QTime(8, 0));
+        const auto otherActs = [&] {
+            LogModel other;
+            QVERIFY(other.load(path, nullptr));
+            if (archive) {
+                other.appendProgramEntry(t, t, KindReadOut);
+                QVERIFY(other.save(path, nullptr));
+            } else {
+                QVERIFY(other.archive(-1, path));
+            }
+        };
+        bool acted = !meanwhile;
+        sim.sim.setFrameHandler([&](const QByteArray& frame) {
+            if (quint8(frame.at(1)) == UsbProtocol::CmdReadPage && !std::exchange(acted, true))
+                otherActs();
+        });
+        if (!meanwhile)
+            otherActs();
+        const QByteArray others = readBytes(path);
+        const int otherRows = archive ? rows + 1 : 1;
+        ScriptedPrompts prompts;
+        if (ownRecords) {
+            activeLog(w)->appendProgramEntry(t, t, KindDataGap);
+            prompts.expectQuestion("Betöltsük újra?", ownRecords == 2);
+        }
+        const bool untouched = ownRecords == 1 || mode == archiveDlg::FromCursor;
+        if (mode == archiveDlg::FromCursor)
+            prompts.expectNotice(Prompts::Kind::Information, "Válassza ki ismét a sort");
+        if (archive) {
+            ModalDriver driver;
+            driver.onModal("archiveDlg", [mode](QWidget* d) {
+                auto* dlg = qobject_cast<archiveDlg*>(d);
+                (mode == archiveDlg::EmptyLog ? dlg->emptyRadio : dlg->cursorRradio)->setChecked(true);
+                QTest::mouseClick(dlg->OkButton, Qt::LeftButton);
+            });
+            w.logArchive();
+            const QStringList archives = QDir(env.root()).entryList({"*.ewa"});
+            QCOMPARE(archives.size(), untouched ? 0 : 1);
+            LogModel archived;
+            QVERIFY(untouched || archived.load(QDir(env.root()).filePath(archives.first()), nullptr));
+            QCOMPARE(archived.rowCount(), untouched ? 0 : otherRows);
+        } else {
+            sim.device().fill(3);
+            w.readOut();
+        }
+        LogModel onDisk;
+        QVERIFY(onDisk.load(path, nullptr));
+        QCOMPARE(onDisk.rowCount(), untouched ? otherRows : archive ? 1 : otherRows + 3 + 1);
+        if (untouched)
+            QCOMPARE(readBytes(path), others);
     }
 
     void initialisationStartsANewLog()

@@ -31,6 +31,28 @@ std::unique_ptr<QWidget> newDocumentWindow(int kind)
     return text;
 }
 
+// A window holding the document at path, as its kind wrote it, with a change of its own.
+std::unique_ptr<QWidget> changedDocumentWindow(int kind, const QString& path)
+{
+    auto window = newDocumentWindow(kind);
+    if (kind == RoutePlan) {
+        RouteDefModel().saveAs(path, nullptr, true);
+        static_cast<RouteDefView*>(window.get())->loadFile(path);
+        window->setWindowModified(true);
+    } else if (kind == Report) {
+        auto* view = static_cast<EvaluationView*>(window.get());
+        view->model()->setReport(ReportTest::numberedReport(1));
+        view->model()->save(path, nullptr, true);
+        view->loadFile(path);
+        view->model()->setReport(ReportTest::numberedReport(2));
+    } else {
+        writeBytes(path, "mine");
+        static_cast<TxtView*>(window.get())->loadFile(path);
+        static_cast<TxtView*>(window.get())->setPlainText("ours");
+    }
+    return window;
+}
+
 } // namespace
 
 class TestDocumentSaves : public QObject
@@ -70,6 +92,71 @@ private slots:
         QCOMPARE(readBytes(env.path(file)) == "old", !agree);
         // The dialog itself proposes the extension too.
         QCOMPARE(prompts.seen().first().defaultSuffix, QFileInfo(file).suffix());
+    }
+
+    // Another user saved the document since this window loaded it: a save asks before it
+    // writes over that version; once it wrote, its next save asks nothing.
+    void saveAsksBeforeWritingOverAnothersChange_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("agree");
+        for (bool agree : {false, true}) {
+            const char* answer = agree ? "agreed" : "declined";
+            QTest::addRow("route plan, %s", answer) << int(RoutePlan) << agree;
+            QTest::addRow("report, %s", answer) << int(Report) << agree;
+            QTest::addRow("text, %s", answer) << int(Text) << agree;
+        }
+    }
+
+    void saveAsksBeforeWritingOverAnothersChange()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, agree);
+        TestEnv env;
+        const QString path = env.path(kind == RoutePlan ? "plan.erd" : kind == Report ? "a.ffr" : "t.txt");
+        const auto window = changedDocumentWindow(kind, path);
+        DocumentWindow* document = documentWindowOf(window.get());
+        writeBytes(path, "theirs");
+        ScriptedPrompts prompts;
+        prompts.expectQuestion("Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.", agree);
+        QCOMPARE(int(document->saveDocument()), int(agree ? DocumentWindow::Done : DocumentWindow::NotDone));
+        QCOMPARE(readBytes(path) == "theirs", !agree);
+        window->setWindowModified(true); // the plan and the text write again
+        if (agree)
+            QCOMPARE(int(document->saveDocument()), int(DocumentWindow::Done));
+    }
+
+    // Another user's save right after this window's is no version of the window's own: what
+    // the window wrote is known by its bytes, not read back, so the next save asks.
+    void anothersSaveJustAfterIsNotTakenForOwn_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("route plan") << int(RoutePlan);
+        QTest::newRow("report") << int(Report);
+    }
+
+    void anothersSaveJustAfterIsNotTakenForOwn()
+    {
+        QFETCH(int, kind);
+        TestEnv env;
+        const QString path = env.path(kind == RoutePlan ? "plan.erd" : "a.ffr");
+        const auto window = changedDocumentWindow(kind, path);
+        DocumentWindow* document = documentWindowOf(window.get());
+        const auto saveChange = [&](int n) {
+            window->setWindowModified(true);
+            if (kind == Report)
+                static_cast<EvaluationView*>(window.get())->model()->setReport(ReportTest::numberedReport(n));
+            return int(document->saveDocument());
+        };
+        QCOMPARE(saveChange(3), int(DocumentWindow::Done)); // the backup is made
+        SafeSave::FaultScope faults;
+        QCOMPARE(saveChange(4), int(DocumentWindow::Done));
+        faults.runAt(2 * faults.operations(), [&] { writeBytes(path, "theirs"); }); // the next save's last step
+        QCOMPARE(saveChange(5), int(DocumentWindow::Done));
+        QCOMPARE(readBytes(path), QByteArray("theirs"));
+        ScriptedPrompts prompts;
+        prompts.expectQuestion("Mióta ez az ablak betöltötte vagy elmentette, a fájl megváltozott.", false);
+        QCOMPARE(saveChange(6), int(DocumentWindow::NotDone));
     }
 
     // A write-protected document is not replaced by its save (the temporary and the rename
