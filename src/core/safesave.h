@@ -103,8 +103,8 @@
 // A sweep runs the save once without faults to learn its operation count, then once per
 // operation with failAt(i), or in a child process ended there by runAt(i, ...) as by a kill,
 // and checks the document, its backup and the report each time, and after the next save.
-// Any new save goes through saveWithBackup, saveReplacing or appendToFile, so it is
-// covered by the seam without further work.
+// Any new save goes through saveWithBackup, saveReplacing, appendToFile or createWhole
+// (safesavecreate.h), so it is covered by the seam without further work.
 //
 // Every file a save opens (the document written over or appended to, the old contents
 // copied, the backup put back) is opened without waiting and kept only as a regular file, as

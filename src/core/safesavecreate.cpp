@@ -1,6 +1,7 @@
 #include "core/safesavecreate.h"
 
 #include "core/safesavefiles.h"
+#include "core/safesavenames.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,12 +12,22 @@ using namespace SafeSave;
 
 namespace {
 
-Result create(const QByteArray& name, const std::function<bool(QIODevice&)>& writer, const QString& accessFrom)
+Result create(const QString& path, const std::function<bool(QIODevice&)>& writer, const QString& accessFrom)
 {
+    QString refusal;
+    QByteArray name;
+    const Folder folder = openFolder(path, name, &refusal);
+    if (!folder.isOpen()) {
+        const int code = errno;
+        Result r = failed(Failure::Open, refusal);
+        errno = code;
+        return r;
+    }
+    const int dir = folder.fd();
     struct stat like;
     const bool hasLike = !accessFrom.isEmpty() && ::stat(QFile::encodeName(accessFrom).constData(), &like) == 0
                          && S_ISREG(like.st_mode);
-    const int fd = sysOpen(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, hasLike ? 0600 : 0666);
+    const int fd = sysOpen(dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, hasLike ? 0600 : 0666);
     if (fd < 0) {
         const int code = errno;
         Result r = failed(Failure::Open, code);
@@ -26,17 +37,17 @@ Result create(const QByteArray& name, const std::function<bool(QIODevice&)>& wri
     if (hasLike && takeOwnerAndMode(fd, like) == Fit::Unset) {
         const int code = errno;
         ::close(fd);
-        sysRemove(name);
+        sysRemove(dir, name);
         return failed(Failure::Write, code);
     }
     ChunkedFile file(fd);
     if (!writer(file) || file.failed() || !file.finish()) {
         const QString reason = file.reason();
         file.abandon();
-        sysRemove(name);
+        sysRemove(dir, name);
         return failed(Failure::Write, reason);
     }
-    syncDirectory(name);
+    syncDirectory(dir);
     return Result();
 }
 
@@ -45,7 +56,7 @@ Result create(const QByteArray& name, const std::function<bool(QIODevice&)>& wri
 bool createWhole(const QString& path, const std::function<bool(QIODevice&)>& writer, Result* error,
                  const QString& accessFrom)
 {
-    const Result result = create(QFile::encodeName(path), writer, accessFrom);
+    const Result result = create(path, writer, accessFrom);
     const int code = errno;
     if (error)
         *error = result;
