@@ -7,6 +7,7 @@
 #include "core/safesaveinplace.h"
 #include "core/safesavenames.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -80,9 +81,6 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
               Locks& locks)
 {
     const int dir = locks.dir();
-    Result result;
-    result.backupNotKept = !backupName.isEmpty()
-                           && (oldCopy.isEmpty() || !copyFits || !keepAsBackup(dir, oldCopy, backupName, old));
     int code = 0;
     std::vector<Marker> standing = markers;
     standing.insert(standing.end(), beside.unmatched.begin(), beside.unmatched.end());
@@ -90,9 +88,15 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
         if (!voidMarker(dir, targetName, m, &old))
             code = errno;
     }
-    // A marker left standing would make the next save take the whole document for a damaged one.
+    // A marker left standing would make the next save take the whole document for a damaged
+    // one; it keeps the copy of its version.
     if (code)
         return failed(Failure::Replace, code);
+    Result result;
+    if (!backupName.isEmpty())
+        result.backupNotKept = oldCopy.isEmpty() || !copyFits || !keepAsBackup(dir, oldCopy, backupName, old);
+    else if (!oldCopy.isEmpty())
+        sysRemove(dir, oldCopy);
     locks.release(); // a leftover may be another name of what this save holds
     removeLeftovers(dir, beside);
     syncDirectory(dir);
@@ -144,6 +148,20 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         return failed(Failure::Write, code);
     }
     const bool replaceable = !hadOld || takeOwnerAndMode(fd, old) == Fit::Whole;
+    if (!replaceable) {
+        // Written over the document: the new contents are held here, whole, until then. The
+        // temporary, still empty, only showed that it could not take the document's place.
+        ::close(fd);
+        ::unlinkat(dir, temp.constData(), 0);
+        QByteArray contents;
+        {
+            QBuffer buffer(&contents);
+            buffer.open(QIODevice::WriteOnly);
+            if (!writer(buffer))
+                return failed(Failure::Write, QCoreApplication::translate("SafeSave", "írási hiba"));
+        }
+        return saveInPlace(targetName, contents, old, keepBackup ? backupName : QByteArray(), beside, prev, locks);
+    }
     {
         ChunkedFile file(fd);
         const bool written = writer(file) && !file.failed();
@@ -170,8 +188,6 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         syncDirectory(dir);
         return Result();
     }
-    if (!replaceable)
-        return saveInPlace(targetName, temp, old, keepBackup ? backupName : QByteArray(), beside, prev, locks);
 
     // 2. The old version gets a name of its own, so it survives the rename as the coming backup.
     QByteArray oldCopy;

@@ -38,16 +38,18 @@
 // folder: only root may give a file away; the owner's own document in a group the owner is
 // not in), or the mode cannot be set, renaming it over the document would hand the document
 // to this user or open it to others; its contents are instead written over the document's
-// own file (the in-place path, safesaveinplace.cpp). First the old version is written to
-// "<file>.<random>.bak.keep", after a header naming the document for good (its inode number
-// and birth time, never the device number, which changes where a disk comes back under
-// another) and the version (its length and SHA-256): the marker that the document is being written over, set
-// before the document is touched. It goes only once the document holds the new contents
-// whole; a failure puts the old contents back and clears it, and where even that fails, or
-// the save is killed, it stands. A save that finds a standing marker takes the document for
-// damaged and the marker's version for the one before it; a marker it may not remove
-// (another user's, in a sticky folder) it voids, once the document is whole, by
-// "<file>.<random>.bak.done" beside it, and the marker's owner's next save removes both.
+// own file (the in-place path, safesaveinplace.cpp); the new contents are held whole in
+// memory until then. First the old version is copied whole to "<file>.<random>.bak.kept",
+// then "<file>.<random>.bak.keep" names the document for good (its inode number and birth
+// time, never the device number, which changes where a disk comes back under another) and
+// that copy (its inode number, birth time and length): the marker that the document is being
+// written over, set before the document is touched. It goes only once the document holds the
+// new contents whole, and its copy then becomes the backup; a failure puts the old contents
+// back and clears both, and where even that fails, or the save is killed, they stand. A save
+// that finds a standing marker takes the document for damaged and the copy's version for the
+// one before it; a marker it may not remove (another user's, in a sticky folder) it voids,
+// once the document is whole, by "<file>.<random>.bak.done" beside it, and the marker's
+// owner's next save removes them.
 //
 // A marker or void note counts only where a writer of the document made it and nobody else
 // may write it: a regular file of one name, reached without a link, owned by the document's
@@ -84,9 +86,10 @@
 // succeeded, this user's temporaries, waiting old versions and void markers that it can
 // lock; never a standing marker, another user's file, or one another save holds.
 //
-// Temporaries, waiting old versions, markers and the backup are named "<file>.<random>.tmp",
-// "<file>[.<random>].bak.tmp", "<file>.<random>.bak.keep" (voided by "….bak.done") and
-// "<file>.bak" (safesavenames.cpp, safesavebeside.cpp); where such a name would pass the file
+// Temporaries, waiting old versions, markers, their copies, the lock and the backup are named
+// "<file>.<random>.tmp", "<file>[.<random>].bak.tmp", "<file>.<random>.bak.keep" (voided by
+// "….bak.done"), "<file>.<random>.bak.kept", "<file>.lock" and "<file>.bak"
+// (safesavenames.cpp, safesavebeside.cpp); where such a name would pass the file
 // system's limit on a name, the document's name in it is cut short and followed by "~" and a
 // digest of the whole.
 //

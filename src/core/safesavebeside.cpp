@@ -4,7 +4,6 @@
 #include "core/safesavefiles.h"
 #include "core/safesavenames.h"
 
-#include <QCryptographicHash>
 #include <QtEndian>
 
 #include <dirent.h>
@@ -22,6 +21,8 @@ namespace {
 const char* const markerSuffix = ".bak.keep";
 const char* const voidSuffix = ".bak.done";
 const char* const waitingSuffix = ".bak.tmp";
+// A marker's copy: no name another document's saves use ends so.
+const char* const copySuffix = ".bak.kept";
 const char* const tempSuffix = ".tmp";
 
 bool regularAt(int dir, const QByteArray& name, struct stat& st)
@@ -66,7 +67,7 @@ bool counts(const struct stat& st, const struct stat* doc)
 }
 
 const char markerMagic[] = "WYX-KEEP";
-constexpr int markerHeaderSize = 8 + 3 * 8 + 32;
+constexpr int markerSize = 8 + 5 * 8;
 
 QByteArray number(quint64 n)
 {
@@ -75,11 +76,37 @@ QByteArray number(quint64 n)
     return bytes;
 }
 
+DocumentId idOf(int dir, const char* name, int flags)
+{
+    DocumentId id;
+    struct statx st;
+    if (::statx(dir, name, flags | AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0)
+        return id;
+    id.inode = st.stx_ino;
+    if (st.stx_mask & STATX_BTIME) {
+        id.born = quint64(st.stx_btime.tv_sec) * 1000000000u + st.stx_btime.tv_nsec;
+        return id;
+    }
+    const int fd = (flags & AT_EMPTY_PATH) ? dir : ::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    long generation = 0;
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETVERSION, &generation) == 0)
+        id.born = quint64(generation);
+    if (fd >= 0 && fd != dir)
+        ::close(fd);
+    return id;
+}
+
+bool operator==(const DocumentId& a, const DocumentId& b)
+{
+    return a.inode == b.inode && a.born == b.born;
+}
+
 enum class Judged { Counts, Unmatched, Foreign };
 
-// Judged and read through one open: what is read is what was judged. A marker this user may
-// not read counts as the rule allows, unread.
-Judged judgeMarker(int dir, Marker& m, const struct stat& seen, const struct stat* doc, const DocumentId& id)
+// Judged and read through one open each, the marker and its copy: what is read is what was
+// judged. A marker or copy this user may not read counts as the rule allows, unread.
+Judged judgeMarker(int dir, const QByteArray& target, Marker& m, const struct stat& seen, const struct stat* doc,
+                   const DocumentId& id)
 {
     if (!doc)
         return Judged::Counts; // only to be voided
@@ -87,43 +114,47 @@ Judged judgeMarker(int dir, Marker& m, const struct stat& seen, const struct sta
     if (fd < 0)
         return errno == EACCES ? Judged::Counts : Judged::Foreign;
     struct stat st;
-    QByteArray bytes;
+    QByteArray header;
     const bool same = ::fstat(fd, &st) == 0 && st.st_dev == seen.st_dev && st.st_ino == seen.st_ino
-                      && madeByAWriterOf(st, *doc) && readFrom(fd, 0, bytes);
+                      && madeByAWriterOf(st, *doc) && readFrom(fd, 0, header);
     ::close(fd);
     if (!same)
         return Judged::Foreign;
-    m.version = bytes.mid(markerHeaderSize);
-    m.read = bytes.size() >= markerHeaderSize && bytes == markerBytes(id, m.version);
-    return m.read ? Judged::Counts : Judged::Unmatched;
+    if (header.size() != markerSize || !header.startsWith(markerMagic))
+        return Judged::Unmatched;
+    const auto field = [&](int i) { return qFromLittleEndian<quint64>(header.constData() + 8 + 8 * i); };
+    if (!(DocumentId{field(0), field(1)} == id))
+        return Judged::Unmatched;
+    const int copy = openRegular(dir, markerCopyName(dir, target, m), O_RDONLY | O_NOFOLLOW);
+    if (copy < 0)
+        return errno == EACCES ? Judged::Counts : Judged::Unmatched;
+    QByteArray version;
+    const bool whole = ::fstat(copy, &st) == 0 && madeByAWriterOf(st, *doc) && quint64(st.st_size) == field(4)
+                       && idOf(copy, "", AT_EMPTY_PATH) == DocumentId{field(2), field(3)} && readFrom(copy, 0, version)
+                       && quint64(version.size()) == field(4);
+    ::close(copy);
+    if (!whole)
+        return Judged::Unmatched;
+    m.version = version;
+    m.read = true;
+    return Judged::Counts;
 }
 
 } // namespace
 
 DocumentId documentId(int dir, const QByteArray& name)
 {
-    DocumentId id;
-    struct statx st;
-    if (::statx(dir, name.constData(), AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0)
-        return id;
-    id.inode = st.stx_ino;
-    if (st.stx_mask & STATX_BTIME) {
-        id.born = quint64(st.stx_btime.tv_sec) * 1000000000u + st.stx_btime.tv_nsec;
-        return id;
-    }
-    const int fd = ::openat(dir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    long generation = 0;
-    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETVERSION, &generation) == 0)
-        id.born = quint64(generation);
-    if (fd >= 0)
-        ::close(fd);
-    return id;
+    return idOf(dir, name.constData(), 0);
 }
 
-QByteArray markerBytes(const DocumentId& doc, const QByteArray& version)
+QByteArray markerBytes(const DocumentId& doc, const DocumentId& copy, quint64 length)
 {
-    return markerMagic + number(doc.inode) + number(doc.born) + number(quint64(version.size()))
-           + QCryptographicHash::hash(version, QCryptographicHash::Sha256) + version;
+    return markerMagic + number(doc.inode) + number(doc.born) + number(copy.inode) + number(copy.born) + number(length);
+}
+
+QByteArray markerCopyName(int dir, const QByteArray& target, const Marker& marker)
+{
+    return besideName(dir, target, '.' + marker.part + copySuffix);
 }
 
 // A name is this document's only where the document's own naming gives it exactly; a
@@ -149,7 +180,7 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
                 ours.push_back({name, waitingSuffix, QByteArray(), st});
             continue;
         }
-        for (const char* suffix : {waitingSuffix, markerSuffix, voidSuffix, tempSuffix}) {
+        for (const char* suffix : {waitingSuffix, markerSuffix, voidSuffix, copySuffix, tempSuffix}) {
             if (!name.endsWith(suffix))
                 continue;
             const QByteArray stem = name.left(name.size() - int(qstrlen(suffix)));
@@ -158,7 +189,7 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
             const QByteArray own = dash < 0 ? part : part.left(dash);
             if (isRandomPart(own) && (dash < 0 || isRandomPart(part.mid(dash + 1)))
                 && besideName(dir, target, '.' + part + suffix) == name
-                && (suffix == markerSuffix || suffix == voidSuffix
+                && (suffix == markerSuffix || suffix == voidSuffix || suffix == copySuffix
                     || !regularAt(dir, besideName(dir, target, '.' + part), st))
                 && regularAt(dir, name, st)) {
                 ours.push_back({name, suffix, own, st});
@@ -179,7 +210,7 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
                 if (mine)
                     found.leftovers.push_back(f.name);
             } else {
-                const Judged judged = judgeMarker(dir, m, f.st, doc, id);
+                const Judged judged = judgeMarker(dir, target, m, f.st, doc, id);
                 if (judged == Judged::Counts)
                     found.markers.push_back(m);
                 else if (judged == Judged::Unmatched)
@@ -192,7 +223,8 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
                 found.leftovers.push_back(f.name);
             else if (st.st_uid == me)
                 found.notes.emplace_back(f.name, marker);
-        } else if (mine || (me == 0 && doc && f.suffix == waitingSuffix && madeByAWriterOf(f.st, *doc))) {
+        } else if (mine || (me == 0 && doc && (f.suffix == waitingSuffix || f.suffix == copySuffix)
+                            && madeByAWriterOf(f.st, *doc))) {
             // Root gives its waiting copies the document's owner: it clears those of every
             // writer, which hold no version newer than the one it keeps, so they stay bounded.
             found.leftovers.push_back(f.name);
@@ -201,20 +233,22 @@ Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc)
     return found;
 }
 
-// Free also of a void note, which would void the marker at once. Bounded, as the other
-// names a save picks: empty (and a failed save) where no free name turns up.
-QByteArray newMarkerName(int dir, const QByteArray& target)
+// Free also of a void note, which would void the marker at once, and of a copy. Bounded, as
+// the other names a save picks: empty (and a failed save) where no free name turns up.
+Marker newMarker(int dir, const QByteArray& target)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray part = randomSuffix();
-        const QByteArray name = besideName(dir, target, part + markerSuffix);
-        struct stat st;
-        if (::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0
-            && ::fstatat(dir, besideName(dir, target, part + voidSuffix).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return name;
+        bool free = true;
+        for (const char* suffix : {markerSuffix, voidSuffix, copySuffix}) {
+            struct stat st;
+            free = free && ::fstatat(dir, besideName(dir, target, part + suffix).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0;
+        }
+        if (free)
+            return markerNamed(besideName(dir, target, part + markerSuffix));
     }
     errno = EEXIST;
-    return QByteArray();
+    return Marker{QByteArray(), QByteArray(), ::geteuid(), false, QByteArray()};
 }
 
 Marker markerNamed(const QByteArray& name)

@@ -12,12 +12,13 @@
 namespace SafeSave {
 
 // "<file>.<random>.bak.keep": set before a save writes over the document and cleared only
-// once the document is whole again, it holds the document's last whole version after a
-// header naming the document and that version (markerBytes). A user who may not remove
+// once the document is whole again, it names the document and a whole copy of its last
+// version beside it, "<file>.<random>.bak.kept" (markerBytes), made before it; that copy then
+// becomes the backup, or waits where it cannot. A user who may not remove
 // another's marker voids it by "<file>.<random>.bak.done" beside it, or, where something
 // else holds that name, "<file>.<random>-<another>.bak.done". Markers and notes count only
 // where made by a writer of the document (madeByAWriterOf), a marker only where it names the
-// document and holds the version it names, judged and read through one open.
+// document and a copy a writer made is the one it names, each judged and read through one open.
 struct Marker {
     QByteArray name;
     QByteArray part; // "<random>", which names its void notes
@@ -35,8 +36,9 @@ struct DocumentId {
 };
 DocumentId documentId(int dir, const QByteArray& name);
 
-// What a marker of the document doc holding version consists of.
-QByteArray markerBytes(const DocumentId& doc, const QByteArray& version);
+// What a marker of the document doc consists of: the names for good of the document and of
+// the whole copy of its version beside it, and that version's length.
+QByteArray markerBytes(const DocumentId& doc, const DocumentId& copy, quint64 length);
 
 struct Beside {
     std::vector<Marker> markers;       // standing: the document may not be whole
@@ -51,10 +53,13 @@ struct Beside {
 // doc: the document's state; without one (no document), every marker counts, to be voided.
 // Every name is one in the folder dir.
 Beside lookBeside(int dir, const QByteArray& target, const struct stat* doc);
-// A free marker name beside target; empty (errno EEXIST) where none turns up.
-QByteArray newMarkerName(int dir, const QByteArray& target);
-// This user's marker under a name newMarkerName gave.
+// This user's marker under a name free beside target, its copy's name free too; with an empty
+// name (errno EEXIST) where none turns up.
+Marker newMarker(int dir, const QByteArray& target);
+// This user's marker under a name newMarker gave.
 Marker markerNamed(const QByteArray& name);
+// The name of the copy holding a marker's version: "<file>.<random>.bak.kept".
+QByteArray markerCopyName(int dir, const QByteArray& target, const Marker& marker);
 // Voids a standing marker once the document is whole: its owner removes it, anyone else
 // leaves a void note beside it. False with errno where neither could be done.
 bool voidMarker(int dir, const QByteArray& target, const Marker& marker, const struct stat* doc);

@@ -29,13 +29,13 @@ struct Previous {
 // no more open than it was made. False where making it failed.
 bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const QByteArray* version, Locks& locks,
                     QByteArray& copy, bool& fits);
-// Writes the complete temporary over the document targetName (whose state was old), keeping
-// the old version as the backup under backupName (none when empty); the temporary goes.
-Result saveInPlace(const QByteArray& targetName, const QByteArray& temp, const struct stat& old,
+// Writes the new contents, complete, over the document targetName (whose state was old),
+// keeping the old version as the backup under backupName (none when empty).
+Result saveInPlace(const QByteArray& targetName, const QByteArray& contents, const struct stat& old,
                    const QByteArray& backupName, const Beside& beside, const Previous& prev, Locks& locks);
-// Once the document is whole again: the old version under oldCopy (none when empty) becomes
-// the backup under backupName (none kept when empty) where it fits, else waits; every
-// standing marker goes; then this user's leftovers.
+// Once the document is whole again: every standing marker goes; then the old version under
+// oldCopy (none when empty) becomes the backup under backupName where it fits, else waits
+// (with no backupName kept, it goes); then this user's leftovers.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
               const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy, bool copyFits,
               Locks& locks);
