@@ -1441,6 +1441,18 @@ Bei %n Einträgen war der Name leer oder länger als 80 Zeichen; sie wurden ausg
 %1
 %2.</translation>
     </message>
+    <message>
+        <source>%1
+Mióta ez a program beolvasta vagy elmentette, a kód-név lista fájlja megváltozott.
+Felülírjuk a másik változatot? Ha nem, most nem mentünk: a lista bejegyzései a programban maradnak, és a következő mentés újra megkérdezi.</source>
+        <translation>%1
+Die Datei der Code-Namen-Liste wurde geändert, seit dieses Programm sie gelesen oder gespeichert hat.
+Die andere Fassung überschreiben? Wenn nicht, wird jetzt nicht gespeichert: Die Einträge der Liste bleiben im Programm, und das nächste Speichern fragt erneut.</translation>
+    </message>
+    <message>
+        <source>Felülírjuk</source>
+        <translation>Überschreiben</translation>
+    </message>
 </context>
 <context>
     <name>KodnevView</name>
@@ -2733,6 +2745,24 @@ Fortfahren?</translation>
     <message>
         <source>A teljesítés jelentés fájl elmentve</source>
         <translation>Der Erfüllungsbericht ist gespeichert</translation>
+    </message>
+    <message>
+        <source>Kilépés</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>A kód-név lista legutóbbi mentése elmaradt: a lista változásai nincsenek elmentve, kilépéskor elvesznek.
+Mégis kilépünk?</source>
+        <translation>Die letzte Speicherung der Code-Namen-Liste ist unterblieben: Die Änderungen der Liste sind nicht gespeichert und gehen beim Beenden verloren.
+Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Kilépünk</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

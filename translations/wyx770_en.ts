@@ -1441,6 +1441,18 @@ Overwrite it with the current code-name list?</translation>
 %1
 %2.</translation>
     </message>
+    <message>
+        <source>%1
+Mióta ez a program beolvasta vagy elmentette, a kód-név lista fájlja megváltozott.
+Felülírjuk a másik változatot? Ha nem, most nem mentünk: a lista bejegyzései a programban maradnak, és a következő mentés újra megkérdezi.</source>
+        <translation>%1
+The code-name list&apos;s file has changed since this program read or saved it.
+Overwrite the other version? If not, nothing is saved now: the list&apos;s entries stay in the program, and the next save asks again.</translation>
+    </message>
+    <message>
+        <source>Felülírjuk</source>
+        <translation>Overwrite</translation>
+    </message>
 </context>
 <context>
     <name>KodnevView</name>
@@ -2733,6 +2745,24 @@ Continue?</translation>
     <message>
         <source>A teljesítés jelentés fájl elmentve</source>
         <translation>The fulfilment report file is saved</translation>
+    </message>
+    <message>
+        <source>Kilépés</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>A kód-név lista legutóbbi mentése elmaradt: a lista változásai nincsenek elmentve, kilépéskor elvesznek.
+Mégis kilépünk?</source>
+        <translation>The last save of the code-name list did not take place: its changes are not saved and are lost on exit.
+Exit anyway?</translation>
+    </message>
+    <message>
+        <source>Kilépünk</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -1397,6 +1397,16 @@ Felülírjuk a jelenlegi kód-név listával?</source>
 %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1
+Mióta ez a program beolvasta vagy elmentette, a kód-név lista fájlja megváltozott.
+Felülírjuk a másik változatot? Ha nem, most nem mentünk: a lista bejegyzései a programban maradnak, és a következő mentés újra megkérdezi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felülírjuk</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KodnevView</name>
@@ -2643,6 +2653,23 @@ Folytathatjuk?</source>
     </message>
     <message>
         <source>A teljesítés jelentés fájl elmentve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kilépés</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A kód-név lista legutóbbi mentése elmaradt: a lista változásai nincsenek elmentve, kilépéskor elvesznek.
+Mégis kilépünk?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kilépünk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

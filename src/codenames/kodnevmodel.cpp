@@ -2,6 +2,7 @@
 
 #include "codenames/kodnevfile.h"
 #include "core/constants.h"
+#include "core/digestingdevice.h"
 #include "core/exportfile.h"
 #include "core/helpers.h"
 #include "core/prompts.h"
@@ -9,6 +10,7 @@
 #include "core/settings.h"
 #include "core/wyxapp.h"
 
+#include <QDir>
 #include <QFile>
 #include <QWidget>
 #include <QFileInfo>
@@ -424,6 +426,8 @@ bool KodNevModel::load(QWidget* parent)
     if (!file.exists())
         return false;
     const QString title = tr("Kód-név lista beolvasás");
+    KnownFile seen;
+    seen.rememberRead(path);
     const QString openError = openRegularFile(file);
     if (!openError.isEmpty()) {
         // A file that is there but cannot be read (a folder, a FIFO, no permission) is not
@@ -448,7 +452,8 @@ bool KodNevModel::load(QWidget* parent)
     // Any record read counts as a change, so the next save rewrites the file as version 2.
     modified = !result.records.isEmpty() || result.skipped > 0;
     unreadablePath.clear();
-    knownPath = path;
+    missedSave = false;
+    known = seen;
     endResetModel();
     emit reloaded();
     if (result.skipped > 0)
@@ -463,16 +468,33 @@ bool KodNevModel::save()
 {
     if (!modified)
         return true;
+    missedSave = true; // until the list is written
     const QString path = appSettings().codeFilePath();
     if (path == unreadablePath && QFileInfo::exists(path)) {
         const QString text = tr("%1\nnem volt beolvasható.\nFelülírjuk a jelenlegi kód-név listával?").arg(path);
         if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülír"), tr("Mégsem")))
             return false;
-    } else if (path != knownPath && !confirmExportOverwrite(nullptr, tr("Figyelem"), path)) {
-        return false;
+    } else if (!known.isFile(path)) {
+        if (!confirmExportOverwrite(nullptr, tr("Figyelem"), path))
+            return false;
+    } else if (known.changedOnDisk(path)) {
+        const QString text =
+            tr("%1\nMióta ez a program beolvasta vagy elmentette, a kód-név lista fájlja megváltozott.\n"
+               "Felülírjuk a másik változatot? Ha nem, most nem mentünk: a lista bejegyzései a "
+               "programban maradnak, és a következő mentés újra megkérdezi.")
+                .arg(QDir::toNativeSeparators(path));
+        if (!askYesNo(nullptr, tr("Figyelem"), text, tr("Felülírjuk"), tr("Mégsem")))
+            return false;
     }
     SafeSave::Result result;
-    if (!saveWithBackup(path, [this](QIODevice& out) { return KodNevFile::write(out, entries); }, &result)) {
+    QByteArray written;
+    const auto writer = [this, &written](QIODevice& device) {
+        DigestingDevice out(device);
+        const bool ok = KodNevFile::write(out, entries);
+        written = out.digest();
+        return ok;
+    };
+    if (!saveWithBackup(path, writer, &result)) {
         Prompts::information(nullptr, tr("Hibaüzenet"),
                              result.notOpened()
                                  ? tr("A kód-név fájl mentése sikertelen!\n%1\n%2.").arg(path, reasonForSentence(result.errorString))
@@ -481,8 +503,9 @@ bool KodNevModel::save()
     }
     tellIfBackupNotKept(nullptr, path, result);
     unreadablePath.clear();
-    knownPath = path;
+    known.rememberWritten(path, written);
     modified = false;
+    missedSave = false;
     return true;
 }
 

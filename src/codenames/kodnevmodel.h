@@ -2,6 +2,7 @@
 // The program's one code-name list: checkpoint codes with dated names and colours, as a
 // four-column table, with the lookups that name a code at a date and the list's file.
 #include "codenames/kodnev.h"
+#include "core/knownfile.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -46,12 +47,17 @@ public:
     void setColors(int row, const QColor& background, const QColor& foreground);
 
     bool isModified() const { return modified; }
+    // True after a save that did not write the list (declined or failed), until one does or
+    // the list is read again: the list then holds changes that exist only in memory. (A list
+    // just read counts as modified too, so isModified alone does not tell that.)
+    bool hasMissedSave() const { return missedSave; }
 
 public slots:
     // Reads the file named in the settings. A missing file changes nothing; a damaged one
     // is reported and leaves the list as it was.
     bool load(QWidget* parent = nullptr);
-    // Writes the list when modified; the previous file is kept as "<file>.bak".
+    // Writes the list when modified; the previous file is kept as "<file>.bak". False, the
+    // list kept in memory and still modified, when the save failed or the user declined.
     bool save();
 
 signals:
@@ -63,11 +69,13 @@ private:
 
     QList<KodNev> entries;
     bool modified = false;
+    bool missedSave = false;
     // Path whose last load failed although the file exists: never overwritten unasked.
     QString unreadablePath;
-    // Path the list was read from or last written to. A file found at any other path when
-    // saving (one that came after the list was read) is never overwritten unasked.
-    QString knownPath;
+    // The file the list was read from or last written to. Another file found when saving
+    // (one that came after the list was read), or this one changed by someone else since,
+    // is never overwritten unasked.
+    KnownFile known;
     // Rows of each code in ascending order, rebuilt on demand after any change.
     mutable QHash<quint64, QVector<int>> rowIndex;
     mutable bool rowIndexValid = false;

@@ -12,7 +12,7 @@ public:
     {
         open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
-    // The SHA-256 of the bytes passed on, as DocumentWindow knows a file's contents by.
+    // The SHA-256 of the bytes passed on, as KnownFile knows a file's contents by.
     QByteArray digest() const { return m_hash.result(); }
 
 protected:

@@ -1,40 +1,12 @@
 #include "core/documentwindow.h"
 
 #include "core/helpers.h"
-#include "core/safesave.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMdiSubWindow>
 
 namespace {
-
-// A file by the name the kernel reaches it under, so that a link and its target are one.
-QString fileKey(const QString& path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-}
-
-const QByteArray noFile = QByteArrayLiteral("none");
-
-// The contents of a file in short: its digest, or which kind of nothing it holds.
-QByteArray diskState(const QString& path)
-{
-    if (!nameHeld(path))
-        return noFile;
-    QFile file(path);
-    if (!openRegularFile(file).isEmpty())
-        return QByteArrayLiteral("unreadable");
-    QCryptographicHash digest(QCryptographicHash::Sha256);
-    if (!digest.addData(&file) || file.error() != QFileDevice::NoError)
-        return QByteArrayLiteral("unreadable");
-    return digest.result();
-}
 
 QString changedText(const QString& path)
 {
@@ -84,28 +56,17 @@ DocumentWindow::Outcome DocumentWindow::importDocument(DocumentFormat, const QSt
 
 void DocumentWindow::rememberDiskState(const QString& path)
 {
-    m_diskPath = fileKey(path);
-    m_diskState = diskState(path);
+    m_known.rememberRead(path);
 }
 
 void DocumentWindow::rememberWritten(const QString& path, const QByteArray& digest)
 {
-    m_diskPath = fileKey(path);
-    m_diskState = digest;
-}
-
-// A file gone meanwhile holds nothing to lose or to load: the window's copy is all there is.
-bool DocumentWindow::changedOnDisk(const QString& path) const
-{
-    if (m_diskPath.isEmpty() || fileKey(path) != m_diskPath)
-        return false;
-    const QByteArray now = diskState(path);
-    return now != m_diskState && now != noFile;
+    m_known.rememberWritten(path, digest);
 }
 
 bool DocumentWindow::mayWriteOver(QWidget* parent, const QString& path)
 {
-    if (!changedOnDisk(path))
+    if (!m_known.changedOnDisk(path))
         return true;
     return askYesNo(parent, QCoreApplication::translate("DocumentWindow", "Megváltozott fájl"),
                     changedText(path) + QLatin1Char('\n')
@@ -119,7 +80,7 @@ bool DocumentWindow::bringUpToDate(QWidget* parent, bool* reloaded)
     if (reloaded)
         *reloaded = false;
     const QString path = documentFile();
-    if (!changedOnDisk(path))
+    if (!m_known.changedOnDisk(path))
         return true;
     if (isDocumentModified()
         && !askYesNo(parent, QCoreApplication::translate("DocumentWindow", "Megváltozott fájl"),

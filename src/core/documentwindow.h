@@ -3,6 +3,7 @@
 // implements this beside its own widget class and keeps its own, kind-shaped slots; the
 // entry points here take one uniform set of arguments, and a window answers NotOffered
 // for what its kind cannot do.
+#include "core/knownfile.h"
 #include "core/printexport.h"
 
 #include <QByteArray>
@@ -43,14 +44,10 @@ public:
     virtual Outcome importDocument(DocumentFormat format, const QString& fileName);
 
     // --- the file as the window last knew it ---
-    // Another user may change a shared document while a window holds it; a window never
-    // writes over such a change unasked, and a command that works on the document as it is
-    // on disk loads it again first. What is known is the contents, not the file's times:
-    // two writes within one clock tick leave the times and size as they were.
-    // Taken just before a load reads the file.
+    // Another user may change a shared document while a window holds it (KnownFile); a
+    // window never writes over such a change unasked, and a command that works on the
+    // document as it is on disk loads it again first.
     void rememberDiskState(const QString& path);
-    // What a save wrote, by the digest of its bytes (DigestingDevice): read back, the file
-    // could already hold another's save made just after it.
     void rememberWritten(const QString& path, const QByteArray& digest);
     // Before the window writes path: true where it holds what the window last read or wrote
     // there (or the window never knew it), or the user agrees to write over the change.
@@ -65,10 +62,7 @@ protected:
     virtual bool reloadDocument();
 
 private:
-    bool changedOnDisk(const QString& path) const;
-
-    QString m_diskPath;     // empty: the window knows no file
-    QByteArray m_diskState; // what the file held then (digestOfFile)
+    KnownFile m_known;
 };
 
 #define DocumentWindow_iid "wyx770.DocumentWindow/1.0"

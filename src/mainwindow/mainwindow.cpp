@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "codenames/kodnevmodel.h"
 #include "codenames/kodnevview.h"
 #include "core/helpers.h"
 #include "core/printexport.h"
@@ -98,11 +99,29 @@ void MainWindow::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    if (!mayLeaveCodeNames()) {
+        event->ignore();
+        return;
+    }
     Settings& settings = appSettings();
     settings.windowPosition = pos();
     settings.windowSize = size();
     settings.save();
     event->accept();
+}
+
+// A save of the code-name list that did not write it (the user kept another's version of the
+// file, or it failed) leaves the list's changes in memory only: exiting loses them, so it is
+// asked. Staying, the user can save again by closing the code-name window.
+bool MainWindow::mayLeaveCodeNames()
+{
+    const KodNevModel* names = appSettings().kodNevModel;
+    if (!names || !names->hasMissedSave())
+        return true;
+    return askYesNo(this, tr("Kilépés"),
+                    tr("A kód-név lista legutóbbi mentése elmaradt: a lista változásai nincsenek "
+                       "elmentve, kilépéskor elvesznek.\nMégis kilépünk?"),
+                    tr("Kilépünk"), tr("Mégsem"));
 }
 
 void MainWindow::fitToScreen()

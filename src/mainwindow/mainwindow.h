@@ -150,6 +150,8 @@ private:
     // made smaller: a window restored larger or elsewhere than the screen is shown whole.
     void fitToScreen();
     bool frameUnfitted = true; // fitted before the window manager's frame was known
+    // Before exit: true unless the code-name list holds unsaved changes the user keeps.
+    bool mayLeaveCodeNames();
 
     // mainwindow_actions.cpp
     void createActions();

@@ -345,31 +345,58 @@ private slots:
         QCOMPARE(QFile::exists(codeFile() + ".bak"), yes);
     }
 
-    // A list put in place after the program looked for it (none was there) is not the one
-    // in memory: the first save asks before replacing it.
+    // Another list where the save would write: put in place after the program looked for
+    // it (none was there), or written by someone else since this program read or saved its
+    // own. The save asks before replacing it; declined, the list stays in memory, modified.
     void fileThatCameAfterTheLoadIsOverwrittenOnlyWhenAgreed_data()
     {
+        QTest::addColumn<QString>("known"); // what the program did with the file before
+        QTest::addColumn<QString>("question");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("declined") << false;
-        QTest::newRow("agreed") << true;
+        const QString came = QStringLiteral("kodlista.kod nevű fájl már létezik.\nFelülírjuk?");
+        const QString changed = QStringLiteral("kód-név lista fájlja megváltozott.\nFelülírjuk a másik változatot?");
+        for (bool yes : {false, true}) {
+            const char* answer = yes ? "agreed" : "declined";
+            QTest::addRow("none there, %s", answer) << "none" << came << yes;
+            QTest::addRow("read, %s", answer) << "read" << changed << yes;
+            QTest::addRow("saved, %s", answer) << "saved" << changed << yes;
+        }
     }
 
     void fileThatCameAfterTheLoadIsOverwrittenOnlyWhenAgreed()
     {
+        QFETCH(QString, known);
+        QFETCH(QString, question);
         QFETCH(bool, yes);
         TestEnv env;
         KodNevModel m;
-        QVERIFY(!m.load(nullptr)); // no file yet, nothing said
+        if (known == "read") {
+            KodNevModel first;
+            first.addEntry(entry("abc", QDate(2001, 1, 1), "Kert"), false);
+            QVERIFY(first.save());
+            QVERIFY(m.load(nullptr));
+        } else if (known == "saved") {
+            m.addEntry(entry("abc", QDate(2001, 1, 1), "Kert"), false);
+            QVERIFY(m.save());
+        } else {
+            QVERIFY(!m.load(nullptr)); // no file yet, nothing said
+        }
         m.addEntry(entry("abc", QDate(2002, 1, 1), "Kert"), false);
         KodNevModel other;
         other.addEntry(entry("def", QDate(2003, 1, 1), "Kapu"), false);
-        QVERIFY(other.save());
+        {
+            ScriptedPrompts prompts; // another user's program, which never read this list
+            if (known != "none")
+                prompts.expectQuestion("nevű fájl már létezik.", true);
+            QVERIFY(other.save());
+        }
         const QByteArray theirs = fileBytes(codeFile());
         {
             ScriptedPrompts prompts;
-            prompts.expectQuestion(QFileInfo(codeFile()).fileName() + " nevű fájl már létezik.\nFelülírjuk?", yes);
+            prompts.expectQuestion(question, yes);
             QCOMPARE(m.save(), yes);
         }
+        QCOMPARE(m.isModified(), !yes);
         QCOMPARE(fileBytes(codeFile() + (yes ? ".bak" : "")), theirs);
         if (!yes)
             return;

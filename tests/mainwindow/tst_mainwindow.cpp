@@ -1,5 +1,6 @@
 #include "mainwindow/documenttestutil.h"
 
+#include "codenames/kodnevmodel.h"
 #include "core/settings.h"
 
 #include <QCloseEvent>
@@ -205,6 +206,36 @@ private slots:
         QVERIFY(w.close());
         QCOMPARE(saved.count(), 1);
         QCOMPARE(qMakePair(settings.windowPosition, settings.windowSize), qMakePair(w.pos(), QSize(640, 380)));
+    }
+
+    // The code-name list's last save kept another's version of its file: the list's changes
+    // exist only in memory, so exiting asks; once a save wrote them, exiting asks nothing.
+    void exitAsksWhileCodeNamesAreUnsaved_data()
+    {
+        QTest::addColumn<bool>("leave");
+        QTest::newRow("stays") << false;
+        QTest::newRow("leaves") << true;
+    }
+
+    void exitAsksWhileCodeNamesAreUnsaved()
+    {
+        QFETCH(bool, leave);
+        TestEnv env;
+        MainWindow w;
+        KodNevModel& names = *appSettings().kodNevModel;
+        names.insertRows(0, 1);
+        QVERIFY(names.save());
+        names.insertRows(0, 1);
+        writeBytes(env.path("kodlista.kod"), "theirs");
+        const QString changed = QStringLiteral("kód-név lista fájlja megváltozott.");
+        ScriptedPrompts prompts;
+        prompts.expectQuestion(changed, false);
+        QVERIFY(!names.save());
+        prompts.expectQuestion(QStringLiteral("kilépéskor elvesznek.\nMégis kilépünk?"), leave);
+        QCOMPARE(w.close(), leave);
+        prompts.expectQuestion(changed, true);
+        QVERIFY(names.save()); // and the tests after find the list saved
+        QVERIFY(w.close());
     }
 
     void restoredWindowFitsTheScreen_data()
