@@ -125,7 +125,7 @@ bool PagePrinter::crowded(const PrintCell& last) const
 
 int PagePrinter::gap() const
 {
-    return qMax(2, em() / 3);
+    return qMax(2, em() * 2 / 5);
 }
 
 int PagePrinter::leastWidth(const QString& text, int lines) const
