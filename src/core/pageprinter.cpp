@@ -209,8 +209,10 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
             continue;
         for (int fewer = 0; fewer <= lines; ++fewer) {
             QVector<QPair<int, int>> costs; // extra width, column
-            for (int c = 0; c < n; ++c)
-                costs.append({qMax(0, (fewer ? need(c, fewer) : spaced(c, leastWidth(words.at(c), 1))) - widths.at(c)), c});
+            for (int c = 0; c < n; ++c) {
+                const int wanted = fewer ? need(c, fewer) : spaced(c, leastWidth(words.at(c), 1));
+                costs.append({qMax(0, wanted - widths.at(c)), c});
+            }
             std::sort(costs.begin(), costs.end());
             for (const auto& cost : costs) {
                 if (cost.first <= left) {
