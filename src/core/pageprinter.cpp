@@ -123,8 +123,15 @@ bool PagePrinter::crowded(const PrintCell& last) const
     return m_page.width() - last.left < lastRoom();
 }
 
+int PagePrinter::gap() const
+{
+    return qMax(2, em() * 2 / 5);
+}
+
 int PagePrinter::leastWidth(const QString& text, int lines) const
 {
+    if (text.trimmed().isEmpty())
+        return 0;
     int low = qMin(em(), m_metrics.horizontalAdvance(text));
     int high = qMax(low, m_metrics.horizontalAdvance(text));
     while (low < high) {
@@ -142,14 +149,15 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
     const int n = header.size() - 1;
     if (n < 1 || !crowded(header.last()))
         return {};
-    // The widest text and the widest word of each column, its header's among them.
+    // The widest text of each column's rows, and its widest word, its header's among them.
     QStringList widest;
     QVector<int> advances;
     QStringList words;
     QVector<int> wordAdvances(n, 0);
-    const auto measure = [&](int c, const QString& text) {
+    QStringList lastTexts; // those of the last column that may need more than one line
+    const auto measure = [&](int c, const QString& text, bool inRow) {
         const int advance = m_metrics.horizontalAdvance(text);
-        if (advance > advances.at(c)) {
+        if (inRow && advance > advances.at(c)) {
             advances[c] = advance;
             widest[c] = text;
         }
@@ -167,22 +175,27 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
         widest << QString();
         words << QString();
         advances << -1;
-        measure(c, header.at(c).text);
+        measure(c, header.at(c).text, false);
     }
     for (int r = 0; r < rowCount; ++r) {
         PrintRow row = blankRow();
         rows(r, row);
         if (sameColumns(row.cells, header)) {
             for (int c = 0; c < n; ++c)
-                measure(c, row.cells.at(c).text);
+                measure(c, row.cells.at(c).text, true);
+            if (m_metrics.horizontalAdvance(row.cells.last().text) > lastRoom())
+                lastTexts << row.cells.last().text;
         }
     }
-    // The fewest lines in which they fit side by side. The room left over keeps the columns'
-    // words whole and takes them to fewer lines as far as it goes, cheapest first; what
-    // remains parts them evenly.
+    // The fewest lines in which the rows' texts fit side by side: the header, printed once a
+    // page, may take more. The room left over keeps the columns' words whole and takes them
+    // to fewer lines as far as it goes, cheapest first; what remains parts them evenly. A
+    // column with text keeps a gap to the next; a blank one takes no room.
+    const auto spaced = [&](int c, int text) { return text > 0 && c + 1 < n ? text + gap() : text; };
     const auto need = [&](int c, int lines) {
-        return qMax(leastWidth(widest.at(c), lines), leastWidth(header.at(c).text, lines));
+        return spaced(c, qMax(leastWidth(widest.at(c), lines), leastWidth(header.at(c).text, lines)));
     };
+    const auto rowNeed = [&](int c, int lines) { return spaced(c, leastWidth(widest.at(c), lines)); };
     const int width = m_page.width();
     int longest = 1;
     for (int c = 0; c < n; ++c)
@@ -190,14 +203,16 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
     for (int lines = 1; lines <= longest; ++lines) {
         QVector<int> widths;
         for (int c = 0; c < n; ++c)
-            widths << need(c, lines);
+            widths << rowNeed(c, lines);
         int left = width - std::accumulate(widths.begin(), widths.end(), 0);
         if (left < 0)
             continue;
-        for (int fewer = 0; fewer < lines; ++fewer) {
+        for (int fewer = 0; fewer <= lines; ++fewer) {
             QVector<QPair<int, int>> costs; // extra width, column
-            for (int c = 0; c < n; ++c)
-                costs.append({qMax(0, (fewer ? need(c, fewer) : leastWidth(words.at(c), 1)) - widths.at(c)), c});
+            for (int c = 0; c < n; ++c) {
+                const int wanted = fewer ? need(c, fewer) : spaced(c, leastWidth(words.at(c), 1));
+                costs.append({qMax(0, wanted - widths.at(c)), c});
+            }
             std::sort(costs.begin(), costs.end());
             for (const auto& cost : costs) {
                 if (cost.first <= left) {
@@ -206,8 +221,19 @@ QVector<int> PagePrinter::columnWidths(const QVector<PrintCell>& header, int row
                 }
             }
         }
+        int shared = 0;
+        for (int w : widths)
+            shared += w > 0 ? 1 : 0;
         for (int& w : widths)
-            w += left / n;
+            w += w > 0 ? left / qMax(1, shared) : 0;
+        // The last column stands under the columns after the first (a row's number stays
+        // alone at the left, the header's lines beside it) where that costs none of its
+        // texts a line.
+        bool under = widths.at(0) > 0 && width - widths.at(0) >= lastRoom();
+        for (int k = 0; under && k < lastTexts.size(); ++k)
+            under = wrapped(m_font, lastTexts.at(k), width - widths.at(0)).size()
+                    <= wrapped(m_font, lastTexts.at(k), width).size();
+        widths << (under ? widths.at(0) : 0);
         return widths;
     }
     return {};
@@ -225,20 +251,23 @@ PrintRow PagePrinter::laidOut(PrintRow row, const QVector<PrintCell>& header, co
         return row;
     }
     // Other rows than the header's narrow their own columns in proportion.
-    QVector<int> given = widths;
-    if (given.size() != cells.size() - 1 || !sameColumns(cells, header)) {
+    QVector<int> given = widths.mid(0, cells.size() - 1);
+    int under = widths.value(cells.size() - 1);
+    if (widths.size() != cells.size() || !sameColumns(cells, header)) {
         given.clear();
+        under = 0;
         for (int c = 0; c + 1 < cells.size(); ++c)
             given << cells.at(c).right - cells.at(c).left + 1;
         narrow(given, width);
     }
+    // Each column's text keeps off the next column by the gap.
     int left = 0;
     for (int c = 0; c < given.size(); ++c) {
         cells[c].left = left;
-        cells[c].right = left + given.at(c) - 1;
+        cells[c].right = left + given.at(c) - 1 - (c + 1 < given.size() && given.at(c) > gap() ? gap() : 0);
         left += given.at(c);
     }
-    last.left = 0;
+    last.left = under;
     last.right = width - 1;
     last.below = true;
     return row;
@@ -250,11 +279,16 @@ QVector<QStringList> PagePrinter::cellLines(const PrintRow& row) const
     cells.reserve(row.cells.size());
     for (const PrintCell& cell : row.cells)
         cells.append(cell.below ? QStringList() : wrapped(row.font, cell.text, cell.right - cell.left + 1));
-    // A cell below the others starts after their lines; an empty one takes none.
-    const int above = lineCount(cells);
+    // A cell below the others starts after the lines of those over it; an empty one takes none.
     for (int c = 0; c < row.cells.size(); ++c) {
         const PrintCell& cell = row.cells.at(c);
         if (cell.below && !cell.text.isEmpty()) {
+            int above = 0;
+            for (int k = 0; k < row.cells.size(); ++k) {
+                const PrintCell& over = row.cells.at(k);
+                if (!over.below && over.right >= cell.left && over.right >= over.left)
+                    above = qMax(above, int(cells.at(k).size()));
+            }
             for (int k = 0; k < above; ++k)
                 cells[c].append(QString());
             cells[c] += wrapped(row.font, cell.text, cell.right - cell.left + 1);

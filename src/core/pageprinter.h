@@ -8,8 +8,11 @@
 // own start (after its leading blanks), and the row takes as many lines as its longest cell.
 // Columns measured in characters do not crowd out a row's last column: where the columns
 // before it would leave it less than 16 characters (half the page on a page narrower than
-// 32), its text goes on lines of its own under them, across the page, and they share the
-// page's width, sized to the fewest lines their widest texts can take side by side.
+// 32), its text goes on lines of its own under them, and they share the page's width, sized
+// to the fewest lines the rows' widest texts can take side by side, a gap apart (a blank
+// column takes none); the header may take more lines. The last column then stands under the
+// columns after the first, beside a row's number, where that costs none of its texts a line;
+// across the page otherwise.
 // The footer's page number is always whole; the document's name gives way in its middle.
 #include "core/printexport.h"
 
@@ -85,13 +88,16 @@ public:
 private:
     PrintRow blankRow() const;
     int em() const;
+    // The room kept between columns the page printer sizes.
+    int gap() const;
     // The least room a row's last cell keeps; whether the cells before it leave it less.
     int lastRoom() const;
     bool crowded(const PrintCell& last) const;
     // The least width that holds text in the document font in at most lines lines.
     int leastWidth(const QString& text, int lines) const;
     // Where the header's last column is crowded: the widths of its columns before it, for
-    // the fewest lines that hold the widest text of each side by side. Empty otherwise.
+    // the fewest lines that hold the widest text of each side by side, then the left edge of
+    // the last column. Empty otherwise.
     QVector<int> columnWidths(const QVector<PrintCell>& header, int rowCount, const RowSource& rows) const;
     // The row with its cells where the page puts them: a crowded last cell under the others,
     // these at widths (the header's columns) or narrowed in proportion to the page.

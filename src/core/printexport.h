@@ -82,7 +82,7 @@ struct PagePlan {
     int rowsPerPage = 0;
     int pageCount = 0; // pages of the whole span
     QVector<PrintedPage> pages; // to print, in printing order
-    QVector<int> columns; // widths of the columns before a crowded last one (the page printer's)
+    QVector<int> columns; // the page printer's layout of a crowded last column (its columnWidths)
 };
 
 // lines: whole text lines on a page; rows: rows of the span, one line each; fromPage/toPage:

@@ -359,7 +359,7 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("paper");
         QTest::newRow("log, A4") << int(LogViewKind) << int(QPageSize::A4);
-        for (int paper : {QPageSize::A5, QPageSize::A6}) {
+        for (int paper : {QPageSize::A5, QPageSize::A6, QPageSize::B6}) {
             const QString name = QPageSize::name(QPageSize::PageSizeId(paper));
             QTest::addRow("log, %s", qPrintable(name)) << int(LogViewKind) << paper;
             QTest::addRow("code names, %s", qPrintable(name)) << int(KodnevViewKind) << paper;
