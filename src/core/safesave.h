@@ -9,8 +9,9 @@
 // document's owner, and where no such backup can be made the save goes through, keeps the
 // old backup and says so (Result::backupNotKept, shown by tellIfBackupNotKept); a failure is
 // reported, never shown as success; the document keeps its owner, group and mode; a save
-// clears what earlier saves of its own user left beside the document, never another user's
-// nor a file another save still holds; and one save of a document runs at a time.
+// clears what earlier saves of its own user left beside the document (root: also every
+// writer's waiting old versions, which it gives the owner), never another user's nor a file
+// another save still holds; and one save of a document runs at a time.
 //
 // saveWithBackup writes the new contents completely to a temporary file beside the
 // document, checking every write, the flush, fsync and close. Only then is the old file
@@ -55,8 +56,8 @@
 // may write it: a regular file of one name, reached without a link, owned by the document's
 // owner, root, a member of its group where the group may write the document (a user the
 // user database does not know is in no group), or anyone where all may, and writable by no
-// more than that. A marker counts only where it names the document and holds the version it
-// names; it is judged and read through one open, and only what was read is used. A writer's
+// more than that. A marker counts only where it names the document and its copy is the one
+// it names; each is judged and read through one open, and only what was read is used. A writer's
 // marker that names no document there is (a save ended before it voided it, and the inode
 // number came back) means the document may be cut: it never becomes the backup silently; it
 // waits beside the kept backup, the save says so, and the marker is voided. In a
