@@ -27,6 +27,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -191,13 +193,17 @@ double inShownWindow(int rounds, const std::function<void(RouteDefView&)>& work)
 
 // Rows whose name holds this text (all when empty): the first argument.
 QString onlyRows;
+// Runs of the rows by the kind of names, the best counted: the second argument.
+int nameRounds = 3;
+// Only the smaller size of those rows: "small" as the third argument.
+bool onlySmall = false;
 
 void row(const char* what, const std::function<double(int)>& measure, int smallSize = 4000)
 {
     if (!QString::fromUtf8(what).contains(onlyRows))
         return;
     const double small = measure(smallSize);
-    const double large = measure(RoutePlanFile::maxGroupRows);
+    const double large = onlySmall ? 0 : measure(RoutePlanFile::maxGroupRows);
     std::printf("%-40s %9.2f %10.2f %7.1f\n", what, small, large, large / small);
     std::fflush(stdout);
 }
@@ -216,6 +222,9 @@ int main(int argc, char** argv)
     WyxApp app(argc, argv);
     if (argc > 1)
         onlyRows = QString::fromLocal8Bit(argv[1]);
+    if (argc > 2)
+        nameRounds = std::max(1, std::atoi(argv[2]));
+    onlySmall = argc > 3 && std::strcmp(argv[3], "small") == 0;
     reportUnexpectedPrompts();
     QTemporaryDir dir;
     appSettings().workDir = dir.path(); // in memory only; the settings are never saved here
@@ -280,7 +289,7 @@ int main(int argc, char** argv)
     for (const auto& k : nameKinds) {
         row(qPrintable(QStringLiteral("xml import names: %1").arg(QLatin1String(k.name))), [&](int n) {
             const QByteArray bytes = namesXmlFile(k.names, n);
-            return bestCpuMs(n > 4096 ? 1 : 3, [&] {
+            return bestCpuMs(nameRounds, [&] {
                 RouteDefModel model;
                 QBuffer buffer;
                 buffer.setData(bytes);
@@ -297,7 +306,7 @@ int main(int argc, char** argv)
             check(file.open(QIODevice::WriteOnly) && file.write(namesXmlFile(k.names, n)) > 0, "xml file");
             file.close();
             double best = 1e300;
-            for (int i = n > 4096 ? 1 : 3; i > 0; --i) {
+            for (int i = nameRounds; i > 0; --i) {
                 RouteDefView view;
                 view.show();
                 view.expandDefault();

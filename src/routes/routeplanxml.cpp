@@ -226,15 +226,16 @@ private:
         return owners.value(heldKey, heldKey) == key;
     }
 
-    // The keys of the names the routes after this one have as a saved plan holds them, read
-    // with the rest of the file the first time a name is numbered. Those before it are held
-    // by the plan already: each took its name, or its name was held when it came.
-    const QSet<QString>& laterNames()
+    // The keys of the names the routes of the file have as a saved plan holds them, where the
+    // plan may not hold them: those after this route, read with the rest of the file the first
+    // time a name is numbered, and those of repeats cut otherwise than the route they joined.
+    // Every other name of the file is held: its route took it, or it was held when it came.
+    const QSet<QString>& fileNames()
     {
-        if (laterRead)
-            return later;
-        laterRead = true;
-        enum { StartsTag, Starts, Points, Route } at = StartsTag; // this route's row is read
+        if (restRead)
+            return unheld;
+        restRead = true;
+        enum { StartsTag, Starts, Points } at = StartsTag; // the route being taken is read
         for (const Row& r : rows.readAll()) {
             if (r.cells.isEmpty())
                 continue;
@@ -246,20 +247,20 @@ private:
             } else if (at == Starts && first == erdTagPoints) {
                 at = Points;
             } else if (at == Points && !first.startsWith(QLatin1Char('#'))) {
-                later.insert(RouteDefModel::nameKey(storedRouteName(first)));
+                unheld.insert(RouteDefModel::nameKey(storedRouteName(first)));
                 at = StartsTag;
             }
         }
-        return later;
+        return unheld;
     }
 
     // The first name of the numbered series from this one that neither a route of the plan
     // nor one of the file has. The walks keep what they learn: a name found taken stays
-    // taken, so it leads straight to where the last walk through it ended, and no name is
-    // tried twice however the series of different names run into each other.
+    // taken, so it leads straight to where the last walk through it ended, and each name is
+    // found taken once however the series of different names run into each other.
     QString freeName(const QString& from)
     {
-        const QSet<QString>& fileNames = laterNames();
+        const QSet<QString>& taken = fileNames();
         QStringList walked;
         QString name = from;
         for (;;) {
@@ -267,7 +268,7 @@ private:
             if (link != passed.cend()) {
                 walked.append(name);
                 name = *link;
-            } else if (model.findRoute(name).isValid() || fileNames.contains(RouteDefModel::nameKey(name))) {
+            } else if (model.findRoute(name).isValid() || taken.contains(RouteDefModel::nameKey(name))) {
                 walked.append(name);
                 name = nextRouteName(name);
             } else {
@@ -286,8 +287,11 @@ private:
     QString planName(const QString& cellText, const QString& key)
     {
         const auto known = given.constFind(key);
-        if (known != given.cend())
+        if (known != given.cend()) {
+            if (!restRead)
+                unheld.insert(RouteDefModel::nameKey(storedRouteName(cellText)));
             return *known;
+        }
         const QString stored = storedRouteName(cellText);
         return mayTake(stored, key) ? stored : freeName(stored);
     }
@@ -364,8 +368,8 @@ private:
     int routeType = -1;
     QHash<QString, QString> given;  // key of a name in the file -> the route's name
     QHash<QString, QString> owners; // key of a route added here -> key of its name in the file
-    bool laterRead = false;
-    QSet<QString> later;            // see laterNames()
+    bool restRead = false;
+    QSet<QString> unheld;           // see fileNames()
     QHash<QString, QString> passed; // a name found taken -> where numbering through it went on
     QList<RouteRename> renamed;
 };
