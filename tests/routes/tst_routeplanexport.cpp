@@ -505,7 +505,8 @@ private slots:
         const qint64 small = work(64);
         const qint64 large = work(512);
         QVERIFY(small > 0);
-        QVERIFY2(large <= 10 * small, qPrintable(QStringLiteral("%1 for 128 routes, %2 for 1024").arg(small).arg(large)));
+        QVERIFY2(large <= 10 * small, qPrintable(QStringLiteral("%1 for 128 routes, %2 for 1024")
+                                                     .arg(QString::number(small), QString::number(large))));
     }
 
     // A full group still skips a row it holds (as any group does) and takes points for a route
