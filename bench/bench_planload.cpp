@@ -1,6 +1,7 @@
 // Reading and adding to route plans of 4,000 and 32,767 logs, routes and points (the most
 // a group may hold), and refusing an older plan of 32,768 logs; the XML import and the
-// route extraction also into a shown plan window, whose tree follows every row. Every row
+// route extraction also into a shown plan window, whose tree follows every row; the XML
+// import of 4,096 and 32,767 routes by the kind of their names, in processor time. Every row
 // must grow linearly: the ratio of the two times stays near 8. The one exception is adding points
 // one by one out of order: each lands inside a sorted group and moves the pointers after
 // it, which grows faster but stays at some tens of milliseconds.
@@ -26,11 +27,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 
 namespace {
 
 enum class Shape { Logs, Routes, Points, MixedPoints };
+
+// Short distinct names; names alike in their first 80 bytes, so that the cut makes every one
+// after the first numbered; or pairs of an 80-byte name ending in the pair's number and the
+// same name with one letter more, which the cut makes the first again, so that numbering from
+// a pair's name meets the names of the later pairs.
+enum class Names { Plain, Alike, Chained };
 
 QString logName(int i)
 {
@@ -82,6 +91,40 @@ QByteArray legacyLogFile(int n)
         out.writeRawData(name.constData(), name.size());
     }
     out << quint16(0) << qint16(10);
+    return bytes;
+}
+
+QString routeName(Names names, int i)
+{
+    switch (names) {
+    case Names::Plain:
+        return QStringLiteral("Utvonal %1").arg(i);
+    case Names::Alike:
+        return QString(80, QLatin1Char('U')) + QString::number(i);
+    case Names::Chained: {
+        const QString number = QString::number(i / 2 + 1);
+        const QString name = QString(80 - number.size(), QLatin1Char('U')) + number;
+        return i % 2 ? name + QLatin1Char('x') : name;
+    }
+    }
+    return QString();
+}
+
+QByteArray namesXmlFile(Names names, int n)
+{
+    RouteDefModel model;
+    model.addLog(logName(0));
+    for (int i = 0; i < n; ++i) {
+        model.addRoute(RouteHead(routeName(names, i), 2, routeTimeFromSeconds(3600)));
+        model.addStart(RouteStart(3600, 7200, 1, 0, 0), model.startsGroupIndex(i));
+        model.addPoint(point(i, n, false), model.pointsGroupIndex(i), true);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    SpreadsheetXmlWriter writer(&buffer);
+    writePlanXml(writer, model);
+    writer.writeEndDocument();
     return bytes;
 }
 
@@ -150,13 +193,17 @@ double inShownWindow(int rounds, const std::function<void(RouteDefView&)>& work)
 
 // Rows whose name holds this text (all when empty): the first argument.
 QString onlyRows;
+// Runs of the rows by the kind of names, the best counted: the second argument.
+int nameRounds = 3;
+// Only the smaller size of those rows: "small" as the third argument.
+bool onlySmall = false;
 
-void row(const char* what, const std::function<double(int)>& measure)
+void row(const char* what, const std::function<double(int)>& measure, int smallSize = 4000)
 {
     if (!QString::fromUtf8(what).contains(onlyRows))
         return;
-    const double small = measure(4000);
-    const double large = measure(RoutePlanFile::maxGroupRows);
+    const double small = measure(smallSize);
+    const double large = onlySmall ? 0 : measure(RoutePlanFile::maxGroupRows);
     std::printf("%-40s %9.2f %10.2f %7.1f\n", what, small, large, large / small);
     std::fflush(stdout);
 }
@@ -175,6 +222,9 @@ int main(int argc, char** argv)
     WyxApp app(argc, argv);
     if (argc > 1)
         onlyRows = QString::fromLocal8Bit(argv[1]);
+    if (argc > 2)
+        nameRounds = std::max(1, std::atoi(argv[2]));
+    onlySmall = argc > 3 && std::strcmp(argv[3], "small") == 0;
     reportUnexpectedPrompts();
     QTemporaryDir dir;
     appSettings().workDir = dir.path(); // in memory only; the settings are never saved here
@@ -231,6 +281,49 @@ int main(int argc, char** argv)
             });
         });
     }
+    const struct {
+        const char* name;
+        Names names;
+    } nameKinds[] = {{"plain", Names::Plain}, {"alike", Names::Alike}, {"chained", Names::Chained}};
+    std::printf("%-40s %9s %10s %7s\n", "", "4096 cpu", "32767 cpu", "ratio");
+    for (const auto& k : nameKinds) {
+        row(qPrintable(QStringLiteral("xml import names: %1").arg(QLatin1String(k.name))), [&](int n) {
+            const QByteArray bytes = namesXmlFile(k.names, n);
+            return bestCpuMs(nameRounds, [&] {
+                RouteDefModel model;
+                QBuffer buffer;
+                buffer.setData(bytes);
+                buffer.open(QIODevice::ReadOnly);
+                check(readPlanXml(buffer, model).ok && model.routeCount() == n, "xml import names");
+            });
+        }, 4096);
+    }
+    // The notice of renamed routes is part of the import here.
+    const Prompts::Handler unexpected = Prompts::setHandler([](const Prompts::Request&) { return Prompts::Answer{}; });
+    for (const auto& k : nameKinds) {
+        row(qPrintable(QStringLiteral("window xml import names: %1").arg(QLatin1String(k.name))), [&](int n) {
+            QFile file(dir.filePath(QStringLiteral("names.xml")));
+            check(file.open(QIODevice::WriteOnly) && file.write(namesXmlFile(k.names, n)) > 0, "xml file");
+            file.close();
+            double best = 1e300;
+            for (int i = nameRounds; i > 0; --i) {
+                RouteDefView view;
+                view.show();
+                view.expandDefault();
+                QCoreApplication::processEvents();
+                best = std::min(best, bestCpuMs(1, [&] {
+                                    check(view.importFromXml(file.fileName()) && view.model()->routeCount() == n,
+                                          "window xml import names");
+                                    QCoreApplication::processEvents();
+                                }));
+                view.setWindowModified(false);
+            }
+            return best;
+        }, 4096);
+    }
+    Prompts::setHandler(unexpected);
+    std::printf("%-40s %9s %10s %7s\n", "", "4000 ms", "32767 ms", "ratio");
+
     // Strictly increasing minutes as the extraction makes them, up to 239:59; beyond that
     // equal offsets, which the extraction's add allows too.
     row("window extraction: points", [&](int n) {

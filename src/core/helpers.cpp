@@ -153,7 +153,9 @@ QString nextNumberedName(const QString& name)
     const QRegularExpressionMatch m = trailingDigits.match(name);
     if (!m.hasMatch())
         return name + QLatin1Char('2');
-    const int k = m.captured().toInt(); // 0 when it overflows
+    // Digits beyond 64 bits count as 0; unsigned, the largest value goes round to 0, never
+    // into undefined behaviour (the digits may come from a file).
+    const qulonglong k = m.captured().toULongLong();
     return name.left(m.capturedStart()) + QString::number(k + 1);
 }
 

@@ -6,11 +6,12 @@
 #include "core/constants.h"
 #include "core/spreadsheetxml.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QHash>
+#include <QQueue>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringList>
 
 namespace {
 
@@ -18,86 +19,130 @@ using RoutePlanFile::maxGroupRows;
 
 enum class Expect { Accuracy, LogsTag, Logs, Route, StartsTag, Starts, Points };
 
-// The keys of the names the file's routes have as a saved plan holds them, in the rows
-// where the import takes a route: a name numbered on must not take one of them.
-QSet<QString> routeNameKeys(QIODevice& in)
+// One row as far as the grammar reads it: no row has more than five cells of use.
+struct Row {
+    QStringList cells; // empty for a row that does not start with a cell
+    qint64 line = 0;   // where its reading ended
+    bool whole = true; // false when an XML error came inside it
+};
+
+// The rows of the file, each read once. The rows ahead of the import can be read in advance
+// and are then handed out from memory.
+class RowSource
 {
-    enum { Before, Route, StartsTag, Starts, Points } at = Before;
-    SpreadsheetXmlReader reader(&in);
-    QSet<QString> keys;
-    while (!reader.hasError()) {
-        if (!reader.nextRow()) {
-            if (reader.hasError() || reader.atEnd())
-                break;
-            continue;
+public:
+    explicit RowSource(QIODevice& in) : reader(&in) {}
+
+    bool next(Row* row)
+    {
+        if (!ahead.isEmpty()) {
+            *row = ahead.dequeue();
+            return true;
         }
-        const QString first = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-        if (at == Before && first == erdTagPaths) {
-            at = Route;
-        } else if (at == StartsTag) {
-            if (first != erdTagStarts)
-                break; // the import stops there
-            at = Starts;
-        } else if (at == Starts && first == erdTagPoints) {
-            at = Points;
-        } else if (at == Route || (at == Points && !first.startsWith(QLatin1Char('#')))) {
-            keys.insert(RouteDefModel::nameKey(storedRouteName(first)));
-            at = StartsTag;
-        }
+        return read(row);
     }
-    return keys;
-}
+
+    // Every row still to come, read now.
+    const QQueue<Row>& readAll()
+    {
+        Row row;
+        while (read(&row))
+            ahead.enqueue(row);
+        return ahead;
+    }
+
+    bool hasError() const { return reader.hasError(); }
+    QString errorString() const { return reader.errorString(); }
+    qint64 lineNumber() const { return reader.lineNumber(); }
+
+private:
+    bool read(Row* row)
+    {
+        if (ended)
+            return false; // the reader is not to read on past the end of the document
+        row->cells.clear();
+        row->whole = true;
+        if (!reader.nextRow()) {
+            ended = reader.hasError() || reader.atEnd();
+            if (ended)
+                return false;
+            row->line = reader.lineNumber();
+            return true;
+        }
+        row->cells.append(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        ended = reader.hasError();
+        if (ended)
+            return false;
+        while (row->cells.size() < 5 && reader.nextCell()) {
+            const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (reader.hasError())
+                break;
+            row->cells.append(text);
+        }
+        row->whole = !reader.hasError();
+        ended = !row->whole;
+        row->line = reader.lineNumber();
+        return true;
+    }
+
+    SpreadsheetXmlReader reader;
+    bool ended = false;
+    QQueue<Row> ahead;
+};
 
 class PlanXmlImport
 {
 public:
-    PlanXmlImport(QIODevice& in, RouteDefModel& m, const QSet<QString>& fileNames)
-        : reader(&in), model(m), fileNames(fileNames)
-    {
-    }
+    PlanXmlImport(QIODevice& in, RouteDefModel& m) : rows(in), model(m) {}
 
     PlanXmlResult run()
     {
-        while (!reader.hasError()) {
-            if (!reader.nextRow()) {
-                if (reader.hasError() || reader.atEnd())
-                    break;
-                // A row without a leading cell: blank rows in front of the plan are
-                // headings or formatting; inside it they would silently drop the rest.
+        while (!stopped && rows.next(&row)) {
+            // A row without a leading cell: blank rows in front of the plan are headings or
+            // formatting; inside it they would silently drop the rest.
+            if (row.cells.isEmpty()) {
                 if (expect != Expect::Accuracy)
                     formatError();
-                continue;
+            } else {
+                takeRow(row.cells.first());
             }
-            const QString first = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (!reader.hasError())
-                takeRow(first);
         }
         PlanXmlResult result;
         result.renamed = renamed;
-        if (reader.hasError()) {
+        if (!error.isEmpty()) {
             result.ok = false;
-            result.error = reader.errorString();
-            result.line = reader.lineNumber();
+            result.error = error;
+            result.line = row.line;
+        } else if (rows.hasError()) {
+            result.ok = false;
+            result.error = rows.errorString();
+            result.line = rows.lineNumber();
         }
         return result;
     }
 
 private:
-    void formatError()
+    void stop(const QString& text)
     {
-        if (!reader.hasError())
-            reader.raiseError(QCoreApplication::translate("RouteDefView", "A fájl formátuma nem megfelelő!"));
+        if (!stopped)
+            error = text;
+        stopped = true;
     }
 
-    // The next cell's text of the row; a missing cell is a format error.
-    bool cell(QString* text)
+    void formatError() { stop(QCoreApplication::translate("RouteDefView", "A fájl formátuma nem megfelelő!")); }
+
+    // The row's cell i (from 0); a missing cell is a format error, unless an XML error
+    // cut the row short, which is then what the reading stops on.
+    bool cell(int i, QString* text)
     {
-        if (!reader.nextCell()) {
-            formatError();
-            return false;
+        if (i < row.cells.size()) {
+            *text = row.cells.at(i);
+            return true;
         }
-        *text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-        return !reader.hasError();
+        if (row.whole)
+            formatError();
+        stopped = true;
+        return false;
     }
 
     // Whether a row the group does not hold yet may be added. A row it holds already is
@@ -109,8 +154,7 @@ private:
             return false;
         if (model.rowCount(group) < maxGroupRows)
             return true;
-        if (!reader.hasError())
-            reader.raiseError(RouteDefModel::tooManyRowsText());
+        stop(RouteDefModel::tooManyRowsText());
         return false;
     }
 
@@ -159,7 +203,7 @@ private:
     void takeAccuracy()
     {
         QString text;
-        if (!cell(&text))
+        if (!cell(1, &text))
             return;
         bool isNumber = false;
         const int minutes = text.trimmed().toInt(&isNumber);
@@ -182,6 +226,60 @@ private:
         return owners.value(heldKey, heldKey) == key;
     }
 
+    // The keys of the names the routes of the file have as a saved plan holds them, where the
+    // plan may not hold them: those after this route, read with the rest of the file the first
+    // time a name is numbered, and those of repeats cut otherwise than the route they joined.
+    // Every other name of the file is held: its route took it, or it was held when it came.
+    const QSet<QString>& fileNames()
+    {
+        if (restRead)
+            return unheld;
+        restRead = true;
+        enum { StartsTag, Starts, Points } at = StartsTag; // the route being taken is read
+        for (const Row& r : rows.readAll()) {
+            if (r.cells.isEmpty())
+                continue;
+            const QString& first = r.cells.first();
+            if (at == StartsTag) {
+                if (first != erdTagStarts)
+                    break; // the import stops there
+                at = Starts;
+            } else if (at == Starts && first == erdTagPoints) {
+                at = Points;
+            } else if (at == Points && !first.startsWith(QLatin1Char('#'))) {
+                unheld.insert(RouteDefModel::nameKey(storedRouteName(first)));
+                at = StartsTag;
+            }
+        }
+        return unheld;
+    }
+
+    // The first name of the numbered series from this one that neither a route of the plan
+    // nor one of the file has. The walks keep what they learn: a name found taken stays
+    // taken, so it leads straight to where the last walk through it ended, and each name is
+    // found taken once however the series of different names run into each other.
+    QString freeName(const QString& from)
+    {
+        const QSet<QString>& taken = fileNames();
+        QStringList walked;
+        QString name = from;
+        for (;;) {
+            const auto link = passed.constFind(name);
+            if (link != passed.cend()) {
+                walked.append(name);
+                name = *link;
+            } else if (model.findRoute(name).isValid() || taken.contains(RouteDefModel::nameKey(name))) {
+                walked.append(name);
+                name = nextRouteName(name);
+            } else {
+                break;
+            }
+        }
+        for (const QString& n : walked)
+            passed.insert(n, name);
+        return name;
+    }
+
     // The name as a saved plan will hold it, so that the plan loads back the same; a name
     // that equals an earlier route's only after the cut is numbered on, so that two routes of
     // the file stay two, past every name a route of the file or the plan has: a later route
@@ -189,24 +287,13 @@ private:
     QString planName(const QString& cellText, const QString& key)
     {
         const auto known = given.constFind(key);
-        if (known != given.cend())
+        if (known != given.cend()) {
+            if (!restRead)
+                unheld.insert(RouteDefModel::nameKey(storedRouteName(cellText)));
             return *known;
+        }
         const QString stored = storedRouteName(cellText);
-        if (mayTake(stored, key))
-            return stored;
-        // Numbering goes on where it stopped for this cut name: many long names alike at
-        // the start are not counted up from the beginning each time.
-        QString name = numbered.value(stored, stored);
-        // Each name tried is held by a route of the plan or named by one of the file, so a
-        // free one comes within their count.
-        const auto taken = [&](const QString& n) {
-            return !mayTake(n, key) || fileNames.contains(RouteDefModel::nameKey(n));
-        };
-        const int names = model.routeCount() + fileNames.size();
-        for (int attempt = 0; attempt <= names && taken(name); ++attempt)
-            name = nextRouteName(name);
-        numbered.insert(stored, name);
-        return name;
+        return mayTake(stored, key) ? stored : freeName(stored);
     }
 
     void takeRoute(const QString& cellText)
@@ -215,7 +302,7 @@ private:
         const bool repeated = given.contains(key);
         const QString name = planName(cellText, key);
         QString typeText, durationText;
-        if (!cell(&typeText) || !cell(&durationText))
+        if (!cell(1, &typeText) || !cell(2, &durationText))
             return;
         bool isNumber = false;
         int type = typeText.trimmed().toInt(&isNumber);
@@ -241,7 +328,7 @@ private:
     void takeStart(const QString& first)
     {
         QString t2, t3, t4, count;
-        if (!cell(&t2) || !cell(&t3) || !cell(&t4) || !cell(&count))
+        if (!cell(1, &t2) || !cell(2, &t3) || !cell(3, &t4) || !cell(4, &count))
             return;
         RouteStart start;
         start.t1 = RouteTime::parse(first);
@@ -258,7 +345,7 @@ private:
     {
         static const QRegularExpression codePattern(QStringLiteral("\\A[a-pA-P]{1,12}\\z"));
         QString offset;
-        if (!cell(&offset))
+        if (!cell(1, &offset))
             return;
         if (!codePattern.match(code).hasMatch())
             return formatError();
@@ -271,15 +358,19 @@ private:
             model.addPoint(point, group, sameTime);
     }
 
-    SpreadsheetXmlReader reader;
+    RowSource rows;
     RouteDefModel& model;
-    const QSet<QString>& fileNames; // keys of the file's route names, cut
+    Row row; // the one being taken
+    bool stopped = false;
+    QString error; // a format error, or why the plan cannot take a row
     Expect expect = Expect::Accuracy;
     QPersistentModelIndex route;
     int routeType = -1;
-    QHash<QString, QString> given;    // key of a name in the file -> the route's name
-    QHash<QString, QString> owners;   // key of a route added here -> key of its name in the file
-    QHash<QString, QString> numbered; // cut name -> the last name numbered from it
+    QHash<QString, QString> given;  // key of a name in the file -> the route's name
+    QHash<QString, QString> owners; // key of a route added here -> key of its name in the file
+    bool restRead = false;
+    QSet<QString> unheld;           // see fileNames()
+    QHash<QString, QString> passed; // a name found taken -> where numbering through it went on
     QList<RouteRename> renamed;
 };
 
@@ -287,17 +378,5 @@ private:
 
 PlanXmlResult readPlanXml(QIODevice& in, RouteDefModel& model)
 {
-    // The names are read first, the file then from where it started.
-    if (in.isSequential()) {
-        QBuffer buffer;
-        buffer.setData(in.readAll());
-        buffer.open(QIODevice::ReadOnly);
-        const QSet<QString> names = routeNameKeys(buffer);
-        buffer.seek(0);
-        return PlanXmlImport(buffer, model, names).run();
-    }
-    const qint64 start = in.pos();
-    const QSet<QString> names = routeNameKeys(in);
-    in.seek(start);
-    return PlanXmlImport(in, model, names).run();
+    return PlanXmlImport(in, model).run();
 }

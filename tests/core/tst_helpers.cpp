@@ -214,6 +214,7 @@ private slots:
         QTest::addColumn<QString>("next");
         QTest::newRow("number") << "Route 9" << "Route 10";
         QTest::newRow("leading zeros") << "Route 007" << "Route 8";
+        QTest::newRow("beyond 32 bits") << "Route 2147483647" << "Route 2147483648";
         QTest::newRow("empty") << "" << "2";
         QTest::newRow("number inside") << "1a" << "1a2";
         QTest::newRow("no arg() substitution") << "Őrjárat %1" << "Őrjárat %2";

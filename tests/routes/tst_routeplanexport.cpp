@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTextCodec>
 
 namespace {
 
@@ -122,6 +123,51 @@ bool showsEnds(const QString& shown, const QString& told)
         part = QRegularExpression::escape(part);
     const QRegularExpression pattern("\\A" + parts.join("[^”]+") + "\\z");
     return !shown.contains(bareEnd) && pattern.match(told).hasMatch();
+}
+
+class CountingBuffer : public QBuffer
+{
+public:
+    using QBuffer::QBuffer;
+    qint64 bytesRead = 0;
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 n = QBuffer::readData(data, maxSize);
+        bytesRead += qMax<qint64>(n, 0);
+        return n;
+    }
+};
+
+// The local code page of the moment, counting how often a text is converted into it: a
+// measure of the work spent on names.
+class CountingCodec : public QTextCodec
+{
+public:
+    QTextCodec* base = nullptr;
+    mutable qint64 conversions = 0;
+    QByteArray name() const override { return "wyx-counting"; }
+    int mibEnum() const override { return -4711; }
+    QString convertToUnicode(const char* in, int length, ConverterState* state) const override
+    {
+        return base->toUnicode(in, length, state);
+    }
+    QByteArray convertFromUnicode(const QChar* in, int length, ConverterState* state) const override
+    {
+        ++conversions;
+        return base->fromUnicode(in, length, state);
+    }
+};
+
+// Pairs of an 80-byte name ending in the pair's number and the same name with one letter more.
+QString chainedRoutes(int pairs)
+{
+    QString rows;
+    for (int k = 1; k <= pairs; ++k) {
+        const QString name = QString(80 - QString::number(k).size(), 'R') + QString::number(k);
+        rows += route(name) + row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"}) + route(name + "x")
+                + row({"_ERD_V1.0_STARTS_"}) + row({"_ERD_V1.0_POINTS_"});
+    }
+    return rows;
 }
 
 } // namespace
@@ -372,6 +418,13 @@ private slots:
             << later << "10 L1.EWL " + r + "09/0 s08:00" + b + " " + r + "12/1 s08:01" + c + " " + r
                             + "10/2 s08:02 s08:04 p00:03 DAAAAAAAAAAA p00:05 FAAAAAAAAAAA " + r + "11/3 s08:03" + e
             << told(later.at(0), r + "09") + "\n" + told(later.at(1), r + "12");
+        // The second of each pair is cut to the first: numbering passes the later pairs.
+        const QString q(79, 'R');
+        QTest::newRow("pairs alike after the cut")
+            << QStringList{q + "1", q + "1x", q + "2", q + "2x"}
+            << "10 L1.EWL " + q + "1/0 s08:00" + b + " " + q + "3/1 s08:01" + c + " " + q + "2/2 s08:02" + d + " " + q
+                   + "4/3 s08:03" + e
+            << told(q + "1x", q + "3") + "\n" + told(q + "2x", q + "4");
     }
 
     void distinctNamesStayDistinct()
@@ -406,6 +459,49 @@ private slots:
         RouteDefModel loaded;
         QVERIFY(loaded.load("names.erd"));
         QCOMPARE(planSummary(loaded), plan);
+    }
+
+    // Numbering a name past the names of later routes does not read the file again.
+    void importReadsTheFileOnce_data()
+    {
+        QTest::addColumn<int>("pairs");
+        QTest::newRow("no name numbered") << 0;
+        QTest::newRow("names numbered") << 2;
+    }
+
+    void importReadsTheFileOnce()
+    {
+        QFETCH(int, pairs);
+        QByteArray file = sheet(head() + chainedRoutes(pairs) + route("R"));
+        CountingBuffer in(&file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        RouteDefModel m;
+        QVERIFY(readPlanXml(in, m).ok);
+        QCOMPARE(m.routeCount(), 1 + 2 * pairs);
+        QCOMPARE(in.bytesRead, qint64(file.size()));
+    }
+
+    // Names of the file are untrusted: however long the series a name is numbered along,
+    // eight times the routes cost at most ten times the work on names.
+    void chainedNamesCostLinearWork()
+    {
+        static CountingCodec* const counting = new CountingCodec; // Qt keeps every codec
+        const auto work = [](int pairs) {
+            QByteArray file = sheet(head() + chainedRoutes(pairs));
+            QBuffer in(&file);
+            in.open(QIODevice::ReadOnly);
+            RouteDefModel m;
+            counting->base = QTextCodec::codecForLocale();
+            counting->conversions = 0;
+            QTextCodec::setCodecForLocale(counting);
+            readPlanXml(in, m);
+            QTextCodec::setCodecForLocale(counting->base);
+            return m.routeCount() == 2 * pairs ? counting->conversions : -1;
+        };
+        const qint64 small = work(64);
+        const qint64 large = work(512);
+        QVERIFY(small > 0);
+        QVERIFY2(large <= 10 * small, qPrintable(QString::number(large) + " for 1024 routes"));
     }
 
     // A full group still skips a row it holds (as any group does) and takes points for a route
