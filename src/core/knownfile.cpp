@@ -1,5 +1,6 @@
 #include "core/knownfile.h"
 
+#include "core/helpers.h"
 #include "core/safesave.h"
 
 #include <QCryptographicHash>
@@ -13,7 +14,7 @@ QString fileKey(const QString& path)
 {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    return canonical.isEmpty() ? absolutePathOf(path) : canonical;
 }
 
 const QByteArray noFile = QByteArrayLiteral("none");

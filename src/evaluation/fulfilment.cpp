@@ -1,6 +1,7 @@
 #include "evaluation/fulfilment.h"
 
 #include "core/constants.h"
+#include "core/helpers.h"
 #include "core/settings.h"
 #include "core/wyxapp.h"
 #include "eventlog/logmodel.h"
@@ -66,7 +67,7 @@ QString reportPath(const QString& planFileName, const QString& planName, const Q
         name = QCoreApplication::translate("Fulfilment", "útvonalterv");
     const QFileInfo plan(QDir(workDir), name);
     const QString suffix = plan.suffix();
-    QString stem = plan.absoluteFilePath();
+    QString stem = absolutePathOf(name, workDir);
     // Only the extension goes ("plan.erd", "plan.RDF", "x.y.erd" -> "x.y"), never part of the name.
     if (!suffix.isEmpty())
         stem.chop(suffix.size() + 1);

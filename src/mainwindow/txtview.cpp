@@ -286,7 +286,7 @@ void TxtView::setCurrentFile(const QString& fileName)
 {
     const QFileInfo info(fileName);
     const QString canonical = info.canonicalFilePath();
-    curFile = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    curFile = canonical.isEmpty() ? absolutePathOf(fileName) : canonical;
     isUntitled = false;
     document()->setModified(false);
     setWindowModified(false);
