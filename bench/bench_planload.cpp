@@ -110,6 +110,17 @@ QString routeName(Names names, int i)
     return QString();
 }
 
+QByteArray planXml(const RouteDefModel& model)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    SpreadsheetXmlWriter writer(&buffer);
+    writePlanXml(writer, model);
+    writer.writeEndDocument();
+    return bytes;
+}
+
 QByteArray namesXmlFile(Names names, int n)
 {
     RouteDefModel model;
@@ -119,13 +130,7 @@ QByteArray namesXmlFile(Names names, int n)
         model.addStart(RouteStart(3600, 7200, 1, 0, 0), model.startsGroupIndex(i));
         model.addPoint(point(i, n, false), model.pointsGroupIndex(i), true);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    SpreadsheetXmlWriter writer(&buffer);
-    writePlanXml(writer, model);
-    writer.writeEndDocument();
-    return bytes;
+    return planXml(model);
 }
 
 RoutePlanFile::ReadStatus readErd(const QByteArray& bytes, RouteDefModel& model)
@@ -140,13 +145,7 @@ QByteArray xmlFile(const QByteArray& erd)
 {
     RouteDefModel model;
     readErd(erd, model);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    SpreadsheetXmlWriter writer(&buffer);
-    writePlanXml(writer, model);
-    writer.writeEndDocument();
-    return bytes;
+    return planXml(model);
 }
 
 void addAll(Shape shape, int n)

@@ -1,7 +1,6 @@
 // The rename path of a save and the save routine's entry points (see safesave.h).
 #include "core/safesave.h"
 
-#include "core/constants.h"
 #include "core/prompts.h"
 #include "core/safesavefiles.h"
 #include "core/safesaveinplace.h"
@@ -22,7 +21,7 @@ Previous previousVersion(const Beside& beside)
 {
     Previous p;
     p.documentWhole = beside.markers.empty();
-    p.suspect = p.documentWhole && !beside.unmatched.empty();
+    p.suspect = beside.documentSuspect();
     for (const bool own : {true, false}) {
         for (const Marker& m : beside.markers) {
             if ((m.owner == ::geteuid()) != own || p.read || !m.read)
@@ -94,7 +93,8 @@ Result settle(const QByteArray& targetName, const struct stat& old, const QByteA
         return failed(Failure::Replace, code);
     Result result;
     if (!backupName.isEmpty())
-        result.backupNotKept = oldCopy.isEmpty() || !copyFits || !keepAsBackup(dir, oldCopy, backupName, old);
+        result.backupNotKept = oldCopy.isEmpty() || !copyFits || beside.documentSuspect()
+                               || !keepAsBackup(dir, oldCopy, backupName, old);
     else if (!oldCopy.isEmpty())
         sysRemove(dir, oldCopy);
     locks.release(); // a leftover may be another name of what this save holds
@@ -114,7 +114,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
     if (!folder.isOpen())
         return failed(Failure::Open, refusal);
     const int dir = folder.fd();
-    const QByteArray backupName = besideName(dir, targetName, '.' + extBackup.toLatin1());
+    const QByteArray backupName = backupNameOf(dir, targetName);
     struct stat old;
     const bool hadOld = ::fstatat(dir, targetName.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (hadOld && !S_ISREG(old.st_mode))
@@ -158,7 +158,7 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
             QBuffer buffer(&contents);
             buffer.open(QIODevice::WriteOnly);
             if (!writer(buffer))
-                return failed(Failure::Write, QCoreApplication::translate("SafeSave", "írási hiba"));
+                return failed(Failure::Write, writeFailedText());
         }
         return saveInPlace(targetName, contents, old, keepBackup ? backupName : QByteArray(), beside, prev, locks);
     }
@@ -198,7 +198,6 @@ Result save(const QString& path, const std::function<bool(QIODevice&)>& writer, 
         sysRemove(dir, temp);
         return failed(Failure::Replace, code);
     }
-    copyFits = copyFits && !prev.suspect;
 
     // 3. The new file takes the name in one step; only then do the markers and the old backup go.
     if (!sysRename(dir, temp, targetName)) {
@@ -292,7 +291,7 @@ Result moveToBackup(const QString& path)
         return Result();
     if (!S_ISREG(st.st_mode))
         return failed(Failure::NotRegular, notRegularText());
-    const QByteArray backupName = besideName(dir, name, '.' + extBackup.toLatin1());
+    const QByteArray backupName = backupNameOf(dir, name);
     if (backupNameTaken(dir, backupName))
         return failed(Failure::Replace, notRegularText());
     Locks locks(dir);
@@ -336,7 +335,7 @@ void tellIfBackupNotKept(QWidget* parent, const QString& path, const Result& res
     QByteArray leaf;
     const Folder folder = openFolder(path, leaf);
     const QString shown = folder.isOpen() ? folder.path() + QLatin1Char('/')
-                                                + QFile::decodeName(besideName(folder.fd(), leaf, '.' + extBackup.toLatin1()))
+                                                + QFile::decodeName(backupNameOf(folder.fd(), leaf))
                                           : backupPathFor(path);
     Prompts::warning(parent, QCoreApplication::translate("SafeSave", "Figyelem"),
                      QCoreApplication::translate("SafeSave", "A mentés megtörtént, de az előző változatot nem "

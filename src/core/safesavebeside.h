@@ -45,6 +45,9 @@ struct Beside {
     // Standing, made by a writer, but naming no document there is now or holding no version
     // whole (a save ended while the name changed hands): the document may be cut.
     std::vector<Marker> unmatched;
+    // The document may be cut, yet no marker holds a version before it: it never becomes
+    // the backup.
+    bool documentSuspect() const { return markers.empty() && !unmatched.empty(); }
     std::vector<QByteArray> leftovers; // this user's, which no later save needs
     // This user's void notes of this user's markers, and the marker: a note goes after it.
     std::vector<std::pair<QByteArray, QByteArray>> notes;

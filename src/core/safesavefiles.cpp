@@ -26,11 +26,6 @@ namespace {
 
 constexpr qint64 chunkSize = 64 * 1024;
 
-QString writeFailedText()
-{
-    return QCoreApplication::translate("SafeSave", "írási hiba");
-}
-
 bool writeAllRaw(int fd, const char* data, qint64 size)
 {
     while (size > 0) {
@@ -99,6 +94,11 @@ int openLeased(int dir, const QByteArray& name, int flags)
 }
 
 } // namespace
+
+QString writeFailedText()
+{
+    return QCoreApplication::translate("SafeSave", "írási hiba");
+}
 
 QString notRegularText()
 {

@@ -21,6 +21,8 @@ constexpr int errNotRegular = 0x10000;
 constexpr int errBusy = 0x10001;
 
 QString notRegularText();
+// The reason a failed write gives where the system gave none.
+QString writeFailedText();
 QString systemError(int code);
 Result failed(Failure failure, const QString& reason);
 // A name found holding no regular file is reported as such, whatever the step.

@@ -74,7 +74,7 @@ Result saveInPlace(const QByteArray& targetName, const QByteArray& contents, con
     std::vector<Marker> markers = beside.markers;
     if (madeMarker)
         markers.push_back(marker);
-    return settle(targetName, old, backupName, markers, beside, copy, copyFits && !prev.suspect, locks);
+    return settle(targetName, old, backupName, markers, beside, copy, copyFits, locks);
 }
 
 } // namespace SafeSave

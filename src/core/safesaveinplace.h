@@ -15,8 +15,7 @@ namespace SafeSave {
 // may not have ended, the version a standing marker holds (this user's own first).
 struct Previous {
     bool documentWhole = true;
-    // A writer's marker stands that names no document there is: the document may be cut, so
-    // it never becomes the backup; it waits beside it, and the backup stays as it was.
+    // A writer's marker stands that names no document there is (Beside::documentSuspect).
     bool suspect = false;
     bool read = false; // a marker's version, read: in version
     QByteArray version;
@@ -34,8 +33,9 @@ bool oldVersionCopy(const QByteArray& targetName, const struct stat& old, const 
 Result saveInPlace(const QByteArray& targetName, const QByteArray& contents, const struct stat& old,
                    const QByteArray& backupName, const Beside& beside, const Previous& prev, Locks& locks);
 // Once the document is whole again: every standing marker goes; then the old version under
-// oldCopy (none when empty) becomes the backup under backupName where it fits, else waits
-// (with no backupName kept, it goes); then this user's leftovers.
+// oldCopy (none when empty) becomes the backup under backupName where it fits and was not
+// suspect (Beside::documentSuspect), else waits (with no backupName kept, it goes); then this
+// user's leftovers.
 Result settle(const QByteArray& targetName, const struct stat& old, const QByteArray& backupName,
               const std::vector<Marker>& markers, const Beside& beside, const QByteArray& oldCopy, bool copyFits,
               Locks& locks);

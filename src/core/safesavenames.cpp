@@ -167,6 +167,11 @@ QByteArray besideName(int dir, const QByteArray& path, const QByteArray& suffix)
     return path.left(slash + 1) + name.left(keep) + digest + suffix;
 }
 
+QByteArray backupNameOf(int dir, const QByteArray& name)
+{
+    return besideName(dir, name, '.' + extBackup.toLatin1());
+}
+
 // A backup name taken by anything but a regular file would be replaced by the backup or stop
 // the rotation half way. A link is never looked through: the kernel may refuse to follow it
 // (another user's in a sticky folder), which would make the name look free.
@@ -190,7 +195,7 @@ QByteArray claimOldCopyName(int dir, const QByteArray& target)
 
 QString backupPathFor(const QString& path)
 {
-    return QFile::decodeName(SafeSave::besideName(AT_FDCWD, QFile::encodeName(path), '.' + extBackup.toLatin1()));
+    return QFile::decodeName(SafeSave::backupNameOf(AT_FDCWD, QFile::encodeName(path)));
 }
 
 bool nameHeld(const QString& path)

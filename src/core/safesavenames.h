@@ -43,6 +43,8 @@ QString foreignLinkText(const QString& link);
 // "<name><suffix>", cut to fit the limit on a name of the file system of dir (see safesave.h).
 // A name with a folder in it is cut in its last part; dir AT_FDCWD: the current folder's.
 QByteArray besideName(int dir, const QByteArray& name, const QByteArray& suffix);
+// "<name>.bak", the backup's name (cut as besideName cuts).
+QByteArray backupNameOf(int dir, const QByteArray& name);
 // Whether the backup name holds anything but a regular file: a link, to anything, counts.
 bool backupNameTaken(int dir, const QByteArray& backupName);
 // A free name for an old version waiting beside the document: "<file>.bak.tmp", else a fresh
